@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# ./korvo.sh [FILE...]   install what is missing, build, start Korvo on FILEs
+# ./korvo.sh test        install what is missing, build, run every test headless
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(cmake make g++ qt6-base-dev libqscintilla2-qt6-dev libgtest-dev fonts-dejavu-core)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update
+  apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+[ -f build/CMakeCache.txt ] || cmake -S . -B build
+cmake --build build -j "$(nproc)"
+
+if [ "${1:-}" = "test" ]; then
+  cd build
+  QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"
+else
+  exec build/korvo "$@"
+fi

@@ -1,0 +1,21 @@
+#include "editor/SciView.h"
+
+namespace {
+long nextViewId() {
+    static long last = 0;
+    return ++last;
+}
+}
+
+SciView::SciView(QWidget* parent) : QsciScintillaBase(parent), viewId_(nextViewId()) {}
+
+long SciView::send(unsigned int message, unsigned long wParam, long lParam) const {
+    return SendScintilla(message, wParam, lParam);
+}
+
+SciHandle::SciHandle(SciView* view) : view_(view), id_(view ? view->viewId() : 0) {}
+
+long SciDirect(const SciHandle& handle, unsigned int message, unsigned long wParam, long lParam) {
+    SciView* view = handle.view();
+    return view ? view->send(message, wParam, lParam) : 0;
+}

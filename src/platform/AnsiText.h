@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Source files and Korvo's small data files are 8-bit Windows-1252 text with
+// CRLF lines. They are read and written byte for byte; QString appears only
+// where text meets a widget or a Qt API.
+namespace platform {
+
+QString fromAnsi(const QByteArray& bytes);
+QByteArray toAnsi(const QString& text);
+
+bool readFileBytes(const QString& path, QByteArray& bytes);
+// Writes through a temporary file and renames it into place, so a failure
+// never leaves a half-written file behind.
+bool writeFileBytesAtomically(const QString& path, const QByteArray& bytes);
+
+}

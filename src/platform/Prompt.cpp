@@ -1,0 +1,229 @@
+#include "platform/Prompt.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <cstdio>
+
+namespace platform {
+namespace {
+
+PromptHandler& installedHandler() {
+    static PromptHandler handler;
+    return handler;
+}
+
+QList<int> buttonAnswers(int buttons) {
+    switch (buttons) {
+    case vbOKCancel: return {vbOK, vbCancel};
+    case vbAbortRetryIgnore: return {vbAbort, vbRetry, vbIgnore};
+    case vbYesNoCancel: return {vbYes, vbNo, vbCancel};
+    case vbYesNo: return {vbYes, vbNo};
+    case vbRetryCancel: return {vbRetry, vbCancel};
+    default: return {vbOK};
+    }
+}
+
+QString answerCaption(int answer) {
+    switch (answer) {
+    case vbCancel: return QStringLiteral("Cancel");
+    case vbAbort: return QStringLiteral("&Abort");
+    case vbRetry: return QStringLiteral("&Retry");
+    case vbIgnore: return QStringLiteral("&Ignore");
+    case vbYes: return QStringLiteral("&Yes");
+    case vbNo: return QStringLiteral("&No");
+    default: return QStringLiteral("OK");
+    }
+}
+
+QMessageBox::Icon messageIcon(int icon) {
+    switch (icon) {
+    case vbCritical: return QMessageBox::Critical;
+    case vbQuestion: return QMessageBox::Question;
+    case vbExclamation: return QMessageBox::Warning;
+    case vbInformation: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+QColor toQColor(unsigned bgr) {
+    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
+
+unsigned toBgr(const QColor& c) {
+    return unsigned(c.red()) | unsigned(c.green()) << 8 | unsigned(c.blue()) << 16;
+}
+
+PromptAnswer showMessageBox(const PromptRequest& r) {
+    QMessageBox box(messageIcon(r.icon), r.title, r.text, QMessageBox::NoButton, QApplication::activeWindow());
+    const QList<int> answers = buttonAnswers(r.buttons);
+    QList<QPushButton*> pushButtons;
+    for (int answer : answers)
+        pushButtons.append(box.addButton(answerCaption(answer), QMessageBox::AcceptRole));
+    box.setDefaultButton(pushButtons.value(r.defaultButton, pushButtons.first()));
+    if (answers.contains(vbCancel))
+        box.setEscapeButton(pushButtons[answers.indexOf(vbCancel)]);
+    box.exec();
+    const qsizetype clicked = pushButtons.indexOf(static_cast<QPushButton*>(box.clickedButton()));
+    PromptAnswer a;
+    a.button = clicked >= 0 ? answers[clicked] : (answers.contains(vbCancel) ? vbCancel : answers.first());
+    a.accepted = a.button != vbCancel;
+    return a;
+}
+
+PromptAnswer showInteractive(const PromptRequest& r) {
+    PromptAnswer a;
+    QWidget* parent = QApplication::activeWindow();
+    switch (r.kind) {
+    case PromptKind::MessageBox:
+        return showMessageBox(r);
+    case PromptKind::InputBox: {
+        bool ok = false;
+        a.text = QInputDialog::getText(parent, r.title, r.text, QLineEdit::Normal, r.defaultText, &ok);
+        a.accepted = ok;
+        break;
+    }
+    case PromptKind::OpenFile:
+        a.text = QFileDialog::getOpenFileName(parent, r.title, r.defaultText, r.filter);
+        a.accepted = !a.text.isEmpty();
+        break;
+    case PromptKind::SaveFile:
+        a.text = QFileDialog::getSaveFileName(parent, r.title, r.defaultText, r.filter);
+        a.accepted = !a.text.isEmpty();
+        break;
+    case PromptKind::Folder:
+        a.text = QFileDialog::getExistingDirectory(parent, r.title, r.defaultText);
+        a.accepted = !a.text.isEmpty();
+        break;
+    case PromptKind::Colour: {
+        const QColor c = QColorDialog::getColor(toQColor(r.colour), parent, r.title);
+        a.accepted = c.isValid();
+        a.colour = a.accepted ? toBgr(c) : r.colour;
+        break;
+    }
+    case PromptKind::ModalForm:
+        // Modal forms show themselves; the seam only decides whether they may.
+        a.button = -1;
+        break;
+    }
+    return a;
+}
+
+bool nonInteractive() {
+    return qEnvironmentVariable("KORVO_NONINTERACTIVE") == QLatin1String("1");
+}
+
+void record(const PromptRequest& r, const PromptAnswer& a) {
+    static const char* kinds[] = {"message box", "input box", "open file", "save file", "folder", "colour", "form"};
+    std::fprintf(stderr, "korvo prompt (%s) \"%s\": %s -> %d\n", kinds[static_cast<int>(r.kind)],
+                 qPrintable(r.title), qPrintable(r.text), a.button);
+}
+
+}
+
+void setPromptHandler(PromptHandler handler) {
+    installedHandler() = std::move(handler);
+}
+
+PromptAnswer defaultAnswer(const PromptRequest& r) {
+    PromptAnswer a;
+    switch (r.kind) {
+    case PromptKind::MessageBox:
+        a.button = buttonAnswers(r.buttons).value(r.defaultButton, vbOK);
+        a.accepted = a.button != vbCancel;
+        break;
+    case PromptKind::InputBox:
+        a.text = r.defaultText;
+        break;
+    case PromptKind::Colour:
+        a.accepted = false;
+        a.colour = r.colour;
+        break;
+    case PromptKind::ModalForm:
+        a.button = 0;
+        break;
+    default:
+        a.accepted = false;
+        break;
+    }
+    return a;
+}
+
+PromptAnswer ask(const PromptRequest& request) {
+    if (installedHandler())
+        return installedHandler()(request);
+    if (nonInteractive()) {
+        const PromptAnswer a = defaultAnswer(request);
+        record(request, a);
+        return a;
+    }
+    return showInteractive(request);
+}
+
+QString applicationTitle() {
+    return QStringLiteral("Korvo");
+}
+
+int MsgBox(const QString& text, int style, const QString& title) {
+    PromptRequest r;
+    r.kind = PromptKind::MessageBox;
+    r.text = text;
+    r.title = title.isEmpty() ? applicationTitle() : title;
+    r.buttons = style & 7;
+    r.icon = style & 0x70;
+    r.defaultButton = (style & 0x300) >> 8;
+    return ask(r).button;
+}
+
+QString InputBox(const QString& text, const QString& title, const QString& defaultText) {
+    PromptRequest r;
+    r.kind = PromptKind::InputBox;
+    r.text = text;
+    r.title = title.isEmpty() ? applicationTitle() : title;
+    r.defaultText = defaultText;
+    const PromptAnswer a = ask(r);
+    return a.accepted ? a.text : QString();
+}
+
+namespace {
+std::optional<QString> choosePath(PromptKind kind, const QString& title, const QString& startPath, const QString& filter) {
+    PromptRequest r;
+    r.kind = kind;
+    r.title = title;
+    r.defaultText = startPath;
+    r.filter = filter;
+    const PromptAnswer a = ask(r);
+    if (!a.accepted || a.text.isEmpty())
+        return std::nullopt;
+    return a.text;
+}
+}
+
+std::optional<QString> chooseOpenFile(const QString& title, const QString& startPath, const QString& filter) {
+    return choosePath(PromptKind::OpenFile, title, startPath, filter);
+}
+
+std::optional<QString> chooseSaveFile(const QString& title, const QString& startPath, const QString& filter) {
+    return choosePath(PromptKind::SaveFile, title, startPath, filter);
+}
+
+std::optional<QString> chooseFolder(const QString& title, const QString& startPath) {
+    return choosePath(PromptKind::Folder, title, startPath, QString());
+}
+
+std::optional<unsigned> chooseColour(const QString& title, unsigned initial) {
+    PromptRequest r;
+    r.kind = PromptKind::Colour;
+    r.title = title;
+    r.colour = initial;
+    const PromptAnswer a = ask(r);
+    if (!a.accepted)
+        return std::nullopt;
+    return a.colour;
+}
+
+}

@@ -1,0 +1,159 @@
+#include "platform/SettingsStore.h"
+
+#include "platform/AnsiText.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace platform {
+namespace {
+
+struct Section {
+    QString name;
+    SettingPairs values;
+};
+using Store = QList<Section>;
+
+// Names and values may hold any character; the few that the INI shape needs
+// are written as %XX.
+QString escape(const QString& text, const QString& special) {
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == QLatin1Char('%') || c == QLatin1Char('\n') || c == QLatin1Char('\r') || special.contains(c))
+            out += QStringLiteral("%%1").arg(c.unicode(), 2, 16, QLatin1Char('0')).toUpper();
+        else
+            out += c;
+    }
+    return out;
+}
+
+QString unescape(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        bool ok = false;
+        if (text[i] == QLatin1Char('%') && i + 2 < text.size()) {
+            const int code = text.mid(i + 1, 2).toInt(&ok, 16);
+            if (ok) {
+                out += QChar(code);
+                i += 2;
+                continue;
+            }
+        }
+        out += text[i];
+    }
+    return out;
+}
+
+Store load() {
+    Store store;
+    QByteArray bytes;
+    if (!readFileBytes(settingsFilePath(), bytes))
+        return store;
+    const QStringList lines = QString::fromUtf8(bytes).split(QLatin1Char('\n'));
+    for (QString line : lines) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+            store.append({unescape(line.mid(1, line.size() - 2)), {}});
+            continue;
+        }
+        const qsizetype eq = line.indexOf(QLatin1Char('='));
+        if (eq <= 0 || store.isEmpty())
+            continue;
+        store.last().values.append({unescape(line.left(eq)), unescape(line.mid(eq + 1))});
+    }
+    return store;
+}
+
+void save(const Store& store) {
+    QString text;
+    for (const Section& section : store) {
+        if (section.values.isEmpty())
+            continue;
+        text += QLatin1Char('[') + escape(section.name, QStringLiteral("[]")) + QStringLiteral("]\n");
+        for (const auto& [key, value] : section.values)
+            text += escape(key, QStringLiteral("=[")) + QLatin1Char('=') + escape(value, QString()) + QLatin1Char('\n');
+        text += QLatin1Char('\n');
+    }
+    const QString path = settingsFilePath();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    writeFileBytesAtomically(path, text.toUtf8());
+}
+
+bool sameName(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+Section* findSection(Store& store, const QString& name) {
+    for (Section& section : store)
+        if (sameName(section.name, name))
+            return &section;
+    return nullptr;
+}
+
+qsizetype findKey(const SettingPairs& values, const QString& key) {
+    for (qsizetype i = 0; i < values.size(); ++i)
+        if (sameName(values[i].first, key))
+            return i;
+    return -1;
+}
+
+}
+
+QString settingsFilePath() {
+    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (config.isEmpty())
+        config = QDir::homePath() + QStringLiteral("/.config");
+    return config + QStringLiteral("/Korvo/Korvo.ini");
+}
+
+QString GetSetting(const QString& section, const QString& key, const QString& defaultValue) {
+    Store store = load();
+    const Section* found = findSection(store, section);
+    if (!found)
+        return defaultValue;
+    const qsizetype i = findKey(found->values, key);
+    return i < 0 ? defaultValue : found->values[i].second;
+}
+
+void SaveSetting(const QString& section, const QString& key, const QString& value) {
+    Store store = load();
+    Section* found = findSection(store, section);
+    if (!found) {
+        store.append({section, {}});
+        found = &store.last();
+    }
+    const qsizetype i = findKey(found->values, key);
+    if (i < 0)
+        found->values.append({key, value});
+    else
+        found->values[i].second = value;
+    save(store);
+}
+
+void DeleteSetting(const QString& section) {
+    Store store = load();
+    store.removeIf([&](const Section& s) { return sameName(s.name, section); });
+    save(store);
+}
+
+void DeleteSetting(const QString& section, const QString& key) {
+    Store store = load();
+    if (Section* found = findSection(store, section)) {
+        const qsizetype i = findKey(found->values, key);
+        if (i >= 0) {
+            found->values.removeAt(i);
+            save(store);
+        }
+    }
+}
+
+SettingPairs GetAllSettings(const QString& section) {
+    Store store = load();
+    const Section* found = findSection(store, section);
+    return found ? found->values : SettingPairs{};
+}
+
+}

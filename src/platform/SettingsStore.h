@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QList>
+#include <QPair>
+#include <QString>
+
+// Korvo's per-user settings: string values by section and key, kept as INI
+// text in $XDG_CONFIG_HOME/Korvo/Korvo.ini. Section and key names compare
+// without case; a section lists its keys in the order they were first written.
+// Each change rewrites the file atomically.
+namespace platform {
+
+using SettingPairs = QList<QPair<QString, QString>>;
+
+QString settingsFilePath();
+
+QString GetSetting(const QString& section, const QString& key, const QString& defaultValue = QString());
+void SaveSetting(const QString& section, const QString& key, const QString& value);
+void DeleteSetting(const QString& section);
+void DeleteSetting(const QString& section, const QString& key);
+SettingPairs GetAllSettings(const QString& section);
+
+}

@@ -1,0 +1,59 @@
+#include "platform/SettingsStore.h"
+#include "support/TestEnvironment.h"
+
+#include <QFile>
+
+using namespace platform;
+
+using SettingsStoreTest = KorvoTest;
+
+TEST_F(SettingsStoreTest, NamesCompareWithoutCaseAndKeepTheirFirstSpelling) {
+    EXPECT_EQ(GetSetting("Options", "TabValue", "4"), "4");
+    SaveSetting("OptionsEdit", "cursorwidth", "2");
+    EXPECT_EQ(GetSetting("optionsedit", "CursorWidth"), "2");
+    SaveSetting("OPTIONSEDIT", "CURSORWIDTH", "1");
+    const SettingPairs all = GetAllSettings("OptionsEdit");
+    ASSERT_EQ(all.size(), 1);
+    EXPECT_EQ(all[0].first, "cursorwidth");
+    EXPECT_EQ(all[0].second, "1");
+}
+
+TEST_F(SettingsStoreTest, ValuesListInTheOrderFirstWritten) {
+    SaveSetting("MRUFind", "3", "c");
+    SaveSetting("MRUFind", "1", "a");
+    SaveSetting("MRUFind", "2", "b");
+    SaveSetting("MRUFind", "3", "C");
+    const SettingPairs all = GetAllSettings("MRUFind");
+    ASSERT_EQ(all.size(), 3);
+    EXPECT_EQ(all[0], qMakePair(QString("3"), QString("C")));
+    EXPECT_EQ(all[1].first, "1");
+    EXPECT_EQ(all[2].first, "2");
+}
+
+TEST_F(SettingsStoreTest, DeletesKeysAndSections) {
+    SaveSetting("A", "x", "1");
+    SaveSetting("A", "y", "2");
+    SaveSetting("B", "z", "3");
+    DeleteSetting("a", "X");
+    EXPECT_EQ(GetSetting("A", "x", "gone"), "gone");
+    EXPECT_EQ(GetSetting("A", "y"), "2");
+    DeleteSetting("b");
+    EXPECT_TRUE(GetAllSettings("B").isEmpty());
+    EXPECT_EQ(GetSetting("A", "y"), "2");
+}
+
+TEST_F(SettingsStoreTest, AnyTextSurvivesTheFile) {
+    const QString awkward = " C:\\dir\\a=b [x] 100%\r\nnext ";
+    SaveSetting("Odd [Section]", "key=1", awkward);
+    EXPECT_EQ(GetSetting("Odd [Section]", "key=1"), awkward);
+    EXPECT_EQ(GetSetting("Odd [Section]", "key"), "");
+}
+
+TEST_F(SettingsStoreTest, ReadsAFileWrittenByHand) {
+    QFile::remove(settingsFilePath());
+    SaveSetting("Seed", "k", "v");
+    writeAll(settingsFilePath(), "[OptionsEdit]\ncursorwidth=2\n\n[Options]\r\ngStartUp=1\r\n");
+    EXPECT_EQ(GetSetting("OptionsEdit", "CursorWidth"), "2");
+    EXPECT_EQ(GetSetting("options", "gstartup"), "1");
+    EXPECT_TRUE(settingsFilePath().startsWith(configHome() + "/Korvo/"));
+}
