@@ -21,8 +21,7 @@ QString errorSource() {
     return program + QStringLiteral(".GShell");
 }
 
-}
-
+// The error for a failing shell result (0 to 32).
 KorvoError shellError(int shellResult) {
     const auto objectError = [&](const char* message) {
         return KorvoError(int(kObjectError + shellResult), QString::fromLatin1(message), errorSource());
@@ -44,6 +43,8 @@ KorvoError shellError(int shellResult) {
     case 32: return error(48, "The specified dynamic-link library was not found.");
     default: return objectError("An error occurred occurred whilst trying to open or print the selected file.");
     }
+}
+
 }
 
 bool GShell(const QString& file, int show, const QString& params, const QString& dir, const QString& op) {

@@ -16,6 +16,3 @@ bool GShell(const QString& file, int show = 1, const QString& params = QString()
 
 // The error of the last GShell that failed, until the next GShell succeeds.
 std::optional<KorvoError> GShellLastError();
-
-// The error for a failing shell result (1 to 32).
-KorvoError shellError(int shellResult);
