@@ -99,10 +99,11 @@ void showErrorForm() {
     request.text = QStringLiteral("An Error has Occured in Korvo");
     request.choices = {kDontSendCaption, kSendCaption};
     const platform::PromptAnswer answer = platform::ask(request);
-    if (answer.button == ErrorFormSendReport)
-        sendErrorReport();
-    if (answer.button != -1)
+    if (answer.button != -1) {
+        if (answer.button == ErrorFormSendReport)
+            sendErrorReport();
         return;
+    }
     // Without a widget application (a console tool) the record is all there is.
     if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
         return;
