@@ -1,28 +1,44 @@
 #include "foundation/ErrorLog.h"
 
-#include "platform/KorvoError.h"
-#include "platform/ProgramFolder.h"
-
-#include <QFile>
+#include "foundation/ErrorLogFile.h"
+#include "foundation/ErrorRecord.h"
+#include "foundation/FrmError.h"
 
 bool gShowingError = false;
 
 namespace {
-void appendRecord(const QString& procedure, const QString& module) {
-    QFile log(platform::programFolder() + QStringLiteral("/error.log"));
-    if (log.open(QIODevice::Append))
-        log.write((module + QStringLiteral(" ") + procedure + QStringLiteral("\r\n")).toLatin1());
+
+void writeRecord(const CapturedError& error) {
+    WriteErrorLog(errorRecord(error, GetOSInfo(), QDateTime::currentDateTime()));
 }
+
+// Errors reported while the form is on screen (timers and notifications keep
+// running under it) are recorded without a second form.
+void report(const CapturedError& error) {
+    writeRecord(error);
+    if (gShowingError)
+        return;
+    struct ShowingError {
+        ShowingError() { gShowingError = true; }
+        ~ShowingError() { gShowingError = false; }
+    } showing;
+    showErrorForm();
+}
+
 }
 
 void SetErrorLog(const QString& strMetName, const QString& sFilename) {
-    appendRecord(strMetName, sFilename);
+    report(captureCurrentError(strMetName, sFilename));
 }
 
 void SetStopErrorLog(int StopNum) {
-    appendRecord(QString::number(StopNum), QStringLiteral("none"));
+    CapturedError stop = captureCurrentError(QString::number(StopNum), QStringLiteral("none"));
+    stop.number = StopNum;
+    stop.description = QStringLiteral("Execution halted");
+    stop.source = QStringLiteral("On Stop Command");
+    report(stop);
 }
 
 void LogErrorQuietly(const QString& strMetName, const QString& sFilename) {
-    appendRecord(strMetName, sFilename);
+    writeRecord(captureCurrentError(strMetName, sFilename));
 }

@@ -2,14 +2,16 @@
 
 #include <QString>
 
-class KorvoError;
-
 // The one error reporter. Call SetErrorLog from inside a catch block: it
 // records the error being handled, appends it to error.log in the program
 // folder and shows the error form unless it is already on screen.
+// gShowingError is true exactly while the form is on screen.
 extern bool gShowingError;
 
 void SetErrorLog(const QString& strMetName, const QString& sFilename);
+
+// For states that must not occur: records StopNum as the error and the
+// procedure, "Execution halted" from "On Stop Command", object "none".
 void SetStopErrorLog(int StopNum);
 
 // Appends a record for the error being handled without showing anything:

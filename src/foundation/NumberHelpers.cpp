@@ -1,0 +1,27 @@
+#include "foundation/NumberHelpers.h"
+
+namespace {
+bool isHexDigit(QChar c) {
+    const char16_t u = c.unicode();
+    return (u >= '0' && u <= '9') || (u >= 'a' && u <= 'f') || (u >= 'A' && u <= 'F');
+}
+}
+
+int32_t HexToLong(const QString& text) {
+    QString digits = text;
+    const bool negative = digits.startsWith(QLatin1Char('-'));
+    if (negative || digits.startsWith(QLatin1Char('+')))
+        digits.remove(0, 1);
+    digits = digits.trimmed();
+    if (digits.isEmpty() || digits.size() > 8)
+        return 0;
+    for (const QChar c : digits)
+        if (!isHexDigit(c))
+            return 0;
+    const auto value = static_cast<int32_t>(digits.toUInt(nullptr, 16));
+    return negative ? static_cast<int32_t>(-static_cast<int64_t>(value)) : value;
+}
+
+int16_t HiWord(int32_t value) {
+    return static_cast<int16_t>(static_cast<uint32_t>(value) >> 16);
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+// Reads a hexadecimal number with an optional leading "-" or "+" ("-1A" is
+// -26). Digits up to FFFF read as positive numbers, longer ones as 32 bits;
+// anything that is not such a number gives 0.
+int32_t HexToLong(const QString& text);
+
+// The upper 16 bits of value.
+int16_t HiWord(int32_t value);
