@@ -1,6 +1,7 @@
 #include "files/RecentFilesProjects.h"
 
 #include "foundation/ErrorLog.h"
+#include "foundation/FileHelpers.h"
 #include "platform/KorvoError.h"
 #include "platform/SettingsStore.h"
 #include "settings/SettingsValues.h"
@@ -14,11 +15,6 @@ const QString kFilesCommand = QStringLiteral("FileRecentFiles");
 const QString kProjectsCommand = QStringLiteral("FileRecentProjects");
 const QString kFilesSection = QStringLiteral("RecentFilenames");
 const QString kProjectsSection = QStringLiteral("RecentProjects");
-
-// The part after the last separator, either "/" or "\".
-QString fileNameOf(const QString& path) {
-    return path.mid(qMax(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\'))) + 1);
-}
 
 RecentMenu& menuOrRaise(const QString& commandKey) {
     RecentMenu* menu = findRecentMenu(commandKey);
@@ -41,7 +37,7 @@ void loadMenu(const QString& commandKey, const QString& section) {
     menu.RemoveAll();
     for (int i = 1; i <= count; ++i) {
         const QString path = values.value(QString::number(i));
-        menu.AddItem(gShowRecentFull == 1 ? path : fileNameOf(path), path);
+        menu.AddItem(gShowRecentFull == 1 ? path : GetFileName(path), path);
     }
 }
 
