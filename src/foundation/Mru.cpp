@@ -62,7 +62,8 @@ void ClsMRU::Remove(const QString& File) {
 }
 
 void ClsMRU::Save() const {
-    platform::DeleteSetting(section());
+    platform::SettingPairs values;
     for (qsizetype i = 0; i < entries_.size(); ++i)
-        platform::SaveSetting(section(), QString::number(i + 1), entries_[i]);
+        values.append({QString::number(i + 1), entries_[i]});
+    platform::ReplaceSection(section(), values);
 }

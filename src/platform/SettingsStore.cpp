@@ -150,6 +150,13 @@ void DeleteSetting(const QString& section, const QString& key) {
     }
 }
 
+void ReplaceSection(const QString& section, const SettingPairs& values) {
+    Store store = load();
+    store.removeIf([&](const Section& s) { return sameName(s.name, section); });
+    store.append({section, values});
+    save(store);
+}
+
 SettingPairs GetAllSettings(const QString& section) {
     Store store = load();
     const Section* found = findSection(store, section);

@@ -19,5 +19,7 @@ void SaveSetting(const QString& section, const QString& key, const QString& valu
 void DeleteSetting(const QString& section);
 void DeleteSetting(const QString& section, const QString& key);
 SettingPairs GetAllSettings(const QString& section);
+// Replaces a whole section's values in one write.
+void ReplaceSection(const QString& section, const SettingPairs& values);
 
 }

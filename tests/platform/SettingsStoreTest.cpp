@@ -57,3 +57,14 @@ TEST_F(SettingsStoreTest, ReadsAFileWrittenByHand) {
     EXPECT_EQ(GetSetting("options", "gstartup"), "1");
     EXPECT_TRUE(settingsFilePath().startsWith(configHome() + "/Korvo/"));
 }
+
+TEST_F(SettingsStoreTest, ReplacingASectionDropsItsOldValues) {
+    SaveSetting("MRUFind", "1", "old");
+    SaveSetting("MRUFind", "2", "older");
+    SaveSetting("Other", "k", "v");
+    ReplaceSection("mrufind", {{"1", "new"}});
+    const SettingPairs all = GetAllSettings("MRUFind");
+    ASSERT_EQ(all.size(), 1);
+    EXPECT_EQ(all[0].second, "new");
+    EXPECT_EQ(GetSetting("Other", "k"), "v");
+}
