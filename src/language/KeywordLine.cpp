@@ -1,5 +1,6 @@
 #include "language/KeywordLine.h"
 
+#include "language/CharTables.h"
 #include "platform/KorvoError.h"
 
 namespace {
@@ -11,8 +12,7 @@ bool isBlank(QChar c) {
 }
 
 bool isNameChar(QChar c) {
-    const char16_t u = c.unicode();
-    return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '_';
+    return gIsIdentChar[c.unicode()];
 }
 
 bool isTypeChar(QChar c) {

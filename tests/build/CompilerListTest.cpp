@@ -2,6 +2,7 @@
 #include "build/CommandCombos.h"
 #include "build/CompilerList.h"
 #include "language/ActiveKeywords.h"
+#include "language/InitScintillaAndCharTables.h"
 #include "language/KeywordFiles.h"
 #include "platform/KorvoError.h"
 #include "platform/SettingsStore.h"
@@ -26,6 +27,7 @@ class CompilerListTest : public KorvoTest {
 protected:
     void SetUp() override {
         KorvoTest::SetUp();
+        InitScintillaAndCharTables();
         QDir(home()).mkpath(QStringLiteral("conf"));
         gCompilers.RemoveAll();
         gActiveCompiler.reset();

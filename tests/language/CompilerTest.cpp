@@ -1,5 +1,6 @@
 #include "language/ActiveKeywords.h"
 #include "language/Compiler.h"
+#include "language/InitScintillaAndCharTables.h"
 #include "language/KeywordFiles.h"
 #include "platform/KorvoError.h"
 
@@ -15,6 +16,7 @@ class CompilerKeywords : public KorvoTest {
 protected:
     void SetUp() override {
         KorvoTest::SetUp();
+        InitScintillaAndCharTables();
         QDir(home()).mkpath(QStringLiteral("conf"));
         compiler.Name = QStringLiteral("Blitz");
     }

@@ -1,10 +1,16 @@
 #include "language/KeywordLine.h"
 
+#include "language/InitScintillaAndCharTables.h"
 #include "platform/KorvoError.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+class KeywordLine : public ::testing::Test {
+protected:
+    void SetUp() override { InitScintillaAndCharTables(); }
+};
+
 QStringList parameters(const ClsBBFunkcija& keyword) {
     QStringList texts;
     for (int n = 1; n <= keyword.VlezNum; ++n)
@@ -13,7 +19,7 @@ QStringList parameters(const ClsBBFunkcija& keyword) {
 }
 }
 
-TEST(KeywordLine, ReadsNameTypeAndParameters) {
+TEST_F(KeywordLine, ReadsNameTypeAndParameters) {
     const KeywordPtr foo = ReadKeywordLine(QStringLiteral("  Foo# (a#,b$,c%])  "));
     EXPECT_EQ(foo->Ime, "Foo");
     EXPECT_EQ(foo->Tip, 2);
@@ -38,7 +44,7 @@ TEST(KeywordLine, ReadsNameTypeAndParameters) {
     EXPECT_EQ(parameters(*ReadKeywordLine(QStringLiteral("Bar (x=1)"))), QStringList({"x", "1"}));
 }
 
-TEST(KeywordLine, BracketsAreRequiredWhenNoParameterIs) {
+TEST_F(KeywordLine, BracketsAreRequiredWhenNoParameterIs) {
     EXPECT_TRUE(ReadKeywordLine(QStringLiteral("One (a)"))->MoraZagradi);
     EXPECT_FALSE(ReadKeywordLine(QStringLiteral("Two (a,b)"))->MoraZagradi);
     EXPECT_TRUE(ReadKeywordLine(QStringLiteral("Opt ([a][,b])"))->MoraZagradi);
@@ -54,7 +60,7 @@ TEST(KeywordLine, BracketsAreRequiredWhenNoParameterIs) {
     EXPECT_EQ(ReadKeywordLine(QStringLiteral("Odd (a,])"))->VlezNum, 1);
 }
 
-TEST(KeywordLine, ALineWithoutBlankIsANameAsWritten) {
+TEST_F(KeywordLine, ALineWithoutBlankIsANameAsWritten) {
     const KeywordPtr keyword = ReadKeywordLine(QStringLiteral("Pi#"));
     EXPECT_EQ(keyword->Ime, "Pi#");
     EXPECT_EQ(keyword->Tip, 1);
@@ -63,7 +69,7 @@ TEST(KeywordLine, ALineWithoutBlankIsANameAsWritten) {
     EXPECT_THROW(keyword->ParametarTekst(1), KorvoError);
 }
 
-TEST(KeywordLine, RefusesAnEmptyNameAndAnOverlongParameterPart) {
+TEST_F(KeywordLine, RefusesAnEmptyNameAndAnOverlongParameterPart) {
     EXPECT_THROW(ReadKeywordLine(QString()), KorvoError);
     EXPECT_THROW(ReadKeywordLine(QStringLiteral("# (a)")), KorvoError);
     EXPECT_NO_THROW(ReadKeywordLine(QStringLiteral("Long ") + QString(254, QLatin1Char('a'))));

@@ -1,6 +1,7 @@
 #include "DumpCommand.h"
 
 #include "language/Compiler.h"
+#include "language/InitScintillaAndCharTables.h"
 #include "platform/Prompt.h"
 
 #include <cstdio>
@@ -45,6 +46,7 @@ int dumpKeywords(const QStringList& args) {
         return platform::defaultAnswer(request);
     });
 
+    InitScintillaAndCharTables();
     ClsCompiler compiler;
     compiler.Name = QStringLiteral("korvo-dump");
     compiler.LoadKeywordsFrom(args.first());
