@@ -1,11 +1,12 @@
 #include "language/ExpressionColouring.h"
 
+#include "editor/SciWrappers.h"
 #include "foundation/ErrorLog.h"
 #include "language/ActiveKeywords.h"
 #include "language/CharTables.h"
-#include "language/CurrentViewCalls.h"
 #include "language/Lexer.h"
 #include "language/StyleNumbers.h"
+#include "language/StyleRun.h"
 
 unsigned char TokenKindAt(int i) {
     return i >= 0 && i <= kMaxTokens ? gTokens[i].Kind : static_cast<unsigned char>(tkNone);
@@ -90,5 +91,7 @@ void SkipExprToComma(int& i, int Limit) {
 }
 
 void ReplaceToken(const QString& Text, int i, int LineBase) {
-    ReplaceRangeOfView(LineBase + gTokens[i].StartPos, LineBase + gTokens[i].EndPos, Text);
+    SciSetTargetStart(LineBase + gTokens[i].StartPos);
+    SciSetTargetEnd(LineBase + gTokens[i].EndPos);
+    SciReplaceTarget(-1, Text);
 }
