@@ -13,6 +13,8 @@ unsigned char TokenKindAt(int i) {
 }
 
 void ColorToken(int i, int LineBase) {
+    if (i < 1 || i > kMaxTokens)
+        return;
     try {
         const TokenRecord& token = gTokens[i];
         const int start = LineBase + token.StartPos;
@@ -47,7 +49,7 @@ void ColorToken(int i, int LineBase) {
 void ColorExprDoZapirka(int& i, int Limit, int LineBase) {
     try {
         int depth = 0;
-        while (true) {
+        while (i <= kMaxTokens) {
             const unsigned char kind = TokenKindAt(i);
             const int start = LineBase + gTokens[i].StartPos;
             if (kind == '(') {
