@@ -1,0 +1,34 @@
+#include "build/ActiveCompiler.h"
+
+#include "build/CompilerList.h"
+#include "foundation/ErrorLog.h"
+#include "platform/KorvoError.h"
+
+CompilerPtr gActiveCompiler;
+
+namespace {
+
+bool activate(const QString& name) {
+    CompilerPtr compiler = gCompilers.Item(name);
+    if (!compiler)
+        RaiseError(ErrInvalidProcedureCall, QStringLiteral("No compiler named ") + name);
+    gActiveCompiler = compiler;
+    return compiler->SetDefaultKeywords();
+}
+
+}
+
+void SetActiveCompiler(const QString& CompilerName) {
+    if (gActiveCompiler && gActiveCompiler->Name == CompilerName)
+        return;
+    try {
+        if (!gCompilers.Exist_Key(CompilerName)) {
+            activate(DefaultCompiler);
+            return;
+        }
+        if (!activate(CompilerName) && gActiveCompiler->Name != DefaultCompiler)
+            activate(DefaultCompiler);
+    } catch (...) {
+        SetErrorLog(QStringLiteral("SetActiveCompiler"), QStringLiteral("Mod_Main"));
+    }
+}

@@ -1,0 +1,75 @@
+#include "build/CompilerListFile.h"
+
+#include "build/SequentialValues.h"
+#include "foundation/ErrorLog.h"
+#include "foundation/FileHelpers.h"
+#include "platform/AnsiText.h"
+#include "platform/KorvoError.h"
+#include "platform/ProgramFolder.h"
+
+namespace {
+
+constexpr int kFormatNumber = 1;
+
+[[noreturn]] void refuseName(const QString& name) {
+    RaiseError(ErrInvalidProcedureCall, QStringLiteral("Invalid compiler name: \"") + name + QLatin1Char('"'));
+}
+
+void logRefusedName(const QString& name) {
+    try {
+        refuseName(name);
+    } catch (...) {
+        SetErrorLog(QStringLiteral("LoadCompilers"), QStringLiteral("Mod_Main"));
+    }
+}
+
+}
+
+QString CompilerListPath() {
+    return FixDoubleBackslash(platform::programFolder() + QStringLiteral("/conf/")) + QStringLiteral("compilers.dat");
+}
+
+bool IsValidCompilerName(const QString& name) {
+    return !name.isEmpty() && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
+}
+
+QByteArray FormatCompilerList(const CompilerList& compilers) {
+    SequentialWriter out;
+    out.writeInteger(kFormatNumber);
+    out.writeInteger(compilers.Count());
+    for (const auto& [name, compiler] : compilers) {
+        out.writeString(compiler->Name);
+        out.writeString(compiler->Path);
+        out.writeString(compiler->HelpPath);
+        out.writeBoolean(compiler->RealConsole);
+    }
+    return out.bytes();
+}
+
+void ReadCompilerList(const QByteArray& bytes, CompilerList& compilers) {
+    SequentialReader in(bytes);
+    in.readInteger();
+    const int count = in.readInteger();
+    for (int k = 0; k < count; ++k) {
+        auto compiler = std::make_shared<ClsCompiler>();
+        compiler->Name = in.readString();
+        compiler->Path = in.readString();
+        compiler->HelpPath = in.readString();
+        compiler->RealConsole = in.readBoolean();
+        if (!IsValidCompilerName(compiler->Name)) {
+            logRefusedName(compiler->Name);
+            continue;
+        }
+        const QString name = compiler->Name;
+        if (!compilers.Add(name, std::move(compiler)))
+            RaiseError(ErrKeyAlreadyAssociated, QStringLiteral("Compiler listed twice: ") + name);
+    }
+}
+
+void SaveCompilerList(const CompilerList& compilers) {
+    for (const auto& [name, compiler] : compilers)
+        if (!IsValidCompilerName(compiler->Name))
+            refuseName(compiler->Name);
+    if (!platform::writeFileBytesAtomically(CompilerListPath(), FormatCompilerList(compilers)))
+        RaiseError(ErrPathFileAccess, QStringLiteral("Path/File access error: ") + CompilerListPath());
+}

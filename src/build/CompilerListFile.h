@@ -1,0 +1,28 @@
+#pragma once
+
+#include "foundation/KeyedList.h"
+#include "language/Compiler.h"
+
+#include <QByteArray>
+
+using CompilerList = KeyedList<CompilerPtr>;
+
+// conf/compilers.dat in the program folder.
+QString CompilerListPath();
+
+// A name can key a compiler when it is not empty and holds no path
+// separator: it also names the compiler's keyword file.
+bool IsValidCompilerName(const QString& name);
+
+// The file: format number 1, the count, then per compiler its name, folder,
+// help folder and console flag.
+QByteArray FormatCompilerList(const CompilerList& compilers);
+
+// Adds the compilers of the file to the list in file order; a record whose
+// name cannot key a compiler is logged and passed over. Raises on a short or
+// malformed file, keeping the compilers read before.
+void ReadCompilerList(const QByteArray& bytes, CompilerList& compilers);
+
+// Writes the list to conf/compilers.dat. Raises, before writing anything,
+// for a name that cannot key a compiler, and when the file cannot be written.
+void SaveCompilerList(const CompilerList& compilers);

@@ -1,0 +1,212 @@
+#include "foundation/Hash.h"
+
+#include "foundation/ErrorLog.h"
+#include "language/Lexer.h"
+#include "platform/KorvoError.h"
+
+CodeRecordPtr gFoundItem;
+
+namespace {
+
+const QString kClassName = QStringLiteral("clsHash");
+
+// A closed document has no markers left: its records lie on no line.
+int markerLine(const CodeRecord& record) {
+    if (!record.SciWndData.isAlive())
+        return -1;
+    return static_cast<int>(SciDirect(record.SciWndData, QsciScintillaBase::SCI_MARKERLINEFROMHANDLE,
+                                      static_cast<unsigned long>(record.Handle)));
+}
+
+bool anyRecord(const CodeRecord*) {
+    return true;
+}
+
+}
+
+clsHash::clsHash() {
+    SetSize(hashSize_, listSize_, chunkSize_);
+}
+
+void clsHash::SetSize(int HashSize, int ListSize, int ChunkSize) {
+    if (HashSize >= 1)
+        hashSize_ = HashSize;
+    if (ListSize >= 1)
+        listSize_ = ListSize;
+    if (ChunkSize >= 1)
+        chunkSize_ = ChunkSize;
+    count_ = 0;
+    freeHead_ = 0;
+    buckets_.assign(static_cast<size_t>(hashSize_), 0);
+    slots_.clear();
+    slots_.resize(1);
+    grow(listSize_);
+}
+
+// Keys of characters outside letters, digits and "_" can hash below 0 or
+// past the last bucket; they are folded into the table the same way on
+// every road, so they are found again where they were added.
+int clsHash::bucketOf(int hash) const {
+    const int bucket = hash % hashSize_;
+    return bucket < 0 ? bucket + hashSize_ : bucket;
+}
+
+template <typename Matches>
+int clsHash::findSlot(int bucket, const QString& upperKey, Matches matches, int* previous) const {
+    int before = 0;
+    for (int slot = buckets_[static_cast<size_t>(bucket)]; slot; slot = slots_[static_cast<size_t>(slot)].next) {
+        const Slot& s = slots_[static_cast<size_t>(slot)];
+        if (s.key == upperKey && matches(s.record.get())) {
+            if (previous)
+                *previous = before;
+            return slot;
+        }
+        before = slot;
+    }
+    return 0;
+}
+
+void clsHash::grow(int added) {
+    const int first = static_cast<int>(slots_.size());
+    slots_.resize(slots_.size() + static_cast<size_t>(added));
+    for (int slot = first; slot < first + added - 1; ++slot)
+        slots_[static_cast<size_t>(slot)].next = slot + 1;
+    slots_.back().next = freeHead_;
+    freeHead_ = first;
+}
+
+void clsHash::unlink(int bucket, int slot, int previous) {
+    Slot& s = slots_[static_cast<size_t>(slot)];
+    if (previous)
+        slots_[static_cast<size_t>(previous)].next = s.next;
+    else
+        buckets_[static_cast<size_t>(bucket)] = s.next;
+    s.key.clear();
+    s.record.reset();
+    s.next = freeHead_;
+    freeHead_ = slot;
+    --count_;
+}
+
+bool clsHash::Exists(const QString& key, int hash) {
+    return ExistsU(key.toUpper(), hash);
+}
+
+bool clsHash::ExistsU(const QString& upperKey, int hash) {
+    const int slot = findSlot(bucketOf(hash), upperKey, anyRecord);
+    if (slot)
+        gFoundItem = slots_[static_cast<size_t>(slot)].record;
+    return slot != 0;
+}
+
+bool clsHash::ExistsHash(const QString& key) {
+    const QString upper = key.toUpper();
+    return ExistsU(upper, HashCode(upper));
+}
+
+bool clsHash::ExistsOnlyHash(const QString& key) const {
+    const QString upper = key.toUpper();
+    return findSlot(bucketOf(HashCode(upper)), upper, anyRecord) != 0;
+}
+
+bool clsHash::ExistsCodeExplorer(const QString& key, int Handle, const SciHandle& SciWndData) const {
+    const QString upper = key.toUpper();
+    return findSlot(bucketOf(HashCode(upper)), upper, [&](const CodeRecord* record) {
+        return record && record->Handle == Handle && record->SciWndData == SciWndData;
+    }) != 0;
+}
+
+void clsHash::Add(const QString& key, CodeRecordPtr record) {
+    if (key.isEmpty())
+        RaiseError(1001, QStringLiteral("Invalid key"), kClassName);
+    if (!freeHead_)
+        grow(chunkSize_);
+    const int slot = freeHead_;
+    Slot& s = slots_[static_cast<size_t>(slot)];
+    freeHead_ = s.next;
+    s.next = 0;
+    s.key = key.toUpper();
+    s.record = std::move(record);
+    ++count_;
+
+    int& head = buckets_[static_cast<size_t>(bucketOf(HashCode(s.key)))];
+    if (!head) {
+        head = slot;
+        return;
+    }
+    int last = head;
+    while (slots_[static_cast<size_t>(last)].next)
+        last = slots_[static_cast<size_t>(last)].next;
+    slots_[static_cast<size_t>(last)].next = slot;
+}
+
+CodeRecordPtr clsHash::ItemHash(const QString& key) const {
+    const QString upper = key.toUpper();
+    const int slot = findSlot(bucketOf(HashCode(upper)), upper, anyRecord);
+    return slot ? slots_[static_cast<size_t>(slot)].record : CodeRecordPtr();
+}
+
+CodeRecordPtr clsHash::ItemHandle(const QString& key, int line, const SciHandle& SciWndData) const {
+    const QString upper = key.toUpper();
+    const int slot = findSlot(bucketOf(HashCode(upper)), upper, [&](const CodeRecord* record) {
+        return record && record->SciWndData == SciWndData && markerLine(*record) == line;
+    });
+    return slot ? slots_[static_cast<size_t>(slot)].record : CodeRecordPtr();
+}
+
+void clsHash::Remove(const QString& key, int line, const SciHandle& SciWndData) {
+    try {
+        if (key.isEmpty())
+            return;
+        const QString upper = key.toUpper();
+        const int bucket = bucketOf(HashCode(upper));
+        int previous = 0;
+        const int slot = findSlot(bucket, upper, [&](const CodeRecord* record) {
+            return record && record->SciWndData == SciWndData && markerLine(*record) == line;
+        }, &previous);
+        if (slot)
+            unlink(bucket, slot, previous);
+    } catch (...) {
+        SetErrorLog(QStringLiteral("Remove"), kClassName);
+    }
+}
+
+void clsHash::RemovePoHandle(const QString& key, int Handle) {
+    if (key.isEmpty())
+        return;
+    try {
+        const QString upper = key.toUpper();
+        const int bucket = bucketOf(HashCode(upper));
+        int previous = 0;
+        const int slot = findSlot(bucket, upper, [&](const CodeRecord* record) {
+            return record && record->Handle == Handle;
+        }, &previous);
+        if (!slot)
+            RaiseError(ErrInvalidProcedureCall, QStringLiteral("No such element"), kClassName);
+        unlink(bucket, slot, previous);
+    } catch (...) {
+        SetErrorLog(QStringLiteral("RemovePoHandle"), kClassName);
+    }
+}
+
+void clsHash::RemoveAll() {
+    SetSize(hashSize_, listSize_, chunkSize_);
+}
+
+QStringList clsHash::Keys() const {
+    QStringList keys;
+    keys.reserve(count_);
+    for (int head : buckets_)
+        for (int slot = head; slot; slot = slots_[static_cast<size_t>(slot)].next)
+            keys.append(slots_[static_cast<size_t>(slot)].key);
+    return keys;
+}
+
+QList<CodeRecordPtr> clsHash::Items() const {
+    QList<CodeRecordPtr> items;
+    items.reserve(count_);
+    for (int head : buckets_)
+        for (int slot = head; slot; slot = slots_[static_cast<size_t>(slot)].next)
+            items.append(slots_[static_cast<size_t>(slot)].record);
+    return items;
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "language/CodeRecord.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// The record found by the last successful Exists, ExistsU or ExistsHash of
+// any table; read it right after the call.
+extern CodeRecordPtr gFoundItem;
+
+// A chained hash table of declaration records. Names compare without case
+// and one name may hold several records (one per declaring line), kept in
+// the order they were added. Slots are preallocated and reused through a
+// free list, so adding and removing while the user types rarely allocates.
+class clsHash {
+public:
+    clsHash();
+
+    // Kept for callers; keys compare without case whatever its value.
+    bool IgnoreCase() const { return ignoreCase_; }
+    void setIgnoreCase(bool ignoreCase) { ignoreCase_ = ignoreCase; }
+
+    // Drops every record and rebuilds the table; a size below 1 keeps the
+    // current value.
+    void SetSize(int HashSize, int ListSize, int ChunkSize);
+
+    // hash is HashCode of the upper-cased key (or HashCodeNoCase of the key).
+    bool Exists(const QString& key, int hash);
+    bool ExistsU(const QString& upperKey, int hash);
+    bool ExistsHash(const QString& key);
+    // As ExistsHash, leaving gFoundItem alone.
+    bool ExistsOnlyHash(const QString& key) const;
+    bool ExistsCodeExplorer(const QString& key, int Handle, const SciHandle& SciWndData) const;
+
+    // Appends the record; an empty key raises error 1001 "Invalid key".
+    void Add(const QString& key, CodeRecordPtr record);
+
+    CodeRecordPtr ItemHash(const QString& key) const;
+    // The first record of that name in that document whose marker is on line.
+    CodeRecordPtr ItemHandle(const QString& key, int line, const SciHandle& SciWndData) const;
+
+    // Removes the first record of that name in that document whose marker
+    // is on line; nothing when there is none.
+    void Remove(const QString& key, int line, const SciHandle& SciWndData);
+    // Removes the first record of that name with that marker handle; a
+    // missing record is reported to the error log.
+    void RemovePoHandle(const QString& key, int Handle);
+    void RemoveAll();
+
+    int Count() const { return count_; }
+    // In bucket order, then in order of addition within a bucket.
+    QStringList Keys() const;
+    QList<CodeRecordPtr> Items() const;
+
+private:
+    struct Slot {
+        QString key;
+        CodeRecordPtr record;
+        int next = 0;
+    };
+
+    int bucketOf(int hash) const;
+    template <typename Matches>
+    int findSlot(int bucket, const QString& upperKey, Matches matches, int* previous = nullptr) const;
+    void grow(int added);
+    void unlink(int bucket, int slot, int previous);
+
+    std::vector<int> buckets_;
+    std::vector<Slot> slots_;
+    int hashSize_ = 2048;
+    int listSize_ = 256;
+    int chunkSize_ = 256;
+    int count_ = 0;
+    int freeHead_ = 0;
+    bool ignoreCase_ = true;
+};

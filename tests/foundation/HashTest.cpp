@@ -1,0 +1,169 @@
+#include "foundation/Hash.h"
+
+#include "language/InitScintillaAndCharTables.h"
+#include "language/Lexer.h"
+#include "platform/KorvoError.h"
+#include "support/TestEnvironment.h"
+
+#include <memory>
+
+namespace {
+
+CodeRecordPtr record(const QString& name, int handle = 0, SciView* view = nullptr) {
+    auto r = std::make_shared<CodeRecord>();
+    r->Ime = name;
+    r->Handle = handle;
+    r->SciWndData = SciHandle(view);
+    return r;
+}
+
+// A document of a few lines with the declaration marker on one of them.
+struct Document {
+    Document() {
+        view.send(QsciScintillaBase::SCI_APPENDTEXT, 15, reinterpret_cast<long>("one\r\ntwo\r\nsix\r\n"));
+    }
+    int mark(int line) { return static_cast<int>(view.send(QsciScintillaBase::SCI_MARKERADD, static_cast<unsigned long>(line), 8)); }
+
+    SciView view;
+};
+
+class Hash : public KorvoTest {
+protected:
+    qint64 errorLogSize() const { return readAll(homeFile(QStringLiteral("error.log"))).size(); }
+};
+
+}
+
+TEST_F(Hash, SeveralRecordsUnderOneNameInTheOrderAdded) {
+    clsHash table;
+    const CodeRecordPtr first = record("Foo", 1);
+    const CodeRecordPtr second = record("FOO", 2);
+    table.Add(first->Ime, first);
+    table.Add(second->Ime, second);
+    table.Add("Bar", record("Bar", 3));
+    EXPECT_EQ(table.Count(), 3);
+    EXPECT_EQ(table.Keys(), QStringList({"BAR", "FOO", "FOO"}));
+    EXPECT_EQ(table.Items().at(2), second);
+    EXPECT_EQ(table.ItemHash("foo"), first);
+
+    gFoundItem.reset();
+    EXPECT_TRUE(table.ExistsOnlyHash("fOO"));
+    EXPECT_EQ(gFoundItem, nullptr);
+    EXPECT_TRUE(table.ExistsHash("foo"));
+    EXPECT_EQ(gFoundItem, first);
+    EXPECT_TRUE(table.Exists("bar", HashCode("BAR")));
+    InitScintillaAndCharTables();
+    EXPECT_TRUE(table.ExistsU("BAR", HashCodeNoCase("bar")));
+    EXPECT_FALSE(table.ExistsU("bar", HashCode("BAR")));
+    EXPECT_FALSE(table.ExistsHash("baz"));
+    EXPECT_EQ(table.ItemHash("baz"), nullptr);
+
+    table.RemovePoHandle("foo", 1);
+    EXPECT_EQ(table.ItemHash("foo"), second);
+    EXPECT_EQ(table.Count(), 2);
+    EXPECT_EQ(first.use_count(), 1);
+    EXPECT_EQ(errorLogSize(), 0);
+}
+
+TEST_F(Hash, GrowsBeyondItsSlotsAndReusesFreedOnes) {
+    clsHash table;
+    for (int i = 0; i < 257; ++i)
+        table.Add(QStringLiteral("n%1").arg(i), record("n", i));
+    EXPECT_EQ(table.Count(), 257);
+    EXPECT_EQ(table.ItemHash("N256")->Handle, 256);
+    EXPECT_EQ(table.ItemHash("N0")->Handle, 0);
+
+    table.RemovePoHandle("n7", 7);
+    table.Add("n7", record("n", 1007));
+    EXPECT_EQ(table.ItemHash("n7")->Handle, 1007);
+
+    table.RemoveAll();
+    EXPECT_EQ(table.Count(), 0);
+    EXPECT_TRUE(table.Items().isEmpty());
+    EXPECT_FALSE(table.ExistsHash("n1"));
+    table.Add("again", record("again"));
+    EXPECT_EQ(table.Keys(), QStringList({"AGAIN"}));
+
+    // Bucket order first, then order of addition within a bucket.
+    table.SetSize(16, 0, 0);
+    table.Add("B", record("B"));
+    table.Add("A", record("A"));
+    table.Add("Q", record("Q"));
+    EXPECT_EQ(table.Keys(), QStringList({"A", "Q", "B"}));
+}
+
+TEST_F(Hash, RefusesAnEmptyKeyAndReportsAMissingRecord) {
+    clsHash table;
+    table.Add("x", record("x", 4));
+    try {
+        table.Add("", record("y"));
+        ADD_FAILURE() << "an empty key was accepted";
+    } catch (const KorvoError& error) {
+        EXPECT_EQ(error.number, 1001);
+        EXPECT_EQ(error.description, "Invalid key");
+    }
+    EXPECT_EQ(table.Count(), 1);
+
+    table.RemovePoHandle("", 4);
+    table.Remove("", 0, SciHandle());
+    EXPECT_EQ(errorLogSize(), 0);
+    table.RemovePoHandle("x", 5);
+    EXPECT_GT(errorLogSize(), 0);
+    EXPECT_TRUE(readAll(homeFile(QStringLiteral("error.log"))).contains("RemovePoHandle"));
+    EXPECT_EQ(table.Count(), 1);
+}
+
+TEST_F(Hash, KeysOutsideTheNameAlphabetAreFoundWhereTheyWereAdded) {
+    clsHash table;
+    const QStringList keys = {QString(22, 'Z'), QStringLiteral("\u20acuro.bb"), QStringLiteral("\uFFFF\uFFFE"),
+                              QStringLiteral("\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9.bb")};
+    for (int i = 0; i < keys.size(); ++i)
+        table.Add(keys[i], record(keys[i], i));
+    for (int i = 0; i < keys.size(); ++i) {
+        const QString upper = keys[i].toUpper();
+        EXPECT_TRUE(table.Exists(keys[i], HashCode(upper))) << i;
+        EXPECT_EQ(gFoundItem->Handle, i);
+        EXPECT_EQ(table.ItemHash(keys[i].toLower())->Handle, i);
+    }
+    table.RemovePoHandle(keys[1], 1);
+    EXPECT_FALSE(table.ExistsHash(keys[1]));
+    EXPECT_EQ(table.Count(), 3);
+    EXPECT_EQ(errorLogSize(), 0);
+}
+
+TEST_F(Hash, MarkerLookupsAskEachRecordsOwnDocument) {
+    Document a;
+    auto b = std::make_unique<Document>();
+    const int handleA = a.mark(1);
+    const int handleB = b->mark(1);
+    ASSERT_EQ(handleA, handleB);
+
+    clsHash table;
+    const CodeRecordPtr inA = record("Shared", handleA, &a.view);
+    const CodeRecordPtr inB = record("Shared", handleB, &b->view);
+    table.Add("Shared", inA);
+    table.Add("Shared", inB);
+    const SciHandle docA(&a.view);
+    const SciHandle docB(&b->view);
+
+    EXPECT_EQ(table.ItemHandle("shared", 1, docB), inB);
+    EXPECT_EQ(table.ItemHandle("shared", 1, docA), inA);
+    EXPECT_EQ(table.ItemHandle("shared", 0, docA), nullptr);
+    EXPECT_TRUE(table.ExistsCodeExplorer("SHARED", handleB, docB));
+    EXPECT_FALSE(table.ExistsCodeExplorer("SHARED", handleB + 1, docB));
+
+    // An edit above the declaration moves its marker off the line.
+    a.view.send(QsciScintillaBase::SCI_INSERTTEXT, 0, reinterpret_cast<long>("new\r\n"));
+    table.Remove("shared", 1, docA);
+    EXPECT_EQ(table.Count(), 2);
+    table.Remove("shared", 2, docA);
+    EXPECT_EQ(table.Count(), 1);
+    EXPECT_EQ(table.ItemHash("shared"), inB);
+
+    // Once its document is closed a record lies on no line.
+    b.reset();
+    EXPECT_EQ(table.ItemHandle("shared", 1, docB), nullptr);
+    table.Remove("shared", 1, docB);
+    EXPECT_EQ(table.Count(), 1);
+    EXPECT_EQ(errorLogSize(), 0);
+}
