@@ -1,0 +1,4 @@
+#include "files/OpenProjects.h"
+
+KeyedList<ProjectPtr> gProjects;
+ProjectPtr gActiveProject;

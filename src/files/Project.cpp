@@ -1,0 +1,14 @@
+#include "files/Project.h"
+
+#include "language/DeclarationRecords.h"
+#include "language/ParseState.h"
+
+ClsProject::ClsProject() {
+    auto mainProgram = std::make_shared<ClsFunkcija>();
+    mainProgram->Ime = kMainProgram;
+    Funkcii.Add(kMainProgram, mainProgram);
+    FunctionsDirty = true;
+    MainFunLocals = mainProgram->Locals;
+    MainFunLocals->setIgnoreCase(true);
+    gCurrentLocals = MainFunLocals;
+}

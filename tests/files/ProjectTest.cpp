@@ -1,0 +1,43 @@
+#include "files/Project.h"
+#include "language/DeclarationRecords.h"
+#include "language/InitScintillaAndCharTables.h"
+#include "language/ParseState.h"
+
+#include <gtest/gtest.h>
+
+TEST(Project, StartsWithTheMainProgramWhoseLocalsAreCurrent) {
+    ClsProject project;
+    EXPECT_EQ(project.Funkcii.Count(), 1);
+    EXPECT_TRUE(project.FunctionsDirty);
+    EXPECT_FALSE(project.GlobalsDirty);
+    auto mainProgram = std::dynamic_pointer_cast<ClsFunkcija>(project.Funkcii.ItemHash(kMainProgram));
+    ASSERT_TRUE(mainProgram);
+    EXPECT_EQ(mainProgram->Locals, project.MainFunLocals);
+    EXPECT_EQ(gCurrentLocals, project.MainFunLocals);
+    EXPECT_TRUE(project.MainFunLocals->IgnoreCase());
+}
+
+TEST(Project, ARecordCanSitInTwoTablesAndOutliveOne) {
+    ClsProject project;
+    auto local = std::make_shared<ClsLocalVar>();
+    local->Ime = QStringLiteral("x");
+    {
+        ClsFunkcija function;
+        function.Locals->Add(local->Ime, local);
+        project.MainFunLocals->Add(local->Ime, local);
+    }
+    EXPECT_EQ(project.MainFunLocals->ItemHash(QStringLiteral("X")), local);
+}
+
+TEST(Project, ShowsANameWithTheSuffixOfItsType) {
+    InitScintillaAndCharTables();
+    ClsGlobalVar player;
+    player.Ime = QStringLiteral("p");
+    player.Tip = TipCustom;
+    player.Tajp = QStringLiteral("Player");
+    EXPECT_EQ(DeclarationDisplayName(player), "p.Player");
+    player.Tip = TipString;
+    EXPECT_EQ(DeclarationDisplayName(player), "p$");
+    player.Tip = TipNone;
+    EXPECT_EQ(DeclarationDisplayName(player), "p");
+}
