@@ -1,6 +1,7 @@
 #include "build/CompilerList.h"
 
 #include "foundation/ErrorLog.h"
+#include "foundation/LogNewError.h"
 #include "platform/AnsiText.h"
 #include "platform/KorvoError.h"
 #include "platform/Prompt.h"
@@ -24,23 +25,19 @@ void readCompilers(const QString& path) {
     }
 }
 
-QString firstCompilerName() {
-    if (gCompilers.Count() == 0)
-        RaiseError(ErrInvalidProcedureCall, QStringLiteral("No compiler is listed"));
-    return gCompilers.Item(1)->Name;
-}
-
+// The stored default when it is listed, else the first compiler.
 void chooseDefaultCompiler() {
     DefaultCompiler = platform::GetSetting(QStringLiteral("Options"), QStringLiteral("DefaultCompiler"));
-    if (DefaultCompiler.isEmpty()) {
-        try {
-            DefaultCompiler = firstCompilerName();
-        } catch (...) {
-            SetErrorLog(QStringLiteral("LoadCompilers"), QStringLiteral("Mod_Main"));
-        }
-    } else if (!gCompilers.Exist_Key(DefaultCompiler) && gCompilers.Count() > 0) {
-        DefaultCompiler = firstCompilerName();
+    const bool stored = !DefaultCompiler.isEmpty();
+    if (stored && gCompilers.Exist_Key(DefaultCompiler)) {
+        // Spelled as the compiler is, since activation compares names exactly.
+        DefaultCompiler = gCompilers.Item(DefaultCompiler)->Name;
+        return;
     }
+    if (gCompilers.Count() > 0)
+        DefaultCompiler = gCompilers.Item(1)->Name;
+    else if (!stored)
+        LogNewError(ErrInvalidProcedureCall, QStringLiteral("No compiler is listed"), QStringLiteral("LoadCompilers"), QStringLiteral("Mod_Main"));
 }
 
 }

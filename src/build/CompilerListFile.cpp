@@ -1,7 +1,7 @@
 #include "build/CompilerListFile.h"
 
 #include "build/SequentialValues.h"
-#include "foundation/ErrorLog.h"
+#include "foundation/LogNewError.h"
 #include "foundation/FileHelpers.h"
 #include "platform/AnsiText.h"
 #include "platform/KorvoError.h"
@@ -11,16 +11,8 @@ namespace {
 
 constexpr int kFormatNumber = 1;
 
-[[noreturn]] void refuseName(const QString& name) {
-    RaiseError(ErrInvalidProcedureCall, QStringLiteral("Invalid compiler name: \"") + name + QLatin1Char('"'));
-}
-
-void logRefusedName(const QString& name) {
-    try {
-        refuseName(name);
-    } catch (...) {
-        SetErrorLog(QStringLiteral("LoadCompilers"), QStringLiteral("Mod_Main"));
-    }
+QString refusal(const QString& name) {
+    return QStringLiteral("Invalid compiler name: \"") + name + QLatin1Char('"');
 }
 
 }
@@ -57,7 +49,7 @@ void ReadCompilerList(const QByteArray& bytes, CompilerList& compilers) {
         compiler->HelpPath = in.readString();
         compiler->RealConsole = in.readBoolean();
         if (!IsValidCompilerName(compiler->Name)) {
-            logRefusedName(compiler->Name);
+            LogNewError(ErrInvalidProcedureCall, refusal(compiler->Name), QStringLiteral("LoadCompilers"), QStringLiteral("Mod_Main"));
             continue;
         }
         const QString name = compiler->Name;
@@ -69,7 +61,7 @@ void ReadCompilerList(const QByteArray& bytes, CompilerList& compilers) {
 void SaveCompilerList(const CompilerList& compilers) {
     for (const auto& [name, compiler] : compilers)
         if (!IsValidCompilerName(compiler->Name))
-            refuseName(compiler->Name);
+            RaiseError(ErrInvalidProcedureCall, refusal(compiler->Name));
     if (!platform::writeFileBytesAtomically(CompilerListPath(), FormatCompilerList(compilers)))
         RaiseError(ErrPathFileAccess, QStringLiteral("Path/File access error: ") + CompilerListPath());
 }

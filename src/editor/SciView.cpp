@@ -7,7 +7,12 @@ long nextViewId() {
 }
 }
 
-SciView::SciView(QWidget* parent) : QsciScintillaBase(parent), viewId_(nextViewId()) {}
+SciView::SciView(QWidget* parent) : QsciScintillaBase(parent), viewId_(nextViewId()) {
+    // QScintilla starts in UTF-8 with LF line ends; Korvo's text is one byte
+    // per character with CRLF lines, and this must hold before any text loads.
+    send(SCI_SETCODEPAGE, 0);
+    send(SCI_SETEOLMODE, SC_EOL_CRLF);
+}
 
 long SciView::send(unsigned int message, unsigned long wParam, long lParam) const {
     return SendScintilla(message, wParam, lParam);

@@ -123,7 +123,7 @@ TEST_F(CompilerListTest, AMissingFileStopsTheStart) {
 TEST_F(CompilerListTest, TheDefaultCompilerIsTheStoredOneWhenListed) {
     const QByteArray two = "1\r\n2\r\n\"A\"\r\n\"/a\"\r\n\"\"\r\n#FALSE#\r\n\"B\"\r\n\"/b\"\r\n\"\"\r\n#FALSE#\r\n";
     writeList(two);
-    platform::SaveSetting("Options", "DefaultCompiler", "B");
+    platform::SaveSetting("Options", "DefaultCompiler", "b");
     ASSERT_TRUE(LoadCompilers());
     EXPECT_EQ(DefaultCompiler, "B");
 

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "editor/SciView.h"
+
+#include <QPointer>
+
+class frmDoc;
+
+// The current view: the document every Scintilla wrapper addresses. Normally
+// gSciWndData is gActiveDoc's view; the options and style loops and Save As
+// move gSciWndData alone, and losing the active document leaves gSciWndData
+// on the last view.
+extern QPointer<frmDoc> gActiveDoc;
+extern SciHandle gSciWndData;
+
+// True when there is an active document and its view is alive.
+bool IsEditorActive();
+
+// Switches the current view for a scope and restores both gActiveDoc and
+// gSciWndData as they were when it ends, also when an exception passes.
+// Switches nest.
+class ScopedCurrentView {
+public:
+    // Moves gSciWndData alone; gActiveDoc stays.
+    explicit ScopedCurrentView(const SciHandle& view);
+    // Makes the document active and its view current.
+    explicit ScopedCurrentView(frmDoc& doc);
+    ~ScopedCurrentView();
+
+    ScopedCurrentView(const ScopedCurrentView&) = delete;
+    ScopedCurrentView& operator=(const ScopedCurrentView&) = delete;
+
+private:
+    QPointer<frmDoc> savedDoc_;
+    SciHandle savedView_;
+};

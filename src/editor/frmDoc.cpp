@@ -1,0 +1,61 @@
+#include "editor/frmDoc.h"
+
+#include "editor/EditorSetup.h"
+#include "foundation/ErrorLog.h"
+#include "shell/DocumentHost.h"
+
+frmDoc::frmDoc(QWidget* parent)
+    : QWidget(parent), Sci(new SciView(this)), m_oSubclass(std::make_unique<cSubclass>()) {
+    SciEdi_WndData = SciHandle(Sci);
+    Sci->setGeometry(0, 0, 200, 200);
+}
+
+frmDoc::~frmDoc() {
+    // Leaves its host while still whole, so that the host deactivates a
+    // complete document; then unhooks the view while the view still exists.
+    setParent(nullptr);
+    m_oSubclass.reset();
+}
+
+void frmDoc::setDirty(bool dirty) {
+    if (dirty == mDirty)
+        return;
+    mDirty = dirty;
+    UpdateDocumentCaption();
+}
+
+void frmDoc::setFilename(const QString& name) {
+    if (name == mFilename)
+        return;
+    mFilename = name;
+    UpdateDocumentCaption();
+}
+
+void frmDoc::Initialise(const QString& name) {
+    mFilename = name;
+    SetSciOptions(true);
+    SetSciConstants();
+}
+
+void frmDoc::SubClass() {
+    m_oSubclass->SubClass(Sci);
+    m_oSubclass->mSciWndData = SciEdi_WndData;
+    m_oSubclass->mFrmDoc = this;
+}
+
+void frmDoc::Redraw() {
+    Sci->viewport()->update();
+}
+
+void frmDoc::resizeEvent(QResizeEvent*) {
+    try {
+        Sci->setGeometry(0, 0, width(), height() - 1);
+    } catch (...) {
+        SetErrorLog(QStringLiteral("Form_Resize"), QStringLiteral("frmDoc"));
+    }
+}
+
+void frmDoc::UpdateDocumentCaption() {
+    if (DocumentHost* host = DocumentHost::instance())
+        host->setCaption(m_strDocumentWindowID, mDirty ? mFilename + QStringLiteral("*") : mFilename);
+}

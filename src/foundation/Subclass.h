@@ -1,0 +1,74 @@
+#pragma once
+
+#include "editor/SciNotification.h"
+#include "editor/SciView.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QSet>
+
+class frmDoc;
+
+// Lines waiting to be parsed, keyed by the handle of the re-parse marker on
+// each: a key is held once, and the keys come out in the order they went in.
+class ParseQueue {
+public:
+    void add(int markerHandle);
+    bool contains(int markerHandle) const { return members_.contains(markerHandle); }
+    void remove(int markerHandle);
+    void clear();
+    bool isEmpty() const { return order_.isEmpty(); }
+    int count() const { return order_.size(); }
+    const QList<int>& keys() const { return order_; }
+
+private:
+    QList<int> order_;
+    QSet<int> members_;
+};
+
+// The receiver of one document's view notifications and the notification
+// handler's state for that document. Attaching it to a view routes every
+// notification of that view, and of no other, to WindowProc.
+class cSubclass : public QObject {
+    Q_OBJECT
+public:
+    cSubclass() = default;
+    ~cSubclass() override;
+
+    // Attaches to the view; a view already attached (to this or another
+    // object) is left as it is. A null view does nothing.
+    void SubClass(SciView* view);
+    // Detaches; does nothing when not attached or when the view is gone.
+    void UnSubClass();
+    // Parses what the handler still holds back, while the document is current.
+    void DeactivateCheck();
+
+    // The notification handler of the document: every notification of the
+    // attached view arrives here.
+    virtual void WindowProc(const SciNotification& scn);
+
+    // The object attached to a view, or null.
+    static cSubclass* SubclassFromView(const SciView* view);
+
+    SciHandle mSciWndData;
+    frmDoc* mFrmDoc = nullptr;  // the owning document, which outlives this object
+    ParseQueue ParseNeeded;
+    QByteArray UnparsedText;
+    long UnparsedLine = -1;
+    bool mShowCallTip = false;
+    bool mLastOperationUndoRedo = false;
+    long mOldStartLine = 0;
+    long mOldEndLine = 0;
+    bool mJustActivated = false;
+
+private:
+    void routeNotifications(SciView* view);
+
+    QPointer<SciView> mHwnd;
+    QList<int> mParseKeys;
+    bool mJoinTrimPending = false;
+    bool mLastTypedBlank = false;
+    bool mRecolorCaretLine = false;
+};

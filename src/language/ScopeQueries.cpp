@@ -1,0 +1,124 @@
+#include "language/ScopeQueries.h"
+
+#include "files/OpenProjects.h"
+#include "foundation/ErrorLog.h"
+#include "foundation/LogNewError.h"
+#include "language/CurrentViewCalls.h"
+#include "language/DeclarationRecords.h"
+#include "language/Lexer.h"
+#include "language/ParseState.h"
+#include "platform/KorvoError.h"
+
+namespace {
+
+constexpr int kFunctionBoundaryMask = 1 << 0;
+constexpr int kTypeBoundaryMask = 1 << 2;
+constexpr int kFoldEndMarkerBit = 1 << 7;
+
+bool isEndLine(int line) {
+    return (MarkerMaskOfLine(line) & kFoldEndMarkerBit) != 0;
+}
+
+// The name after the first `keyword` (case as written) that a name
+// follows, on a boundary line; "" when the line holds none.
+QString headerName(int line, const QString& keyword) {
+    const QByteArray text = LineTextAsParsed(line);
+    if (text.isEmpty())
+        return QString();
+    const int count = TokenizeLightLine(text);
+    for (int k = 1; k <= count; ++k)
+        if (gLightTokens[k].Kind == tkIdent && gLightTokens[k].Text == keyword && gLightTokens[k + 1].Kind == tkIdent)
+            return gLightTokens[k + 1].Text;
+    return QString();
+}
+
+// Walks up the boundaries of `mask` from Line to the nearest header whose
+// name the table holds. Returns the record on that header line, or null
+// when an End line, a line without header or the top comes first; `name`
+// is the header's name when the table holds it.
+CodeRecordPtr enclosingRecord(int Line, int mask, const QString& keyword, const clsHash& table, QString& name) {
+    for (int h = MarkerPreviousOfView(Line, mask); h >= 0 && !isEndLine(h); h = MarkerPreviousOfView(h - 1, mask)) {
+        const QString header = headerName(h, keyword);
+        if (header.isEmpty())
+            return nullptr;
+        if (table.ExistsOnlyHash(header)) {
+            name = header;
+            return table.ItemHandle(header, h, CurrentViewHandle());
+        }
+    }
+    return nullptr;
+}
+
+const ClsProject& activeProject() {
+    if (!gActiveProject)
+        RaiseError(ErrObjectRequired, QStringLiteral("Object required: no active project"));
+    return *gActiveProject;
+}
+
+void reportMissingRecord(const QString& name, const QString& procedure) {
+    LogNewError(ErrInvalidProcedureCall, QStringLiteral("No declaration of ") + name + QStringLiteral(" on its header line"), procedure,
+                QStringLiteral("Mod_Parse"));
+}
+
+}
+
+QString CurrentFunction(int Line) {
+    try {
+        QString name;
+        const auto function = std::dynamic_pointer_cast<ClsFunkcija>(
+            enclosingRecord(Line, kFunctionBoundaryMask, QStringLiteral("Function"), activeProject().Funkcii, name));
+        if (function) {
+            gCurrentLocals = function->Locals;
+            return name;
+        }
+        if (!name.isEmpty()) {
+            reportMissingRecord(name, QStringLiteral("CurrentFunction"));
+            return name;
+        }
+        gCurrentLocals = gActiveProject->MainFunLocals;
+        return kMainProgram;
+    } catch (...) {
+        SetErrorLog(QStringLiteral("CurrentFunction"), QStringLiteral("Mod_Parse"));
+        return QString();
+    }
+}
+
+QString CurrentType(int Line) {
+    try {
+        QString name;
+        const auto type = std::dynamic_pointer_cast<ClsType>(
+            enclosingRecord(Line, kTypeBoundaryMask, QStringLiteral("Type"), activeProject().Types, name));
+        if (type) {
+            gCurrentFields = type->Fields;
+            return name;
+        }
+        if (!name.isEmpty())
+            reportMissingRecord(name, QStringLiteral("CurrentType"));
+        return name;
+    } catch (...) {
+        SetErrorLog(QStringLiteral("CurrentType"), QStringLiteral("Mod_Parse"));
+        return QString();
+    }
+}
+
+QString CurrentFunctionForDisplay(int Line) {
+    try {
+        int n = Line;
+        while (true) {
+            const int h = MarkerPreviousOfView(n, kFunctionBoundaryMask);
+            if (h < 0)
+                return kMainProgram;
+            if (!isEndLine(h)) {
+                const QString name = headerName(h, QStringLiteral("Function"));
+                return name.isEmpty() ? kMainProgram : name;
+            }
+            // An End Function line shows the function it closes.
+            if (h != n)
+                return kMainProgram;
+            n = h - 1;
+        }
+    } catch (...) {
+        SetErrorLog(QStringLiteral("CurrentFunctionForDisplay"), QStringLiteral("Mod_Parse"));
+        return kMainProgram;
+    }
+}

@@ -1,0 +1,95 @@
+#include "settings/EditorStyles.h"
+
+#include "editor/CurrentView.h"
+#include "editor/Markers.h"
+#include "editor/SciWrappers.h"
+
+using S = QsciScintillaBase;
+
+namespace {
+constexpr long rgb(int red, int green, int blue) {
+    return red | (green << 8) | (blue << 16);
+}
+
+struct TextStyle {
+    long style;
+    long fore;
+    bool bold;
+    bool italic;
+};
+
+const char* const kFont = "DejaVu Sans Mono";
+constexpr long kFontSize = 10;
+constexpr long kText = rgb(0, 0, 0);
+constexpr long kBackground = rgb(255, 255, 255);
+constexpr long kMarginBack = rgb(236, 236, 236);
+constexpr long kFoldSymbolFore = rgb(255, 255, 255);
+constexpr long kFoldSymbolBack = rgb(128, 128, 128);
+
+// The shared style numbers: 1 comment, 2 keyword, 3 number, 4 operator,
+// 5 string, 6 ";!" comment, 7 function, 8 scope, 9 separator, 10 global,
+// 11 local, 12 constant, 13 label, 14 array, 15 type, 16 strict mode,
+// 17 block comment, 19 unmatched bracket, 34 matched brackets.
+constexpr TextStyle kTextStyles[] = {
+    {0, kText, false, false},
+    {1, rgb(0, 128, 0), false, true},
+    {2, rgb(0, 0, 160), true, false},
+    {3, rgb(0, 128, 128), false, false},
+    {4, rgb(128, 0, 0), false, false},
+    {5, rgb(163, 21, 21), false, false},
+    {6, rgb(96, 96, 96), false, true},
+    {7, rgb(0, 96, 192), false, false},
+    {8, rgb(128, 128, 128), false, false},
+    {9, rgb(64, 64, 64), false, false},
+    {10, rgb(153, 0, 153), false, false},
+    {11, rgb(32, 32, 32), false, false},
+    {12, rgb(176, 96, 0), false, false},
+    {13, rgb(128, 64, 0), false, false},
+    {14, rgb(0, 112, 112), false, false},
+    {15, rgb(0, 96, 160), true, false},
+    {16, rgb(200, 0, 0), false, false},
+    {17, rgb(0, 110, 0), true, false},
+    {19, rgb(255, 0, 0), true, false},
+    {34, rgb(0, 0, 255), true, false},
+};
+}
+
+void ApplyEditorStyles() {
+    if (!IsEditorActive())
+        return;
+    SciStyleSetFore(S::STYLE_DEFAULT, kText);
+    SciStyleSetBack(S::STYLE_DEFAULT, kBackground);
+    SciStyleSetFont(S::STYLE_DEFAULT, kFont);
+    SciStyleSetSize(S::STYLE_DEFAULT, kFontSize);
+    SciStyleClearAll();
+    for (const TextStyle& text : kTextStyles) {
+        SciStyleSetFore(text.style, text.fore);
+        SciStyleSetBold(text.style, text.bold);
+        SciStyleSetItalic(text.style, text.italic);
+    }
+    SciStyleSetFore(S::STYLE_LINENUMBER, rgb(100, 100, 100));
+    SciStyleSetBack(S::STYLE_LINENUMBER, kMarginBack);
+
+    SciSetSelFore(false, 0);
+    SciSetSelBack(true, rgb(173, 214, 255));
+    SciSetCaretFore(kText);
+    SciSetCaretLineBack(rgb(255, 255, 220));
+    SciCallTipSetBack(rgb(255, 255, 225));
+    SciCallTipSetFore(rgb(64, 64, 64));
+    SciCallTipSetForeHlt(rgb(0, 0, 255));
+    SciSetWhitespaceFore(true, rgb(190, 190, 190));
+    SciStyleSetFore(S::STYLE_INDENTGUIDE, rgb(200, 200, 200));
+    SciSetFoldMarginColour(true, kMarginBack);
+    SciSetFoldMarginHiColour(true, kMarginBack);
+
+    SciMarkerSetBack(MARKER_MAINPROGRAM, kBackground);
+    SciMarkerSetBack(MARKER_INACTIVELINE, rgb(240, 240, 240));
+    SciMarkerSetFore(MARKER_BREAKPOINT, rgb(255, 200, 200));
+    SciMarkerSetBack(MARKER_BREAKPOINT, rgb(255, 200, 200));
+    SciMarkerSetFore(MARKER_BOOKMARK, rgb(0, 0, 128));
+    SciMarkerSetBack(MARKER_BOOKMARK, rgb(128, 160, 255));
+    for (long marker = 25; marker <= 31; ++marker) {
+        SciMarkerSetFore(marker, kFoldSymbolFore);
+        SciMarkerSetBack(marker, kFoldSymbolBack);
+    }
+}

@@ -1,0 +1,57 @@
+#include "editor/CurrentView.h"
+#include "editor/EditorFixture.h"
+#include "editor/SciWrappers.h"
+#include "shell/DocumentHost.h"
+
+#include <QStringList>
+
+using DocumentWindow = EditorTest;
+
+TEST_F(DocumentWindow, TheCaptionFollowsDirtyAndFilename) {
+    DocumentHost host;
+    QStringList captions;
+    QObject::connect(&host, &DocumentHost::captionSet, [&](const QString&, const QString& caption) {
+        captions.append(caption);
+    });
+    auto doc = openDocument("Print 1");
+    EXPECT_EQ(doc->Filename(), QStringLiteral("test.bb"));
+    doc->m_strDocumentWindowID = QStringLiteral("/src/test.bb");
+    host.addDocumentWindow(doc->m_strDocumentWindowID, doc.get(), doc->Filename());
+
+    doc->setDirty(true);
+    doc->setDirty(true);
+    EXPECT_EQ(captions, QStringList{QStringLiteral("test.bb*")});
+    EXPECT_EQ(host.caption(doc->m_strDocumentWindowID), QStringLiteral("test.bb*"));
+
+    doc->setFilename(QStringLiteral("test.bb"));
+    doc->setDirty(false);
+    EXPECT_EQ(captions.size(), 2);
+    EXPECT_EQ(host.caption(doc->m_strDocumentWindowID), QStringLiteral("test.bb"));
+
+    doc->setFilename(QStringLiteral("renamed.bb"));
+    EXPECT_EQ(host.caption(doc->m_strDocumentWindowID), QStringLiteral("renamed.bb"));
+
+    doc->Initialise(QStringLiteral("again.bb"));
+    EXPECT_EQ(doc->Filename(), QStringLiteral("again.bb"));
+    EXPECT_EQ(captions.size(), 3);
+}
+
+TEST_F(DocumentWindow, TheViewFillsTheWindowButItsLastPixelRow) {
+    auto doc = openDocument("text");
+    doc->resize(640, 480);
+    doc->show();
+    EXPECT_EQ(doc->Sci->geometry(), QRect(0, 0, 640, 479));
+    doc->resize(300, 200);
+    EXPECT_EQ(doc->Sci->geometry(), QRect(0, 0, 300, 199));
+}
+
+TEST_F(DocumentWindow, ClosingADocumentUnhooksItsView) {
+    auto doc = openDocument("text");
+    SciView* view = doc->Sci;
+    EXPECT_EQ(cSubclass::SubclassFromView(view), doc->m_oSubclass.get());
+    EXPECT_EQ(doc->m_oSubclass->mFrmDoc, doc.get());
+    EXPECT_EQ(doc->m_oSubclass->mSciWndData, doc->SciEdi_WndData);
+    EXPECT_EQ(doc->m_oSubclass->UnparsedLine, -1);
+    doc.reset();
+    EXPECT_FALSE(IsEditorActive());
+}

@@ -1,0 +1,128 @@
+#include "foundation/Subclass.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+// Records what reaches the handler instead of handling it.
+class RecordingSubclass : public cSubclass {
+public:
+    void WindowProc(const SciNotification& scn) override { received.append(scn); }
+
+    int count(int code) const {
+        int n = 0;
+        for (const SciNotification& scn : received)
+            n += scn.code == code;
+        return n;
+    }
+
+    QList<SciNotification> received;
+};
+
+void insert(SciView& view, const QByteArray& text) {
+    view.send(QsciScintillaBase::SCI_ADDTEXT, static_cast<unsigned long>(text.size()),
+              reinterpret_cast<long>(text.constData()));
+}
+}
+
+TEST(Subclass, EachViewNotifiesOnlyItsOwnReceiver) {
+    SciView firstView;
+    SciView secondView;
+    RecordingSubclass first;
+    RecordingSubclass second;
+    first.SubClass(&firstView);
+    second.SubClass(&secondView);
+
+    const QByteArray text("a\x00\xE9\r\n", 5);
+    insert(firstView, text);
+    ASSERT_GE(first.count(SCN_MODIFIED), 1);
+    EXPECT_EQ(second.count(SCN_MODIFIED), 0);
+
+    const SciNotification* inserted = nullptr;
+    for (const SciNotification& scn : first.received)
+        if (scn.code == SCN_MODIFIED && (scn.modificationType & QsciScintillaBase::SC_MOD_INSERTTEXT))
+            inserted = &scn;
+    ASSERT_NE(inserted, nullptr);
+    EXPECT_EQ(inserted->text, text);
+    EXPECT_EQ(inserted->length, 5);
+    EXPECT_EQ(inserted->linesAdded, 1);
+
+    const int firstCount = first.count(SCN_MODIFIED);
+    insert(secondView, "b");
+    EXPECT_GE(second.count(SCN_MODIFIED), 1);
+    EXPECT_EQ(first.count(SCN_MODIFIED), firstCount);
+}
+
+TEST(Subclass, PaintingAndFocusReachTheReceiver) {
+    SciView view;
+    RecordingSubclass receiver;
+    receiver.SubClass(&view);
+    insert(view, "Print 1\r\n");
+    view.resize(300, 200);
+    view.show();
+    view.grab();
+    EXPECT_GE(receiver.count(SCN_STYLENEEDED), 1);
+    EXPECT_GE(receiver.count(SCN_UPDATEUI), 1);
+    EXPECT_GE(receiver.count(SCN_PAINTED), 1);
+
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::OtherFocusReason);
+    QApplication::sendEvent(&view, &focusIn);
+    QFocusEvent focusOut(QEvent::FocusOut, Qt::OtherFocusReason);
+    QApplication::sendEvent(&view, &focusOut);
+    EXPECT_EQ(receiver.count(SCN_FOCUSIN), 1);
+    EXPECT_EQ(receiver.count(SCN_FOCUSOUT), 1);
+}
+
+TEST(Subclass, AViewIsSubclassedOnceAndUnhookedCleanly) {
+    RecordingSubclass never;
+    never.UnSubClass();
+
+    SciView view;
+    auto first = std::make_unique<RecordingSubclass>();
+    RecordingSubclass second;
+    first->SubClass(&view);
+    second.SubClass(&view);
+    first->SubClass(&view);
+    EXPECT_EQ(cSubclass::SubclassFromView(&view), first.get());
+    insert(view, "x");
+    const int perInsert = first->count(SCN_MODIFIED);
+    EXPECT_GE(perInsert, 1);
+    EXPECT_EQ(second.count(SCN_MODIFIED), 0);
+
+    first.reset();
+    EXPECT_EQ(cSubclass::SubclassFromView(&view), nullptr);
+    EXPECT_FALSE(view.property("nvAdvSubcls").isValid());
+    insert(view, "y");
+
+    second.SubClass(&view);
+    EXPECT_EQ(cSubclass::SubclassFromView(&view), &second);
+    insert(view, "z");
+    EXPECT_EQ(second.count(SCN_MODIFIED), perInsert);
+
+    auto gone = std::make_unique<SciView>();
+    RecordingSubclass orphan;
+    orphan.SubClass(gone.get());
+    gone.reset();
+    orphan.UnSubClass();
+}
+
+TEST(Subclass, TheParseQueueHoldsEachLineOnceInOrder) {
+    ParseQueue queue;
+    EXPECT_TRUE(queue.isEmpty());
+    queue.add(7);
+    queue.add(3);
+    queue.add(7);
+    queue.add(9);
+    EXPECT_EQ(queue.keys(), (QList<int>{7, 3, 9}));
+    EXPECT_TRUE(queue.contains(3));
+    queue.remove(3);
+    queue.remove(42);
+    EXPECT_EQ(queue.keys(), (QList<int>{7, 9}));
+    EXPECT_FALSE(queue.contains(3));
+    queue.clear();
+    EXPECT_EQ(queue.count(), 0);
+}
