@@ -1,0 +1,514 @@
+#include "language/Parser.h"
+
+#include "editor/CurrentView.h"
+#include "editor/Markers.h"
+#include "editor/SciDirectCalls.h"
+#include "editor/SciWrappers.h"
+#include "editor/frmDoc.h"
+#include "files/OpenProjects.h"
+#include "foundation/ErrorLog.h"
+#include "language/ActiveKeywords.h"
+#include "language/CaseCorrection.h"
+#include "language/ExpressionColouring.h"
+#include "language/CharTables.h"
+#include "language/ColouringStandIn.h"
+#include "language/DeclarationParsing.h"
+#include "language/DeclarationRecords.h"
+#include "language/FoldIndent.h"
+#include "language/Lexer.h"
+#include "language/LineReading.h"
+#include "language/ParseState.h"
+#include "language/ScopeMoves.h"
+#include "language/ScopeQueries.h"
+#include "language/StyleNumbers.h"
+#include "platform/AnsiText.h"
+#include "platform/KorvoError.h"
+
+int gFoldLevel = 0;
+int gIndentLevel = 0;
+bool gParsingFile = false;
+bool gConstructsChanged = false;
+bool gIgnoreSciModified = false;
+bool gCaptureKeyword = false;
+QString gCapturedKeyword;
+KeywordPtr gKeywordItem;
+
+KeywordPtr KeywordOfToken(int i) {
+    int c = gLineBuffer[gTokens[i].StartPos];
+    if (c > 96)
+        c -= 32;
+    return gKeywords(c).Item(gTokens[i].Text);
+}
+
+namespace {
+
+const QString kModule = QStringLiteral("Mod_Parse");
+
+enum class ListKind { Field, Dim, Global, Local, Const };
+
+// Sets gIgnoreSciModified for the parse and clears it on every way out.
+class IgnoringOwnEdits {
+public:
+    IgnoringOwnEdits() { gIgnoreSciModified = true; }
+    ~IgnoringOwnEdits() { gIgnoreSciModified = false; }
+    IgnoringOwnEdits(const IgnoringOwnEdits&) = delete;
+    IgnoringOwnEdits& operator=(const IgnoringOwnEdits&) = delete;
+};
+
+// The first position after a token, its closing quote included.
+int tokenEnd(const TokenRecord& token) {
+    return token.Kind == tkString ? token.EndPos + 1 : token.EndPos;
+}
+
+// One call of Parseline. i is the current token; a step that consumed
+// tokens leaves i on the last of them, or on a token still to examine.
+class LineParse {
+public:
+    LineParse(int line, bool inFilePass) : line_(line), inFilePass_(inFilePass) {}
+
+    int run();
+
+private:
+    void readLine();
+    void walkTokens();
+    // False when token i is still to be examined.
+    bool parseToken();
+    bool keyword();
+    bool statement(const QString& word);
+    bool functionStatement();
+    void endStatement();
+    void endFunction();
+    void endType();
+    void endOther(const char* word, int closers);
+    void typeStatement();
+    bool declarationList(ListKind kind);
+    bool includeStatement();
+    void label();
+    void blockComment(bool open);
+
+    void style(int startPos, int length, int styleNumber) const;
+    long addMarker(int marker) const { return SciMarkerAdd(line_, marker); }
+    // Rewrites the word of token i in the spelling given, when it differs.
+    void correctCase(int i, const QString& spelling);
+    QString textFromTo(int startPos, int endPos) const;
+    template <typename Record>
+    std::shared_ptr<Record> newRecord(const QString& name, int marker) const;
+
+    const int line_;
+    const bool inFilePass_;
+    int length_ = 0;
+    int lineBase_ = 0;
+    int count_ = 0;
+    int i_ = 1;
+    QString text_;
+    BlockCounts counts_;
+    frmDoc* doc_ = nullptr;
+    ClsProject* project_ = nullptr;
+};
+
+int LineParse::run() {
+    IgnoringOwnEdits ignoring;
+    int parsedMarker = 0;
+    try {
+        doc_ = gActiveDoc.data();
+        project_ = gActiveProject.get();
+        if (!doc_ || !project_)
+            RaiseError(ErrObjectRequired, QStringLiteral("No active document or project"), kModule);
+        gConstructsChanged = true;
+        doc_->m_oSubclass->mOldStartLine = -100;
+        length_ = static_cast<int>(SciLineLength(line_));
+        parsedMarker = static_cast<int>(addMarker(MARKER_PARSED));
+        lineBase_ = static_cast<int>(SciPositionFromLine(line_)) - 1;
+        readLine();
+        if (!inFilePass_ || gCurrentFunction.isEmpty())
+            gCurrentFunction = CurrentFunction(line_ - 1);
+        if (gCurrentFunction == kMainProgram)
+            addMarker(MARKER_MAINPROGRAM);
+        PrepareIndentLevel(line_, inFilePass_);
+    } catch (...) {
+        SetErrorLog(QStringLiteral("Parseline"), kModule);
+        if (!doc_ || !project_)
+            return parsedMarker;
+    }
+    walkTokens();
+    try {
+        ApplyFoldLevel(line_, inFilePass_, counts_);
+    } catch (...) {
+        SetErrorLog(QStringLiteral("Parseline"), kModule);
+    }
+    try {
+        ApplyIndentation(line_, counts_);
+    } catch (...) {
+        SetErrorLog(QStringLiteral("Parseline"), kModule);
+    }
+    return parsedMarker;
+}
+
+void LineParse::readLine() {
+    text_ = ReadLineIntoBuffer(line_, length_);
+    count_ = Tokenize(text_, length_);
+}
+
+void LineParse::walkTokens() {
+    while (i_ <= count_) {
+        const int before = i_;
+        bool advance = true;
+        try {
+            advance = parseToken();
+        } catch (...) {
+            SetErrorLog(QStringLiteral("Parseline"), kModule);
+        }
+        if (advance || i_ == before)
+            ++i_;
+    }
+}
+
+bool LineParse::parseToken() {
+    TokenRecord& t = gTokens[i_];
+    switch (t.Kind) {
+    case tkIdent:
+        return keyword();
+    case ',':
+    case ':':
+        style(t.StartPos, length_ - t.StartPos, STYLE_Separator);
+        break;
+    case tkComment:
+        if (i_ == 1)
+            counts_.noIndent = true;
+        if (t.EndPos == -100) {
+            style(t.StartPos, length_ - t.StartPos, STYLE_Comment2);
+            t.EndPos = 0;
+        } else {
+            style(t.StartPos, length_ - t.StartPos + 1, STYLE_Comment);
+        }
+        break;
+    case tkBlockOpen:
+        blockComment(true);
+        break;
+    case tkBlockClose:
+        blockComment(false);
+        break;
+    case tkNumber:
+        style(t.StartPos, t.EndPos - t.StartPos, STYLE_Number);
+        break;
+    case tkString:
+        style(t.StartPos, t.EndPos - t.StartPos + 1, STYLE_String);
+        break;
+    case '.':
+        if (i_ == 1 && gTokens[2].Kind == tkIdent)
+            label();
+        break;
+    case tkNone:
+        style(t.StartPos, t.EndPos - t.StartPos, gStrictModeStyle);
+        break;
+    default:
+        if (gIsOperator[t.Kind])
+            style(t.StartPos, 1, STYLE_Operator);
+        break;
+    }
+    return true;
+}
+
+bool LineParse::keyword() {
+    const KeywordPtr found = KeywordOfToken(i_);
+    if (!found)
+        return true;
+    gKeywordItem = found;
+    correctCase(i_, found->Ime);
+    const QString word = gTokens[i_].Text;
+    if (found->IsStartScope && gCaptureKeyword)
+        gCapturedKeyword = word;
+    CountKeyword(counts_, *found, i_, count_);
+    style(gTokens[i_].StartPos, gTokens[i_].EndPos - gTokens[i_].StartPos, STYLE_Keyword);
+
+    if (i_ == count_) {
+        if (word == QLatin1String("Stop"))
+            addMarker(MARKER_BREAKPOINT);
+        return true;
+    }
+    const TokenRecord& next = gTokens[i_ + 1];
+    if (next.Kind == tkIdent)
+        return statement(word);
+    if (next.Kind == ':' && word == QLatin1String("Stop")) {
+        ++i_;
+        addMarker(MARKER_BREAKPOINT);
+        return false;
+    }
+    if (next.Kind == tkString && word == QLatin1String("Include") && !next.Text.isEmpty())
+        return includeStatement();
+    return true;
+}
+
+bool LineParse::statement(const QString& word) {
+    if (word == QLatin1String("Function"))
+        return functionStatement();
+    if (word == QLatin1String("End"))
+        endStatement();
+    else if (word == QLatin1String("Type"))
+        typeStatement();
+    else if (word == QLatin1String("Field"))
+        return declarationList(ListKind::Field);
+    else if (word == QLatin1String("Dim"))
+        return declarationList(ListKind::Dim);
+    else if (word == QLatin1String("Global"))
+        return declarationList(ListKind::Global);
+    else if (word == QLatin1String("Local"))
+        return declarationList(ListKind::Local);
+    else if (word == QLatin1String("Const"))
+        return declarationList(ListKind::Const);
+    return true;
+}
+
+// While a whole document is parsed from the top, nothing below the line is
+// in the model yet, so no declaration needs to change scope: the scans that
+// would look for some are skipped, and each line's work stays independent
+// of the length of the document.
+bool wholeDocumentPass() {
+    return gParsingFile;
+}
+
+bool LineParse::functionStatement() {
+    auto function = newRecord<ClsFunkcija>(gTokens[i_ + 1].Text, MARKER_FUNCTION);
+    ++i_;
+    const int paramsAt = BuildFunction(*function, i_, count_, lineBase_, text_);
+    if (function->VlezNum > 0) {
+        // Read back from the document: the parameters' keywords are in the
+        // keyword table's spelling by now.
+        const int paramsEnd = i_ <= count_ ? gTokens[i_].StartPos : length_ + 1;
+        QString help = textFromTo(paramsAt, paramsEnd);
+        while (help.endsWith(QLatin1Char('\n')) || help.endsWith(QLatin1Char('\r')))
+            help.chop(1);
+        function->Help = help;
+    }
+
+    if (!wholeDocumentPass()) {
+        if (!inFilePass_ || gCurrentFunction.isEmpty())
+            gCurrentFunction = CurrentFunction(line_ - 1);
+        if (gCurrentFunction != kMainProgram) {
+            MoveRecords(*gCurrentLocals, *function->Locals, {line_, kBeyondLastLine});
+        } else if (SciMarkerNext(line_, 1L << MARKER_LOCAL) >= 0) {
+            const long boundary = NextBoundary(line_ + 1, 1L << MARKER_FUNCTION);
+            MoveRecords(*gCurrentLocals, *function->Locals, {line_, boundary});
+        }
+    }
+
+    project_->Funkcii.Add(function->Ime, function);
+    addMarker(MARKER_FOLDSTART);
+    SciMarkerDelete(line_, MARKER_MAINPROGRAM);
+    ++counts_.foldDelta;
+    gIndentLevel = 1;
+    gCurrentFunction = function->Ime;
+    gCurrentLocals = function->Locals;
+    project_->FunctionsDirty = true;
+    return false;
+}
+
+void LineParse::endStatement() {
+    const QString next = gTokens[i_ + 1].Text.toUpper();
+    if (next == QLatin1String("FUNCTION"))
+        endFunction();
+    else if (next == QLatin1String("TYPE"))
+        endType();
+    else if (next == QLatin1String("IF"))
+        endOther("If", 1);
+    else if (next == QLatin1String("SELECT"))
+        endOther("Select", 2);
+}
+
+void LineParse::endOther(const char* word, int closers) {
+    ++i_;
+    correctCase(i_, QLatin1String(word));
+    style(gTokens[i_].StartPos, gTokens[i_].EndPos - gTokens[i_].StartPos, STYLE_Keyword);
+    counts_.closers += closers;
+}
+
+void LineParse::endFunction() {
+    endOther("Function", 1);
+    --counts_.foldDelta;
+    gIndentLevel = 1;
+    // Asked before the line carries its own boundary markers, which would
+    // end the walk at this very line.
+    if (!inFilePass_ || gCurrentFunction.isEmpty())
+        gCurrentFunction = CurrentFunction(line_);
+    if (gCurrentFunction != kMainProgram) {
+        gCurrentFunction.clear();
+        if (!wholeDocumentPass() && SciMarkerNext(line_, 1L << MARKER_LOCAL) >= 0)
+            MoveRecords(*gCurrentLocals, *project_->MainFunLocals, {line_ + 1, kBeyondLastLine});
+    }
+    addMarker(MARKER_FUNCTION);
+    addMarker(MARKER_FOLDEND);
+}
+
+void LineParse::endType() {
+    endOther("Type", 1);
+    --counts_.foldDelta;
+    if (!inFilePass_ || gCurrentType.isEmpty())
+        gCurrentType = CurrentType(line_);
+    if (!gCurrentType.isEmpty()) {
+        gCurrentType.clear();
+        if (!wholeDocumentPass() && gCurrentFields)
+            MoveRecords(*gCurrentFields, doc_->tmpFields, {line_ + 1, kBeyondLastLine});
+    }
+    addMarker(MARKER_TYPE);
+    addMarker(MARKER_FOLDEND);
+}
+
+void LineParse::typeStatement() {
+    if (!wholeDocumentPass() && (!inFilePass_ || gCurrentType.isEmpty()))
+        gCurrentType = CurrentType(line_ - 1);
+    auto type = newRecord<ClsType>(gTokens[i_ + 1].Text, MARKER_TYPE);
+    ++i_;
+    if (!wholeDocumentPass()) {
+        if (!gCurrentType.isEmpty() && gCurrentFields) {
+            MoveRecords(*gCurrentFields, *type->Fields, {line_, kBeyondLastLine});
+        } else {
+            const long boundary = NextBoundary(line_ + 1, 1L << MARKER_TYPE);
+            MoveRecords(doc_->tmpFields, *type->Fields, {line_, boundary});
+        }
+    }
+    project_->Types.Add(type->Ime, type);
+    addMarker(MARKER_FOLDSTART);
+    ++counts_.foldDelta;
+    style(gTokens[i_].StartPos, static_cast<int>(type->Ime.size()), STYLE_Type);
+    gCurrentType = type->Ime;
+    gCurrentFields = type->Fields;
+    project_->TypesDirty = true;
+}
+
+bool LineParse::declarationList(ListKind kind) {
+    switch (kind) {
+    case ListKind::Field:
+        if (!inFilePass_ || gCurrentType.isEmpty())
+            gCurrentType = CurrentType(line_);
+        project_->FieldsDirty = true;
+        break;
+    case ListKind::Local:
+        if (!inFilePass_ || gCurrentFunction.isEmpty())
+            gCurrentFunction = CurrentFunction(line_);
+        project_->LocalsDirty = true;
+        break;
+    case ListKind::Dim:
+        project_->ArraysDirty = true;
+        break;
+    case ListKind::Global:
+        project_->GlobalsDirty = true;
+        break;
+    case ListKind::Const:
+        project_->ConstantsDirty = true;
+        break;
+    }
+
+    while (gTokens[i_ + 1].Kind == tkIdent) {
+        const QString name = gTokens[i_ + 1].Text;
+        const int marker = kind == ListKind::Local ? MARKER_LOCAL : MARKER_DECLARATION;
+        std::shared_ptr<TypedRecord> record;
+        switch (kind) {
+        case ListKind::Field: record = newRecord<ClsField>(name, marker); break;
+        case ListKind::Dim: record = newRecord<ClsArrayVar>(name, marker); break;
+        case ListKind::Global: record = newRecord<ClsGlobalVar>(name, marker); break;
+        case ListKind::Local: record = newRecord<ClsLocalVar>(name, marker); break;
+        case ListKind::Const: record = newRecord<clsConstant>(name, marker); break;
+        }
+        ++i_;
+
+        QString typeName;
+        int bracketIndex = 0;
+        bool hasBrackets = false;
+        record->Tip = kind == ListKind::Dim
+            ? GetArrayVarTipColor(i_, typeName, bracketIndex, hasBrackets, count_, lineBase_)
+            : GetVarTipColor(i_, typeName, bracketIndex, hasBrackets, count_, lineBase_);
+        if (kind != ListKind::Const) {
+            if (record->Tip == TipCustom)
+                record->Tajp = typeName;
+            if (hasBrackets) {
+                record->ArraySize = textFromTo(gTokens[bracketIndex].StartPos, tokenEnd(gTokens[i_ - 1]));
+                record->IsBBArray = kind != ListKind::Dim;
+            }
+        }
+
+        switch (kind) {
+        case ListKind::Field:
+            if (gCurrentType.isEmpty())
+                doc_->tmpFields.insert(record->Handle, record);
+            else
+                gCurrentFields->Add(record->Ime, record);
+            break;
+        case ListKind::Dim: project_->Arrays.Add(record->Ime, record); break;
+        case ListKind::Global: project_->Globals.Add(record->Ime, record); break;
+        case ListKind::Local: gCurrentLocals->Add(record->Ime, record); break;
+        case ListKind::Const: project_->Constants.Add(record->Ime, record); break;
+        }
+
+        if (gTokens[i_].Kind != ',')
+            break;
+        style(gTokens[i_].StartPos, 1, STYLE_Separator);
+    }
+    return i_ > count_;
+}
+
+bool LineParse::includeStatement() {
+    const QString name = gTokens[i_ + 1].Text;
+    auto include = newRecord<clsInclude>(name, MARKER_DECLARATION);
+    project_->Includes.Add(include->Ime, include);
+    project_->IncludesDirty = true;
+    ++i_;
+    return false;  // the string itself is styled next
+}
+
+void LineParse::label() {
+    auto label = newRecord<clsLabel>(gTokens[2].Text, MARKER_DECLARATION);
+    project_->Labels.Add(label->Ime, label);
+    project_->LabelsDirty = true;
+    i_ = 2;
+}
+
+void LineParse::blockComment(bool open) {
+    const TokenRecord& t = gTokens[i_];
+    const QString word = open ? QStringLiteral("Block") : QStringLiteral("End");
+    if (t.Text != word)
+        ReplaceRange(lineBase_ + t.StartPos + 2, word, word.size());
+    style(t.StartPos, length_ - t.StartPos, STYLE_Block);
+    addMarker(MARKER_BLOCK);
+    addMarker(open ? MARKER_FOLDSTART : MARKER_FOLDEND);
+    counts_.foldDelta += open ? 1 : -1;
+}
+
+void LineParse::style(int startPos, int length, int styleNumber) const {
+    if (length <= 0)
+        return;
+    SciStartStyling(lineBase_ + startPos, 255);
+    SciSetStyling(length, styleNumber);
+}
+
+// Only a spelling of the same length is taken, so that no position on the
+// line moves.
+void LineParse::correctCase(int i, const QString& spelling) {
+    TokenRecord& t = gTokens[i];
+    if (t.Text == spelling || t.Text.size() != spelling.size())
+        return;
+    ReplaceToken(spelling, i, lineBase_);
+    text_.replace(t.StartPos - 1, spelling.size(), spelling);
+    t.Text = spelling;
+}
+
+QString LineParse::textFromTo(int startPos, int endPos) const {
+    if (endPos <= startPos)
+        return {};
+    return platform::fromAnsi(SciGetTextRange(gSciWndData, lineBase_ + startPos, lineBase_ + endPos));
+}
+
+template <typename Record>
+std::shared_ptr<Record> LineParse::newRecord(const QString& name, int marker) const {
+    auto record = std::make_shared<Record>();
+    record->Ime = name;
+    record->Handle = static_cast<int>(addMarker(marker));
+    record->File = doc_->Filename();
+    record->SciWndData = gSciWndData;
+    return record;
+}
+
+}
+
+int Parseline(int Line, bool InFilePass) {
+    return LineParse(Line, InFilePass).run();
+}

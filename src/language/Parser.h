@@ -1,0 +1,35 @@
+#pragma once
+
+#include "language/KeywordRecord.h"
+
+#include <QString>
+
+// The line parser: parses one line of the current view into the code model
+// of gActiveProject, anchors each declaration to a marker on the line, gives
+// the line its first styling, fold level and indentation, and carries the
+// scope and levels on to the next line.
+
+// Levels for the next line to parse; 0 = recompute from the line above.
+extern int gFoldLevel;
+extern int gIndentLevel;
+// A whole document is being parsed from the top.
+extern bool gParsingFile;
+// Declarations may have changed since the code explorer last caught up.
+extern bool gConstructsChanged;
+// The program itself is changing text or styles: not an edit to track.
+extern bool gIgnoreSciModified;
+// While set, each block-opening keyword parsed is copied into gCapturedKeyword.
+extern bool gCaptureKeyword;
+extern QString gCapturedKeyword;
+// The keyword record last looked up.
+extern KeywordPtr gKeywordItem;
+
+// Parses line Line (0-based). The line carries no parsed-line marker and
+// none of its records is in the model. InFilePass: the line before was
+// parsed just before, so the carried scope and levels describe this line.
+// Returns the handle of the parsed-line marker placed on the line.
+int Parseline(int Line, bool InFilePass);
+
+// The active keyword of identifier token i of gTokens, read from
+// gLineBuffer; null when it is no keyword.
+KeywordPtr KeywordOfToken(int i);
