@@ -1,0 +1,188 @@
+// korvo-bench: how long ParseFile takes on a file, against Scintilla's own
+// Blitz Basic lexer colouring the same text in a second view, in one run.
+//
+//   korvo-bench FILE.bb --lng KEYWORDS [--rounds N]
+//   korvo-bench --generate LINES [--out FILE.bb] --lng KEYWORDS [--rounds N]
+
+#include "editor/SciDirectCalls.h"
+#include "files/SingleFileDocument.h"
+#include "language/Compiler.h"
+#include "language/DocumentPasses.h"
+#include "language/InitScintillaAndCharTables.h"
+#include "platform/AnsiText.h"
+#include "platform/Prompt.h"
+#include "settings/SettingsValues.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <limits>
+
+namespace {
+
+using S = QsciScintillaBase;
+
+// A program of functions, types, globals, locals and loops, LINES long.
+QByteArray generateProgram(int lines) {
+    QByteArray text;
+    int written = 0;
+    auto add = [&](const QByteArray& line) {
+        if (written < lines) {
+            text += line + "\r\n";
+            ++written;
+        }
+    };
+    for (int n = 1; written < lines; ++n) {
+        const QByteArray k = QByteArray::number(n);
+        add("; part " + k);
+        add("Global score" + k + ", lives" + k + " = 3, name" + k + "$ = \"player\"");
+        add("Dim grid" + k + "(10, 20)");
+        add("Const LIMIT" + k + " = 100");
+        add("Type Point" + k);
+        add("\tField x#, y#, tag$");
+        add("\tField next.Point" + k);
+        add("End Type");
+        add("Function Work" + k + "%(a, b$, p.Point" + k + ")");
+        add("\tLocal i, total# = 0, q.Point" + k + " = New Point" + k);
+        add("\tFor i = 1 To LIMIT" + k);
+        add("\t\ttotal = total + i * a ; running sum");
+        add("\t\tIf total > 1000 Then Exit");
+        add("\tNext");
+        add("\tWhile total > 0");
+        add("\t\ttotal = total - 1");
+        add("\tWend");
+        add("\tSelect a");
+        add("\t\tCase 1");
+        add("\t\t\tPrint b$ + Str(total)");
+        add("\t\tDefault");
+        add("\t\t\tq\\x = p\\x + 1.5");
+        add("\tEnd Select");
+        add("\tRepeat");
+        add("\t\ta = a - 1");
+        add("\tUntil a <= 0");
+        add("\tReturn total");
+        add("End Function");
+        add("");
+    }
+    return text;
+}
+
+// The keyword set of Scintilla's lexer, in its lower case.
+QByteArray lexerKeywords(const QString& listing) {
+    QByteArray bytes;
+    platform::readFileBytes(listing, bytes);
+    QByteArray words;
+    for (const QByteArray& line : bytes.split('\n')) {
+        QByteArray name;
+        for (const char c : line.trimmed()) {
+            if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_')
+                break;
+            name += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
+        if (!name.isEmpty())
+            words += name + ' ';
+    }
+    return words;
+}
+
+double parseFileMs(const QString& path, const QByteArray& text) {
+    std::unique_ptr<frmDoc> doc = OpenSingleFileDocument(path, text);
+    QElapsedTimer timer;
+    timer.start();
+    ParseFile();
+    const double ms = timer.nsecsElapsed() / 1e6;
+    CloseSingleFileDocument(std::move(doc));
+    return ms;
+}
+
+double builtInLexerMs(SciView& view, const QByteArray& text, const QByteArray& keywords) {
+    const SciHandle handle(&view);
+    SciLoadText(handle, text);
+    SciDirect(handle, S::SCI_SETLEXERLANGUAGE, 0, reinterpret_cast<long>("blitzbasic"));
+    SciDirect(handle, S::SCI_SETKEYWORDS, 0, reinterpret_cast<long>(keywords.constData()));
+    QElapsedTimer timer;
+    timer.start();
+    SciDirect(handle, S::SCI_COLOURISE, 0, -1);
+    return timer.nsecsElapsed() / 1e6;
+}
+
+int usage() {
+    std::fprintf(stderr,
+                 "usage: korvo-bench FILE.bb --lng KEYWORDS [--rounds N]\n"
+                 "       korvo-bench --generate LINES [--out FILE.bb] --lng KEYWORDS [--rounds N]\n");
+    return 2;
+}
+
+}
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    auto option = [&](const QString& name) {
+        const qsizetype at = args.indexOf(name);
+        if (at < 0 || at + 1 >= args.size())
+            return QString();
+        const QString value = args[at + 1];
+        args.remove(at, 2);
+        return value;
+    };
+    const QString listing = option(QStringLiteral("--lng"));
+    const QString generate = option(QStringLiteral("--generate"));
+    QString path = option(QStringLiteral("--out"));
+    const int rounds = std::max(option(QStringLiteral("--rounds")).toInt(), 1);
+    if (listing.isEmpty() || (generate.isEmpty() == args.isEmpty()))
+        return usage();
+
+    // Settings and prompts of a scratch program folder, not the user's.
+    QTemporaryDir home;
+    qputenv("KORVO_HOME", home.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
+    platform::setPromptHandler([](const platform::PromptRequest& request) {
+        std::fprintf(stderr, "%s\n", request.text.toUtf8().constData());
+        return platform::defaultAnswer(request);
+    });
+    InitScintillaAndCharTables();
+    GetOptions();
+    GetEditOptions();
+    ClsCompiler compiler;
+    compiler.Name = QStringLiteral("korvo-bench");
+    if (!compiler.LoadKeywordsFrom(listing))
+        return 1;
+    compiler.SetDefaultKeywords();
+
+    QByteArray text;
+    if (!generate.isEmpty()) {
+        text = generateProgram(generate.toInt());
+        if (path.isEmpty())
+            path = home.filePath(QStringLiteral("generated.bb"));
+        platform::writeFileBytesAtomically(path, text);
+    } else {
+        path = QFileInfo(args.first()).absoluteFilePath();
+        if (!platform::readFileBytes(path, text)) {
+            std::fprintf(stderr, "korvo-bench: cannot read %s\n", path.toUtf8().constData());
+            return 1;
+        }
+    }
+
+    SciView lexerView;
+    const QByteArray keywords = lexerKeywords(listing);
+    double parse = std::numeric_limits<double>::max();
+    double lexer = std::numeric_limits<double>::max();
+    for (int round = 0; round < rounds; ++round) {
+        parse = std::min(parse, parseFileMs(path, text));
+        lexer = std::min(lexer, builtInLexerMs(lexerView, text, keywords));
+    }
+    const long lines = SciDirect(SciHandle(&lexerView), S::SCI_GETLINECOUNT);
+    std::printf("file              %s\n", path.toUtf8().constData());
+    std::printf("lines             %ld\n", lines);
+    std::printf("ParseFile         %.2f ms\n", parse);
+    std::printf("blitzbasic lexer  %.2f ms\n", lexer);
+    std::printf("ratio             %.2f\n", parse / lexer);
+    return 0;
+}
