@@ -1,8 +1,8 @@
 #include "editor/frmDoc.h"
 
+#include "editor/DocumentCaption.h"
 #include "editor/EditorSetup.h"
 #include "foundation/ErrorLog.h"
-#include "shell/DocumentHost.h"
 
 frmDoc::frmDoc(QWidget* parent)
     : QWidget(parent), Sci(new SciView(this)), m_oSubclass(std::make_unique<cSubclass>()) {
@@ -56,6 +56,5 @@ void frmDoc::resizeEvent(QResizeEvent*) {
 }
 
 void frmDoc::UpdateDocumentCaption() {
-    if (DocumentHost* host = DocumentHost::instance())
-        host->setCaption(m_strDocumentWindowID, mDirty ? mFilename + QStringLiteral("*") : mFilename);
+    SetDocumentWindowCaption(m_strDocumentWindowID, mDirty ? mFilename + QStringLiteral("*") : mFilename);
 }

@@ -85,8 +85,8 @@ bool ClsCompiler::LoadKeywordsFrom(const QString& path) {
         readKeywordFile(path);
         markBlockKeywords();
         KeywordsLoaded = true;
-        if (KeywordPtr number = bbFunkcija('F').Item(QStringLiteral("Float")))
-            number->Tip = 2;
+        if (KeywordPtr floatKeyword = bbFunkcija('F').Item(QStringLiteral("Float")))
+            floatKeyword->Tip = 2;
         return true;
     } catch (...) {
         SetErrorLog(QStringLiteral("LoadKeywords"), QStringLiteral("ClsCompiler"));
@@ -122,7 +122,9 @@ void ClsCompiler::markBlockKeywords() {
         if (!keyword)
             RaiseError(ErrInvalidProcedureCall, QStringLiteral("Block keyword missing: ") + name);
         keyword->IsScope = true;
-        keyword->IsStartScope = keyword->IsStartScope || block.start;
-        keyword->IsEndScope = keyword->IsEndScope || block.end;
+        if (block.start)
+            keyword->IsStartScope = true;
+        if (block.end)
+            keyword->IsEndScope = true;
     }
 }

@@ -1,10 +1,12 @@
 #include "language/DeclarationParsing.h"
 
+#include "editor/CurrentView.h"
+#include "editor/frmDoc.h"
 #include "foundation/ErrorLog.h"
-#include "language/CurrentViewCalls.h"
 #include "language/ExpressionColouring.h"
 #include "language/Lexer.h"
 #include "language/StyleNumbers.h"
+#include "language/StyleRun.h"
 
 namespace {
 
@@ -34,6 +36,10 @@ unsigned char readSuffix(int& i, QString& TypeName) {
     }
 }
 
+QString activeDocumentFilename() {
+    return gActiveDoc ? gActiveDoc->Filename() : QString();
+}
+
 // Steps past the token at i and everything up to the first `closing`.
 void skipBracket(int& i, int TokenCount, unsigned char closing) {
     ++i;
@@ -47,8 +53,8 @@ void addParameter(ClsFunkcija& Func, int& i, int TokenCount, int LineBase, const
     ++i;
     local->Ime = gTokens[i].Text;
     local->Handle = Func.Handle;  // parameters are anchored to the Function line
-    local->File = ActiveDocumentFilename();
-    local->SciWndData = CurrentViewHandle();
+    local->File = activeDocumentFilename();
+    local->SciWndData = gSciWndData;
 
     QString typeName;
     int bracketIndex = 0;

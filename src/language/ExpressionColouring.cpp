@@ -1,17 +1,20 @@
 #include "language/ExpressionColouring.h"
 
+#include "editor/SciWrappers.h"
 #include "foundation/ErrorLog.h"
 #include "language/ActiveKeywords.h"
 #include "language/CharTables.h"
-#include "language/CurrentViewCalls.h"
 #include "language/Lexer.h"
 #include "language/StyleNumbers.h"
+#include "language/StyleRun.h"
 
 unsigned char TokenKindAt(int i) {
     return i >= 0 && i <= kMaxTokens ? gTokens[i].Kind : static_cast<unsigned char>(tkNone);
 }
 
 void ColorToken(int i, int LineBase) {
+    if (i < 1 || i > kMaxTokens)
+        return;
     try {
         const TokenRecord& token = gTokens[i];
         const int start = LineBase + token.StartPos;
@@ -46,7 +49,7 @@ void ColorToken(int i, int LineBase) {
 void ColorExprDoZapirka(int& i, int Limit, int LineBase) {
     try {
         int depth = 0;
-        while (true) {
+        while (i <= kMaxTokens) {
             const unsigned char kind = TokenKindAt(i);
             const int start = LineBase + gTokens[i].StartPos;
             if (kind == '(') {
@@ -90,5 +93,7 @@ void SkipExprToComma(int& i, int Limit) {
 }
 
 void ReplaceToken(const QString& Text, int i, int LineBase) {
-    ReplaceRangeOfView(LineBase + gTokens[i].StartPos, LineBase + gTokens[i].EndPos, Text);
+    SciSetTargetStart(LineBase + gTokens[i].StartPos);
+    SciSetTargetEnd(LineBase + gTokens[i].EndPos);
+    SciReplaceTarget(-1, Text);
 }

@@ -1,9 +1,11 @@
 #include "language/ScopeQueries.h"
 
+#include "editor/CurrentView.h"
+#include "editor/SciWrappers.h"
+#include "editor/frmDoc.h"
 #include "files/OpenProjects.h"
 #include "foundation/ErrorLog.h"
 #include "foundation/LogNewError.h"
-#include "language/CurrentViewCalls.h"
 #include "language/DeclarationRecords.h"
 #include "language/Lexer.h"
 #include "language/ParseState.h"
@@ -16,13 +18,22 @@ constexpr int kTypeBoundaryMask = 1 << 2;
 constexpr int kFoldEndMarkerBit = 1 << 7;
 
 bool isEndLine(int line) {
-    return (MarkerMaskOfLine(line) & kFoldEndMarkerBit) != 0;
+    return (SciMarkerGet(line) & kFoldEndMarkerBit) != 0;
+}
+
+// A line as the code model knows it: the line under edit keeps the text it
+// had when it was last parsed.
+QByteArray lineTextAsParsed(int line) {
+    const cSubclass* subclass = gActiveDoc ? gActiveDoc->m_oSubclass.get() : nullptr;
+    if (subclass && subclass->UnparsedLine == line)
+        return subclass->UnparsedText;
+    return SciGetLineText(line);
 }
 
 // The name after the first `keyword` (case as written) that a name
 // follows, on a boundary line; "" when the line holds none.
 QString headerName(int line, const QString& keyword) {
-    const QByteArray text = LineTextAsParsed(line);
+    const QByteArray text = lineTextAsParsed(line);
     if (text.isEmpty())
         return QString();
     const int count = TokenizeLightLine(text);
@@ -37,13 +48,13 @@ QString headerName(int line, const QString& keyword) {
 // when an End line, a line without header or the top comes first; `name`
 // is the header's name when the table holds it.
 CodeRecordPtr enclosingRecord(int Line, int mask, const QString& keyword, const clsHash& table, QString& name) {
-    for (int h = MarkerPreviousOfView(Line, mask); h >= 0 && !isEndLine(h); h = MarkerPreviousOfView(h - 1, mask)) {
+    for (int h = SciMarkerPrevious(Line, mask); h >= 0 && !isEndLine(h); h = SciMarkerPrevious(h - 1, mask)) {
         const QString header = headerName(h, keyword);
         if (header.isEmpty())
             return nullptr;
         if (table.ExistsOnlyHash(header)) {
             name = header;
-            return table.ItemHandle(header, h, CurrentViewHandle());
+            return table.ItemHandle(header, h, gSciWndData);
         }
     }
     return nullptr;
@@ -105,7 +116,7 @@ QString CurrentFunctionForDisplay(int Line) {
     try {
         int n = Line;
         while (true) {
-            const int h = MarkerPreviousOfView(n, kFunctionBoundaryMask);
+            const int h = SciMarkerPrevious(n, kFunctionBoundaryMask);
             if (h < 0)
                 return kMainProgram;
             if (!isEndLine(h)) {

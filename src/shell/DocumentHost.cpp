@@ -1,6 +1,7 @@
 #include "shell/DocumentHost.h"
 
 #include "editor/CurrentView.h"
+#include "editor/DocumentCaption.h"
 #include "editor/EditorSetup.h"
 #include "editor/frmDoc.h"
 #include "foundation/ErrorLog.h"
@@ -14,6 +15,7 @@ DocumentHost* gHost = nullptr;
 DocumentHost::DocumentHost(QWidget* parent) : QTabWidget(parent) {
     gHost = this;
     platform::setDocumentWindowCounter([this] { return documentCount(); });
+    setDocumentCaptionSetter([this](const QString& key, const QString& caption) { setCaption(key, caption); });
     connect(this, &QTabWidget::currentChanged, this, &DocumentHost::documentWindowActivated);
 }
 
@@ -23,11 +25,8 @@ DocumentHost::~DocumentHost() {
     if (gHost == this) {
         gHost = nullptr;
         platform::setDocumentWindowCounter({});
+        setDocumentCaptionSetter({});
     }
-}
-
-DocumentHost* DocumentHost::instance() {
-    return gHost;
 }
 
 void DocumentHost::addDocumentWindow(const QString& key, frmDoc* doc, const QString& caption) {

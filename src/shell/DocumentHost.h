@@ -9,15 +9,13 @@ class frmDoc;
 
 // A small stand-in for the main window's docking host: document windows as
 // tabs keyed by their ID, each with its caption, and the active one, whose
-// document is the current view. There is one host at a time; it counts the
-// open document windows for the error log.
+// document is the current view. There is one host at a time: it counts the
+// open document windows for the error log and sets the documents' captions.
 class DocumentHost : public QTabWidget {
     Q_OBJECT
 public:
     explicit DocumentHost(QWidget* parent = nullptr);
     ~DocumentHost() override;
-
-    static DocumentHost* instance();
 
     // Shows the document in a new window with that key and activates it.
     void addDocumentWindow(const QString& key, frmDoc* doc, const QString& caption);

@@ -40,6 +40,9 @@ TEST_F(DocumentActivation, ActivatingAWindowMakesItsDocumentCurrent) {
     second.reset();
     EXPECT_EQ(platform::documentWindowCount(), 0);
     EXPECT_EQ(gActiveDoc, nullptr);
+    auto orphan = openDocument("no host");
     host.reset();
-    EXPECT_EQ(DocumentHost::instance(), nullptr);
+    orphan->m_strDocumentWindowID = QStringLiteral("a.bb");
+    orphan->setDirty(true);
+    EXPECT_EQ(platform::documentWindowCount(), 0);
 }

@@ -3,6 +3,9 @@
 #include "editor/SciDirectCalls.h"
 #include "editor/SciWrappers.h"
 
+#include <QDir>
+#include <QDirIterator>
+
 #include <array>
 #include <stdexcept>
 
@@ -173,4 +176,20 @@ TEST_F(SciWrappers, MarkerHandlesAreLookedUpInTheirOwnDocument) {
     const SciHandle closed = second->SciEdi_WndData;
     second.reset();
     EXPECT_EQ(SciMarkerLineFromHandle(closed, secondHandle), -1);
+}
+
+TEST_F(SciWrappers, EverySampleProgramLoadsByteForByte) {
+    const QDir corpus(QStringLiteral(KORVO_CORPUS_DIR "/samples"));
+    if (!corpus.exists())
+        GTEST_SKIP() << "no corpus";
+    auto doc = openDocument(QByteArray());
+    int files = 0;
+    QDirIterator it(corpus.path(), {QStringLiteral("*.bb")}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QByteArray bytes = readAll(it.next());
+        SciLoadText(doc->SciEdi_WndData, bytes);
+        ASSERT_EQ(SciGetAllText(doc->SciEdi_WndData), bytes) << it.filePath().toStdString();
+        ++files;
+    }
+    EXPECT_GT(files, 100);
 }

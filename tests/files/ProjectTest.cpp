@@ -17,18 +17,6 @@ TEST(Project, StartsWithTheMainProgramWhoseLocalsAreCurrent) {
     EXPECT_TRUE(project.MainFunLocals->IgnoreCase());
 }
 
-TEST(Project, ARecordCanSitInTwoTablesAndOutliveOne) {
-    ClsProject project;
-    auto local = std::make_shared<ClsLocalVar>();
-    local->Ime = QStringLiteral("x");
-    {
-        ClsFunkcija function;
-        function.Locals->Add(local->Ime, local);
-        project.MainFunLocals->Add(local->Ime, local);
-    }
-    EXPECT_EQ(project.MainFunLocals->ItemHash(QStringLiteral("X")), local);
-}
-
 TEST(Project, ShowsANameWithTheSuffixOfItsType) {
     InitScintillaAndCharTables();
     ClsGlobalVar player;

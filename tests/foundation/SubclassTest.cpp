@@ -1,7 +1,9 @@
 #include "foundation/Subclass.h"
 
 #include <QApplication>
+#include <QDropEvent>
 #include <QFocusEvent>
+#include <QMimeData>
 
 #include <gtest/gtest.h>
 
@@ -75,6 +77,19 @@ TEST(Subclass, PaintingAndFocusReachTheReceiver) {
     QApplication::sendEvent(&view, &focusOut);
     EXPECT_EQ(receiver.count(SCN_FOCUSIN), 1);
     EXPECT_EQ(receiver.count(SCN_FOCUSOUT), 1);
+
+    QMimeData files;
+    const QUrl dropped = QUrl::fromLocalFile(QStringLiteral("/tmp/dropped file.bb"));
+    files.setUrls({dropped});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view.viewport(), &enter);
+    QDragMoveEvent move(QPoint(10, 10), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view.viewport(), &move);
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view.viewport(), &drop);
+    ASSERT_EQ(receiver.count(SCN_URIDROPPED), 1);
+    EXPECT_EQ(receiver.received.last().uri, dropped);
+    EXPECT_EQ(view.send(QsciScintillaBase::SCI_GETLENGTH), 9);
 }
 
 TEST(Subclass, AViewIsSubclassedOnceAndUnhookedCleanly) {

@@ -136,7 +136,9 @@ TEST_F(Lexer, OverlongLinesAreCutAndLoggedOnceWithoutAPrompt) {
     EXPECT_TRUE(prompts.isEmpty());
 
     // Exactly as many tokens as the array holds is no fault.
-    EXPECT_EQ(TokenizeLine(manyTokens.left(2 * (kMaxTokens - 1))), kMaxTokens - 1);
+    const qint64 before = errorLogSize();
+    EXPECT_EQ(TokenizeLine(manyTokens.left(2 * (kMaxTokens - 1)) + "\r\n"), kMaxTokens - 1);
+    EXPECT_EQ(errorLogSize(), before);
 }
 
 TEST_F(Lexer, HashCodesSumTheFirstLengthMod22Characters) {
