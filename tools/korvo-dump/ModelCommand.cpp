@@ -8,6 +8,7 @@
 #include "language/DeclarationRecords.h"
 #include "language/DocumentPasses.h"
 #include "language/InitScintillaAndCharTables.h"
+#include "language/ParseState.h"
 #include "platform/AnsiText.h"
 #include "platform/Prompt.h"
 #include "settings/SettingsValues.h"
@@ -47,6 +48,7 @@ bool loadBuiltInKeywords(ClsCompiler& compiler) {
 
 struct Entry {
     long line;
+    int handle;
     QString text;
 };
 
@@ -70,9 +72,9 @@ void printTable(const QString& table, const QList<CodeRecordPtr>& records) {
     std::vector<Entry> entries;
     for (const CodeRecordPtr& record : records)
         if (record && record->Ime != kMainProgram)
-            entries.push_back({lineOf(*record), describe(*record)});
+            entries.push_back({lineOf(*record), record->Handle, describe(*record)});
     std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
-        return a.line != b.line ? a.line < b.line : a.text < b.text;
+        return a.line != b.line ? a.line < b.line : a.handle < b.handle;
     });
     for (const Entry& entry : entries)
         printLine(QStringLiteral("%1 %2 line=%3").arg(table, entry.text).arg(entry.line));
@@ -98,7 +100,7 @@ void printModel(const ClsProject& project, const frmDoc& doc) {
 void printLines() {
     const long count = SciGetLineCount();
     for (long line = 0; line < count; ++line)
-        printLine(QStringLiteral("line %1 fold %2 markers %3 indent %4")
+        printLine(QStringLiteral("line %1 fold 0x%2 markers 0x%3 indent %4")
                       .arg(line)
                       .arg(SciGetFoldLevel(line), 0, 16)
                       .arg(SciMarkerGet(line), 0, 16)
