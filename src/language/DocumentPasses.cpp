@@ -9,6 +9,7 @@
 #include "foundation/ErrorLog.h"
 #include "language/ColouringStandIn.h"
 #include "language/DeclarationRecords.h"
+#include "language/ParsedStyles.h"
 #include "language/ParseState.h"
 #include "language/Parser.h"
 #include "language/Unparse.h"
@@ -66,6 +67,7 @@ void ParseFile() {
     } catch (...) {
         SetErrorLog(QStringLiteral("ParseFile"), kModule);
     }
+    ParserStyles().flush();
 }
 
 void UnParseFile() {

@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr long kFunctionMask = 1L << MARKER_FUNCTION;
 constexpr long kParsedMask = 1L << MARKER_PARSED;
 constexpr long kFoldStartMask = 1L << MARKER_FOLDSTART;
 constexpr long kFoldEndMask = 1L << MARKER_FOLDEND;
@@ -93,13 +92,12 @@ void ApplyFoldLevel(int Line, bool InFilePass, const BlockCounts& counts) {
             gFoldLevel = level - 1;
     }
 
-    const bool functionBoundary = SciMarkerGet(Line) & kFunctionMask;
     if (counts.foldDelta > 0) {
-        if (functionBoundary)
+        if (counts.functionBoundary)
             gFoldLevel = kFoldBase;
         SciSetFoldLevel(Line, gFoldLevel | kFoldHeaderFlag);
         ++gFoldLevel;
-    } else if (functionBoundary) {
+    } else if (counts.functionBoundary) {
         SciSetFoldLevel(Line, kFoldBase + 1);
         gFoldLevel = kFoldBase;
     } else {
@@ -115,10 +113,14 @@ void ApplyFoldLevel(int Line, bool InFilePass, const BlockCounts& counts) {
         CheckFold(Line, gFoldLevel);
 }
 
-void ApplyIndentation(int Line, const BlockCounts& counts) {
+bool ReindentsLines() {
     if (AutoIndentType != 2 || (AutoIndentOnLoad == 0 && gParsingFile))
-        return;
-    if (gActiveDoc && gActiveDoc->m_oSubclass && gActiveDoc->m_oSubclass->mLastOperationUndoRedo)
+        return false;
+    return !(gActiveDoc && gActiveDoc->m_oSubclass && gActiveDoc->m_oSubclass->mLastOperationUndoRedo);
+}
+
+void ApplyIndentation(int Line, const BlockCounts& counts) {
+    if (!ReindentsLines())
         return;
 
     gIndentLevel = std::max(gIndentLevel - counts.closers, 1);

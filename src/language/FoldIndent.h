@@ -16,6 +16,7 @@ struct BlockCounts {
     int closers = 0;    // indentation blocks the line closes
     int foldDelta = 0;  // fold blocks opened (+1) and closed (-1)
     bool noIndent = false;  // the line starts with a comment: its indentation stays
+    bool functionBoundary = false;  // a Function or End Function line
 };
 
 // Before the token walk: the level of this line, from the line above unless
@@ -28,6 +29,9 @@ void CountKeyword(BlockCounts& counts, const ClsBBFunkcija& keyword, int i, int 
 // After the walk, in this order.
 void ApplyFoldLevel(int Line, bool InFilePass, const BlockCounts& counts);
 void ApplyIndentation(int Line, const BlockCounts& counts);
+
+// Whether the indentation step re-indents the line being parsed.
+bool ReindentsLines();
 
 // Outside every function: gCurrentFunction is the main program or unknown.
 bool InMainProgram();

@@ -1,5 +1,6 @@
 #include "language/LineReading.h"
 
+#include "editor/CurrentView.h"
 #include "editor/SciWrappers.h"
 #include "language/Lexer.h"
 #include "platform/AnsiText.h"
@@ -9,7 +10,9 @@
 
 QString ReadLineIntoBuffer(long line, int& length) {
     length = static_cast<int>(SciLineLength(line));
-    const long copied = SciGetLine(line, gLineBufferPtr, kMaxLineLength);
+    const long copied = length <= kMaxLineLength
+        ? SciDirect(gSciWndData, QsciScintillaBase::SCI_GETLINE, static_cast<unsigned long>(line), reinterpret_cast<long>(gLineBufferPtr))
+        : SciGetLine(line, gLineBufferPtr, kMaxLineLength);
     return platform::fromAnsi(QByteArray::fromRawData(reinterpret_cast<const char*>(gLineBufferPtr), std::max(copied, 0L)));
 }
 

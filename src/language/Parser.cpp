@@ -17,6 +17,7 @@
 #include "language/FoldIndent.h"
 #include "language/Lexer.h"
 #include "language/LineReading.h"
+#include "language/ParsedStyles.h"
 #include "language/ParseState.h"
 #include "language/ScopeMoves.h"
 #include "language/ScopeQueries.h"
@@ -37,7 +38,19 @@ KeywordPtr KeywordOfToken(int i) {
     int c = gLineBuffer[gTokens[i].StartPos];
     if (c > 96)
         c -= 32;
-    return gKeywords(c).Item(gTokens[i].Text);
+    const KeywordTable& table = gKeywords(c);
+    if (table.Count() == 0)
+        return nullptr;
+    // The table looks names up in upper case: handing it the name already so
+    // spares it a copy for every identifier parsed.
+    static QString upper;
+    const QString& text = gTokens[i].Text;
+    upper.resize(text.size());
+    for (qsizetype k = 0; k < text.size(); ++k) {
+        const char16_t unit = text[k].unicode();
+        upper[k] = unit < 128 && gUpperCase[unit] ? QChar(gUpperCase[unit]) : QChar(unit).toUpper();
+    }
+    return table.Item(upper);
 }
 
 namespace {
@@ -58,6 +71,38 @@ public:
 // The first position after a token, its closing quote included.
 int tokenEnd(const TokenRecord& token) {
     return token.Kind == tkString ? token.EndPos + 1 : token.EndPos;
+}
+
+// A function's locals and a type's fields are few: their tables are copies
+// of a small empty one rather than built at the size of a project's.
+std::shared_ptr<clsHash> newScopeTable() {
+    static const clsHash small = [] {
+        clsHash table;
+        table.SetSize(64, 16, 16);
+        return table;
+    }();
+    return std::make_shared<clsHash>(small);
+}
+
+template <typename Record>
+std::shared_ptr<Record> blankRecord() {
+    return std::make_shared<Record>();
+}
+
+template <>
+std::shared_ptr<ClsFunkcija> blankRecord<ClsFunkcija>() {
+    static const ClsFunkcija blank;
+    auto function = std::make_shared<ClsFunkcija>(blank);
+    function->Locals = newScopeTable();
+    return function;
+}
+
+template <>
+std::shared_ptr<ClsType> blankRecord<ClsType>() {
+    static const ClsType blank;
+    auto type = std::make_shared<ClsType>(blank);
+    type->Fields = newScopeTable();
+    return type;
 }
 
 // One call of Parseline. i is the current token; a step that consumed
@@ -88,6 +133,9 @@ private:
 
     void style(int startPos, int length, int styleNumber) const;
     long addMarker(int marker) const { return SciMarkerAdd(line_, marker); }
+    // Markers whose handles no record keeps go onto the line together once
+    // the tokens are walked.
+    void addMarkerLater(int marker) { pendingMarkers_ |= 1L << marker; }
     // Rewrites the word of token i in the spelling given, when it differs.
     void correctCase(int i, const QString& spelling);
     QString textFromTo(int startPos, int endPos) const;
@@ -102,6 +150,7 @@ private:
     int i_ = 1;
     QString text_;
     BlockCounts counts_;
+    long pendingMarkers_ = 0;
     frmDoc* doc_ = nullptr;
     ClsProject* project_ = nullptr;
 };
@@ -116,14 +165,14 @@ int LineParse::run() {
             RaiseError(ErrObjectRequired, QStringLiteral("No active document or project"), kModule);
         gConstructsChanged = true;
         doc_->m_oSubclass->mOldStartLine = -100;
-        length_ = static_cast<int>(SciLineLength(line_));
         parsedMarker = static_cast<int>(addMarker(MARKER_PARSED));
         lineBase_ = static_cast<int>(SciPositionFromLine(line_)) - 1;
         readLine();
+        ParserStyles().beginLine(lineBase_ + 1, length_, gParsingFile && inFilePass_ && !ReindentsLines());
         if (!inFilePass_ || gCurrentFunction.isEmpty())
             gCurrentFunction = CurrentFunction(line_ - 1);
         if (gCurrentFunction == kMainProgram)
-            addMarker(MARKER_MAINPROGRAM);
+            addMarkerLater(MARKER_MAINPROGRAM);
         PrepareIndentLevel(line_, inFilePass_);
     } catch (...) {
         SetErrorLog(QStringLiteral("Parseline"), kModule);
@@ -132,6 +181,9 @@ int LineParse::run() {
     }
     walkTokens();
     try {
+        ParserStyles().endLine(line_ + 1 >= SciGetLineCount());
+        if (pendingMarkers_)
+            SciDirect(gSciWndData, QsciScintillaBase::SCI_MARKERADDSET, static_cast<unsigned long>(line_), pendingMarkers_);
         ApplyFoldLevel(line_, inFilePass_, counts_);
     } catch (...) {
         SetErrorLog(QStringLiteral("Parseline"), kModule);
@@ -223,7 +275,7 @@ bool LineParse::keyword() {
 
     if (i_ == count_) {
         if (word == QLatin1String("Stop"))
-            addMarker(MARKER_BREAKPOINT);
+            addMarkerLater(MARKER_BREAKPOINT);
         return true;
     }
     const TokenRecord& next = gTokens[i_ + 1];
@@ -231,7 +283,7 @@ bool LineParse::keyword() {
         return statement(word);
     if (next.Kind == ':' && word == QLatin1String("Stop")) {
         ++i_;
-        addMarker(MARKER_BREAKPOINT);
+        addMarkerLater(MARKER_BREAKPOINT);
         return false;
     }
     if (next.Kind == tkString && word == QLatin1String("Include") && !next.Text.isEmpty())
@@ -259,6 +311,20 @@ bool LineParse::statement(const QString& word) {
     return true;
 }
 
+// The declaration readers style only what follows a name and its type
+// suffix, and only when it opens with this token: "=" or "[" after a
+// variable, "(" after an array or a function. Around them the parser's own
+// styles are written back and read again.
+bool stylesAfterName(int nameIndex, unsigned char opener) {
+    int k = nameIndex + 1;
+    const unsigned char kind = TokenKindAt(k);
+    if (kind == '#' || kind == '$' || kind == '%')
+        ++k;
+    else if (kind == '.')
+        k += TokenKindAt(k + 1) == tkIdent ? 2 : 1;
+    return TokenKindAt(k) == opener;
+}
+
 // While a whole document is parsed from the top, nothing below the line is
 // in the model yet, so no declaration needs to change scope: the scans that
 // would look for some are skipped, and each line's work stays independent
@@ -269,8 +335,13 @@ bool wholeDocumentPass() {
 
 bool LineParse::functionStatement() {
     auto function = newRecord<ClsFunkcija>(gTokens[i_ + 1].Text, MARKER_FUNCTION);
-    ++i_;
+    const int nameIndex = ++i_;
+    const bool stylesParameters = stylesAfterName(i_, '(');
+    if (stylesParameters)
+        ParserStyles().flush();
     const int paramsAt = BuildFunction(*function, i_, count_, lineBase_, text_);
+    if (stylesParameters)
+        ParserStyles().refresh(lineBase_ + gTokens[nameIndex + 1].StartPos);
     if (function->VlezNum > 0) {
         // Read back from the document: the parameters' keywords are in the
         // keyword table's spelling by now.
@@ -293,8 +364,9 @@ bool LineParse::functionStatement() {
     }
 
     project_->Funkcii.Add(function->Ime, function);
-    addMarker(MARKER_FOLDSTART);
-    SciMarkerDelete(line_, MARKER_MAINPROGRAM);
+    addMarkerLater(MARKER_FOLDSTART);
+    pendingMarkers_ &= ~(1L << MARKER_MAINPROGRAM);
+    counts_.functionBoundary = true;
     ++counts_.foldDelta;
     gIndentLevel = 1;
     gCurrentFunction = function->Ime;
@@ -335,8 +407,9 @@ void LineParse::endFunction() {
         if (!wholeDocumentPass() && SciMarkerNext(line_, 1L << MARKER_LOCAL) >= 0)
             MoveRecords(*gCurrentLocals, *project_->MainFunLocals, {line_ + 1, kBeyondLastLine});
     }
-    addMarker(MARKER_FUNCTION);
-    addMarker(MARKER_FOLDEND);
+    addMarkerLater(MARKER_FUNCTION);
+    addMarkerLater(MARKER_FOLDEND);
+    counts_.functionBoundary = true;
 }
 
 void LineParse::endType() {
@@ -349,8 +422,8 @@ void LineParse::endType() {
         if (!wholeDocumentPass() && gCurrentFields)
             MoveRecords(*gCurrentFields, doc_->tmpFields, {line_ + 1, kBeyondLastLine});
     }
-    addMarker(MARKER_TYPE);
-    addMarker(MARKER_FOLDEND);
+    addMarkerLater(MARKER_TYPE);
+    addMarkerLater(MARKER_FOLDEND);
 }
 
 void LineParse::typeStatement() {
@@ -367,7 +440,7 @@ void LineParse::typeStatement() {
         }
     }
     project_->Types.Add(type->Ime, type);
-    addMarker(MARKER_FOLDSTART);
+    addMarkerLater(MARKER_FOLDSTART);
     ++counts_.foldDelta;
     style(gTokens[i_].StartPos, static_cast<int>(type->Ime.size()), STYLE_Type);
     gCurrentType = type->Ime;
@@ -414,9 +487,16 @@ bool LineParse::declarationList(ListKind kind) {
         QString typeName;
         int bracketIndex = 0;
         bool hasBrackets = false;
+        const int nameIndex = i_;
+        const bool stylesWhatFollows = kind == ListKind::Dim ? stylesAfterName(nameIndex, '(')
+                                                             : stylesAfterName(nameIndex, '=') || stylesAfterName(nameIndex, '[');
+        if (stylesWhatFollows)
+            ParserStyles().flush();
         record->Tip = kind == ListKind::Dim
             ? GetArrayVarTipColor(i_, typeName, bracketIndex, hasBrackets, count_, lineBase_)
             : GetVarTipColor(i_, typeName, bracketIndex, hasBrackets, count_, lineBase_);
+        if (stylesWhatFollows)
+            ParserStyles().refresh(lineBase_ + gTokens[nameIndex + 1].StartPos);
         if (kind != ListKind::Const) {
             if (record->Tip == TipCustom)
                 record->Tajp = typeName;
@@ -468,16 +548,13 @@ void LineParse::blockComment(bool open) {
     if (t.Text != word)
         ReplaceRange(lineBase_ + t.StartPos + 2, word, word.size());
     style(t.StartPos, length_ - t.StartPos, STYLE_Block);
-    addMarker(MARKER_BLOCK);
-    addMarker(open ? MARKER_FOLDSTART : MARKER_FOLDEND);
+    addMarkerLater(MARKER_BLOCK);
+    addMarkerLater(open ? MARKER_FOLDSTART : MARKER_FOLDEND);
     counts_.foldDelta += open ? 1 : -1;
 }
 
 void LineParse::style(int startPos, int length, int styleNumber) const {
-    if (length <= 0)
-        return;
-    SciStartStyling(lineBase_ + startPos, 255);
-    SciSetStyling(length, styleNumber);
+    ParserStyles().set(lineBase_ + startPos, length, styleNumber);
 }
 
 // Only a spelling of the same length is taken, so that no position on the
@@ -499,7 +576,7 @@ QString LineParse::textFromTo(int startPos, int endPos) const {
 
 template <typename Record>
 std::shared_ptr<Record> LineParse::newRecord(const QString& name, int marker) const {
-    auto record = std::make_shared<Record>();
+    auto record = blankRecord<Record>();
     record->Ime = name;
     record->Handle = static_cast<int>(addMarker(marker));
     record->File = doc_->Filename();

@@ -1,10 +1,13 @@
 #include "language/ParsedDocuments.h"
 
+#include "editor/CurrentView.h"
 #include "editor/Markers.h"
 #include "editor/SciWrappers.h"
 #include "files/OpenProjects.h"
 #include "files/SingleFileDocument.h"
 #include "language/DocumentPasses.h"
+#include "language/Parser.h"
+#include "settings/SettingsValues.h"
 #include "platform/AnsiText.h"
 
 #include <QCoreApplication>
@@ -37,6 +40,20 @@ QStringList functionNames(const QByteArray& text) {
     return names;
 }
 
+// Every character of the current view followed by its style.
+QByteArray styledText() {
+    struct Range {
+        long cpMin;
+        long cpMax;
+        char* lpstrText;
+    };
+    const long length = SciGetLength();
+    QByteArray cells(2 * length + 2, '\0');
+    Range range{0, length, cells.data()};
+    SciDirect(gSciWndData, QsciScintillaBase::SCI_GETSTYLEDTEXT, 0, reinterpret_cast<long>(&range));
+    return cells;
+}
+
 class CorpusParseTest : public ParsedDocumentsTest {
 protected:
     void SetUp() override {
@@ -63,11 +80,23 @@ TEST_F(CorpusParseTest, EverySampleParsesUnparsesAndParsesAgainToTheSameModel) {
             EXPECT_TRUE(project().Funkcii.ExistsOnlyHash(name)) << name.toStdString();
         const QStringList model = modelSnapshot(project(), doc);
 
+        // Line by line, as edits parse them, the same model and styles come out.
         UnParseFile();
         EXPECT_EQ(modelSnapshot(project(), doc), QStringList());
         EXPECT_EQ(project().MainFunLocals->Count(), 0);
+        SciDirect(gSciWndData, QsciScintillaBase::SCI_CLEARDOCUMENTSTYLE);
+        AutoIndentType = 1;
+        for (int line = 0; line < SciGetLineCount(); ++line)
+            Parseline(line, false);
+        AutoIndentType = 2;
+        EXPECT_EQ(modelSnapshot(project(), doc), model);
+        const QByteArray styles = styledText();
+
+        UnParseFile();
+        SciDirect(gSciWndData, QsciScintillaBase::SCI_CLEARDOCUMENTSTYLE);
         ParseFile();
         EXPECT_EQ(modelSnapshot(project(), doc), model);
+        EXPECT_TRUE(styledText() == styles);
         EXPECT_EQ(errorLog(), "");
         CloseSingleFileDocument(std::move(docs.back()));
         docs.pop_back();

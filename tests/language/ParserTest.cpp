@@ -206,3 +206,19 @@ TEST_F(ParserTest, CapturesTheBlockKeywordsOfALine) {
     gCaptureKeyword = false;
     EXPECT_EQ(gCapturedKeyword, "While");
 }
+
+TEST_F(ParserTest, StylesInitialisersAfterTheSeparatorsBeforeThem) {
+    parse("Global a, b = 3, c$ = \"x\"\r\nDim m(10), n(20)\r\nFunction F(p, q = 5) ; note\r\nx = 1 : Global g = 5\r\n");
+    auto styles = [this](int line) {
+        const long base = SciPositionFromLine(line);
+        std::string text;
+        for (long k = 0; k < SciLineLength(line); ++k)
+            text += static_cast<char>('0' + styleAt(base + k));
+        return text;
+    };
+    // Keyword 2, separator 9, operator 4, number 3, string 5, comment 1.
+    EXPECT_EQ(styles(0), "222222009000403900004055500");
+    EXPECT_EQ(styles(1), "222000330900033000");
+    EXPECT_EQ(styles(2), "22222222000090004039011111111");
+    EXPECT_EQ(styles(3), "0040309922222299949390");
+}
