@@ -27,47 +27,79 @@ namespace {
 
 using S = QsciScintillaBase;
 
-// A program of functions, types, globals, locals and loops, LINES long.
+// A program of functions, types, globals, locals and loops, LINES long,
+// about as rich in declarations as the sample programs (one declared name
+// in seven or eight lines).
 QByteArray generateProgram(int lines) {
+    static const char* const kPart[] = {
+        "; ---- part @ ----",
+        "Global score@ = 0, lives@ = 3",
+        "Type Ship@",
+        "\tField x#, y#",
+        "\tField speed#",
+        "End Type",
+        "",
+        "Function UpdateShip@(s.Ship@, dt#)",
+        "\tLocal i",
+        "\tFor i = 1 To 10",
+        "\t\ts\\x = s\\x + s\\speed * dt",
+        "\t\tIf s\\x > 640 Then s\\x = 0",
+        "\tNext",
+        "\tWhile s\\y < 0",
+        "\t\ts\\y = s\\y + 480",
+        "\tWend",
+        "\tSelect Int(s\\speed)",
+        "\t\tCase 0",
+        "\t\t\tPrint \"stopped\"",
+        "\t\tCase 1, 2",
+        "\t\t\tPrint \"slow\"",
+        "\t\tDefault",
+        "\t\t\tPrint \"fast: \" + Str(s\\speed)",
+        "\tEnd Select",
+        "\tReturn i",
+        "End Function",
+        "",
+        "Function DrawShip@(s.Ship@)",
+        "\t; draw the ship where it is",
+        "\tColor 255, 255, 255",
+        "\tRect s\\x - 4, s\\y - 4, 8, 8, True",
+        "\tIf KeyDown(57) Then",
+        "\t\tText s\\x, s\\y, \"Ship \" + score@",
+        "\tElse",
+        "\t\tText s\\x, s\\y + 10, \"Lives: \" + lives@",
+        "\tEndIf",
+        "End Function",
+        "",
+        "ship.Ship@ = New Ship@",
+        "ship\\speed = Rnd(1, 3)",
+        "Repeat",
+        "\tCls",
+        "\tFor s.Ship@ = Each Ship@",
+        "\t\tUpdateShip@(s, 0.5)",
+        "\t\tDrawShip@(s)",
+        "\tNext",
+        "\tIf KeyHit(57) Then",
+        "\t\tscore@ = score@ + 1",
+        "\t\tlives@ = lives@ - 1",
+        "\tEndIf",
+        "\tText 10, 10, \"Score: \" + score@",
+        "\tText 10, 30, \"Lives: \" + lives@",
+        "\tDelay 5",
+        "\tFlip",
+        "Until KeyHit(1) Or lives@ <= 0",
+        "Delete Each Ship@",
+        "",
+    };
     QByteArray text;
     int written = 0;
-    auto add = [&](const QByteArray& line) {
-        if (written < lines) {
-            text += line + "\r\n";
+    for (int part = 1; written < lines; ++part) {
+        const QByteArray number = QByteArray::number(part);
+        for (const char* line : kPart) {
+            if (written == lines)
+                break;
             ++written;
+            text += QByteArray(line).replace('@', number) + "\r\n";
         }
-    };
-    for (int n = 1; written < lines; ++n) {
-        const QByteArray k = QByteArray::number(n);
-        add("; part " + k);
-        add("Global score" + k + ", lives" + k + " = 3, name" + k + "$ = \"player\"");
-        add("Dim grid" + k + "(10, 20)");
-        add("Const LIMIT" + k + " = 100");
-        add("Type Point" + k);
-        add("\tField x#, y#, tag$");
-        add("\tField next.Point" + k);
-        add("End Type");
-        add("Function Work" + k + "%(a, b$, p.Point" + k + ")");
-        add("\tLocal i, total# = 0, q.Point" + k + " = New Point" + k);
-        add("\tFor i = 1 To LIMIT" + k);
-        add("\t\ttotal = total + i * a ; running sum");
-        add("\t\tIf total > 1000 Then Exit");
-        add("\tNext");
-        add("\tWhile total > 0");
-        add("\t\ttotal = total - 1");
-        add("\tWend");
-        add("\tSelect a");
-        add("\t\tCase 1");
-        add("\t\t\tPrint b$ + Str(total)");
-        add("\t\tDefault");
-        add("\t\t\tq\\x = p\\x + 1.5");
-        add("\tEnd Select");
-        add("\tRepeat");
-        add("\t\ta = a - 1");
-        add("\tUntil a <= 0");
-        add("\tReturn total");
-        add("End Function");
-        add("");
     }
     return text;
 }

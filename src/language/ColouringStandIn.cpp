@@ -13,7 +13,8 @@ void ReColorLine(int Line) {
     const bool ignoring = gIgnoreSciModified;
     gIgnoreSciModified = true;
     int length = 0;
-    const QString text = ReadLineIntoBuffer(Line, length);
+    QString text;
+    ReadLineIntoBuffer(Line, text, length);
     const int count = Tokenize(text, length);
     const int lineBase = static_cast<int>(SciPositionFromLine(Line)) - 1;
     for (int i = 1; i <= count; ++i) {

@@ -35,6 +35,17 @@ void startFromTheTop() {
     gIndentLevel = 0;
 }
 
+// The parse gives the document its first styling: what it leaves alone is
+// plain text until the colouriser gets to it.
+void styleAllPlain() {
+    const bool ignoring = gIgnoreSciModified;
+    gIgnoreSciModified = true;
+    SciStartStyling(0, 255);
+    SciSetStyling(SciGetLength(), 0);
+    gIgnoreSciModified = ignoring;
+    ParserStyles().startPlainDocument();
+}
+
 long lastLine() {
     return SciLineFromPosition(SciGetLength());
 }
@@ -60,6 +71,7 @@ void ParseFile() {
             RaiseError(ErrObjectRequired, QStringLiteral("The document's project is not open"), kModule);
         gActiveProject = project;
         startFromTheTop();
+        styleAllPlain();
         const long last = lastLine();
         ParsingFileScope parsing;
         for (long line = 0; line <= last; ++line)

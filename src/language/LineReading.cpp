@@ -8,16 +8,31 @@
 #include <algorithm>
 #include <cstring>
 
-QString ReadLineIntoBuffer(long line, int& length) {
-    length = static_cast<int>(SciLineLength(line));
-    const long copied = length <= kMaxLineLength
-        ? SciDirect(gSciWndData, QsciScintillaBase::SCI_GETLINE, static_cast<unsigned long>(line), reinterpret_cast<long>(gLineBufferPtr))
-        : SciGetLine(line, gLineBufferPtr, kMaxLineLength);
-    return platform::fromAnsi(QByteArray::fromRawData(reinterpret_cast<const char*>(gLineBufferPtr), std::max(copied, 0L)));
+namespace {
+
+// Bytes below 0x80 and from 0xA0 on are the characters of the same code; a
+// line with any byte between goes through the full conversion.
+void decode(const unsigned char* bytes, long count, QString& Text) {
+    const auto* end = bytes + count;
+    if (std::find_if(bytes, end, [](unsigned char b) { return b >= 0x80 && b < 0xA0; }) != end)
+        Text = platform::fromAnsi(QByteArray(reinterpret_cast<const char*>(bytes), count));
+    else
+        Text = QLatin1StringView(reinterpret_cast<const char*>(bytes), count);
 }
 
-QString LoadLineIntoBuffer(const QByteArray& bytes, int& length) {
-    length = static_cast<int>(bytes.size());
-    std::memcpy(gLineBufferPtr, bytes.constData(), static_cast<size_t>(std::min<qsizetype>(bytes.size(), kMaxLineLength)));
-    return platform::fromAnsi(bytes.left(kMaxLineLength));
+}
+
+void ReadLineIntoBuffer(long line, QString& Text, int& Length) {
+    Length = static_cast<int>(SciLineLength(line));
+    const long copied = Length <= kMaxLineLength
+        ? SciDirect(gSciWndData, QsciScintillaBase::SCI_GETLINE, static_cast<unsigned long>(line), reinterpret_cast<long>(gLineBufferPtr))
+        : SciGetLine(line, gLineBufferPtr, kMaxLineLength);
+    decode(gLineBufferPtr, std::max(copied, 0L), Text);
+}
+
+void LoadLineIntoBuffer(const QByteArray& bytes, QString& Text, int& Length) {
+    Length = static_cast<int>(bytes.size());
+    const long kept = std::min<long>(bytes.size(), kMaxLineLength);
+    std::memcpy(gLineBufferPtr, bytes.constData(), static_cast<size_t>(kept));
+    decode(gLineBufferPtr, kept, Text);
 }

@@ -4,10 +4,10 @@
 #include <QString>
 
 // A line put where the tokenizer reads it: its bytes into gLineBuffer from
-// index 1, and returned as text. Length receives the number of characters,
-// the line end included.
+// index 1, and as characters into Text, whose storage is reused. Length
+// receives the number of characters, the line end included.
 
 // Line of the current view.
-QString ReadLineIntoBuffer(long line, int& length);
+void ReadLineIntoBuffer(long line, QString& Text, int& Length);
 // A line's text given as bytes.
-QString LoadLineIntoBuffer(const QByteArray& bytes, int& length);
+void LoadLineIntoBuffer(const QByteArray& bytes, QString& Text, int& Length);

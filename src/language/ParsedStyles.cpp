@@ -30,12 +30,24 @@ bool ParsedStyles::holds(int first, int end) const {
     return first >= windowStart_ && end <= windowStart_ + static_cast<int>(window_.size());
 }
 
+void ParsedStyles::startPlainDocument() {
+    flush();
+    window_.clear();
+    view_ = gSciWndData;
+    acrossLines_ = false;
+    lineEnd_ = 0;
+    plainFrom_ = 0;
+}
+
 void ParsedStyles::beginLine(int LineStart, int Length, bool AcrossLines) {
     const bool sameRun = acrossLines_ && AcrossLines && view_ == gSciWndData && LineStart == lineEnd_;
+    const bool plainRun = plainFrom_ >= 0 && AcrossLines && view_ == gSciWndData && LineStart == lineEnd_;
     if (!sameRun) {
         flush();
         window_.clear();
     }
+    if (!plainRun)
+        plainFrom_ = -1;
     view_ = gSciWndData;
     acrossLines_ = AcrossLines;
     lineStart_ = LineStart;
@@ -43,6 +55,12 @@ void ParsedStyles::beginLine(int LineStart, int Length, bool AcrossLines) {
 }
 
 void ParsedStyles::load(int first, int end) {
+    if (plainFrom_ >= 0 && end > plainFrom_) {
+        std::fill(window_.begin() + (std::max(first, plainFrom_) - windowStart_), window_.begin() + (end - windowStart_), 0);
+        end = std::max(first, plainFrom_);
+    }
+    if (first >= end)
+        return;
     const auto count = static_cast<size_t>(end - first);
     cells_.resize(2 * count + 2);
     StyledRange range{first, end, cells_.data()};
@@ -80,11 +98,16 @@ void ParsedStyles::flush() {
         SciDirect(view_, S::SCI_STARTSTYLING, static_cast<unsigned long>(pendingFirst_), 255);
         SciDirect(view_, S::SCI_SETSTYLINGEX, static_cast<unsigned long>(pendingEnd_ - pendingFirst_),
                   reinterpret_cast<long>(window_.data() + (pendingFirst_ - windowStart_)));
+        if (plainFrom_ >= 0)
+            plainFrom_ = std::max(plainFrom_, pendingEnd_);
     }
     pendingFirst_ = pendingEnd_ = 0;
 }
 
+// What else styled the line may reach its end.
 void ParsedStyles::refresh(int Position) {
+    if (plainFrom_ >= 0)
+        plainFrom_ = std::max(plainFrom_, lineEnd_);
     const int first = std::max(Position, lineStart_);
     if (first < lineEnd_ && holds(first, lineEnd_))
         load(first, lineEnd_);
@@ -93,7 +116,9 @@ void ParsedStyles::refresh(int Position) {
 void ParsedStyles::endLine(bool lastOfDocument) {
     if (!acrossLines_ || lastOfDocument || pendingEnd_ - pendingFirst_ >= kStretch) {
         flush();
-        if (!acrossLines_ || lastOfDocument)
+        if (!acrossLines_ || lastOfDocument) {
             window_.clear();
+            plainFrom_ = -1;
+        }
     }
 }

@@ -17,6 +17,9 @@ public:
     // its line end. AcrossLines: the lines are parsed in order and nothing
     // else changes the document in between.
     void beginLine(int LineStart, int Length, bool AcrossLines);
+    // The whole view is plain (style 0) from here on, as a whole-document
+    // pass starts it: what lies ahead needs no reading.
+    void startPlainDocument();
     // Length characters from Position, as far as they lie on the line.
     void set(int Position, int Length, int style);
     void flush();
@@ -36,6 +39,7 @@ private:
     std::vector<char> window_;  // the view's styles from windowStart_ on
     int pendingFirst_ = 0;      // changed since the last flush: pendingFirst_ to pendingEnd_
     int pendingEnd_ = 0;
+    int plainFrom_ = -1;        // the view holds style 0 from here on; -1: not known
     std::vector<char> cells_;
 };
 

@@ -17,6 +17,7 @@
 #include "language/FoldIndent.h"
 #include "language/Lexer.h"
 #include "language/LineReading.h"
+#include "language/NewRecords.h"
 #include "language/ParsedStyles.h"
 #include "language/ParseState.h"
 #include "language/ScopeMoves.h"
@@ -24,6 +25,8 @@
 #include "language/StyleNumbers.h"
 #include "platform/AnsiText.h"
 #include "platform/KorvoError.h"
+
+#include <QHash>
 
 int gFoldLevel = 0;
 int gIndentLevel = 0;
@@ -34,23 +37,17 @@ bool gCaptureKeyword = false;
 QString gCapturedKeyword;
 KeywordPtr gKeywordItem;
 
+clsHash& CurrentLocalsTable() {
+    if (!gCurrentLocals)
+        gCurrentLocals = gActiveProject->MainFunLocals;
+    return *gCurrentLocals;
+}
+
 KeywordPtr KeywordOfToken(int i) {
     int c = gLineBuffer[gTokens[i].StartPos];
     if (c > 96)
         c -= 32;
-    const KeywordTable& table = gKeywords(c);
-    if (table.Count() == 0)
-        return nullptr;
-    // The table looks names up in upper case: handing it the name already so
-    // spares it a copy for every identifier parsed.
-    static QString upper;
-    const QString& text = gTokens[i].Text;
-    upper.resize(text.size());
-    for (qsizetype k = 0; k < text.size(); ++k) {
-        const char16_t unit = text[k].unicode();
-        upper[k] = unit < 128 && gUpperCase[unit] ? QChar(gUpperCase[unit]) : QChar(unit).toUpper();
-    }
-    return table.Item(upper);
+    return gKeywords(c).Item(gTokens[i].Text);
 }
 
 namespace {
@@ -73,36 +70,44 @@ int tokenEnd(const TokenRecord& token) {
     return token.Kind == tkString ? token.EndPos + 1 : token.EndPos;
 }
 
-// A function's locals and a type's fields are few: their tables are copies
-// of a small empty one rather than built at the size of a project's.
-std::shared_ptr<clsHash> newScopeTable() {
-    static const clsHash small = [] {
-        clsHash table;
-        table.SetSize(64, 16, 16);
-        return table;
-    }();
-    return std::make_shared<clsHash>(small);
+// While a whole document is parsed from the top, nothing below the line is
+// in the model yet, so no declaration needs to change scope: the scans that
+// would look for some are skipped, and each line's work stays independent
+// of the length of the document.
+bool wholeDocumentPass() {
+    return gParsingFile;
 }
 
-template <typename Record>
-std::shared_ptr<Record> blankRecord() {
-    return std::make_shared<Record>();
+// The keyword tables cannot change while a document is parsed from the
+// top: what each word turned out to be is remembered from line 0 on.
+class KeywordMemo {
+public:
+    void startDocument() { seen_.clear(); }
+    KeywordPtr keywordOfToken(int i) {
+        const auto seen = seen_.constFind(gTokens[i].Text);
+        if (seen != seen_.constEnd())
+            return *seen;
+        KeywordPtr keyword = KeywordOfToken(i);
+        // A key of its own, so that the token's text is not shared and the
+        // tokenizer can reuse its storage.
+        const QString& text = gTokens[i].Text;
+        seen_.insert(QString(text.constData(), text.size()), keyword);
+        return keyword;
+    }
+
+private:
+    QHash<QString, KeywordPtr> seen_;
+};
+
+// The text of the line being parsed; its storage serves line after line.
+QString& lineText() {
+    static QString text;
+    return text;
 }
 
-template <>
-std::shared_ptr<ClsFunkcija> blankRecord<ClsFunkcija>() {
-    static const ClsFunkcija blank;
-    auto function = std::make_shared<ClsFunkcija>(blank);
-    function->Locals = newScopeTable();
-    return function;
-}
-
-template <>
-std::shared_ptr<ClsType> blankRecord<ClsType>() {
-    static const ClsType blank;
-    auto type = std::make_shared<ClsType>(blank);
-    type->Fields = newScopeTable();
-    return type;
+KeywordMemo& memo() {
+    static KeywordMemo keywords;
+    return keywords;
 }
 
 // One call of Parseline. i is the current token; a step that consumed
@@ -111,7 +116,7 @@ class LineParse {
 public:
     LineParse(int line, bool inFilePass) : line_(line), inFilePass_(inFilePass) {}
 
-    int run();
+    void run();
 
 private:
     void readLine();
@@ -131,10 +136,12 @@ private:
     void label();
     void blockComment(bool open);
 
+    // Every line but the last ends with its line end.
+    bool isLastLine() const { return length_ == 0 || (gLineBuffer[length_] != '\n' && gLineBuffer[length_] != '\r'); }
     void style(int startPos, int length, int styleNumber) const;
     long addMarker(int marker) const { return SciMarkerAdd(line_, marker); }
-    // Markers whose handles no record keeps go onto the line together once
-    // the tokens are walked.
+    // Markers whose handles no record keeps, the parsed-line marker among
+    // them, go onto the line together once the tokens are walked.
     void addMarkerLater(int marker) { pendingMarkers_ |= 1L << marker; }
     // Rewrites the word of token i in the spelling given, when it differs.
     void correctCase(int i, const QString& spelling);
@@ -148,16 +155,15 @@ private:
     int lineBase_ = 0;
     int count_ = 0;
     int i_ = 1;
-    QString text_;
+    QString& text_ = lineText();
     BlockCounts counts_;
     long pendingMarkers_ = 0;
     frmDoc* doc_ = nullptr;
     ClsProject* project_ = nullptr;
 };
 
-int LineParse::run() {
+void LineParse::run() {
     IgnoringOwnEdits ignoring;
-    int parsedMarker = 0;
     try {
         doc_ = gActiveDoc.data();
         project_ = gActiveProject.get();
@@ -165,7 +171,9 @@ int LineParse::run() {
             RaiseError(ErrObjectRequired, QStringLiteral("No active document or project"), kModule);
         gConstructsChanged = true;
         doc_->m_oSubclass->mOldStartLine = -100;
-        parsedMarker = static_cast<int>(addMarker(MARKER_PARSED));
+        addMarkerLater(MARKER_PARSED);
+        if (wholeDocumentPass() && (line_ == 0 || !inFilePass_))
+            memo().startDocument();
         lineBase_ = static_cast<int>(SciPositionFromLine(line_)) - 1;
         readLine();
         ParserStyles().beginLine(lineBase_ + 1, length_, gParsingFile && inFilePass_ && !ReindentsLines());
@@ -177,11 +185,11 @@ int LineParse::run() {
     } catch (...) {
         SetErrorLog(QStringLiteral("Parseline"), kModule);
         if (!doc_ || !project_)
-            return parsedMarker;
+            return;
     }
     walkTokens();
     try {
-        ParserStyles().endLine(line_ + 1 >= SciGetLineCount());
+        ParserStyles().endLine(isLastLine());
         if (pendingMarkers_)
             SciDirect(gSciWndData, QsciScintillaBase::SCI_MARKERADDSET, static_cast<unsigned long>(line_), pendingMarkers_);
         ApplyFoldLevel(line_, inFilePass_, counts_);
@@ -193,11 +201,10 @@ int LineParse::run() {
     } catch (...) {
         SetErrorLog(QStringLiteral("Parseline"), kModule);
     }
-    return parsedMarker;
 }
 
 void LineParse::readLine() {
-    text_ = ReadLineIntoBuffer(line_, length_);
+    ReadLineIntoBuffer(line_, text_, length_);
     count_ = Tokenize(text_, length_);
 }
 
@@ -262,7 +269,7 @@ bool LineParse::parseToken() {
 }
 
 bool LineParse::keyword() {
-    const KeywordPtr found = KeywordOfToken(i_);
+    const KeywordPtr found = wholeDocumentPass() ? memo().keywordOfToken(i_) : KeywordOfToken(i_);
     if (!found)
         return true;
     gKeywordItem = found;
@@ -325,13 +332,6 @@ bool stylesAfterName(int nameIndex, unsigned char opener) {
     return TokenKindAt(k) == opener;
 }
 
-// While a whole document is parsed from the top, nothing below the line is
-// in the model yet, so no declaration needs to change scope: the scans that
-// would look for some are skipped, and each line's work stays independent
-// of the length of the document.
-bool wholeDocumentPass() {
-    return gParsingFile;
-}
 
 bool LineParse::functionStatement() {
     auto function = newRecord<ClsFunkcija>(gTokens[i_ + 1].Text, MARKER_FUNCTION);
@@ -356,10 +356,10 @@ bool LineParse::functionStatement() {
         if (!inFilePass_ || gCurrentFunction.isEmpty())
             gCurrentFunction = CurrentFunction(line_ - 1);
         if (gCurrentFunction != kMainProgram) {
-            MoveRecords(*gCurrentLocals, *function->Locals, {line_, kBeyondLastLine});
+            MoveRecords(CurrentLocalsTable(), *function->Locals, {line_, kBeyondLastLine});
         } else if (SciMarkerNext(line_, 1L << MARKER_LOCAL) >= 0) {
             const long boundary = NextBoundary(line_ + 1, 1L << MARKER_FUNCTION);
-            MoveRecords(*gCurrentLocals, *function->Locals, {line_, boundary});
+            MoveRecords(CurrentLocalsTable(), *function->Locals, {line_, boundary});
         }
     }
 
@@ -405,7 +405,7 @@ void LineParse::endFunction() {
     if (gCurrentFunction != kMainProgram) {
         gCurrentFunction.clear();
         if (!wholeDocumentPass() && SciMarkerNext(line_, 1L << MARKER_LOCAL) >= 0)
-            MoveRecords(*gCurrentLocals, *project_->MainFunLocals, {line_ + 1, kBeyondLastLine});
+            MoveRecords(CurrentLocalsTable(), *project_->MainFunLocals, {line_ + 1, kBeyondLastLine});
     }
     addMarkerLater(MARKER_FUNCTION);
     addMarkerLater(MARKER_FOLDEND);
@@ -508,14 +508,14 @@ bool LineParse::declarationList(ListKind kind) {
 
         switch (kind) {
         case ListKind::Field:
-            if (gCurrentType.isEmpty())
+            if (gCurrentType.isEmpty() || !gCurrentFields)
                 doc_->tmpFields.insert(record->Handle, record);
             else
                 gCurrentFields->Add(record->Ime, record);
             break;
         case ListKind::Dim: project_->Arrays.Add(record->Ime, record); break;
         case ListKind::Global: project_->Globals.Add(record->Ime, record); break;
-        case ListKind::Local: gCurrentLocals->Add(record->Ime, record); break;
+        case ListKind::Local: CurrentLocalsTable().Add(record->Ime, record); break;
         case ListKind::Const: project_->Constants.Add(record->Ime, record); break;
         }
 
@@ -576,7 +576,7 @@ QString LineParse::textFromTo(int startPos, int endPos) const {
 
 template <typename Record>
 std::shared_ptr<Record> LineParse::newRecord(const QString& name, int marker) const {
-    auto record = blankRecord<Record>();
+    auto record = NewRecord<Record>();
     record->Ime = name;
     record->Handle = static_cast<int>(addMarker(marker));
     record->File = doc_->Filename();
@@ -586,6 +586,6 @@ std::shared_ptr<Record> LineParse::newRecord(const QString& name, int marker) co
 
 }
 
-int Parseline(int Line, bool InFilePass) {
-    return LineParse(Line, InFilePass).run();
+void Parseline(int Line, bool InFilePass) {
+    LineParse(Line, InFilePass).run();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foundation/Hash.h"
 #include "language/KeywordRecord.h"
 
 #include <QString>
@@ -24,11 +25,15 @@ extern QString gCapturedKeyword;
 // The keyword record last looked up.
 extern KeywordPtr gKeywordItem;
 
-// Parses line Line (0-based). The line carries no parsed-line marker and
-// none of its records is in the model. InFilePass: the line before was
-// parsed just before, so the carried scope and levels describe this line.
-// Returns the handle of the parsed-line marker placed on the line.
-int Parseline(int Line, bool InFilePass);
+// Parses line Line (0-based) and puts the parsed-line marker on it. The
+// line carries no parsed-line marker and none of its records is in the
+// model. InFilePass: the line before was parsed just before, so the carried
+// scope and levels describe this line.
+void Parseline(int Line, bool InFilePass);
+
+// gCurrentLocals, made the main program's locals of gActiveProject while
+// no scope query has set it yet.
+clsHash& CurrentLocalsTable();
 
 // The active keyword of identifier token i of gTokens, read from
 // gLineBuffer; null when it is no keyword.

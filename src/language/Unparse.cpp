@@ -70,7 +70,11 @@ void LineUnparse::run(const std::optional<QByteArray>& text) {
     doc_->m_oSubclass->mOldStartLine = -100;
 
     int length = 0;
-    const QString lineText = text ? LoadLineIntoBuffer(*text, length) : ReadLineIntoBuffer(line_, length);
+    QString lineText;
+    if (text)
+        LoadLineIntoBuffer(*text, lineText, length);
+    else
+        ReadLineIntoBuffer(line_, lineText, length);
     count_ = Tokenize(lineText, length);
 
     for (int marker : {MARKER_MAINPROGRAM, MARKER_FOLDSTART, MARKER_FOLDEND, MARKER_BLOCK, MARKER_BREAKPOINT})
@@ -142,7 +146,7 @@ bool LineUnparse::statement(const QString& word) {
         project_->LocalsDirty = true;
         if (recompute(gCurrentFunction))
             gCurrentFunction = CurrentFunction(line_ - 1);
-        removeList(*gCurrentLocals, false);
+        removeList(CurrentLocalsTable(), false);
         return false;
     } else if (word == QLatin1String("Const")) {
         project_->ConstantsDirty = true;
@@ -163,7 +167,7 @@ void LineUnparse::functionStatement() {
         // to the scope around it.
         for (const CodeRecordPtr& local : function->Locals->Items())
             if (local && local->Handle != function->Handle)
-                gCurrentLocals->Add(local->Ime, local);
+                CurrentLocalsTable().Add(local->Ime, local);
     }
     project_->Funkcii.Remove(name, line_, gSciWndData);
     skipFunctionHeader();
@@ -196,7 +200,7 @@ void LineUnparse::endStatement() {
             gCurrentFunction = CurrentFunction(line_ - 1);
         if (gCurrentFunction != kMainProgram) {
             const long limit = NextBoundary(line_ + 1, 1L << MARKER_FUNCTION);
-            MoveRecords(*project_->MainFunLocals, *gCurrentLocals, {line_, limit});
+            MoveRecords(*project_->MainFunLocals, CurrentLocalsTable(), {line_, limit});
         }
     } else if (next.Text == QLatin1String("Type")) {
         metType_ = true;
