@@ -36,6 +36,11 @@ bool nextIsComment(int i) {
     return gTokens[i + 1].Kind == tkComment;
 }
 
+bool nextIsWordIf(int i) {
+    const TokenRecord& next = gTokens[i + 1];
+    return next.Kind == tkIdent && next.Text.compare(QLatin1String("IF"), Qt::CaseInsensitive) == 0;
+}
+
 void countEndKeyword(BlockCounts& counts, const QString& name, int i, int TokenCount) {
     const bool last = i == TokenCount;
     if (name == QLatin1String("End"))
@@ -47,7 +52,7 @@ void countEndKeyword(BlockCounts& counts, const QString& name, int i, int TokenC
         if (last || nextIsComment(i)) {
             ++counts.closers;
             ++counts.openers;
-        } else if (i == 1 && gTokens[i + 1].Kind == tkIdent && gTokens[i + 1].Text.compare(QLatin1String("IF"), Qt::CaseInsensitive) == 0) {
+        } else if (i == 1 && nextIsWordIf(i)) {
             ++counts.closers;  // the If that follows opens the new level
         }
     } else if (name == QLatin1String("ElseIf")) {

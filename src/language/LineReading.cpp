@@ -24,9 +24,10 @@ void decode(const unsigned char* bytes, long count, QString& Text) {
 
 void ReadLineIntoBuffer(long line, QString& Text, int& Length) {
     Length = static_cast<int>(SciLineLength(line));
-    const long copied = Length <= kMaxLineLength
-        ? SciDirect(gSciWndData, QsciScintillaBase::SCI_GETLINE, static_cast<unsigned long>(line), reinterpret_cast<long>(gLineBufferPtr))
-        : SciGetLine(line, gLineBufferPtr, kMaxLineLength);
+    // A line that fits is copied straight in; the wrapper would ask its length again.
+    const long copied = Length <= kMaxLineLength ? SciDirect(gSciWndData, QsciScintillaBase::SCI_GETLINE, static_cast<unsigned long>(line),
+                                                             reinterpret_cast<long>(gLineBufferPtr))
+                                                 : SciGetLine(line, gLineBufferPtr, kMaxLineLength);
     decode(gLineBufferPtr, std::max(copied, 0L), Text);
 }
 

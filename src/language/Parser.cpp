@@ -132,6 +132,9 @@ private:
     void endOther(const char* word, int closers);
     void typeStatement();
     bool declarationList(ListKind kind);
+    std::shared_ptr<TypedRecord> listRecord(ListKind kind, const QString& name) const;
+    void readTypeAndSize(TypedRecord& record, ListKind kind);
+    void addToTable(const std::shared_ptr<TypedRecord>& record, ListKind kind);
     bool includeStatement();
     void label();
     void blockComment(bool open);
@@ -332,7 +335,6 @@ bool stylesAfterName(int nameIndex, unsigned char opener) {
     return TokenKindAt(k) == opener;
 }
 
-
 bool LineParse::functionStatement() {
     auto function = newRecord<ClsFunkcija>(gTokens[i_ + 1].Text, MARKER_FUNCTION);
     const int nameIndex = ++i_;
@@ -472,58 +474,80 @@ bool LineParse::declarationList(ListKind kind) {
     }
 
     while (gTokens[i_ + 1].Kind == tkIdent) {
-        const QString name = gTokens[i_ + 1].Text;
-        const int marker = kind == ListKind::Local ? MARKER_LOCAL : MARKER_DECLARATION;
-        std::shared_ptr<TypedRecord> record;
-        switch (kind) {
-        case ListKind::Field: record = newRecord<ClsField>(name, marker); break;
-        case ListKind::Dim: record = newRecord<ClsArrayVar>(name, marker); break;
-        case ListKind::Global: record = newRecord<ClsGlobalVar>(name, marker); break;
-        case ListKind::Local: record = newRecord<ClsLocalVar>(name, marker); break;
-        case ListKind::Const: record = newRecord<clsConstant>(name, marker); break;
-        }
+        std::shared_ptr<TypedRecord> record = listRecord(kind, gTokens[i_ + 1].Text);
         ++i_;
-
-        QString typeName;
-        int bracketIndex = 0;
-        bool hasBrackets = false;
-        const int nameIndex = i_;
-        const bool stylesWhatFollows = kind == ListKind::Dim ? stylesAfterName(nameIndex, '(')
-                                                             : stylesAfterName(nameIndex, '=') || stylesAfterName(nameIndex, '[');
-        if (stylesWhatFollows)
-            ParserStyles().flush();
-        record->Tip = kind == ListKind::Dim
-            ? GetArrayVarTipColor(i_, typeName, bracketIndex, hasBrackets, count_, lineBase_)
-            : GetVarTipColor(i_, typeName, bracketIndex, hasBrackets, count_, lineBase_);
-        if (stylesWhatFollows)
-            ParserStyles().refresh(lineBase_ + gTokens[nameIndex + 1].StartPos);
-        if (kind != ListKind::Const) {
-            if (record->Tip == TipCustom)
-                record->Tajp = typeName;
-            if (hasBrackets) {
-                record->ArraySize = textFromTo(gTokens[bracketIndex].StartPos, tokenEnd(gTokens[i_ - 1]));
-                record->IsBBArray = kind != ListKind::Dim;
-            }
-        }
-
-        switch (kind) {
-        case ListKind::Field:
-            if (gCurrentType.isEmpty() || !gCurrentFields)
-                doc_->tmpFields.insert(record->Handle, record);
-            else
-                gCurrentFields->Add(record->Ime, record);
-            break;
-        case ListKind::Dim: project_->Arrays.Add(record->Ime, record); break;
-        case ListKind::Global: project_->Globals.Add(record->Ime, record); break;
-        case ListKind::Local: CurrentLocalsTable().Add(record->Ime, record); break;
-        case ListKind::Const: project_->Constants.Add(record->Ime, record); break;
-        }
-
+        readTypeAndSize(*record, kind);
+        addToTable(record, kind);
         if (gTokens[i_].Kind != ',')
             break;
         style(gTokens[i_].StartPos, 1, STYLE_Separator);
     }
     return i_ > count_;
+}
+
+std::shared_ptr<TypedRecord> LineParse::listRecord(ListKind kind, const QString& name) const {
+    switch (kind) {
+    case ListKind::Field:
+        return newRecord<ClsField>(name, MARKER_DECLARATION);
+    case ListKind::Dim:
+        return newRecord<ClsArrayVar>(name, MARKER_DECLARATION);
+    case ListKind::Global:
+        return newRecord<ClsGlobalVar>(name, MARKER_DECLARATION);
+    case ListKind::Local:
+        return newRecord<ClsLocalVar>(name, MARKER_LOCAL);
+    case ListKind::Const:
+        break;
+    }
+    return newRecord<clsConstant>(name, MARKER_DECLARATION);
+}
+
+// Token i is the declared name; it is left on the token after the name's
+// suffix and its initialiser or size.
+void LineParse::readTypeAndSize(TypedRecord& record, ListKind kind) {
+    const bool array = kind == ListKind::Dim;
+    const int nameIndex = i_;
+    const bool stylesAhead =
+        array ? stylesAfterName(nameIndex, '(') : stylesAfterName(nameIndex, '=') || stylesAfterName(nameIndex, '[');
+    if (stylesAhead)
+        ParserStyles().flush();
+    QString typeName;
+    int bracketIndex = 0;
+    bool hasBrackets = false;
+    record.Tip = array ? GetArrayVarTipColor(i_, typeName, bracketIndex, hasBrackets, count_, lineBase_)
+                       : GetVarTipColor(i_, typeName, bracketIndex, hasBrackets, count_, lineBase_);
+    if (stylesAhead)
+        ParserStyles().refresh(lineBase_ + gTokens[nameIndex + 1].StartPos);
+    if (kind == ListKind::Const)
+        return;  // a constant keeps its type code only
+    if (record.Tip == TipCustom)
+        record.Tajp = typeName;
+    if (hasBrackets) {
+        record.ArraySize = textFromTo(gTokens[bracketIndex].StartPos, tokenEnd(gTokens[i_ - 1]));
+        record.IsBBArray = !array;
+    }
+}
+
+void LineParse::addToTable(const std::shared_ptr<TypedRecord>& record, ListKind kind) {
+    switch (kind) {
+    case ListKind::Field:
+        if (gCurrentType.isEmpty() || !gCurrentFields)
+            doc_->tmpFields.insert(record->Handle, record);
+        else
+            gCurrentFields->Add(record->Ime, record);
+        break;
+    case ListKind::Dim:
+        project_->Arrays.Add(record->Ime, record);
+        break;
+    case ListKind::Global:
+        project_->Globals.Add(record->Ime, record);
+        break;
+    case ListKind::Local:
+        CurrentLocalsTable().Add(record->Ime, record);
+        break;
+    case ListKind::Const:
+        project_->Constants.Add(record->Ime, record);
+        break;
+    }
 }
 
 bool LineParse::includeStatement() {

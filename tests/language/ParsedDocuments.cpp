@@ -28,7 +28,9 @@ const QStringList kStatementKeywords = {
 
 QString describe(const CodeRecord& record) {
     if (const auto* typed = dynamic_cast<const TypedRecord*>(&record)) {
-        QString text = DeclarationDisplayName(*typed) + typed->ArraySize + (typed->IsBBArray ? QStringLiteral(" array") : QString());
+        QString text = DeclarationDisplayName(*typed) + typed->ArraySize;
+        if (typed->IsBBArray)
+            text += QStringLiteral(" array");
         if (const auto* function = dynamic_cast<const ClsFunkcija*>(typed))
             text += QStringLiteral(" (%1) \"%2\"").arg(function->VlezNum).arg(function->Help);
         return text;

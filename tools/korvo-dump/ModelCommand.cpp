@@ -141,6 +141,7 @@ int dumpModel(const QStringList& args) {
     return 0;
 }
 
-const DumpCommand modelCommand("--model", "FILE.bb [--lng KEYWORDS]   the code model, then each line's fold level, markers and indentation", dumpModel);
+const DumpCommand modelCommand("--model", "FILE.bb [--lng KEYWORDS]   the code model, then each line's fold level, markers, indentation",
+                               dumpModel);
 
 }
