@@ -4,14 +4,14 @@
 #include "language/ExpressionColouring.h"
 #include "language/Lexer.h"
 #include "language/LineReading.h"
+#include "language/OwnEdits.h"
 #include "language/Parser.h"
 #include "language/StyleNumbers.h"
 
 int gStrictModeStyle = STYLE_Text;
 
 void ReColorLine(int Line) {
-    const bool ignoring = gIgnoreSciModified;
-    gIgnoreSciModified = true;
+    OwnEdits ownEdits;
     int length = 0;
     QString text;
     ReadLineIntoBuffer(Line, text, length);
@@ -29,5 +29,4 @@ void ReColorLine(int Line) {
         SciStartStyling(lineBase + t.StartPos, 255);
         SciSetStyling(t.EndPos - t.StartPos, STYLE_Keyword);
     }
-    gIgnoreSciModified = ignoring;
 }

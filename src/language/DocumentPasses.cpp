@@ -9,6 +9,7 @@
 #include "foundation/ErrorLog.h"
 #include "language/ColouringStandIn.h"
 #include "language/DeclarationRecords.h"
+#include "language/OwnEdits.h"
 #include "language/ParsedStyles.h"
 #include "language/ParseState.h"
 #include "language/Parser.h"
@@ -38,11 +39,9 @@ void startFromTheTop() {
 // The parse gives the document its first styling: what it leaves alone is
 // plain text until the colouriser gets to it.
 void styleAllPlain() {
-    const bool ignoring = gIgnoreSciModified;
-    gIgnoreSciModified = true;
+    OwnEdits ownEdits;
     SciStartStyling(0, 255);
     SciSetStyling(SciGetLength(), 0);
-    gIgnoreSciModified = ignoring;
     ParserStyles().startPlainDocument();
 }
 
@@ -74,6 +73,7 @@ void ParseFile() {
         styleAllPlain();
         const long last = lastLine();
         ParsingFileScope parsing;
+        OwnEdits ownEdits;
         for (long line = 0; line <= last; ++line)
             Parseline(static_cast<int>(line), true);
     } catch (...) {
@@ -97,6 +97,7 @@ void UnParseFile() {
 
 void ReColorFile() {
     WaitCursorScope waiting;
+    OwnEdits ownEdits;
     const long last = lastLine();
     for (long line = 0; line <= last; ++line)
         ReColorLine(static_cast<int>(line));

@@ -18,6 +18,7 @@
 #include "language/Lexer.h"
 #include "language/LineReading.h"
 #include "language/NewRecords.h"
+#include "language/OwnEdits.h"
 #include "language/ParsedStyles.h"
 #include "language/ParseState.h"
 #include "language/ScopeMoves.h"
@@ -55,15 +56,6 @@ namespace {
 const QString kModule = QStringLiteral("Mod_Parse");
 
 enum class ListKind { Field, Dim, Global, Local, Const };
-
-// Sets gIgnoreSciModified for the parse and clears it on every way out.
-class IgnoringOwnEdits {
-public:
-    IgnoringOwnEdits() { gIgnoreSciModified = true; }
-    ~IgnoringOwnEdits() { gIgnoreSciModified = false; }
-    IgnoringOwnEdits(const IgnoringOwnEdits&) = delete;
-    IgnoringOwnEdits& operator=(const IgnoringOwnEdits&) = delete;
-};
 
 // The first position after a token, its closing quote included.
 int tokenEnd(const TokenRecord& token) {
@@ -166,7 +158,7 @@ private:
 };
 
 void LineParse::run() {
-    IgnoringOwnEdits ignoring;
+    OwnEdits ownEdits;
     try {
         doc_ = gActiveDoc.data();
         project_ = gActiveProject.get();

@@ -1,5 +1,6 @@
 #include "language/ParsedDocuments.h"
 
+#include "editor/CurrentView.h"
 #include "editor/Markers.h"
 #include "editor/SciWrappers.h"
 #include "language/DeclarationRecords.h"
@@ -109,6 +110,14 @@ TEST_F(ParserTest, WritesKeywordsAndBlockCommentsInTheTablesSpelling) {
     EXPECT_EQ(foldLevel(3), kFoldBase + 1);
     EXPECT_EQ(foldLevel(4), kFoldBase + 1);
     EXPECT_EQ(foldLevel(5), kFoldBase);
+
+    // The view reports the user's edits again once the parser's own are done.
+    const long reported = SciDirect(gSciWndData, QsciScintillaBase::SCI_GETMODEVENTMASK);
+    ASSERT_NE(reported, 0);
+    typeLinesAt(5, "end if\r\n");
+    EXPECT_EQ(lineText(5), "End If\r\n");
+    EXPECT_EQ(SciDirect(gSciWndData, QsciScintillaBase::SCI_GETMODEVENTMASK), reported);
+    EXPECT_FALSE(gIgnoreSciModified);
 }
 
 TEST_F(ParserTest, MarksStopLinesAsBreakpoints) {
