@@ -1,0 +1,220 @@
+// korvo-bench: how long ParseFile takes on a file, against Scintilla's own
+// Blitz Basic lexer colouring the same text in a second view, in one run.
+//
+//   korvo-bench FILE.bb --lng KEYWORDS [--rounds N]
+//   korvo-bench --generate LINES [--out FILE.bb] --lng KEYWORDS [--rounds N]
+
+#include "editor/SciDirectCalls.h"
+#include "files/SingleFileDocument.h"
+#include "language/Compiler.h"
+#include "language/DocumentPasses.h"
+#include "language/InitScintillaAndCharTables.h"
+#include "platform/AnsiText.h"
+#include "platform/Prompt.h"
+#include "settings/SettingsValues.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <limits>
+
+namespace {
+
+using S = QsciScintillaBase;
+
+// A program of functions, types, globals, locals and loops, LINES long,
+// about as rich in declarations as the sample programs (one declared name
+// in seven or eight lines).
+QByteArray generateProgram(int lines) {
+    static const char* const kPart[] = {
+        "; ---- part @ ----",
+        "Global score@ = 0, lives@ = 3",
+        "Type Ship@",
+        "\tField x#, y#",
+        "\tField speed#",
+        "End Type",
+        "",
+        "Function UpdateShip@(s.Ship@, dt#)",
+        "\tLocal i",
+        "\tFor i = 1 To 10",
+        "\t\ts\\x = s\\x + s\\speed * dt",
+        "\t\tIf s\\x > 640 Then s\\x = 0",
+        "\tNext",
+        "\tWhile s\\y < 0",
+        "\t\ts\\y = s\\y + 480",
+        "\tWend",
+        "\tSelect Int(s\\speed)",
+        "\t\tCase 0",
+        "\t\t\tPrint \"stopped\"",
+        "\t\tCase 1, 2",
+        "\t\t\tPrint \"slow\"",
+        "\t\tDefault",
+        "\t\t\tPrint \"fast: \" + Str(s\\speed)",
+        "\tEnd Select",
+        "\tReturn i",
+        "End Function",
+        "",
+        "Function DrawShip@(s.Ship@)",
+        "\t; draw the ship where it is",
+        "\tColor 255, 255, 255",
+        "\tRect s\\x - 4, s\\y - 4, 8, 8, True",
+        "\tIf KeyDown(57) Then",
+        "\t\tText s\\x, s\\y, \"Ship \" + score@",
+        "\tElse",
+        "\t\tText s\\x, s\\y + 10, \"Lives: \" + lives@",
+        "\tEndIf",
+        "End Function",
+        "",
+        "ship.Ship@ = New Ship@",
+        "ship\\speed = Rnd(1, 3)",
+        "Repeat",
+        "\tCls",
+        "\tFor s.Ship@ = Each Ship@",
+        "\t\tUpdateShip@(s, 0.5)",
+        "\t\tDrawShip@(s)",
+        "\tNext",
+        "\tIf KeyHit(57) Then",
+        "\t\tscore@ = score@ + 1",
+        "\t\tlives@ = lives@ - 1",
+        "\tEndIf",
+        "\tText 10, 10, \"Score: \" + score@",
+        "\tText 10, 30, \"Lives: \" + lives@",
+        "\tDelay 5",
+        "\tFlip",
+        "Until KeyHit(1) Or lives@ <= 0",
+        "Delete Each Ship@",
+        "",
+    };
+    QByteArray text;
+    int written = 0;
+    for (int part = 1; written < lines; ++part) {
+        const QByteArray number = QByteArray::number(part);
+        for (const char* line : kPart) {
+            if (written == lines)
+                break;
+            ++written;
+            text += QByteArray(line).replace('@', number) + "\r\n";
+        }
+    }
+    return text;
+}
+
+// The keyword set of Scintilla's lexer, in its lower case.
+QByteArray lexerKeywords(const QString& listing) {
+    QByteArray bytes;
+    platform::readFileBytes(listing, bytes);
+    QByteArray words;
+    for (const QByteArray& line : bytes.split('\n')) {
+        QByteArray name;
+        for (const char c : line.trimmed()) {
+            if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_')
+                break;
+            name += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
+        if (!name.isEmpty())
+            words += name + ' ';
+    }
+    return words;
+}
+
+double parseFileMs(const QString& path, const QByteArray& text) {
+    std::unique_ptr<frmDoc> doc = OpenSingleFileDocument(path, text);
+    QElapsedTimer timer;
+    timer.start();
+    ParseFile();
+    const double ms = timer.nsecsElapsed() / 1e6;
+    CloseSingleFileDocument(std::move(doc));
+    return ms;
+}
+
+double builtInLexerMs(SciView& view, const QByteArray& text, const QByteArray& keywords) {
+    const SciHandle handle(&view);
+    SciLoadText(handle, text);
+    SciDirect(handle, S::SCI_SETLEXERLANGUAGE, 0, reinterpret_cast<long>("blitzbasic"));
+    SciDirect(handle, S::SCI_SETKEYWORDS, 0, reinterpret_cast<long>(keywords.constData()));
+    QElapsedTimer timer;
+    timer.start();
+    SciDirect(handle, S::SCI_COLOURISE, 0, -1);
+    return timer.nsecsElapsed() / 1e6;
+}
+
+int usage() {
+    std::fprintf(stderr,
+                 "usage: korvo-bench FILE.bb --lng KEYWORDS [--rounds N]\n"
+                 "       korvo-bench --generate LINES [--out FILE.bb] --lng KEYWORDS [--rounds N]\n");
+    return 2;
+}
+
+}
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    auto option = [&](const QString& name) {
+        const qsizetype at = args.indexOf(name);
+        if (at < 0 || at + 1 >= args.size())
+            return QString();
+        const QString value = args[at + 1];
+        args.remove(at, 2);
+        return value;
+    };
+    const QString listing = option(QStringLiteral("--lng"));
+    const QString generate = option(QStringLiteral("--generate"));
+    QString path = option(QStringLiteral("--out"));
+    const int rounds = std::max(option(QStringLiteral("--rounds")).toInt(), 1);
+    if (listing.isEmpty() || (generate.isEmpty() == args.isEmpty()))
+        return usage();
+
+    // Settings and prompts of a scratch program folder, not the user's.
+    QTemporaryDir home;
+    qputenv("KORVO_HOME", home.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
+    platform::setPromptHandler([](const platform::PromptRequest& request) {
+        std::fprintf(stderr, "%s\n", request.text.toUtf8().constData());
+        return platform::defaultAnswer(request);
+    });
+    InitScintillaAndCharTables();
+    GetOptions();
+    GetEditOptions();
+    ClsCompiler compiler;
+    compiler.Name = QStringLiteral("korvo-bench");
+    if (!compiler.LoadKeywordsFrom(listing))
+        return 1;
+    compiler.SetDefaultKeywords();
+
+    QByteArray text;
+    if (!generate.isEmpty()) {
+        text = generateProgram(generate.toInt());
+        if (path.isEmpty())
+            path = home.filePath(QStringLiteral("generated.bb"));
+        platform::writeFileBytesAtomically(path, text);
+    } else {
+        path = QFileInfo(args.first()).absoluteFilePath();
+        if (!platform::readFileBytes(path, text)) {
+            std::fprintf(stderr, "korvo-bench: cannot read %s\n", path.toUtf8().constData());
+            return 1;
+        }
+    }
+
+    SciView lexerView;
+    const QByteArray keywords = lexerKeywords(listing);
+    double parse = std::numeric_limits<double>::max();
+    double lexer = std::numeric_limits<double>::max();
+    for (int round = 0; round < rounds; ++round) {
+        parse = std::min(parse, parseFileMs(path, text));
+        lexer = std::min(lexer, builtInLexerMs(lexerView, text, keywords));
+    }
+    const long lines = SciDirect(SciHandle(&lexerView), S::SCI_GETLINECOUNT);
+    std::printf("file              %s\n", path.toUtf8().constData());
+    std::printf("lines             %ld\n", lines);
+    std::printf("ParseFile         %.2f ms\n", parse);
+    std::printf("blitzbasic lexer  %.2f ms\n", lexer);
+    std::printf("ratio             %.2f\n", parse / lexer);
+    return 0;
+}

@@ -1,0 +1,18 @@
+#include "explorer/CodeExplorer.h"
+
+namespace frmList {
+
+QString GlobalsProjectFullPath;
+QString TypesProjectFullPath;
+QString FunctionsProjectFullPath;
+QString ConstantsProjectFullPath;
+QString ArraysProjectFullPath;
+QString LabelsProjectFullPath;
+QString IncludesProjectFullPath;
+
+// No list is shown yet: there is nothing to fill.
+bool PuniLista() {
+    return true;
+}
+
+}

@@ -1,0 +1,40 @@
+#include "files/SingleFileDocument.h"
+
+#include "editor/CurrentView.h"
+#include "editor/SciDirectCalls.h"
+#include "files/OpenProjects.h"
+
+#include <QFileInfo>
+
+std::unique_ptr<frmDoc> OpenSingleFileDocument(const QString& fullPath, const QByteArray& text) {
+    auto doc = std::make_unique<frmDoc>();
+    SciLoadText(doc->SciEdi_WndData, text);
+    doc->FullFilename = fullPath;
+    doc->PrjName = fullPath;
+    doc->PrjFullPath = fullPath;
+    doc->SingleFile = true;
+
+    auto project = std::make_shared<ClsProject>();
+    project->Name = fullPath;
+    project->FullPath = fullPath;
+    project->SingleFile = true;
+    gProjects.Remove(fullPath);
+    gProjects.Add(fullPath, project);
+
+    gActiveDoc = doc.get();
+    gSciWndData = doc->SciEdi_WndData;
+    gActiveProject = project;
+    doc->Initialise(QFileInfo(fullPath).fileName());
+    return doc;
+}
+
+void CloseSingleFileDocument(std::unique_ptr<frmDoc> doc) {
+    if (!doc)
+        return;
+    const ProjectPtr project = gProjects.Item(doc->PrjFullPath);
+    gProjects.Remove(doc->PrjFullPath);
+    if (gActiveProject == project)
+        gActiveProject.reset();
+    if (gActiveDoc == doc.get())
+        gActiveDoc = nullptr;
+}

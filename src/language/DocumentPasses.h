@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// Passes over the whole document of the current view, from line 0 down.
+
+// Parses every line into the tables of the document's project.
+void ParseFile();
+// Takes every declaration of the document out of the model.
+void UnParseFile();
+// Restyles the keywords of every line after the keyword table changed.
+void ReColorFile();
+
+// Records of gActiveProject declared in the document named OldName (exactly)
+// take NewName; the code explorer's lists refill in full next time.
+void UpdateVarFileNames(const QString& OldName, const QString& NewName);

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// A line put where the tokenizer reads it: its bytes into gLineBuffer from
+// index 1, and as characters into Text, whose storage is reused. Length
+// receives the number of characters, the line end included.
+
+// Line of the current view.
+void ReadLineIntoBuffer(long line, QString& Text, int& Length);
+// A line's text given as bytes.
+void LoadLineIntoBuffer(const QByteArray& bytes, QString& Text, int& Length);
