@@ -28,6 +28,14 @@ clsHash::clsHash() {
     SetSize(hashSize_, listSize_, chunkSize_);
 }
 
+clsHash::clsHash(int HashSize, int ListSize, int ChunkSize) {
+    SetSize(HashSize, ListSize, ChunkSize);
+}
+
+std::shared_ptr<clsHash> NewScopeTable() {
+    return std::make_shared<clsHash>(64, 16, 16);
+}
+
 void clsHash::SetSize(int HashSize, int ListSize, int ChunkSize) {
     if (HashSize >= 1)
         hashSize_ = HashSize;

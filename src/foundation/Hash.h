@@ -19,6 +19,7 @@ extern CodeRecordPtr gFoundItem;
 class clsHash {
 public:
     clsHash();
+    clsHash(int HashSize, int ListSize, int ChunkSize);
 
     // Kept for callers; keys compare without case whatever its value.
     bool IgnoreCase() const { return ignoreCase_; }
@@ -78,3 +79,6 @@ private:
     int freeHead_ = 0;
     bool ignoreCase_ = true;
 };
+
+// A table sized for the few names of one function's locals or one type's fields.
+std::shared_ptr<clsHash> NewScopeTable();

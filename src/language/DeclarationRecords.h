@@ -31,11 +31,11 @@ struct TypedRecord : CodeRecord {
 struct ClsFunkcija : TypedRecord {
     short VlezNum = 0;
     QString Help;        // the parameter text of the header, for call tips
-    std::shared_ptr<clsHash> Locals = std::make_shared<clsHash>();
+    std::shared_ptr<clsHash> Locals = NewScopeTable();
 };
 
 struct ClsType : CodeRecord {
-    std::shared_ptr<clsHash> Fields = std::make_shared<clsHash>();
+    std::shared_ptr<clsHash> Fields = NewScopeTable();
 };
 
 struct ClsField : TypedRecord {};

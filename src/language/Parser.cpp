@@ -17,7 +17,7 @@
 #include "language/FoldIndent.h"
 #include "language/Lexer.h"
 #include "language/LineReading.h"
-#include "language/NewRecords.h"
+#include "language/DeclarationRecords.h"
 #include "language/OwnEdits.h"
 #include "language/ParsedStyles.h"
 #include "language/ParseState.h"
@@ -592,7 +592,7 @@ QString LineParse::textFromTo(int startPos, int endPos) const {
 
 template <typename Record>
 std::shared_ptr<Record> LineParse::newRecord(const QString& name, int marker) const {
-    auto record = NewRecord<Record>();
+    auto record = std::make_shared<Record>();
     record->Ime = name;
     record->Handle = static_cast<int>(addMarker(marker));
     record->File = doc_->Filename();
