@@ -25,7 +25,7 @@ void PopulateCboCompilers() {
     if (!combo)
         return;
     combo->Clear();
-    for (const auto& [key, compiler] : gCompilers)
+    for (const CompilerPtr& compiler : gCompilers.NewEnum())
         combo->AddItem(compiler->Name, compiler->Name);
 }
 

@@ -29,7 +29,7 @@ QByteArray FormatCompilerList(const CompilerList& compilers) {
     SequentialWriter out;
     out.writeInteger(kFormatNumber);
     out.writeInteger(compilers.Count());
-    for (const auto& [name, compiler] : compilers) {
+    for (const CompilerPtr& compiler : compilers.NewEnum()) {
         out.writeString(compiler->Name);
         out.writeString(compiler->Path);
         out.writeString(compiler->HelpPath);
@@ -52,14 +52,14 @@ void ReadCompilerList(const QByteArray& bytes, CompilerList& compilers) {
             LogNewError(ErrInvalidProcedureCall, refusal(compiler->Name), QStringLiteral("LoadCompilers"), QStringLiteral("Mod_Main"));
             continue;
         }
-        const QString name = compiler->Name;
-        if (!compilers.Add(name, std::move(compiler)))
-            RaiseError(ErrKeyAlreadyAssociated, QStringLiteral("Compiler listed twice: ") + name);
+        compilers.Add(compiler, compiler->Name);
+        if (compilers.LastError)
+            RaiseError(ErrKeyAlreadyAssociated, QStringLiteral("Compiler listed twice: ") + compiler->Name);
     }
 }
 
 void SaveCompilerList(const CompilerList& compilers) {
-    for (const auto& [name, compiler] : compilers)
+    for (const CompilerPtr& compiler : compilers.NewEnum())
         if (!IsValidCompilerName(compiler->Name))
             RaiseError(ErrInvalidProcedureCall, refusal(compiler->Name));
     if (!platform::writeFileBytesAtomically(CompilerListPath(), FormatCompilerList(compilers)))

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "foundation/KeyedList.h"
+#include "foundation/CollectionTools.h"
 #include "language/Compiler.h"
 
 #include <QByteArray>
 
-using CompilerList = KeyedList<CompilerPtr>;
+using CompilerList = CollectionTools<CompilerPtr>;
 
 // conf/compilers.dat in the program folder.
 QString CompilerListPath();

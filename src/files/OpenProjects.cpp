@@ -1,4 +1,4 @@
 #include "files/OpenProjects.h"
 
-KeyedList<ProjectPtr> gProjects;
+CollectionTools<ProjectPtr> gProjects;
 ProjectPtr gActiveProject;

@@ -18,8 +18,8 @@ std::unique_ptr<frmDoc> OpenSingleFileDocument(const QString& fullPath, const QB
     project->Name = fullPath;
     project->FullPath = fullPath;
     project->SingleFile = true;
-    gProjects.Remove(fullPath);
-    gProjects.Add(fullPath, project);
+    gProjects.RemoveKey(fullPath);
+    gProjects.Add(project, fullPath);
 
     gActiveDoc = doc.get();
     gSciWndData = doc->SciEdi_WndData;
@@ -32,7 +32,7 @@ void CloseSingleFileDocument(std::unique_ptr<frmDoc> doc) {
     if (!doc)
         return;
     const ProjectPtr project = gProjects.Item(doc->PrjFullPath);
-    gProjects.Remove(doc->PrjFullPath);
+    gProjects.RemoveKey(doc->PrjFullPath);
     if (gActiveProject == project)
         gActiveProject.reset();
     if (gActiveDoc == doc.get())

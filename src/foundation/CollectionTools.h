@@ -33,7 +33,8 @@ private:
 template <typename T>
 class CollectionTools {
 public:
-    int LastError = 0;
+    // Set by every member, queries of a const collection included.
+    mutable int LastError = 0;
 
     void Add(const T& item, const QString& key = QString(), std::optional<CollectionIndex> before = std::nullopt,
              std::optional<CollectionIndex> after = std::nullopt) {
@@ -70,21 +71,21 @@ public:
         LastError = 0;
     }
 
-    int Count() {
+    int Count() const {
         LastError = 0;
         return int(items_.size());
     }
 
-    T Item(const CollectionIndex& at) {
+    T Item(const CollectionIndex& at) const {
         const qsizetype i = locate(at);
         return i >= 0 ? items_[i].item : T{};
     }
 
-    bool Exist_Key(const QString& key) { return locate(CollectionIndex(key)) >= 0; }
+    bool Exist_Key(const QString& key) const { return locate(CollectionIndex(key)) >= 0; }
 
     // True when a text item equals the text exactly, letter case included;
     // object items never do.
-    bool Exist_ItemString(const QString& text) {
+    bool Exist_ItemString(const QString& text) const {
         LastError = 0;
         if constexpr (std::is_convertible_v<T, QString>) {
             for (const Entry& entry : items_)
@@ -118,7 +119,7 @@ private:
     }
 
     // The index of the item named, or -1; sets LastError either way.
-    qsizetype locate(const CollectionIndex& at) {
+    qsizetype locate(const CollectionIndex& at) const {
         qsizetype found = -1;
         if (const int* position = at.position())
             found = (*position >= 1 && *position <= items_.size()) ? *position - 1 : -1;

@@ -54,7 +54,7 @@ struct PlainCombo : CommandCombo {
 
 TEST_F(CompilerListTest, OneCompilerIsSixLinesAndReadsBackTheSame) {
     CompilerList list;
-    list.Add("Blitz", makeCompiler("Blitz", "/opt/blitz", "", true));
+    list.Add(makeCompiler("Blitz", "/opt/blitz", "", true), "Blitz");
     EXPECT_EQ(FormatCompilerList(list), QByteArray("1\r\n1\r\n\"Blitz\"\r\n\"/opt/blitz\"\r\n\"\"\r\n#TRUE#\r\n"));
 
     SaveCompilerList(list);
@@ -71,8 +71,8 @@ TEST_F(CompilerListTest, OneCompilerIsSixLinesAndReadsBackTheSame) {
 
 TEST_F(CompilerListTest, QuotesInValuesComeBackAsWritten) {
     CompilerList list;
-    list.Add("Say \"hi\"", makeCompiler("Say \"hi\"", "C:\\Program Files\\\"Blitz\", old", "\"", false));
-    list.Add("Second", makeCompiler("Second", "/b", "/b/help", false));
+    list.Add(makeCompiler("Say \"hi\"", "C:\\Program Files\\\"Blitz\", old", "\"", false), "Say \"hi\"");
+    list.Add(makeCompiler("Second", "/b", "/b/help", false), "Second");
     SaveCompilerList(list);
     EXPECT_TRUE(readAll(CompilerListPath()).contains("\"Say \"\"hi\"\"\""));
     ASSERT_TRUE(LoadCompilers());
@@ -85,8 +85,8 @@ TEST_F(CompilerListTest, QuotesInValuesComeBackAsWritten) {
 
 TEST_F(CompilerListTest, ANameWithAPathSeparatorIsRefused) {
     CompilerList list;
-    list.Add("Blitz", makeCompiler("Blitz", "/a", "", false));
-    list.Add("../evil", makeCompiler("../evil", "/b", "", false));
+    list.Add(makeCompiler("Blitz", "/a", "", false), "Blitz");
+    list.Add(makeCompiler("../evil", "/b", "", false), "../evil");
     writeList("old");
     EXPECT_THROW(SaveCompilerList(list), KorvoError);
     EXPECT_EQ(readAll(CompilerListPath()), QByteArray("old"));
@@ -165,8 +165,8 @@ TEST_F(CompilerListTest, TheCombosListCompilersAndCommandLines) {
     SetCommandComboFinder([&](const QString& key) -> CommandCombo* {
         return key == "cboCompilers" ? &compilers : key == "cboCommandLine" ? &commandLines : nullptr;
     });
-    gCompilers.Add("Zed", makeCompiler("Zed", "", "", false));
-    gCompilers.Add("Alpha", makeCompiler("Alpha", "", "", false));
+    gCompilers.Add(makeCompiler("Zed", "", "", false), "Zed");
+    gCompilers.Add(makeCompiler("Alpha", "", "", false), "Alpha");
     compilers.items << "stale";
     PopulateCboCompilers();
     EXPECT_EQ(compilers.items, QStringList({"Zed|Zed", "Alpha|Alpha"}));
