@@ -5,13 +5,11 @@
 //   korvo-bench --generate LINES [--out FILE.bb] --lng KEYWORDS [--rounds N]
 
 #include "editor/SciDirectCalls.h"
+#include "../tools/support/HeadlessKorvo.h"
 #include "files/SingleFileDocument.h"
 #include "language/Compiler.h"
 #include "language/DocumentPasses.h"
-#include "language/InitScintillaAndCharTables.h"
 #include "platform/AnsiText.h"
-#include "platform/Prompt.h"
-#include "settings/SettingsValues.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -175,13 +173,7 @@ int main(int argc, char* argv[]) {
     QTemporaryDir home;
     qputenv("KORVO_HOME", home.path().toUtf8());
     qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
-    platform::setPromptHandler([](const platform::PromptRequest& request) {
-        std::fprintf(stderr, "%s\n", request.text.toUtf8().constData());
-        return platform::defaultAnswer(request);
-    });
-    InitScintillaAndCharTables();
-    GetOptions();
-    GetEditOptions();
+    StartHeadlessKorvo();
     ClsCompiler compiler;
     compiler.Name = QStringLiteral("korvo-bench");
     if (!compiler.LoadKeywordsFrom(listing))

@@ -24,28 +24,26 @@ long NextBoundary(long line, long mask) {
     return next < 0 ? kBeyondLastLine : next;
 }
 
-void MoveRecords(clsHash& from, clsHash& to, LineSpan lines) {
+// Hands each record of from whose line lies in lines to put, then removes it.
+template <typename Put>
+void moveOut(clsHash& from, LineSpan lines, Put put) {
     if (from.Count() == 0)
         return;
     for (const CodeRecordPtr& record : from.Items()) {
         long line = 0;
         if (!record || !inSpan(*record, lines, &line))
             continue;
-        to.Add(record->Ime, record);
+        put(record);
         from.Remove(record->Ime, static_cast<int>(line), record->SciWndData);
     }
 }
 
+void MoveRecords(clsHash& from, clsHash& to, LineSpan lines) {
+    moveOut(from, lines, [&](const CodeRecordPtr& record) { to.Add(record->Ime, record); });
+}
+
 void MoveRecords(clsHash& from, OrphanFields& to, LineSpan lines) {
-    if (from.Count() == 0)
-        return;
-    for (const CodeRecordPtr& record : from.Items()) {
-        long line = 0;
-        if (!record || !inSpan(*record, lines, &line))
-            continue;
-        to.insert(record->Handle, record);
-        from.Remove(record->Ime, static_cast<int>(line), record->SciWndData);
-    }
+    moveOut(from, lines, [&](const CodeRecordPtr& record) { to.insert(record->Handle, record); });
 }
 
 void MoveRecords(OrphanFields& from, clsHash& to, LineSpan lines) {

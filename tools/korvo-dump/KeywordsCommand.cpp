@@ -1,8 +1,7 @@
 #include "DumpCommand.h"
+#include "../support/HeadlessKorvo.h"
 
 #include "language/Compiler.h"
-#include "language/InitScintillaAndCharTables.h"
-#include "platform/Prompt.h"
 
 #include <cstdio>
 
@@ -40,13 +39,7 @@ int dumpKeywords(const QStringList& args) {
         std::fprintf(stderr, "korvo-dump --keywords: no keyword file given\n");
         return 2;
     }
-    // Warnings go to standard error instead of a message box.
-    platform::setPromptHandler([](const platform::PromptRequest& request) {
-        std::fprintf(stderr, "%s\n", request.text.toUtf8().constData());
-        return platform::defaultAnswer(request);
-    });
-
-    InitScintillaAndCharTables();
+    StartHeadlessKorvo();
     ClsCompiler compiler;
     compiler.Name = QStringLiteral("korvo-dump");
     compiler.LoadKeywordsFrom(args.first());

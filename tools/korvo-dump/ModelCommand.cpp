@@ -1,4 +1,5 @@
 #include "DumpCommand.h"
+#include "../support/HeadlessKorvo.h"
 
 #include "editor/SciDirectCalls.h"
 #include "editor/SciWrappers.h"
@@ -7,11 +8,8 @@
 #include "language/Compiler.h"
 #include "language/DeclarationRecords.h"
 #include "language/DocumentPasses.h"
-#include "language/InitScintillaAndCharTables.h"
 #include "language/ParseState.h"
 #include "platform/AnsiText.h"
-#include "platform/Prompt.h"
-#include "settings/SettingsValues.h"
 
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -112,13 +110,7 @@ int dumpModel(const QStringList& args) {
         std::fprintf(stderr, "korvo-dump --model: FILE.bb [--lng KEYWORDS]\n");
         return 2;
     }
-    platform::setPromptHandler([](const platform::PromptRequest& request) {
-        std::fprintf(stderr, "%s\n", request.text.toUtf8().constData());
-        return platform::defaultAnswer(request);
-    });
-    InitScintillaAndCharTables();
-    GetOptions();
-    GetEditOptions();
+    StartHeadlessKorvo();
 
     ClsCompiler compiler;
     compiler.Name = QStringLiteral("korvo-dump");
