@@ -17,7 +17,6 @@
 #include "language/FoldIndent.h"
 #include "language/Lexer.h"
 #include "language/LineReading.h"
-#include "language/DeclarationRecords.h"
 #include "language/OwnEdits.h"
 #include "language/ParsedStyles.h"
 #include "language/ParseState.h"
