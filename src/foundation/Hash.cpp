@@ -1,5 +1,6 @@
 #include "foundation/Hash.h"
 
+#include "editor/SciDirectCalls.h"
 #include "foundation/ErrorLog.h"
 #include "language/Lexer.h"
 #include "platform/KorvoError.h"
@@ -12,10 +13,7 @@ const QString kClassName = QStringLiteral("clsHash");
 
 // A closed document has no markers left: its records lie on no line.
 int markerLine(const CodeRecord& record) {
-    if (!record.SciWndData.isAlive())
-        return -1;
-    return static_cast<int>(SciDirect(record.SciWndData, QsciScintillaBase::SCI_MARKERLINEFROMHANDLE,
-                                      static_cast<unsigned long>(record.Handle)));
+    return static_cast<int>(SciMarkerLineFromHandle(record.SciWndData, record.Handle));
 }
 
 bool anyRecord(const CodeRecord*) {

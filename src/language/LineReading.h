@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 
 // A line put where the tokenizer reads it: its bytes into gLineBuffer from
@@ -9,5 +8,3 @@
 
 // Line of the current view.
 void ReadLineIntoBuffer(long line, QString& Text, int& Length);
-// A line's text given as bytes.
-void LoadLineIntoBuffer(const QByteArray& bytes, QString& Text, int& Length);

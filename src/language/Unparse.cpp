@@ -69,13 +69,14 @@ void LineUnparse::run(const std::optional<QByteArray>& text) {
         RaiseError(ErrObjectRequired, QStringLiteral("No active document or project"), kModule);
     doc_->m_oSubclass->mOldStartLine = -100;
 
-    int length = 0;
-    QString lineText;
-    if (text)
-        LoadLineIntoBuffer(*text, lineText, length);
-    else
+    if (text) {
+        count_ = TokenizeLine(*text);
+    } else {
+        int length = 0;
+        QString lineText;
         ReadLineIntoBuffer(line_, lineText, length);
-    count_ = Tokenize(lineText, length);
+        count_ = Tokenize(lineText, length);
+    }
 
     for (int marker : {MARKER_MAINPROGRAM, MARKER_FOLDSTART, MARKER_FOLDEND, MARKER_BLOCK, MARKER_BREAKPOINT})
         deleteMarkers(line_, marker);

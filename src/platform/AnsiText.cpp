@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <array>
 
 namespace platform {
@@ -29,13 +30,23 @@ char encodeChar(char16_t c) {
 }
 
 QString fromAnsi(const QByteArray& bytes) {
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar* out = text.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        out[i] = (b >= 0x80 && b < 0xA0) ? QChar(kHighControls[b - 0x80]) : QChar(b);
-    }
+    QString text;
+    assignFromAnsi(text, bytes.constData(), bytes.size());
     return text;
+}
+
+void assignFromAnsi(QString& text, const char* bytes, qsizetype count) {
+    const auto* first = reinterpret_cast<const unsigned char*>(bytes);
+    const auto isHighControl = [](unsigned char b) { return b >= 0x80 && b < 0xA0; };
+    // Outside 0x80..0x9F every byte is the character of the same code.
+    if (std::none_of(first, first + count, isHighControl)) {
+        text = QLatin1StringView(bytes, count);
+        return;
+    }
+    text.resize(count);
+    QChar* out = text.data();
+    for (qsizetype i = 0; i < count; ++i)
+        out[i] = isHighControl(first[i]) ? QChar(kHighControls[first[i] - 0x80]) : QChar(first[i]);
 }
 
 QByteArray toAnsi(const QString& text) {

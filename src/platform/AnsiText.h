@@ -9,6 +9,8 @@
 namespace platform {
 
 QString fromAnsi(const QByteArray& bytes);
+// Converts into text, reusing its storage: for conversions line after line.
+void assignFromAnsi(QString& text, const char* bytes, qsizetype count);
 QByteArray toAnsi(const QString& text);
 
 bool readFileBytes(const QString& path, QByteArray& bytes);
