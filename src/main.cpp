@@ -1,7 +1,5 @@
-#include "editor/CurrentView.h"
-#include "editor/SciDirectCalls.h"
 #include "editor/SciWrappers.h"
-#include "editor/frmDoc.h"
+#include "files/SingleFileDocument.h"
 #include "platform/AnsiText.h"
 #include "platform/Prompt.h"
 #include "settings/SettingsValues.h"
@@ -21,15 +19,7 @@ void openFile(DocumentHost& host, const QString& path) {
         platform::MsgBox(QStringLiteral("File: ") + path + QStringLiteral(" does not exists !"));
         return;
     }
-    auto* doc = new frmDoc;
-    SciLoadText(doc->SciEdi_WndData, bytes);
-    doc->FullFilename = fullPath;
-    doc->PrjName = fullPath;
-    doc->PrjFullPath = fullPath;
-    doc->SingleFile = true;
-    gActiveDoc = doc;
-    gSciWndData = doc->SciEdi_WndData;
-    doc->Initialise(QFileInfo(fullPath).fileName());
+    frmDoc* doc = OpenSingleFileDocument(fullPath, bytes).release();
     SciEmptyUndoBuffer();
     SciSetSavePoint();
     SciGotoPos(0);

@@ -7,6 +7,7 @@
 #include "language/OwnEdits.h"
 #include "language/Parser.h"
 #include "language/StyleNumbers.h"
+#include "language/StyleRun.h"
 
 int gStrictModeStyle = STYLE_Text;
 
@@ -26,7 +27,6 @@ void ReColorLine(int Line) {
             continue;
         if (t.Text != keyword->Ime && t.Text.size() == keyword->Ime.size())
             ReplaceToken(keyword->Ime, i, lineBase);
-        SciStartStyling(lineBase + t.StartPos, 255);
-        SciSetStyling(t.EndPos - t.StartPos, STYLE_Keyword);
+        StyleRun(lineBase + t.StartPos, t.EndPos - t.StartPos, STYLE_Keyword);
     }
 }

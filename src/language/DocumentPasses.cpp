@@ -14,6 +14,7 @@
 #include "language/ParseState.h"
 #include "language/Parser.h"
 #include "language/Unparse.h"
+#include "language/StyleRun.h"
 #include "platform/KorvoError.h"
 
 namespace {
@@ -40,8 +41,7 @@ void startFromTheTop() {
 // plain text until the colouriser gets to it.
 void styleAllPlain() {
     OwnEdits ownEdits;
-    SciStartStyling(0, 255);
-    SciSetStyling(SciGetLength(), 0);
+    StyleRun(0, SciGetLength(), 0);
     ParserStyles().startPlainDocument();
 }
 
