@@ -11,10 +11,6 @@ bool isLineEnd(char c) {
     return c == '\r' || c == '\n';
 }
 
-[[noreturn]] void typeMismatch() {
-    RaiseError(ErrTypeMismatch, QStringLiteral("Type mismatch"));
-}
-
 }
 
 void SequentialWriter::writeLine(const QByteArray& line) {
@@ -87,7 +83,7 @@ QByteArray SequentialReader::nextField(bool& quoted) {
         }
         skipBlanks();
         if (pos_ < bytes_.size() && bytes_[pos_] != ',' && !isLineEnd(bytes_[pos_]))
-            typeMismatch();
+            RaiseTypeMismatch();
     } else {
         while (pos_ < bytes_.size() && bytes_[pos_] != ',' && !isLineEnd(bytes_[pos_]))
             field += bytes_[pos_++];
@@ -103,7 +99,7 @@ int SequentialReader::readInteger() {
     bool ok = false;
     const long long value = field.toLongLong(&ok);
     if (quoted || !ok)
-        typeMismatch();
+        RaiseTypeMismatch();
     if (value < std::numeric_limits<short>::min() || value > std::numeric_limits<short>::max())
         RaiseError(ErrOverflow, QStringLiteral("Overflow"));
     return static_cast<int>(value);
@@ -118,7 +114,7 @@ bool SequentialReader::readBoolean() {
     bool quoted = false;
     const QByteArray field = nextField(quoted).toUpper();
     if (quoted)
-        typeMismatch();
+        RaiseTypeMismatch();
     if (field == "#TRUE#" || field == "TRUE")
         return true;
     if (field == "#FALSE#" || field == "FALSE")
@@ -126,6 +122,6 @@ bool SequentialReader::readBoolean() {
     bool ok = false;
     const long long number = field.toLongLong(&ok);
     if (!ok)
-        typeMismatch();
+        RaiseTypeMismatch();
     return number != 0;
 }

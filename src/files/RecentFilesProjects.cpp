@@ -33,7 +33,7 @@ void loadMenu(const QString& commandKey, const QString& section) {
     bool ok = false;
     const short count = values.value(QStringLiteral("COUNT"), QStringLiteral("0")).trimmed().toShort(&ok);
     if (!ok)
-        RaiseError(ErrTypeMismatch, QStringLiteral("Type mismatch"));
+        RaiseTypeMismatch();
     menu.RemoveAll();
     for (int i = 1; i <= count; ++i) {
         const QString path = values.value(QString::number(i));

@@ -3,10 +3,21 @@
 #include "foundation/ErrorLog.h"
 #include "platform/KorvoError.h"
 
-void LogNewError(int number, const QString& description, const QString& procedure, const QString& module) {
+namespace {
+void logRaised(int number, const QString& description, const QString& source, void (*log)(const QString&, const QString&),
+               const QString& procedure, const QString& module) {
     try {
-        RaiseError(number, description);
+        RaiseError(number, description, source);
     } catch (...) {
-        SetErrorLog(procedure, module);
+        log(procedure, module);
     }
+}
+}
+
+void LogNewError(int number, const QString& description, const QString& procedure, const QString& module) {
+    logRaised(number, description, QStringLiteral("Korvo"), SetErrorLog, procedure, module);
+}
+
+void LogNewErrorQuietly(int number, const QString& description, const QString& procedure, const QString& module) {
+    logRaised(number, description, module, LogErrorQuietly, procedure, module);
 }

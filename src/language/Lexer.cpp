@@ -1,6 +1,6 @@
 #include "language/Lexer.h"
 
-#include "foundation/ErrorLog.h"
+#include "foundation/LogNewError.h"
 #include "language/CharTables.h"
 #include "platform/AnsiText.h"
 #include "platform/KorvoError.h"
@@ -35,11 +35,7 @@ public:
         if (reported_.contains(key))
             return;
         reported_.insert(key);
-        try {
-            RaiseError(ErrSubscriptOutOfRange, description, kModule);
-        } catch (const KorvoError&) {
-            LogErrorQuietly(procedure_, kModule);
-        }
+        LogNewErrorQuietly(ErrSubscriptOutOfRange, description, procedure_, kModule);
     }
 
 private:

@@ -33,3 +33,7 @@ enum ErrorNumber {
 [[noreturn]] inline void RaiseError(int number, const QString& description, const QString& source = QStringLiteral("Korvo")) {
     throw KorvoError(number, description, source);
 }
+
+[[noreturn]] inline void RaiseTypeMismatch() {
+    RaiseError(ErrTypeMismatch, QStringLiteral("Type mismatch"));
+}

@@ -220,10 +220,6 @@ void loadSection(const QString& section, const SettingValue (&values)[N], const 
     }
 }
 
-[[noreturn]] void typeMismatch() {
-    RaiseError(ErrTypeMismatch, QStringLiteral("Type mismatch"));
-}
-
 }
 
 int settingToLong(const QString& text) {
@@ -231,7 +227,7 @@ int settingToLong(const QString& text) {
     bool ok = false;
     const double number = t.toDouble(&ok);
     if (!ok || !std::isfinite(number))
-        typeMismatch();
+        RaiseTypeMismatch();
     const double rounded = std::nearbyint(number);
     if (rounded < std::numeric_limits<int>::min() || rounded > std::numeric_limits<int>::max())
         RaiseError(ErrOverflow, QStringLiteral("Overflow"));
@@ -247,7 +243,7 @@ bool settingToBool(const QString& text) {
     bool ok = false;
     const double number = t.toDouble(&ok);
     if (!ok)
-        typeMismatch();
+        RaiseTypeMismatch();
     return number != 0;
 }
 
