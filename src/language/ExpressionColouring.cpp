@@ -3,6 +3,7 @@
 #include "editor/SciWrappers.h"
 #include "foundation/ErrorLog.h"
 #include "language/ActiveKeywords.h"
+#include "language/CaseCorrection.h"
 #include "language/CharTables.h"
 #include "language/Lexer.h"
 #include "language/StyleNumbers.h"
@@ -93,7 +94,5 @@ void SkipExprToComma(int& i, int Limit) {
 }
 
 void ReplaceToken(const QString& Text, int i, int LineBase) {
-    SciSetTargetStart(LineBase + gTokens[i].StartPos);
-    SciSetTargetEnd(LineBase + gTokens[i].EndPos);
-    SciReplaceTarget(-1, Text);
+    ReplaceRange(LineBase + gTokens[i].StartPos, Text, gTokens[i].EndPos - gTokens[i].StartPos);
 }
