@@ -7,8 +7,6 @@
 #include "settings/SettingsValues.h"
 #include "shell/RecentMenu.h"
 
-#include <QHash>
-
 namespace {
 
 const QString kFilesCommand = QStringLiteral("FileRecentFiles");
@@ -25,9 +23,7 @@ RecentMenu& menuOrRaise(const QString& commandKey) {
 
 void loadMenu(const QString& commandKey, const QString& section) {
     RecentMenu& menu = menuOrRaise(commandKey);
-    QHash<QString, QString> values;
-    for (const auto& [key, value] : platform::GetAllSettings(section))
-        values.insert(key.toUpper(), value);
+    const platform::SectionValues values(section);
     // A 16-bit count, as the list was always written, bounds what a
     // hand-edited value can ask for.
     bool ok = false;

@@ -150,6 +150,15 @@ void DeleteSetting(const QString& section, const QString& key) {
     }
 }
 
+SectionValues::SectionValues(const QString& section) {
+    for (const auto& [key, value] : GetAllSettings(section))
+        byUpperKey_.insert(key.toUpper(), value);
+}
+
+QString SectionValues::value(const QString& key, const QString& defaultValue) const {
+    return byUpperKey_.value(key.toUpper(), defaultValue);
+}
+
 void ReplaceSection(const QString& section, const SettingPairs& values) {
     Store store = load();
     store.removeIf([&](const Section& s) { return sameName(s.name, section); });

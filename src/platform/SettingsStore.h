@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -19,6 +20,16 @@ void SaveSetting(const QString& section, const QString& key, const QString& valu
 void DeleteSetting(const QString& section);
 void DeleteSetting(const QString& section, const QString& key);
 SettingPairs GetAllSettings(const QString& section);
+// A section read once, for looking up many of its keys.
+class SectionValues {
+public:
+    explicit SectionValues(const QString& section);
+    QString value(const QString& key, const QString& defaultValue = QString()) const;
+
+private:
+    QHash<QString, QString> byUpperKey_;
+};
+
 // Replaces a whole section's values in one write.
 void ReplaceSection(const QString& section, const SettingPairs& values);
 

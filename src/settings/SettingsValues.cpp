@@ -208,11 +208,12 @@ void assign(const Target& target, const QString& text) {
 
 template <size_t N>
 void loadSection(const QString& section, const SettingValue (&values)[N], const char* procedure) {
+    const platform::SectionValues stored(section);
     for (const SettingValue& v : values) {
         const QString key = QString::fromLatin1(v.key);
         const QString defaultText = v.computedDefault ? v.computedDefault() : v.defaultText;
         try {
-            assign(v.target, platform::GetSetting(section, key, defaultText));
+            assign(v.target, stored.value(key, defaultText));
         } catch (const KorvoError&) {
             assign(v.target, defaultText);
             LogErrorQuietly(QStringLiteral("%1(%2)").arg(QLatin1String(procedure), key), QStringLiteral("frmOptions"));

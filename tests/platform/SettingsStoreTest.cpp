@@ -68,3 +68,10 @@ TEST_F(SettingsStoreTest, ReplacingASectionDropsItsOldValues) {
     EXPECT_EQ(all[0].second, "new");
     EXPECT_EQ(GetSetting("Other", "k"), "v");
 }
+
+TEST_F(SettingsStoreTest, ASectionReadOnceAnswersKeysInAnyCase) {
+    SaveSetting("RecentFilenames", "Count", "2");
+    const SectionValues values("recentfilenames");
+    EXPECT_EQ(values.value("COUNT"), "2");
+    EXPECT_EQ(values.value("1", "none"), "none");
+}
