@@ -110,27 +110,15 @@ void UpdateVarFileNames(const QString& OldName, const QString& NewName) {
         if (!gActiveProject)
             RaiseError(ErrObjectRequired, QStringLiteral("No active project"), QStringLiteral("Mod_Funkcii"));
         ClsProject& project = *gActiveProject;
-        renameIn(project.Globals, OldName, NewName);
-        renameIn(project.Arrays, OldName, NewName);
-        renameIn(project.Constants, OldName, NewName);
-        for (const CodeRecordPtr& record : project.Funkcii.Items()) {
-            if (!record)
-                continue;
-            if (record->File == OldName)
-                record->File = NewName;
+        for (const clsHash* table : {&project.Globals, &project.Arrays, &project.Constants, &project.Funkcii, &project.Labels,
+                               &project.Includes, &project.Types})
+            renameIn(*table, OldName, NewName);
+        for (const CodeRecordPtr& record : project.Funkcii.Items())
             if (auto function = std::dynamic_pointer_cast<ClsFunkcija>(record))
                 renameIn(*function->Locals, OldName, NewName);
-        }
-        renameIn(project.Labels, OldName, NewName);
-        renameIn(project.Includes, OldName, NewName);
-        for (const CodeRecordPtr& record : project.Types.Items()) {
-            if (!record)
-                continue;
-            if (record->File == OldName)
-                record->File = NewName;
+        for (const CodeRecordPtr& record : project.Types.Items())
             if (auto type = std::dynamic_pointer_cast<ClsType>(record))
                 renameIn(*type->Fields, OldName, NewName);
-        }
         frmList::GlobalsProjectFullPath.clear();
         frmList::TypesProjectFullPath.clear();
         frmList::FunctionsProjectFullPath.clear();
