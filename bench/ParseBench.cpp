@@ -4,11 +4,11 @@
 //   korvo-bench FILE.bb --lng KEYWORDS [--rounds N]
 //   korvo-bench --generate LINES [--out FILE.bb] --lng KEYWORDS [--rounds N]
 
-#include "editor/SciDirectCalls.h"
+#include "platform/scintilla/SciDirectCalls.h"
 #include "../tools/support/HeadlessKorvo.h"
 #include "files/SingleFileDocument.h"
-#include "language/Compiler.h"
-#include "language/DocumentPasses.h"
+#include "language/keywords/Compiler.h"
+#include "language/parser/DocumentPasses.h"
 #include "platform/AnsiText.h"
 
 #include <QApplication>

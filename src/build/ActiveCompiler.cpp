@@ -1,7 +1,7 @@
 #include "build/ActiveCompiler.h"
 
 #include "build/CompilerList.h"
-#include "foundation/ErrorLog.h"
+#include "foundation/errors/ErrorLog.h"
 #include "platform/KorvoError.h"
 
 CompilerPtr gActiveCompiler;

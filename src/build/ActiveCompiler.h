@@ -1,6 +1,6 @@
 #pragma once
 
-#include "language/Compiler.h"
+#include "language/keywords/Compiler.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #include "build/CommandCombos.h"
 
 #include "build/CompilerList.h"
-#include "foundation/ErrorLog.h"
+#include "foundation/errors/ErrorLog.h"
 
 namespace {
 

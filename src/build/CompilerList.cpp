@@ -1,7 +1,7 @@
 #include "build/CompilerList.h"
 
-#include "foundation/ErrorLog.h"
-#include "foundation/LogNewError.h"
+#include "foundation/errors/ErrorLog.h"
+#include "foundation/errors/LogNewError.h"
 #include "platform/AnsiText.h"
 #include "platform/KorvoError.h"
 #include "platform/Prompt.h"

@@ -1,7 +1,7 @@
 #include "build/CompilerListFile.h"
 
 #include "build/SequentialValues.h"
-#include "foundation/LogNewError.h"
+#include "foundation/errors/LogNewError.h"
 #include "foundation/FileHelpers.h"
 #include "platform/AnsiText.h"
 #include "platform/KorvoError.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "foundation/CollectionTools.h"
-#include "language/Compiler.h"
+#include "language/keywords/Compiler.h"
 
 #include <QByteArray>
 

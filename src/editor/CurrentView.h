@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/SciView.h"
+#include "platform/scintilla/SciView.h"
 
 #include <QPointer>
 

@@ -4,8 +4,8 @@
 #include "editor/Markers.h"
 #include "editor/SciWrappers.h"
 #include "editor/frmDoc.h"
-#include "foundation/ErrorLog.h"
-#include "language/FoldIndent.h"
+#include "foundation/errors/ErrorLog.h"
+#include "language/parser/FoldIndent.h"
 #include "settings/SettingsValues.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "editor/SciWrappers.h"
 
 #include "editor/CurrentView.h"
-#include "editor/SciDirectCalls.h"
+#include "platform/scintilla/SciDirectCalls.h"
 #include "platform/AnsiText.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 
 #include "editor/DocumentCaption.h"
 #include "editor/EditorSetup.h"
-#include "foundation/ErrorLog.h"
+#include "foundation/errors/ErrorLog.h"
 
 frmDoc::frmDoc(QWidget* parent)
     : QWidget(parent), Sci(new SciView(this)), m_oSubclass(std::make_unique<cSubclass>()) {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "editor/SciView.h"
+#include "platform/scintilla/SciView.h"
 #include "foundation/Subclass.h"
-#include "language/CodeRecord.h"
+#include "foundation/CodeRecord.h"
 
 #include <QMap>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "files/Project.h"
 
-#include "language/DeclarationRecords.h"
-#include "language/ParseState.h"
+#include "language/model/DeclarationRecords.h"
+#include "language/parser/ParseState.h"
 
 ClsProject::ClsProject() {
     auto mainProgram = std::make_shared<ClsFunkcija>();

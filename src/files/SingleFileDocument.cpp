@@ -1,7 +1,7 @@
 #include "files/SingleFileDocument.h"
 
 #include "editor/CurrentView.h"
-#include "editor/SciDirectCalls.h"
+#include "platform/scintilla/SciDirectCalls.h"
 #include "files/OpenProjects.h"
 
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "foundation/FileHelpers.h"
 
-#include "foundation/ErrorLog.h"
+#include "foundation/errors/ErrorLog.h"
 #include "platform/Prompt.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "foundation/FileIcons.h"
 
-#include "foundation/ErrorLog.h"
+#include "foundation/errors/ErrorLog.h"
 #include "platform/KorvoError.h"
 
 #include <QFileIconProvider>

@@ -1,8 +1,8 @@
 #include "foundation/Hash.h"
 
-#include "editor/SciDirectCalls.h"
-#include "foundation/ErrorLog.h"
-#include "language/Lexer.h"
+#include "platform/scintilla/SciDirectCalls.h"
+#include "foundation/errors/ErrorLog.h"
+#include "language/lexer/Lexer.h"
 #include "platform/KorvoError.h"
 
 CodeRecordPtr gFoundItem;

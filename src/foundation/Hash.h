@@ -1,6 +1,6 @@
 #pragma once
 
-#include "language/CodeRecord.h"
+#include "foundation/CodeRecord.h"
 
 #include <QList>
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editor/SciNotification.h"
-#include "editor/SciView.h"
+#include "platform/scintilla/SciNotification.h"
+#include "platform/scintilla/SciView.h"
 
 #include <QByteArray>
 #include <QList>

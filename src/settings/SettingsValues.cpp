@@ -1,6 +1,6 @@
 #include "settings/SettingsValues.h"
 
-#include "foundation/ErrorLog.h"
+#include "foundation/errors/ErrorLog.h"
 #include "foundation/FileHelpers.h"
 #include "platform/KorvoError.h"
 #include "platform/ProgramFolder.h"

@@ -4,7 +4,7 @@
 #include "editor/DocumentCaption.h"
 #include "editor/EditorSetup.h"
 #include "editor/frmDoc.h"
-#include "foundation/ErrorLog.h"
+#include "foundation/errors/ErrorLog.h"
 #include "platform/DocumentWindows.h"
 #include "platform/KorvoError.h"
 

@@ -1,9 +1,9 @@
 #include "build/ActiveCompiler.h"
 #include "build/CommandCombos.h"
 #include "build/CompilerList.h"
-#include "language/ActiveKeywords.h"
-#include "language/InitScintillaAndCharTables.h"
-#include "language/KeywordFiles.h"
+#include "language/keywords/ActiveKeywords.h"
+#include "language/lexer/InitScintillaAndCharTables.h"
+#include "language/keywords/KeywordFiles.h"
 #include "platform/KorvoError.h"
 #include "platform/SettingsStore.h"
 

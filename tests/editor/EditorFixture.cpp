@@ -2,7 +2,7 @@
 
 #include "editor/CurrentView.h"
 #include "editor/EditorSetup.h"
-#include "editor/SciDirectCalls.h"
+#include "platform/scintilla/SciDirectCalls.h"
 #include "settings/SettingsValues.h"
 
 #include <QApplication>

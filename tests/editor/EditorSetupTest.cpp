@@ -1,7 +1,7 @@
 #include "editor/CurrentView.h"
 #include "editor/EditorFixture.h"
 #include "editor/EditorSetup.h"
-#include "editor/SciDirectCalls.h"
+#include "platform/scintilla/SciDirectCalls.h"
 #include "editor/SciWrappers.h"
 #include "settings/SettingsValues.h"
 

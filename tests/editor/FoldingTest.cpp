@@ -1,10 +1,10 @@
-#include "language/ParsedDocuments.h"
+#include "language/parser/ParsedDocuments.h"
 
 #include "editor/Folding.h"
 #include "editor/Markers.h"
 #include "editor/SciWrappers.h"
-#include "language/FoldIndent.h"
-#include "language/ParseState.h"
+#include "language/parser/FoldIndent.h"
+#include "language/parser/ParseState.h"
 #include "settings/SettingsValues.h"
 
 using FoldingTest = ParsedDocumentsTest;

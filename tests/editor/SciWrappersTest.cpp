@@ -1,6 +1,6 @@
 #include "editor/CurrentView.h"
 #include "editor/EditorFixture.h"
-#include "editor/SciDirectCalls.h"
+#include "platform/scintilla/SciDirectCalls.h"
 #include "editor/SciWrappers.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "files/Project.h"
-#include "language/DeclarationRecords.h"
-#include "language/InitScintillaAndCharTables.h"
-#include "language/ParseState.h"
+#include "language/model/DeclarationRecords.h"
+#include "language/lexer/InitScintillaAndCharTables.h"
+#include "language/parser/ParseState.h"
 
 #include <gtest/gtest.h>
 

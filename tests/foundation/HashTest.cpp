@@ -1,7 +1,7 @@
 #include "foundation/Hash.h"
 
-#include "language/InitScintillaAndCharTables.h"
-#include "language/Lexer.h"
+#include "language/lexer/InitScintillaAndCharTables.h"
+#include "language/lexer/Lexer.h"
 #include "platform/KorvoError.h"
 #include "support/TestEnvironment.h"
 

@@ -1,7 +1,7 @@
 #include "DumpCommand.h"
 #include "../support/HeadlessKorvo.h"
 
-#include "language/Compiler.h"
+#include "language/keywords/Compiler.h"
 
 #include <cstdio>
 

@@ -1,14 +1,14 @@
 #include "DumpCommand.h"
 #include "../support/HeadlessKorvo.h"
 
-#include "editor/SciDirectCalls.h"
+#include "platform/scintilla/SciDirectCalls.h"
 #include "editor/SciWrappers.h"
 #include "files/OpenProjects.h"
 #include "files/SingleFileDocument.h"
-#include "language/Compiler.h"
-#include "language/DeclarationRecords.h"
-#include "language/DocumentPasses.h"
-#include "language/ParseState.h"
+#include "language/keywords/Compiler.h"
+#include "language/model/DeclarationRecords.h"
+#include "language/parser/DocumentPasses.h"
+#include "language/parser/ParseState.h"
 #include "platform/AnsiText.h"
 
 #include <QFileInfo>

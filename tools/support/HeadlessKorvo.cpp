@@ -1,6 +1,6 @@
 #include "HeadlessKorvo.h"
 
-#include "language/InitScintillaAndCharTables.h"
+#include "language/lexer/InitScintillaAndCharTables.h"
 #include "platform/Prompt.h"
 #include "settings/SettingsValues.h"
 

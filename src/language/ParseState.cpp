@@ -1,6 +1,0 @@
-#include "language/ParseState.h"
-
-QString gCurrentFunction;
-QString gCurrentType;
-std::shared_ptr<clsHash> gCurrentLocals;
-std::shared_ptr<clsHash> gCurrentFields;

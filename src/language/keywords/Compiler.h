@@ -1,0 +1,47 @@
+#pragma once
+
+#include "language/keywords/KeywordTable.h"
+
+#include <QString>
+
+#include <array>
+#include <memory>
+
+// One compiler installation and the keywords its compiler knows, read from
+// conf/<Name>.lng in the program folder.
+class ClsCompiler {
+public:
+    ClsCompiler();
+
+    QString Name;
+    QString Path;
+    QString HelpPath;
+    bool RealConsole = false;
+    bool KeywordsLoaded = false;
+
+    // The table of first-character code Index (60..127); error 9 otherwise.
+    KeywordTable& bbFunkcija(int Index);
+    void bbFunkcija(int Index, KeywordPtr Record);
+
+    // Makes these tables the active keywords, loading them on first use.
+    // False when loading failed.
+    bool SetDefaultKeywords();
+    // (Re)reads the keyword file into the same tables.
+    bool LoadKeywords();
+    // The same from a keyword file given by its path.
+    bool LoadKeywordsFrom(const QString& path);
+
+private:
+    void readKeywordFile(const QString& path);
+    void markBlockKeywords();
+
+    std::array<std::shared_ptr<KeywordTable>, kKeywordTableCount> tables_;
+};
+
+using CompilerPtr = std::shared_ptr<ClsCompiler>;
+
+// conf/<name>.lng in the program folder.
+QString KeywordFilePath(const QString& compilerName);
+
+// A keyword file must be larger than this to be taken.
+constexpr qint64 kSmallestInvalidKeywordFile = 2999;

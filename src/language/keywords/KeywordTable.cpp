@@ -1,0 +1,31 @@
+#include "language/keywords/KeywordTable.h"
+
+#include "platform/KorvoError.h"
+
+void KeywordTable::Add(const QString& key, KeywordPtr item) {
+    const QString upper = key.toUpper();
+    if (byKey_.contains(upper))
+        RaiseError(ErrKeyAlreadyAssociated, QStringLiteral("This key is already associated with an element of this collection"));
+    byKey_.insert(upper, item);
+    items_.push_back(std::move(item));
+}
+
+bool KeywordTable::Exists(const QString& key) const {
+    return byKey_.contains(key.toUpper());
+}
+
+KeywordPtr KeywordTable::Item(const QString& key) const {
+    return byKey_.value(key.toUpper());
+}
+
+void KeywordTable::RemoveAll() {
+    byKey_.clear();
+    items_.clear();
+}
+
+int KeywordTableCode(const QString& word) {
+    if (word.isEmpty())
+        return -1;
+    const int code = word.at(0).toUpper().unicode();
+    return code >= kFirstKeywordCode && code <= kLastKeywordCode ? code : -1;
+}

@@ -1,0 +1,327 @@
+#include "language/lexer/Lexer.h"
+
+#include "foundation/errors/LogNewError.h"
+#include "language/lexer/CharTables.h"
+#include "platform/AnsiText.h"
+#include "platform/KorvoError.h"
+
+#include <QHash>
+#include <QSet>
+
+#include <algorithm>
+#include <cstring>
+
+unsigned char gLineBuffer[kMaxLineLength + 2];
+unsigned char* const gLineBufferPtr = gLineBuffer + 1;
+unsigned char gLightBuffer[kMaxLineLength + 2];
+unsigned char* const gLightBufferPtr = gLightBuffer + 1;
+
+TokenRecord gTokens[kMaxTokens + 1];
+TokenRecord gLightTokens[kMaxTokens + 1];
+
+namespace {
+
+constexpr unsigned char kCarriageReturn = 13;
+const QString kModule = QStringLiteral("Mod_Lexer");
+
+// The same long line is tokenized again on every repaint; it goes into the
+// error log the first time only.
+class OverlongLineLog {
+public:
+    explicit OverlongLineLog(QString procedure) : procedure_(std::move(procedure)) {}
+
+    void report(const QString& line, const QString& description) {
+        const size_t key = qHash(line);
+        if (reported_.contains(key))
+            return;
+        reported_.insert(key);
+        LogNewErrorQuietly(ErrSubscriptOutOfRange, description, procedure_, kModule);
+    }
+
+private:
+    QString procedure_;
+    QSet<size_t> reported_;
+};
+
+OverlongLineLog& tokenizeLog() {
+    static OverlongLineLog log(QStringLiteral("Tokenize"));
+    return log;
+}
+
+OverlongLineLog& lightLog() {
+    static OverlongLineLog log(QStringLiteral("TokenizeLightPomosna"));
+    return log;
+}
+
+int scanLength(int Length, const QString& Text, OverlongLineLog& log) {
+    if (Length > kMaxLineLength) {
+        log.report(Text, QStringLiteral("Line longer than %1 characters").arg(kMaxLineLength));
+        return kMaxLineLength;
+    }
+    return std::max(Length, 0);
+}
+
+void reportTooManyTokens(const QString& Text, OverlongLineLog& log) {
+    log.report(Text, QStringLiteral("Line with more than %1 tokens").arg(kMaxTokens - 1));
+}
+
+// Reuses the slot's own storage, so steady retokenizing does not allocate.
+void setText(TokenRecord& token, const QString& line, int from, int to) {
+    const qsizetype first = std::min<qsizetype>(from - 1, line.size());
+    const qsizetype length = std::clamp<qsizetype>(to - from, 0, line.size() - first);
+    token.Text.setUnicode(line.constData() + first, length);
+}
+
+void clearText(TokenRecord& token) {
+    if (!token.Text.isEmpty())
+        token.Text.truncate(0);
+}
+
+bool isWord(const unsigned char* bytes, int length, const char* upperWord) {
+    if (length != static_cast<int>(std::strlen(upperWord)))
+        return false;
+    for (int i = 0; i < length; ++i)
+        if (gUpperCase[bytes[i]] != upperWord[i])
+            return false;
+    return true;
+}
+
+// One pass of the full tokenizer over gLineBuffer; its sentinel at End ends
+// every run, so no loop tests the bounds.
+class FullScan {
+public:
+    FullScan(const QString& text, int length) : text_(text), end_(length + 1) {}
+
+    int run() {
+        gLineBuffer[end_] = kCarriageReturn;
+        int count = 0;
+        while (pos_ < end_) {
+            while (gIsBlank[b_[pos_]])
+                ++pos_;
+            if (b_[pos_] == kCarriageReturn)
+                break;
+            if (count == kMaxTokens - 1) {
+                reportTooManyTokens(text_, tokenizeLog());
+                break;
+            }
+            scanToken(gTokens[++count]);
+        }
+        gTokens[count + 1].Kind = tkNone;
+        return count;
+    }
+
+private:
+    void scanToken(TokenRecord& t) {
+        const unsigned char c = b_[pos_];
+        t.StartPos = pos_;
+        if (gIsLetter[c])
+            scanName(t);
+        else if (c == ';')
+            scanComment(t);
+        else if (gIsDelimiter[c]) {
+            ++pos_;
+            if (c == '%' && gIsBinDigit[b_[pos_]]) {
+                skip(gIsBinDigit);
+                endNumber(t);
+            } else {
+                oneCharacter(t, c);
+            }
+        } else if (gIsOperator[c]) {
+            ++pos_;
+            oneCharacter(t, c);
+        } else if (gIsDigit[c]) {
+            skip(gIsDigit);
+            if (b_[pos_] == '.') {
+                ++pos_;
+                skip(gIsDigit);
+            }
+            endNumber(t);
+        } else if (c == '.') {
+            ++pos_;
+            if (gIsDigit[b_[pos_]]) {
+                skip(gIsDigit);
+                endNumber(t);
+            } else {
+                oneCharacter(t, c);
+            }
+        } else if (c == '$') {
+            ++pos_;
+            if (gIsHexDigit[b_[pos_]]) {
+                skip(gIsHexDigit);
+                endNumber(t);
+            } else {
+                oneCharacter(t, c);
+            }
+        } else if (c == '_') {
+            skip(gIsIdentChar);
+            untyped(t);
+        } else if (c == '"') {
+            scanString(t);
+        } else {
+            ++pos_;
+            untyped(t);
+        }
+    }
+
+    void skip(const bool* table) {
+        while (table[b_[pos_]])
+            ++pos_;
+    }
+
+    void scanName(TokenRecord& t) {
+        skip(gIsIdentChar);
+        t.Kind = tkIdent;
+        setText(t, text_, t.StartPos, pos_);
+        t.EndPos = pos_;
+    }
+
+    // A comment always takes the rest of the line.
+    void scanComment(TokenRecord& t) {
+        if (b_[pos_ + 1] == '[') {
+            pos_ += 2;
+            const int word = pos_;
+            skip(gIsIdentChar);
+            setText(t, text_, word, pos_);
+            if (isWord(b_ + word, pos_ - word, "BLOCK"))
+                t.Kind = tkBlockOpen;
+            else if (isWord(b_ + word, pos_ - word, "END"))
+                t.Kind = tkBlockClose;
+            else
+                t.Kind = tkComment;
+            t.EndPos = t.Kind == tkComment ? 0 : pos_;
+        } else {
+            t.Kind = tkComment;
+            t.EndPos = b_[pos_ + 1] == '!' ? -100 : 0;
+            clearText(t);
+        }
+        pos_ = end_;
+    }
+
+    // Ends at the closing quote or at any control character (a tab, the
+    // line end or the sentinel), and steps over whichever it was.
+    void scanString(TokenRecord& t) {
+        ++pos_;
+        const int first = pos_;
+        while (b_[pos_] != '"' && b_[pos_] > 31)
+            ++pos_;
+        t.Kind = tkString;
+        setText(t, text_, first, pos_);
+        t.EndPos = pos_;
+        ++pos_;
+    }
+
+    // Digits run into letters (12abc, 1.5e3, $FFG) make one unclassified run.
+    void endNumber(TokenRecord& t) {
+        if (gIsIdentChar[b_[pos_]]) {
+            skip(gIsIdentChar);
+            untyped(t);
+            return;
+        }
+        t.Kind = tkNumber;
+        setText(t, text_, t.StartPos, pos_);
+        t.EndPos = pos_;
+    }
+
+    void oneCharacter(TokenRecord& t, unsigned char c) {
+        t.Kind = c;
+        clearText(t);
+        t.EndPos = pos_;
+    }
+
+    void untyped(TokenRecord& t) {
+        t.Kind = tkNone;
+        clearText(t);
+        t.EndPos = pos_;
+    }
+
+    const unsigned char* const b_ = gLineBuffer;
+    const QString& text_;
+    const int end_;
+    int pos_ = 1;
+};
+
+}
+
+int Tokenize(const QString& Text, int Length) {
+    return FullScan(Text, scanLength(Length, Text, tokenizeLog())).run();
+}
+
+int TokenizeLightPomosna(const QString& Text, int Length) {
+    const unsigned char* const b = gLightBuffer;
+    const int end = scanLength(Length, Text, lightLog()) + 1;
+    gLightBuffer[end] = 0;
+    int pos = 1;
+    int count = 0;
+    while (pos < end) {
+        const unsigned char c = b[pos];
+        if (c == ';' || c == kCarriageReturn)
+            break;
+        const bool name = gIsLetter[c];
+        const bool number = gIsDigit[c];
+        const bool single = gIsDelimiter[c] || gIsOperator[c];
+        if (!name && !number && !single) {
+            if (c == '"') {
+                ++pos;
+                while (pos < end && b[pos] != '"')
+                    ++pos;
+            }
+            ++pos;
+            continue;
+        }
+        if (count == kMaxTokens - 1) {
+            reportTooManyTokens(Text, lightLog());
+            break;
+        }
+        TokenRecord& t = gLightTokens[++count];
+        t.StartPos = pos;
+        if (single) {
+            ++pos;
+            t.Kind = c;
+            clearText(t);
+        } else {
+            const bool* run = name ? gIsIdentChar : gIsDigit;
+            while (run[b[pos]])
+                ++pos;
+            t.Kind = name ? tkIdent : tkNumber;
+            setText(t, Text, t.StartPos, pos);
+        }
+        t.EndPos = pos;
+    }
+    gLightTokens[count + 1].Kind = tkNone;
+    return count;
+}
+
+namespace {
+int tokenizeBytes(const QByteArray& line, unsigned char* buffer, int (*tokenizer)(const QString&, int)) {
+    const qsizetype kept = std::min<qsizetype>(line.size(), kMaxLineLength);
+    std::memcpy(buffer, line.constData(), static_cast<size_t>(kept));
+    return tokenizer(platform::fromAnsi(line), static_cast<int>(line.size()));
+}
+}
+
+int TokenizeLine(const QByteArray& line) {
+    return tokenizeBytes(line, gLineBufferPtr, Tokenize);
+}
+
+int TokenizeLightLine(const QByteArray& line) {
+    return tokenizeBytes(line, gLightBufferPtr, TokenizeLightPomosna);
+}
+
+int HashCode(const QString& Key) {
+    const qsizetype counted = Key.size() % 22;
+    int sum = 0;
+    for (qsizetype i = 0; i < counted; ++i)
+        sum += static_cast<short>(Key[i].unicode());
+    return sum;
+}
+
+int HashCodeNoCase(const QString& Key) {
+    const qsizetype counted = Key.size() % 22;
+    int sum = 0;
+    for (qsizetype i = 0; i < counted; ++i) {
+        const char16_t c = Key[i].unicode();
+        if (c <= 256)
+            sum += gUpperCase[c];
+    }
+    return sum;
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "foundation/Hash.h"
+#include "foundation/CodeRecord.h"
+
+#include <QString>
+
+#include <memory>
+
+// Type codes of declarations, and the indexes of gTipSuffix.
+enum TipCode : unsigned char {
+    TipNone = 0,
+    TipInteger = 1,
+    TipFloat = 2,
+    TipString = 3,
+    TipQuestion = 4,
+    TipCustom = 5,   // the type's name is in Tajp
+    TipDoubleQuestion = 6,
+};
+
+// What the declarations that carry a type have in common, so that the
+// colourisers can follow a name's suffix, custom type and index whatever
+// kind of declaration it is.
+struct TypedRecord : CodeRecord {
+    unsigned char Tip = TipNone;
+    QString Tajp;        // custom type name when Tip is TipCustom
+    bool IsBBArray = false;  // declared with a [size]
+    QString ArraySize;   // the size brackets as written
+};
+
+struct ClsFunkcija : TypedRecord {
+    short VlezNum = 0;
+    QString Help;        // the parameter text of the header, for call tips
+    std::shared_ptr<clsHash> Locals = NewScopeTable();
+};
+
+struct ClsType : CodeRecord {
+    std::shared_ptr<clsHash> Fields = NewScopeTable();
+};
+
+struct ClsField : TypedRecord {};
+struct ClsGlobalVar : TypedRecord {};
+struct ClsLocalVar : TypedRecord {};
+struct ClsArrayVar : TypedRecord {};
+struct clsConstant : TypedRecord {};
+struct clsLabel : TypedRecord {};
+
+// Ime is the included file name as written between the quotes.
+struct clsInclude : CodeRecord {};
+
+// The name followed by the suffix of its type code, and for a custom type
+// by the type's name: "p.Player", "score%".
+QString DeclarationDisplayName(const TypedRecord& record);

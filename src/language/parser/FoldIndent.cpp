@@ -1,0 +1,146 @@
+#include "language/parser/FoldIndent.h"
+
+#include "editor/CurrentView.h"
+#include "editor/Folding.h"
+#include "editor/Markers.h"
+#include "editor/SciWrappers.h"
+#include "editor/frmDoc.h"
+#include "language/lexer/Lexer.h"
+#include "language/parser/NextIndent.h"
+#include "language/parser/ParseState.h"
+#include "language/parser/Parser.h"
+#include "settings/SettingsValues.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr long kParsedMask = 1L << MARKER_PARSED;
+constexpr long kFoldStartMask = 1L << MARKER_FOLDSTART;
+constexpr long kFoldEndMask = 1L << MARKER_FOLDEND;
+
+// The lowest level a closing line may bring the running level down to: a
+// function body never leaves its header's level.
+int foldFloor() {
+    return InMainProgram() ? kFoldBase : kFoldBase + 1;
+}
+
+void closeOne(BlockCounts& counts) {
+    if (counts.openers > 0)
+        --counts.openers;
+    else
+        ++counts.closers;
+}
+
+bool nextIsComment(int i) {
+    return gTokens[i + 1].Kind == tkComment;
+}
+
+bool nextIsWordIf(int i) {
+    const TokenRecord& next = gTokens[i + 1];
+    return next.Kind == tkIdent && next.Text.compare(QLatin1String("IF"), Qt::CaseInsensitive) == 0;
+}
+
+void countEndKeyword(BlockCounts& counts, const QString& name, int i, int TokenCount) {
+    const bool last = i == TokenCount;
+    if (name == QLatin1String("End"))
+        return;  // the End statements count themselves
+    if (name == QLatin1String("Then")) {
+        if (!last && !nextIsComment(i))
+            closeOne(counts);  // a one-line If closes what its If opened
+    } else if (name == QLatin1String("Else")) {
+        if (last || nextIsComment(i)) {
+            ++counts.closers;
+            ++counts.openers;
+        } else if (i == 1 && nextIsWordIf(i)) {
+            ++counts.closers;  // the If that follows opens the new level
+        }
+    } else if (name == QLatin1String("ElseIf")) {
+        if (i == 1)
+            ++counts.closers;
+    } else if (name == QLatin1String("Case") || name == QLatin1String("Default")) {
+        ++counts.closers;
+    } else {
+        closeOne(counts);
+    }
+}
+
+}
+
+bool InMainProgram() {
+    return gCurrentFunction.isEmpty() || gCurrentFunction == kMainProgram;
+}
+
+void PrepareIndentLevel(int Line, bool InFilePass) {
+    if (!InFilePass || gIndentLevel == 0)
+        gIndentLevel = GetNextIndent(Line - 1);
+}
+
+void CountKeyword(BlockCounts& counts, const ClsBBFunkcija& keyword, int i, int TokenCount) {
+    if (keyword.IsStartScope) {
+        ++counts.openers;
+        if (keyword.Ime == QLatin1String("Select"))
+            ++counts.openers;  // a Select opens its own level and that of its first Case
+    }
+    if (AutoIndentType == 2 && keyword.IsEndScope)
+        countEndKeyword(counts, keyword.Ime, i, TokenCount);
+}
+
+void ApplyFoldLevel(int Line, bool InFilePass, const BlockCounts& counts) {
+    bool recomputed = false;
+    if (!InFilePass || gFoldLevel == 0) {
+        recomputed = true;
+        const long above = SciMarkerGet(Line - 1);
+        const int level = static_cast<int>(SciGetFoldLevel(Line - 1)) & kFoldNumberMask;
+        gFoldLevel = (above & kFoldStartMask) ? level + 1 : level;
+        if ((above & kFoldEndMask) && gFoldLevel > foldFloor())
+            gFoldLevel = level - 1;
+    }
+
+    if (counts.foldDelta > 0) {
+        if (counts.functionBoundary)
+            gFoldLevel = kFoldBase;
+        SciSetFoldLevel(Line, gFoldLevel | kFoldHeaderFlag);
+        ++gFoldLevel;
+    } else if (counts.functionBoundary) {
+        SciSetFoldLevel(Line, kFoldBase + 1);
+        gFoldLevel = kFoldBase;
+    } else {
+        if (!SciGetLineVisible(Line + 1))
+            SciEnsureVisible(Line + 1);
+        SciSetFoldLevel(Line, gFoldLevel);
+        if (counts.foldDelta < 0 && gFoldLevel > foldFloor())
+            --gFoldLevel;
+    }
+
+    if (recomputed && (static_cast<int>(SciGetFoldLevel(Line + 1)) & kFoldNumberMask) != gFoldLevel
+        && (SciMarkerGet(Line + 1) & kParsedMask))
+        CheckFold(Line, gFoldLevel);
+}
+
+bool ReindentsLines() {
+    if (AutoIndentType != 2 || (AutoIndentOnLoad == 0 && gParsingFile))
+        return false;
+    return !(gActiveDoc && gActiveDoc->m_oSubclass && gActiveDoc->m_oSubclass->mLastOperationUndoRedo);
+}
+
+void ApplyIndentation(int Line, const BlockCounts& counts) {
+    if (!ReindentsLines())
+        return;
+
+    gIndentLevel = std::max(gIndentLevel - counts.closers, 1);
+    if (!counts.noIndent) {
+        const long columns = static_cast<long>(gIndentLevel - 1) * TabValue;
+        if (SciGetLineIndentation(Line) != columns)
+            SciSetLineIndentation(Line, columns);
+    }
+    const long caret = SciGetCurrentPos();
+    if (SciLineFromPosition(caret) == Line) {
+        const long firstNonBlank = SciGetLineIndentPosition(Line);
+        if (caret < firstNonBlank) {
+            SciGotoPos(firstNonBlank);
+            SciChooseCaretX();
+        }
+    }
+    gIndentLevel += counts.openers;
+}

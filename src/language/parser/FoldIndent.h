@@ -1,0 +1,37 @@
+#pragma once
+
+#include "language/keywords/KeywordRecord.h"
+
+// The block structure of a parsed line: what it opens and closes, counted
+// while the parser walks its tokens, and from that the line's fold level and
+// indentation, carried on to the next line through gFoldLevel and
+// gIndentLevel.
+
+constexpr int kFoldBase = 1024;          // SC_FOLDLEVELBASE: the outermost level
+constexpr int kFoldNumberMask = 0xFFF;
+constexpr int kFoldHeaderFlag = 0x2000;  // SC_FOLDLEVELHEADERFLAG
+
+struct BlockCounts {
+    int openers = 0;    // indentation blocks the line opens
+    int closers = 0;    // indentation blocks the line closes
+    int foldDelta = 0;  // fold blocks opened (+1) and closed (-1)
+    bool noIndent = false;  // the line starts with a comment: its indentation stays
+    bool functionBoundary = false;  // a Function or End Function line
+};
+
+// Before the token walk: the level of this line, from the line above unless
+// it is carried over from the line parsed just before.
+void PrepareIndentLevel(int Line, bool InFilePass);
+
+// Keyword token i of gTokens (TokenCount tokens) with its keyword record.
+void CountKeyword(BlockCounts& counts, const ClsBBFunkcija& keyword, int i, int TokenCount);
+
+// After the walk, in this order.
+void ApplyFoldLevel(int Line, bool InFilePass, const BlockCounts& counts);
+void ApplyIndentation(int Line, const BlockCounts& counts);
+
+// Whether the indentation step re-indents the line being parsed.
+bool ReindentsLines();
+
+// Outside every function: gCurrentFunction is the main program or unknown.
+bool InMainProgram();

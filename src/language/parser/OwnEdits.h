@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/scintilla/SciView.h"
+
+// For as long as it lives, the program changes the text or styles of the
+// current view itself: the notification handler ignores the changes
+// (gIgnoreSciModified), and the view does not report them at all, which
+// spares the component work for every change that grows with the length of
+// the document. Scopes nest.
+class OwnEdits {
+public:
+    OwnEdits();
+    ~OwnEdits();
+    OwnEdits(const OwnEdits&) = delete;
+    OwnEdits& operator=(const OwnEdits&) = delete;
+
+private:
+    SciHandle view_;
+    bool ignoring_;
+    long reported_;  // the view's modification event mask
+};

@@ -1,0 +1,124 @@
+#include "language/parser/ParsedStyles.h"
+
+#include "editor/CurrentView.h"
+#include "editor/SciWrappers.h"
+
+#include <algorithm>
+
+namespace {
+
+using S = QsciScintillaBase;
+
+// How far ahead a whole-document pass copies the view's styles.
+constexpr int kStretch = 16384;
+
+// Scintilla's Sci_TextRange, as this build of the component lays it out.
+struct StyledRange {
+    long cpMin;
+    long cpMax;
+    char* lpstrText;
+};
+
+}
+
+ParsedStyles& ParserStyles() {
+    static ParsedStyles styles;
+    return styles;
+}
+
+bool ParsedStyles::holds(int first, int end) const {
+    return first >= windowStart_ && end <= windowStart_ + static_cast<int>(window_.size());
+}
+
+void ParsedStyles::startPlainDocument() {
+    flush();
+    window_.clear();
+    view_ = gSciWndData;
+    acrossLines_ = false;
+    lineEnd_ = 0;
+    plainFrom_ = 0;
+}
+
+void ParsedStyles::beginLine(int LineStart, int Length, bool AcrossLines) {
+    const bool sameRun = acrossLines_ && AcrossLines && view_ == gSciWndData && LineStart == lineEnd_;
+    const bool plainRun = plainFrom_ >= 0 && AcrossLines && view_ == gSciWndData && LineStart == lineEnd_;
+    if (!sameRun) {
+        flush();
+        window_.clear();
+    }
+    if (!plainRun)
+        plainFrom_ = -1;
+    view_ = gSciWndData;
+    acrossLines_ = AcrossLines;
+    lineStart_ = LineStart;
+    lineEnd_ = LineStart + std::max(Length, 0);
+}
+
+void ParsedStyles::load(int first, int end) {
+    if (plainFrom_ >= 0 && end > plainFrom_) {
+        std::fill(window_.begin() + (std::max(first, plainFrom_) - windowStart_), window_.begin() + (end - windowStart_), 0);
+        end = std::max(first, plainFrom_);
+    }
+    if (first >= end)
+        return;
+    const auto count = static_cast<size_t>(end - first);
+    cells_.resize(2 * count + 2);
+    StyledRange range{first, end, cells_.data()};
+    SciDirect(view_, S::SCI_GETSTYLEDTEXT, 0, reinterpret_cast<long>(&range));
+    for (size_t k = 0; k < count; ++k)
+        window_[static_cast<size_t>(first - windowStart_) + k] = cells_[2 * k + 1];
+}
+
+void ParsedStyles::set(int Position, int Length, int style) {
+    const int first = std::max(Position, lineStart_);
+    const int end = std::min(Position + Length, lineEnd_);
+    if (first >= end)
+        return;
+    if (!holds(lineStart_, lineEnd_)) {
+        flush();
+        const int ahead = acrossLines_ ? std::max(kStretch, lineEnd_ - lineStart_) : lineEnd_ - lineStart_;
+        windowStart_ = lineStart_;
+        window_.assign(static_cast<size_t>(std::min<long>(ahead, SciDirect(view_, S::SCI_GETLENGTH) - lineStart_)), 0);
+        load(windowStart_, windowStart_ + static_cast<int>(window_.size()));
+        if (!holds(first, end))
+            return;
+    }
+    std::fill(window_.begin() + (first - windowStart_), window_.begin() + (end - windowStart_), static_cast<char>(style));
+    if (pendingFirst_ == pendingEnd_) {
+        pendingFirst_ = first;
+        pendingEnd_ = end;
+    } else {
+        pendingFirst_ = std::min(pendingFirst_, first);
+        pendingEnd_ = std::max(pendingEnd_, end);
+    }
+}
+
+void ParsedStyles::flush() {
+    if (pendingFirst_ < pendingEnd_ && holds(pendingFirst_, pendingEnd_)) {
+        SciDirect(view_, S::SCI_STARTSTYLING, static_cast<unsigned long>(pendingFirst_), 255);
+        SciDirect(view_, S::SCI_SETSTYLINGEX, static_cast<unsigned long>(pendingEnd_ - pendingFirst_),
+                  reinterpret_cast<long>(window_.data() + (pendingFirst_ - windowStart_)));
+        if (plainFrom_ >= 0)
+            plainFrom_ = std::max(plainFrom_, pendingEnd_);
+    }
+    pendingFirst_ = pendingEnd_ = 0;
+}
+
+// What else styled the line may reach its end.
+void ParsedStyles::refresh(int Position) {
+    if (plainFrom_ >= 0)
+        plainFrom_ = std::max(plainFrom_, lineEnd_);
+    const int first = std::max(Position, lineStart_);
+    if (first < lineEnd_ && holds(first, lineEnd_))
+        load(first, lineEnd_);
+}
+
+void ParsedStyles::endLine(bool lastOfDocument) {
+    if (!acrossLines_ || lastOfDocument || pendingEnd_ - pendingFirst_ >= kStretch) {
+        flush();
+        if (!acrossLines_ || lastOfDocument) {
+            window_.clear();
+            plainFrom_ = -1;
+        }
+    }
+}

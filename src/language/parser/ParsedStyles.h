@@ -1,0 +1,47 @@
+#pragma once
+
+#include "platform/scintilla/SciView.h"
+
+#include <vector>
+
+// The styles the line parser gives, gathered in a copy of the view's styles
+// and written back in long runs: a line then costs the view no styling call
+// of its own. In a whole-document pass the copy runs ahead over the lines
+// that follow and is written back once per stretch of text.
+//
+// Whatever else styles the current line (the declaration readers) must come
+// after flush(), and refresh() then takes the view's styles back from there.
+class ParsedStyles {
+public:
+    // The line of the current view from LineStart, Length characters with
+    // its line end. AcrossLines: the lines are parsed in order and nothing
+    // else changes the document in between.
+    void beginLine(int LineStart, int Length, bool AcrossLines);
+    // The whole view is plain (style 0) from here on, as a whole-document
+    // pass starts it: what lies ahead needs no reading.
+    void startPlainDocument();
+    // Length characters from Position, as far as they lie on the line.
+    void set(int Position, int Length, int style);
+    void flush();
+    void refresh(int Position);
+    // Writes back, unless the next line is to follow in the same run.
+    void endLine(bool lastOfDocument);
+
+private:
+    bool holds(int first, int end) const;
+    void load(int first, int end);
+
+    SciHandle view_;
+    bool acrossLines_ = false;
+    int lineStart_ = 0;
+    int lineEnd_ = 0;
+    int windowStart_ = 0;
+    std::vector<char> window_;  // the view's styles from windowStart_ on
+    int pendingFirst_ = 0;      // changed since the last flush: pendingFirst_ to pendingEnd_
+    int pendingEnd_ = 0;
+    int plainFrom_ = -1;        // the view holds style 0 from here on; -1: not known
+    std::vector<char> cells_;
+};
+
+// The parser's styles of the current run, for passes that end early.
+ParsedStyles& ParserStyles();

@@ -1,0 +1,606 @@
+#include "language/parser/Parser.h"
+
+#include "editor/CurrentView.h"
+#include "editor/Markers.h"
+#include "platform/scintilla/SciDirectCalls.h"
+#include "editor/SciWrappers.h"
+#include "editor/frmDoc.h"
+#include "files/OpenProjects.h"
+#include "foundation/errors/ErrorLog.h"
+#include "language/keywords/ActiveKeywords.h"
+#include "language/colour/CaseCorrection.h"
+#include "language/colour/ExpressionColouring.h"
+#include "language/lexer/CharTables.h"
+#include "language/colour/ColouringStandIn.h"
+#include "language/model/DeclarationParsing.h"
+#include "language/model/DeclarationRecords.h"
+#include "language/parser/FoldIndent.h"
+#include "language/lexer/Lexer.h"
+#include "language/lexer/LineReading.h"
+#include "language/parser/OwnEdits.h"
+#include "language/parser/ParsedStyles.h"
+#include "language/parser/ParseState.h"
+#include "language/parser/ScopeMoves.h"
+#include "language/model/ScopeQueries.h"
+#include "language/colour/StyleNumbers.h"
+#include "platform/AnsiText.h"
+#include "platform/KorvoError.h"
+
+#include <QHash>
+
+int gFoldLevel = 0;
+int gIndentLevel = 0;
+bool gParsingFile = false;
+bool gConstructsChanged = false;
+bool gIgnoreSciModified = false;
+bool gCaptureKeyword = false;
+QString gCapturedKeyword;
+KeywordPtr gKeywordItem;
+
+clsHash& CurrentLocalsTable() {
+    if (!gCurrentLocals)
+        gCurrentLocals = gActiveProject->MainFunLocals;
+    return *gCurrentLocals;
+}
+
+KeywordPtr KeywordOfToken(int i) {
+    int c = gLineBuffer[gTokens[i].StartPos];
+    if (c > 96)
+        c -= 32;
+    return gKeywords(c).Item(gTokens[i].Text);
+}
+
+namespace {
+
+const QString kModule = QStringLiteral("Mod_Parse");
+
+enum class ListKind { Field, Dim, Global, Local, Const };
+
+// The first position after a token, its closing quote included.
+int tokenEnd(const TokenRecord& token) {
+    return token.Kind == tkString ? token.EndPos + 1 : token.EndPos;
+}
+
+// While a whole document is parsed from the top, nothing below the line is
+// in the model yet, so no declaration needs to change scope: the scans that
+// would look for some are skipped, and each line's work stays independent
+// of the length of the document.
+bool wholeDocumentPass() {
+    return gParsingFile;
+}
+
+// The keyword tables cannot change while a document is parsed from the
+// top: what each word turned out to be is remembered from line 0 on.
+class KeywordMemo {
+public:
+    void startDocument() { seen_.clear(); }
+    KeywordPtr keywordOfToken(int i) {
+        const auto seen = seen_.constFind(gTokens[i].Text);
+        if (seen != seen_.constEnd())
+            return *seen;
+        KeywordPtr keyword = KeywordOfToken(i);
+        // A key of its own, so that the token's text is not shared and the
+        // tokenizer can reuse its storage.
+        const QString& text = gTokens[i].Text;
+        seen_.insert(QString(text.constData(), text.size()), keyword);
+        return keyword;
+    }
+
+private:
+    QHash<QString, KeywordPtr> seen_;
+};
+
+// The text of the line being parsed; its storage serves line after line.
+QString& lineText() {
+    static QString text;
+    return text;
+}
+
+KeywordMemo& memo() {
+    static KeywordMemo keywords;
+    return keywords;
+}
+
+// One call of Parseline. i is the current token; a step that consumed
+// tokens leaves i on the last of them, or on a token still to examine.
+class LineParse {
+public:
+    LineParse(int line, bool inFilePass) : line_(line), inFilePass_(inFilePass) {}
+
+    void run();
+
+private:
+    void readLine();
+    void walkTokens();
+    // False when token i is still to be examined.
+    bool parseToken();
+    bool keyword();
+    bool statement(const QString& word);
+    bool functionStatement();
+    void endStatement();
+    void endFunction();
+    void endType();
+    void endOther(const char* word, int closers);
+    void typeStatement();
+    bool declarationList(ListKind kind);
+    std::shared_ptr<TypedRecord> listRecord(ListKind kind, const QString& name) const;
+    void readTypeAndSize(TypedRecord& record, ListKind kind);
+    void addToTable(const std::shared_ptr<TypedRecord>& record, ListKind kind);
+    bool includeStatement();
+    void label();
+    void blockComment(bool open);
+
+    // Every line but the last ends with its line end.
+    bool isLastLine() const { return length_ == 0 || (gLineBuffer[length_] != '\n' && gLineBuffer[length_] != '\r'); }
+    void style(int startPos, int length, int styleNumber) const;
+    long addMarker(int marker) const { return SciMarkerAdd(line_, marker); }
+    // Markers whose handles no record keeps, the parsed-line marker among
+    // them, go onto the line together once the tokens are walked.
+    void addMarkerLater(int marker) { pendingMarkers_ |= 1L << marker; }
+    // Rewrites the word of token i in the spelling given, when it differs.
+    void correctCase(int i, const QString& spelling);
+    QString textFromTo(int startPos, int endPos) const;
+    template <typename Record>
+    std::shared_ptr<Record> newRecord(const QString& name, int marker) const;
+
+    const int line_;
+    const bool inFilePass_;
+    int length_ = 0;
+    int lineBase_ = 0;
+    int count_ = 0;
+    int i_ = 1;
+    QString& text_ = lineText();
+    BlockCounts counts_;
+    long pendingMarkers_ = 0;
+    frmDoc* doc_ = nullptr;
+    ClsProject* project_ = nullptr;
+};
+
+void LineParse::run() {
+    OwnEdits ownEdits;
+    try {
+        doc_ = gActiveDoc.data();
+        project_ = gActiveProject.get();
+        if (!doc_ || !project_)
+            RaiseError(ErrObjectRequired, QStringLiteral("No active document or project"), kModule);
+        gConstructsChanged = true;
+        doc_->m_oSubclass->mOldStartLine = -100;
+        addMarkerLater(MARKER_PARSED);
+        if (wholeDocumentPass() && (line_ == 0 || !inFilePass_))
+            memo().startDocument();
+        lineBase_ = static_cast<int>(SciPositionFromLine(line_)) - 1;
+        readLine();
+        ParserStyles().beginLine(lineBase_ + 1, length_, gParsingFile && inFilePass_ && !ReindentsLines());
+        if (!inFilePass_ || gCurrentFunction.isEmpty())
+            gCurrentFunction = CurrentFunction(line_ - 1);
+        if (gCurrentFunction == kMainProgram)
+            addMarkerLater(MARKER_MAINPROGRAM);
+        PrepareIndentLevel(line_, inFilePass_);
+    } catch (...) {
+        SetErrorLog(QStringLiteral("Parseline"), kModule);
+        if (!doc_ || !project_)
+            return;
+    }
+    walkTokens();
+    try {
+        ParserStyles().endLine(isLastLine());
+        if (pendingMarkers_)
+            SciDirect(gSciWndData, QsciScintillaBase::SCI_MARKERADDSET, static_cast<unsigned long>(line_), pendingMarkers_);
+        ApplyFoldLevel(line_, inFilePass_, counts_);
+    } catch (...) {
+        SetErrorLog(QStringLiteral("Parseline"), kModule);
+    }
+    try {
+        ApplyIndentation(line_, counts_);
+    } catch (...) {
+        SetErrorLog(QStringLiteral("Parseline"), kModule);
+    }
+}
+
+void LineParse::readLine() {
+    ReadLineIntoBuffer(line_, text_, length_);
+    count_ = Tokenize(text_, length_);
+}
+
+void LineParse::walkTokens() {
+    while (i_ <= count_) {
+        const int before = i_;
+        bool advance = true;
+        try {
+            advance = parseToken();
+        } catch (...) {
+            SetErrorLog(QStringLiteral("Parseline"), kModule);
+        }
+        if (advance || i_ == before)
+            ++i_;
+    }
+}
+
+bool LineParse::parseToken() {
+    TokenRecord& t = gTokens[i_];
+    switch (t.Kind) {
+    case tkIdent:
+        return keyword();
+    case ',':
+    case ':':
+        style(t.StartPos, length_ - t.StartPos, STYLE_Separator);
+        break;
+    case tkComment:
+        if (i_ == 1)
+            counts_.noIndent = true;
+        if (t.EndPos == -100) {
+            style(t.StartPos, length_ - t.StartPos, STYLE_Comment2);
+            t.EndPos = 0;
+        } else {
+            style(t.StartPos, length_ - t.StartPos + 1, STYLE_Comment);
+        }
+        break;
+    case tkBlockOpen:
+        blockComment(true);
+        break;
+    case tkBlockClose:
+        blockComment(false);
+        break;
+    case tkNumber:
+        style(t.StartPos, t.EndPos - t.StartPos, STYLE_Number);
+        break;
+    case tkString:
+        style(t.StartPos, t.EndPos - t.StartPos + 1, STYLE_String);
+        break;
+    case '.':
+        if (i_ == 1 && gTokens[2].Kind == tkIdent)
+            label();
+        break;
+    case tkNone:
+        style(t.StartPos, t.EndPos - t.StartPos, gStrictModeStyle);
+        break;
+    default:
+        if (gIsOperator[t.Kind])
+            style(t.StartPos, 1, STYLE_Operator);
+        break;
+    }
+    return true;
+}
+
+bool LineParse::keyword() {
+    const KeywordPtr found = wholeDocumentPass() ? memo().keywordOfToken(i_) : KeywordOfToken(i_);
+    if (!found)
+        return true;
+    gKeywordItem = found;
+    correctCase(i_, found->Ime);
+    const QString word = gTokens[i_].Text;
+    if (found->IsStartScope && gCaptureKeyword)
+        gCapturedKeyword = word;
+    CountKeyword(counts_, *found, i_, count_);
+    style(gTokens[i_].StartPos, gTokens[i_].EndPos - gTokens[i_].StartPos, STYLE_Keyword);
+
+    if (i_ == count_) {
+        if (word == QLatin1String("Stop"))
+            addMarkerLater(MARKER_BREAKPOINT);
+        return true;
+    }
+    const TokenRecord& next = gTokens[i_ + 1];
+    if (next.Kind == tkIdent)
+        return statement(word);
+    if (next.Kind == ':' && word == QLatin1String("Stop")) {
+        ++i_;
+        addMarkerLater(MARKER_BREAKPOINT);
+        return false;
+    }
+    if (next.Kind == tkString && word == QLatin1String("Include") && !next.Text.isEmpty())
+        return includeStatement();
+    return true;
+}
+
+bool LineParse::statement(const QString& word) {
+    if (word == QLatin1String("Function"))
+        return functionStatement();
+    if (word == QLatin1String("End"))
+        endStatement();
+    else if (word == QLatin1String("Type"))
+        typeStatement();
+    else if (word == QLatin1String("Field"))
+        return declarationList(ListKind::Field);
+    else if (word == QLatin1String("Dim"))
+        return declarationList(ListKind::Dim);
+    else if (word == QLatin1String("Global"))
+        return declarationList(ListKind::Global);
+    else if (word == QLatin1String("Local"))
+        return declarationList(ListKind::Local);
+    else if (word == QLatin1String("Const"))
+        return declarationList(ListKind::Const);
+    return true;
+}
+
+// The declaration readers style only what follows a name and its type
+// suffix, and only when it opens with this token: "=" or "[" after a
+// variable, "(" after an array or a function. Around them the parser's own
+// styles are written back and read again.
+bool stylesAfterName(int nameIndex, unsigned char opener) {
+    int k = nameIndex + 1;
+    const unsigned char kind = TokenKindAt(k);
+    if (kind == '#' || kind == '$' || kind == '%')
+        ++k;
+    else if (kind == '.')
+        k += TokenKindAt(k + 1) == tkIdent ? 2 : 1;
+    return TokenKindAt(k) == opener;
+}
+
+bool LineParse::functionStatement() {
+    auto function = newRecord<ClsFunkcija>(gTokens[i_ + 1].Text, MARKER_FUNCTION);
+    const int nameIndex = ++i_;
+    const bool stylesParameters = stylesAfterName(i_, '(');
+    if (stylesParameters)
+        ParserStyles().flush();
+    const int paramsAt = BuildFunction(*function, i_, count_, lineBase_, text_);
+    if (stylesParameters)
+        ParserStyles().refresh(lineBase_ + gTokens[nameIndex + 1].StartPos);
+    if (function->VlezNum > 0) {
+        // Read back from the document: the parameters' keywords are in the
+        // keyword table's spelling by now.
+        const int paramsEnd = i_ <= count_ ? gTokens[i_].StartPos : length_ + 1;
+        QString help = textFromTo(paramsAt, paramsEnd);
+        while (help.endsWith(QLatin1Char('\n')) || help.endsWith(QLatin1Char('\r')))
+            help.chop(1);
+        function->Help = help;
+    }
+
+    if (!wholeDocumentPass()) {
+        if (!inFilePass_ || gCurrentFunction.isEmpty())
+            gCurrentFunction = CurrentFunction(line_ - 1);
+        if (gCurrentFunction != kMainProgram) {
+            MoveRecords(CurrentLocalsTable(), *function->Locals, {line_, kBeyondLastLine});
+        } else if (SciMarkerNext(line_, 1L << MARKER_LOCAL) >= 0) {
+            const long boundary = NextBoundary(line_ + 1, 1L << MARKER_FUNCTION);
+            MoveRecords(CurrentLocalsTable(), *function->Locals, {line_, boundary});
+        }
+    }
+
+    project_->Funkcii.Add(function->Ime, function);
+    addMarkerLater(MARKER_FOLDSTART);
+    pendingMarkers_ &= ~(1L << MARKER_MAINPROGRAM);
+    counts_.functionBoundary = true;
+    ++counts_.foldDelta;
+    gIndentLevel = 1;
+    gCurrentFunction = function->Ime;
+    gCurrentLocals = function->Locals;
+    project_->FunctionsDirty = true;
+    return false;
+}
+
+void LineParse::endStatement() {
+    const QString next = gTokens[i_ + 1].Text.toUpper();
+    if (next == QLatin1String("FUNCTION"))
+        endFunction();
+    else if (next == QLatin1String("TYPE"))
+        endType();
+    else if (next == QLatin1String("IF"))
+        endOther("If", 1);
+    else if (next == QLatin1String("SELECT"))
+        endOther("Select", 2);
+}
+
+void LineParse::endOther(const char* word, int closers) {
+    ++i_;
+    correctCase(i_, QLatin1String(word));
+    style(gTokens[i_].StartPos, gTokens[i_].EndPos - gTokens[i_].StartPos, STYLE_Keyword);
+    counts_.closers += closers;
+}
+
+void LineParse::endFunction() {
+    endOther("Function", 1);
+    --counts_.foldDelta;
+    gIndentLevel = 1;
+    // Asked before the line carries its own boundary markers, which would
+    // end the walk at this very line.
+    if (!inFilePass_ || gCurrentFunction.isEmpty())
+        gCurrentFunction = CurrentFunction(line_);
+    if (gCurrentFunction != kMainProgram) {
+        gCurrentFunction.clear();
+        if (!wholeDocumentPass() && SciMarkerNext(line_, 1L << MARKER_LOCAL) >= 0)
+            MoveRecords(CurrentLocalsTable(), *project_->MainFunLocals, {line_ + 1, kBeyondLastLine});
+    }
+    addMarkerLater(MARKER_FUNCTION);
+    addMarkerLater(MARKER_FOLDEND);
+    counts_.functionBoundary = true;
+}
+
+void LineParse::endType() {
+    endOther("Type", 1);
+    --counts_.foldDelta;
+    if (!inFilePass_ || gCurrentType.isEmpty())
+        gCurrentType = CurrentType(line_);
+    if (!gCurrentType.isEmpty()) {
+        gCurrentType.clear();
+        if (!wholeDocumentPass() && gCurrentFields)
+            MoveRecords(*gCurrentFields, doc_->tmpFields, {line_ + 1, kBeyondLastLine});
+    }
+    addMarkerLater(MARKER_TYPE);
+    addMarkerLater(MARKER_FOLDEND);
+}
+
+void LineParse::typeStatement() {
+    if (!wholeDocumentPass() && (!inFilePass_ || gCurrentType.isEmpty()))
+        gCurrentType = CurrentType(line_ - 1);
+    auto type = newRecord<ClsType>(gTokens[i_ + 1].Text, MARKER_TYPE);
+    ++i_;
+    if (!wholeDocumentPass()) {
+        if (!gCurrentType.isEmpty() && gCurrentFields) {
+            MoveRecords(*gCurrentFields, *type->Fields, {line_, kBeyondLastLine});
+        } else {
+            const long boundary = NextBoundary(line_ + 1, 1L << MARKER_TYPE);
+            MoveRecords(doc_->tmpFields, *type->Fields, {line_, boundary});
+        }
+    }
+    project_->Types.Add(type->Ime, type);
+    addMarkerLater(MARKER_FOLDSTART);
+    ++counts_.foldDelta;
+    style(gTokens[i_].StartPos, static_cast<int>(type->Ime.size()), STYLE_Type);
+    gCurrentType = type->Ime;
+    gCurrentFields = type->Fields;
+    project_->TypesDirty = true;
+}
+
+bool LineParse::declarationList(ListKind kind) {
+    switch (kind) {
+    case ListKind::Field:
+        if (!inFilePass_ || gCurrentType.isEmpty())
+            gCurrentType = CurrentType(line_);
+        project_->FieldsDirty = true;
+        break;
+    case ListKind::Local:
+        if (!inFilePass_ || gCurrentFunction.isEmpty())
+            gCurrentFunction = CurrentFunction(line_);
+        project_->LocalsDirty = true;
+        break;
+    case ListKind::Dim:
+        project_->ArraysDirty = true;
+        break;
+    case ListKind::Global:
+        project_->GlobalsDirty = true;
+        break;
+    case ListKind::Const:
+        project_->ConstantsDirty = true;
+        break;
+    }
+
+    while (gTokens[i_ + 1].Kind == tkIdent) {
+        std::shared_ptr<TypedRecord> record = listRecord(kind, gTokens[i_ + 1].Text);
+        ++i_;
+        readTypeAndSize(*record, kind);
+        addToTable(record, kind);
+        if (gTokens[i_].Kind != ',')
+            break;
+        style(gTokens[i_].StartPos, 1, STYLE_Separator);
+    }
+    return i_ > count_;
+}
+
+std::shared_ptr<TypedRecord> LineParse::listRecord(ListKind kind, const QString& name) const {
+    switch (kind) {
+    case ListKind::Field:
+        return newRecord<ClsField>(name, MARKER_DECLARATION);
+    case ListKind::Dim:
+        return newRecord<ClsArrayVar>(name, MARKER_DECLARATION);
+    case ListKind::Global:
+        return newRecord<ClsGlobalVar>(name, MARKER_DECLARATION);
+    case ListKind::Local:
+        return newRecord<ClsLocalVar>(name, MARKER_LOCAL);
+    case ListKind::Const:
+        break;
+    }
+    return newRecord<clsConstant>(name, MARKER_DECLARATION);
+}
+
+// Token i is the declared name; it is left on the token after the name's
+// suffix and its initialiser or size.
+void LineParse::readTypeAndSize(TypedRecord& record, ListKind kind) {
+    const bool array = kind == ListKind::Dim;
+    const int nameIndex = i_;
+    const bool stylesAhead =
+        array ? stylesAfterName(nameIndex, '(') : stylesAfterName(nameIndex, '=') || stylesAfterName(nameIndex, '[');
+    if (stylesAhead)
+        ParserStyles().flush();
+    QString typeName;
+    int bracketIndex = 0;
+    bool hasBrackets = false;
+    record.Tip = array ? GetArrayVarTipColor(i_, typeName, bracketIndex, hasBrackets, count_, lineBase_)
+                       : GetVarTipColor(i_, typeName, bracketIndex, hasBrackets, count_, lineBase_);
+    if (stylesAhead)
+        ParserStyles().refresh(lineBase_ + gTokens[nameIndex + 1].StartPos);
+    if (kind == ListKind::Const)
+        return;  // a constant keeps its type code only
+    if (record.Tip == TipCustom)
+        record.Tajp = typeName;
+    if (hasBrackets) {
+        record.ArraySize = textFromTo(gTokens[bracketIndex].StartPos, tokenEnd(gTokens[i_ - 1]));
+        record.IsBBArray = !array;
+    }
+}
+
+void LineParse::addToTable(const std::shared_ptr<TypedRecord>& record, ListKind kind) {
+    switch (kind) {
+    case ListKind::Field:
+        if (gCurrentType.isEmpty() || !gCurrentFields)
+            doc_->tmpFields.insert(record->Handle, record);
+        else
+            gCurrentFields->Add(record->Ime, record);
+        break;
+    case ListKind::Dim:
+        project_->Arrays.Add(record->Ime, record);
+        break;
+    case ListKind::Global:
+        project_->Globals.Add(record->Ime, record);
+        break;
+    case ListKind::Local:
+        CurrentLocalsTable().Add(record->Ime, record);
+        break;
+    case ListKind::Const:
+        project_->Constants.Add(record->Ime, record);
+        break;
+    }
+}
+
+bool LineParse::includeStatement() {
+    const QString name = gTokens[i_ + 1].Text;
+    auto include = newRecord<clsInclude>(name, MARKER_DECLARATION);
+    project_->Includes.Add(include->Ime, include);
+    project_->IncludesDirty = true;
+    ++i_;
+    return false;  // the string itself is styled next
+}
+
+void LineParse::label() {
+    auto label = newRecord<clsLabel>(gTokens[2].Text, MARKER_DECLARATION);
+    project_->Labels.Add(label->Ime, label);
+    project_->LabelsDirty = true;
+    i_ = 2;
+}
+
+void LineParse::blockComment(bool open) {
+    const TokenRecord& t = gTokens[i_];
+    const QString word = open ? QStringLiteral("Block") : QStringLiteral("End");
+    if (t.Text != word)
+        ReplaceRange(lineBase_ + t.StartPos + 2, word, word.size());
+    style(t.StartPos, length_ - t.StartPos, STYLE_Block);
+    addMarkerLater(MARKER_BLOCK);
+    addMarkerLater(open ? MARKER_FOLDSTART : MARKER_FOLDEND);
+    counts_.foldDelta += open ? 1 : -1;
+}
+
+void LineParse::style(int startPos, int length, int styleNumber) const {
+    ParserStyles().set(lineBase_ + startPos, length, styleNumber);
+}
+
+// Only a spelling of the same length is taken, so that no position on the
+// line moves.
+void LineParse::correctCase(int i, const QString& spelling) {
+    TokenRecord& t = gTokens[i];
+    if (t.Text == spelling || t.Text.size() != spelling.size())
+        return;
+    ReplaceToken(spelling, i, lineBase_);
+    text_.replace(t.StartPos - 1, spelling.size(), spelling);
+    t.Text = spelling;
+}
+
+QString LineParse::textFromTo(int startPos, int endPos) const {
+    if (endPos <= startPos)
+        return {};
+    return platform::fromAnsi(SciGetTextRange(gSciWndData, lineBase_ + startPos, lineBase_ + endPos));
+}
+
+template <typename Record>
+std::shared_ptr<Record> LineParse::newRecord(const QString& name, int marker) const {
+    auto record = std::make_shared<Record>();
+    record->Ime = name;
+    record->Handle = static_cast<int>(addMarker(marker));
+    record->File = doc_->Filename();
+    record->SciWndData = gSciWndData;
+    return record;
+}
+
+}
+
+void Parseline(int Line, bool InFilePass) {
+    LineParse(Line, InFilePass).run();
+}

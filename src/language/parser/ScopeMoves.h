@@ -1,0 +1,29 @@
+#pragma once
+
+#include "foundation/Hash.h"
+#include "foundation/CodeRecord.h"
+
+#include <QMap>
+
+// A scope boundary typed into or taken out of a document hands the
+// declarations on one side of it to another scope. Only records of the
+// current view's document move: marker handles are numbered per document,
+// so a record of another document may carry the same handle.
+
+// Orphan fields of a document, keyed by their marker handle.
+using OrphanFields = QMap<int, CodeRecordPtr>;
+
+// Lines from first up to, not including, end.
+struct LineSpan {
+    long first;
+    long end;
+};
+
+constexpr long kBeyondLastLine = 1000000;
+
+// The line of the next marker of the mask at or after line, or kBeyondLastLine.
+long NextBoundary(long line, long mask);
+
+void MoveRecords(clsHash& from, clsHash& to, LineSpan lines);
+void MoveRecords(clsHash& from, OrphanFields& to, LineSpan lines);
+void MoveRecords(OrphanFields& from, clsHash& to, LineSpan lines);

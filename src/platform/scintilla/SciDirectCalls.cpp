@@ -1,0 +1,43 @@
+#include "platform/scintilla/SciDirectCalls.h"
+
+#include <algorithm>
+
+using S = QsciScintillaBase;
+
+namespace {
+// Scintilla's Sci_TextRange, as this build of the component lays it out.
+struct SciTextRangeRecord {
+    long cpMin;
+    long cpMax;
+    char* lpstrText;
+};
+}
+
+void SciLoadText(const SciHandle& view, const QByteArray& text) {
+    // SCI_SETTEXT would stop at the first NUL byte.
+    SciDirect(view, S::SCI_CLEARALL);
+    SciDirect(view, S::SCI_ADDTEXT, static_cast<unsigned long>(text.size()), reinterpret_cast<long>(text.constData()));
+}
+
+QByteArray SciGetAllText(const SciHandle& view) {
+    return SciGetTextRange(view, 0, -1);
+}
+
+QByteArray SciGetTextRange(const SciHandle& view, long first, long end) {
+    const long length = SciDirect(view, S::SCI_GETLENGTH);
+    first = std::clamp(first, 0L, length);
+    end = end < 0 ? length : std::clamp(end, first, length);
+    QByteArray text(end - first + 1, '\0');
+    SciTextRangeRecord record{first, end, text.data()};
+    SciDirect(view, S::SCI_GETTEXTRANGE, 0, reinterpret_cast<long>(&record));
+    text.chop(1);
+    return text;
+}
+
+long SciMarkerLineFromHandle(const SciHandle& view, long markerHandle) {
+    return view.isAlive() ? SciDirect(view, S::SCI_MARKERLINEFROMHANDLE, static_cast<unsigned long>(markerHandle)) : -1;
+}
+
+void SciMarkerDeleteHandle(const SciHandle& view, long markerHandle) {
+    SciDirect(view, S::SCI_MARKERDELETEHANDLE, static_cast<unsigned long>(markerHandle));
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/scintilla/SciView.h"
+
+#include <QByteArray>
+
+// Calls on an explicit view rather than the current one: loading and reading
+// a document's whole text, and the marker lookups of records that remember
+// their declaring document. Through the handle of a closed view they do
+// nothing.
+
+// Replaces the whole text with these bytes, NUL bytes included.
+void SciLoadText(const SciHandle& view, const QByteArray& text);
+// The whole text, byte for byte.
+QByteArray SciGetAllText(const SciHandle& view);
+// The bytes from first to end (exclusive), the range kept within the text;
+// an end of -1 stands for the end of the text.
+QByteArray SciGetTextRange(const SciHandle& view, long first, long end);
+
+// The line of the marker in that view; -1 when the view holds no such marker
+// or is gone.
+long SciMarkerLineFromHandle(const SciHandle& view, long markerHandle);
+void SciMarkerDeleteHandle(const SciHandle& view, long markerHandle);
