@@ -1,0 +1,5 @@
+#include "build/ExternalToolsStandIn.h"
+
+void LoadExternalTools() {}
+
+void AddExternalToolsToMenu() {}
