@@ -158,8 +158,6 @@ void DocumentArea::remove(DocumentWindow& window) {
     }
     windows_.removeOne(&window);
     delete &window;
-    if (!active_ && windows_.isEmpty() && events_)
-        events_->NoActiveDocument();
 }
 
 bool DocumentArea::eventFilter(QObject* watched, QEvent* event) {
