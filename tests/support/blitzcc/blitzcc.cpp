@@ -17,8 +17,8 @@
 // Knobs in its environment:
 //   BLITZCC_LOG=FILE         appends its pid, arguments and both variables
 //   BLITZCC_EXIT=N           exit code of a run that does not fail
-//   BLITZCC_SLEEP_MS=N       sleeps that long after the banner
-//   BLITZCC_STDERR=TEXT      prints TEXT on standard error after the banner
+//   BLITZCC_SLEEP_MS=N       sleeps that long after the banner (+k: before the listing)
+//   BLITZCC_STDERR=TEXT      prints TEXT as a line on standard error before it sleeps
 //   BLITZCC_UNFINISHED=TEXT  prints TEXT last, without a line end
 //   BLITZCC_CRLF=1           ends its lines with CR LF (the Linux port: LF)
 //   BLITZCC_KEYWORDS=FILE    +k prints the bytes of FILE instead of its own listing
@@ -139,6 +139,11 @@ void logRun(int argc, char** argv) {
     }
 }
 
+void complainIfAsked() {
+    if (const char* text = std::getenv("BLITZCC_STDERR"))
+        writeOut(stderr, std::string(text) + lineEnd());
+}
+
 void sleepIfAsked() {
     if (const char* ms = std::getenv("BLITZCC_SLEEP_MS"))
         std::this_thread::sleep_for(std::chrono::milliseconds(std::atoi(ms)));
@@ -193,6 +198,7 @@ void listUserLibraries(const fs::path& installation) {
 }
 
 int printKeywords(const fs::path& installation) {
+    complainIfAsked();
     sleepIfAsked();
     if (const char* file = std::getenv("BLITZCC_KEYWORDS")) {
         const auto bytes = readFile(file);
@@ -258,8 +264,7 @@ std::optional<Options> readOptions(int argc, char** argv) {
 int compile(const Options& options) {
     say("BlitzCC V1.99 (stand-in)");
     say("(C)opyright nobody: a stand-in for Korvo's tests");
-    if (const char* text = std::getenv("BLITZCC_STDERR"))
-        writeOut(stderr, std::string(text) + lineEnd());
+    complainIfAsked();
     sleepIfAsked();
     say("Compiling \"" + options.source + "\"");
     const auto source = readFile(options.source);
