@@ -145,12 +145,16 @@ TEST_F(KeywordRefreshTest, AFolderWithoutTheCompilerRunsNothing) {
     EXPECT_TRUE(CheckCompilerPath(installation.path()));
 }
 
-TEST_F(KeywordRefreshTest, ANameWithoutAnEntryWritesItsFileButReloadsNothing) {
+TEST_F(KeywordRefreshTest, ANameWithoutAnEntryReloadsNothingAndOneThatIsNoNameWritesNothing) {
     RefreshDefinitions(QStringLiteral("Elsewhere"), installation.path());
     EXPECT_GT(QFileInfo(homeFile(QStringLiteral("conf/Elsewhere.lng"))).size(), 3000);
     EXPECT_EQ(lastPromptText(), kSuccess);
     EXPECT_TRUE(readAll(homeFile(QStringLiteral("error.log"))).contains("No compiler named Elsewhere"));
     EXPECT_FALSE(compiler->KeywordsLoaded);
+
+    RefreshDefinitions(QStringLiteral("../outside"), installation.path());
+    EXPECT_FALSE(QFileInfo::exists(homeFile(QStringLiteral("outside.lng"))));
+    EXPECT_TRUE(readAll(homeFile(QStringLiteral("error.log"))).contains("Not a compiler name: ../outside"));
 }
 
 TEST_F(KeywordRefreshTest, ARefreshAskedWhileOneWaitsStartsNothing) {
