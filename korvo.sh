@@ -2,6 +2,14 @@
 # ./korvo.sh [FILE...]   install what is missing, build, start Korvo on FILEs
 # ./korvo.sh test        install what is missing, build, run every test headless
 set -euo pipefail
+# File arguments name files from where the script was started.
+arguments=()
+for argument in "$@"; do
+  case "$argument" in
+    /*|test) arguments+=("$argument") ;;
+    *) arguments+=("$PWD/$argument") ;;
+  esac
+done
 cd "$(dirname "$0")"
 
 packages=(cmake make g++ qt6-base-dev libqscintilla2-qt6-dev libgtest-dev fonts-dejavu-core)
@@ -22,5 +30,5 @@ if [ "${1:-}" = "test" ]; then
   cd build
   QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"
 else
-  exec build/korvo "$@"
+  exec build/korvo "${arguments[@]}"
 fi

@@ -37,6 +37,7 @@ frmSplash::frmSplash() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindow
 void frmSplash::SetStatus(const QString& sMessage) {
     lblStatus->setText(sMessage);
     lblStatus->repaint();
+    emit statusShown(sMessage);
     QCoreApplication::processEvents();
 }
 

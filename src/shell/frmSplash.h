@@ -16,4 +16,7 @@ public:
 
     QLabel* lblBuild;
     QLabel* lblStatus;
+
+signals:
+    void statusShown(const QString& sMessage);
 };

@@ -22,10 +22,6 @@ int pixelsWide(const QWidget* widget, int twips) {
     return qRound(double(twips) / twips::perPixelX(widget));
 }
 
-void followVisibility(QWidget* widget, const Command& command) {
-    widget->setVisible(command.visible());
-}
-
 }
 
 BarWidgets::BarWidgets(DockLayer& layer) : layer_(layer) {}
@@ -44,6 +40,8 @@ void BarWidgets::rebuild(const CommandBar& bar) {
 }
 
 void BarWidgets::forget(const QString& barKey) {
+    for (const QPointer<QWidget>& widget : toolWidgets_.take(barKey))
+        delete widget.data();
     delete toolBars_.take(barKey);
 }
 
@@ -116,6 +114,9 @@ void BarWidgets::rebuildToolBar(const CommandBar& bar) {
     }
     toolBar->setWindowTitle(bar.caption());
     toolBar->clear();
+    // A tool bar lets go of its widgets rather than delete them.
+    for (const QPointer<QWidget>& widget : toolWidgets_.take(bar.key()))
+        delete widget.data();
     for (const ControlData& entry : bar.data().controls) {
         Command* command = layer_.findCommand(entry.key);
         if (!command)
@@ -123,7 +124,9 @@ void BarWidgets::rebuildToolBar(const CommandBar& bar) {
         if (entry.groupStart && !toolBar->actions().isEmpty())
             toolBar->addSeparator();
         if (command->kind() == CommandKind::Combo) {
-            toolBar->addWidget(comboWidget(*command, toolBar));
+            QWidget* combo = comboWidget(*command, toolBar);
+            toolWidgets_[bar.key()].append(combo);
+            toolBar->addWidget(combo);
             continue;
         }
         if (command->kind() == CommandKind::Popup)
@@ -178,7 +181,6 @@ QWidget* BarWidgets::comboWidget(Command& command, QWidget* parent) {
             combo->setCurrentIndex(combo->count() - 1);
         }
         combo->setEnabled(command.enabled());
-        followVisibility(combo, command);
     };
     show();
     QObject::connect(&command, &Command::changed, combo, show);
@@ -248,7 +250,7 @@ QWidget* BarWidgets::paneWidget(Command& command, QWidget* parent) {
         show();
         if (command.width() > 0 && !command.stretch())
             pane->setFixedWidth(pixelsWide(pane, command.width()));
-        followVisibility(pane, command);
+        pane->setVisible(command.visible());
     };
     update();
     QObject::connect(&command, &Command::changed, pane, update);

@@ -37,6 +37,7 @@ private:
 
     DockLayer& layer_;
     QHash<QString, QToolBar*> toolBars_;
+    QHash<QString, QList<QPointer<QWidget>>> toolWidgets_;
     QList<QPointer<QWidget>> statusWidgets_;
 };
 

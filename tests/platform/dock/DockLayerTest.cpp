@@ -4,6 +4,8 @@
 #include "platform/dock/LayoutFile.h"
 #include "support/TestEnvironment.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QStatusBar>
@@ -153,6 +155,10 @@ TEST_F(DockLayerTest, LayoutsLoadAllOrNothingAndCachedObjectsNeverDangle) {
 
     ASSERT_TRUE(layer->loadLayout(path));
     ASSERT_TRUE(layer->findCommand(QStringLiteral("Strict Mode")));
+    layer->command(QStringLiteral("cboCompilers")).setText(QStringLiteral("Blitz"));
+    EXPECT_EQ(window.findChildren<QComboBox*>(QStringLiteral("cboCompilers")).size(), 1);
+    for (QWidget* topLevel : QApplication::topLevelWidgets())
+        EXPECT_FALSE(qobject_cast<QComboBox*>(topLevel) && topLevel->isVisible()) << "a combo left its tool bar";
     EXPECT_EQ(layer->command(QStringLiteral("Strict Mode")).checked(), 1);
     EXPECT_EQ(layer->command(QStringLiteral("Strict Mode")).caption(), QStringLiteral(" Strict On"));
     EXPECT_EQ(layer->command(QStringLiteral("Compile")).findControl(QStringLiteral("Strict Mode")), layer->command(QStringLiteral("Compile")).controlCount());
