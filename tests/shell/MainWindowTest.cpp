@@ -123,3 +123,30 @@ TEST_F(MainWindowTest, ActivationMovesTheKeysAndShowsTheFunction) {
     EXPECT_FALSE(main->DS->command(QStringLiteral("Save File")).enabled());
     EXPECT_FALSE(main->DS->command(QStringLiteral("Toggle Bookmark")).enabled());
 }
+
+TEST_F(MainWindowTest, ALayoutWithoutADockPanelGetsItBackAndKeepsTheQuickHelpLine) {
+    dock::LayoutData layout = main->DS->layout();
+    layout.docks.removeIf([](const dock::DockData& d) { return d.key == QLatin1String("Snippets"); });
+    layout.windowState.clear();
+    main->DS->applyLayout(layout);
+    EXPECT_FALSE(main->DS->findDockWindow(QStringLiteral("Snippets")));
+    main->AdditionalUISetup();
+    main->AddDockForms(false);
+    ASSERT_TRUE(main->DS->findDockWindow(QStringLiteral("Snippets")));
+    EXPECT_EQ(main->DS->dockWindow(QStringLiteral("Snippets")).caption(), QStringLiteral("Snippets"));
+    EXPECT_EQ(main->DS->dockWindow(QStringLiteral("Snippets")).form()->windowTitle(), QStringLiteral("Snippets"));
+    EXPECT_EQ(gEdit1Pane->hostedWidget(), main->Rtb);
+    EXPECT_EQ(main->Rtb->parentWidget()->objectName(), QStringLiteral("Edit1"));
+}
+
+TEST_F(MainWindowTest, TheQuickHelpLineKeepsSelectionsInsideItsText) {
+    main->Rtb->setText(QStringLiteral("Print a\r\n"));
+    EXPECT_EQ(main->Rtb->Text(), QStringLiteral("Print a "));
+    main->Rtb->setSelection(50, 10);
+    main->Rtb->setSelectionColour(0xFF0000);
+    main->Rtb->setSelection(-3, -1);
+    main->Rtb->setSelectionColour(255);
+    EXPECT_EQ(main->Rtb->Text(), QStringLiteral("Print a "));
+    main->Rtb->setWidthTwips(3000);
+    EXPECT_EQ(main->Rtb->widthTwips(), 3000);
+}

@@ -31,6 +31,7 @@ public:
     explicit DockLayer(QMainWindow& window);
     ~DockLayer() override;
 
+    // The handler must outlive the window, or be unset before it goes.
     void setEvents(DockEvents* events);
     QMainWindow& window() const { return window_; }
     DocumentArea& documents() const { return *documents_; }
