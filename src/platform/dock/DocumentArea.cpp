@@ -108,6 +108,8 @@ bool DocumentArea::setVisible(DocumentWindow& window, bool visible) {
     QPointer<DocumentWindow> guard(&window);
     if (visible) {
         window.visible_ = true;
+        if (!window.page_)
+            window.page_ = new QWidget;
         setCurrentIndex(addTab(window.page_, window.caption()));
         return true;
     }
@@ -136,10 +138,14 @@ void DocumentArea::setForm(DocumentWindow& window, QWidget* form) {
     if (window.form() == form)
         return;
     const int index = window.visible() ? indexOf(window.page_) : -1;
+    QPointer<QWidget> blankPage = window.page_ != window.form() ? window.page_ : nullptr;
     window.form_ = form;
     watchForm(form);
-    if (index < 0)
+    if (index < 0) {
+        window.page_ = form;
+        delete blankPage.data();
         return;
+    }
     const bool wasCurrent = index == currentIndex();
     window.page_ = form ? form : new QWidget;
     // The swap must not raise activation: the window stays the active one.
@@ -148,6 +154,7 @@ void DocumentArea::setForm(DocumentWindow& window, QWidget* form) {
     insertTab(index, window.page_, window.caption());
     if (wasCurrent)
         setCurrentIndex(index);
+    delete blankPage.data();
 }
 
 void DocumentArea::remove(DocumentWindow& window) {
@@ -156,6 +163,8 @@ void DocumentArea::remove(DocumentWindow& window) {
         if (const int index = indexOf(window.page_); index >= 0)
             removeTab(index);
     }
+    if (window.page_ != window.form())
+        delete window.page_.data();
     windows_.removeOne(&window);
     delete &window;
 }
