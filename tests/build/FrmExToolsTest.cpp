@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -166,4 +167,18 @@ TEST_F(FrmExToolsTest, RemovingTheLastToolEmptiesAndLocksTheFields) {
     answerText("New");
     click(form, "cmdAdd");
     EXPECT_TRUE(widget<QLineEdit>(form, "txtToolPath")->isEnabled());
+}
+
+TEST_F(FrmExToolsTest, TheSeamMayAnswerForTheDialog) {
+    addTool("Edit", "/usr/bin", "gedit");
+    ShowExToolsDialog(nullptr);
+    ASSERT_EQ(prompts.size(), 1);
+    EXPECT_EQ(prompts[0].kind, platform::PromptKind::ModalForm);
+    EXPECT_EQ(prompts[0].title, " Setup External Tools");
+    EXPECT_FALSE(QFileInfo::exists(file()));
+
+    scriptButton(ExToolsFormOK);
+    ShowExToolsDialog(nullptr);
+    EXPECT_EQ(menu.entries, QStringList({"Edit"}));
+    EXPECT_TRUE(QFileInfo::exists(file()));
 }
