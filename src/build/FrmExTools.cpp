@@ -64,10 +64,17 @@ void FrmExTools::buildControls() {
     cmdBrowse->setText(QStringLiteral("..."));
     cmdBrowse->setToolTip(QStringLiteral("Browse"));
 
+    QPushButton* cmdAdd = button(this, "cmdAdd", QStringLiteral("&Add new"), QStringLiteral("Add new tool"));
+    QPushButton* cmdRename = button(this, "cmdRename", QStringLiteral("Re&name"), QStringLiteral("Rename selected tool"));
+    QPushButton* cmdRemove = button(this, "cmdRemove", QStringLiteral("&Remove"), QStringLiteral("Remove selected tool"));
+    QPushButton* cmdOK = button(this, "cmdOK", QStringLiteral("&OK"));
+    QPushButton* cmdApply = button(this, "cmdApply", QStringLiteral("Apply"));
+    QPushButton* cmdCancel = button(this, "cmdCancel", QStringLiteral("&Cancel"));
+
     auto* listButtons = new QVBoxLayout;
-    listButtons->addWidget(button(this, "cmdAdd", QStringLiteral("&Add new"), QStringLiteral("Add new tool")));
-    listButtons->addWidget(button(this, "cmdRename", QStringLiteral("Re&name"), QStringLiteral("Rename selected tool")));
-    listButtons->addWidget(button(this, "cmdRemove", QStringLiteral("&Remove"), QStringLiteral("Remove selected tool")));
+    listButtons->addWidget(cmdAdd);
+    listButtons->addWidget(cmdRename);
+    listButtons->addWidget(cmdRemove);
     listButtons->addStretch();
     auto* listRow = new QHBoxLayout;
     listRow->addWidget(lvExTools, 1);
@@ -93,9 +100,9 @@ void FrmExTools::buildControls() {
 
     auto* dialogButtons = new QHBoxLayout;
     dialogButtons->addStretch();
-    dialogButtons->addWidget(button(this, "cmdOK", QStringLiteral("&OK")));
-    dialogButtons->addWidget(button(this, "cmdApply", QStringLiteral("Apply")));
-    dialogButtons->addWidget(button(this, "cmdCancel", QStringLiteral("&Cancel")));
+    dialogButtons->addWidget(cmdOK);
+    dialogButtons->addWidget(cmdApply);
+    dialogButtons->addWidget(cmdCancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(listRow);
@@ -103,7 +110,6 @@ void FrmExTools::buildControls() {
     layout->addWidget(macros);
     layout->addLayout(dialogButtons);
 
-    connect(lvExTools, &QListWidget::itemClicked, this, [this] { lvExTools_ItemClick(); });
     connect(lvExTools, &QListWidget::currentRowChanged, this, [this] { lvExTools_ItemClick(); });
     connect(txtToolPath, &QLineEdit::textEdited, this, [this](const QString& text) {
         if (CurrentTool)
@@ -118,12 +124,12 @@ void FrmExTools::buildControls() {
             CurrentTool->AskForConfirmation = checked ? 1 : 0;
     });
     connect(cmdBrowse, &QToolButton::clicked, this, [this] { cmdBrowse_Click(); });
-    connect(findChild<QPushButton*>(QStringLiteral("cmdAdd")), &QPushButton::clicked, this, [this] { cmdAdd_Click(); });
-    connect(findChild<QPushButton*>(QStringLiteral("cmdRename")), &QPushButton::clicked, this, [this] { cmdRename_Click(); });
-    connect(findChild<QPushButton*>(QStringLiteral("cmdRemove")), &QPushButton::clicked, this, [this] { cmdRemove_Click(); });
-    connect(findChild<QPushButton*>(QStringLiteral("cmdOK")), &QPushButton::clicked, this, [this] { cmdOK_Click(); });
-    connect(findChild<QPushButton*>(QStringLiteral("cmdApply")), &QPushButton::clicked, this, [this] { cmdApply_Click(); });
-    connect(findChild<QPushButton*>(QStringLiteral("cmdCancel")), &QPushButton::clicked, this, [this] { reject(); });
+    connect(cmdAdd, &QPushButton::clicked, this, [this] { cmdAdd_Click(); });
+    connect(cmdRename, &QPushButton::clicked, this, [this] { cmdRename_Click(); });
+    connect(cmdRemove, &QPushButton::clicked, this, [this] { cmdRemove_Click(); });
+    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    connect(cmdApply, &QPushButton::clicked, this, [this] { cmdApply_Click(); });
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { reject(); });
 }
 
 void FrmExTools::FillToolList() {
