@@ -1,6 +1,7 @@
 #include "shell/HostSeams.h"
 
 #include "build/CommandCombos.h"
+#include "build/CommandLists.h"
 #include "editor/DocumentCaption.h"
 #include "platform/DocumentWindows.h"
 #include "platform/dock/DockLayer.h"
@@ -12,7 +13,7 @@
 namespace {
 
 // A list command or a combo seen as the interfaces the fillers use.
-class CommandItems : public RecentMenu, public CommandCombo {
+class CommandItems : public RecentMenu, public CommandCombo, public CommandList {
 public:
     explicit CommandItems(dock::Command* command) : command_(command) {}
 
@@ -25,6 +26,7 @@ public:
         if (command_)
             command_->addItem(caption, key);
     }
+    void AddEntry(const QString& caption) override { AddItem(caption, caption); }
     int Count() const override { return command_ ? int(command_->items().size()) : 0; }
     QString ItemPath(int position) const override {
         return command_ && position >= 1 && position <= Count() ? command_->items()[position - 1].key : QString();
@@ -47,6 +49,7 @@ void InstallHostSeams(dock::DockLayer* layer) {
         setRecentMenu(QStringLiteral("FileRecentFiles"), nullptr);
         setRecentMenu(QStringLiteral("FileRecentProjects"), nullptr);
         SetCommandComboFinder({});
+        SetCommandListFinder({});
         return;
     }
     QPointer<dock::DockLayer> guard(layer);
@@ -66,5 +69,13 @@ void InstallHostSeams(dock::DockLayer* layer) {
             return nullptr;
         combo = CommandItems(command);
         return &combo;
+    });
+    SetCommandListFinder([guard](const QString& key) -> CommandList* {
+        static CommandItems list{nullptr};
+        dock::Command* command = guard ? guard->findCommand(key) : nullptr;
+        if (!command || command->kind() != dock::CommandKind::List)
+            return nullptr;
+        list = CommandItems(command);
+        return &list;
     });
 }

@@ -2,7 +2,7 @@
 
 #include "aids/AidsStandIn.h"
 #include "build/CommandCombos.h"
-#include "build/ExternalToolsStandIn.h"
+#include "build/ExternalTools.h"
 #include "explorer/HelpStandIn.h"
 #include "files/CommandLineFiles.h"
 #include "files/DocumentStandIns.h"

@@ -2,7 +2,7 @@
 
 #include "aids/AidsStandIn.h"
 #include "build/CompilerList.h"
-#include "build/ExternalToolsStandIn.h"
+#include "build/ExternalTools.h"
 #include "foundation/FileHelpers.h"
 #include "foundation/FontHelpers.h"
 #include "foundation/errors/ErrorLog.h"

@@ -1,5 +1,0 @@
-#include "build/ExternalToolsStandIn.h"
-
-void LoadExternalTools() {}
-
-void AddExternalToolsToMenu() {}
