@@ -2,11 +2,13 @@
 
 #include "editor/DocumentCaption.h"
 #include "editor/EditorSetup.h"
+#include "editor/Markers.h"
 #include "foundation/errors/ErrorLog.h"
 
 frmDoc::frmDoc(QWidget* parent)
     : QWidget(parent), Sci(new SciView(this)), m_oSubclass(std::make_unique<cSubclass>()) {
     SciEdi_WndData = SciHandle(Sci);
+    Sci->trackMarkerLines(kRecordMarkers);
     Sci->setGeometry(0, 0, 200, 200);
 }
 
