@@ -160,10 +160,10 @@ CodeRecordPtr clsHash::ItemHandle(const QString& key, int line, const SciHandle&
     return slot ? slots_[static_cast<size_t>(slot)].record : CodeRecordPtr();
 }
 
-void clsHash::Remove(const QString& key, int line, const SciHandle& SciWndData) {
+bool clsHash::Remove(const QString& key, int line, const SciHandle& SciWndData) {
     try {
         if (key.isEmpty())
-            return;
+            return false;
         const QString upper = key.toUpper();
         const int bucket = bucketOf(HashCode(upper));
         int previous = 0;
@@ -172,8 +172,10 @@ void clsHash::Remove(const QString& key, int line, const SciHandle& SciWndData) 
         }, &previous);
         if (slot)
             unlink(bucket, slot, previous);
+        return slot != 0;
     } catch (...) {
         SetErrorLog(QStringLiteral("Remove"), kClassName);
+        return false;
     }
 }
 

@@ -45,8 +45,8 @@ public:
     CodeRecordPtr ItemHandle(const QString& key, int line, const SciHandle& SciWndData) const;
 
     // Removes the first record of that name in that document whose marker
-    // is on line; nothing when there is none.
-    void Remove(const QString& key, int line, const SciHandle& SciWndData);
+    // is on line; nothing when there is none. True when one went.
+    bool Remove(const QString& key, int line, const SciHandle& SciWndData);
     // Removes the first record of that name with that marker handle; a
     // missing record is reported to the error log.
     void RemovePoHandle(const QString& key, int Handle);
