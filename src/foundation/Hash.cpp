@@ -160,7 +160,7 @@ CodeRecordPtr clsHash::ItemHandle(const QString& key, int line, const SciHandle&
     return slot ? slots_[static_cast<size_t>(slot)].record : CodeRecordPtr();
 }
 
-bool clsHash::Remove(const QString& key, int line, const SciHandle& SciWndData) {
+bool clsHash::Remove(const QString& key, int line, const SciHandle& SciWndData, int passedOver) {
     try {
         if (key.isEmpty())
             return false;
@@ -168,7 +168,8 @@ bool clsHash::Remove(const QString& key, int line, const SciHandle& SciWndData) 
         const int bucket = bucketOf(HashCode(upper));
         int previous = 0;
         const int slot = findSlot(bucket, upper, [&](const CodeRecord* record) {
-            return record && record->SciWndData == SciWndData && markerLine(*record) == line;
+            return record && (!passedOver || record->Handle != passedOver) && record->SciWndData == SciWndData
+                && markerLine(*record) == line;
         }, &previous);
         if (slot)
             unlink(bucket, slot, previous);

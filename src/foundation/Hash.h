@@ -45,8 +45,10 @@ public:
     CodeRecordPtr ItemHandle(const QString& key, int line, const SciHandle& SciWndData) const;
 
     // Removes the first record of that name in that document whose marker
-    // is on line; nothing when there is none. True when one went.
-    bool Remove(const QString& key, int line, const SciHandle& SciWndData);
+    // is on line; nothing when there is none. True when one went. A record
+    // whose handle is passedOver stays (a function's parameters share its
+    // handle, its locals do not).
+    bool Remove(const QString& key, int line, const SciHandle& SciWndData, int passedOver = 0);
     // Removes the first record of that name with that marker handle; a
     // missing record is reported to the error log.
     void RemovePoHandle(const QString& key, int Handle);

@@ -40,37 +40,49 @@ bool adjacent(const TokenRecord& first, const TokenRecord& second) {
     return true;
 }
 
-// The names that follow `keyword` (case as written) on a boundary line, as
-// the parser reads headers: the keyword and the name next to each other,
-// the keyword not closing a block.
-QStringList headerNames(int line, const QString& keyword) {
-    QStringList names;
+// The scope boundaries of one line, as the parser reads them: the names
+// after `keyword` (case as written, the keyword and the name next to each
+// other), and whether the line's last boundary closes the scope.
+struct LineBoundaries {
+    QStringList headers;
+    bool closes = false;
+};
+
+LineBoundaries boundariesOf(int line, const QString& keyword) {
+    LineBoundaries found;
     const QByteArray text = lineTextAsParsed(line);
     if (text.isEmpty())
-        return names;
+        return found;
     const int count = TokenizeLightLine(text);
     for (int k = 1; k < count; ++k) {
         const TokenRecord& word = gLightTokens[k];
-        const TokenRecord& name = gLightTokens[k + 1];
-        if (word.Kind != tkIdent || word.Text != keyword || name.Kind != tkIdent || !adjacent(word, name))
+        const TokenRecord& next = gLightTokens[k + 1];
+        if (word.Kind != tkIdent || next.Kind != tkIdent || !adjacent(word, next))
             continue;
-        const bool closes = k > 1 && gLightTokens[k - 1].Text == QLatin1String("End") && adjacent(gLightTokens[k - 1], word);
-        if (!closes)
-            names << name.Text;
+        if (word.Text == QLatin1String("End") && next.Text == keyword) {
+            found.closes = true;
+            ++k;
+        } else if (word.Text == keyword) {
+            found.headers << next.Text;
+            found.closes = false;
+            ++k;
+        }
     }
-    return names;
+    return found;
 }
 
 // Walks up the boundaries of `mask` from Line to the nearest header line
 // whose record is in the table. Of several headers on one line the last
 // counts, as it does for the lines the parser reads after it. Returns null
-// when an End line, a line without header or the top comes first; `name` is
-// then a header's name that the table holds under another line, if any.
+// when a line whose last boundary is an End, a line without header or the
+// top comes first; `name` is then a header's name that the table holds
+// under another line, if any.
 CodeRecordPtr enclosingRecord(int Line, int mask, const QString& keyword, const clsHash& table, QString& name) {
-    for (int h = SciMarkerPrevious(Line, mask); h >= 0 && !isEndLine(h); h = SciMarkerPrevious(h - 1, mask)) {
-        const QStringList headers = headerNames(h, keyword);
-        if (headers.isEmpty())
+    for (int h = SciMarkerPrevious(Line, mask); h >= 0; h = SciMarkerPrevious(h - 1, mask)) {
+        const LineBoundaries boundaries = boundariesOf(h, keyword);
+        if (boundaries.closes || boundaries.headers.isEmpty())
             return nullptr;
+        const QStringList& headers = boundaries.headers;
         for (qsizetype k = headers.size() - 1; k >= 0; --k) {
             if (!table.ExistsOnlyHash(headers[k]))
                 continue;
@@ -147,7 +159,7 @@ QString CurrentFunctionForDisplay(int Line) {
             if (h < 0)
                 return kMainProgram;
             if (!isEndLine(h)) {
-                const QStringList names = headerNames(h, QStringLiteral("Function"));
+                const QStringList names = boundariesOf(h, QStringLiteral("Function")).headers;
                 return names.isEmpty() ? kMainProgram : names.first();
             }
             // An End Function line shows the function it closes.

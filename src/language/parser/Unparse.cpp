@@ -284,14 +284,21 @@ void LineUnparse::removeDeclaration(const Declaration& declaration) {
 }
 
 // A function header on the line took the locals declared before it on the
-// same line; otherwise they are in the scope the line stands in.
+// same line; otherwise they are in the scope the line stands in. Should a
+// scope boundary typed elsewhere have left one in another scope, it is
+// looked for there too: what the line declared must go with the line.
 void LineUnparse::removeLocal(const QString& name) {
     for (const auto& function : headersHere<ClsFunkcija>(Boundary::Function, project_->Funkcii))
-        if (function->Locals->Remove(name, line_, gSciWndData))
+        if (function->Locals->Remove(name, line_, gSciWndData, function->Handle))
             return;
     if (recompute(gCurrentFunction))
         gCurrentFunction = CurrentFunction(line_ - 1);
-    CurrentLocalsTable().Remove(name, line_, gSciWndData);
+    if (CurrentLocalsTable().Remove(name, line_, gSciWndData) || project_->MainFunLocals->Remove(name, line_, gSciWndData))
+        return;
+    for (const CodeRecordPtr& record : project_->Funkcii.Items())
+        if (const auto function = std::dynamic_pointer_cast<ClsFunkcija>(record))
+            if (function->Locals->Remove(name, line_, gSciWndData, function->Handle))
+                return;
 }
 
 void LineUnparse::removeField(const QString& name) {
@@ -302,7 +309,12 @@ void LineUnparse::removeField(const QString& name) {
         gCurrentType = CurrentType(line_ - 1);
     if (!gCurrentType.isEmpty() && gCurrentFields && gCurrentFields->Remove(name, line_, gSciWndData))
         return;
-    removeOrphanField(name);
+    if (removeOrphanField(name))
+        return;
+    for (const CodeRecordPtr& record : project_->Types.Items())
+        if (const auto type = std::dynamic_pointer_cast<ClsType>(record))
+            if (type->Fields->Remove(name, line_, gSciWndData))
+                return;
 }
 
 void LineUnparse::undoFunction(const QString& name) {
@@ -321,8 +333,7 @@ void LineUnparse::undoEndFunction() {
     if (recompute(gCurrentFunction))
         gCurrentFunction = CurrentFunction(line_ - 1);
     if (gCurrentFunction != kMainProgram) {
-        const long limit = NextBoundary(line_ + 1, 1L << MARKER_FUNCTION);
-        MoveRecords(*project_->MainFunLocals, CurrentLocalsTable(), {line_, limit});
+        MoveRecords(*project_->MainFunLocals, CurrentLocalsTable(), ThroughNextBoundary(line_, 1L << MARKER_FUNCTION));
     }
 }
 
@@ -345,8 +356,7 @@ void LineUnparse::undoEndType() {
     if (recompute(gCurrentType))
         gCurrentType = CurrentType(line_ - 1);
     if (!gCurrentType.isEmpty() && gCurrentFields) {
-        const long limit = NextBoundary(line_ + 1, 1L << MARKER_TYPE);
-        MoveRecords(doc_->tmpFields, *gCurrentFields, {line_, limit});
+        MoveRecords(doc_->tmpFields, *gCurrentFields, ThroughNextBoundary(line_, 1L << MARKER_TYPE));
     }
 }
 

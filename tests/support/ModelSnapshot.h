@@ -1,0 +1,11 @@
+#pragma once
+
+#include "editor/frmDoc.h"
+#include "files/Project.h"
+
+#include <QStringList>
+
+// The model of one document as lines of text, in a stable order: each
+// record's table (with the line of the function or type that owns it),
+// name, type, size, parameter text, declaring line and file.
+QStringList modelSnapshot(const ClsProject& project, const frmDoc& doc);
