@@ -62,6 +62,7 @@ public:
 private:
     struct Slot {
         QString key;
+        size_t keyHash = 0;  // of the whole key: a chain walk compares texts only when it matches
         CodeRecordPtr record;
         int next = 0;
     };
@@ -73,6 +74,7 @@ private:
     void unlink(int bucket, int slot, int previous);
 
     std::vector<int> buckets_;
+    std::vector<int> tails_;  // last slot of each bucket's chain, so that adding does not walk it
     std::vector<Slot> slots_;
     int hashSize_ = 2048;
     int listSize_ = 256;
