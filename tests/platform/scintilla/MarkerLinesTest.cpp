@@ -122,3 +122,12 @@ TEST(MarkerLines, AgreeWithScintillaThroughRandomEdits) {
         }
     }
 }
+
+TEST(MarkerLines, AViewThatStoppedReportingAsksScintillaAgain) {
+    TrackedView doc;
+    doc.insert(0, "a\r\nb\r\n");
+    const long onB = doc.add(1, 8);
+    doc.view.send(S::SCI_SETMODEVENTMASK, 0);
+    doc.insert(0, "x\r\ny\r\n");
+    EXPECT_EQ(doc.view.send(S::SCI_MARKERLINEFROMHANDLE, static_cast<unsigned long>(onB)), 3);
+}
