@@ -12,7 +12,7 @@
 #include "language/parser/Parser.h"
 #include "language/parser/Unparse.h"
 #include "platform/AnsiText.h"
-#include "support/ModelSnapshot.h"
+#include "support/ParsedModel.h"
 
 #include <QDir>
 
@@ -71,17 +71,6 @@ void deleteLine(int line) {
     const long start = SciPositionFromLine(line);
     SciDirect(gSciWndData, QsciScintillaBase::SCI_DELETERANGE, static_cast<unsigned long>(start),
               SciPositionFromLine(line + 1) - start);
-}
-
-void forgetDocuments() {
-    gProjects.RemoveAll();
-    gActiveProject.reset();
-    gActiveDoc = nullptr;
-    gSciWndData = SciHandle();
-    gCurrentLocals.reset();
-    gCurrentFields.reset();
-    gCurrentFunction.clear();
-    gCurrentType.clear();
 }
 
 std::string quoted(const QByteArray& text) {
@@ -184,6 +173,6 @@ std::string ModelRoundTrip::run(const RoundTripScenario& scenario) {
         difference += describe(scenario) + "model after the round trip:\n" + model.join('\n').toStdString() + "\nfresh parse:\n"
             + fresh.join('\n').toStdString() + "\n";
     CloseSingleFileDocument(std::move(doc));
-    forgetDocuments();
+    ForgetParsedDocuments();
     return difference;
 }

@@ -44,14 +44,7 @@ void ParsedDocumentsTest::TearDown() {
         CloseSingleFileDocument(std::move(docs.back()));
         docs.pop_back();
     }
-    gProjects.RemoveAll();
-    gActiveProject.reset();
-    gActiveDoc = nullptr;
-    gSciWndData = SciHandle();
-    gCurrentLocals.reset();
-    gCurrentFields.reset();
-    gCurrentFunction.clear();
-    gCurrentType.clear();
+    ForgetParsedDocuments();
     KorvoTest::TearDown();
 }
 

@@ -3,7 +3,7 @@
 #include "editor/frmDoc.h"
 #include "files/Project.h"
 #include "language/keywords/Compiler.h"
-#include "support/ModelSnapshot.h"
+#include "support/ParsedModel.h"
 #include "support/TestEnvironment.h"
 
 #include <QByteArray>

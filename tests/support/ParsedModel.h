@@ -9,3 +9,7 @@
 // record's table (with the line of the function or type that owns it),
 // name, type, size, parameter text, declaring line and file.
 QStringList modelSnapshot(const ClsProject& project, const frmDoc& doc);
+
+// Closes nothing, but forgets every project and the current document,
+// view and scope, as after the last document closed.
+void ForgetParsedDocuments();

@@ -1,4 +1,7 @@
-#include "support/ModelSnapshot.h"
+#include "support/ParsedModel.h"
+
+#include "editor/CurrentView.h"
+#include "files/OpenProjects.h"
 
 #include "platform/scintilla/SciDirectCalls.h"
 #include "language/model/DeclarationRecords.h"
@@ -54,4 +57,15 @@ QStringList modelSnapshot(const ClsProject& project, const frmDoc& doc) {
     snapshotTable(lines, QStringLiteral("label"), project.Labels.Items());
     snapshotTable(lines, QStringLiteral("include"), project.Includes.Items());
     return lines;
+}
+
+void ForgetParsedDocuments() {
+    gProjects.RemoveAll();
+    gActiveProject.reset();
+    gActiveDoc = nullptr;
+    gSciWndData = SciHandle();
+    gCurrentLocals.reset();
+    gCurrentFields.reset();
+    gCurrentFunction.clear();
+    gCurrentType.clear();
 }
