@@ -58,3 +58,7 @@ TEST_F(ModelRoundTripTest, FixedSeedsOfTheFuzzer) {
         ASSERT_EQ(difference, "") << "seed " << seed;
     }
 }
+
+TEST_F(ModelRoundTripTest, ALocalNamedAsAParameterOfTheHeaderBeforeOnItsLine) {
+    expectRoundTrip("", 0, {"Local b:Function x%(a, b$) Function T.T(p)"});
+}

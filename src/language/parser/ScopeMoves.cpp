@@ -6,15 +6,11 @@
 
 namespace {
 
-long lineOf(const CodeRecord& record) {
-    return SciMarkerLineFromHandle(record.SciWndData, record.Handle);
-}
-
-bool inSpan(const CodeRecord& record, LineSpan lines, long* line) {
+bool inSpan(const CodeRecord& record, LineSpan lines) {
     if (!(record.SciWndData == gSciWndData))
         return false;
-    *line = lineOf(record);
-    return *line >= lines.first && *line < lines.end;
+    const long line = SciMarkerLineFromHandle(record.SciWndData, record.Handle);
+    return line >= lines.first && line < lines.end;
 }
 
 }
@@ -30,11 +26,11 @@ void moveOut(clsHash& from, LineSpan lines, int stays, Put put) {
     if (from.Count() == 0)
         return;
     for (const CodeRecordPtr& record : from.Items()) {
-        long line = 0;
-        if (!record || (stays && record->Handle == stays) || !inSpan(*record, lines, &line))
+        if (!record || (stays && record->Handle == stays) || !inSpan(*record, lines))
             continue;
         put(record);
-        from.Remove(record->Ime, static_cast<int>(line), record->SciWndData);
+        // By its own handle: a parameter of the same name may share its line.
+        from.RemovePoHandle(record->Ime, record->Handle);
     }
 }
 
@@ -48,8 +44,7 @@ void MoveRecords(clsHash& from, OrphanFields& to, LineSpan lines) {
 
 void MoveRecords(OrphanFields& from, clsHash& to, LineSpan lines) {
     for (auto it = from.begin(); it != from.end();) {
-        long line = 0;
-        if (it.value() && inSpan(*it.value(), lines, &line)) {
+        if (it.value() && inSpan(*it.value(), lines)) {
             to.Add(it.value()->Ime, it.value());
             it = from.erase(it);
         } else {
