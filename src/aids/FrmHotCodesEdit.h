@@ -11,8 +11,6 @@ class QPushButton;
 struct HotCodeEdit {
     // Edits the hot code named EditedKey (else adds one).
     bool EditMode = false;
-    // Adds to the store without a list dialog behind it.
-    bool OnlyAddHotCode = false;
     QString EditedKey;
     QString Title = QStringLiteral(" Create HotCode");
     QString OkCaption = QStringLiteral("&Add");

@@ -32,7 +32,6 @@ void ApplyHotCode() {
 
 void HotCodeForSelection() {
     HotCodeEdit edit;
-    edit.OnlyAddHotCode = true;
     if (IsEditorActive() && SciGetSelectionStart() < SciGetSelectionEnd())
         edit.Text = platform::fromAnsi(SciGetSelText());
     if (ShowHotCodesEdit(DialogOwner(), edit))

@@ -15,8 +15,9 @@ void RemoveHotCode(const QString& name);
 void RemoveAllHotCodes();
 QList<HotCode> HotCodesInStoreOrder();
 
-// Fills the store from conf/hotcodes.dat, when it exists. Each failure is
-// logged under "LoadHotCodes"; the hot codes read before it stay.
+// Replaces the store by the hot codes of conf/hotcodes.dat, when it exists.
+// Each failure is logged under "LoadHotCodes"; the hot codes read before it
+// stay.
 void LoadHotCodes();
 // The same from any file; returns the failures it logged.
 QList<HotCodesFileError> LoadHotCodesFrom(const QString& path);

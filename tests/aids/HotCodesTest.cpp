@@ -196,6 +196,19 @@ TEST_F(HotCodesTest, TheEditDialogStaysOpenOnAnInvalidHotCode) {
     EXPECT_EQ(gHotCodeTexts.Item(QStringLiteral("  ")), " ");
 }
 
+TEST_F(HotCodesTest, TheEditDialogFocusesCancelOnlyWhenEditing) {
+    HotCodeEdit edit;
+    for (bool editing : {true, false}) {
+        edit.EditMode = editing;
+        FrmHotCodesEdit form(edit);
+        form.show();
+        form.activateWindow();
+        QApplication::processEvents();
+        EXPECT_EQ(QApplication::focusWidget(), editing ? form.findChild<QWidget*>(QStringLiteral("cmdCancel"))
+                                                       : form.findChild<QWidget*>(QStringLiteral("txtHotCode")));
+    }
+}
+
 TEST_F(HotCodesTest, DeletingEmptiesTheStoreAndClosingAlwaysSaves) {
     AddHotCode("fori", kFori);
     AddHotCode("nxt", "Next");
