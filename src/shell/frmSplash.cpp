@@ -1,6 +1,6 @@
 #include "shell/frmSplash.h"
 
-#include "aids/AidsStandIn.h"
+#include "aids/HotCodeStore.h"
 #include "build/CompilerList.h"
 #include "build/ExternalTools.h"
 #include "foundation/FileHelpers.h"

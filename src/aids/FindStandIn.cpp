@@ -1,6 +1,4 @@
-#include "aids/AidsStandIn.h"
-
-void LoadHotCodes() {}
+#include "aids/FindStandIn.h"
 
 namespace frmFind {
 bool Loaded() {
