@@ -2,7 +2,7 @@
 #include "files/SingleFileDocument.h"
 #include "platform/AnsiText.h"
 #include "platform/Prompt.h"
-#include "settings/SettingsValues.h"
+#include "vocabulary/SettingsValues.h"
 #include "shell/DocumentHost.h"
 
 #include <QApplication>

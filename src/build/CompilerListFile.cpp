@@ -1,6 +1,6 @@
 #include "build/CompilerListFile.h"
 
-#include "build/SequentialValues.h"
+#include "foundation/SequentialValues.h"
 #include "foundation/errors/LogNewError.h"
 #include "foundation/FileHelpers.h"
 #include "platform/AnsiText.h"

@@ -4,7 +4,7 @@
 #include "foundation/FileHelpers.h"
 #include "platform/KorvoError.h"
 #include "platform/SettingsStore.h"
-#include "settings/SettingsValues.h"
+#include "vocabulary/SettingsValues.h"
 #include "shell/RecentMenu.h"
 
 namespace {

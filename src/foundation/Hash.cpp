@@ -2,10 +2,17 @@
 
 #include "platform/scintilla/SciDirectCalls.h"
 #include "foundation/errors/ErrorLog.h"
-#include "language/lexer/Lexer.h"
 #include "platform/KorvoError.h"
 
 CodeRecordPtr gFoundItem;
+
+int HashCode(const QString& Key) {
+    const qsizetype counted = Key.size() % 22;
+    int sum = 0;
+    for (qsizetype i = 0; i < counted; ++i)
+        sum += static_cast<short>(Key[i].unicode());
+    return sum;
+}
 
 namespace {
 

@@ -8,6 +8,10 @@
 
 #include <vector>
 
+// Bucket code of an upper-cased name: the sum of its first (length mod 22)
+// code units as signed 16-bit values.
+int HashCode(const QString& Key);
+
 // The record found by the last successful Exists, ExistsU or ExistsHash of
 // any table; read it right after the call.
 extern CodeRecordPtr gFoundItem;

@@ -3,7 +3,7 @@
 #include "editor/CurrentView.h"
 #include "editor/EditorSetup.h"
 #include "platform/scintilla/SciDirectCalls.h"
-#include "settings/SettingsValues.h"
+#include "vocabulary/SettingsValues.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -3,7 +3,7 @@
 #include "editor/EditorSetup.h"
 #include "platform/scintilla/SciDirectCalls.h"
 #include "editor/SciWrappers.h"
-#include "settings/SettingsValues.h"
+#include "vocabulary/SettingsValues.h"
 
 #include <limits>
 

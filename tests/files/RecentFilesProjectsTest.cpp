@@ -1,6 +1,6 @@
 #include "files/RecentFilesProjects.h"
 #include "platform/SettingsStore.h"
-#include "settings/SettingsValues.h"
+#include "vocabulary/SettingsValues.h"
 #include "shell/RecentMenu.h"
 #include "support/TestEnvironment.h"
 

@@ -2,7 +2,7 @@
 
 #include "language/lexer/InitScintillaAndCharTables.h"
 #include "platform/Prompt.h"
-#include "settings/SettingsValues.h"
+#include "vocabulary/SettingsValues.h"
 
 #include <cstdio>
 

@@ -6,7 +6,7 @@
 #include "language/colour/CaseCorrection.h"
 #include "language/lexer/CharTables.h"
 #include "language/lexer/Lexer.h"
-#include "language/colour/StyleNumbers.h"
+#include "vocabulary/StyleNumbers.h"
 #include "language/colour/StyleRun.h"
 
 unsigned char TokenKindAt(int i) {

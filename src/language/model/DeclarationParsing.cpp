@@ -5,7 +5,7 @@
 #include "foundation/errors/ErrorLog.h"
 #include "language/colour/ExpressionColouring.h"
 #include "language/lexer/Lexer.h"
-#include "language/colour/StyleNumbers.h"
+#include "vocabulary/StyleNumbers.h"
 #include "language/colour/StyleRun.h"
 
 namespace {

@@ -10,12 +10,13 @@
 #include "language/lexer/Lexer.h"
 #include "language/parser/ParseState.h"
 #include "platform/KorvoError.h"
+#include "vocabulary/Markers.h"
 
 namespace {
 
-constexpr int kFunctionBoundaryMask = 1 << 0;
-constexpr int kTypeBoundaryMask = 1 << 2;
-constexpr int kFoldEndMarkerBit = 1 << 7;
+constexpr long kFunctionBoundaryMask = markerMask(MARKER_FUNCTION);
+constexpr long kTypeBoundaryMask = markerMask(MARKER_TYPE);
+constexpr long kFoldEndMarkerBit = markerMask(MARKER_FOLDEND);
 
 bool isEndLine(int line) {
     return (SciMarkerGet(line) & kFoldEndMarkerBit) != 0;

@@ -1,7 +1,7 @@
 #include "language/parser/Parser.h"
 
 #include "editor/CurrentView.h"
-#include "editor/Markers.h"
+#include "vocabulary/Markers.h"
 #include "platform/scintilla/SciDirectCalls.h"
 #include "editor/SciWrappers.h"
 #include "editor/frmDoc.h"
@@ -22,7 +22,7 @@
 #include "language/parser/ParseState.h"
 #include "language/parser/ScopeMoves.h"
 #include "language/model/ScopeQueries.h"
-#include "language/colour/StyleNumbers.h"
+#include "vocabulary/StyleNumbers.h"
 #include "platform/AnsiText.h"
 #include "platform/KorvoError.h"
 
@@ -136,7 +136,7 @@ private:
     long addMarker(int marker) const { return SciMarkerAdd(line_, marker); }
     // Markers whose handles no record keeps, the parsed-line marker among
     // them, go onto the line together once the tokens are walked.
-    void addMarkerLater(int marker) { pendingMarkers_ |= 1L << marker; }
+    void addMarkerLater(int marker) { pendingMarkers_ |= markerMask(marker); }
     // Rewrites the word of token i in the spelling given, when it differs.
     void correctCase(int i, const QString& spelling);
     QString textFromTo(int startPos, int endPos) const;
@@ -350,15 +350,15 @@ bool LineParse::functionStatement() {
             gCurrentFunction = CurrentFunction(line_ - 1);
         if (gCurrentFunction != kMainProgram) {
             MoveRecords(CurrentLocalsTable(), *function->Locals, {line_, kBeyondLastLine});
-        } else if (SciMarkerNext(line_, 1L << MARKER_LOCAL) >= 0) {
-            const long boundary = NextBoundary(line_ + 1, 1L << MARKER_FUNCTION);
+        } else if (SciMarkerNext(line_, markerMask(MARKER_LOCAL)) >= 0) {
+            const long boundary = NextBoundary(line_ + 1, markerMask(MARKER_FUNCTION));
             MoveRecords(CurrentLocalsTable(), *function->Locals, {line_, boundary});
         }
     }
 
     project_->Funkcii.Add(function->Ime, function);
     addMarkerLater(MARKER_FOLDSTART);
-    pendingMarkers_ &= ~(1L << MARKER_MAINPROGRAM);
+    pendingMarkers_ &= ~markerMask(MARKER_MAINPROGRAM);
     counts_.functionBoundary = true;
     ++counts_.foldDelta;
     gIndentLevel = 1;
@@ -397,7 +397,7 @@ void LineParse::endFunction() {
         gCurrentFunction = CurrentFunction(line_);
     if (gCurrentFunction != kMainProgram) {
         gCurrentFunction.clear();
-        if (!wholeDocumentPass() && SciMarkerNext(line_, 1L << MARKER_LOCAL) >= 0)
+        if (!wholeDocumentPass() && SciMarkerNext(line_, markerMask(MARKER_LOCAL)) >= 0)
             MoveRecords(CurrentLocalsTable(), *project_->MainFunLocals, {line_ + 1, kBeyondLastLine});
     }
     addMarkerLater(MARKER_FUNCTION);
@@ -428,7 +428,7 @@ void LineParse::typeStatement() {
         if (!gCurrentType.isEmpty() && gCurrentFields) {
             MoveRecords(*gCurrentFields, *type->Fields, {line_, kBeyondLastLine});
         } else {
-            const long boundary = NextBoundary(line_ + 1, 1L << MARKER_TYPE);
+            const long boundary = NextBoundary(line_ + 1, markerMask(MARKER_TYPE));
             MoveRecords(doc_->tmpFields, *type->Fields, {line_, boundary});
         }
     }

@@ -1,7 +1,7 @@
 #include "language/parser/Unparse.h"
 
 #include "editor/CurrentView.h"
-#include "editor/Markers.h"
+#include "vocabulary/Markers.h"
 #include "platform/scintilla/SciDirectCalls.h"
 #include "editor/SciWrappers.h"
 #include "editor/frmDoc.h"
@@ -23,7 +23,7 @@ const QString kModule = QStringLiteral("Mod_Parse");
 
 // Every instance of the marker on the line.
 void deleteMarkers(int line, int marker) {
-    while (SciMarkerGet(line) & (1L << marker))
+    while (SciMarkerGet(line) & markerMask(marker))
         SciMarkerDelete(line, marker);
 }
 
@@ -200,7 +200,7 @@ void LineUnparse::endStatement() {
         if (recompute(gCurrentFunction))
             gCurrentFunction = CurrentFunction(line_ - 1);
         if (gCurrentFunction != kMainProgram) {
-            const long limit = NextBoundary(line_ + 1, 1L << MARKER_FUNCTION);
+            const long limit = NextBoundary(line_ + 1, markerMask(MARKER_FUNCTION));
             MoveRecords(*project_->MainFunLocals, CurrentLocalsTable(), {line_, limit});
         }
     } else if (next.Text == QLatin1String("Type")) {
@@ -209,7 +209,7 @@ void LineUnparse::endStatement() {
         if (recompute(gCurrentType))
             gCurrentType = CurrentType(line_ - 1);
         if (!gCurrentType.isEmpty() && gCurrentFields) {
-            const long limit = NextBoundary(line_ + 1, 1L << MARKER_TYPE);
+            const long limit = NextBoundary(line_ + 1, markerMask(MARKER_TYPE));
             MoveRecords(doc_->tmpFields, *gCurrentFields, {line_, limit});
         }
     }

@@ -6,7 +6,7 @@
 #include "language/model/DeclarationParsing.h"
 #include "language/lexer/InitScintillaAndCharTables.h"
 #include "language/lexer/Lexer.h"
-#include "language/colour/StyleNumbers.h"
+#include "vocabulary/StyleNumbers.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "editor/CurrentView.h"
 #include "editor/EditorFixture.h"
-#include "editor/Markers.h"
+#include "vocabulary/Markers.h"
 #include "editor/SciWrappers.h"
 #include "files/OpenProjects.h"
 #include "language/model/DeclarationRecords.h"

@@ -1,13 +1,13 @@
 #include "language/parser/ParsedDocuments.h"
 
 #include "editor/CurrentView.h"
-#include "editor/Markers.h"
+#include "vocabulary/Markers.h"
 #include "editor/SciWrappers.h"
 #include "files/OpenProjects.h"
 #include "files/SingleFileDocument.h"
 #include "language/parser/DocumentPasses.h"
 #include "language/parser/Parser.h"
-#include "settings/SettingsValues.h"
+#include "vocabulary/SettingsValues.h"
 #include "platform/AnsiText.h"
 
 #include <QCoreApplication>

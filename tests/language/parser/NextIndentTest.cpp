@@ -5,8 +5,8 @@
 #include "editor/SciWrappers.h"
 #include "language/parser/DocumentPasses.h"
 #include "language/parser/NextIndent.h"
-#include "language/colour/StyleNumbers.h"
-#include "settings/SettingsValues.h"
+#include "vocabulary/StyleNumbers.h"
+#include "vocabulary/SettingsValues.h"
 
 using NextIndentTest = ParsedDocumentsTest;
 

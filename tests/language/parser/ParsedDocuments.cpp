@@ -12,7 +12,7 @@
 #include "language/parser/ParseState.h"
 #include "language/parser/Parser.h"
 #include "platform/ProgramFolder.h"
-#include "settings/SettingsValues.h"
+#include "vocabulary/SettingsValues.h"
 
 #include <QDir>
 

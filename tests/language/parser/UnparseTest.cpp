@@ -1,7 +1,7 @@
 #include "language/parser/ParsedDocuments.h"
 
 #include "editor/CurrentView.h"
-#include "editor/Markers.h"
+#include "vocabulary/Markers.h"
 #include "editor/SciWrappers.h"
 #include "explorer/CodeExplorer.h"
 #include "files/OpenProjects.h"

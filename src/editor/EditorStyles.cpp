@@ -1,7 +1,7 @@
-#include "settings/EditorStyles.h"
+#include "editor/EditorStyles.h"
 
 #include "editor/CurrentView.h"
-#include "editor/Markers.h"
+#include "vocabulary/Markers.h"
 #include "editor/SciWrappers.h"
 
 using S = QsciScintillaBase;

@@ -1,4 +1,4 @@
-#include "settings/SettingsValues.h"
+#include "vocabulary/SettingsValues.h"
 
 #include "foundation/errors/ErrorLog.h"
 #include "foundation/FileHelpers.h"

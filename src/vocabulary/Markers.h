@@ -18,3 +18,8 @@ enum SciMarkerNumber {
     MARKER_BLOCK = 22,       // ";[Block" and ";[End" lines
     MARKER_BREAKPOINT = 23,  // a "Stop" line
 };
+
+// The bit of a marker in the masks that Scintilla takes and returns.
+constexpr long markerMask(int marker) {
+    return 1L << marker;
+}
