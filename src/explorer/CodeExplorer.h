@@ -15,6 +15,9 @@ extern QString ArraysProjectFullPath;
 extern QString LabelsProjectFullPath;
 extern QString IncludesProjectFullPath;
 
+// Every list refills in full next time.
+void ForgetFills();
+
 // Fills or refreshes the list shown from gActiveProject's tables.
 bool PuniLista();
 

@@ -25,9 +25,8 @@ public:
     clsHash();
     clsHash(int HashSize, int ListSize, int ChunkSize);
 
-    // Kept for callers; keys compare without case whatever its value.
-    bool IgnoreCase() const { return ignoreCase_; }
-    void setIgnoreCase(bool ignoreCase) { ignoreCase_ = ignoreCase; }
+    // Keys always compare without case.
+    bool IgnoreCase() const { return true; }
 
     // Drops every record and rebuilds the table; a size below 1 keeps the
     // current value.
@@ -81,7 +80,6 @@ private:
     int chunkSize_ = 256;
     int count_ = 0;
     int freeHead_ = 0;
-    bool ignoreCase_ = true;
 };
 
 // A table sized for the few names of one function's locals or one type's fields.

@@ -1,5 +1,6 @@
 #include "build/ActiveCompiler.h"
 #include "build/CommandCombos.h"
+#include "support/FakeHost.h"
 #include "build/CompilerList.h"
 #include "language/keywords/ActiveKeywords.h"
 #include "language/lexer/InitScintillaAndCharTables.h"
@@ -36,7 +37,6 @@ protected:
     void TearDown() override {
         gCompilers.RemoveAll();
         gActiveCompiler.reset();
-        SetCommandComboFinder({});
         KorvoTest::TearDown();
     }
 
@@ -44,11 +44,6 @@ protected:
     QString errorLog() const { return QString::fromLatin1(readAll(homeFile(QStringLiteral("error.log")))); }
 };
 
-struct PlainCombo : CommandCombo {
-    QStringList items;
-    void Clear() override { items.clear(); }
-    void AddItem(const QString& text, const QString& key) override { items << text + QLatin1Char('|') + key; }
-};
 
 }
 
@@ -161,18 +156,16 @@ TEST_F(CompilerListTest, ActivationFallsBackToTheDefaultCompiler) {
 }
 
 TEST_F(CompilerListTest, TheCombosListCompilersAndCommandLines) {
-    PlainCombo compilers, commandLines;
-    SetCommandComboFinder([&](const QString& key) -> CommandCombo* {
-        return key == "cboCompilers" ? &compilers : key == "cboCommandLine" ? &commandLines : nullptr;
-    });
+    FakeHost host;
+    HostList compilers(host, "cboCompilers"), commandLines(host, "cboCommandLine");
     gCompilers.Add(makeCompiler("Zed", "", "", false), "Zed");
     gCompilers.Add(makeCompiler("Alpha", "", "", false), "Alpha");
-    compilers.items << "stale";
+    compilers.AddItem("stale", "stale");
     PopulateCboCompilers();
-    EXPECT_EQ(compilers.items, QStringList({"Zed|Zed", "Alpha|Alpha"}));
+    EXPECT_EQ(compilers.items(), QStringList({"Zed|Zed", "Alpha|Alpha"}));
 
     PopulateCboCommandLine({"-newest", "-older"});
-    EXPECT_EQ(commandLines.items, QStringList({"-newest|-newest", "-older|-older"}));
+    EXPECT_EQ(commandLines.items(), QStringList({"-newest|-newest", "-older|-older"}));
 }
 
 TEST_F(CompilerListTest, AFreshProgramFolderListsOneCompiler) {

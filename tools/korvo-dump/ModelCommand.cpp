@@ -3,7 +3,8 @@
 
 #include "platform/scintilla/SciDirectCalls.h"
 #include "editor/SciWrappers.h"
-#include "files/OpenProjects.h"
+#include "editor/ActiveDocument.h"
+#include "files/Project.h"
 #include "files/SingleFileDocument.h"
 #include "language/keywords/Compiler.h"
 #include "language/model/DeclarationRecords.h"
@@ -78,7 +79,7 @@ void printTable(const QString& table, const QList<CodeRecordPtr>& records) {
         printLine(QStringLiteral("%1 %2 line=%3").arg(table, entry.text).arg(entry.line));
 }
 
-void printModel(const ClsProject& project, const frmDoc& doc) {
+void printModel(const CodeModel& project, const frmDoc& doc) {
     printTable(QStringLiteral("Funkcii"), project.Funkcii.Items());
     for (const CodeRecordPtr& record : project.Funkcii.Items())
         if (auto function = std::dynamic_pointer_cast<ClsFunkcija>(record))
@@ -127,7 +128,7 @@ int dumpModel(const QStringList& args) {
     }
     std::unique_ptr<frmDoc> doc = OpenSingleFileDocument(path, text);
     ParseFile();
-    printModel(*gProjects.Item(path), *doc);
+    printModel(gProjects.Item(path)->Model, *doc);
     printLines();
     CloseSingleFileDocument(std::move(doc));
     return 0;

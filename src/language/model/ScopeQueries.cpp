@@ -3,7 +3,7 @@
 #include "editor/CurrentView.h"
 #include "editor/SciWrappers.h"
 #include "editor/frmDoc.h"
-#include "files/OpenProjects.h"
+#include "language/model/CodeModel.h"
 #include "foundation/errors/ErrorLog.h"
 #include "foundation/errors/LogNewError.h"
 #include "language/model/DeclarationRecords.h"
@@ -61,10 +61,11 @@ CodeRecordPtr enclosingRecord(int Line, int mask, const QString& keyword, const 
     return nullptr;
 }
 
-const ClsProject& activeProject() {
-    if (!gActiveProject)
+const CodeModel& activeProject() {
+    const CodeModel* model = ActiveCodeModel();
+    if (!model)
         RaiseError(ErrObjectRequired, QStringLiteral("Object required: no active project"));
-    return *gActiveProject;
+    return *model;
 }
 
 void reportMissingRecord(const QString& name, const QString& procedure) {
@@ -87,7 +88,7 @@ QString CurrentFunction(int Line) {
             reportMissingRecord(name, QStringLiteral("CurrentFunction"));
             return name;
         }
-        gCurrentLocals = gActiveProject->MainFunLocals;
+        gCurrentLocals = activeProject().MainFunLocals;
         return kMainProgram;
     } catch (...) {
         SetErrorLog(QStringLiteral("CurrentFunction"), QStringLiteral("Mod_Parse"));

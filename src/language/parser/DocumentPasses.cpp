@@ -1,11 +1,10 @@
 #include "language/parser/DocumentPasses.h"
 
-#include "editor/CurrentView.h"
+#include "editor/ActiveDocument.h"
 #include "editor/SciWrappers.h"
 #include "editor/WaitCursor.h"
 #include "editor/frmDoc.h"
-#include "explorer/CodeExplorer.h"
-#include "files/OpenProjects.h"
+#include "language/model/CodeModel.h"
 #include "foundation/errors/ErrorLog.h"
 #include "language/colour/ColouringStandIn.h"
 #include "language/model/DeclarationRecords.h"
@@ -15,6 +14,7 @@
 #include "language/parser/Parser.h"
 #include "language/parser/Unparse.h"
 #include "language/colour/StyleRun.h"
+#include "platform/Host.h"
 #include "platform/KorvoError.h"
 
 namespace {
@@ -63,12 +63,8 @@ void ParseFile() {
     try {
         if (!gActiveDoc)
             RaiseError(ErrObjectRequired, QStringLiteral("No active document"), kModule);
-        ProjectPtr project = gProjects.Item(gActiveDoc->PrjName);
-        if (!project)
-            project = gProjects.Item(gActiveDoc->PrjFullPath);
-        if (!project)
-            RaiseError(ErrObjectRequired, QStringLiteral("The document's project is not open"), kModule);
-        gActiveProject = project;
+        if (!gActiveProject || gProjects.Item(gActiveDoc->PrjFullPath) != gActiveProject)
+            RaiseError(ErrObjectRequired, QStringLiteral("The document's project is not active"), kModule);
         startFromTheTop();
         styleAllPlain();
         const long last = lastLine();
@@ -89,7 +85,7 @@ void UnParseFile() {
         const long last = lastLine();
         for (long line = 0; line <= last; ++line)
             UnparseLine(static_cast<int>(line), true);
-        frmList::PuniLista();
+        platform::host().refreshCodeExplorer();
     } catch (...) {
         SetErrorLog(QStringLiteral("UnParseFile"), kModule);
     }
@@ -102,14 +98,15 @@ void ReColorFile() {
     for (long line = 0; line <= last; ++line)
         ReColorLine(static_cast<int>(line));
     if (gActiveDoc)
-        gActiveDoc->m_oSubclass->mOldStartLine = -100;
+        gActiveDoc->m_oSubclass->RestyleOnNextRequest();
 }
 
 void UpdateVarFileNames(const QString& OldName, const QString& NewName) {
     try {
-        if (!gActiveProject)
+        CodeModel* model = ActiveCodeModel();
+        if (!model)
             RaiseError(ErrObjectRequired, QStringLiteral("No active project"), QStringLiteral("Mod_Funkcii"));
-        ClsProject& project = *gActiveProject;
+        CodeModel& project = *model;
         for (const clsHash* table : {&project.Globals, &project.Arrays, &project.Constants, &project.Funkcii, &project.Labels,
                                &project.Includes, &project.Types})
             renameIn(*table, OldName, NewName);
@@ -119,13 +116,7 @@ void UpdateVarFileNames(const QString& OldName, const QString& NewName) {
         for (const CodeRecordPtr& record : project.Types.Items())
             if (auto type = std::dynamic_pointer_cast<ClsType>(record))
                 renameIn(*type->Fields, OldName, NewName);
-        frmList::GlobalsProjectFullPath.clear();
-        frmList::TypesProjectFullPath.clear();
-        frmList::FunctionsProjectFullPath.clear();
-        frmList::ConstantsProjectFullPath.clear();
-        frmList::ArraysProjectFullPath.clear();
-        frmList::LabelsProjectFullPath.clear();
-        frmList::IncludesProjectFullPath.clear();
+        platform::host().invalidateCodeExplorer();
     } catch (...) {
         SetErrorLog(QStringLiteral("UpdateVarFileNames"), QStringLiteral("Mod_Funkcii"));
     }

@@ -5,7 +5,7 @@
 #include "platform/scintilla/SciDirectCalls.h"
 #include "editor/SciWrappers.h"
 #include "editor/frmDoc.h"
-#include "files/OpenProjects.h"
+#include "language/model/CodeModel.h"
 #include "foundation/errors/ErrorLog.h"
 #include "language/keywords/ActiveKeywords.h"
 #include "language/colour/CaseCorrection.h"
@@ -39,7 +39,7 @@ KeywordPtr gKeywordItem;
 
 clsHash& CurrentLocalsTable() {
     if (!gCurrentLocals)
-        gCurrentLocals = gActiveProject->MainFunLocals;
+        gCurrentLocals = ActiveCodeModel()->MainFunLocals;
     return *gCurrentLocals;
 }
 
@@ -153,18 +153,18 @@ private:
     BlockCounts counts_;
     long pendingMarkers_ = 0;
     frmDoc* doc_ = nullptr;
-    ClsProject* project_ = nullptr;
+    CodeModel* project_ = nullptr;
 };
 
 void LineParse::run() {
     OwnEdits ownEdits;
     try {
         doc_ = gActiveDoc.data();
-        project_ = gActiveProject.get();
+        project_ = ActiveCodeModel();
         if (!doc_ || !project_)
             RaiseError(ErrObjectRequired, QStringLiteral("No active document or project"), kModule);
         gConstructsChanged = true;
-        doc_->m_oSubclass->mOldStartLine = -100;
+        doc_->m_oSubclass->RestyleOnNextRequest();
         addMarkerLater(MARKER_PARSED);
         if (wholeDocumentPass() && (line_ == 0 || !inFilePass_))
             memo().startDocument();

@@ -5,7 +5,7 @@
 #include "platform/scintilla/SciDirectCalls.h"
 #include "editor/SciWrappers.h"
 #include "editor/frmDoc.h"
-#include "files/OpenProjects.h"
+#include "language/model/CodeModel.h"
 #include "foundation/errors/ErrorLog.h"
 #include "language/model/DeclarationParsing.h"
 #include "language/model/DeclarationRecords.h"
@@ -59,15 +59,15 @@ private:
     bool metLocal_ = false;
     bool metFunction_ = false;
     frmDoc* doc_ = nullptr;
-    ClsProject* project_ = nullptr;
+    CodeModel* project_ = nullptr;
 };
 
 void LineUnparse::run(const std::optional<QByteArray>& text) {
     doc_ = gActiveDoc.data();
-    project_ = gActiveProject.get();
+    project_ = ActiveCodeModel();
     if (!doc_ || !project_)
         RaiseError(ErrObjectRequired, QStringLiteral("No active document or project"), kModule);
-    doc_->m_oSubclass->mOldStartLine = -100;
+    doc_->m_oSubclass->RestyleOnNextRequest();
 
     if (text) {
         count_ = TokenizeLine(*text);

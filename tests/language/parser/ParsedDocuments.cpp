@@ -3,7 +3,8 @@
 #include "editor/CurrentView.h"
 #include "platform/scintilla/SciDirectCalls.h"
 #include "editor/SciWrappers.h"
-#include "files/OpenProjects.h"
+#include "editor/ActiveDocument.h"
+#include "files/Project.h"
 #include "files/SingleFileDocument.h"
 #include "language/model/DeclarationRecords.h"
 #include "language/parser/DocumentPasses.h"
@@ -52,7 +53,7 @@ void snapshotTable(QStringList& lines, const QString& table, const QList<CodeRec
 
 }
 
-QStringList modelSnapshot(const ClsProject& project, const frmDoc& doc) {
+QStringList modelSnapshot(const CodeModel& project, const frmDoc& doc) {
     QStringList lines;
     snapshotTable(lines, QStringLiteral("function"), project.Funkcii.Items());
     for (const CodeRecordPtr& record : project.Funkcii.Items())
@@ -73,9 +74,6 @@ QStringList modelSnapshot(const ClsProject& project, const frmDoc& doc) {
 
 void ParsedDocumentsTest::SetUp() {
     KorvoTest::SetUp();
-    InitScintillaAndCharTables();
-    GetOptions();
-    GetEditOptions();
     QDir(home()).mkpath(QStringLiteral("conf"));
     const QString listing = homeFile(QStringLiteral("conf/Test.lng"));
     writeAll(listing, keywordFileText(kStatementKeywords));
@@ -87,14 +85,6 @@ void ParsedDocumentsTest::TearDown() {
         CloseSingleFileDocument(std::move(docs.back()));
         docs.pop_back();
     }
-    gProjects.RemoveAll();
-    gActiveProject.reset();
-    gActiveDoc = nullptr;
-    gSciWndData = SciHandle();
-    gCurrentLocals.reset();
-    gCurrentFields.reset();
-    gCurrentFunction.clear();
-    gCurrentType.clear();
     KorvoTest::TearDown();
 }
 
@@ -125,9 +115,7 @@ frmDoc& ParsedDocumentsTest::parseInProjectOf(frmDoc& first, const QByteArray& t
 }
 
 void ParsedDocumentsTest::makeCurrent(frmDoc& doc) {
-    gActiveDoc = &doc;
-    gSciWndData = doc.SciEdi_WndData;
-    gActiveProject = gProjects.Item(doc.PrjFullPath);
+    ActivateDocument(&doc);
 }
 
 void ParsedDocumentsTest::typeLinesAt(int line, const QByteArray& text) {
@@ -137,8 +125,8 @@ void ParsedDocumentsTest::typeLinesAt(int line, const QByteArray& text) {
         Parseline(i, false);
 }
 
-ClsProject& ParsedDocumentsTest::project() const {
-    return *gActiveProject;
+CodeModel& ParsedDocumentsTest::project() const {
+    return gActiveProject->Model;
 }
 
 QByteArray ParsedDocumentsTest::documentText() const {

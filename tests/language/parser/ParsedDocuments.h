@@ -30,7 +30,7 @@ protected:
     // each new line as the notification handler does once the caret left it.
     void typeLinesAt(int line, const QByteArray& text);
 
-    ClsProject& project() const;
+    CodeModel& project() const;
     QByteArray documentText() const;
     QByteArray lineText(int line) const;
     long markers(int line) const;
@@ -54,4 +54,4 @@ std::shared_ptr<Record> recordIn(const clsHash& table, const QString& name) {
 
 // The model of one document as lines of text, in a stable order: each
 // record's table, name, type, size, parameter text and declaring line.
-QStringList modelSnapshot(const ClsProject& project, const frmDoc& doc);
+QStringList modelSnapshot(const CodeModel& project, const frmDoc& doc);

@@ -4,12 +4,14 @@
 #include "vocabulary/Markers.h"
 #include "editor/SciWrappers.h"
 #include "explorer/CodeExplorer.h"
-#include "files/OpenProjects.h"
+#include "editor/ActiveDocument.h"
+#include "files/Project.h"
 #include "language/model/DeclarationRecords.h"
 #include "language/parser/DocumentPasses.h"
 #include "language/parser/ParseState.h"
 #include "language/parser/Parser.h"
 #include "language/parser/Unparse.h"
+#include "shell/DocumentHost.h"
 
 #include <QGuiApplication>
 
@@ -125,6 +127,7 @@ TEST_F(UnparseTest, UnparsingAWholeDocumentEmptiesTheModelAndParsingAgainRestore
 }
 
 TEST_F(UnparseTest, RenamesTheFileOfEveryRecordOfTheDocument) {
+    DocumentHost host;  // which has the code explorer refill
     parse("Global g\r\nType T\r\nField f\r\nEnd Type\r\nFunction F(p)\r\nLocal l\r\nEnd Function\r\n", "old.bb");
     frmList::GlobalsProjectFullPath = QStringLiteral("somewhere");
     UpdateVarFileNames("OLD.bb", "new.bb");

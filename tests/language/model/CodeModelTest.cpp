@@ -1,12 +1,12 @@
-#include "files/Project.h"
+#include "language/model/CodeModel.h"
 #include "language/model/DeclarationRecords.h"
 #include "language/lexer/InitScintillaAndCharTables.h"
 #include "language/parser/ParseState.h"
 
 #include <gtest/gtest.h>
 
-TEST(Project, StartsWithTheMainProgramWhoseLocalsAreCurrent) {
-    ClsProject project;
+TEST(CodeModel, StartsWithTheMainProgramWhoseLocalsAreCurrent) {
+    CodeModel project;
     EXPECT_EQ(project.Funkcii.Count(), 1);
     EXPECT_TRUE(project.FunctionsDirty);
     EXPECT_FALSE(project.GlobalsDirty);
@@ -17,7 +17,7 @@ TEST(Project, StartsWithTheMainProgramWhoseLocalsAreCurrent) {
     EXPECT_TRUE(project.MainFunLocals->IgnoreCase());
 }
 
-TEST(Project, ShowsANameWithTheSuffixOfItsType) {
+TEST(CodeModel, ShowsANameWithTheSuffixOfItsType) {
     InitScintillaAndCharTables();
     ClsGlobalVar player;
     player.Ime = QStringLiteral("p");
