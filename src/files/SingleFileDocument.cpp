@@ -31,6 +31,6 @@ void CloseSingleFileDocument(std::unique_ptr<frmDoc> doc) {
         return;
     const ProjectPtr project = gProjects.Item(doc->PrjFullPath);
     gProjects.RemoveKey(doc->PrjFullPath);
-    if (gActiveDoc == doc.get() || gActiveProject == project)
+    if (doc.get() == gActiveDoc || project == gActiveProject)
         ActivateDocument(nullptr);
 }
