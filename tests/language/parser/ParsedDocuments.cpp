@@ -12,12 +12,11 @@
 #include "language/keywords/KeywordFiles.h"
 #include "language/parser/ParseState.h"
 #include "language/parser/Parser.h"
+#include "platform/AnsiText.h"
 #include "platform/ProgramFolder.h"
 #include "vocabulary/SettingsValues.h"
 
-#include <QDir>
 
-#include <algorithm>
 
 namespace {
 
@@ -27,57 +26,11 @@ const QStringList kStatementKeywords = {
     "Step", "To", "Insert", "Delete", "First", "Last", "Before", "After", "Object", "Handle", "Pi",
 };
 
-QString describe(const CodeRecord& record) {
-    if (const auto* typed = dynamic_cast<const TypedRecord*>(&record)) {
-        QString text = DeclarationDisplayName(*typed) + typed->ArraySize;
-        if (typed->IsBBArray)
-            text += QStringLiteral(" array");
-        if (const auto* function = dynamic_cast<const ClsFunkcija*>(typed))
-            text += QStringLiteral(" (%1) \"%2\"").arg(function->VlezNum).arg(function->Help);
-        return text;
-    }
-    return record.Ime;
-}
-
-void snapshotTable(QStringList& lines, const QString& table, const QList<CodeRecordPtr>& records) {
-    QStringList entries;
-    for (const CodeRecordPtr& record : records)
-        if (record && record->Ime != kMainProgram)
-            entries << QStringLiteral("%1 %2 line %3 %4")
-                           .arg(table, describe(*record))
-                           .arg(SciMarkerLineFromHandle(record->SciWndData, record->Handle))
-                           .arg(record->File);
-    entries.sort();
-    lines += entries;
-}
-
-}
-
-QStringList modelSnapshot(const CodeModel& project, const frmDoc& doc) {
-    QStringList lines;
-    snapshotTable(lines, QStringLiteral("function"), project.Funkcii.Items());
-    for (const CodeRecordPtr& record : project.Funkcii.Items())
-        if (auto function = std::dynamic_pointer_cast<ClsFunkcija>(record))
-            snapshotTable(lines, QStringLiteral("local of ") + function->Ime, function->Locals->Items());
-    snapshotTable(lines, QStringLiteral("global"), project.Globals.Items());
-    snapshotTable(lines, QStringLiteral("type"), project.Types.Items());
-    for (const CodeRecordPtr& record : project.Types.Items())
-        if (auto type = std::dynamic_pointer_cast<ClsType>(record))
-            snapshotTable(lines, QStringLiteral("field of ") + type->Ime, type->Fields->Items());
-    snapshotTable(lines, QStringLiteral("orphan field"), doc.tmpFields.values());
-    snapshotTable(lines, QStringLiteral("array"), project.Arrays.Items());
-    snapshotTable(lines, QStringLiteral("constant"), project.Constants.Items());
-    snapshotTable(lines, QStringLiteral("label"), project.Labels.Items());
-    snapshotTable(lines, QStringLiteral("include"), project.Includes.Items());
-    return lines;
 }
 
 void ParsedDocumentsTest::SetUp() {
     KorvoTest::SetUp();
-    QDir(home()).mkpath(QStringLiteral("conf"));
-    const QString listing = homeFile(QStringLiteral("conf/Test.lng"));
-    writeAll(listing, keywordFileText(kStatementKeywords));
-    useKeywordFile(listing);
+    useKeywords(keywordFileText(kStatementKeywords, 0));
 }
 
 void ParsedDocumentsTest::TearDown() {
@@ -88,11 +41,17 @@ void ParsedDocumentsTest::TearDown() {
     KorvoTest::TearDown();
 }
 
-void ParsedDocumentsTest::useKeywordFile(const QString& path) {
+void ParsedDocumentsTest::useKeywords(const QByteArray& listing) {
     compiler_ = std::make_unique<ClsCompiler>();
     compiler_->Name = QStringLiteral("Test");
-    ASSERT_TRUE(compiler_->LoadKeywordsFrom(path));
+    ASSERT_TRUE(compiler_->LoadKeywordsFromText(listing));
     compiler_->SetDefaultKeywords();
+}
+
+void ParsedDocumentsTest::useKeywordFile(const QString& path) {
+    QByteArray listing;
+    ASSERT_TRUE(platform::readFileBytes(path, listing));
+    useKeywords(listing);
 }
 
 frmDoc& ParsedDocumentsTest::parse(const QByteArray& text, const QString& name) {

@@ -3,6 +3,7 @@
 #include "editor/frmDoc.h"
 #include "files/Project.h"
 #include "language/keywords/Compiler.h"
+#include "language/model/ModelDump.h"
 #include "support/TestEnvironment.h"
 
 #include <QByteArray>
@@ -12,12 +13,13 @@
 #include <vector>
 
 // Documents of Blitz Basic text, opened as files alone and parsed, under the
-// keywords of a small listing (or another one loaded with useKeywordFile).
+// keywords of a small listing (or another one).
 class ParsedDocumentsTest : public KorvoTest {
 protected:
     void SetUp() override;
     void TearDown() override;
 
+    void useKeywords(const QByteArray& listing);
     void useKeywordFile(const QString& path);
     // Opens the text as a file alone, makes it current and parses it.
     frmDoc& parse(const QByteArray& text, const QString& name = QStringLiteral("test.bb"));
@@ -51,7 +53,3 @@ template <typename Record>
 std::shared_ptr<Record> recordIn(const clsHash& table, const QString& name) {
     return std::dynamic_pointer_cast<Record>(table.ItemHash(name));
 }
-
-// The model of one document as lines of text, in a stable order: each
-// record's table, name, type, size, parameter text and declaring line.
-QStringList modelSnapshot(const CodeModel& project, const frmDoc& doc);
