@@ -5,6 +5,7 @@
 #include "editor/WaitCursor.h"
 #include "editor/frmDoc.h"
 #include "language/model/CodeModel.h"
+#include "language/model/DeclarationKinds.h"
 #include "foundation/errors/ErrorLog.h"
 #include "language/colour/ColouringStandIn.h"
 #include "language/model/DeclarationRecords.h"
@@ -107,9 +108,9 @@ void UpdateVarFileNames(const QString& OldName, const QString& NewName) {
         if (!model)
             RaiseError(ErrObjectRequired, QStringLiteral("No active project"), QStringLiteral("Mod_Funkcii"));
         CodeModel& project = *model;
-        for (const clsHash* table : {&project.Globals, &project.Arrays, &project.Constants, &project.Funkcii, &project.Labels,
-                               &project.Includes, &project.Types})
-            renameIn(*table, OldName, NewName);
+        for (const DeclarationKind& kind : kDeclarationKinds)
+            if (kind.table)
+                renameIn(project.*kind.table, OldName, NewName);
         for (const CodeRecordPtr& record : project.Funkcii.Items())
             if (auto function = std::dynamic_pointer_cast<ClsFunkcija>(record))
                 renameIn(*function->Locals, OldName, NewName);

@@ -6,6 +6,7 @@
 #include "editor/SciWrappers.h"
 #include "editor/frmDoc.h"
 #include "language/model/CodeModel.h"
+#include "language/model/DeclarationKinds.h"
 #include "foundation/errors/ErrorLog.h"
 #include "language/model/DeclarationParsing.h"
 #include "language/model/DeclarationRecords.h"
@@ -41,13 +42,13 @@ private:
     void functionStatement();
     void endStatement();
     void typeStatement();
-    void fieldList();
-    void removeList(clsHash& table, bool arrays);
+    // Takes the names of a Field, Dim, Global, Local or Const list out of their table.
+    void declarationList(const DeclarationKind& kind);
     void removeOrphanField(const QString& name);
     // Steps over a function header as the parser reads it, parameters and all.
     void skipFunctionHeader();
     template <typename Remove>
-    void declarationList(bool arrays, Remove remove);
+    void eachListedName(bool arrays, Remove remove);
 
     bool recompute(const QString& cached) const { return !inFilePass_ || cached.isEmpty(); }
 
@@ -131,27 +132,8 @@ bool LineUnparse::statement(const QString& word) {
         endStatement();
     } else if (word == QLatin1String("Type")) {
         typeStatement();
-    } else if (word == QLatin1String("Field")) {
-        fieldList();
-        return false;
-    } else if (word == QLatin1String("Dim")) {
-        project_->ArraysDirty = true;
-        removeList(project_->Arrays, true);
-        return false;
-    } else if (word == QLatin1String("Global")) {
-        project_->GlobalsDirty = true;
-        removeList(project_->Globals, false);
-        return false;
-    } else if (word == QLatin1String("Local")) {
-        metLocal_ = true;
-        project_->LocalsDirty = true;
-        if (recompute(gCurrentFunction))
-            gCurrentFunction = CurrentFunction(line_ - 1);
-        removeList(CurrentLocalsTable(), false);
-        return false;
-    } else if (word == QLatin1String("Const")) {
-        project_->ConstantsDirty = true;
-        removeList(project_->Constants, false);
+    } else if (const DeclarationKind* list = FindDeclarationList(word)) {
+        declarationList(*list);
         return false;
     }
     return true;
@@ -234,20 +216,28 @@ void LineUnparse::typeStatement() {
     project_->Types.Remove(name, line_, gSciWndData);
 }
 
-void LineUnparse::fieldList() {
-    project_->FieldsDirty = true;
-    if (recompute(gCurrentType))
-        gCurrentType = CurrentType(line_ - 1);
-    declarationList(false, [this](const QString& name) {
-        if (!gCurrentType.isEmpty() && gCurrentFields)
-            gCurrentFields->Remove(name, line_, gSciWndData);
-        else
-            removeOrphanField(name);
-    });
-}
-
-void LineUnparse::removeList(clsHash& table, bool arrays) {
-    declarationList(arrays, [this, &table](const QString& name) { table.Remove(name, line_, gSciWndData); });
+void LineUnparse::declarationList(const DeclarationKind& kind) {
+    project_->*kind.dirty = true;
+    const bool arrays = kind.id == DeclarationKindId::Array;
+    if (kind.table) {
+        clsHash& table = project_->*kind.table;
+        eachListedName(arrays, [this, &table](const QString& name) { table.Remove(name, line_, gSciWndData); });
+    } else if (kind.id == DeclarationKindId::Local) {
+        metLocal_ = true;
+        if (recompute(gCurrentFunction))
+            gCurrentFunction = CurrentFunction(line_ - 1);
+        clsHash& table = CurrentLocalsTable();
+        eachListedName(arrays, [this, &table](const QString& name) { table.Remove(name, line_, gSciWndData); });
+    } else {
+        if (recompute(gCurrentType))
+            gCurrentType = CurrentType(line_ - 1);
+        eachListedName(arrays, [this](const QString& name) {
+            if (!gCurrentType.isEmpty() && gCurrentFields)
+                gCurrentFields->Remove(name, line_, gSciWndData);
+            else
+                removeOrphanField(name);
+        });
+    }
 }
 
 void LineUnparse::removeOrphanField(const QString& name) {
@@ -263,7 +253,7 @@ void LineUnparse::removeOrphanField(const QString& name) {
 
 // Leaves i on the token that ended the list, which is examined next.
 template <typename Remove>
-void LineUnparse::declarationList(bool arrays, Remove remove) {
+void LineUnparse::eachListedName(bool arrays, Remove remove) {
     while (gTokens[i_ + 1].Kind == tkIdent) {
         ++i_;
         const QString name = gTokens[i_].Text;
