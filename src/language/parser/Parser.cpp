@@ -185,7 +185,7 @@ void LineParse::run() {
     try {
         ParserStyles().endLine(isLastLine());
         if (pendingMarkers_)
-            SciDirect(gSciWndData, QsciScintillaBase::SCI_MARKERADDSET, static_cast<unsigned long>(line_), pendingMarkers_);
+            SciDirect(gSciWndData, QsciScintillaBase::SCI_MARKERADDSET, static_cast<uptr_t>(line_), pendingMarkers_);
         ApplyFoldLevel(line_, inFilePass_, counts_);
     } catch (...) {
         SetErrorLog(QStringLiteral("Parseline"), kModule);

@@ -14,13 +14,13 @@ SciView::SciView(QWidget* parent) : QsciScintillaBase(parent), viewId_(nextViewI
     send(SCI_SETEOLMODE, SC_EOL_CRLF);
 }
 
-long SciView::send(unsigned int message, unsigned long wParam, long lParam) const {
+sptr_t SciView::send(unsigned int message, uptr_t wParam, sptr_t lParam) const {
     return SendScintilla(message, wParam, lParam);
 }
 
 SciHandle::SciHandle(SciView* view) : view_(view), id_(view ? view->viewId() : 0) {}
 
-long SciDirect(const SciHandle& handle, unsigned int message, unsigned long wParam, long lParam) {
+sptr_t SciDirect(const SciHandle& handle, unsigned int message, uptr_t wParam, sptr_t lParam) {
     SciView* view = handle.view();
     return view ? view->send(message, wParam, lParam) : 0;
 }

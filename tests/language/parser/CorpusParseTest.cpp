@@ -51,7 +51,7 @@ QByteArray styledText() {
     const long length = SciGetLength();
     QByteArray cells(2 * length + 2, '\0');
     Range range{0, length, cells.data()};
-    SciDirect(gSciWndData, QsciScintillaBase::SCI_GETSTYLEDTEXT, 0, reinterpret_cast<long>(&range));
+    SciDirect(gSciWndData, QsciScintillaBase::SCI_GETSTYLEDTEXT, 0, reinterpret_cast<sptr_t>(&range));
     return cells;
 }
 
