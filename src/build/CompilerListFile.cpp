@@ -18,7 +18,7 @@ QString refusal(const QString& name) {
 }
 
 QString CompilerListPath() {
-    return FixDoubleBackslash(platform::programFolder() + QStringLiteral("/conf/")) + QStringLiteral("compilers.dat");
+    return FixDoubleBackslash(platform::programSubfolder(QStringLiteral("conf")) + QStringLiteral("/compilers.dat"));
 }
 
 bool IsValidCompilerName(const QString& name) {

@@ -1,6 +1,7 @@
 #include "editor/SciWrappers.h"
 
 #include "editor/CurrentView.h"
+#include "foundation/errors/ErrorLog.h"
 #include "platform/scintilla/SciDirectCalls.h"
 #include "platform/AnsiText.h"
 
@@ -108,4 +109,14 @@ void SciReplaceTarget(sptr_t length, const SciTextArg& text) {
 
 sptr_t SciSearchInTarget(sptr_t length, const SciTextArg& text) {
     return Message{S::SCI_SEARCHINTARGET}(lengthWithin(length, text), text);
+}
+
+void ReplaceRange(long Start, const QString& Text, long Length) {
+    try {
+        SciSetTargetStart(Start);
+        SciSetTargetEnd(Start + Length);
+        SciReplaceTarget(-1, Text);
+    } catch (...) {
+        SetErrorLog(QStringLiteral("ReplaceRange"), QStringLiteral("Mod_Sci"));
+    }
 }

@@ -60,3 +60,6 @@ QByteArray SciGetSelText();
 // NUL; a longer length than the text is cut to the text.
 void SciReplaceTarget(sptr_t length, const SciTextArg& text);
 sptr_t SciSearchInTarget(sptr_t length, const SciTextArg& text);
+// Replaces Length characters from Start by Text through the target, as one
+// undoable step; a failure goes to the error log.
+void ReplaceRange(long Start, const QString& Text, long Length);

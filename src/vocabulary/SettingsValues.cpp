@@ -105,7 +105,7 @@ struct SettingValue {
 };
 
 QString defaultBackupFolder() {
-    return FixDoubleBackslash(platform::programFolder() + QStringLiteral("/Backup"));
+    return FixDoubleBackslash(platform::programSubfolder(QStringLiteral("Backup")));
 }
 
 const QString kStopCharsDefault = QStringLiteral("/\\,.~`!@#$%^&*)-_=+{}[]:;?<>|\"");

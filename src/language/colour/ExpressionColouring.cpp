@@ -3,7 +3,6 @@
 #include "editor/SciWrappers.h"
 #include "foundation/errors/ErrorLog.h"
 #include "language/keywords/ActiveKeywords.h"
-#include "language/colour/CaseCorrection.h"
 #include "language/lexer/CharTables.h"
 #include "language/lexer/Lexer.h"
 #include "vocabulary/StyleNumbers.h"

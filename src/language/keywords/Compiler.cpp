@@ -37,7 +37,7 @@ void checkIndex(int Index) {
 }
 
 QString KeywordFilePath(const QString& compilerName) {
-    return FixDoubleBackslash(platform::programFolder() + QStringLiteral("/conf/") + compilerName + QStringLiteral(".lng"));
+    return FixDoubleBackslash(platform::programSubfolder(QStringLiteral("conf")) + QLatin1Char('/') + compilerName + QStringLiteral(".lng"));
 }
 
 ClsCompiler::ClsCompiler() {

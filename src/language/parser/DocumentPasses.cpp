@@ -15,6 +15,7 @@
 #include "language/parser/Parser.h"
 #include "language/parser/Unparse.h"
 #include "language/colour/StyleRun.h"
+#include "vocabulary/StyleNumbers.h"
 #include "platform/Host.h"
 #include "platform/KorvoError.h"
 
@@ -42,7 +43,7 @@ void startFromTheTop() {
 // plain text until the colouriser gets to it.
 void styleAllPlain() {
     OwnEdits ownEdits;
-    StyleRun(0, SciGetLength(), 0);
+    StyleRun(0, SciGetLength(), STYLE_Text);
     ParserStyles().startPlainDocument();
 }
 

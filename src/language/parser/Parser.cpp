@@ -9,7 +9,6 @@
 #include "language/model/DeclarationKinds.h"
 #include "foundation/errors/ErrorLog.h"
 #include "language/keywords/ActiveKeywords.h"
-#include "language/colour/CaseCorrection.h"
 #include "language/colour/ExpressionColouring.h"
 #include "language/lexer/CharTables.h"
 #include "language/colour/ColouringStandIn.h"
