@@ -4,12 +4,12 @@
 //   korvo-bench FILE.bb --lng KEYWORDS [--rounds N]
 //   korvo-bench --generate LINES [--out FILE.bb] --lng KEYWORDS [--rounds N]
 
-#include "platform/scintilla/SciDirectCalls.h"
 #include "../tools/support/HeadlessKorvo.h"
 #include "files/SingleFileDocument.h"
 #include "language/keywords/Compiler.h"
 #include "language/parser/DocumentPasses.h"
 #include "platform/AnsiText.h"
+#include "platform/scintilla/SciDirectCalls.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 #include "build/CompilerListFile.h"
 
-#include "foundation/SequentialValues.h"
 #include "foundation/errors/LogNewError.h"
 #include "foundation/FileHelpers.h"
+#include "foundation/SequentialValues.h"
 #include "platform/AnsiText.h"
 #include "platform/KorvoError.h"
 #include "platform/ProgramFolder.h"

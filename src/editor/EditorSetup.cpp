@@ -1,11 +1,11 @@
 #include "editor/EditorSetup.h"
 
 #include "editor/CurrentView.h"
-#include "vocabulary/Markers.h"
+#include "editor/EditorStyles.h"
 #include "editor/SciWrappers.h"
 #include "foundation/errors/ErrorLog.h"
 #include "platform/KorvoError.h"
-#include "editor/EditorStyles.h"
+#include "vocabulary/Markers.h"
 #include "vocabulary/SettingsValues.h"
 
 #include <limits>

@@ -1,9 +1,9 @@
 #include "editor/EditorStyles.h"
 
 #include "editor/CurrentView.h"
+#include "editor/SciWrappers.h"
 #include "vocabulary/Markers.h"
 #include "vocabulary/StyleNumbers.h"
-#include "editor/SciWrappers.h"
 
 using S = QsciScintillaBase;
 

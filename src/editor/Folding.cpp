@@ -1,8 +1,8 @@
 #include "editor/Folding.h"
 
 #include "editor/CurrentView.h"
-#include "editor/SciWrappers.h"
 #include "editor/frmDoc.h"
+#include "editor/SciWrappers.h"
 #include "vocabulary/SettingsValues.h"
 
 void ToggleFold(int Line) {

@@ -2,8 +2,8 @@
 
 #include "editor/CurrentView.h"
 #include "foundation/errors/ErrorLog.h"
-#include "platform/scintilla/SciDirectCalls.h"
 #include "platform/AnsiText.h"
+#include "platform/scintilla/SciDirectCalls.h"
 
 #include <algorithm>
 #include <cstring>

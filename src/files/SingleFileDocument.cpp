@@ -1,8 +1,8 @@
 #include "files/SingleFileDocument.h"
 
-#include "platform/scintilla/SciDirectCalls.h"
 #include "editor/ActiveDocument.h"
 #include "files/Project.h"
+#include "platform/scintilla/SciDirectCalls.h"
 
 #include <QFileInfo>
 

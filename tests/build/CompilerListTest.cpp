@@ -1,12 +1,12 @@
 #include "build/ActiveCompiler.h"
 #include "build/CommandCombos.h"
-#include "support/FakeHost.h"
 #include "build/CompilerList.h"
 #include "language/keywords/ActiveKeywords.h"
-#include "language/lexer/InitScintillaAndCharTables.h"
 #include "language/keywords/KeywordFiles.h"
+#include "language/lexer/InitScintillaAndCharTables.h"
 #include "platform/KorvoError.h"
 #include "platform/SettingsStore.h"
+#include "support/FakeHost.h"
 
 #include "support/TestEnvironment.h"
 

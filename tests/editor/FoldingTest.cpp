@@ -1,8 +1,8 @@
 #include "language/parser/ParsedDocuments.h"
 
 #include "editor/Folding.h"
-#include "vocabulary/Markers.h"
 #include "editor/SciWrappers.h"
+#include "vocabulary/Markers.h"
 #include "vocabulary/SettingsValues.h"
 
 using FoldingTest = ParsedDocumentsTest;

@@ -1,8 +1,8 @@
 #include "files/RecentFilesProjects.h"
 #include "platform/SettingsStore.h"
-#include "vocabulary/SettingsValues.h"
 #include "support/FakeHost.h"
 #include "support/TestEnvironment.h"
+#include "vocabulary/SettingsValues.h"
 
 
 namespace {

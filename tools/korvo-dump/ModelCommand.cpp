@@ -1,15 +1,15 @@
-#include "DumpCommand.h"
 #include "../support/HeadlessKorvo.h"
+#include "DumpCommand.h"
 
-#include "platform/scintilla/SciDirectCalls.h"
-#include "editor/SciWrappers.h"
 #include "editor/ActiveDocument.h"
+#include "editor/SciWrappers.h"
 #include "files/Project.h"
 #include "files/SingleFileDocument.h"
 #include "language/keywords/Compiler.h"
 #include "language/model/ModelDump.h"
 #include "language/parser/DocumentPasses.h"
 #include "platform/AnsiText.h"
+#include "platform/scintilla/SciDirectCalls.h"
 
 #include <QFileInfo>
 

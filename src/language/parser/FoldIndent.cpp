@@ -2,14 +2,14 @@
 
 #include "editor/CurrentView.h"
 #include "editor/Folding.h"
-#include "foundation/errors/ErrorLog.h"
-#include "vocabulary/Markers.h"
-#include "editor/SciWrappers.h"
 #include "editor/frmDoc.h"
+#include "editor/SciWrappers.h"
+#include "foundation/errors/ErrorLog.h"
 #include "language/lexer/Lexer.h"
 #include "language/parser/NextIndent.h"
-#include "language/parser/ParseState.h"
 #include "language/parser/Parser.h"
+#include "language/parser/ParseState.h"
+#include "vocabulary/Markers.h"
 #include "vocabulary/SettingsValues.h"
 
 #include <algorithm>

@@ -1,10 +1,10 @@
 #include "language/parser/NextIndent.h"
 
-#include "vocabulary/Markers.h"
 #include "editor/SciWrappers.h"
 #include "foundation/errors/ErrorLog.h"
 #include "language/keywords/ActiveKeywords.h"
 #include "language/lexer/Lexer.h"
+#include "vocabulary/Markers.h"
 #include "vocabulary/SettingsValues.h"
 
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "language/parser/ParseSession.h"
 
-#include "language/parser/ParseState.h"
 #include "language/parser/Parser.h"
+#include "language/parser/ParseState.h"
 
 void ForgetScope() {
     gCurrentFunction.clear();

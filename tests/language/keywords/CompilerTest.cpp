@@ -1,7 +1,7 @@
 #include "language/keywords/ActiveKeywords.h"
 #include "language/keywords/Compiler.h"
-#include "language/lexer/InitScintillaAndCharTables.h"
 #include "language/keywords/KeywordFiles.h"
+#include "language/lexer/InitScintillaAndCharTables.h"
 #include "platform/KorvoError.h"
 
 #include "support/TestEnvironment.h"

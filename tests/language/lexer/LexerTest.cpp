@@ -1,6 +1,6 @@
+#include "foundation/Hash.h"
 #include "language/lexer/CharTables.h"
 #include "language/lexer/InitScintillaAndCharTables.h"
-#include "foundation/Hash.h"
 #include "language/lexer/Lexer.h"
 #include "support/TestEnvironment.h"
 

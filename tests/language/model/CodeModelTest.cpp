@@ -1,6 +1,6 @@
+#include "language/lexer/InitScintillaAndCharTables.h"
 #include "language/model/CodeModel.h"
 #include "language/model/DeclarationRecords.h"
-#include "language/lexer/InitScintillaAndCharTables.h"
 #include "language/parser/ParseState.h"
 
 #include <gtest/gtest.h>

@@ -3,9 +3,9 @@
 #include "editor/SciWrappers.h"
 #include "language/keywords/ActiveKeywords.h"
 #include "language/keywords/Compiler.h"
-#include "language/model/DeclarationParsing.h"
 #include "language/lexer/InitScintillaAndCharTables.h"
 #include "language/lexer/Lexer.h"
+#include "language/model/DeclarationParsing.h"
 #include "vocabulary/StyleNumbers.h"
 
 namespace {

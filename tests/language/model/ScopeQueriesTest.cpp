@@ -1,12 +1,12 @@
+#include "editor/ActiveDocument.h"
 #include "editor/CurrentView.h"
 #include "editor/EditorFixture.h"
-#include "vocabulary/Markers.h"
 #include "editor/SciWrappers.h"
-#include "editor/ActiveDocument.h"
 #include "files/Project.h"
 #include "language/model/DeclarationRecords.h"
-#include "language/parser/ParseState.h"
 #include "language/model/ScopeQueries.h"
+#include "language/parser/ParseState.h"
+#include "vocabulary/Markers.h"
 
 namespace {
 

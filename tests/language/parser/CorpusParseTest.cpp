@@ -1,15 +1,15 @@
 #include "language/parser/ParsedDocuments.h"
 
-#include "editor/CurrentView.h"
-#include "vocabulary/Markers.h"
-#include "editor/SciWrappers.h"
 #include "editor/ActiveDocument.h"
+#include "editor/CurrentView.h"
+#include "editor/SciWrappers.h"
 #include "files/Project.h"
 #include "files/SingleFileDocument.h"
 #include "language/parser/DocumentPasses.h"
 #include "language/parser/Parser.h"
-#include "vocabulary/SettingsValues.h"
 #include "platform/AnsiText.h"
+#include "vocabulary/Markers.h"
+#include "vocabulary/SettingsValues.h"
 
 #include <QCoreApplication>
 #include <QDirIterator>

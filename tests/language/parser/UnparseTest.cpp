@@ -1,17 +1,17 @@
 #include "language/parser/ParsedDocuments.h"
 
+#include "editor/ActiveDocument.h"
 #include "editor/CurrentView.h"
-#include "vocabulary/Markers.h"
 #include "editor/SciWrappers.h"
 #include "explorer/CodeExplorer.h"
-#include "editor/ActiveDocument.h"
 #include "files/Project.h"
 #include "language/model/DeclarationRecords.h"
 #include "language/parser/DocumentPasses.h"
-#include "language/parser/ParseState.h"
 #include "language/parser/Parser.h"
+#include "language/parser/ParseState.h"
 #include "language/parser/Unparse.h"
 #include "shell/DocumentHost.h"
+#include "vocabulary/Markers.h"
 
 #include <QGuiApplication>
 
