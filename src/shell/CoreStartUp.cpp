@@ -2,6 +2,7 @@
 
 #include "build/ActiveCompiler.h"
 #include "build/CompilerList.h"
+#include "build/ExternalTools.h"
 #include "editor/ActiveDocument.h"
 #include "editor/EditorSetup.h"
 #include "explorer/CodeExplorer.h"
@@ -28,5 +29,6 @@ void ResetSession() {
     gCompilers.RemoveAll();
     gActiveCompiler.reset();
     DefaultCompiler.clear();
+    gExternalTools.RemoveAll();
     frmList::ForgetFills();
 }

@@ -3,7 +3,6 @@
 #include "build/CompilerList.h"
 #include "language/keywords/ActiveKeywords.h"
 #include "language/keywords/KeywordFiles.h"
-#include "language/lexer/InitScintillaAndCharTables.h"
 #include "platform/KorvoError.h"
 #include "platform/SettingsStore.h"
 #include "support/FakeHost.h"
@@ -28,16 +27,7 @@ class CompilerListTest : public KorvoTest {
 protected:
     void SetUp() override {
         KorvoTest::SetUp();
-        InitScintillaAndCharTables();
         QDir(home()).mkpath(QStringLiteral("conf"));
-        gCompilers.RemoveAll();
-        gActiveCompiler.reset();
-        DefaultCompiler.clear();
-    }
-    void TearDown() override {
-        gCompilers.RemoveAll();
-        gActiveCompiler.reset();
-        KorvoTest::TearDown();
     }
 
     void writeList(const QByteArray& text) { writeAll(CompilerListPath(), text); }

@@ -1,6 +1,5 @@
 #include "foundation/Hash.h"
 
-#include "language/lexer/InitScintillaAndCharTables.h"
 #include "language/lexer/Lexer.h"
 #include "platform/KorvoError.h"
 #include "support/TestEnvironment.h"
@@ -52,7 +51,6 @@ TEST_F(Hash, SeveralRecordsUnderOneNameInTheOrderAdded) {
     EXPECT_TRUE(table.ExistsHash("foo"));
     EXPECT_EQ(gFoundItem, first);
     EXPECT_TRUE(table.Exists("bar", HashCode("BAR")));
-    InitScintillaAndCharTables();
     EXPECT_TRUE(table.ExistsU("BAR", HashCodeNoCase("bar")));
     EXPECT_FALSE(table.ExistsU("bar", HashCode("BAR")));
     EXPECT_FALSE(table.ExistsHash("baz"));

@@ -1,7 +1,6 @@
 #include "language/keywords/ActiveKeywords.h"
 #include "language/keywords/Compiler.h"
 #include "language/keywords/KeywordFiles.h"
-#include "language/lexer/InitScintillaAndCharTables.h"
 #include "platform/KorvoError.h"
 
 #include "support/TestEnvironment.h"
@@ -16,7 +15,6 @@ class CompilerKeywords : public KorvoTest {
 protected:
     void SetUp() override {
         KorvoTest::SetUp();
-        InitScintillaAndCharTables();
         QDir(home()).mkpath(QStringLiteral("conf"));
         compiler.Name = QStringLiteral("Blitz");
     }
