@@ -10,15 +10,24 @@
 #include "language/parser/ParseSession.h"
 #include "vocabulary/SettingsValues.h"
 
+namespace {
+
+// What the layers above the editor do when another document becomes active.
+void listenToActivation() {
+    static bool listening = false;
+    if (listening)
+        return;
+    listening = true;
+    QObject::connect(&activeDocumentNotifier(), &ActiveDocumentNotifier::activeDocumentChanged, &ForgetScope);
+}
+
+}
+
 void StartCore() {
     InitScintillaAndCharTables();
     GetOptions();
     GetEditOptions();
-    static const bool listening = [] {
-        QObject::connect(&activeDocumentNotifier(), &ActiveDocumentNotifier::activeDocumentChanged, [] { ForgetScope(); });
-        return true;
-    }();
-    (void)listening;
+    listenToActivation();
 }
 
 void ResetSession() {

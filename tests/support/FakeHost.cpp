@@ -16,6 +16,10 @@ const FakeHost::Window* FakeHost::find(const QString& key) const {
     return nullptr;
 }
 
+FakeHost::Window* FakeHost::find(const QString& key) {
+    return const_cast<Window*>(std::as_const(*this).find(key));
+}
+
 QWidget* FakeHost::documentWindow(const QString& key) const {
     const Window* window = find(key);
     return window ? window->form : nullptr;
@@ -33,8 +37,8 @@ QString FakeHost::documentWindowCaption(const QString& key) const {
 }
 
 void FakeHost::setDocumentWindowCaption(const QString& key, const QString& caption) {
-    if (const Window* window = find(key))
-        const_cast<Window*>(window)->caption = caption;
+    if (Window* window = find(key))
+        window->caption = caption;
 }
 
 void HostList::AddItem(const QString& caption, const QString& path) {

@@ -35,6 +35,7 @@ public:
 
 private:
     const Window* find(const QString& key) const;
+    Window* find(const QString& key);
 };
 
 // A list command of the host seen as a menu: captions, and paths from 1.
