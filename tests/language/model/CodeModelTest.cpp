@@ -1,5 +1,6 @@
 #include "language/lexer/InitScintillaAndCharTables.h"
 #include "language/model/CodeModel.h"
+#include "language/model/DeclarationKinds.h"
 #include "language/model/DeclarationRecords.h"
 #include "language/parser/ParseState.h"
 
@@ -28,4 +29,18 @@ TEST(CodeModel, ShowsANameWithTheSuffixOfItsType) {
     EXPECT_EQ(DeclarationDisplayName(player), "p$");
     player.Tip = TipNone;
     EXPECT_EQ(DeclarationDisplayName(player), "p");
+}
+
+TEST(DeclarationKinds, RowsStandAtTheirIdsAndListKeywordsMatchAsSpelled) {
+    for (size_t i = 0; i < kDeclarationKinds.size(); ++i)
+        EXPECT_EQ(static_cast<size_t>(kDeclarationKinds[i].id), i);
+    const DeclarationKind* dim = FindDeclarationList("Dim");
+    ASSERT_TRUE(dim);
+    EXPECT_EQ(dim->id, DeclarationKindId::Array);
+    EXPECT_EQ(dim->table, &CodeModel::Arrays);
+    EXPECT_EQ(FindDeclarationList("DIM"), nullptr);
+    EXPECT_EQ(FindDeclarationList("Function"), nullptr);
+    EXPECT_EQ(FindDeclarationList("Include"), nullptr);
+    EXPECT_EQ(declarationKind(DeclarationKindId::Local).marker, MARKER_LOCAL);
+    EXPECT_TRUE(std::dynamic_pointer_cast<ClsLocalVar>(declarationKind(DeclarationKindId::Local).newRecord()));
 }
