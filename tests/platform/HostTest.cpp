@@ -1,4 +1,5 @@
 #include "platform/Host.h"
+#include "platform/KorvoError.h"
 #include "support/FakeHost.h"
 
 #include <gtest/gtest.h>
@@ -33,4 +34,24 @@ TEST(Host, AHeadlessHostKeepsCommandsAndPanesByKeyAndTheRedrawLockRestores) {
         EXPECT_FALSE(host.redraw);
     }
     EXPECT_TRUE(host.redraw);
+}
+
+TEST(Host, TheFakeFindsWindowsByKeyAndRefusesAnUnknownOne) {
+    FakeHost host;
+    QWidget form;
+    host.windows.append({"a.bb", &form, "a.bb"});
+    host.setDocumentWindowCaption("a.bb", "a.bb*");
+    host.setDocumentWindowCaption("b.bb", "b.bb*");
+    EXPECT_EQ(host.documentWindowKeys(), QStringList({"a.bb"}));
+    EXPECT_EQ(host.documentWindow("a.bb"), &form);
+    EXPECT_EQ(host.documentWindowCaption("a.bb"), "a.bb*");
+    EXPECT_EQ(host.documentWindowCaption("b.bb"), "");
+    host.activateDocumentWindow("a.bb");
+    EXPECT_EQ(host.activeKey, "a.bb");
+    try {
+        host.activateDocumentWindow("b.bb");
+        ADD_FAILURE() << "no error raised";
+    } catch (const KorvoError& error) {
+        EXPECT_EQ(error.number, 50000);
+    }
 }
