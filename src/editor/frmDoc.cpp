@@ -1,6 +1,7 @@
 #include "editor/frmDoc.h"
 
 #include "editor/EditorSetup.h"
+#include "vocabulary/Markers.h"
 #include "foundation/errors/ErrorLog.h"
 #include "platform/Host.h"
 
@@ -8,6 +9,7 @@ frmDoc::frmDoc(QWidget* parent)
     : QWidget(parent), Sci(new SciView(this)), m_oSubclass(std::make_unique<cSubclass>()),
       ShellClass(std::make_unique<platform::StdShell>()) {
     SciEdi_WndData = SciHandle(Sci);
+    Sci->trackMarkerLines(kRecordMarkers);
     Sci->setGeometry(0, 0, 200, 200);
 }
 

@@ -1,13 +1,12 @@
 #include "language/parser/Unparse.h"
 
 #include "editor/CurrentView.h"
-#include "vocabulary/Markers.h"
 #include "platform/scintilla/SciDirectCalls.h"
 #include "editor/SciWrappers.h"
 #include "editor/frmDoc.h"
+#include "foundation/errors/ErrorLog.h"
 #include "language/model/CodeModel.h"
 #include "language/model/DeclarationKinds.h"
-#include "foundation/errors/ErrorLog.h"
 #include "language/model/DeclarationParsing.h"
 #include "language/model/DeclarationRecords.h"
 #include "language/lexer/Lexer.h"
@@ -17,6 +16,10 @@
 #include "language/parser/ScopeMoves.h"
 #include "language/model/ScopeQueries.h"
 #include "platform/KorvoError.h"
+#include "vocabulary/Markers.h"
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -27,6 +30,21 @@ void deleteMarkers(int line, int marker) {
     while (SciMarkerGet(line) & markerMask(marker))
         SciMarkerDelete(line, marker);
 }
+
+// What the walk over the line's tokens finds, undone once the walk is over:
+// first the line's own declarations, then its scope boundaries from the
+// last to the first, the inverse of the order in which the parser met them.
+enum class Boundary { Function, EndFunction, Type, EndType };
+
+struct Declaration {
+    DeclarationKindId kind;
+    QString name;
+};
+
+struct BoundaryStatement {
+    Boundary kind;
+    QString name;
+};
 
 class LineUnparse {
 public:
@@ -42,13 +60,22 @@ private:
     void functionStatement();
     void endStatement();
     void typeStatement();
-    // Takes the names of a Field, Dim, Global, Local or Const list out of their table.
-    void declarationList(const DeclarationKind& kind);
-    void removeOrphanField(const QString& name);
     // Steps over a function header as the parser reads it, parameters and all.
     void skipFunctionHeader();
-    template <typename Remove>
-    void eachListedName(bool arrays, Remove remove);
+    void declarationList(const DeclarationKind& kind);
+
+    void removeDeclaration(const Declaration& declaration);
+    void removeLocal(const QString& name);
+    void removeField(const QString& name);
+    bool removeOrphanField(const QString& name);
+    void undoFunction(const QString& name);
+    void undoEndFunction();
+    void undoType(const QString& name);
+    void undoEndType();
+    // The records of this line's headers, which hold what the parser put
+    // into them from this very line.
+    template <typename Record>
+    std::vector<std::shared_ptr<Record>> headersHere(Boundary kind, const clsHash& table) const;
 
     bool recompute(const QString& cached) const { return !inFilePass_ || cached.isEmpty(); }
 
@@ -56,9 +83,8 @@ private:
     const bool inFilePass_;
     int count_ = 0;
     int i_ = 1;
-    bool metType_ = false;
-    bool metLocal_ = false;
-    bool metFunction_ = false;
+    std::vector<Declaration> declarations_;
+    std::vector<BoundaryStatement> boundaries_;
     frmDoc* doc_ = nullptr;
     CodeModel* project_ = nullptr;
 };
@@ -82,13 +108,35 @@ void LineUnparse::run(const std::optional<QByteArray>& text) {
     for (int marker : {MARKER_MAINPROGRAM, MARKER_FOLDSTART, MARKER_FOLDEND, MARKER_BLOCK, MARKER_BREAKPOINT})
         deleteMarkers(line_, marker);
     walkTokens();
+    for (const Declaration& declaration : declarations_)
+        removeDeclaration(declaration);
+    for (auto it = boundaries_.rbegin(); it != boundaries_.rend(); ++it) {
+        switch (it->kind) {
+        case Boundary::Function:
+            undoFunction(it->name);
+            break;
+        case Boundary::EndFunction:
+            undoEndFunction();
+            break;
+        case Boundary::Type:
+            undoType(it->name);
+            break;
+        case Boundary::EndType:
+            undoEndType();
+            break;
+        }
+    }
+
     deleteMarkers(line_, MARKER_PARSED);
     deleteMarkers(line_, MARKER_DECLARATION);
-    if (metType_)
+    const auto met = [this](auto predicate) {
+        return std::any_of(boundaries_.begin(), boundaries_.end(), predicate);
+    };
+    if (met([](const BoundaryStatement& b) { return b.kind == Boundary::Type || b.kind == Boundary::EndType; }))
         deleteMarkers(line_, MARKER_TYPE);
-    if (metLocal_)
+    if (std::any_of(declarations_.begin(), declarations_.end(), [](const Declaration& d) { return d.kind == DeclarationKindId::Local; }))
         deleteMarkers(line_, MARKER_LOCAL);
-    if (metFunction_)
+    if (met([](const BoundaryStatement& b) { return b.kind == Boundary::Function || b.kind == Boundary::EndFunction; }))
         deleteMarkers(line_, MARKER_FUNCTION);
 }
 
@@ -101,7 +149,7 @@ void LineUnparse::walkTokens() {
         } else if (t.Kind == '.' && i_ == 1 && gTokens[2].Kind == tkIdent) {
             project_->LabelsDirty = true;
             i_ = 2;
-            project_->Labels.Remove(gTokens[2].Text, line_, gSciWndData);
+            declarations_.push_back({DeclarationKindId::Label, gTokens[2].Text});
         }
         if (advance)
             ++i_;
@@ -117,7 +165,7 @@ bool LineUnparse::keyword() {
         return statement(word);
     if (next.Kind == tkString && word == QLatin1String("Include") && !next.Text.isEmpty()) {
         ++i_;
-        project_->Includes.Remove(next.Text, line_, gSciWndData);
+        declarations_.push_back({DeclarationKindId::Include, next.Text});
         project_->IncludesDirty = true;
     }
     return true;
@@ -133,6 +181,7 @@ bool LineUnparse::statement(const QString& word) {
     } else if (word == QLatin1String("Type")) {
         typeStatement();
     } else if (const DeclarationKind* list = FindDeclarationList(word)) {
+        project_->*list->dirty = true;
         declarationList(*list);
         return false;
     }
@@ -140,19 +189,9 @@ bool LineUnparse::statement(const QString& word) {
 }
 
 void LineUnparse::functionStatement() {
-    metFunction_ = true;
     project_->FunctionsDirty = true;
     ++i_;
-    const QString name = gTokens[i_].Text;
-    gCurrentFunction = CurrentFunction(line_ - 1);
-    if (auto function = std::dynamic_pointer_cast<ClsFunkcija>(project_->Funkcii.ItemHandle(name, line_, gSciWndData))) {
-        // The parameters go with the function; its other locals now belong
-        // to the scope around it.
-        for (const CodeRecordPtr& local : function->Locals->Items())
-            if (local && local->Handle != function->Handle)
-                CurrentLocalsTable().Add(local->Ime, local);
-    }
-    project_->Funkcii.Remove(name, line_, gSciWndData);
+    boundaries_.push_back({Boundary::Function, gTokens[i_].Text});
     skipFunctionHeader();
 }
 
@@ -177,31 +216,95 @@ void LineUnparse::skipFunctionHeader() {
 void LineUnparse::endStatement() {
     const TokenRecord& next = gTokens[i_ + 1];
     if (next.Text == QLatin1String("Function")) {
-        metFunction_ = true;
         ++i_;
-        if (recompute(gCurrentFunction))
-            gCurrentFunction = CurrentFunction(line_ - 1);
-        if (gCurrentFunction != kMainProgram) {
-            const long limit = NextBoundary(line_ + 1, markerMask(MARKER_FUNCTION));
-            MoveRecords(*project_->MainFunLocals, CurrentLocalsTable(), {line_, limit});
-        }
+        boundaries_.push_back({Boundary::EndFunction, QString()});
     } else if (next.Text == QLatin1String("Type")) {
-        metType_ = true;
         ++i_;
-        if (recompute(gCurrentType))
-            gCurrentType = CurrentType(line_ - 1);
-        if (!gCurrentType.isEmpty() && gCurrentFields) {
-            const long limit = NextBoundary(line_ + 1, markerMask(MARKER_TYPE));
-            MoveRecords(doc_->tmpFields, *gCurrentFields, {line_, limit});
-        }
+        boundaries_.push_back({Boundary::EndType, QString()});
     }
 }
 
 void LineUnparse::typeStatement() {
-    metType_ = true;
     project_->TypesDirty = true;
     ++i_;
-    const QString name = gTokens[i_].Text;
+    boundaries_.push_back({Boundary::Type, gTokens[i_].Text});
+}
+
+template <typename Record>
+std::vector<std::shared_ptr<Record>> LineUnparse::headersHere(Boundary kind, const clsHash& table) const {
+    std::vector<std::shared_ptr<Record>> records;
+    for (auto it = boundaries_.rbegin(); it != boundaries_.rend(); ++it)
+        if (it->kind == kind)
+            if (auto record = std::dynamic_pointer_cast<Record>(table.ItemHandle(it->name, line_, gSciWndData)))
+                records.push_back(record);
+    return records;
+}
+
+void LineUnparse::removeDeclaration(const Declaration& declaration) {
+    const QString& name = declaration.name;
+    if (declaration.kind == DeclarationKindId::Local)
+        removeLocal(name);
+    else if (declaration.kind == DeclarationKindId::Field)
+        removeField(name);
+    else
+        (project_->*declarationKind(declaration.kind).table).Remove(name, line_, gSciWndData);
+}
+
+// A function header on the line took the locals declared before it on the
+// same line; otherwise they are in the scope the line stands in. Should a
+// scope boundary typed elsewhere have left one in another scope, it is
+// looked for there too: what the line declared must go with the line.
+void LineUnparse::removeLocal(const QString& name) {
+    for (const auto& function : headersHere<ClsFunkcija>(Boundary::Function, project_->Funkcii))
+        if (function->Locals->Remove(name, line_, gSciWndData, function->Handle))
+            return;
+    if (recompute(gCurrentFunction))
+        gCurrentFunction = CurrentFunction(line_ - 1);
+    if (CurrentLocalsTable().Remove(name, line_, gSciWndData) || project_->MainFunLocals->Remove(name, line_, gSciWndData))
+        return;
+    for (const CodeRecordPtr& record : project_->Funkcii.Items())
+        if (const auto function = std::dynamic_pointer_cast<ClsFunkcija>(record))
+            if (function->Locals->Remove(name, line_, gSciWndData, function->Handle))
+                return;
+}
+
+void LineUnparse::removeField(const QString& name) {
+    for (const auto& type : headersHere<ClsType>(Boundary::Type, project_->Types))
+        if (type->Fields->Remove(name, line_, gSciWndData))
+            return;
+    if (recompute(gCurrentType))
+        gCurrentType = CurrentType(line_ - 1);
+    if (!gCurrentType.isEmpty() && gCurrentFields && gCurrentFields->Remove(name, line_, gSciWndData))
+        return;
+    if (removeOrphanField(name))
+        return;
+    for (const CodeRecordPtr& record : project_->Types.Items())
+        if (const auto type = std::dynamic_pointer_cast<ClsType>(record))
+            if (type->Fields->Remove(name, line_, gSciWndData))
+                return;
+}
+
+void LineUnparse::undoFunction(const QString& name) {
+    gCurrentFunction = CurrentFunction(line_ - 1);
+    if (auto function = std::dynamic_pointer_cast<ClsFunkcija>(project_->Funkcii.ItemHandle(name, line_, gSciWndData))) {
+        // The parameters go with the function; its other locals now belong
+        // to the scope around it.
+        for (const CodeRecordPtr& local : function->Locals->Items())
+            if (local && local->Handle != function->Handle)
+                CurrentLocalsTable().Add(local->Ime, local);
+    }
+    project_->Funkcii.Remove(name, line_, gSciWndData);
+}
+
+void LineUnparse::undoEndFunction() {
+    if (recompute(gCurrentFunction))
+        gCurrentFunction = CurrentFunction(line_ - 1);
+    if (gCurrentFunction != kMainProgram) {
+        MoveRecords(*project_->MainFunLocals, CurrentLocalsTable(), ThroughNextBoundary(line_, markerMask(MARKER_FUNCTION)));
+    }
+}
+
+void LineUnparse::undoType(const QString& name) {
     gCurrentType = CurrentType(line_ - 1);
     if (auto type = std::dynamic_pointer_cast<ClsType>(project_->Types.ItemHandle(name, line_, gSciWndData))) {
         for (const CodeRecordPtr& field : type->Fields->Items()) {
@@ -216,52 +319,35 @@ void LineUnparse::typeStatement() {
     project_->Types.Remove(name, line_, gSciWndData);
 }
 
-void LineUnparse::declarationList(const DeclarationKind& kind) {
-    project_->*kind.dirty = true;
-    const bool arrays = kind.id == DeclarationKindId::Array;
-    if (kind.table) {
-        clsHash& table = project_->*kind.table;
-        eachListedName(arrays, [this, &table](const QString& name) { table.Remove(name, line_, gSciWndData); });
-    } else if (kind.id == DeclarationKindId::Local) {
-        metLocal_ = true;
-        if (recompute(gCurrentFunction))
-            gCurrentFunction = CurrentFunction(line_ - 1);
-        clsHash& table = CurrentLocalsTable();
-        eachListedName(arrays, [this, &table](const QString& name) { table.Remove(name, line_, gSciWndData); });
-    } else {
-        if (recompute(gCurrentType))
-            gCurrentType = CurrentType(line_ - 1);
-        eachListedName(arrays, [this](const QString& name) {
-            if (!gCurrentType.isEmpty() && gCurrentFields)
-                gCurrentFields->Remove(name, line_, gSciWndData);
-            else
-                removeOrphanField(name);
-        });
+void LineUnparse::undoEndType() {
+    if (recompute(gCurrentType))
+        gCurrentType = CurrentType(line_ - 1);
+    if (!gCurrentType.isEmpty() && gCurrentFields) {
+        MoveRecords(doc_->tmpFields, *gCurrentFields, ThroughNextBoundary(line_, markerMask(MARKER_TYPE)));
     }
 }
 
-void LineUnparse::removeOrphanField(const QString& name) {
+bool LineUnparse::removeOrphanField(const QString& name) {
     for (auto it = doc_->tmpFields.begin(); it != doc_->tmpFields.end(); ++it) {
         const CodeRecordPtr& field = it.value();
         if (field && field->Ime.compare(name, Qt::CaseInsensitive) == 0
             && SciMarkerLineFromHandle(field->SciWndData, field->Handle) == line_) {
             doc_->tmpFields.erase(it);
-            return;
+            return true;
         }
     }
+    return false;
 }
 
 // Leaves i on the token that ended the list, which is examined next.
-template <typename Remove>
-void LineUnparse::eachListedName(bool arrays, Remove remove) {
+void LineUnparse::declarationList(const DeclarationKind& kind) {
     while (gTokens[i_ + 1].Kind == tkIdent) {
         ++i_;
-        const QString name = gTokens[i_].Text;
-        if (arrays)
+        declarations_.push_back({kind.id, gTokens[i_].Text});
+        if (kind.id == DeclarationKindId::Array)
             SkipArrayDeclaration(i_, count_);
         else
             SkipVarDeclaration(i_, count_);
-        remove(name);
         if (gTokens[i_].Kind != ',')
             return;
     }

@@ -79,24 +79,24 @@ TEST_F(CorpusParseTest, EverySampleParsesUnparsesAndParsesAgainToTheSameModel) {
 
         for (const QString& name : functionNames(text))
             EXPECT_TRUE(project().Funkcii.ExistsOnlyHash(name)) << name.toStdString();
-        const QStringList model = DumpModel(project(), doc);
+        const QStringList model = DumpModel(project(), doc, ModelDumpDetail::Full);
 
         // Line by line, as edits parse them, the same model and styles come out.
         UnParseFile();
-        EXPECT_EQ(DumpModel(project(), doc), QStringList());
+        EXPECT_EQ(DumpModel(project(), doc, ModelDumpDetail::Full), QStringList());
         EXPECT_EQ(project().MainFunLocals->Count(), 0);
         SciDirect(gSciWndData, QsciScintillaBase::SCI_CLEARDOCUMENTSTYLE);
         AutoIndentType = 1;
         for (int line = 0; line < SciGetLineCount(); ++line)
             Parseline(line, false);
         AutoIndentType = 2;
-        EXPECT_EQ(DumpModel(project(), doc), model);
+        EXPECT_EQ(DumpModel(project(), doc, ModelDumpDetail::Full), model);
         const QByteArray styles = styledText();
 
         UnParseFile();
         SciDirect(gSciWndData, QsciScintillaBase::SCI_CLEARDOCUMENTSTYLE);
         ParseFile();
-        EXPECT_EQ(DumpModel(project(), doc), model);
+        EXPECT_EQ(DumpModel(project(), doc, ModelDumpDetail::Full), model);
         EXPECT_TRUE(styledText() == styles);
         EXPECT_EQ(errorLog(), "");
         CloseSingleFileDocument(std::move(docs.back()));

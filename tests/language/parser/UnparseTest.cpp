@@ -110,11 +110,11 @@ TEST_F(UnparseTest, UnparsingAWholeDocumentEmptiesTheModelAndParsingAgainRestore
         "Type Point\r\nField x#, y#\r\nEnd Type\r\nField stray\r\nFunction F%(a, b$ = \"x\")\r\nLocal y\r\n"
         "End Function\r\nFunction G.Point()\r\nLocal z : Stop\r\nEnd Function\r\n";
     frmDoc& doc = parse(text);
-    const QStringList before = DumpModel(project(), doc);
+    const QStringList before = DumpModel(project(), doc, ModelDumpDetail::Full);
     ASSERT_GT(before.size(), 15);
 
     UnParseFile();
-    EXPECT_EQ(DumpModel(project(), doc), QStringList());
+    EXPECT_EQ(DumpModel(project(), doc, ModelDumpDetail::Full), QStringList());
     EXPECT_EQ(project().Funkcii.Count(), 1);
     EXPECT_EQ(project().MainFunLocals->Count(), 0);
     EXPECT_TRUE(doc.tmpFields.isEmpty());
@@ -122,7 +122,7 @@ TEST_F(UnparseTest, UnparsingAWholeDocumentEmptiesTheModelAndParsingAgainRestore
         EXPECT_EQ(markers(line) & kParserMarkers, 0) << "line " << line;
 
     ParseFile();
-    EXPECT_EQ(DumpModel(project(), doc), before);
+    EXPECT_EQ(DumpModel(project(), doc, ModelDumpDetail::Full), before);
     EXPECT_EQ(errorLog(), "");
 }
 
