@@ -1,5 +1,7 @@
 #include "shell/CoreStartUp.h"
 
+#include "aids/ClipRing.h"
+#include "aids/HotCodeStore.h"
 #include "build/ActiveCompiler.h"
 #include "build/CompilerList.h"
 #include "build/ExternalTools.h"
@@ -39,5 +41,9 @@ void ResetSession() {
     gActiveCompiler.reset();
     DefaultCompiler.clear();
     gExternalTools.RemoveAll();
+    ClearClipRing();
+    gClipRingCycleIndex = 0;
+    gClipRingAnchor = 0;
+    RemoveAllHotCodes();
     frmList::ForgetFills();
 }

@@ -7,5 +7,6 @@
 void StartCore();
 
 // Forgets the session: no document, project or compiler is active or open,
-// the parser carries nothing over and the code explorer refills in full.
+// no external tool, hot code or private clipboard entry is kept, the parser
+// carries nothing over and the code explorer refills in full.
 void ResetSession();
