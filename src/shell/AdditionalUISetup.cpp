@@ -1,8 +1,7 @@
 #include "shell/frmMain.h"
 
 #include "foundation/errors/ErrorLog.h"
-#include "settings/SettingsValues.h"
-#include "shell/HostSeams.h"
+#include "vocabulary/SettingsValues.h"
 #include "shell/StatusObjects.h"
 
 namespace {
@@ -27,7 +26,6 @@ void frmMain::AdditionalUISetup() {
     gPositionPane = nullptr;
     gStatusProgressBar = nullptr;
     gEdit1Pane = nullptr;
-    InstallHostSeams(DS);
     try {
         gStatusMain = &DS->command(QStringLiteral("StatusMain"));
         gStatusMain->setPicture(QStringLiteral("Functions"));

@@ -3,7 +3,8 @@
 #include "editor/CurrentView.h"
 #include "editor/SciWrappers.h"
 #include "editor/frmDoc.h"
-#include "files/OpenProjects.h"
+#include "editor/ActiveDocument.h"
+#include "files/Project.h"
 #include "foundation/errors/ErrorLog.h"
 
 namespace {

@@ -9,7 +9,8 @@
 #include "editor/frmDoc.h"
 #include "explorer/HelpStandIn.h"
 #include "files/DocumentStandIns.h"
-#include "files/OpenProjects.h"
+#include "editor/ActiveDocument.h"
+#include "files/Project.h"
 #include "files/SingleFileDocument.h"
 #include "foundation/errors/ErrorLog.h"
 #include "language/model/ScopeQueries.h"
@@ -17,7 +18,7 @@
 #include "language/parser/ParseState.h"
 #include "language/parser/Parser.h"
 #include "platform/Prompt.h"
-#include "settings/SettingsValues.h"
+#include "vocabulary/SettingsValues.h"
 #include "shell/StatusObjects.h"
 #include "shell/frmMain.h"
 
@@ -47,15 +48,10 @@ void showProgressPane(QuickHelpLine& rtb, bool progress) {
 }
 
 void activateEditorDocument(frmMain& main, frmDoc& doc) {
-    gActiveDoc = &doc;
-    gSciWndData = doc.SciEdi_WndData;
-    gActiveProject = gProjects.Item(doc.PrjFullPath);
+    ActivateDocument(&doc);
     gCurrentFunction.clear();
     gCurrentType.clear();
     gIgnoreSciModified = false;
-    gUndoGroupOpen = false;
-    doc.m_oSubclass->mOldStartLine = -100;
-    doc.m_oSubclass->mJustActivated = true;
     if (!gActiveProject)
         return;
     if (gActiveProject->Compiler.isEmpty())
@@ -151,8 +147,6 @@ void frmMain::DocumentWindowClosed(dock::DocumentWindow& window) {
 }
 
 void frmMain::NoActiveDocument() {
-    if (gActiveDoc) {
-        gActiveProject.reset();
-        gActiveDoc = nullptr;
-    }
+    if (gActiveDoc)
+        ActivateDocument(nullptr);
 }

@@ -7,7 +7,7 @@
 #include "foundation/errors/ErrorLog.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SettingsStore.h"
-#include "settings/SettingsValues.h"
+#include "vocabulary/SettingsValues.h"
 #include "shell/InstanceHandOff.h"
 #include "shell/ShutdownSignals.h"
 #include "shell/frmMain.h"

@@ -13,9 +13,10 @@
 #include "platform/KorvoError.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SettingsStore.h"
-#include "settings/SettingsValues.h"
+#include "platform/dock/HostLayer.h"
+#include "vocabulary/SettingsValues.h"
 #include "shell/DockPlaceholders.h"
-#include "shell/HostSeams.h"
+#include "platform/Host.h"
 #include "shell/InstanceHandOff.h"
 #include "shell/LayoutSlots.h"
 #include "shell/RecentLists.h"
@@ -48,18 +49,21 @@ frmMain* MainWindow() {
     return gMainWindow;
 }
 
-frmMain::frmMain() : DS(new dock::DockLayer(*this)), Rtb(new QuickHelpLine(this)) {
+frmMain::frmMain() : DS(new dock::DockLayer(*this)), Rtb(new QuickHelpLine(this)), host_(*DS) {
     gMainWindow = this;
     setWindowTitle(QStringLiteral("Korvo"));
     setObjectName(QStringLiteral("frmMain"));
     Rtb->hide();
     DS->setEvents(this);
-    InstallHostSeams(DS);
+    dock::setHostLayer(DS);
+    platform::setHost(&host_);
 }
 
 frmMain::~frmMain() {
     DS->setEvents(nullptr);
-    InstallHostSeams(nullptr);
+    if (&platform::host() == &host_)
+        platform::setHost(nullptr);
+    dock::setHostLayer(nullptr);
 }
 
 void frmMain::Form_Load() {

@@ -2,6 +2,7 @@
 
 #include "platform/dock/DockEvents.h"
 #include "platform/dock/DockLayer.h"
+#include "shell/MainWindowHost.h"
 #include "shell/QuickHelpLine.h"
 
 #include <QMainWindow>
@@ -59,6 +60,7 @@ private:
     bool Form_QueryUnload();
 
     QList<QPointer<QWidget>> dockForms_;
+    MainWindowHost host_;
 };
 
 // The main window while it exists.

@@ -7,11 +7,11 @@
 #include "foundation/FontHelpers.h"
 #include "foundation/errors/ErrorLog.h"
 #include "language/colour/ColouringStandIn.h"
-#include "language/lexer/InitScintillaAndCharTables.h"
 #include "platform/ProgramFolder.h"
 #include "platform/WindowUpdateLock.h"
-#include "settings/SettingsValues.h"
+#include "vocabulary/SettingsValues.h"
 #include "settings/StyleStandIn.h"
+#include "shell/CoreStartUp.h"
 #include "shell/RecentLists.h"
 #include "shell/frmMain.h"
 
@@ -50,7 +50,7 @@ bool frmSplash::start() {
         gMRUCommandLine.setName(QStringLiteral("MRUCommandLine"));
 
         SetStatus(QStringLiteral("Loading Scinitilla library..."));
-        InitScintillaAndCharTables();
+        StartCore();
         SetStatus(QStringLiteral("Loading Compilers..."));
         if (!LoadCompilers())
             return false;

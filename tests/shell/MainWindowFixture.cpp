@@ -6,8 +6,8 @@
 #include "build/CompilerList.h"
 #include "editor/CurrentView.h"
 #include "files/CommandLineFiles.h"
-#include "files/OpenProjects.h"
-#include "settings/SettingsValues.h"
+#include "editor/ActiveDocument.h"
+#include "vocabulary/SettingsValues.h"
 
 void MainWindowTest::SetUp() {
     KorvoTest::SetUp();

@@ -1,5 +1,5 @@
 #include "build/CompilerList.h"
-#include "files/OpenProjects.h"
+#include "editor/ActiveDocument.h"
 #include "shell/frmMain.h"
 #include "shell/frmSplash.h"
 #include "support/TestEnvironment.h"

@@ -6,7 +6,7 @@
 #include "language/lexer/LineReading.h"
 #include "language/parser/OwnEdits.h"
 #include "language/parser/Parser.h"
-#include "language/colour/StyleNumbers.h"
+#include "vocabulary/StyleNumbers.h"
 #include "language/colour/StyleRun.h"
 
 int gStrictModeStyle = STYLE_Text;

@@ -1,6 +1,5 @@
 #include "platform/dock/BarWidgets.h"
 
-#include "foundation/Twips.h"
 #include "platform/dock/DockEvents.h"
 #include "platform/dock/DockLayer.h"
 
@@ -18,8 +17,9 @@
 namespace dock {
 namespace {
 
+// Pane widths are twips, 15 to the pixel at 96 dots per inch.
 int pixelsWide(const QWidget* widget, int twips) {
-    return qRound(double(twips) / twips::perPixelX(widget));
+    return qRound(double(twips) / qMax(1, qRound(1440.0 / widget->logicalDpiX())));
 }
 
 }
