@@ -2,7 +2,10 @@
 #include "editor/frmDoc.h"
 
 #include "editor/frmDoc.h"
+#include "platform/Host.h"
+#include "platform/KorvoError.h"
 #include "platform/SettingsStore.h"
+#include "vocabulary/SettingsValues.h"
 #include "shell/DocumentActivation.h"
 #include "shell/StatusObjects.h"
 #include "shell/WindowPlacement.h"
@@ -149,4 +152,26 @@ TEST_F(MainWindowTest, TheQuickHelpLineKeepsSelectionsInsideItsText) {
     EXPECT_EQ(main->Rtb->Text(), QStringLiteral("Print a "));
     main->Rtb->setWidthTwips(3000);
     EXPECT_EQ(main->Rtb->widthTwips(), 3000);
+}
+
+TEST_F(MainWindowTest, TheDockingLayerAnswersAsTheHost) {
+    openFiles({QStringLiteral("a.bb"), QStringLiteral("b.bb")});
+    platform::Host& host = platform::host();
+    EXPECT_EQ(host.documentWindowCount(), 2);
+    EXPECT_EQ(host.documentWindowKeys(), (QStringList{homeFile(QStringLiteral("a.bb")), homeFile(QStringLiteral("b.bb"))}));
+    host.activateDocumentWindow(homeFile(QStringLiteral("a.bb")));
+    EXPECT_EQ(gActiveDocWindowKey, homeFile(QStringLiteral("a.bb")));
+    EXPECT_THROW(host.activateDocumentWindow(QStringLiteral("nowhere.bb")), KorvoError);
+    host.setDocumentWindowCaption(homeFile(QStringLiteral("a.bb")), QStringLiteral("a.bb *"));
+    EXPECT_EQ(main->DS->documents().item(homeFile(QStringLiteral("a.bb"))).caption(), QStringLiteral("a.bb *"));
+
+    host.setStatusPaneText(QStringLiteral("Position"), QStringLiteral("Ln 1"));
+    EXPECT_EQ(gPositionPane->text(), QStringLiteral("Ln 1"));
+    QList<platform::CommandListItem> many;
+    for (int i = 0; i < 15; ++i)
+        many.append({QString::number(i), QStringLiteral("/p/%1.bb").arg(i)});
+    host.setCommandListItems(QStringLiteral("FileRecentFiles"), many);
+    EXPECT_EQ(host.commandListItems(QStringLiteral("FileRecentFiles")).size(), gRecentFiles);
+    EXPECT_FALSE(host.hasCommand(QStringLiteral("Nothing")));
+    host.setCommandEnabled(QStringLiteral("Nothing"), false);
 }
