@@ -41,7 +41,7 @@ void startFromTheTop() {
 // plain text until the colouriser gets to it.
 void styleAllPlain() {
     OwnEdits ownEdits;
-    StyleRun(0, SciGetLength(), 0);
+    StyleWholeDocument(0);
     ParserStyles().startPlainDocument();
 }
 
