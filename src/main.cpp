@@ -15,6 +15,10 @@ namespace {
 void openFile(DocumentHost& host, const QString& path) {
     const QString fullPath = QFileInfo(path).absoluteFilePath();
     QByteArray bytes;
+    if (QFileInfo(fullPath).isDir()) {
+        platform::MsgBox(QStringLiteral("File: ") + path + QStringLiteral(" is a folder, not a file !"));
+        return;
+    }
     if (!QFileInfo(fullPath).isFile() || !platform::readFileBytes(fullPath, bytes)) {
         platform::MsgBox(QStringLiteral("File: ") + path + QStringLiteral(" does not exists !"));
         return;
