@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # ./korvo.sh [FILE...]   install what is missing, build, start Korvo on FILEs
-# ./korvo.sh test        install what is missing, build, run every test headless
+# ./korvo.sh test        install what is missing, build, run every test headless: the plain
+#                        build, the same suite under AddressSanitizer and
+#                        UndefinedBehaviorSanitizer (build-sanitize/), and the fuzz target
+#                        for a minute (tests/fuzz/run.sh, build-fuzz/)
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake make g++ qt6-base-dev libqscintilla2-qt6-dev libgtest-dev fonts-dejavu-core)
+packages=(cmake make g++ clang qt6-base-dev libqscintilla2-qt6-dev libgtest-dev fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -19,6 +22,10 @@ fi
 cmake --build build -j "$(nproc)"
 
 if [ "${1:-}" = "test" ]; then
+  [ -f build-sanitize/CMakeCache.txt ] || cmake -S . -B build-sanitize -DKORVO_SANITIZE=ON >/dev/null
+  cmake --build build-sanitize -j "$(nproc)"
+  tests/fuzz/run.sh 60
+  (cd build-sanitize && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
   cd build
   QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"
 else
