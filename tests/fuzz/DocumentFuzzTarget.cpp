@@ -24,17 +24,27 @@ namespace {
 
 const QString kPath = QStringLiteral("/fuzz/input.bb");
 
+// Lines shifted to end right at the tokenizer's capacity, so that any read
+// past a line's end meets the end of the buffer.
+constexpr int kLinesAlsoTriedAtTheLimit = 1;
+
+void tokenize(const QByteArray& line) {
+    TokenizeLightLine(line);
+    const int count = TokenizeLine(line);
+    for (int i = 1; i <= count; ++i)
+        (void)QStringLiteral("%1 \"%2\" %3 %4").arg(gTokens[i].Kind).arg(gTokens[i].Text).arg(gTokens[i].StartPos).arg(gTokens[i].EndPos);
+}
+
 void tokenizeEachLine(const QByteArray& text) {
     qsizetype start = 0;
-    while (start <= text.size()) {
+    for (int n = 0; start <= text.size(); ++n) {
         qsizetype end = text.indexOf('\n', start);
         if (end < 0)
             end = text.size();
         const QByteArray line = text.mid(start, end - start + 1);
-        TokenizeLightLine(line);
-        const int count = TokenizeLine(line);
-        for (int i = 1; i <= count; ++i)
-            (void)QStringLiteral("%1 \"%2\" %3 %4").arg(gTokens[i].Kind).arg(gTokens[i].Text).arg(gTokens[i].StartPos).arg(gTokens[i].EndPos);
+        tokenize(line);
+        if (n < kLinesAlsoTriedAtTheLimit && line.size() < kMaxLineLength)
+            tokenize(QByteArray(kMaxLineLength - line.size(), ' ') + line);
         start = end + 1;
     }
 }
