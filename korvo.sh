@@ -2,8 +2,8 @@
 # ./korvo.sh [FILE...]   install what is missing, build, start Korvo on FILEs
 # ./korvo.sh test        install what is missing, build, run every test headless: the plain
 #                        build, the same suite under AddressSanitizer and
-#                        UndefinedBehaviorSanitizer (build-sanitize/), and the fuzz target
-#                        for a minute (tests/fuzz/run.sh, build-fuzz/)
+#                        UndefinedBehaviorSanitizer (build-sanitize/), and each fuzz target
+#                        for KORVO_FUZZ_SECONDS (60) (tests/fuzz/run.sh, build-fuzz/)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -24,7 +24,7 @@ cmake --build build -j "$(nproc)"
 if [ "${1:-}" = "test" ]; then
   [ -f build-sanitize/CMakeCache.txt ] || cmake -S . -B build-sanitize -DKORVO_SANITIZE=ON >/dev/null
   cmake --build build-sanitize -j "$(nproc)"
-  tests/fuzz/run.sh 60
+  tests/fuzz/run.sh "${KORVO_FUZZ_SECONDS:-60}"
   (cd build-sanitize && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
   cd build
   QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"
