@@ -18,6 +18,7 @@ rm -f "$build/crashes/"*
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="detect_leaks=1:quarantine_size_mb=64:${ASAN_OPTIONS:-}"
 export UBSAN_OPTIONS="print_stacktrace=1:${UBSAN_OPTIONS:-}"
+export LSAN_OPTIONS="suppressions=$PWD/tests/fuzz/lsan.supp:print_suppressions=0:${LSAN_OPTIONS:-}"
 : >"$log"
 
 failed() {
@@ -44,4 +45,4 @@ fuzz() {
 "$build/korvo-document-fuzzer" "$seeds"/* >>"$log" 2>&1 ||
   failed "$(grep -o "^Running: .*" "$log" | tail -1 | cut -d' ' -f2-)"
 fuzz korvo-document-fuzzer -max_len=8192 -dict=tests/fuzz/blitz.dict "$build/corpus/document" "$seeds"
-ASAN_OPTIONS="detect_leaks=0:$ASAN_OPTIONS" fuzz korvo-model-fuzzer -max_len=512 "$build/corpus/model"
+fuzz korvo-model-fuzzer -max_len=512 "$build/corpus/model"
