@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # ./korvo.sh [FILE...]   install what is missing, build, start Korvo on FILEs
-# ./korvo.sh test        install what is missing, build, run every test headless
+# ./korvo.sh test        install what is missing, build, run every test headless: the plain
+#                        build, the same suite under AddressSanitizer and
+#                        UndefinedBehaviorSanitizer (build-sanitize/), and each fuzz target
+#                        for KORVO_FUZZ_SECONDS (60) (tests/fuzz/run.sh, build-fuzz/)
 set -euo pipefail
 # File arguments name files from where the script was started.
 arguments=()
@@ -27,13 +30,12 @@ fi
 cmake --build build -j "$(nproc)"
 
 if [ "${1:-}" = "test" ]; then
-  (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
-  # The fuzz targets, for a bounded time each, in their own clang build.
-  [ -f build-fuzz/CMakeCache.txt ] || cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DKORVO_FUZZ=ON
-  cmake --build build-fuzz -j "$(nproc)" --target korvo-model-fuzzer
-  mkdir -p build-fuzz/corpus/model
-  ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=offscreen \
-    build-fuzz/korvo-model-fuzzer -max_total_time="${KORVO_FUZZ_SECONDS:-60}" -max_len=512 build-fuzz/corpus/model
+  [ -f build-sanitize/CMakeCache.txt ] || cmake -S . -B build-sanitize -DKORVO_SANITIZE=ON >/dev/null
+  cmake --build build-sanitize -j "$(nproc)"
+  tests/fuzz/run.sh "${KORVO_FUZZ_SECONDS:-60}"
+  (cd build-sanitize && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
+  cd build
+  QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"
 else
   exec build/korvo "${arguments[@]}"
 fi

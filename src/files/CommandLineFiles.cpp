@@ -22,6 +22,10 @@ void openFile(dock::DockLayer& layer, const QString& path) {
         layer.documents().activate(*open);
         return;
     }
+    if (QFileInfo(fullPath).isDir()) {
+        platform::MsgBox(QStringLiteral("File: ") + path + QStringLiteral(" is a folder, not a file !"));
+        return;
+    }
     QByteArray bytes;
     if (!QFileInfo(fullPath).isFile() || !platform::readFileBytes(fullPath, bytes)) {
         platform::MsgBox(QStringLiteral("File: ") + path + QStringLiteral(" does not exists !"));

@@ -121,6 +121,8 @@ void record(const PromptRequest& r, const PromptAnswer& a) {
     static const char* kinds[] = {"message box", "input box", "open file", "save file", "folder", "colour", "form"};
     std::fprintf(stderr, "korvo prompt (%s) \"%s\": %s -> %d\n", kinds[static_cast<int>(r.kind)],
                  qPrintable(r.title), qPrintable(r.text), a.button);
+    if (!r.detail.isEmpty())
+        std::fprintf(stderr, "  %s\n", qPrintable(r.detail));
 }
 
 }

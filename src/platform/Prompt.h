@@ -44,6 +44,7 @@ struct PromptRequest {
     QString filter;          // file dialogs: "Blitz Basic (*.bb);;All files (*)"
     unsigned colour = 0;     // colour dialog: initial 0x00BBGGRR
     QStringList choices;     // modal form: its buttons' captions, default first
+    QString detail;          // modal form: what it is about, for a console
 };
 
 struct PromptAnswer {

@@ -3,8 +3,6 @@
 
 #include "language/keywords/Compiler.h"
 
-#include <cstdio>
-
 namespace {
 
 QString flag(bool value) {
@@ -35,10 +33,8 @@ void printKeyword(ClsCompiler& compiler, const QString& name) {
 }
 
 int dumpKeywords(const QStringList& args) {
-    if (args.isEmpty()) {
-        std::fprintf(stderr, "korvo-dump --keywords: no keyword file given\n");
-        return 2;
-    }
+    if (args.isEmpty())
+        return kWrongArguments;
     StartHeadlessKorvo();
     ClsCompiler compiler;
     compiler.Name = QStringLiteral("korvo-dump");

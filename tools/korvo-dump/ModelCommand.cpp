@@ -1,4 +1,5 @@
 #include "../support/HeadlessKorvo.h"
+#include "../support/BuiltInKeywords.h"
 #include "DumpCommand.h"
 
 #include "editor/ActiveDocument.h"
@@ -17,22 +18,6 @@
 
 namespace {
 
-// Enough of a keyword listing for the parser's statements and blocks.
-const char* const kBuiltInKeywords[] = {
-    "After", "And", "Before", "Case", "Const", "Data", "Default", "Delete", "Dim", "Each", "Else", "ElseIf",
-    "End", "EndIf", "Exit", "False", "Field", "First", "Float", "For", "Forever", "Function", "Global",
-    "Gosub", "Goto", "Handle", "If", "Include", "Insert", "Int", "Last", "Local", "Mod", "New", "Next",
-    "Not", "Null", "Object", "Or", "Pi", "Print", "Read", "Repeat", "Restore", "Return", "Sar", "Select",
-    "Shl", "Shr", "Step", "Stop", "Str", "Then", "To", "True", "Type", "Until", "Wend", "While", "Xor",
-};
-
-QByteArray builtInKeywords() {
-    QByteArray text;
-    for (const char* keyword : kBuiltInKeywords)
-        text += QByteArray(keyword) + "\r\n";
-    return text;
-}
-
 void printLines() {
     const long count = SciGetLineCount();
     for (long line = 0; line < count; ++line)
@@ -44,15 +29,13 @@ void printLines() {
 }
 
 int dumpModel(const QStringList& args) {
-    if (args.size() != 1 && !(args.size() == 3 && args[1] == QLatin1String("--lng"))) {
-        std::fprintf(stderr, "korvo-dump --model: FILE.bb [--lng KEYWORDS]\n");
-        return 2;
-    }
+    if (args.size() != 1 && !(args.size() == 3 && args[1] == QLatin1String("--lng")))
+        return kWrongArguments;
     StartHeadlessKorvo();
 
     ClsCompiler compiler;
     compiler.Name = QStringLiteral("korvo-dump");
-    const bool loaded = args.size() == 3 ? compiler.LoadKeywordsFrom(args[2]) : compiler.LoadKeywordsFromText(builtInKeywords());
+    const bool loaded = args.size() == 3 ? compiler.LoadKeywordsFrom(args[2]) : LoadBuiltInKeywords(compiler);
     if (!loaded)
         return 1;
     compiler.SetDefaultKeywords();

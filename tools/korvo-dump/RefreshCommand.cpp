@@ -7,7 +7,6 @@
 
 #include <QFileInfo>
 
-#include <cstdio>
 
 namespace {
 
@@ -15,10 +14,8 @@ namespace {
 // conf/compilers.dat in KORVO_HOME or made for the run, and prints what
 // became of its keyword file.
 int dumpRefresh(const QStringList& args) {
-    if (args.size() != 2) {
-        std::fprintf(stderr, "korvo-dump --refresh: give a compiler name and an installation folder\n");
-        return 2;
-    }
+    if (args.size() != 2)
+        return kWrongArguments;
     StartHeadlessKorvo();
     const QString name = args[0];
     const QString folder = args[1];

@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QTimer>
 
-#include <cstdio>
 #include <optional>
 
 namespace {
@@ -36,10 +35,8 @@ std::optional<ShellOptions> readOptions(QStringList args) {
 // Quitting ends the run by destroying the runner, which raises nothing more.
 int dumpShell(const QStringList& args) {
     const auto options = readOptions(args);
-    if (!options) {
-        std::fprintf(stderr, "korvo-dump --shell: no program given\n");
-        return 2;
-    }
+    if (!options)
+        return kWrongArguments;
     platform::StdShell shell;
     QObject::connect(&shell, &platform::StdShell::ProcessStarted, [] { printLine(QStringLiteral("started")); });
     QObject::connect(&shell, &platform::StdShell::ConsoleOutput, [](const QString& line) { printLine(QStringLiteral("output:") + line); });

@@ -8,7 +8,7 @@ namespace {
 
 int dumpTokens(const QStringList& args) {
     if (args.size() != 1)
-        return 2;
+        return kWrongArguments;
     InitScintillaAndCharTables();
     const int count = TokenizeLine(platform::toAnsi(args.first()));
     for (int i = 1; i <= count; ++i) {

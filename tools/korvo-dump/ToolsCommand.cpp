@@ -9,16 +9,13 @@
 
 #include <QFileInfo>
 
-#include <cstdio>
 
 namespace {
 
 // Prints the tools of conf/ExTools.dat in KORVO_HOME, then saves them back.
 int dumpTools(const QStringList& args) {
-    if (!args.isEmpty()) {
-        std::fprintf(stderr, "korvo-dump --tools: takes no arguments\n");
-        return 2;
-    }
+    if (!args.isEmpty())
+        return kWrongArguments;
     StartHeadlessKorvo();
     LoadExternalTools();
     for (const ExToolPtr& tool : gExternalTools.NewEnum())
@@ -32,10 +29,8 @@ int dumpTools(const QStringList& args) {
 // given, and prints what it would start instead of starting it.
 int dumpTool(const QStringList& args) {
     const bool withActive = args.size() == 3 && args[1] == QLatin1String("--active");
-    if (args.size() != 1 && !withActive) {
-        std::fprintf(stderr, "korvo-dump --tool: give a tool's caption, and --active FILE or nothing\n");
-        return 2;
-    }
+    if (args.size() != 1 && !withActive)
+        return kWrongArguments;
     StartHeadlessKorvo();
     LoadExternalTools();
     std::unique_ptr<frmDoc> active;

@@ -10,10 +10,8 @@ namespace {
 
 // Prints the user libraries of a userlibs folder as the editor lists them.
 int dumpUserlibs(const QStringList& args) {
-    if (args.size() != 1) {
-        std::fprintf(stderr, "korvo-dump --userlibs: give a userlibs folder\n");
-        return 2;
-    }
+    if (args.size() != 1)
+        return kWrongArguments;
     if (!QFileInfo(args[0]).isDir()) {
         std::fprintf(stderr, "korvo-dump --userlibs: %s is not a folder\n", qPrintable(args[0]));
         return 1;

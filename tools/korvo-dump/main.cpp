@@ -43,5 +43,6 @@ int main(int argc, char* argv[]) {
     const auto found = commands().find(args.takeFirst().toStdString());
     if (found == commands().end())
         return usage();
-    return found->second.handler(args);
+    const int exitCode = found->second.handler(args);
+    return exitCode == kWrongArguments ? usage() : exitCode;
 }

@@ -8,6 +8,8 @@
 void StartHeadlessKorvo() {
     platform::setPromptHandler([](const platform::PromptRequest& request) {
         std::fprintf(stderr, "%s\n", request.text.toUtf8().constData());
+        if (!request.detail.isEmpty())
+            std::fprintf(stderr, "  %s\n", request.detail.toUtf8().constData());
         return platform::defaultAnswer(request);
     });
     StartCore();

@@ -22,7 +22,9 @@ void report(const CapturedError& error) {
         ShowingError() { gShowingError = true; }
         ~ShowingError() { gShowingError = false; }
     } showing;
-    showErrorForm();
+    showErrorForm(QStringLiteral("%1 in %2: %3 (error %4)")
+                      .arg(error.procedure, error.object, error.description.simplified())
+                      .arg(error.number));
 }
 
 }

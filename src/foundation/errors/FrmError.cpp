@@ -92,12 +92,13 @@ void sendErrorReport() {
     emptyErrorLog();
 }
 
-void showErrorForm() {
+void showErrorForm(const QString& reason) {
     platform::PromptRequest request;
     request.kind = platform::PromptKind::ModalForm;
     request.title = kCaption;
     request.text = QStringLiteral("An Error has Occured in Korvo");
     request.choices = {kDontSendCaption, kSendCaption};
+    request.detail = reason;
     const platform::PromptAnswer answer = platform::ask(request);
     if (answer.button != -1) {
         if (answer.button == ErrorFormSendReport)

@@ -19,8 +19,9 @@ private:
 };
 
 // Asks the prompt seam whether the form is shown: a scripted or default
-// answer picks a button at once; otherwise the form is shown modally.
-void showErrorForm();
+// answer picks a button at once; otherwise the form is shown modally. The
+// reason goes with the question for whoever answers on a console.
+void showErrorForm(const QString& reason);
 
 // "&Send Error Report": writes and opens the report, then empties the log.
 void sendErrorReport();

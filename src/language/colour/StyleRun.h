@@ -1,9 +1,9 @@
 #pragma once
 
-#include "editor/SciWrappers.h"
+// Gives `length` characters from `position` of the current view one style,
+// as far as they lie on position's line and inside the document: Scintilla
+// aborts the process on a run that passes the end of the document.
+void StyleRun(long position, long length, int style);
 
-// Gives `length` characters from `position` of the current view one style.
-inline void StyleRun(long position, long length, int style) {
-    SciStartStyling(position, 255);
-    SciSetStyling(length, style);
-}
+// Gives the whole document of the current view one style.
+void StyleWholeDocument(int style);

@@ -43,7 +43,7 @@ void startFromTheTop() {
 // plain text until the colouriser gets to it.
 void styleAllPlain() {
     OwnEdits ownEdits;
-    StyleRun(0, SciGetLength(), STYLE_Text);
+    StyleWholeDocument(STYLE_Text);
     ParserStyles().startPlainDocument();
 }
 

@@ -133,7 +133,7 @@ void ApplyFoldLevel(int Line, bool InFilePass, const BlockCounts& counts) {
         recomputed = true;
         const long above = SciMarkerGet(Line - 1);
         const int level = static_cast<int>(SciGetFoldLevel(Line - 1)) & kFoldNumberMask;
-        gFoldLevel = (above & kFoldStartMask) ? level + 1 : level;
+        gFoldLevel = (above & kFoldStartMask) ? std::min(level + 1, kFoldNumberMask) : level;
         if ((above & kFoldEndMask) && gFoldLevel > foldFloor())
             gFoldLevel = level - 1;
     }
@@ -142,7 +142,8 @@ void ApplyFoldLevel(int Line, bool InFilePass, const BlockCounts& counts) {
         if (counts.functionBoundary)
             gFoldLevel = kFoldBase;
         SciSetFoldLevel(Line, gFoldLevel | kFoldHeaderFlag);
-        ++gFoldLevel;
+        // Past the deepest level the view keeps, blocks nest no further.
+        gFoldLevel = std::min(gFoldLevel + 1, kFoldNumberMask);
     } else if (counts.functionBoundary) {
         SciSetFoldLevel(Line, kFoldBase + 1);
         gFoldLevel = kFoldBase;

@@ -28,6 +28,8 @@
 
 #include <QHash>
 
+#include <algorithm>
+
 int gFoldLevel = 0;
 int gIndentLevel = 0;
 bool gParsingFile = false;
@@ -128,8 +130,7 @@ private:
     void label();
     void blockComment(bool open);
 
-    // Every line but the last ends with its line end.
-    bool isLastLine() const { return length_ == 0 || (gLineBuffer[length_] != '\n' && gLineBuffer[length_] != '\r'); }
+    bool isLastLine() const { return line_ >= SciGetLineCount() - 1; }
     void style(int startPos, int length, int styleNumber) const;
     long addMarker(int marker) const { return SciMarkerAdd(line_, marker); }
     // Markers whose handles no record keeps, the parsed-line marker among
@@ -207,6 +208,8 @@ void LineParse::run() {
 void LineParse::readLine() {
     ReadLineIntoBuffer(line_, text_, length_);
     count_ = Tokenize(text_, length_);
+    // The buffer holds an overlong line cut at its capacity: so does the parse.
+    length_ = std::min(length_, kMaxLineLength);
 }
 
 void LineParse::walkTokens() {

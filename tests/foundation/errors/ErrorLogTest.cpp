@@ -104,6 +104,7 @@ TEST_F(ErrorLogTest, RecordsTheErrorBeingHandled) {
     EXPECT_EQ(prompts[0].kind, platform::PromptKind::ModalForm);
     EXPECT_EQ(prompts[0].title, "Korvo - Error Handler");
     EXPECT_EQ(prompts[0].choices, QStringList({"&Don't Send", "&Send Error Report"}));
+    EXPECT_EQ(prompts[0].detail, "LoadProject in Mod_File: Subscript out of range at line 3 (error 9)");
 }
 
 TEST_F(ErrorLogTest, ErrorsReportedWhileTheFormIsShownAreRecordedWithoutAskingAgain) {

@@ -1,0 +1,25 @@
+#include "language/colour/StyleRun.h"
+
+#include "editor/SciWrappers.h"
+
+#include <algorithm>
+
+void StyleRun(long position, long length, int style) {
+    const long documentEnd = SciGetLength();
+    const long first = std::max(position, 0L);
+    if (first >= documentEnd)
+        return;
+    long lineEnd = SciPositionFromLine(SciLineFromPosition(first) + 1);
+    if (lineEnd <= first || lineEnd > documentEnd)
+        lineEnd = documentEnd;
+    const long end = std::min(position + std::max(length, 0L), lineEnd);
+    if (end <= first)
+        return;
+    SciStartStyling(first, 255);
+    SciSetStyling(end - first, style);
+}
+
+void StyleWholeDocument(int style) {
+    SciStartStyling(0, 255);
+    SciSetStyling(SciGetLength(), style);
+}

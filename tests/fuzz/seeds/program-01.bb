@@ -1,0 +1,2 @@
+Global b
+Global a$ = "abc

@@ -1,0 +1,5 @@
+function f()
+end function
+;[block
+x = 1
+;[end

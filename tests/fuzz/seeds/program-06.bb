@@ -1,0 +1,5 @@
+Stop
+Stop : x = 1
+If a Then Stop
+Stop ; note
+x = 1

@@ -1,0 +1,3 @@
+Function F()
+        x = 1
+End Function

@@ -1,0 +1,5 @@
+Function F()
+Local a
+Local b
+End Function
+Field z

@@ -1,0 +1,3 @@
+Function F()
+Local a
+Local b

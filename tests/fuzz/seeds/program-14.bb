@@ -1,0 +1,3 @@
+Global a, b, c
+Local x, y
+Type T ;[Block

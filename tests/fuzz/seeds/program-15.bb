@@ -1,0 +1,4 @@
+Function f(x)
+Local y
+End Function
+Local m

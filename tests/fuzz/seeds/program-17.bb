@@ -1,0 +1,6 @@
+Type A
+Field p
+End Type
+Type B
+Field x, y
+End Type

@@ -1,0 +1,3 @@
+Global a
+.start
+x = 1 : .notalabel
