@@ -3,6 +3,7 @@
 #include "editor/CurrentView.h"
 #include "editor/Markers.h"
 #include "editor/SciWrappers.h"
+#include "editor/UndoGroups.h"
 #include "foundation/errors/ErrorLog.h"
 #include "platform/KorvoError.h"
 #include "settings/EditorStyles.h"

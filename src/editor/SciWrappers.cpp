@@ -143,8 +143,6 @@ bool SciCanUndo() { return sci(S::SCI_CANUNDO) != 0; }
 bool SciCanRedo() { return sci(S::SCI_CANREDO) != 0; }
 void SciEmptyUndoBuffer() { sci(S::SCI_EMPTYUNDOBUFFER); }
 void SciSetUndoCollection(bool collect) { sci(S::SCI_SETUNDOCOLLECTION, collect); }
-void SciBeginUndoAction() { sci(S::SCI_BEGINUNDOACTION); }
-void SciEndUndoAction() { sci(S::SCI_ENDUNDOACTION); }
 void SciSetSavePoint() { sci(S::SCI_SETSAVEPOINT); }
 
 // Keyboard commands.

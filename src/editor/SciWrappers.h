@@ -104,8 +104,6 @@ bool SciCanUndo();
 bool SciCanRedo();
 void SciEmptyUndoBuffer();
 void SciSetUndoCollection(bool collect);
-void SciBeginUndoAction();
-void SciEndUndoAction();
 void SciSetSavePoint();
 
 // Keyboard commands.

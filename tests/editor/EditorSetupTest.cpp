@@ -3,6 +3,7 @@
 #include "editor/EditorSetup.h"
 #include "platform/scintilla/SciDirectCalls.h"
 #include "editor/SciWrappers.h"
+#include "editor/UndoGroups.h"
 #include "settings/SettingsValues.h"
 
 #include <limits>

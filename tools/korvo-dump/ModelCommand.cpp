@@ -1,48 +1,15 @@
 #include "DumpCommand.h"
-#include "../support/HeadlessKorvo.h"
+#include "DumpDocument.h"
 
 #include "platform/scintilla/SciDirectCalls.h"
 #include "editor/SciWrappers.h"
-#include "files/OpenProjects.h"
-#include "files/SingleFileDocument.h"
-#include "language/keywords/Compiler.h"
 #include "language/model/DeclarationRecords.h"
-#include "language/parser/DocumentPasses.h"
 #include "language/parser/ParseState.h"
-#include "platform/AnsiText.h"
-
-#include <QFileInfo>
-#include <QTemporaryFile>
 
 #include <algorithm>
 #include <cstdio>
 
 namespace {
-
-// Enough of a keyword listing for the parser's statements and blocks.
-const char* const kBuiltInKeywords[] = {
-    "After", "And", "Before", "Case", "Const", "Data", "Default", "Delete", "Dim", "Each", "Else", "ElseIf",
-    "End", "EndIf", "Exit", "False", "Field", "First", "Float", "For", "Forever", "Function", "Global",
-    "Gosub", "Goto", "Handle", "If", "Include", "Insert", "Int", "Last", "Local", "Mod", "New", "Next",
-    "Not", "Null", "Object", "Or", "Pi", "Print", "Read", "Repeat", "Restore", "Return", "Sar", "Select",
-    "Shl", "Shr", "Step", "Stop", "Str", "Then", "To", "True", "Type", "Until", "Wend", "While", "Xor",
-};
-
-// The loader takes only files of a real listing's size; blank lines hold no
-// keyword, so they make up the difference.
-bool loadBuiltInKeywords(ClsCompiler& compiler) {
-    QTemporaryFile file;
-    if (!file.open())
-        return false;
-    QByteArray text;
-    for (const char* keyword : kBuiltInKeywords)
-        text += QByteArray(keyword) + "\r\n";
-    while (text.size() <= kSmallestInvalidKeywordFile)
-        text += "\r\n";
-    file.write(text);
-    file.close();
-    return compiler.LoadKeywordsFrom(file.fileName());
-}
 
 struct Entry {
     long line;
@@ -110,26 +77,11 @@ int dumpModel(const QStringList& args) {
         std::fprintf(stderr, "korvo-dump --model: FILE.bb [--lng KEYWORDS]\n");
         return 2;
     }
-    StartHeadlessKorvo();
-
-    ClsCompiler compiler;
-    compiler.Name = QStringLiteral("korvo-dump");
-    const bool loaded = args.size() == 3 ? compiler.LoadKeywordsFrom(args[2]) : loadBuiltInKeywords(compiler);
-    if (!loaded)
+    DumpDocument document;
+    if (!document.open(args[0], args.size() == 3 ? args[2] : QString()))
         return 1;
-    compiler.SetDefaultKeywords();
-
-    QByteArray text;
-    const QString path = QFileInfo(args[0]).absoluteFilePath();
-    if (!platform::readFileBytes(path, text)) {
-        std::fprintf(stderr, "korvo-dump --model: cannot read %s\n", path.toUtf8().constData());
-        return 1;
-    }
-    std::unique_ptr<frmDoc> doc = OpenSingleFileDocument(path, text);
-    ParseFile();
-    printModel(*gProjects.Item(path), *doc);
+    printModel(document.project(), document.doc());
     printLines();
-    CloseSingleFileDocument(std::move(doc));
     return 0;
 }
 

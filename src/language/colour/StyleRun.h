@@ -1,9 +1,6 @@
 #pragma once
 
-#include "editor/SciWrappers.h"
-
 // Gives `length` characters from `position` of the current view one style.
-inline void StyleRun(long position, long length, int style) {
-    SciStartStyling(position, 255);
-    SciSetStyling(length, style);
-}
+// The run is kept inside the line it starts on, line end included, and so
+// inside the document: Scintilla aborts on a run that leaves it.
+void StyleRun(long position, long length, int style);

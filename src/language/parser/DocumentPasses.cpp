@@ -7,7 +7,7 @@
 #include "explorer/CodeExplorer.h"
 #include "files/OpenProjects.h"
 #include "foundation/errors/ErrorLog.h"
-#include "language/colour/ColouringStandIn.h"
+#include "language/colour/Colouring.h"
 #include "language/model/DeclarationRecords.h"
 #include "language/parser/OwnEdits.h"
 #include "language/parser/ParsedStyles.h"

@@ -11,7 +11,7 @@
 #include "language/colour/CaseCorrection.h"
 #include "language/colour/ExpressionColouring.h"
 #include "language/lexer/CharTables.h"
-#include "language/colour/ColouringStandIn.h"
+#include "language/colour/ColouringFlags.h"
 #include "language/model/DeclarationParsing.h"
 #include "language/model/DeclarationRecords.h"
 #include "language/parser/FoldIndent.h"
