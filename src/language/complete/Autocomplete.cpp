@@ -16,6 +16,8 @@
 #include "language/parser/Parser.h"
 #include "settings/SettingsValues.h"
 
+#include <QGuiApplication>
+
 namespace {
 
 const QString kModule = QStringLiteral("Mod_SciFun");
@@ -29,16 +31,27 @@ bool matches(const QString& name, const QString& typed) {
     return name.startsWith(typed, Qt::CaseInsensitive);
 }
 
+// Scintilla places its list on the screen under the caret, and the
+// component crashes when no screen is there.
+bool caretOnScreen() {
+    const SciView* view = gSciWndData.view();
+    const long caret = SciGetCurrentPos();
+    const QPoint point(static_cast<int>(SciPointXFromPosition(caret)), static_cast<int>(SciPointYFromPosition(caret)));
+    return view && QGuiApplication::screenAt(view->viewport()->mapToGlobal(point));
+}
+
 void show(const CompletionList& list, long lengthEntered, const QString& stops) {
     gCharAdded = false;
-    if (!list.isEmpty()) {
-        lastList() = list.sorted();
-        SciAutoCStops(stops);
-        SciAutoCShow(lengthEntered, lastList().join(QLatin1Char(' ')));
-        if (list.size() == 1 && gAutoCForced && ACcompleteOnlyOne && gAutoCCommand)
-            SciAutoCComplete();
-    }
     gAutoCShown = true;
+    if (list.isEmpty())
+        return;
+    lastList() = list.sorted();
+    if (!caretOnScreen())
+        return;
+    SciAutoCStops(stops);
+    SciAutoCShow(lengthEntered, lastList().join(QLatin1Char(' ')));
+    if (list.size() == 1 && gAutoCForced && ACcompleteOnlyOne && gAutoCCommand)
+        SciAutoCComplete();
 }
 
 void addMatching(CompletionList& list, const QList<CodeRecordPtr>& records, const QString& typed) {
