@@ -250,6 +250,8 @@ QString& caretLineText() {
 void ColorCurrentLine(int Line, bool Sequential) {
     if (Sequential)
         SetStopErrorLog(12923);
+    if (!gActiveProject)
+        return;
     gColoringCaretLine = true;
     gInDeclaration = false;
     gAutoCShown = false;

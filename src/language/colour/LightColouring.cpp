@@ -193,6 +193,8 @@ void LightPass::fieldList() {
 }
 
 void ColorLineLight(int Line, bool Sequential) {
+    if (!gActiveProject)
+        return;
     try {
         OwnEdits ownEdits;
         EmptyBracketStack();

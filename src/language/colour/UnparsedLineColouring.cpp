@@ -45,6 +45,8 @@ void keywordContext(int& i, int Line) {
 }
 
 void ColorUnparsedLineLight(int Line, bool Sequential, const QByteArray& Text) {
+    if (!gActiveProject)
+        return;
     const bool ignoring = gIgnoreSciModified;
     gIgnoreSciModified = true;
     try {

@@ -130,7 +130,7 @@ void completeFrom(const clsHash& table, const char* procedure) {
 
 void Autocomplete() {
     try {
-        if (gInDeclaration)
+        if (gInDeclaration || !gActiveProject)
             return;
         const long start = SciWordStartPosition(SciGetCurrentPos(), true);
         if (start > 0 && SciGetCharAt(start - 1) == '.') {
@@ -151,11 +151,13 @@ void Autocomplete() {
 }
 
 void AutocompleteType() {
-    completeFrom(gActiveProject->Types, "AutocompleteType");
+    if (gActiveProject)
+        completeFrom(gActiveProject->Types, "AutocompleteType");
 }
 
 void AutocompleteLabel() {
-    completeFrom(gActiveProject->Labels, "AutocompleteLabel");
+    if (gActiveProject)
+        completeFrom(gActiveProject->Labels, "AutocompleteLabel");
 }
 
 void AutocompleteBackSlash(const ClsType& Type, const QString& Typed) {
