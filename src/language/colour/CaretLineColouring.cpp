@@ -36,8 +36,7 @@ private:
     void token();
     void identifier();
     void keyword(const ClsBBFunkcija& keyword);
-    void typeContext();
-    void labelContext();
+    void declaredContext(clsHash& table, int styleNumber, void (*complete)());
     void objectContext();
     void unknownName();
     void dot();
@@ -78,22 +77,12 @@ void CaretLinePass::token() {
     case tkIdent:
         identifier();
         break;
-    case ',':
-    case ':':
-        style(t.StartPos, 1, STYLE_Separator);
-        break;
     case tkComment:
         style(t.StartPos, restOfLine, t.EndPos == -100 ? STYLE_Comment2 : STYLE_Comment);
         break;
     case tkBlockOpen:
     case tkBlockClose:
         style(t.StartPos, restOfLine, STYLE_Block);
-        break;
-    case tkNumber:
-        style(t.StartPos, t.EndPos - t.StartPos, STYLE_Number);
-        break;
-    case tkString:
-        style(t.StartPos, t.EndPos - t.StartPos + 1, STYLE_String);
         break;
     case '.':
         dot();
@@ -116,10 +105,9 @@ void CaretLinePass::token() {
         ColorBadVar(i_, l_.count, l_.lineBase, STYLE_Text);
         break;
     default:
-        if (gIsOperator[t.Kind]) {
-            style(t.StartPos, 1, STYLE_Operator);
+        if (gIsOperator[t.Kind])
             gInDeclaration = false;
-        }
+        StyleLiteralToken(i_, l_.lineBase);
         break;
     }
 }
@@ -151,9 +139,9 @@ void CaretLinePass::keyword(const ClsBBFunkcija& keyword) {
     const QString& word = keyword.Ime;
     if (word == QLatin1String("New") || word == QLatin1String("Each") || word == QLatin1String("Last") ||
         word == QLatin1String("First")) {
-        typeContext();
+        declaredContext(gActiveProject->Types, STYLE_Type, AutocompleteType);
     } else if (word == QLatin1String("Goto") || word == QLatin1String("Gosub") || word == QLatin1String("Restore")) {
-        labelContext();
+        declaredContext(gActiveProject->Labels, STYLE_Label, AutocompleteLabel);
     } else if (word == QLatin1String("Object") && TokenKindAt(i_ + 1) == '.') {
         objectContext();
     } else if (word == QLatin1String("Type") || word == QLatin1String("Function") || word == QLatin1String("Global") ||
@@ -173,35 +161,23 @@ void CaretLinePass::keyword(const ClsBBFunkcija& keyword) {
     }
 }
 
-void CaretLinePass::typeContext() {
+// After New, Each, Last or First a type, after Goto, Gosub or Restore a
+// label: the next word in its style, or a list of what it may be.
+void CaretLinePass::declaredContext(clsHash& table, int styleNumber, void (*complete)()) {
     if (caretAfter(i_) && gCharAdded) {
-        AutocompleteType();
+        complete();
         return;
     }
     if (!nextIsIdentifier())
         return;
-    if (gActiveProject->Types.ExistsHash(gTokens[i_ + 1].Text)) {
+    if (table.ExistsHash(gTokens[i_ + 1].Text)) {
         ++i_;
-        styleToken(STYLE_Type);
-    } else if (CompletionDueAt(l_.lineBase + gTokens[i_ + 1].EndPos)) {
-        AutocompleteType();
-    }
-}
-
-void CaretLinePass::labelContext() {
-    if (caretAfter(i_) && gCharAdded) {
-        AutocompleteLabel();
-        return;
-    }
-    if (!nextIsIdentifier())
-        return;
-    if (gActiveProject->Labels.ExistsHash(gTokens[i_ + 1].Text)) {
-        ++i_;
-        if (gTokens[i_].Text != gFoundItem->Ime)
+        // A type after New keeps its spelling here; the light pass corrects it.
+        if (styleNumber == STYLE_Label && gTokens[i_].Text != gFoundItem->Ime)
             FixTokenCase(gFoundItem->Ime, i_, l_.lineBase);
-        styleToken(STYLE_Label);
+        styleToken(styleNumber);
     } else if (CompletionDueAt(l_.lineBase + gTokens[i_ + 1].EndPos)) {
-        AutocompleteLabel();
+        complete();
     }
 }
 

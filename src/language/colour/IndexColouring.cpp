@@ -53,35 +53,14 @@ void ColorTokenLight(int& i, int N, int LineBase) {
     try {
         const TokenRecord& token = gTokens[i];
         const long start = LineBase + token.StartPos;
-        switch (token.Kind) {
-        case tkIdent:
+        if (token.Kind == tkIdent)
             colourIdentifier(i, N, LineBase);
-            break;
-        case tkNumber:
-            StyleRun(start, token.EndPos - token.StartPos, STYLE_Number);
-            break;
-        case tkString:
-            StyleRun(start, token.EndPos - token.StartPos + 1, STYLE_String);
-            break;
-        case ',':
-        case ':':
-            StyleRun(start, 1, STYLE_Separator);
-            break;
-        case '(':
-        case '[':
+        else if (token.Kind == '(' || token.Kind == '[')
             OpenBracket(start, static_cast<char>(token.Kind));
-            break;
-        case ')':
-        case ']':
+        else if (token.Kind == ')' || token.Kind == ']')
             CloseBracket(start, static_cast<char>(token.Kind));
-            break;
-        default:
-            if (gIsOperator[token.Kind])
-                StyleRun(start, 1, STYLE_Operator);
-            else if (gIsSuffixChar[token.Kind])
-                ColorBadVar(i, N, LineBase, gStrictModeStyle);
-            break;
-        }
+        else if (!StyleLiteralToken(i, LineBase) && gIsSuffixChar[token.Kind])
+            ColorBadVar(i, N, LineBase, gStrictModeStyle);
     } catch (...) {
         SetErrorLog(QStringLiteral("ColorTokenLight"), QStringLiteral("Mod_Parse"));
     }

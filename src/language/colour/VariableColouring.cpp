@@ -64,24 +64,8 @@ private:
 
 void NameUse::colour() {
     Step step = Step::Follow;
-    while (step != Step::Done) {
-        switch (step) {
-        case Step::Follow:
-            step = follow();
-            break;
-        case Step::Finish:
-            step = finish();
-            break;
-        case Step::Index:
-            step = index();
-            break;
-        case Step::Field:
-            step = field();
-            break;
-        case Step::Done:
-            break;
-        }
-    }
+    while (step != Step::Done)
+        step = step == Step::Follow ? follow() : step == Step::Finish ? finish() : step == Step::Index ? index() : field();
 }
 
 void NameUse::styleRun() {
