@@ -43,6 +43,14 @@ const DumpCase kStyleCases[] = {
     {"a word under the caret keeps its case", "Global MyVar\r\nmyvar = 1\r\n", {"--caret", "1:3"}, {"1 0 10 myvar"}},
     {"a word away from the caret takes the declared case", "Global MyVar\r\nmyvar = 1\r\n", {"--caret", "1:9"},
      {"1 0 10 MyVar"}},
+    {"a chain of fields is one run", "Type A\r\nField b.B\r\nEnd Type\r\nType B\r\nField c\r\nEnd Type\r\nGlobal p.A\r\np.A\\b\\c = 1\r\n",
+     {}, {"7 0 10 p.A\\b\\c"}},
+    {"an unknown field ends the run", "Type A\r\nField b\r\nEnd Type\r\nGlobal p.A\r\np\\nosuch = 1\r\n", {"--strict"},
+     {"4 0 10 p\\", "4 2 16 nosuch"}},
+    {"an index splits the run", "Type V\r\nField v\r\nEnd Type\r\nGlobal grid.V[10], i\r\ngrid[i+1]\\v = 1\r\n", {},
+     {"4 0 10 grid", "4 4 9 [", "4 5 10 i", "4 6 4 +", "4 7 3 1", "4 8 9 ]", "4 9 10 \\v"}},
+    {"a suffix of another type is stray", "Global n%\r\nx = n# + n%\r\n", {"--strict"}, {"1 4 10 n", "1 5 16 #", "1 9 10 n%"}},
+    {"a type after Object", "Type T\r\nEnd Type\r\nx = Object.T(h)\r\n", {}, {"2 10 9 .", "2 11 15 T"}},
     {"no case correction when it is off", "Global MyVar\r\nmyvar = 1\r\n", {"--caret", "1:9"}, {"1 0 10 myvar"}, {},
      {{"FixVariableCase", "0"}}},
 };
@@ -53,6 +61,13 @@ const DumpCase kCompletionCases[] = {
     {"too many names asked for", kPlayers, {"5:3", "--forced"}, kPlayerNames, {}, {{"ACshowWhenNoMore", "5"}}},
     {"types after New", kTypes + "p = New ", {"6:8"}, {"Pixel", "Point"}},
     {"fields after a backslash", kTypes + "p\\", {"6:2"}, {"px", "py"}},
+    {"fields begun after a backslash", kTypes + "p\\p", {"6:3"}, {"px", "py"}},
+    {"types after a dot", "Type Pixel\r\nEnd Type\r\nGlobal p.", {"2:9"}, {"Pixel"}},
+    {"labels after Goto", ".start\r\n.stop\r\nGoto ", {"2:5"}, {"start", "stop"}},
+    {"nothing for a name being declared", "Global player_x\r\nGlobal pla", {"1:10"}, {}},
+    {"short names stay out", "Global abcd, abcde\r\nabc", {"1:3"}, {"abcde"}},
+    {"an array named like a global comes once", "Global items\r\nDim Items(3)\r\nitem", {"2:4"}, {"items"}},
+    {"a name that begins with no letter", "Global _under\r\n_un", {"1:3"}, {}},
 };
 
 class ColouringDump : public KorvoTest {

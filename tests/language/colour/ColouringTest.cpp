@@ -91,3 +91,18 @@ TEST_F(Colouring, UnparsedTextLongerThanALineIsCut) {
     ColorUnparsedLineLight(0, true, "Function F()" + QByteArray(kMaxLineLength + 100, 'a'));
     EXPECT_EQ(gCurrentFunction, QStringLiteral("F"));
 }
+
+TEST_F(Colouring, UndoGroupsAreCountedPerView) {
+    frmDoc& first = parse("Global MyVar\r\n");
+    frmDoc& second = parse("Global Other\r\nother = 1\r\n", QStringLiteral("second.bb"));
+    makeCurrent(first);
+    SciBeginUndoAction();
+    makeCurrent(second);
+    SciGotoPos(0);
+    ColorLineLight(1, false);
+    EXPECT_EQ(lineText(1), QByteArray("Other = 1\r\n"));
+    makeCurrent(first);
+    EXPECT_EQ(OpenUndoGroups(), 1);
+    SciEndUndoAction();
+    EXPECT_EQ(OpenUndoGroups(), 0);
+}
