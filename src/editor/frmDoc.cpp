@@ -5,12 +5,15 @@
 #include "foundation/errors/ErrorLog.h"
 
 frmDoc::frmDoc(QWidget* parent)
-    : QWidget(parent), Sci(new SciView(this)), m_oSubclass(std::make_unique<cSubclass>()) {
+    : QWidget(parent), Sci(new SciView(this)), m_oSubclass(std::make_unique<cSubclass>()),
+      ShellClass(std::make_unique<platform::StdShell>()) {
     SciEdi_WndData = SciHandle(Sci);
     Sci->setGeometry(0, 0, 200, 200);
 }
 
 frmDoc::~frmDoc() {
+    // Ends a running build before any part of the document goes.
+    ShellClass.reset();
     // Leaves its host while still whole, so that the host deactivates a
     // complete document; then unhooks the view while the view still exists.
     setParent(nullptr);

@@ -3,6 +3,7 @@
 #include "platform/scintilla/SciView.h"
 #include "foundation/Subclass.h"
 #include "foundation/CodeRecord.h"
+#include "platform/StdShell.h"
 
 #include <QMap>
 #include <QString>
@@ -49,6 +50,8 @@ public:
     QString m_strDocumentWindowID;
     bool IsSnippet = false;
     std::unique_ptr<cSubclass> m_oSubclass;
+    // Runs this document's builds; its child dies with the document.
+    std::unique_ptr<platform::StdShell> ShellClass;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -2,8 +2,11 @@
 #include "editor/EditorFixture.h"
 #include "editor/SciWrappers.h"
 #include "shell/DocumentHost.h"
+#include "support/StandIn.h"
 
+#include <QCoreApplication>
 #include <QStringList>
+#include <QTemporaryDir>
 
 using DocumentWindow = EditorTest;
 
@@ -54,4 +57,29 @@ TEST_F(DocumentWindow, ClosingADocumentUnhooksItsView) {
     EXPECT_EQ(doc->m_oSubclass->UnparsedLine, -1);
     doc.reset();
     EXPECT_FALSE(IsEditorActive());
+}
+
+TEST_F(DocumentWindow, ClosingADocumentEndsItsBuildSilently) {
+    StandInInstallation installation;
+    QTemporaryDir folder;
+    const QString log = folder.path() + QStringLiteral("/stand-in.log");
+    platform::ChildProcess build{installation.compiler(), {folder.path() + QStringLiteral("/game.bb")}, {}};
+    build.variables.insert(QStringLiteral("blitzpath"), installation.path());
+    build.variables.insert(QStringLiteral("BLITZCC_SLEEP_MS"), QStringLiteral("5000"));
+    build.variables.insert(QStringLiteral("BLITZCC_LOG"), log);
+
+    auto doc = openDocument("Print 1");
+    QObject outlivesTheDocument;
+    int lines = 0;
+    bool completed = false;
+    QObject::connect(doc->ShellClass.get(), &platform::StdShell::ConsoleOutput, &outlivesTheDocument, [&] { ++lines; });
+    QObject::connect(doc->ShellClass.get(), &platform::StdShell::ProcessComplete, &outlivesTheDocument, [&] { completed = true; });
+    ASSERT_TRUE(doc->ShellClass->ExecuteNoCheck(build, QString()));
+    ASSERT_TRUE(waitUntil([&] { return lines == 2; }));
+
+    doc.reset();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(completed);
+    ASSERT_EQ(loggedPids(log).size(), 1);
+    EXPECT_TRUE(processGone(loggedPids(log)[0]));
 }
