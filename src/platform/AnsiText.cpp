@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <array>
@@ -54,6 +55,16 @@ QByteArray toAnsi(const QString& text) {
     for (qsizetype i = 0; i < text.size(); ++i)
         bytes[i] = encodeChar(text[i].unicode());
     return bytes;
+}
+
+bool fitsAnsi(const QString& text) {
+    return fromAnsi(toAnsi(text)) == text;
+}
+
+QString fromUtf8OrAnsi(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(bytes);
+    return utf8.hasError() ? fromAnsi(bytes) : text;
 }
 
 bool readFileBytes(const QString& path, QByteArray& bytes) {

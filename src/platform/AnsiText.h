@@ -12,6 +12,10 @@ QString fromAnsi(const QByteArray& bytes);
 // Converts into text, reusing its storage: for conversions line after line.
 void assignFromAnsi(QString& text, const char* bytes, qsizetype count);
 QByteArray toAnsi(const QString& text);
+// True when every character of the text has a Windows-1252 byte.
+bool fitsAnsi(const QString& text);
+// Bytes that are valid UTF-8 read as UTF-8, any others as Windows-1252.
+QString fromUtf8OrAnsi(const QByteArray& bytes);
 
 bool readFileBytes(const QString& path, QByteArray& bytes);
 // Writes through a temporary file and renames it into place, so a failure

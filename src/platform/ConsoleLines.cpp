@@ -2,8 +2,6 @@
 
 #include "platform/AnsiText.h"
 
-#include <QStringDecoder>
-
 namespace platform {
 
 QStringList ConsoleLines::take(const QByteArray& chunk) {
@@ -14,7 +12,7 @@ QStringList ConsoleLines::take(const QByteArray& chunk) {
     qsizetype start = 0;
     for (qsizetype end = carry_.indexOf('\n', searchFrom); end >= 0; end = carry_.indexOf('\n', start)) {
         const qsizetype length = end > start && carry_[end - 1] == '\r' ? end - 1 - start : end - start;
-        lines.append(decodeConsoleLine(carry_.sliced(start, length)));
+        lines.append(fromUtf8OrAnsi(carry_.sliced(start, length)));
         start = end + 1;
     }
     carry_.remove(0, start);
@@ -24,15 +22,9 @@ QStringList ConsoleLines::take(const QByteArray& chunk) {
 std::optional<QString> ConsoleLines::takeUnfinished() {
     if (carry_.isEmpty())
         return std::nullopt;
-    const QString line = decodeConsoleLine(carry_);
+    const QString line = fromUtf8OrAnsi(carry_);
     carry_.clear();
     return line;
-}
-
-QString decodeConsoleLine(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8.decode(bytes);
-    return utf8.hasError() ? fromAnsi(bytes) : text;
 }
 
 }

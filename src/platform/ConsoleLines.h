@@ -24,6 +24,4 @@ private:
     QByteArray carry_;
 };
 
-QString decodeConsoleLine(const QByteArray& bytes);
-
 }

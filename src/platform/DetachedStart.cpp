@@ -10,12 +10,15 @@ DetachedStartHandler& installedHandler() {
     return handler;
 }
 
-bool startForReal(const ChildProcess& command) {
+bool startForReal(const ChildProcess& command, QString& failure) {
     QProcess process;
     process.setProgram(command.program);
     process.setArguments(command.arguments);
     process.setProcessEnvironment(childEnvironment(command));
-    return process.startDetached();
+    if (process.startDetached())
+        return true;
+    failure = startFailure(process).text;
+    return false;
 }
 
 }
@@ -25,7 +28,17 @@ void setDetachedStartHandler(DetachedStartHandler handler) {
 }
 
 bool startDetached(const ChildProcess& command) {
-    return installedHandler() ? installedHandler()(command) : startForReal(command);
+    QString failure;
+    return startDetached(command, failure);
+}
+
+bool startDetached(const ChildProcess& command, QString& failure) {
+    if (!installedHandler())
+        return startForReal(command, failure);
+    if (installedHandler()(command))
+        return true;
+    failure = QStringLiteral("The program could not be started.");
+    return false;
 }
 
 }

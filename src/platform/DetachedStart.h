@@ -16,5 +16,7 @@ void setDetachedStartHandler(DetachedStartHandler handler);
 
 // True when the program started.
 bool startDetached(const ChildProcess& command);
+// The same; on failure, failure holds the system's reason.
+bool startDetached(const ChildProcess& command, QString& failure);
 
 }

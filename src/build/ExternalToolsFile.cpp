@@ -1,0 +1,110 @@
+#include "build/ExternalToolsFile.h"
+
+#include "foundation/FileHelpers.h"
+#include "platform/AnsiText.h"
+#include "platform/KorvoError.h"
+#include "platform/ProgramFolder.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+// A value with a line break would shift every later record by a line.
+QString oneLine(const QString& value) {
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+    return QString(value).replace(lineBreak, QStringLiteral(" "));
+}
+
+// The print form of a number: its sign position (a blank when not
+// negative), the digits, one blank.
+QString printedNumber(int value) {
+    return (value < 0 ? QString::number(value) : QLatin1Char(' ') + QString::number(value)) + QLatin1Char(' ');
+}
+
+class LineReader {
+public:
+    explicit LineReader(QString text) : text_(std::move(text)) {}
+
+    // A value that a comma or the line end closes.
+    QString field() {
+        requireMore();
+        qsizetype end = pos_;
+        while (end < text_.size() && !isLineEnd(text_[end]) && text_[end] != QLatin1Char(','))
+            ++end;
+        const QString value = text_.mid(pos_, end - pos_).trimmed();
+        pos_ = end;
+        if (pos_ < text_.size() && text_[pos_] == QLatin1Char(','))
+            ++pos_;
+        else
+            skipLineEnd();
+        return value;
+    }
+
+    QString line() {
+        requireMore();
+        qsizetype end = pos_;
+        while (end < text_.size() && !isLineEnd(text_[end]))
+            ++end;
+        const QString value = text_.mid(pos_, end - pos_);
+        pos_ = end;
+        skipLineEnd();
+        return value;
+    }
+
+private:
+    static bool isLineEnd(QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
+
+    void requireMore() const {
+        if (pos_ >= text_.size())
+            RaiseError(ErrInputPastEnd, QStringLiteral("Input past end of file"));
+    }
+
+    void skipLineEnd() {
+        if (pos_ < text_.size() && text_[pos_] == QLatin1Char('\r'))
+            ++pos_;
+        if (pos_ < text_.size() && text_[pos_] == QLatin1Char('\n'))
+            ++pos_;
+    }
+
+    QString text_;
+    qsizetype pos_ = 0;
+};
+
+int toInteger(const QString& text) {
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (!ok)
+        RaiseTypeMismatch();
+    return value;
+}
+
+}
+
+QString ExternalToolsFilePath() {
+    return FixDoubleBackslash(platform::programSubfolder(QStringLiteral("conf"))) + QStringLiteral("/ExTools.dat");
+}
+
+QByteArray ExternalToolsFileBytes(const QList<ExToolPtr>& tools) {
+    QStringList lines{QStringLiteral("1"), QString::number(tools.size())};
+    for (const ExToolPtr& tool : tools)
+        lines << oneLine(tool->Caption) << oneLine(tool->Path) << oneLine(tool->Parameters)
+              << printedNumber(tool->AskForConfirmation);
+    QString text;
+    for (const QString& line : lines)
+        text += line + QStringLiteral("\r\n");
+    return platform::fitsAnsi(text) ? platform::toAnsi(text) : text.toUtf8();
+}
+
+void ReadExternalToolsFile(const QByteArray& bytes, const std::function<void(const ExToolPtr&)>& add) {
+    LineReader reader(platform::fromUtf8OrAnsi(bytes));
+    reader.field();  // the format number
+    const int count = toInteger(reader.field());
+    for (int i = 0; i < count; ++i) {
+        auto tool = std::make_shared<clsExTool>();
+        tool->Caption = reader.line();
+        tool->Path = reader.line();
+        tool->Parameters = reader.line();
+        tool->AskForConfirmation = toInteger(reader.line());
+        add(tool);
+    }
+}

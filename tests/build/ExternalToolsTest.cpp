@@ -1,0 +1,120 @@
+#include "build/CommandLists.h"
+#include "build/ExternalTools.h"
+#include "build/ExternalToolsFile.h"
+#include "foundation/errors/ErrorLogFile.h"
+#include "support/TestEnvironment.h"
+
+#include <QDir>
+
+namespace {
+
+class RecordingList : public CommandList {
+public:
+    void Clear() override { entries.clear(); }
+    void AddEntry(const QString& caption) override { entries.append(caption); }
+    QStringList entries{QStringLiteral("stale")};
+};
+
+class ExternalToolsTest : public KorvoTest {
+protected:
+    void SetUp() override {
+        KorvoTest::SetUp();
+        QDir(home()).mkpath(QStringLiteral("conf"));
+        gExternalTools.RemoveAll();
+    }
+    void TearDown() override {
+        gExternalTools.RemoveAll();
+        SetCommandListFinder({});
+        KorvoTest::TearDown();
+    }
+
+    static ExToolPtr tool(const QString& caption, const QString& path, const QString& parameters, int ask) {
+        return std::make_shared<clsExTool>(clsExTool{caption, path, parameters, ask});
+    }
+    void add(const ExToolPtr& t) { gExternalTools.Add(t, t->Caption); }
+    QString file() const { return homeFile(QStringLiteral("conf/ExTools.dat")); }
+    QStringList captions() const {
+        QStringList all;
+        for (const ExToolPtr& t : gExternalTools.NewEnum())
+            all.append(t->Caption);
+        return all;
+    }
+};
+
+}
+
+TEST_F(ExternalToolsTest, SavesFourCrLfLinesATool) {
+    SaveExternalTools();
+    EXPECT_EQ(readAll(file()), QByteArray("1\r\n0\r\n"));
+
+    add(tool("Edit", "/usr/bin", "gedit %Activefile%", 1));
+    SaveExternalTools();
+    EXPECT_EQ(readAll(file()), QByteArray("1\r\n1\r\nEdit\r\n/usr/bin\r\ngedit %Activefile%\r\n 1 \r\n"));
+}
+
+TEST_F(ExternalToolsTest, ALineBreakInAValueIsWrittenAsABlank) {
+    add(tool("Two\r\nlines", "/a\nb", "x\ry", -2));
+    add(tool("Next", "", "", 0));
+    SaveExternalTools();
+    EXPECT_EQ(readAll(file()), QByteArray("1\r\n2\r\nTwo lines\r\n/a b\r\nx y\r\n-2 \r\nNext\r\n\r\n\r\n 0 \r\n"));
+    gExternalTools.RemoveAll();
+    LoadExternalTools();
+    EXPECT_EQ(captions(), QStringList({"Two lines", "Next"}));
+    EXPECT_EQ(gExternalTools.Item(1)->AskForConfirmation, -2);
+}
+
+TEST_F(ExternalToolsTest, WindowsTextUnlessAValueDoesNotFitThenUtf8) {
+    add(tool("Caf\u00e9", "", "", 0));
+    SaveExternalTools();
+    EXPECT_TRUE(readAll(file()).contains("Caf\xe9\r\n"));
+    gExternalTools.RemoveAll();
+    LoadExternalTools();
+    EXPECT_EQ(captions(), QStringList({"Caf\u00e9"}));
+
+    add(tool("\u041f\u0440\u0430\u0432\u043a\u0430", "", "", 0));
+    SaveExternalTools();
+    EXPECT_TRUE(readAll(file()).contains("Caf\xc3\xa9\r\n"));
+    gExternalTools.RemoveAll();
+    LoadExternalTools();
+    EXPECT_EQ(captions(), QStringList({"Caf\u00e9", "\u041f\u0440\u0430\u0432\u043a\u0430"}));
+}
+
+TEST_F(ExternalToolsTest, LoadingKeepsTheFirstOfTwoCaptionsAndWhatCameBeforeDamage) {
+    writeAll(file(), "1\r\n2\r\nEdit\r\n/usr/bin\r\ngedit\r\n 1 \r\nEDIT\r\n/bin\r\nvi\r\n 0 \r\nignored\r\n");
+    add(tool("Kept", "", "", 0));
+    LoadExternalTools();
+    EXPECT_EQ(captions(), QStringList({"Kept", "Edit"}));
+    EXPECT_EQ(gExternalTools.Item(QStringLiteral("edit"))->Path, "/usr/bin");
+    EXPECT_TRUE(prompts.isEmpty());
+
+    gExternalTools.RemoveAll();
+    writeAll(file(), "1\n3\nOne\n\none\n1\nTwo\n\ntwo\n0\n");
+    LoadExternalTools();
+    EXPECT_EQ(captions(), QStringList({"One", "Two"}));
+    ASSERT_EQ(prompts.size(), 1);
+    EXPECT_EQ(prompts[0].kind, platform::PromptKind::ModalForm);
+    EXPECT_EQ(readAll(errorLogPath()).count("LoadExternalTools"), 1);
+
+    gExternalTools.RemoveAll();
+    writeAll(file(), "1\r\n1\r\nBad\r\n\r\nx\r\nyes\r\n");
+    LoadExternalTools();
+    EXPECT_TRUE(captions().isEmpty());
+    EXPECT_EQ(prompts.size(), 2);
+}
+
+TEST_F(ExternalToolsTest, AMissingFileLoadsNothingAndSaysNothing) {
+    LoadExternalTools();
+    EXPECT_EQ(gExternalTools.Count(), 0);
+    EXPECT_TRUE(prompts.isEmpty());
+}
+
+TEST_F(ExternalToolsTest, TheMenuListsTheCaptionsInListOrder) {
+    RecordingList menu;
+    SetCommandListFinder([&](const QString& key) { return key == "MRUExternalTools" ? &menu : nullptr; });
+    AddExternalToolsToMenu();
+    EXPECT_TRUE(menu.entries.isEmpty());
+    add(tool("B", "", "", 0));
+    add(tool("A", "", "", 0));
+    AddExternalToolsToMenu();
+    EXPECT_EQ(menu.entries, QStringList({"B", "A"}));
+}
