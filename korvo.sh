@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake make g++ qt6-base-dev libqscintilla2-qt6-dev libgtest-dev fonts-dejavu-core)
+packages=(cmake make g++ clang qt6-base-dev libqscintilla2-qt6-dev libgtest-dev fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -19,8 +19,13 @@ fi
 cmake --build build -j "$(nproc)"
 
 if [ "${1:-}" = "test" ]; then
-  cd build
-  QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"
+  (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
+  # The fuzz targets, for a bounded time each, in their own clang build.
+  [ -f build-fuzz/CMakeCache.txt ] || cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DKORVO_FUZZ=ON
+  cmake --build build-fuzz -j "$(nproc)" --target korvo-model-fuzzer
+  mkdir -p build-fuzz/corpus/model
+  ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=offscreen \
+    build-fuzz/korvo-model-fuzzer -max_total_time="${KORVO_FUZZ_SECONDS:-60}" -max_len=512 build-fuzz/corpus/model
 else
   exec build/korvo "$@"
 fi

@@ -1,20 +1,19 @@
 // korvo-bench: how long ParseFile takes on a file, against Scintilla's own
 // Blitz Basic lexer colouring the same text in a second view, in one run;
-// then what a screen of 60 lines costs at the start and at the end of the
-// parsed file: the light pass over it, and the full pass of each of its
-// lines with the caret there. Neither may grow with the position.
+// then how long the re-parse of single declaration lines takes at the top
+// and at the bottom of the file, and what a screen of lines costs to colour
+// there.
 //
 //   korvo-bench FILE.bb --lng KEYWORDS [--rounds N]
 //   korvo-bench --generate LINES [--out FILE.bb] --lng KEYWORDS [--rounds N]
 
+#include "LineReparse.h"
+#include "ScreenColouring.h"
 #include "platform/scintilla/SciDirectCalls.h"
 #include "../tools/support/HeadlessKorvo.h"
 #include "files/SingleFileDocument.h"
 #include "language/keywords/Compiler.h"
-#include "editor/SciWrappers.h"
-#include "language/colour/Colouring.h"
 #include "language/parser/DocumentPasses.h"
-#include "language/parser/ParseState.h"
 #include "platform/AnsiText.h"
 
 #include <QApplication>
@@ -126,59 +125,14 @@ QByteArray lexerKeywords(const QString& listing) {
     return words;
 }
 
-constexpr long kScreenLines = 60;
-
-struct Figures {
-    double parse = std::numeric_limits<double>::max();
-    double lightStart = std::numeric_limits<double>::max();
-    double lightEnd = std::numeric_limits<double>::max();
-    double fullStart = std::numeric_limits<double>::max();
-    double fullEnd = std::numeric_limits<double>::max();
-
-    void keepBest(const Figures& round) {
-        parse = std::min(parse, round.parse);
-        lightStart = std::min(lightStart, round.lightStart);
-        lightEnd = std::min(lightEnd, round.lightEnd);
-        fullStart = std::min(fullStart, round.fullStart);
-        fullEnd = std::min(fullEnd, round.fullEnd);
-    }
-};
-
-// As the style-needed loop colours a screen from its first line.
-double lightScreenMs(long first) {
-    QElapsedTimer timer;
-    timer.start();
-    gCurrentFunction.clear();
-    gCurrentType.clear();
-    for (long line = first; line < first + kScreenLines; ++line)
-        ColorLineLight(static_cast<int>(line), true);
-    return timer.nsecsElapsed() / 1e6;
-}
-
-double fullScreenMs(long first) {
-    QElapsedTimer timer;
-    timer.start();
-    for (long line = first; line < first + kScreenLines; ++line) {
-        SciSetSel(SciGetLineEndPosition(line), SciGetLineEndPosition(line));
-        ColorCurrentLine(static_cast<int>(line), false);
-    }
-    return timer.nsecsElapsed() / 1e6;
-}
-
-Figures measure(const QString& path, const QByteArray& text) {
-    Figures figures;
+double parseFileMs(const QString& path, const QByteArray& text) {
     std::unique_ptr<frmDoc> doc = OpenSingleFileDocument(path, text);
     QElapsedTimer timer;
     timer.start();
     ParseFile();
-    figures.parse = timer.nsecsElapsed() / 1e6;
-    const long end = std::max(SciGetLineCount() - kScreenLines, 0L);
-    figures.lightStart = lightScreenMs(0);
-    figures.lightEnd = lightScreenMs(end);
-    figures.fullStart = fullScreenMs(0);
-    figures.fullEnd = fullScreenMs(end);
+    const double ms = timer.nsecsElapsed() / 1e6;
     CloseSingleFileDocument(std::move(doc));
-    return figures;
+    return ms;
 }
 
 double builtInLexerMs(SciView& view, const QByteArray& text, const QByteArray& keywords) {
@@ -247,22 +201,19 @@ int main(int argc, char* argv[]) {
 
     SciView lexerView;
     const QByteArray keywords = lexerKeywords(listing);
-    Figures figures;
+    double parse = std::numeric_limits<double>::max();
     double lexer = std::numeric_limits<double>::max();
     for (int round = 0; round < rounds; ++round) {
-        figures.keepBest(measure(path, text));
+        parse = std::min(parse, parseFileMs(path, text));
         lexer = std::min(lexer, builtInLexerMs(lexerView, text, keywords));
     }
-    const double parse = figures.parse;
     const long lines = SciDirect(SciHandle(&lexerView), S::SCI_GETLINECOUNT);
     std::printf("file              %s\n", path.toUtf8().constData());
     std::printf("lines             %ld\n", lines);
     std::printf("ParseFile         %.2f ms\n", parse);
     std::printf("blitzbasic lexer  %.2f ms\n", lexer);
     std::printf("ratio             %.2f\n", parse / lexer);
-    std::printf("light pass, 60 lines at the start  %.3f ms\n", figures.lightStart);
-    std::printf("light pass, 60 lines at the end    %.3f ms\n", figures.lightEnd);
-    std::printf("full pass, 60 lines at the start   %.3f ms\n", figures.fullStart);
-    std::printf("full pass, 60 lines at the end     %.3f ms\n", figures.fullEnd);
+    PrintLineReparseTimes(path, text);
+    PrintScreenColouringTimes(path, text);
     return 0;
 }

@@ -18,3 +18,7 @@ enum SciMarkerNumber {
     MARKER_BLOCK = 22,       // ";[Block" and ";[End" lines
     MARKER_BREAKPOINT = 23,  // a "Stop" line
 };
+
+// The markers that anchor declaration records: the view keeps their lines
+// itself, so that a record's line is known whatever the document's length.
+constexpr unsigned kRecordMarkers = 1u << MARKER_FUNCTION | 1u << MARKER_TYPE | 1u << MARKER_DECLARATION | 1u << MARKER_LOCAL;

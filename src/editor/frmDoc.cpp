@@ -2,12 +2,14 @@
 
 #include "editor/DocumentCaption.h"
 #include "editor/EditorSetup.h"
+#include "editor/Markers.h"
 #include "foundation/errors/ErrorLog.h"
 
 frmDoc::frmDoc(QWidget* parent)
     : QWidget(parent), Sci(new SciView(this)), m_oSubclass(std::make_unique<cSubclass>()),
       ShellClass(std::make_unique<platform::StdShell>()) {
     SciEdi_WndData = SciHandle(Sci);
+    Sci->trackMarkerLines(kRecordMarkers);
     Sci->setGeometry(0, 0, 200, 200);
 }
 

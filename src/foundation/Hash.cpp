@@ -5,6 +5,8 @@
 #include "language/lexer/Lexer.h"
 #include "platform/KorvoError.h"
 
+#include <QHash>
+
 CodeRecordPtr gFoundItem;
 
 namespace {
@@ -44,6 +46,7 @@ void clsHash::SetSize(int HashSize, int ListSize, int ChunkSize) {
     count_ = 0;
     freeHead_ = 0;
     buckets_.assign(static_cast<size_t>(hashSize_), 0);
+    tails_.assign(static_cast<size_t>(hashSize_), 0);
     slots_.clear();
     slots_.resize(1);
     grow(listSize_);
@@ -59,10 +62,11 @@ int clsHash::bucketOf(int hash) const {
 
 template <typename Matches>
 int clsHash::findSlot(int bucket, const QString& upperKey, Matches matches, int* previous) const {
+    const size_t keyHash = qHash(upperKey);
     int before = 0;
     for (int slot = buckets_[static_cast<size_t>(bucket)]; slot; slot = slots_[static_cast<size_t>(slot)].next) {
         const Slot& s = slots_[static_cast<size_t>(slot)];
-        if (s.key == upperKey && matches(s.record.get())) {
+        if (s.keyHash == keyHash && s.key == upperKey && matches(s.record.get())) {
             if (previous)
                 *previous = before;
             return slot;
@@ -87,6 +91,8 @@ void clsHash::unlink(int bucket, int slot, int previous) {
         slots_[static_cast<size_t>(previous)].next = s.next;
     else
         buckets_[static_cast<size_t>(bucket)] = s.next;
+    if (tails_[static_cast<size_t>(bucket)] == slot)
+        tails_[static_cast<size_t>(bucket)] = previous;
     s.key.clear();
     s.record.reset();
     s.next = freeHead_;
@@ -132,18 +138,17 @@ void clsHash::Add(const QString& key, CodeRecordPtr record) {
     freeHead_ = s.next;
     s.next = 0;
     s.key = key.toUpper();
+    s.keyHash = qHash(s.key);
     s.record = std::move(record);
     ++count_;
 
-    int& head = buckets_[static_cast<size_t>(bucketOf(HashCode(s.key)))];
-    if (!head) {
-        head = slot;
-        return;
-    }
-    int last = head;
-    while (slots_[static_cast<size_t>(last)].next)
-        last = slots_[static_cast<size_t>(last)].next;
-    slots_[static_cast<size_t>(last)].next = slot;
+    const size_t bucket = static_cast<size_t>(bucketOf(HashCode(s.key)));
+    int& tail = tails_[bucket];
+    if (tail)
+        slots_[static_cast<size_t>(tail)].next = slot;
+    else
+        buckets_[bucket] = slot;
+    tail = slot;
 }
 
 CodeRecordPtr clsHash::ItemHash(const QString& key) const {
@@ -160,20 +165,23 @@ CodeRecordPtr clsHash::ItemHandle(const QString& key, int line, const SciHandle&
     return slot ? slots_[static_cast<size_t>(slot)].record : CodeRecordPtr();
 }
 
-void clsHash::Remove(const QString& key, int line, const SciHandle& SciWndData) {
+bool clsHash::Remove(const QString& key, int line, const SciHandle& SciWndData, int passedOver) {
     try {
         if (key.isEmpty())
-            return;
+            return false;
         const QString upper = key.toUpper();
         const int bucket = bucketOf(HashCode(upper));
         int previous = 0;
         const int slot = findSlot(bucket, upper, [&](const CodeRecord* record) {
-            return record && record->SciWndData == SciWndData && markerLine(*record) == line;
+            return record && (!passedOver || record->Handle != passedOver) && record->SciWndData == SciWndData
+                && markerLine(*record) == line;
         }, &previous);
         if (slot)
             unlink(bucket, slot, previous);
+        return slot != 0;
     } catch (...) {
         SetErrorLog(QStringLiteral("Remove"), kClassName);
+        return false;
     }
 }
 

@@ -45,8 +45,10 @@ public:
     CodeRecordPtr ItemHandle(const QString& key, int line, const SciHandle& SciWndData) const;
 
     // Removes the first record of that name in that document whose marker
-    // is on line; nothing when there is none.
-    void Remove(const QString& key, int line, const SciHandle& SciWndData);
+    // is on line; nothing when there is none. True when one went. A record
+    // whose handle is passedOver stays (a function's parameters share its
+    // handle, its locals do not).
+    bool Remove(const QString& key, int line, const SciHandle& SciWndData, int passedOver = 0);
     // Removes the first record of that name with that marker handle; a
     // missing record is reported to the error log.
     void RemovePoHandle(const QString& key, int Handle);
@@ -60,6 +62,7 @@ public:
 private:
     struct Slot {
         QString key;
+        size_t keyHash = 0;  // of the whole key: a chain walk compares texts only when it matches
         CodeRecordPtr record;
         int next = 0;
     };
@@ -71,6 +74,7 @@ private:
     void unlink(int bucket, int slot, int previous);
 
     std::vector<int> buckets_;
+    std::vector<int> tails_;  // last slot of each bucket's chain, so that adding does not walk it
     std::vector<Slot> slots_;
     int hashSize_ = 2048;
     int listSize_ = 256;

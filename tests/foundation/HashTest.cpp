@@ -167,3 +167,17 @@ TEST_F(Hash, MarkerLookupsAskEachRecordsOwnDocument) {
     EXPECT_EQ(table.Count(), 1);
     EXPECT_EQ(errorLogSize(), 0);
 }
+
+TEST_F(Hash, AddingAfterTheLastOfAChainWasRemovedAppendsToWhatIsLeft) {
+    clsHash table;
+    table.Add("Foo", record("Foo", 1));
+    table.Add("FOO", record("FOO", 2));
+    table.RemovePoHandle("foo", 2);
+    table.Add("foo", record("foo", 3));
+    table.RemovePoHandle("foo", 1);
+    table.Add("fOO", record("fOO", 4));
+    QList<int> handles;
+    for (const CodeRecordPtr& r : table.Items())
+        handles << r->Handle;
+    EXPECT_EQ(handles, QList<int>({3, 4}));
+}

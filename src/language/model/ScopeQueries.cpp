@@ -7,6 +7,7 @@
 #include "foundation/errors/ErrorLog.h"
 #include "foundation/errors/LogNewError.h"
 #include "language/model/DeclarationRecords.h"
+#include "language/lexer/CharTables.h"
 #include "language/lexer/Lexer.h"
 #include "language/parser/ParseState.h"
 #include "platform/KorvoError.h"
@@ -30,32 +31,70 @@ QByteArray lineTextAsParsed(int line) {
     return SciGetLineText(line);
 }
 
-// The name after the first `keyword` (case as written) that a name
-// follows, on a boundary line; "" when the line holds none.
-QString headerName(int line, const QString& keyword) {
-    const QByteArray text = lineTextAsParsed(line);
-    if (text.isEmpty())
-        return QString();
-    const int count = TokenizeLightLine(text);
-    for (int k = 1; k <= count; ++k)
-        if (gLightTokens[k].Kind == tkIdent && gLightTokens[k].Text == keyword && gLightTokens[k + 1].Kind == tkIdent)
-            return gLightTokens[k + 1].Text;
-    return QString();
+// Only blanks lie between two light tokens: the full tokenizer, which the
+// parser reads, would make the skipped characters tokens of their own.
+bool adjacent(const TokenRecord& first, const TokenRecord& second) {
+    for (int pos = first.EndPos; pos < second.StartPos; ++pos)
+        if (!gIsBlank[gLightBuffer[pos]])
+            return false;
+    return true;
 }
 
-// Walks up the boundaries of `mask` from Line to the nearest header whose
-// name the table holds. Returns the record on that header line, or null
-// when an End line, a line without header or the top comes first; `name`
-// is the header's name when the table holds it.
-CodeRecordPtr enclosingRecord(int Line, int mask, const QString& keyword, const clsHash& table, QString& name) {
-    for (int h = SciMarkerPrevious(Line, mask); h >= 0 && !isEndLine(h); h = SciMarkerPrevious(h - 1, mask)) {
-        const QString header = headerName(h, keyword);
-        if (header.isEmpty())
-            return nullptr;
-        if (table.ExistsOnlyHash(header)) {
-            name = header;
-            return table.ItemHandle(header, h, gSciWndData);
+// The scope boundaries of one line, as the parser reads them: the names
+// after `keyword` (case as written, the keyword and the name next to each
+// other), and whether the line's last boundary closes the scope.
+struct LineBoundaries {
+    QStringList headers;
+    bool closes = false;
+};
+
+LineBoundaries boundariesOf(int line, const QString& keyword) {
+    LineBoundaries found;
+    const QByteArray text = lineTextAsParsed(line);
+    if (text.isEmpty())
+        return found;
+    const int count = TokenizeLightLine(text);
+    for (int k = 1; k < count; ++k) {
+        const TokenRecord& word = gLightTokens[k];
+        const TokenRecord& next = gLightTokens[k + 1];
+        if (word.Kind != tkIdent || next.Kind != tkIdent || !adjacent(word, next))
+            continue;
+        if (word.Text == QLatin1String("End") && next.Text == keyword) {
+            found.closes = true;
+            ++k;
+        } else if (word.Text == keyword) {
+            found.headers << next.Text;
+            found.closes = false;
+            ++k;
         }
+    }
+    return found;
+}
+
+// Walks up the boundaries of `mask` from Line to the nearest header line
+// whose record is in the table. Of several headers on one line the last
+// counts, as it does for the lines the parser reads after it. Returns null
+// when a line whose last boundary is an End, a line without header or the
+// top comes first; `name` is then a header's name that the table holds
+// under another line, if any.
+CodeRecordPtr enclosingRecord(int Line, int mask, const QString& keyword, const clsHash& table, QString& name) {
+    for (int h = SciMarkerPrevious(Line, mask); h >= 0; h = SciMarkerPrevious(h - 1, mask)) {
+        const LineBoundaries boundaries = boundariesOf(h, keyword);
+        if (boundaries.closes || boundaries.headers.isEmpty())
+            return nullptr;
+        const QStringList& headers = boundaries.headers;
+        for (qsizetype k = headers.size() - 1; k >= 0; --k) {
+            if (!table.ExistsOnlyHash(headers[k]))
+                continue;
+            if (CodeRecordPtr record = table.ItemHandle(headers[k], h, gSciWndData)) {
+                name = headers[k];
+                return record;
+            }
+            if (name.isEmpty())
+                name = headers[k];
+        }
+        if (!name.isEmpty())
+            return nullptr;
     }
     return nullptr;
 }
@@ -120,8 +159,8 @@ QString CurrentFunctionForDisplay(int Line) {
             if (h < 0)
                 return kMainProgram;
             if (!isEndLine(h)) {
-                const QString name = headerName(h, QStringLiteral("Function"));
-                return name.isEmpty() ? kMainProgram : name;
+                const QStringList names = boundariesOf(h, QStringLiteral("Function")).headers;
+                return names.isEmpty() ? kMainProgram : names.first();
             }
             // An End Function line shows the function it closes.
             if (h != n)

@@ -143,8 +143,16 @@ private:
     template <typename Record>
     std::shared_ptr<Record> newRecord(const QString& name, int marker) const;
 
+    // The scope is found again unless it is known: carried from the line
+    // above in a pass from the top, or set by a boundary earlier on this line.
+    bool recomputeFunction() const { return gCurrentFunction.isEmpty() || (!inFilePass_ && !functionBoundaryHere_); }
+    bool recomputeType() const { return gCurrentType.isEmpty() || (!inFilePass_ && !typeBoundaryHere_); }
+
     const int line_;
     const bool inFilePass_;
+    bool functionBoundaryHere_ = false;
+    int functionHandleHere_ = 0;  // of the last Function header on the line
+    bool typeBoundaryHere_ = false;
     int length_ = 0;
     int lineBase_ = 0;
     int count_ = 0;
@@ -346,13 +354,12 @@ bool LineParse::functionStatement() {
     }
 
     if (!wholeDocumentPass()) {
-        if (!inFilePass_ || gCurrentFunction.isEmpty())
+        if (recomputeFunction())
             gCurrentFunction = CurrentFunction(line_ - 1);
         if (gCurrentFunction != kMainProgram) {
-            MoveRecords(CurrentLocalsTable(), *function->Locals, {line_, kBeyondLastLine});
+            MoveRecords(CurrentLocalsTable(), *function->Locals, {line_, kBeyondLastLine}, functionHandleHere_);
         } else if (SciMarkerNext(line_, 1L << MARKER_LOCAL) >= 0) {
-            const long boundary = NextBoundary(line_ + 1, 1L << MARKER_FUNCTION);
-            MoveRecords(CurrentLocalsTable(), *function->Locals, {line_, boundary});
+            MoveRecords(CurrentLocalsTable(), *function->Locals, ThroughNextBoundary(line_, 1L << MARKER_FUNCTION));
         }
     }
 
@@ -364,6 +371,8 @@ bool LineParse::functionStatement() {
     gIndentLevel = 1;
     gCurrentFunction = function->Ime;
     gCurrentLocals = function->Locals;
+    functionBoundaryHere_ = true;
+    functionHandleHere_ = function->Handle;
     project_->FunctionsDirty = true;
     return false;
 }
@@ -393,8 +402,9 @@ void LineParse::endFunction() {
     gIndentLevel = 1;
     // Asked before the line carries its own boundary markers, which would
     // end the walk at this very line.
-    if (!inFilePass_ || gCurrentFunction.isEmpty())
+    if (recomputeFunction())
         gCurrentFunction = CurrentFunction(line_);
+    functionBoundaryHere_ = true;
     if (gCurrentFunction != kMainProgram) {
         gCurrentFunction.clear();
         if (!wholeDocumentPass() && SciMarkerNext(line_, 1L << MARKER_LOCAL) >= 0)
@@ -408,8 +418,9 @@ void LineParse::endFunction() {
 void LineParse::endType() {
     endOther("Type", 1);
     --counts_.foldDelta;
-    if (!inFilePass_ || gCurrentType.isEmpty())
+    if (recomputeType())
         gCurrentType = CurrentType(line_);
+    typeBoundaryHere_ = true;
     if (!gCurrentType.isEmpty()) {
         gCurrentType.clear();
         if (!wholeDocumentPass() && gCurrentFields)
@@ -420,7 +431,7 @@ void LineParse::endType() {
 }
 
 void LineParse::typeStatement() {
-    if (!wholeDocumentPass() && (!inFilePass_ || gCurrentType.isEmpty()))
+    if (!wholeDocumentPass() && recomputeType())
         gCurrentType = CurrentType(line_ - 1);
     auto type = newRecord<ClsType>(gTokens[i_ + 1].Text, MARKER_TYPE);
     ++i_;
@@ -428,8 +439,7 @@ void LineParse::typeStatement() {
         if (!gCurrentType.isEmpty() && gCurrentFields) {
             MoveRecords(*gCurrentFields, *type->Fields, {line_, kBeyondLastLine});
         } else {
-            const long boundary = NextBoundary(line_ + 1, 1L << MARKER_TYPE);
-            MoveRecords(doc_->tmpFields, *type->Fields, {line_, boundary});
+            MoveRecords(doc_->tmpFields, *type->Fields, ThroughNextBoundary(line_, 1L << MARKER_TYPE));
         }
     }
     project_->Types.Add(type->Ime, type);
@@ -438,18 +448,19 @@ void LineParse::typeStatement() {
     style(gTokens[i_].StartPos, static_cast<int>(type->Ime.size()), STYLE_Type);
     gCurrentType = type->Ime;
     gCurrentFields = type->Fields;
+    typeBoundaryHere_ = true;
     project_->TypesDirty = true;
 }
 
 bool LineParse::declarationList(ListKind kind) {
     switch (kind) {
     case ListKind::Field:
-        if (!inFilePass_ || gCurrentType.isEmpty())
+        if (recomputeType())
             gCurrentType = CurrentType(line_);
         project_->FieldsDirty = true;
         break;
     case ListKind::Local:
-        if (!inFilePass_ || gCurrentFunction.isEmpty())
+        if (recomputeFunction())
             gCurrentFunction = CurrentFunction(line_);
         project_->LocalsDirty = true;
         break;

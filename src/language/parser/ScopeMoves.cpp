@@ -6,50 +6,45 @@
 
 namespace {
 
-long lineOf(const CodeRecord& record) {
-    return SciMarkerLineFromHandle(record.SciWndData, record.Handle);
-}
-
-bool inSpan(const CodeRecord& record, LineSpan lines, long* line) {
+bool inSpan(const CodeRecord& record, LineSpan lines) {
     if (!(record.SciWndData == gSciWndData))
         return false;
-    *line = lineOf(record);
-    return *line >= lines.first && *line < lines.end;
+    const long line = SciMarkerLineFromHandle(record.SciWndData, record.Handle);
+    return line >= lines.first && line < lines.end;
 }
 
 }
 
-long NextBoundary(long line, long mask) {
-    const long next = SciMarkerNext(line, mask);
-    return next < 0 ? kBeyondLastLine : next;
+LineSpan ThroughNextBoundary(long first, long mask) {
+    const long next = SciMarkerNext(first + 1, mask);
+    return {first, next < 0 ? kBeyondLastLine : next + 1};
 }
 
 // Hands each record of from whose line lies in lines to put, then removes it.
 template <typename Put>
-void moveOut(clsHash& from, LineSpan lines, Put put) {
+void moveOut(clsHash& from, LineSpan lines, int stays, Put put) {
     if (from.Count() == 0)
         return;
     for (const CodeRecordPtr& record : from.Items()) {
-        long line = 0;
-        if (!record || !inSpan(*record, lines, &line))
+        if (!record || (stays && record->Handle == stays) || !inSpan(*record, lines))
             continue;
         put(record);
-        from.Remove(record->Ime, static_cast<int>(line), record->SciWndData);
+        // By its own handle: a parameter of the same name may share its line.
+        from.RemovePoHandle(record->Ime, record->Handle);
     }
 }
 
-void MoveRecords(clsHash& from, clsHash& to, LineSpan lines) {
-    moveOut(from, lines, [&](const CodeRecordPtr& record) { to.Add(record->Ime, record); });
+void MoveRecords(clsHash& from, clsHash& to, LineSpan lines, int stays) {
+    moveOut(from, lines, stays, [&](const CodeRecordPtr& record) { to.Add(record->Ime, record); });
 }
 
 void MoveRecords(clsHash& from, OrphanFields& to, LineSpan lines) {
-    moveOut(from, lines, [&](const CodeRecordPtr& record) { to.insert(record->Handle, record); });
+    moveOut(from, lines, 0, [&](const CodeRecordPtr& record) { to.insert(record->Handle, record); });
 }
 
 void MoveRecords(OrphanFields& from, clsHash& to, LineSpan lines) {
     for (auto it = from.begin(); it != from.end();) {
-        long line = 0;
-        if (it.value() && inSpan(*it.value(), lines, &line)) {
+        if (it.value() && inSpan(*it.value(), lines)) {
             to.Add(it.value()->Ime, it.value());
             it = from.erase(it);
         } else {

@@ -21,9 +21,13 @@ struct LineSpan {
 
 constexpr long kBeyondLastLine = 1000000;
 
-// The line of the next marker of the mask at or after line, or kBeyondLastLine.
-long NextBoundary(long line, long mask);
+// From line `first` through the next line below it with a marker of the
+// mask (a scope boundary), or to the end: a boundary line's declarations
+// before its own End belong to the scope that the End closes.
+LineSpan ThroughNextBoundary(long first, long mask);
 
-void MoveRecords(clsHash& from, clsHash& to, LineSpan lines);
+// Records whose handle is `stays` (the parameters of the function that
+// owns `from`) are not moved.
+void MoveRecords(clsHash& from, clsHash& to, LineSpan lines, int stays = 0);
 void MoveRecords(clsHash& from, OrphanFields& to, LineSpan lines);
 void MoveRecords(OrphanFields& from, clsHash& to, LineSpan lines);

@@ -17,6 +17,9 @@
 #include "language/model/ScopeQueries.h"
 #include "platform/KorvoError.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 const QString kModule = QStringLiteral("Mod_Parse");
@@ -26,6 +29,22 @@ void deleteMarkers(int line, int marker) {
     while (SciMarkerGet(line) & (1L << marker))
         SciMarkerDelete(line, marker);
 }
+
+// What the walk over the line's tokens finds, undone once the walk is over:
+// first the line's own declarations, then its scope boundaries from the
+// last to the first, the inverse of the order in which the parser met them.
+enum class Declared { Local, Field, Global, Dim, Const, Include, Label };
+enum class Boundary { Function, EndFunction, Type, EndType };
+
+struct Declaration {
+    Declared kind;
+    QString name;
+};
+
+struct BoundaryStatement {
+    Boundary kind;
+    QString name;
+};
 
 class LineUnparse {
 public:
@@ -41,13 +60,22 @@ private:
     void functionStatement();
     void endStatement();
     void typeStatement();
-    void fieldList();
-    void removeList(clsHash& table, bool arrays);
-    void removeOrphanField(const QString& name);
     // Steps over a function header as the parser reads it, parameters and all.
     void skipFunctionHeader();
-    template <typename Remove>
-    void declarationList(bool arrays, Remove remove);
+    void declarationList(Declared kind, bool arrays);
+
+    void removeDeclaration(const Declaration& declaration);
+    void removeLocal(const QString& name);
+    void removeField(const QString& name);
+    bool removeOrphanField(const QString& name);
+    void undoFunction(const QString& name);
+    void undoEndFunction();
+    void undoType(const QString& name);
+    void undoEndType();
+    // The records of this line's headers, which hold what the parser put
+    // into them from this very line.
+    template <typename Record>
+    std::vector<std::shared_ptr<Record>> headersHere(Boundary kind, const clsHash& table) const;
 
     bool recompute(const QString& cached) const { return !inFilePass_ || cached.isEmpty(); }
 
@@ -55,9 +83,8 @@ private:
     const bool inFilePass_;
     int count_ = 0;
     int i_ = 1;
-    bool metType_ = false;
-    bool metLocal_ = false;
-    bool metFunction_ = false;
+    std::vector<Declaration> declarations_;
+    std::vector<BoundaryStatement> boundaries_;
     frmDoc* doc_ = nullptr;
     ClsProject* project_ = nullptr;
 };
@@ -81,13 +108,35 @@ void LineUnparse::run(const std::optional<QByteArray>& text) {
     for (int marker : {MARKER_MAINPROGRAM, MARKER_FOLDSTART, MARKER_FOLDEND, MARKER_BLOCK, MARKER_BREAKPOINT})
         deleteMarkers(line_, marker);
     walkTokens();
+    for (const Declaration& declaration : declarations_)
+        removeDeclaration(declaration);
+    for (auto it = boundaries_.rbegin(); it != boundaries_.rend(); ++it) {
+        switch (it->kind) {
+        case Boundary::Function:
+            undoFunction(it->name);
+            break;
+        case Boundary::EndFunction:
+            undoEndFunction();
+            break;
+        case Boundary::Type:
+            undoType(it->name);
+            break;
+        case Boundary::EndType:
+            undoEndType();
+            break;
+        }
+    }
+
     deleteMarkers(line_, MARKER_PARSED);
     deleteMarkers(line_, MARKER_DECLARATION);
-    if (metType_)
+    const auto met = [this](auto predicate) {
+        return std::any_of(boundaries_.begin(), boundaries_.end(), predicate);
+    };
+    if (met([](const BoundaryStatement& b) { return b.kind == Boundary::Type || b.kind == Boundary::EndType; }))
         deleteMarkers(line_, MARKER_TYPE);
-    if (metLocal_)
+    if (std::any_of(declarations_.begin(), declarations_.end(), [](const Declaration& d) { return d.kind == Declared::Local; }))
         deleteMarkers(line_, MARKER_LOCAL);
-    if (metFunction_)
+    if (met([](const BoundaryStatement& b) { return b.kind == Boundary::Function || b.kind == Boundary::EndFunction; }))
         deleteMarkers(line_, MARKER_FUNCTION);
 }
 
@@ -100,7 +149,7 @@ void LineUnparse::walkTokens() {
         } else if (t.Kind == '.' && i_ == 1 && gTokens[2].Kind == tkIdent) {
             project_->LabelsDirty = true;
             i_ = 2;
-            project_->Labels.Remove(gTokens[2].Text, line_, gSciWndData);
+            declarations_.push_back({Declared::Label, gTokens[2].Text});
         }
         if (advance)
             ++i_;
@@ -116,7 +165,7 @@ bool LineUnparse::keyword() {
         return statement(word);
     if (next.Kind == tkString && word == QLatin1String("Include") && !next.Text.isEmpty()) {
         ++i_;
-        project_->Includes.Remove(next.Text, line_, gSciWndData);
+        declarations_.push_back({Declared::Include, next.Text});
         project_->IncludesDirty = true;
     }
     return true;
@@ -132,45 +181,33 @@ bool LineUnparse::statement(const QString& word) {
     } else if (word == QLatin1String("Type")) {
         typeStatement();
     } else if (word == QLatin1String("Field")) {
-        fieldList();
+        project_->FieldsDirty = true;
+        declarationList(Declared::Field, false);
         return false;
     } else if (word == QLatin1String("Dim")) {
         project_->ArraysDirty = true;
-        removeList(project_->Arrays, true);
+        declarationList(Declared::Dim, true);
         return false;
     } else if (word == QLatin1String("Global")) {
         project_->GlobalsDirty = true;
-        removeList(project_->Globals, false);
+        declarationList(Declared::Global, false);
         return false;
     } else if (word == QLatin1String("Local")) {
-        metLocal_ = true;
         project_->LocalsDirty = true;
-        if (recompute(gCurrentFunction))
-            gCurrentFunction = CurrentFunction(line_ - 1);
-        removeList(CurrentLocalsTable(), false);
+        declarationList(Declared::Local, false);
         return false;
     } else if (word == QLatin1String("Const")) {
         project_->ConstantsDirty = true;
-        removeList(project_->Constants, false);
+        declarationList(Declared::Const, false);
         return false;
     }
     return true;
 }
 
 void LineUnparse::functionStatement() {
-    metFunction_ = true;
     project_->FunctionsDirty = true;
     ++i_;
-    const QString name = gTokens[i_].Text;
-    gCurrentFunction = CurrentFunction(line_ - 1);
-    if (auto function = std::dynamic_pointer_cast<ClsFunkcija>(project_->Funkcii.ItemHandle(name, line_, gSciWndData))) {
-        // The parameters go with the function; its other locals now belong
-        // to the scope around it.
-        for (const CodeRecordPtr& local : function->Locals->Items())
-            if (local && local->Handle != function->Handle)
-                CurrentLocalsTable().Add(local->Ime, local);
-    }
-    project_->Funkcii.Remove(name, line_, gSciWndData);
+    boundaries_.push_back({Boundary::Function, gTokens[i_].Text});
     skipFunctionHeader();
 }
 
@@ -195,31 +232,112 @@ void LineUnparse::skipFunctionHeader() {
 void LineUnparse::endStatement() {
     const TokenRecord& next = gTokens[i_ + 1];
     if (next.Text == QLatin1String("Function")) {
-        metFunction_ = true;
         ++i_;
-        if (recompute(gCurrentFunction))
-            gCurrentFunction = CurrentFunction(line_ - 1);
-        if (gCurrentFunction != kMainProgram) {
-            const long limit = NextBoundary(line_ + 1, 1L << MARKER_FUNCTION);
-            MoveRecords(*project_->MainFunLocals, CurrentLocalsTable(), {line_, limit});
-        }
+        boundaries_.push_back({Boundary::EndFunction, QString()});
     } else if (next.Text == QLatin1String("Type")) {
-        metType_ = true;
         ++i_;
-        if (recompute(gCurrentType))
-            gCurrentType = CurrentType(line_ - 1);
-        if (!gCurrentType.isEmpty() && gCurrentFields) {
-            const long limit = NextBoundary(line_ + 1, 1L << MARKER_TYPE);
-            MoveRecords(doc_->tmpFields, *gCurrentFields, {line_, limit});
-        }
+        boundaries_.push_back({Boundary::EndType, QString()});
     }
 }
 
 void LineUnparse::typeStatement() {
-    metType_ = true;
     project_->TypesDirty = true;
     ++i_;
-    const QString name = gTokens[i_].Text;
+    boundaries_.push_back({Boundary::Type, gTokens[i_].Text});
+}
+
+template <typename Record>
+std::vector<std::shared_ptr<Record>> LineUnparse::headersHere(Boundary kind, const clsHash& table) const {
+    std::vector<std::shared_ptr<Record>> records;
+    for (auto it = boundaries_.rbegin(); it != boundaries_.rend(); ++it)
+        if (it->kind == kind)
+            if (auto record = std::dynamic_pointer_cast<Record>(table.ItemHandle(it->name, line_, gSciWndData)))
+                records.push_back(record);
+    return records;
+}
+
+void LineUnparse::removeDeclaration(const Declaration& declaration) {
+    const QString& name = declaration.name;
+    switch (declaration.kind) {
+    case Declared::Local:
+        removeLocal(name);
+        break;
+    case Declared::Field:
+        removeField(name);
+        break;
+    case Declared::Global:
+        project_->Globals.Remove(name, line_, gSciWndData);
+        break;
+    case Declared::Dim:
+        project_->Arrays.Remove(name, line_, gSciWndData);
+        break;
+    case Declared::Const:
+        project_->Constants.Remove(name, line_, gSciWndData);
+        break;
+    case Declared::Include:
+        project_->Includes.Remove(name, line_, gSciWndData);
+        break;
+    case Declared::Label:
+        project_->Labels.Remove(name, line_, gSciWndData);
+        break;
+    }
+}
+
+// A function header on the line took the locals declared before it on the
+// same line; otherwise they are in the scope the line stands in. Should a
+// scope boundary typed elsewhere have left one in another scope, it is
+// looked for there too: what the line declared must go with the line.
+void LineUnparse::removeLocal(const QString& name) {
+    for (const auto& function : headersHere<ClsFunkcija>(Boundary::Function, project_->Funkcii))
+        if (function->Locals->Remove(name, line_, gSciWndData, function->Handle))
+            return;
+    if (recompute(gCurrentFunction))
+        gCurrentFunction = CurrentFunction(line_ - 1);
+    if (CurrentLocalsTable().Remove(name, line_, gSciWndData) || project_->MainFunLocals->Remove(name, line_, gSciWndData))
+        return;
+    for (const CodeRecordPtr& record : project_->Funkcii.Items())
+        if (const auto function = std::dynamic_pointer_cast<ClsFunkcija>(record))
+            if (function->Locals->Remove(name, line_, gSciWndData, function->Handle))
+                return;
+}
+
+void LineUnparse::removeField(const QString& name) {
+    for (const auto& type : headersHere<ClsType>(Boundary::Type, project_->Types))
+        if (type->Fields->Remove(name, line_, gSciWndData))
+            return;
+    if (recompute(gCurrentType))
+        gCurrentType = CurrentType(line_ - 1);
+    if (!gCurrentType.isEmpty() && gCurrentFields && gCurrentFields->Remove(name, line_, gSciWndData))
+        return;
+    if (removeOrphanField(name))
+        return;
+    for (const CodeRecordPtr& record : project_->Types.Items())
+        if (const auto type = std::dynamic_pointer_cast<ClsType>(record))
+            if (type->Fields->Remove(name, line_, gSciWndData))
+                return;
+}
+
+void LineUnparse::undoFunction(const QString& name) {
+    gCurrentFunction = CurrentFunction(line_ - 1);
+    if (auto function = std::dynamic_pointer_cast<ClsFunkcija>(project_->Funkcii.ItemHandle(name, line_, gSciWndData))) {
+        // The parameters go with the function; its other locals now belong
+        // to the scope around it.
+        for (const CodeRecordPtr& local : function->Locals->Items())
+            if (local && local->Handle != function->Handle)
+                CurrentLocalsTable().Add(local->Ime, local);
+    }
+    project_->Funkcii.Remove(name, line_, gSciWndData);
+}
+
+void LineUnparse::undoEndFunction() {
+    if (recompute(gCurrentFunction))
+        gCurrentFunction = CurrentFunction(line_ - 1);
+    if (gCurrentFunction != kMainProgram) {
+        MoveRecords(*project_->MainFunLocals, CurrentLocalsTable(), ThroughNextBoundary(line_, 1L << MARKER_FUNCTION));
+    }
+}
+
+void LineUnparse::undoType(const QString& name) {
     gCurrentType = CurrentType(line_ - 1);
     if (auto type = std::dynamic_pointer_cast<ClsType>(project_->Types.ItemHandle(name, line_, gSciWndData))) {
         for (const CodeRecordPtr& field : type->Fields->Items()) {
@@ -234,44 +352,35 @@ void LineUnparse::typeStatement() {
     project_->Types.Remove(name, line_, gSciWndData);
 }
 
-void LineUnparse::fieldList() {
-    project_->FieldsDirty = true;
+void LineUnparse::undoEndType() {
     if (recompute(gCurrentType))
         gCurrentType = CurrentType(line_ - 1);
-    declarationList(false, [this](const QString& name) {
-        if (!gCurrentType.isEmpty() && gCurrentFields)
-            gCurrentFields->Remove(name, line_, gSciWndData);
-        else
-            removeOrphanField(name);
-    });
+    if (!gCurrentType.isEmpty() && gCurrentFields) {
+        MoveRecords(doc_->tmpFields, *gCurrentFields, ThroughNextBoundary(line_, 1L << MARKER_TYPE));
+    }
 }
 
-void LineUnparse::removeList(clsHash& table, bool arrays) {
-    declarationList(arrays, [this, &table](const QString& name) { table.Remove(name, line_, gSciWndData); });
-}
-
-void LineUnparse::removeOrphanField(const QString& name) {
+bool LineUnparse::removeOrphanField(const QString& name) {
     for (auto it = doc_->tmpFields.begin(); it != doc_->tmpFields.end(); ++it) {
         const CodeRecordPtr& field = it.value();
         if (field && field->Ime.compare(name, Qt::CaseInsensitive) == 0
             && SciMarkerLineFromHandle(field->SciWndData, field->Handle) == line_) {
             doc_->tmpFields.erase(it);
-            return;
+            return true;
         }
     }
+    return false;
 }
 
 // Leaves i on the token that ended the list, which is examined next.
-template <typename Remove>
-void LineUnparse::declarationList(bool arrays, Remove remove) {
+void LineUnparse::declarationList(Declared kind, bool arrays) {
     while (gTokens[i_ + 1].Kind == tkIdent) {
         ++i_;
-        const QString name = gTokens[i_].Text;
+        declarations_.push_back({kind, gTokens[i_].Text});
         if (arrays)
             SkipArrayDeclaration(i_, count_);
         else
             SkipVarDeclaration(i_, count_);
-        remove(name);
         if (gTokens[i_].Kind != ',')
             return;
     }

@@ -5,6 +5,20 @@ long nextViewId() {
     static long last = 0;
     return ++last;
 }
+
+bool isMarkerMessage(unsigned int message) {
+    switch (message) {
+    case QsciScintillaBase::SCI_MARKERADD:
+    case QsciScintillaBase::SCI_MARKERADDSET:
+    case QsciScintillaBase::SCI_MARKERDELETE:
+    case QsciScintillaBase::SCI_MARKERDELETEALL:
+    case QsciScintillaBase::SCI_MARKERDELETEHANDLE:
+    case QsciScintillaBase::SCI_MARKERLINEFROMHANDLE:
+        return true;
+    default:
+        return false;
+    }
+}
 }
 
 SciView::SciView(QWidget* parent) : QsciScintillaBase(parent), viewId_(nextViewId()) {
@@ -12,10 +26,111 @@ SciView::SciView(QWidget* parent) : QsciScintillaBase(parent), viewId_(nextViewI
     // per character with CRLF lines, and this must hold before any text loads.
     send(SCI_SETCODEPAGE, 0);
     send(SCI_SETEOLMODE, SC_EOL_CRLF);
+    connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
+            [this](int position, int modificationType, const char*, int, int linesAdded) {
+                linesChanged(position, modificationType, linesAdded);
+            });
+}
+
+void SciView::trackMarkerLines(unsigned numbers) {
+    markers_.track(numbers);
+    reportedLines_ = SendScintilla(SCI_GETLINECOUNT);
 }
 
 long SciView::send(unsigned int message, unsigned long wParam, long lParam) const {
+    if (isMarkerMessage(message))
+        return const_cast<SciView*>(this)->sendTracked(message, wParam, lParam);
     return SendScintilla(message, wParam, lParam);
+}
+
+long SciView::sendTracked(unsigned int message, unsigned long wParam, long lParam) {
+    const long line = static_cast<long>(wParam);
+    const int number = static_cast<int>(lParam);
+    switch (message) {
+    case SCI_MARKERADD:
+        return markerAdded(SendScintilla(message, wParam, lParam), number, line);
+    case SCI_MARKERADDSET: {
+        // Handles of the tracked numbers must be known, so they go one by one.
+        long untracked = lParam;
+        for (int n = 0; n < 32; ++n) {
+            if ((lParam >> n & 1) && markers_.tracks(n)) {
+                sendTracked(SCI_MARKERADD, wParam, n);
+                untracked &= ~(1L << n);
+            }
+        }
+        return untracked ? SendScintilla(message, wParam, untracked) : 0;
+    }
+    case SCI_MARKERDELETE:
+        markers_.deletedOnLine(line, number);
+        break;
+    case SCI_MARKERDELETEALL:
+        markers_.deletedEverywhere(static_cast<int>(wParam));
+        if (static_cast<int>(wParam) == -1) {
+            stale_ = false;
+            reportedLines_ = SendScintilla(SCI_GETLINECOUNT);
+        }
+        break;
+    case SCI_MARKERDELETEHANDLE:
+        return deleteMarkerHandle(static_cast<long>(wParam));
+    case SCI_MARKERLINEFROMHANDLE:
+        return markerLine(static_cast<long>(wParam));
+    }
+    return SendScintilla(message, wParam, lParam);
+}
+
+long SciView::markerAdded(long handle, int number, long line) {
+    if (handle < 0 || !markers_.tracks(number))
+        return handle;
+    markers_.added(static_cast<int>(handle), number, line);
+    if (trackedHandles_.size() <= static_cast<size_t>(handle))
+        trackedHandles_.resize(static_cast<size_t>(handle) * 2 + 64);
+    trackedHandles_[static_cast<size_t>(handle)] = true;
+    return handle;
+}
+
+bool SciView::indexHolds() const {
+    if (!stale_ && SendScintilla(SCI_GETLINECOUNT) != reportedLines_)
+        stale_ = true;
+    return !stale_;
+}
+
+long SciView::markerLine(long handle) const {
+    if (indexHolds() && handle >= 0 && static_cast<size_t>(handle) < trackedHandles_.size()
+        && trackedHandles_[static_cast<size_t>(handle)])
+        return markers_.lineOf(static_cast<int>(handle));
+    return SendScintilla(SCI_MARKERLINEFROMHANDLE, static_cast<unsigned long>(handle));
+}
+
+// Scintilla deletes a marker by its handle only after finding its line from
+// the top; deleting by line and number is direct, and picks the same marker
+// when it is the first of its number that Scintilla would delete there.
+long SciView::deleteMarkerHandle(long handle) {
+    const long line = markerLine(handle);
+    if (line >= 0 && indexHolds() && markers_.knows(static_cast<int>(handle))) {
+        const int number = markers_.deletedFirst(static_cast<int>(handle));
+        if (number >= 0)
+            return SendScintilla(SCI_MARKERDELETE, static_cast<unsigned long>(line), number);
+    }
+    markers_.deletedHandle(static_cast<int>(handle));
+    return SendScintilla(SCI_MARKERDELETEHANDLE, static_cast<unsigned long>(handle));
+}
+
+void SciView::linesChanged(int position, int modificationType, int linesAdded) {
+    if (!(modificationType & (SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT)))
+        return;
+    reportedLines_ += linesAdded;
+    // Scintilla starts its line data afresh when the whole text goes.
+    if ((modificationType & SC_MOD_DELETETEXT) && SendScintilla(SCI_GETLENGTH) == 0) {
+        markers_.deletedEverywhere(-1);
+        return;
+    }
+    if (!linesAdded)
+        return;
+    const long line = SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(position));
+    if (linesAdded > 0)
+        markers_.linesInserted(line, SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line)) == position, linesAdded);
+    else
+        markers_.linesDeleted(line, -linesAdded);
 }
 
 SciHandle::SciHandle(SciView* view) : view_(view), id_(view ? view->viewId() : 0) {}

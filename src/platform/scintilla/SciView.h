@@ -2,7 +2,11 @@
 
 #include <Qsci/qsciscintillabase.h>
 
+#include "platform/scintilla/MarkerLines.h"
+
 #include <QPointer>
+
+#include <vector>
 
 // The Scintilla view of one document. Korvo lexes and styles the text itself
 // and drives the view only through Scintilla's own messages.
@@ -18,8 +22,29 @@ public:
     // A number of this view's own, never reused by another view.
     long viewId() const { return viewId_; }
 
+    // From now on the view keeps the lines of its markers of these numbers
+    // (a bit per number) itself, so that SCI_MARKERLINEFROMHANDLE answers
+    // without scanning the document and SCI_MARKERDELETEHANDLE mostly without
+    // either. It relies on the view reporting the insertions and deletions
+    // that add or remove lines; should the line count ever differ from what
+    // was reported, the view asks Scintilla again from then on.
+    void trackMarkerLines(unsigned numbers);
+
 private:
+    long sendTracked(unsigned int message, unsigned long wParam, long lParam);
+    long markerAdded(long handle, int number, long line);
+    long markerLine(long handle) const;
+    long deleteMarkerHandle(long handle);
+    void linesChanged(int position, int modificationType, int linesAdded);
+    bool indexHolds() const;
+
     long viewId_;
+    MarkerLines markers_;
+    // Handles of tracked markers ever added, so that a deleted one is known
+    // to be gone without a scan.
+    std::vector<bool> trackedHandles_;
+    long reportedLines_ = 1;
+    mutable bool stale_ = false;
 };
 
 // Names a view the way records and history entries remember their document.

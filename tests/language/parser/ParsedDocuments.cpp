@@ -26,49 +26,6 @@ const QStringList kStatementKeywords = {
     "Step", "To", "Insert", "Delete", "First", "Last", "Before", "After", "Object", "Handle", "Pi",
 };
 
-QString describe(const CodeRecord& record) {
-    if (const auto* typed = dynamic_cast<const TypedRecord*>(&record)) {
-        QString text = DeclarationDisplayName(*typed) + typed->ArraySize;
-        if (typed->IsBBArray)
-            text += QStringLiteral(" array");
-        if (const auto* function = dynamic_cast<const ClsFunkcija*>(typed))
-            text += QStringLiteral(" (%1) \"%2\"").arg(function->VlezNum).arg(function->Help);
-        return text;
-    }
-    return record.Ime;
-}
-
-void snapshotTable(QStringList& lines, const QString& table, const QList<CodeRecordPtr>& records) {
-    QStringList entries;
-    for (const CodeRecordPtr& record : records)
-        if (record && record->Ime != kMainProgram)
-            entries << QStringLiteral("%1 %2 line %3 %4")
-                           .arg(table, describe(*record))
-                           .arg(SciMarkerLineFromHandle(record->SciWndData, record->Handle))
-                           .arg(record->File);
-    entries.sort();
-    lines += entries;
-}
-
-}
-
-QStringList modelSnapshot(const ClsProject& project, const frmDoc& doc) {
-    QStringList lines;
-    snapshotTable(lines, QStringLiteral("function"), project.Funkcii.Items());
-    for (const CodeRecordPtr& record : project.Funkcii.Items())
-        if (auto function = std::dynamic_pointer_cast<ClsFunkcija>(record))
-            snapshotTable(lines, QStringLiteral("local of ") + function->Ime, function->Locals->Items());
-    snapshotTable(lines, QStringLiteral("global"), project.Globals.Items());
-    snapshotTable(lines, QStringLiteral("type"), project.Types.Items());
-    for (const CodeRecordPtr& record : project.Types.Items())
-        if (auto type = std::dynamic_pointer_cast<ClsType>(record))
-            snapshotTable(lines, QStringLiteral("field of ") + type->Ime, type->Fields->Items());
-    snapshotTable(lines, QStringLiteral("orphan field"), doc.tmpFields.values());
-    snapshotTable(lines, QStringLiteral("array"), project.Arrays.Items());
-    snapshotTable(lines, QStringLiteral("constant"), project.Constants.Items());
-    snapshotTable(lines, QStringLiteral("label"), project.Labels.Items());
-    snapshotTable(lines, QStringLiteral("include"), project.Includes.Items());
-    return lines;
 }
 
 void ParsedDocumentsTest::SetUp() {
@@ -87,14 +44,7 @@ void ParsedDocumentsTest::TearDown() {
         CloseSingleFileDocument(std::move(docs.back()));
         docs.pop_back();
     }
-    gProjects.RemoveAll();
-    gActiveProject.reset();
-    gActiveDoc = nullptr;
-    gSciWndData = SciHandle();
-    gCurrentLocals.reset();
-    gCurrentFields.reset();
-    gCurrentFunction.clear();
-    gCurrentType.clear();
+    ForgetParsedDocuments();
     KorvoTest::TearDown();
 }
 

@@ -3,6 +3,7 @@
 #include "editor/frmDoc.h"
 #include "files/Project.h"
 #include "language/keywords/Compiler.h"
+#include "support/ParsedModel.h"
 #include "support/TestEnvironment.h"
 
 #include <QByteArray>
@@ -51,7 +52,3 @@ template <typename Record>
 std::shared_ptr<Record> recordIn(const clsHash& table, const QString& name) {
     return std::dynamic_pointer_cast<Record>(table.ItemHash(name));
 }
-
-// The model of one document as lines of text, in a stable order: each
-// record's table, name, type, size, parameter text and declaring line.
-QStringList modelSnapshot(const ClsProject& project, const frmDoc& doc);

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+// Groups of marker handles, one group per line that holds any, kept in line
+// order. Each group stores only its distance to the group above it, so moving
+// every group below a line (lines inserted or deleted) changes one distance.
+// Finding a group's line, adding or erasing a group and shifting lines cost
+// time logarithmic in the number of groups; merging removed lines into the
+// line above costs that much for each group merged.
+class LineGroups {
+public:
+    struct Marker {
+        int handle;
+        int number;
+    };
+
+    struct Group {
+        // In the order Scintilla deletes them by number: the last is deleted first.
+        std::vector<Marker> markers;
+
+    private:
+        friend class LineGroups;
+        long gap = 0;  // line minus the line of the group above (or minus 0)
+        long sum = 0;  // the gaps of this subtree
+        std::uint32_t priority = 0;
+        Group* left = nullptr;
+        Group* right = nullptr;
+        Group* parent = nullptr;
+    };
+
+    LineGroups() = default;
+    ~LineGroups();
+    LineGroups(const LineGroups&) = delete;
+    LineGroups& operator=(const LineGroups&) = delete;
+
+    long lineOf(const Group* group) const;
+    // The group on that line, created when there is none.
+    Group* obtain(long line);
+    // Drops a group (its markers with it).
+    void erase(Group* group);
+    // Every group on line `from` or below moves down by `count` lines.
+    void insertLines(long from, long count);
+    // Lines line + 1 to line + count disappear: their groups join the group of
+    // `line` (appended in line order, each keeping its own order), and the
+    // groups below move up. Returns the group that received them, or null
+    // when no group lay in the removed lines.
+    Group* removeLines(long line, long count);
+    void clear();
+
+    template <typename Visit>
+    void forEach(Visit visit) {
+        forEachIn(root_, visit);
+    }
+
+private:
+    static long sumOf(const Group* g) { return g ? g->sum : 0; }
+    static void update(Group* g);
+    static Group* merge(Group* a, Group* b);
+    // Groups above line x go to a, the rest to b; base is the line the
+    // subtree's gaps start from.
+    static void split(Group* t, long x, long base, Group*& a, Group*& b);
+    static Group* leftmost(Group* g);
+    static void addToGap(Group* g, long delta);
+    static void destroy(Group* g);
+    Group* lowerBound(long line) const;
+    void collect(Group* t, std::vector<Group*>& into);
+
+    template <typename Visit>
+    static void forEachIn(Group* g, Visit& visit) {
+        if (!g)
+            return;
+        forEachIn(g->left, visit);
+        visit(*g);
+        forEachIn(g->right, visit);
+    }
+
+    Group* root_ = nullptr;
+    std::uint32_t seed_ = 0x9E3779B9u;
+};

@@ -1,0 +1,178 @@
+#include "fuzz/ModelRoundTrip.h"
+
+#include "editor/CurrentView.h"
+#include "editor/SciWrappers.h"
+#include "platform/scintilla/SciDirectCalls.h"
+#include "files/OpenProjects.h"
+#include "files/SingleFileDocument.h"
+#include "language/keywords/Compiler.h"
+#include "language/keywords/KeywordFiles.h"
+#include "language/parser/DocumentPasses.h"
+#include "language/parser/ParseState.h"
+#include "language/parser/Parser.h"
+#include "language/parser/Unparse.h"
+#include "platform/AnsiText.h"
+#include "support/ParsedModel.h"
+
+#include <QDir>
+
+#include <algorithm>
+
+namespace {
+
+const char* const kStatements[] = {
+    "Function @()",  "Function @%(a, b$)", "Function @.T(p)", "Function",      "Function?@",   "End Function",
+    "end function",  "Type T",             "Type Ship",       "End Type",      "END TYPE",     "Field @#",
+    "Field @, @",    "Field @.T",          "Local @",         "local @ = 1",   "Local @[3]",   "Global @",
+    "Global @$, @",  "Dim @(3)",           "Const @ = 1",     ".@",            "Include \"@.bb\"", "Stop",
+    "If @ Then",     "EndIf",              "; note",          ";[Block",       ";[End",        "Select @",
+    "End Select",    "@ = @ + 1",          "End",             "Return @",      "For @ = 1 To 3", "Next",
+};
+const char* const kNames[] = {"a", "b", "f", "g", "keep", "x", "T", "Ship"};
+const char* const kJoins[] = {" : ", " ", ":", "\t"};
+
+class ByteReader {
+public:
+    ByteReader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    bool empty() const { return at_ >= size_; }
+    unsigned next() { return at_ < size_ ? data_[at_++] : 0; }
+    unsigned below(unsigned n) { return n ? next() % n : 0; }
+
+private:
+    const std::uint8_t* data_;
+    std::size_t size_;
+    std::size_t at_ = 0;
+};
+
+QByteArray statement(ByteReader& bytes) {
+    if (bytes.below(8) == 0) {
+        QByteArray raw;
+        for (unsigned n = bytes.below(6) + 1; n; --n) {
+            const char c = static_cast<char>(bytes.next());
+            if (c != '\0' && c != '\r' && c != '\n')
+                raw += c;
+        }
+        return raw;
+    }
+    QByteArray text = kStatements[bytes.below(std::size(kStatements))];
+    for (qsizetype at = text.indexOf('@'); at >= 0; at = text.indexOf('@'))
+        text.replace(at, 1, kNames[bytes.below(std::size(kNames))]);
+    return text;
+}
+
+QByteArray line(ByteReader& bytes) {
+    QByteArray text = statement(bytes);
+    for (unsigned more = bytes.below(3); more; --more)
+        text += kJoins[bytes.below(std::size(kJoins))] + statement(bytes);
+    return text;
+}
+
+void deleteLine(int line) {
+    const long start = SciPositionFromLine(line);
+    SciDirect(gSciWndData, QsciScintillaBase::SCI_DELETERANGE, static_cast<unsigned long>(start),
+              SciPositionFromLine(line + 1) - start);
+}
+
+std::string quoted(const QByteArray& text) {
+    std::string out;
+    for (const char c : text) {
+        if (c == '\r')
+            out += "\\r";
+        else if (c == '\n')
+            out += "\\n";
+        else if (static_cast<unsigned char>(c) < 32 || static_cast<unsigned char>(c) > 126)
+            out += "\\x" + QByteArray::number(static_cast<unsigned char>(c), 16).rightJustified(2, '0').toStdString();
+        else
+            out += c;
+    }
+    return '"' + out + '"';
+}
+
+std::string describe(const RoundTripScenario& scenario) {
+    std::string text = "document " + quoted(scenario.document) + "\n";
+    for (const RoundTripStep& step : scenario.steps)
+        text += (step.type ? "type at line " : "take back typed line #") + std::to_string(step.at)
+            + (step.type ? " " + quoted(step.text) : std::string()) + "\n";
+    return text;
+}
+
+}
+
+RoundTripScenario ScenarioFromBytes(const std::uint8_t* data, std::size_t size) {
+    ByteReader bytes(data, size);
+    RoundTripScenario scenario;
+    for (unsigned n = bytes.below(12); n; --n)
+        scenario.document += line(bytes) + "\r\n";
+    int typed = 0;
+    int lines = static_cast<int>(scenario.document.count('\n')) + 1;
+    while (!bytes.empty()) {
+        RoundTripStep step;
+        step.type = typed == 0 || bytes.below(3) != 0;
+        if (step.type) {
+            step.at = static_cast<int>(bytes.below(static_cast<unsigned>(lines)));
+            step.text = line(bytes);
+            ++typed;
+            ++lines;
+        } else {
+            step.at = static_cast<int>(bytes.below(static_cast<unsigned>(typed)));
+            --typed;
+            --lines;
+        }
+        scenario.steps.push_back(step);
+    }
+    return scenario;
+}
+
+ModelRoundTrip::ModelRoundTrip(const QString& folder) : folder_(folder), compiler_(std::make_unique<ClsCompiler>()) {
+    QDir(folder).mkpath(QStringLiteral("conf"));
+    const QString listing = folder + QStringLiteral("/conf/RoundTrip.lng");
+    platform::writeFileBytesAtomically(
+        listing, keywordFileText({"Global", "Local", "Dim", "Const", "Include", "Stop", "Return", "To", "Step"}));
+    compiler_->Name = QStringLiteral("RoundTrip");
+    compiler_->LoadKeywordsFrom(listing);
+    compiler_->SetDefaultKeywords();
+}
+
+ModelRoundTrip::~ModelRoundTrip() = default;
+
+std::string ModelRoundTrip::run(const RoundTripScenario& scenario) {
+    std::unique_ptr<frmDoc> doc = OpenSingleFileDocument(folder_ + QStringLiteral("/round-trip.bb"), scenario.document);
+    ParseFile();
+    const QByteArray parsedText = SciGetAllText(gSciWndData);
+    const QStringList fresh = modelSnapshot(*gActiveProject, *doc);
+
+    std::vector<int> typedLines;  // from the top
+    auto takeBack = [&](std::size_t k) {
+        const int at = typedLines[k];
+        UnparseLine(at, false);
+        deleteLine(at);
+        typedLines.erase(typedLines.begin() + static_cast<std::ptrdiff_t>(k));
+        for (int& other : typedLines)
+            other -= other > at ? 1 : 0;
+    };
+    for (const RoundTripStep& step : scenario.steps) {
+        if (step.type) {
+            const int at = std::clamp(step.at, 0, static_cast<int>(SciGetLineCount()) - 1);
+            SciInsertText(SciPositionFromLine(at), step.text + "\r\n");
+            for (int& other : typedLines)
+                other += other >= at ? 1 : 0;
+            typedLines.insert(std::upper_bound(typedLines.begin(), typedLines.end(), at), at);
+            Parseline(at, false);
+        } else if (!typedLines.empty()) {
+            takeBack(static_cast<std::size_t>(step.at) % typedLines.size());
+        }
+    }
+    while (!typedLines.empty())
+        takeBack(typedLines.size() - 1);
+
+    std::string difference;
+    const QStringList model = modelSnapshot(*gActiveProject, *doc);
+    if (SciGetAllText(gSciWndData) != parsedText)
+        difference = "the text did not come back\n";
+    if (model != fresh)
+        difference += describe(scenario) + "model after the round trip:\n" + model.join('\n').toStdString() + "\nfresh parse:\n"
+            + fresh.join('\n').toStdString() + "\n";
+    CloseSingleFileDocument(std::move(doc));
+    ForgetParsedDocuments();
+    return difference;
+}

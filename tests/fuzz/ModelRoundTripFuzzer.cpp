@@ -1,0 +1,48 @@
+// libFuzzer target: the code model after lines are typed, parsed, unparsed
+// and deleted, against a fresh parse of the text. A difference aborts.
+
+#include "fuzz/ModelRoundTrip.h"
+
+#include "language/lexer/InitScintillaAndCharTables.h"
+#include "platform/Prompt.h"
+#include "settings/SettingsValues.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+ModelRoundTrip& roundTrip() {
+    static int argc = 1;
+    static char name[] = "korvo-model-fuzz";
+    static char* argv[] = {name, nullptr};
+    static QTemporaryDir home;
+    static QApplication* app = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("KORVO_HOME", home.path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
+        auto* application = new QApplication(argc, argv);
+        platform::setPromptHandler([](const platform::PromptRequest& request) { return platform::defaultAnswer(request); });
+        InitScintillaAndCharTables();
+        GetOptions();
+        GetEditOptions();
+        return application;
+    }();
+    (void)app;
+    static ModelRoundTrip trip(home.path());
+    return trip;
+}
+
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string difference = roundTrip().run(ScenarioFromBytes(data, size));
+    if (!difference.empty()) {
+        std::fputs(difference.c_str(), stderr);
+        std::abort();
+    }
+    return 0;
+}

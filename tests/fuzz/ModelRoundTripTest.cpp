@@ -1,0 +1,64 @@
+#include "fuzz/ModelRoundTrip.h"
+
+#include "language/lexer/InitScintillaAndCharTables.h"
+#include "settings/SettingsValues.h"
+#include "support/TestEnvironment.h"
+
+#include <random>
+
+namespace {
+
+class ModelRoundTripTest : public KorvoTest {
+protected:
+    void SetUp() override {
+        KorvoTest::SetUp();
+        InitScintillaAndCharTables();
+        GetOptions();
+        GetEditOptions();
+        trip = std::make_unique<ModelRoundTrip>(home());
+    }
+    void TearDown() override {
+        trip.reset();
+        KorvoTest::TearDown();
+    }
+
+    // Types the lines one below the other from `at`; they are taken back from the bottom.
+    void expectRoundTrip(const QByteArray& document, int at, const QList<QByteArray>& lines) {
+        RoundTripScenario scenario{document, {}};
+        for (const QByteArray& line : lines)
+            scenario.steps.push_back({true, at++, line});
+        EXPECT_EQ(trip->run(scenario), "");
+        EXPECT_EQ(readAll(homeFile(QStringLiteral("error.log"))), "");
+    }
+
+    std::unique_ptr<ModelRoundTrip> trip;
+};
+
+}
+
+TEST_F(ModelRoundTripTest, ALocalBeforeAFunctionHeaderOnItsLine) {
+    expectRoundTrip("Function g()\r\nLocal y\r\nEnd Function\r\n", 1, {"Local a : Function f()"});
+}
+
+TEST_F(ModelRoundTripTest, AFieldBeforeATypeHeaderOnItsLine) {
+    expectRoundTrip("Type Ship\r\nField x#\r\nEnd Type\r\n", 1, {"Field a : Type T"});
+}
+
+TEST_F(ModelRoundTripTest, FunctionHeadersAfterAnUntypedToken) {
+    expectRoundTrip("Local keep = 1\r\n", 0, {"Function a", "Function?a Function b", "Function c"});
+}
+
+TEST_F(ModelRoundTripTest, FixedSeedsOfTheFuzzer) {
+    std::mt19937 random(25);
+    for (int seed = 0; seed < 300; ++seed) {
+        std::vector<std::uint8_t> bytes(10 + random() % 200);
+        for (std::uint8_t& byte : bytes)
+            byte = static_cast<std::uint8_t>(random());
+        const std::string difference = trip->run(ScenarioFromBytes(bytes.data(), bytes.size()));
+        ASSERT_EQ(difference, "") << "seed " << seed;
+    }
+}
+
+TEST_F(ModelRoundTripTest, ALocalNamedAsAParameterOfTheHeaderBeforeOnItsLine) {
+    expectRoundTrip("", 0, {"Local b:Function x%(a, b$) Function T.T(p)"});
+}
