@@ -15,6 +15,7 @@
 #include "language/keywords/Compiler.h"
 #include "language/parser/DocumentPasses.h"
 #include "platform/AnsiText.h"
+#include "platform/scintilla/SciDirectCalls.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -138,8 +139,8 @@ double parseFileMs(const QString& path, const QByteArray& text) {
 double builtInLexerMs(SciView& view, const QByteArray& text, const QByteArray& keywords) {
     const SciHandle handle(&view);
     SciLoadText(handle, text);
-    SciDirect(handle, S::SCI_SETLEXERLANGUAGE, 0, reinterpret_cast<long>("blitzbasic"));
-    SciDirect(handle, S::SCI_SETKEYWORDS, 0, reinterpret_cast<long>(keywords.constData()));
+    SciDirect(handle, S::SCI_SETLEXERLANGUAGE, 0, reinterpret_cast<sptr_t>("blitzbasic"));
+    SciDirect(handle, S::SCI_SETKEYWORDS, 0, reinterpret_cast<sptr_t>(keywords.constData()));
     QElapsedTimer timer;
     timer.start();
     SciDirect(handle, S::SCI_COLOURISE, 0, -1);

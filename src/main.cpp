@@ -2,7 +2,7 @@
 #include "files/SingleFileDocument.h"
 #include "platform/AnsiText.h"
 #include "platform/Prompt.h"
-#include "settings/SettingsValues.h"
+#include "shell/CoreStartUp.h"
 #include "shell/DocumentHost.h"
 
 #include <QApplication>
@@ -31,8 +31,7 @@ void openFile(DocumentHost& host, const QString& path) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    GetOptions();
-    GetEditOptions();
+    StartCore();
 
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Korvo"));

@@ -4,7 +4,7 @@
 #include "aids/FrmClipRing.h"
 #include "editor/CurrentView.h"
 #include "editor/SciWrappers.h"
-#include "settings/SettingsValues.h"
+#include "vocabulary/SettingsValues.h"
 
 QList<QByteArray> gClipRingTexts;
 QList<int> gClipRingLineCounts;

@@ -1,6 +1,6 @@
 #include "aids/HotCodesFile.h"
 
-#include "build/SequentialValues.h"
+#include "foundation/SequentialValues.h"
 #include "foundation/CollectionTools.h"
 #include "foundation/FileHelpers.h"
 #include "platform/KorvoError.h"

@@ -2,41 +2,31 @@
 
 #include "build/CompilerList.h"
 #include "foundation/errors/ErrorLog.h"
+#include "platform/Host.h"
 
 namespace {
 
-CommandComboFinder& comboFinder() {
-    static CommandComboFinder finder;
-    return finder;
+void fillCombo(const QString& commandKey, const QStringList& texts) {
+    if (!platform::host().hasCommand(commandKey))
+        return;
+    QList<platform::CommandListItem> items;
+    for (const QString& text : texts)
+        items.append({text, text});
+    platform::host().setCommandListItems(commandKey, items);
 }
 
-CommandCombo* findCombo(const QString& commandKey) {
-    return comboFinder() ? comboFinder()(commandKey) : nullptr;
-}
-
-}
-
-void SetCommandComboFinder(CommandComboFinder finder) {
-    comboFinder() = std::move(finder);
 }
 
 void PopulateCboCompilers() {
-    CommandCombo* combo = findCombo(QStringLiteral("cboCompilers"));
-    if (!combo)
-        return;
-    combo->Clear();
+    QStringList names;
     for (const CompilerPtr& compiler : gCompilers.NewEnum())
-        combo->AddItem(compiler->Name, compiler->Name);
+        names.append(compiler->Name);
+    fillCombo(QStringLiteral("cboCompilers"), names);
 }
 
 void PopulateCboCommandLine(const QStringList& commandLines) {
     try {
-        CommandCombo* combo = findCombo(QStringLiteral("cboCommandLine"));
-        if (!combo)
-            return;
-        combo->Clear();
-        for (const QString& line : commandLines)
-            combo->AddItem(line, line);
+        fillCombo(QStringLiteral("cboCommandLine"), commandLines);
     } catch (...) {
         SetErrorLog(QStringLiteral("PopulateCboCommandLine"), QStringLiteral("Mod_Main"));
     }

@@ -1,8 +1,8 @@
 #include "build/CompilerListFile.h"
 
-#include "build/SequentialValues.h"
 #include "foundation/errors/LogNewError.h"
 #include "foundation/FileHelpers.h"
+#include "foundation/SequentialValues.h"
 #include "platform/AnsiText.h"
 #include "platform/KorvoError.h"
 #include "platform/ProgramFolder.h"
@@ -18,7 +18,7 @@ QString refusal(const QString& name) {
 }
 
 QString CompilerListPath() {
-    return FixDoubleBackslash(platform::programFolder() + QStringLiteral("/conf/")) + QStringLiteral("compilers.dat");
+    return FixDoubleBackslash(platform::programSubfolder(QStringLiteral("conf")) + QStringLiteral("/compilers.dat"));
 }
 
 bool IsValidCompilerName(const QString& name) {

@@ -1,9 +1,9 @@
 #include "build/ExternalTools.h"
 
-#include "build/CommandLists.h"
 #include "build/ExternalToolsFile.h"
 #include "foundation/errors/ErrorLog.h"
 #include "platform/AnsiText.h"
+#include "platform/Host.h"
 #include "platform/KorvoError.h"
 
 #include <QDir>
@@ -42,12 +42,13 @@ void SaveExternalTools() {
 
 void AddExternalToolsToMenu() {
     try {
-        CommandList* menu = FindCommandList(QStringLiteral("MRUExternalTools"));
-        if (!menu)
+        const QString menu = QStringLiteral("MRUExternalTools");
+        if (!platform::host().hasCommand(menu))
             return;
-        menu->Clear();
+        QList<platform::CommandListItem> items;
         for (const ExToolPtr& tool : gExternalTools.NewEnum())
-            menu->AddEntry(tool->Caption);
+            items.append({tool->Caption, tool->Caption});
+        platform::host().setCommandListItems(menu, items);
     } catch (...) {
         SetErrorLog(QStringLiteral("AddExternalToolsToMenu"), kModule);
     }

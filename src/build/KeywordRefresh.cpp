@@ -20,8 +20,6 @@
 
 namespace {
 
-constexpr int kRepaintAllLines = -100;
-
 bool refreshWaiting = false;
 
 QByteArray readTemporary(QTemporaryFile& file) {
@@ -83,7 +81,7 @@ void regenerate(const QString& compilerName, const QString& compilerPath) {
 
 void recolourActiveDocument() {
     if (gActiveDoc)
-        gActiveDoc->m_oSubclass->mOldStartLine = kRepaintAllLines;
+        gActiveDoc->m_oSubclass->RestyleOnNextRequest();
 }
 
 }

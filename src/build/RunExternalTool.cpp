@@ -4,14 +4,15 @@
 #include "build/ToolCommand.h"
 #include "editor/CurrentView.h"
 #include "editor/frmDoc.h"
-#include "files/OpenProjects.h"
+#include "editor/ActiveDocument.h"
+#include "files/Project.h"
 #include "foundation/FileHelpers.h"
 #include "foundation/errors/ErrorLog.h"
 #include "platform/DetachedStart.h"
 #include "platform/KorvoError.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompt.h"
-#include "settings/SettingsValues.h"
+#include "vocabulary/SettingsValues.h"
 
 namespace {
 

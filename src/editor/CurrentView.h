@@ -6,10 +6,12 @@
 
 class frmDoc;
 
-// The current view: the document every Scintilla wrapper addresses. Normally
-// gSciWndData is gActiveDoc's view; the options and style loops and Save As
-// move gSciWndData alone, and losing the active document leaves gSciWndData
-// on the last view.
+// The current view: the document every Scintilla wrapper addresses. Only
+// ActivateDocument (editor/ActiveDocument.h) and the scoped switch below
+// write them. Normally gSciWndData is gActiveDoc's view; the options and
+// style loops and Save As move gSciWndData alone for a scope. An active
+// document that closes leaves gSciWndData on its closed view, where every
+// call does nothing.
 extern QPointer<frmDoc> gActiveDoc;
 extern SciHandle gSciWndData;
 

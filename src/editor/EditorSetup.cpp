@@ -1,13 +1,13 @@
 #include "editor/EditorSetup.h"
 
 #include "editor/CurrentView.h"
-#include "editor/Markers.h"
+#include "editor/EditorStyles.h"
 #include "editor/SciWrappers.h"
 #include "editor/UndoGroups.h"
 #include "foundation/errors/ErrorLog.h"
 #include "platform/KorvoError.h"
-#include "settings/EditorStyles.h"
-#include "settings/SettingsValues.h"
+#include "vocabulary/Markers.h"
+#include "vocabulary/SettingsValues.h"
 
 #include <limits>
 
@@ -87,9 +87,10 @@ constexpr MarkerSymbol kMarkerSymbols[] = {
     {MARKER_INACTIVELINE, S::SC_MARK_BACKGROUND},
 };
 
-constexpr long kLineNumberStyle = 33;
-constexpr long kMarkerMarginMask = 0x01DFFFFF;  // markers 0 to 24 but 21
-constexpr long kFoldMarginMask = 0xFE000000;    // markers 25 to 31
+constexpr long kLineNumberStyle = S::STYLE_LINENUMBER;
+constexpr long kFoldMarginMask = static_cast<unsigned int>(S::SC_MASK_FOLDERS);
+// Every marker below the fold symbols but the main program's.
+constexpr long kMarkerMarginMask = ~kFoldMarginMask & 0xFFFFFFFFL & ~markerMask(MARKER_MAINPROGRAM);
 
 // Settings arithmetic stays within 32 bits, as the stored values do; a value
 // that would leave them is reported instead of sent.

@@ -1,9 +1,9 @@
 #include "editor/frmDoc.h"
 
-#include "editor/DocumentCaption.h"
 #include "editor/EditorSetup.h"
-#include "editor/Markers.h"
+#include "vocabulary/Markers.h"
 #include "foundation/errors/ErrorLog.h"
+#include "platform/Host.h"
 
 frmDoc::frmDoc(QWidget* parent)
     : QWidget(parent), Sci(new SciView(this)), m_oSubclass(std::make_unique<cSubclass>()),
@@ -61,5 +61,5 @@ void frmDoc::resizeEvent(QResizeEvent*) {
 }
 
 void frmDoc::UpdateDocumentCaption() {
-    SetDocumentWindowCaption(m_strDocumentWindowID, mDirty ? mFilename + QStringLiteral("*") : mFilename);
+    platform::host().setDocumentWindowCaption(m_strDocumentWindowID, mDirty ? mFilename + QStringLiteral("*") : mFilename);
 }

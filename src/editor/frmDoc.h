@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/scintilla/SciView.h"
-#include "foundation/Subclass.h"
 #include "foundation/CodeRecord.h"
+#include "foundation/Subclass.h"
+#include "platform/scintilla/SciView.h"
 #include "platform/StdShell.h"
 
 #include <QMap>

@@ -1,14 +1,7 @@
 #include "files/Project.h"
 
-#include "language/model/DeclarationRecords.h"
-#include "language/parser/ParseState.h"
+#include "editor/ActiveDocument.h"
 
-ClsProject::ClsProject() {
-    auto mainProgram = std::make_shared<ClsFunkcija>();
-    mainProgram->Ime = kMainProgram;
-    Funkcii.Add(kMainProgram, mainProgram);
-    FunctionsDirty = true;
-    MainFunLocals = mainProgram->Locals;
-    MainFunLocals->setIgnoreCase(true);
-    gCurrentLocals = MainFunLocals;
+CodeModel* ActiveCodeModel() {
+    return gActiveProject ? &gActiveProject->Model : nullptr;
 }

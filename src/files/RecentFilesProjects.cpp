@@ -2,10 +2,10 @@
 
 #include "foundation/errors/ErrorLog.h"
 #include "foundation/FileHelpers.h"
+#include "platform/Host.h"
 #include "platform/KorvoError.h"
 #include "platform/SettingsStore.h"
-#include "settings/SettingsValues.h"
-#include "shell/RecentMenu.h"
+#include "vocabulary/SettingsValues.h"
 
 namespace {
 
@@ -14,15 +14,10 @@ const QString kProjectsCommand = QStringLiteral("FileRecentProjects");
 const QString kFilesSection = QStringLiteral("RecentFilenames");
 const QString kProjectsSection = QStringLiteral("RecentProjects");
 
-RecentMenu& menuOrRaise(const QString& commandKey) {
-    RecentMenu* menu = findRecentMenu(commandKey);
-    if (!menu)
-        RaiseError(ErrObjectRequired, QStringLiteral("Object required: ") + commandKey);
-    return *menu;
-}
-
+// Each item shows its path or file name and keeps its path as its key.
 void loadMenu(const QString& commandKey, const QString& section) {
-    RecentMenu& menu = menuOrRaise(commandKey);
+    if (!platform::host().hasCommand(commandKey))
+        RaiseError(ErrObjectRequired, QStringLiteral("Object required: ") + commandKey);
     const platform::SectionValues values(section);
     // A 16-bit count, as the list was always written, bounds what a
     // hand-edited value can ask for.
@@ -30,20 +25,21 @@ void loadMenu(const QString& commandKey, const QString& section) {
     const short count = values.value(QStringLiteral("COUNT"), QStringLiteral("0")).trimmed().toShort(&ok);
     if (!ok)
         RaiseTypeMismatch();
-    menu.RemoveAll();
+    QList<platform::CommandListItem> items;
     for (int i = 1; i <= count; ++i) {
         const QString path = values.value(QString::number(i));
-        menu.AddItem(gShowRecentFull == 1 ? path : GetFileName(path), path);
+        items.append({gShowRecentFull == 1 ? path : GetFileName(path), path});
     }
+    platform::host().setCommandListItems(commandKey, items);
 }
 
 void saveMenu(const QString& commandKey, const QString& section) {
-    RecentMenu* menu = findRecentMenu(commandKey);
-    if (!menu)
+    if (!platform::host().hasCommand(commandKey))
         return;
-    for (int position = 1; position <= menu->Count(); ++position)
-        platform::SaveSetting(section, QString::number(position), menu->ItemPath(position));
-    platform::SaveSetting(section, QStringLiteral("Count"), QString::number(menu->Count()));
+    const QList<platform::CommandListItem> items = platform::host().commandListItems(commandKey);
+    for (int position = 1; position <= items.size(); ++position)
+        platform::SaveSetting(section, QString::number(position), items[position - 1].key);
+    platform::SaveSetting(section, QStringLiteral("Count"), QString::number(items.size()));
 }
 
 }

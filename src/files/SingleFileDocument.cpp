@@ -1,8 +1,8 @@
 #include "files/SingleFileDocument.h"
 
-#include "editor/CurrentView.h"
+#include "editor/ActiveDocument.h"
+#include "files/Project.h"
 #include "platform/scintilla/SciDirectCalls.h"
-#include "files/OpenProjects.h"
 
 #include <QFileInfo>
 
@@ -21,9 +21,7 @@ std::unique_ptr<frmDoc> OpenSingleFileDocument(const QString& fullPath, const QB
     gProjects.RemoveKey(fullPath);
     gProjects.Add(project, fullPath);
 
-    gActiveDoc = doc.get();
-    gSciWndData = doc->SciEdi_WndData;
-    gActiveProject = project;
+    ActivateDocument(doc.get());
     doc->Initialise(QFileInfo(fullPath).fileName());
     return doc;
 }
@@ -33,8 +31,6 @@ void CloseSingleFileDocument(std::unique_ptr<frmDoc> doc) {
         return;
     const ProjectPtr project = gProjects.Item(doc->PrjFullPath);
     gProjects.RemoveKey(doc->PrjFullPath);
-    if (gActiveProject == project)
-        gActiveProject.reset();
-    if (gActiveDoc == doc.get())
-        gActiveDoc = nullptr;
+    if (doc.get() == gActiveDoc || project == gActiveProject)
+        ActivateDocument(nullptr);
 }

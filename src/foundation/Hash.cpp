@@ -2,12 +2,19 @@
 
 #include "platform/scintilla/SciDirectCalls.h"
 #include "foundation/errors/ErrorLog.h"
-#include "language/lexer/Lexer.h"
 #include "platform/KorvoError.h"
 
 #include <QHash>
 
 CodeRecordPtr gFoundItem;
+
+int HashCode(const QString& Key) {
+    const qsizetype counted = Key.size() % 22;
+    int sum = 0;
+    for (qsizetype i = 0; i < counted; ++i)
+        sum += static_cast<short>(Key[i].unicode());
+    return sum;
+}
 
 namespace {
 

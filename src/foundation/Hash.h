@@ -8,6 +8,10 @@
 
 #include <vector>
 
+// Bucket code of an upper-cased name: the sum of its first (length mod 22)
+// code units as signed 16-bit values.
+int HashCode(const QString& Key);
+
 // The record found by the last successful Exists, ExistsU or ExistsHash of
 // any table; read it right after the call.
 extern CodeRecordPtr gFoundItem;
@@ -21,9 +25,8 @@ public:
     clsHash();
     clsHash(int HashSize, int ListSize, int ChunkSize);
 
-    // Kept for callers; keys compare without case whatever its value.
-    bool IgnoreCase() const { return ignoreCase_; }
-    void setIgnoreCase(bool ignoreCase) { ignoreCase_ = ignoreCase; }
+    // Keys always compare without case.
+    bool IgnoreCase() const { return true; }
 
     // Drops every record and rebuilds the table; a size below 1 keeps the
     // current value.
@@ -81,7 +84,6 @@ private:
     int chunkSize_ = 256;
     int count_ = 0;
     int freeHead_ = 0;
-    bool ignoreCase_ = true;
 };
 
 // A table sized for the few names of one function's locals or one type's fields.

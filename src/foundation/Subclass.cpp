@@ -96,7 +96,7 @@ void cSubclass::routeNotifications(SciView* view) {
         route({.code = SCN_MACRORECORD,
                .message = static_cast<int>(message),
                .wParam = wParam,
-               .lParam = reinterpret_cast<long>(lParam)});
+               .lParam = reinterpret_cast<sptr_t>(lParam)});
     });
     connect(view, &Base::SCN_MARGINCLICK, this, [route](int position, int modifiers, int margin) {
         route({.code = SCN_MARGINCLICK, .position = position, .modifiers = modifiers, .margin = margin});

@@ -45,6 +45,10 @@ public:
     // Parses what the handler still holds back, while the document is current.
     void DeactivateCheck();
 
+    // Has the next styling request restyle every visible line, not only
+    // the lines that scrolled into view.
+    void RestyleOnNextRequest() { mOldStartLine = kRestyleAll; }
+
     // The notification handler of the document: every notification of the
     // attached view arrives here.
     virtual void WindowProc(const SciNotification& scn);
@@ -59,6 +63,7 @@ public:
     long UnparsedLine = -1;
     bool mShowCallTip = false;
     bool mLastOperationUndoRedo = false;
+    static constexpr long kRestyleAll = -100;
     long mOldStartLine = 0;
     long mOldEndLine = 0;
     bool mJustActivated = false;

@@ -1,32 +1,21 @@
 #include "shell/DocumentHost.h"
 
-#include "editor/CurrentView.h"
-#include "editor/DocumentCaption.h"
-#include "editor/EditorSetup.h"
+#include "editor/ActiveDocument.h"
 #include "editor/frmDoc.h"
+#include "explorer/CodeExplorer.h"
 #include "foundation/errors/ErrorLog.h"
-#include "platform/DocumentWindows.h"
 #include "platform/KorvoError.h"
 
-namespace {
-DocumentHost* gHost = nullptr;
-}
-
 DocumentHost::DocumentHost(QWidget* parent) : QTabWidget(parent) {
-    gHost = this;
-    platform::setDocumentWindowCounter([this] { return documentCount(); });
-    setDocumentCaptionSetter([this](const QString& key, const QString& caption) { setCaption(key, caption); });
+    platform::setHost(this);
     connect(this, &QTabWidget::currentChanged, this, &DocumentHost::documentWindowActivated);
 }
 
 DocumentHost::~DocumentHost() {
-    // Tabs go before the host; their documents must not become current then.
+    // Tabs go before the host; their documents must not become active then.
     disconnect(this, &QTabWidget::currentChanged, this, &DocumentHost::documentWindowActivated);
-    if (gHost == this) {
-        gHost = nullptr;
-        platform::setDocumentWindowCounter({});
-        setDocumentCaptionSetter({});
-    }
+    if (&platform::host() == this)
+        platform::setHost(nullptr);
 }
 
 void DocumentHost::addDocumentWindow(const QString& key, frmDoc* doc, const QString& caption) {
@@ -38,16 +27,38 @@ frmDoc* DocumentHost::document(const QString& key) const {
     return windows_.value(key);
 }
 
-int DocumentHost::documentCount() const {
+frmDoc* DocumentHost::activeDocument() const {
+    return qobject_cast<frmDoc*>(currentWidget());
+}
+
+int DocumentHost::documentWindowCount() const {
     return count();
 }
 
-QString DocumentHost::caption(const QString& key) const {
+QStringList DocumentHost::documentWindowKeys() const {
+    QStringList keys;
+    for (int index = 0; index < count(); ++index)
+        keys.append(windows_.key(qobject_cast<frmDoc*>(widget(index))));
+    return keys;
+}
+
+QWidget* DocumentHost::documentWindow(const QString& key) const {
+    return document(key);
+}
+
+void DocumentHost::activateDocumentWindow(const QString& key) {
+    const int index = indexOf(document(key));
+    if (index < 0)
+        RaiseError(50000, QStringLiteral("Document window not found: ") + key);
+    setCurrentIndex(index);
+}
+
+QString DocumentHost::documentWindowCaption(const QString& key) const {
     const int index = indexOf(document(key));
     return index < 0 ? QString() : tabText(index);
 }
 
-void DocumentHost::setCaption(const QString& key, const QString& caption) {
+void DocumentHost::setDocumentWindowCaption(const QString& key, const QString& caption) {
     const int index = indexOf(document(key));
     if (index < 0)
         return;
@@ -55,15 +66,16 @@ void DocumentHost::setCaption(const QString& key, const QString& caption) {
     emit captionSet(key, caption);
 }
 
-frmDoc* DocumentHost::activeDocument() const {
-    return qobject_cast<frmDoc*>(currentWidget());
+void DocumentHost::setRedraw(bool redraw) {
+    setUpdatesEnabled(redraw);
 }
 
-void DocumentHost::activate(const QString& key) {
-    const int index = indexOf(document(key));
-    if (index < 0)
-        RaiseError(50000, QStringLiteral("Document window not found: ") + key);
-    setCurrentIndex(index);
+void DocumentHost::refreshCodeExplorer() {
+    frmList::PuniLista();
+}
+
+void DocumentHost::invalidateCodeExplorer() {
+    frmList::ForgetFills();
 }
 
 void DocumentHost::documentWindowActivated() {
@@ -77,15 +89,7 @@ void DocumentHost::documentWindowActivated() {
             active_->m_oSubclass->DeactivateCheck();
         }
         active_ = doc;
-        if (!doc) {
-            gActiveDoc = nullptr;
-            return;
-        }
-        gActiveDoc = doc;
-        gSciWndData = doc->SciEdi_WndData;
-        gUndoGroupOpen = false;
-        doc->m_oSubclass->mOldStartLine = -100;
-        doc->m_oSubclass->mJustActivated = true;
+        ActivateDocument(doc);
     } catch (...) {
         SetErrorLog(QStringLiteral("DS_DocumentWindowActivate"), QStringLiteral("frmMain"));
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Host.h"
+
 #include <QHash>
 #include <QPointer>
 #include <QString>
@@ -9,9 +11,10 @@ class frmDoc;
 
 // A small stand-in for the main window's docking host: document windows as
 // tabs keyed by their ID, each with its caption, and the active one, whose
-// document is the current view. There is one host at a time: it counts the
-// open document windows for the error log and sets the documents' captions.
-class DocumentHost : public QTabWidget {
+// document is the active document. Commands and status panes are plain
+// values until there are command bars. It is the installed host while it
+// exists.
+class DocumentHost : public QTabWidget, public platform::HeadlessHost {
     Q_OBJECT
 public:
     explicit DocumentHost(QWidget* parent = nullptr);
@@ -19,19 +22,23 @@ public:
 
     // Shows the document in a new window with that key and activates it.
     void addDocumentWindow(const QString& key, frmDoc* doc, const QString& caption);
-    frmDoc* document(const QString& key) const;
-    int documentCount() const;
-    QString caption(const QString& key) const;
-    // Sets the caption of the window with that key, if there is one.
-    void setCaption(const QString& key, const QString& caption);
     frmDoc* activeDocument() const;
-    // Raises error 50000 when no window has that key.
-    void activate(const QString& key);
+
+    int documentWindowCount() const override;
+    QStringList documentWindowKeys() const override;
+    QWidget* documentWindow(const QString& key) const override;
+    void activateDocumentWindow(const QString& key) override;
+    QString documentWindowCaption(const QString& key) const override;
+    void setDocumentWindowCaption(const QString& key, const QString& caption) override;
+    void setRedraw(bool redraw) override;
+    void refreshCodeExplorer() override;
+    void invalidateCodeExplorer() override;
 
 signals:
     void captionSet(const QString& key, const QString& caption);
 
 private:
+    frmDoc* document(const QString& key) const;
     void documentWindowActivated();
 
     QHash<QString, QPointer<frmDoc>> windows_;

@@ -2,7 +2,7 @@
 #include "aids/FrmClipRing.h"
 #include "editor/EditorFixture.h"
 #include "editor/SciWrappers.h"
-#include "settings/SettingsValues.h"
+#include "vocabulary/SettingsValues.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -16,16 +16,6 @@ namespace {
 
 class ClipRingTest : public EditorTest {
 protected:
-    void SetUp() override {
-        EditorTest::SetUp();
-        ClearClipRing();
-        gClipRingCycleIndex = 0;
-        gClipRingAnchor = 0;
-    }
-    void TearDown() override {
-        ClearClipRing();
-        EditorTest::TearDown();
-    }
     void copy(long anchor, long caret) {
         SciSetSel(anchor, caret);
         CopyPrivate();

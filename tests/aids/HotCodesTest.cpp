@@ -22,11 +22,6 @@ protected:
     void SetUp() override {
         EditorTest::SetUp();
         QDir(home()).mkpath(QStringLiteral("conf"));
-        RemoveAllHotCodes();
-    }
-    void TearDown() override {
-        RemoveAllHotCodes();
-        EditorTest::TearDown();
     }
     QByteArray file() const { return readAll(homeFile(QStringLiteral("conf/hotcodes.dat"))); }
     QByteArray text() {

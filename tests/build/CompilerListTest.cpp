@@ -2,10 +2,10 @@
 #include "build/CommandCombos.h"
 #include "build/CompilerList.h"
 #include "language/keywords/ActiveKeywords.h"
-#include "language/lexer/InitScintillaAndCharTables.h"
 #include "language/keywords/KeywordFiles.h"
 #include "platform/KorvoError.h"
 #include "platform/SettingsStore.h"
+#include "support/FakeHost.h"
 
 #include "support/TestEnvironment.h"
 
@@ -27,28 +27,13 @@ class CompilerListTest : public KorvoTest {
 protected:
     void SetUp() override {
         KorvoTest::SetUp();
-        InitScintillaAndCharTables();
         QDir(home()).mkpath(QStringLiteral("conf"));
-        gCompilers.RemoveAll();
-        gActiveCompiler.reset();
-        DefaultCompiler.clear();
-    }
-    void TearDown() override {
-        gCompilers.RemoveAll();
-        gActiveCompiler.reset();
-        SetCommandComboFinder({});
-        KorvoTest::TearDown();
     }
 
     void writeList(const QByteArray& text) { writeAll(CompilerListPath(), text); }
     QString errorLog() const { return QString::fromLatin1(readAll(homeFile(QStringLiteral("error.log")))); }
 };
 
-struct PlainCombo : CommandCombo {
-    QStringList items;
-    void Clear() override { items.clear(); }
-    void AddItem(const QString& text, const QString& key) override { items << text + QLatin1Char('|') + key; }
-};
 
 }
 
@@ -161,18 +146,16 @@ TEST_F(CompilerListTest, ActivationFallsBackToTheDefaultCompiler) {
 }
 
 TEST_F(CompilerListTest, TheCombosListCompilersAndCommandLines) {
-    PlainCombo compilers, commandLines;
-    SetCommandComboFinder([&](const QString& key) -> CommandCombo* {
-        return key == "cboCompilers" ? &compilers : key == "cboCommandLine" ? &commandLines : nullptr;
-    });
+    FakeHost host;
+    HostList compilers(host, "cboCompilers"), commandLines(host, "cboCommandLine");
     gCompilers.Add(makeCompiler("Zed", "", "", false), "Zed");
     gCompilers.Add(makeCompiler("Alpha", "", "", false), "Alpha");
-    compilers.items << "stale";
+    compilers.AddItem("stale", "stale");
     PopulateCboCompilers();
-    EXPECT_EQ(compilers.items, QStringList({"Zed|Zed", "Alpha|Alpha"}));
+    EXPECT_EQ(compilers.items(), QStringList({"Zed|Zed", "Alpha|Alpha"}));
 
     PopulateCboCommandLine({"-newest", "-older"});
-    EXPECT_EQ(commandLines.items, QStringList({"-newest|-newest", "-older|-older"}));
+    EXPECT_EQ(commandLines.items(), QStringList({"-newest|-newest", "-older|-older"}));
 }
 
 TEST_F(CompilerListTest, AFreshProgramFolderListsOneCompiler) {

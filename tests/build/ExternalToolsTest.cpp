@@ -1,31 +1,18 @@
-#include "build/CommandLists.h"
 #include "build/ExternalTools.h"
 #include "build/ExternalToolsFile.h"
 #include "foundation/errors/ErrorLogFile.h"
+#include "support/FakeHost.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>
 
 namespace {
 
-class RecordingList : public CommandList {
-public:
-    void Clear() override { entries.clear(); }
-    void AddEntry(const QString& caption) override { entries.append(caption); }
-    QStringList entries{QStringLiteral("stale")};
-};
-
 class ExternalToolsTest : public KorvoTest {
 protected:
     void SetUp() override {
         KorvoTest::SetUp();
         QDir(home()).mkpath(QStringLiteral("conf"));
-        gExternalTools.RemoveAll();
-    }
-    void TearDown() override {
-        gExternalTools.RemoveAll();
-        SetCommandListFinder({});
-        KorvoTest::TearDown();
     }
 
     static ExToolPtr tool(const QString& caption, const QString& path, const QString& parameters, int ask) {
@@ -109,12 +96,13 @@ TEST_F(ExternalToolsTest, AMissingFileLoadsNothingAndSaysNothing) {
 }
 
 TEST_F(ExternalToolsTest, TheMenuListsTheCaptionsInListOrder) {
-    RecordingList menu;
-    SetCommandListFinder([&](const QString& key) { return key == "MRUExternalTools" ? &menu : nullptr; });
+    FakeHost host;
+    HostList menu(host, "MRUExternalTools");
+    menu.AddItem("stale", "stale");
     AddExternalToolsToMenu();
-    EXPECT_TRUE(menu.entries.isEmpty());
+    EXPECT_TRUE(menu.captions().isEmpty());
     add(tool("B", "", "", 0));
     add(tool("A", "", "", 0));
     AddExternalToolsToMenu();
-    EXPECT_EQ(menu.entries, QStringList({"B", "A"}));
+    EXPECT_EQ(menu.captions(), QStringList({"B", "A"}));
 }

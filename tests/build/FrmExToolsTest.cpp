@@ -1,6 +1,6 @@
-#include "build/CommandLists.h"
 #include "build/ExternalTools.h"
 #include "build/FrmExTools.h"
+#include "support/FakeHost.h"
 #include "support/TestEnvironment.h"
 
 #include <QCheckBox>
@@ -13,25 +13,11 @@
 
 namespace {
 
-class MenuList : public CommandList {
-public:
-    void Clear() override { entries.clear(); }
-    void AddEntry(const QString& caption) override { entries.append(caption); }
-    QStringList entries;
-};
-
 class FrmExToolsTest : public KorvoTest {
 protected:
     void SetUp() override {
         KorvoTest::SetUp();
         QDir(home()).mkpath(QStringLiteral("conf"));
-        gExternalTools.RemoveAll();
-        SetCommandListFinder([this](const QString& key) { return key == "MRUExternalTools" ? &menu : nullptr; });
-    }
-    void TearDown() override {
-        gExternalTools.RemoveAll();
-        SetCommandListFinder({});
-        KorvoTest::TearDown();
     }
 
     void addTool(const QString& caption, const QString& path = QString(), const QString& parameters = QString()) {
@@ -58,7 +44,8 @@ protected:
     }
     QString file() const { return homeFile(QStringLiteral("conf/ExTools.dat")); }
 
-    MenuList menu;
+    FakeHost host;
+    HostList menu{host, "MRUExternalTools"};
 };
 
 }
@@ -124,7 +111,7 @@ TEST_F(FrmExToolsTest, ARenamedToolMovesLastAndOkSavesThatOrder) {
     EXPECT_EQ(widget<QLineEdit>(form, "txtToolParameters")->text(), "gedit");
     click(form, "cmdOK");
     EXPECT_EQ(form.result(), QDialog::Accepted);
-    EXPECT_EQ(menu.entries, QStringList({"Make", "Editor"}));
+    EXPECT_EQ(menu.captions(), QStringList({"Make", "Editor"}));
     EXPECT_TRUE(readAll(file()).endsWith("Editor\r\n/usr/bin\r\ngedit\r\n 0 \r\n"));
 }
 
@@ -147,7 +134,7 @@ TEST_F(FrmExToolsTest, CancelAndTheCloseBoxKeepOnlyWhatWasApplied) {
     click(form, "cmdRemove");
     form.close();
     EXPECT_EQ(gExternalTools.Count(), 2);
-    EXPECT_EQ(menu.entries, QStringList({"Edit", "Applied"}));
+    EXPECT_EQ(menu.captions(), QStringList({"Edit", "Applied"}));
 }
 
 TEST_F(FrmExToolsTest, RemovingTheLastToolEmptiesAndLocksTheFields) {
@@ -179,6 +166,6 @@ TEST_F(FrmExToolsTest, TheSeamMayAnswerForTheDialog) {
 
     scriptButton(ExToolsFormOK);
     ShowExToolsDialog(nullptr);
-    EXPECT_EQ(menu.entries, QStringList({"Edit"}));
+    EXPECT_EQ(menu.captions(), QStringList({"Edit"}));
     EXPECT_TRUE(QFileInfo::exists(file()));
 }

@@ -4,7 +4,6 @@
 #include "build/ShellAndWait.h"
 #include "editor/EditorFixture.h"
 #include "language/keywords/KeywordFiles.h"
-#include "language/lexer/InitScintillaAndCharTables.h"
 
 #include "support/StandIn.h"
 
@@ -19,7 +18,6 @@ class KeywordRefreshTest : public EditorTest {
 protected:
     void SetUp() override {
         EditorTest::SetUp();
-        InitScintillaAndCharTables();
         QDir(home()).mkpath(QStringLiteral("conf"));
         compiler = std::make_shared<ClsCompiler>();
         compiler->Name = QStringLiteral("Blitz");
@@ -27,11 +25,6 @@ protected:
         gCompilers.RemoveAll();
         gCompilers.Add(compiler, compiler->Name);
     }
-    void TearDown() override {
-        gCompilers.RemoveAll();
-        EditorTest::TearDown();
-    }
-
     QString keywordFile() const { return homeFile(QStringLiteral("conf/Blitz.lng")); }
     QString reportFile() const { return keywordFile() + QStringLiteral(".err"); }
     QString log() const { return logDir.path() + QStringLiteral("/stand-in.log"); }

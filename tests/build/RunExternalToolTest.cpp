@@ -2,7 +2,7 @@
 #include "build/RunExternalTool.h"
 #include "files/SingleFileDocument.h"
 #include "platform/DetachedStart.h"
-#include "settings/SettingsValues.h"
+#include "vocabulary/SettingsValues.h"
 #include "support/StandIn.h"
 #include "support/TestEnvironment.h"
 

@@ -1,31 +1,16 @@
 #include "editor/EditorFixture.h"
 
-#include "editor/CurrentView.h"
-#include "editor/EditorSetup.h"
+#include "editor/ActiveDocument.h"
 #include "platform/scintilla/SciDirectCalls.h"
-#include "settings/SettingsValues.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 
-void EditorTest::SetUp() {
-    KorvoTest::SetUp();
-    GetOptions();
-    GetEditOptions();
-    gUndoGroupOpen = false;
-}
-
-void EditorTest::TearDown() {
-    gActiveDoc = nullptr;
-    gSciWndData = SciHandle();
-    KorvoTest::TearDown();
-}
 
 std::unique_ptr<frmDoc> EditorTest::openDocument(const QByteArray& text, const QString& name) {
     auto doc = std::make_unique<frmDoc>();
     SciLoadText(doc->SciEdi_WndData, text);
-    gActiveDoc = doc.get();
-    gSciWndData = doc->SciEdi_WndData;
+    ActivateDocument(doc.get());
     doc->Initialise(name);
     doc->SubClass();
     return doc;

@@ -12,9 +12,6 @@
 // current view is cleared after each test.
 class EditorTest : public KorvoTest {
 protected:
-    void SetUp() override;
-    void TearDown() override;
-
     std::unique_ptr<frmDoc> openDocument(const QByteArray& text, const QString& name = QStringLiteral("test.bb"));
 };
 

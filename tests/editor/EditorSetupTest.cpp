@@ -1,10 +1,10 @@
 #include "editor/CurrentView.h"
 #include "editor/EditorFixture.h"
 #include "editor/EditorSetup.h"
-#include "platform/scintilla/SciDirectCalls.h"
 #include "editor/SciWrappers.h"
 #include "editor/UndoGroups.h"
-#include "settings/SettingsValues.h"
+#include "platform/scintilla/SciDirectCalls.h"
+#include "vocabulary/SettingsValues.h"
 
 #include <limits>
 

@@ -1,7 +1,7 @@
 #include "editor/CurrentView.h"
 #include "editor/EditorFixture.h"
-#include "platform/scintilla/SciDirectCalls.h"
 #include "editor/SciWrappers.h"
+#include "platform/scintilla/SciDirectCalls.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -24,15 +24,15 @@ TEST_F(DocumentWindow, TheCaptionFollowsDirtyAndFilename) {
     doc->setDirty(true);
     doc->setDirty(true);
     EXPECT_EQ(captions, QStringList{QStringLiteral("test.bb*")});
-    EXPECT_EQ(host.caption(doc->m_strDocumentWindowID), QStringLiteral("test.bb*"));
+    EXPECT_EQ(host.documentWindowCaption(doc->m_strDocumentWindowID), QStringLiteral("test.bb*"));
 
     doc->setFilename(QStringLiteral("test.bb"));
     doc->setDirty(false);
     EXPECT_EQ(captions.size(), 2);
-    EXPECT_EQ(host.caption(doc->m_strDocumentWindowID), QStringLiteral("test.bb"));
+    EXPECT_EQ(host.documentWindowCaption(doc->m_strDocumentWindowID), QStringLiteral("test.bb"));
 
     doc->setFilename(QStringLiteral("renamed.bb"));
-    EXPECT_EQ(host.caption(doc->m_strDocumentWindowID), QStringLiteral("renamed.bb"));
+    EXPECT_EQ(host.documentWindowCaption(doc->m_strDocumentWindowID), QStringLiteral("renamed.bb"));
 
     doc->Initialise(QStringLiteral("again.bb"));
     EXPECT_EQ(doc->Filename(), QStringLiteral("again.bb"));

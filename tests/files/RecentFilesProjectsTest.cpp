@@ -1,47 +1,22 @@
 #include "files/RecentFilesProjects.h"
 #include "platform/SettingsStore.h"
-#include "settings/SettingsValues.h"
-#include "shell/RecentMenu.h"
+#include "support/FakeHost.h"
 #include "support/TestEnvironment.h"
+#include "vocabulary/SettingsValues.h"
 
-#include <QList>
-#include <QPair>
 
 namespace {
-
-class PlainRecentMenu : public RecentMenu {
-public:
-    void RemoveAll() override { items.clear(); }
-    void AddItem(const QString& caption, const QString& path) override { items.append({caption, path}); }
-    int Count() const override { return int(items.size()); }
-    QString ItemPath(int position) const override { return items.value(position - 1).second; }
-
-    QStringList captions() const {
-        QStringList out;
-        for (const auto& item : items)
-            out << item.first;
-        return out;
-    }
-
-    QList<QPair<QString, QString>> items;
-};
 
 class RecentFilesProjectsTest : public KorvoTest {
 protected:
     void SetUp() override {
         KorvoTest::SetUp();
         gShowRecentFull = 1;
-        setRecentMenu("FileRecentFiles", &files);
-        setRecentMenu("FileRecentProjects", &projects);
-    }
-    void TearDown() override {
-        setRecentMenu("FileRecentFiles", nullptr);
-        setRecentMenu("FileRecentProjects", nullptr);
-        KorvoTest::TearDown();
     }
 
-    PlainRecentMenu files;
-    PlainRecentMenu projects;
+    FakeHost host;
+    HostList files{host, "FileRecentFiles"};
+    HostList projects{host, "FileRecentProjects"};
 };
 
 }
@@ -100,7 +75,7 @@ TEST_F(RecentFilesProjectsTest, ABadCountIsLoggedAndLeavesTheMenusAlone) {
 }
 
 TEST_F(RecentFilesProjectsTest, AMissingMenuIsLoggedOnLoadAndSkippedOnSave) {
-    setRecentMenu("FileRecentProjects", nullptr);
+    host.removeCommand("FileRecentProjects");
     platform::SaveSetting("RecentFilenames", "Count", "1");
     platform::SaveSetting("RecentFilenames", "1", "/a.bb");
     LoadRecentFilesProjects();

@@ -1,5 +1,5 @@
-#include "foundation/FileHelpers.h"
 #include "foundation/errors/ErrorLogFile.h"
+#include "foundation/FileHelpers.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>

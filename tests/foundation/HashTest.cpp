@@ -1,6 +1,5 @@
 #include "foundation/Hash.h"
 
-#include "language/lexer/InitScintillaAndCharTables.h"
 #include "language/lexer/Lexer.h"
 #include "platform/KorvoError.h"
 #include "support/TestEnvironment.h"
@@ -20,9 +19,9 @@ CodeRecordPtr record(const QString& name, int handle = 0, SciView* view = nullpt
 // A document of a few lines with the declaration marker on one of them.
 struct Document {
     Document() {
-        view.send(QsciScintillaBase::SCI_APPENDTEXT, 15, reinterpret_cast<long>("one\r\ntwo\r\nsix\r\n"));
+        view.send(QsciScintillaBase::SCI_APPENDTEXT, 15, reinterpret_cast<sptr_t>("one\r\ntwo\r\nsix\r\n"));
     }
-    int mark(int line) { return static_cast<int>(view.send(QsciScintillaBase::SCI_MARKERADD, static_cast<unsigned long>(line), 8)); }
+    int mark(int line) { return static_cast<int>(view.send(QsciScintillaBase::SCI_MARKERADD, static_cast<uptr_t>(line), 8)); }
 
     SciView view;
 };
@@ -52,7 +51,6 @@ TEST_F(Hash, SeveralRecordsUnderOneNameInTheOrderAdded) {
     EXPECT_TRUE(table.ExistsHash("foo"));
     EXPECT_EQ(gFoundItem, first);
     EXPECT_TRUE(table.Exists("bar", HashCode("BAR")));
-    InitScintillaAndCharTables();
     EXPECT_TRUE(table.ExistsU("BAR", HashCodeNoCase("bar")));
     EXPECT_FALSE(table.ExistsU("bar", HashCode("BAR")));
     EXPECT_FALSE(table.ExistsHash("baz"));
@@ -153,7 +151,7 @@ TEST_F(Hash, MarkerLookupsAskEachRecordsOwnDocument) {
     EXPECT_FALSE(table.ExistsCodeExplorer("SHARED", handleB + 1, docB));
 
     // An edit above the declaration moves its marker off the line.
-    a.view.send(QsciScintillaBase::SCI_INSERTTEXT, 0, reinterpret_cast<long>("new\r\n"));
+    a.view.send(QsciScintillaBase::SCI_INSERTTEXT, 0, reinterpret_cast<sptr_t>("new\r\n"));
     table.Remove("shared", 1, docA);
     EXPECT_EQ(table.Count(), 2);
     table.Remove("shared", 2, docA);

@@ -26,8 +26,8 @@ public:
 };
 
 void insert(SciView& view, const QByteArray& text) {
-    view.send(QsciScintillaBase::SCI_ADDTEXT, static_cast<unsigned long>(text.size()),
-              reinterpret_cast<long>(text.constData()));
+    view.send(QsciScintillaBase::SCI_ADDTEXT, static_cast<uptr_t>(text.size()),
+              reinterpret_cast<sptr_t>(text.constData()));
 }
 }
 

@@ -3,18 +3,19 @@
 #include "editor/CurrentView.h"
 #include "editor/SciWrappers.h"
 #include "platform/scintilla/SciDirectCalls.h"
-#include "files/OpenProjects.h"
+#include "editor/ActiveDocument.h"
+#include "files/Project.h"
 #include "files/SingleFileDocument.h"
 #include "language/keywords/Compiler.h"
 #include "language/keywords/KeywordFiles.h"
 #include "language/parser/DocumentPasses.h"
 #include "language/parser/ParseState.h"
 #include "language/parser/Parser.h"
+#include "language/model/ModelDump.h"
 #include "language/parser/Unparse.h"
 #include "platform/AnsiText.h"
-#include "support/ParsedModel.h"
+#include "shell/CoreStartUp.h"
 
-#include <QDir>
 
 #include <algorithm>
 
@@ -124,12 +125,9 @@ RoundTripScenario ScenarioFromBytes(const std::uint8_t* data, std::size_t size) 
 }
 
 ModelRoundTrip::ModelRoundTrip(const QString& folder) : folder_(folder), compiler_(std::make_unique<ClsCompiler>()) {
-    QDir(folder).mkpath(QStringLiteral("conf"));
-    const QString listing = folder + QStringLiteral("/conf/RoundTrip.lng");
-    platform::writeFileBytesAtomically(
-        listing, keywordFileText({"Global", "Local", "Dim", "Const", "Include", "Stop", "Return", "To", "Step"}));
     compiler_->Name = QStringLiteral("RoundTrip");
-    compiler_->LoadKeywordsFrom(listing);
+    compiler_->LoadKeywordsFromText(
+        keywordFileText({"Global", "Local", "Dim", "Const", "Include", "Stop", "Return", "To", "Step"}, 0));
     compiler_->SetDefaultKeywords();
 }
 
@@ -139,7 +137,7 @@ std::string ModelRoundTrip::run(const RoundTripScenario& scenario) {
     std::unique_ptr<frmDoc> doc = OpenSingleFileDocument(folder_ + QStringLiteral("/round-trip.bb"), scenario.document);
     ParseFile();
     const QByteArray parsedText = SciGetAllText(gSciWndData);
-    const QStringList fresh = modelSnapshot(*gActiveProject, *doc);
+    const QStringList fresh = DumpModel(gActiveProject->Model, *doc, ModelDumpDetail::Full);
 
     std::vector<int> typedLines;  // from the top
     auto takeBack = [&](std::size_t k) {
@@ -166,13 +164,13 @@ std::string ModelRoundTrip::run(const RoundTripScenario& scenario) {
         takeBack(typedLines.size() - 1);
 
     std::string difference;
-    const QStringList model = modelSnapshot(*gActiveProject, *doc);
+    const QStringList model = DumpModel(gActiveProject->Model, *doc, ModelDumpDetail::Full);
     if (SciGetAllText(gSciWndData) != parsedText)
         difference = "the text did not come back\n";
     if (model != fresh)
         difference += describe(scenario) + "model after the round trip:\n" + model.join('\n').toStdString() + "\nfresh parse:\n"
             + fresh.join('\n').toStdString() + "\n";
     CloseSingleFileDocument(std::move(doc));
-    ForgetParsedDocuments();
+    ResetSession();
     return difference;
 }

@@ -3,9 +3,8 @@
 
 #include "fuzz/ModelRoundTrip.h"
 
-#include "language/lexer/InitScintillaAndCharTables.h"
 #include "platform/Prompt.h"
-#include "settings/SettingsValues.h"
+#include "shell/CoreStartUp.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -26,9 +25,8 @@ ModelRoundTrip& roundTrip() {
         qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
         auto* application = new QApplication(argc, argv);
         platform::setPromptHandler([](const platform::PromptRequest& request) { return platform::defaultAnswer(request); });
-        InitScintillaAndCharTables();
-        GetOptions();
-        GetEditOptions();
+        StartCore();
+        ResetSession();
         return application;
     }();
     (void)app;

@@ -1,7 +1,7 @@
 #include "fuzz/ModelRoundTrip.h"
 
 #include "language/lexer/InitScintillaAndCharTables.h"
-#include "settings/SettingsValues.h"
+#include "vocabulary/SettingsValues.h"
 #include "support/TestEnvironment.h"
 
 #include <random>

@@ -1,5 +1,7 @@
 #include "support/TestEnvironment.h"
 
+#include "shell/CoreStartUp.h"
+
 #include <QFile>
 
 void KorvoTest::SetUp() {
@@ -11,9 +13,12 @@ void KorvoTest::SetUp() {
         prompts.append(request);
         return script_.isEmpty() ? platform::defaultAnswer(request) : script_.takeFirst();
     });
+    StartCore();
+    ResetSession();
 }
 
 void KorvoTest::TearDown() {
+    ResetSession();
     platform::setPromptHandler({});
 }
 

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 // A fresh program folder (KORVO_HOME) and settings folder (XDG_CONFIG_HOME)
-// for each test, and a prompt seam that records every prompt and answers
+// for each test, the core started on them on a fresh session, and a prompt seam that records every prompt and answers
 // from a script (the default answer once the script runs out).
 class KorvoTest : public ::testing::Test {
 protected:

@@ -2,7 +2,8 @@
 #include "../support/HeadlessKorvo.h"
 
 #include "editor/SciWrappers.h"
-#include "files/OpenProjects.h"
+#include "editor/ActiveDocument.h"
+#include "files/Project.h"
 #include "files/SingleFileDocument.h"
 #include "language/parser/DocumentPasses.h"
 #include "platform/AnsiText.h"

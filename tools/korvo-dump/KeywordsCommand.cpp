@@ -1,5 +1,5 @@
-#include "DumpCommand.h"
 #include "../support/HeadlessKorvo.h"
+#include "DumpCommand.h"
 
 #include "language/keywords/Compiler.h"
 

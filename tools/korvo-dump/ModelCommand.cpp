@@ -1,65 +1,36 @@
+#include "../support/HeadlessKorvo.h"
 #include "DumpCommand.h"
-#include "DumpDocument.h"
 
-#include "platform/scintilla/SciDirectCalls.h"
+#include "editor/ActiveDocument.h"
 #include "editor/SciWrappers.h"
-#include "language/model/DeclarationRecords.h"
-#include "language/parser/ParseState.h"
+#include "files/Project.h"
+#include "files/SingleFileDocument.h"
+#include "language/keywords/Compiler.h"
+#include "language/model/ModelDump.h"
+#include "language/parser/DocumentPasses.h"
+#include "platform/AnsiText.h"
+#include "platform/scintilla/SciDirectCalls.h"
 
-#include <algorithm>
+#include <QFileInfo>
+
 #include <cstdio>
 
 namespace {
 
-struct Entry {
-    long line;
-    int handle;
-    QString text;
+// Enough of a keyword listing for the parser's statements and blocks.
+const char* const kBuiltInKeywords[] = {
+    "After", "And", "Before", "Case", "Const", "Data", "Default", "Delete", "Dim", "Each", "Else", "ElseIf",
+    "End", "EndIf", "Exit", "False", "Field", "First", "Float", "For", "Forever", "Function", "Global",
+    "Gosub", "Goto", "Handle", "If", "Include", "Insert", "Int", "Last", "Local", "Mod", "New", "Next",
+    "Not", "Null", "Object", "Or", "Pi", "Print", "Read", "Repeat", "Restore", "Return", "Sar", "Select",
+    "Shl", "Shr", "Step", "Stop", "Str", "Then", "To", "True", "Type", "Until", "Wend", "While", "Xor",
 };
 
-long lineOf(const CodeRecord& record) {
-    return SciMarkerLineFromHandle(record.SciWndData, record.Handle);
-}
-
-QString describe(const CodeRecord& record) {
-    if (const auto* typed = dynamic_cast<const TypedRecord*>(&record)) {
-        QString text = DeclarationDisplayName(*typed) + typed->ArraySize;
-        if (const auto* function = dynamic_cast<const ClsFunkcija*>(typed))
-            text += QStringLiteral(" help=\"%1\"").arg(function->Help);
-        return text;
-    }
-    if (dynamic_cast<const clsInclude*>(&record))
-        return QLatin1Char('"') + record.Ime + QLatin1Char('"');
-    return record.Ime;
-}
-
-void printTable(const QString& table, const QList<CodeRecordPtr>& records) {
-    std::vector<Entry> entries;
-    for (const CodeRecordPtr& record : records)
-        if (record && record->Ime != kMainProgram)
-            entries.push_back({lineOf(*record), record->Handle, describe(*record)});
-    std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
-        return a.line != b.line ? a.line < b.line : a.handle < b.handle;
-    });
-    for (const Entry& entry : entries)
-        printLine(QStringLiteral("%1 %2 line=%3").arg(table, entry.text).arg(entry.line));
-}
-
-void printModel(const ClsProject& project, const frmDoc& doc) {
-    printTable(QStringLiteral("Funkcii"), project.Funkcii.Items());
-    for (const CodeRecordPtr& record : project.Funkcii.Items())
-        if (auto function = std::dynamic_pointer_cast<ClsFunkcija>(record))
-            printTable(QStringLiteral("Locals/") + function->Ime, function->Locals->Items());
-    printTable(QStringLiteral("Globals"), project.Globals.Items());
-    printTable(QStringLiteral("Types"), project.Types.Items());
-    for (const CodeRecordPtr& record : project.Types.Items())
-        if (auto type = std::dynamic_pointer_cast<ClsType>(record))
-            printTable(QStringLiteral("Fields/") + type->Ime, type->Fields->Items());
-    printTable(QStringLiteral("tmpFields"), doc.tmpFields.values());
-    printTable(QStringLiteral("Arrays"), project.Arrays.Items());
-    printTable(QStringLiteral("Constants"), project.Constants.Items());
-    printTable(QStringLiteral("Labels"), project.Labels.Items());
-    printTable(QStringLiteral("Includes"), project.Includes.Items());
+QByteArray builtInKeywords() {
+    QByteArray text;
+    for (const char* keyword : kBuiltInKeywords)
+        text += QByteArray(keyword) + "\r\n";
+    return text;
 }
 
 void printLines() {
@@ -77,11 +48,27 @@ int dumpModel(const QStringList& args) {
         std::fprintf(stderr, "korvo-dump --model: FILE.bb [--lng KEYWORDS]\n");
         return 2;
     }
-    DumpDocument document;
-    if (!document.open(args[0], args.size() == 3 ? args[2] : QString()))
+    StartHeadlessKorvo();
+
+    ClsCompiler compiler;
+    compiler.Name = QStringLiteral("korvo-dump");
+    const bool loaded = args.size() == 3 ? compiler.LoadKeywordsFrom(args[2]) : compiler.LoadKeywordsFromText(builtInKeywords());
+    if (!loaded)
         return 1;
-    printModel(document.project(), document.doc());
+    compiler.SetDefaultKeywords();
+
+    QByteArray text;
+    const QString path = QFileInfo(args[0]).absoluteFilePath();
+    if (!platform::readFileBytes(path, text)) {
+        std::fprintf(stderr, "korvo-dump --model: cannot read %s\n", path.toUtf8().constData());
+        return 1;
+    }
+    std::unique_ptr<frmDoc> doc = OpenSingleFileDocument(path, text);
+    ParseFile();
+    for (const QString& line : DumpModel(gProjects.Item(path)->Model, *doc))
+        printLine(line);
     printLines();
+    CloseSingleFileDocument(std::move(doc));
     return 0;
 }
 

@@ -4,7 +4,7 @@
 #include "editor/SciWrappers.h"
 #include "language/colour/Colouring.h"
 #include "language/colour/ColouringFlags.h"
-#include "language/colour/StyleNumbers.h"
+#include "vocabulary/StyleNumbers.h"
 #include "language/parser/ParseState.h"
 #include "platform/AnsiText.h"
 

@@ -1,8 +1,7 @@
 #include "HeadlessKorvo.h"
 
-#include "language/lexer/InitScintillaAndCharTables.h"
 #include "platform/Prompt.h"
-#include "settings/SettingsValues.h"
+#include "shell/CoreStartUp.h"
 
 #include <cstdio>
 
@@ -11,7 +10,6 @@ void StartHeadlessKorvo() {
         std::fprintf(stderr, "%s\n", request.text.toUtf8().constData());
         return platform::defaultAnswer(request);
     });
-    InitScintillaAndCharTables();
-    GetOptions();
-    GetEditOptions();
+    StartCore();
+    ResetSession();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
 // What the command-line tools need before they run Korvo's code without a
-// user: the character tables, the options, and prompts that print their
-// text and take their default answer.
+// user: the core started (shell/CoreStartUp.h) on a fresh session, and
+// prompts that print their text and take their default answer.
 void StartHeadlessKorvo();

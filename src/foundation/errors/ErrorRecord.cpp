@@ -1,7 +1,7 @@
 #include "foundation/errors/ErrorRecord.h"
 
 #include "platform/AnsiText.h"
-#include "platform/DocumentWindows.h"
+#include "platform/Host.h"
 #include "platform/KorvoError.h"
 #include "platform/ProgramFolder.h"
 
@@ -78,7 +78,7 @@ QByteArray errorRecord(const CapturedError& error, const OsInfo& os, const QDate
         field(QStringLiteral("Error Line"), QString::number(error.line)),
         field(QStringLiteral("Error Source"), error.source),
         field(QStringLiteral("OS Info"), os.name + QStringLiteral("   Version:") + os.version + QStringLiteral(" Build:") + os.build),
-        field(QStringLiteral("Files opened"), QString::number(platform::documentWindowCount())),
+        field(QStringLiteral("Files opened"), QString::number(platform::host().documentWindowCount())),
         QString(62, QLatin1Char('*')),
     };
     return platform::toAnsi(lines.join(QLatin1String("\r\n")) + QLatin1String("\r\n"));

@@ -1,6 +1,6 @@
 #include "language/colour/BracketStack.h"
 
-#include "language/colour/StyleNumbers.h"
+#include "vocabulary/StyleNumbers.h"
 #include "language/colour/StyleRun.h"
 
 namespace {

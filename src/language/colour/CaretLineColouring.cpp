@@ -2,7 +2,7 @@
 
 #include "editor/CurrentWord.h"
 #include "editor/SciWrappers.h"
-#include "files/OpenProjects.h"
+#include "language/model/CodeModel.h"
 #include "foundation/errors/ErrorLog.h"
 #include "language/colour/BracketStack.h"
 #include "language/colour/CaseCorrection.h"
@@ -10,7 +10,7 @@
 #include "language/colour/ColouringFlags.h"
 #include "language/colour/ExpressionColouring.h"
 #include "language/colour/NameLookup.h"
-#include "language/colour/StyleNumbers.h"
+#include "vocabulary/StyleNumbers.h"
 #include "language/colour/StyleRun.h"
 #include "language/colour/VariableColouring.h"
 #include "language/complete/Autocomplete.h"
@@ -20,7 +20,7 @@
 #include "language/model/ScopeQueries.h"
 #include "language/parser/OwnEdits.h"
 #include "language/parser/ParseState.h"
-#include "settings/SettingsValues.h"
+#include "vocabulary/SettingsValues.h"
 
 namespace {
 
@@ -139,9 +139,9 @@ void CaretLinePass::keyword(const ClsBBFunkcija& keyword) {
     const QString& word = keyword.Ime;
     if (word == QLatin1String("New") || word == QLatin1String("Each") || word == QLatin1String("Last") ||
         word == QLatin1String("First")) {
-        declaredContext(gActiveProject->Types, STYLE_Type, AutocompleteType);
+        declaredContext(ActiveCodeModel()->Types, STYLE_Type, AutocompleteType);
     } else if (word == QLatin1String("Goto") || word == QLatin1String("Gosub") || word == QLatin1String("Restore")) {
-        declaredContext(gActiveProject->Labels, STYLE_Label, AutocompleteLabel);
+        declaredContext(ActiveCodeModel()->Labels, STYLE_Label, AutocompleteLabel);
     } else if (word == QLatin1String("Object") && TokenKindAt(i_ + 1) == '.') {
         objectContext();
     } else if (word == QLatin1String("Type") || word == QLatin1String("Function") || word == QLatin1String("Global") ||
@@ -186,7 +186,7 @@ void CaretLinePass::objectContext() {
     style(gTokens[i_].StartPos, 1, STYLE_Separator);
     if (caretRightAfterChar(i_) && gCharAdded)
         AutocompleteType();
-    if (nextIsIdentifier() && gActiveProject->Types.ExistsHash(gTokens[i_ + 1].Text)) {
+    if (nextIsIdentifier() && ActiveCodeModel()->Types.ExistsHash(gTokens[i_ + 1].Text)) {
         ++i_;
         if (gTokens[i_].Text != gFoundItem->Ime)
             FixTokenCase(gFoundItem->Ime, i_, l_.lineBase);
@@ -226,7 +226,7 @@ QString& caretLineText() {
 void ColorCurrentLine(int Line, bool Sequential) {
     if (Sequential)
         SetStopErrorLog(12923);
-    if (!gActiveProject)
+    if (!ActiveCodeModel())
         return;
     gColoringCaretLine = true;
     gInDeclaration = false;

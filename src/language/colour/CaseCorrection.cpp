@@ -3,16 +3,7 @@
 #include "editor/SciWrappers.h"
 #include "editor/UndoGroups.h"
 #include "language/lexer/Lexer.h"
-#include "settings/SettingsValues.h"
-
-void ReplaceRange(long Start, const QString& Text, long Length) {
-    try {
-        SciSetTargetStart(Start);
-        SciSetTargetEnd(Start + Length);
-        SciReplaceTarget(-1, Text);
-    } catch (...) {
-    }
-}
+#include "vocabulary/SettingsValues.h"
 
 void FixTokenCase(const QString& Text, int i, int LineBase) {
     if (FixVariableCase == 0 || i < 1 || i > kMaxTokens)

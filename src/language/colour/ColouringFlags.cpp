@@ -1,6 +1,6 @@
 #include "language/colour/ColouringFlags.h"
 
-#include "language/colour/StyleNumbers.h"
+#include "vocabulary/StyleNumbers.h"
 
 int gStrictModeStyle = STYLE_Text;
 bool gCollectReferences = false;

@@ -3,10 +3,9 @@
 #include "editor/SciWrappers.h"
 #include "foundation/errors/ErrorLog.h"
 #include "language/keywords/ActiveKeywords.h"
-#include "language/colour/CaseCorrection.h"
 #include "language/lexer/CharTables.h"
 #include "language/lexer/Lexer.h"
-#include "language/colour/StyleNumbers.h"
+#include "vocabulary/StyleNumbers.h"
 #include "language/colour/StyleRun.h"
 
 unsigned char TokenKindAt(int i) {

@@ -8,12 +8,12 @@
 #include "language/colour/ColouringFlags.h"
 #include "language/colour/ExpressionColouring.h"
 #include "language/colour/NameLookup.h"
-#include "language/colour/StyleNumbers.h"
+#include "vocabulary/StyleNumbers.h"
 #include "language/colour/StyleRun.h"
 #include "language/complete/Autocomplete.h"
 #include "language/lexer/CharTables.h"
 #include "language/lexer/Lexer.h"
-#include "settings/SettingsValues.h"
+#include "vocabulary/SettingsValues.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "language/colour/ColouredLine.h"
 #include "language/colour/ExpressionColouring.h"
 #include "language/colour/NameLookup.h"
-#include "language/colour/StyleNumbers.h"
+#include "vocabulary/StyleNumbers.h"
 #include "language/colour/StyleRun.h"
 #include "language/lexer/Lexer.h"
 #include "language/parser/OwnEdits.h"

@@ -1,7 +1,7 @@
 #include "language/colour/Colouring.h"
 
 #include "editor/CurrentView.h"
-#include "files/OpenProjects.h"
+#include "language/model/CodeModel.h"
 #include "foundation/errors/ErrorLog.h"
 #include "language/colour/BracketStack.h"
 #include "language/colour/CaseCorrection.h"
@@ -9,7 +9,7 @@
 #include "language/colour/ColouringFlags.h"
 #include "language/colour/ExpressionColouring.h"
 #include "language/colour/NameLookup.h"
-#include "language/colour/StyleNumbers.h"
+#include "vocabulary/StyleNumbers.h"
 #include "language/colour/StyleRun.h"
 #include "language/colour/VariableColouring.h"
 #include "language/lexer/CharTables.h"
@@ -18,7 +18,7 @@
 #include "language/model/ScopeQueries.h"
 #include "language/parser/OwnEdits.h"
 #include "language/parser/ParseState.h"
-#include "settings/SettingsValues.h"
+#include "vocabulary/SettingsValues.h"
 
 QString gLineText;
 
@@ -103,7 +103,7 @@ bool LightPass::missesBrackets(const ClsBBFunkcija& keyword) const {
 // Keywords as written in the line: a lower-case "new" is no type context.
 void LightPass::keywordContext(const ClsBBFunkcija& keyword) {
     const QString& word = gTokens[i_].Text;
-    ClsProject& project = *gActiveProject;
+    CodeModel& project = *ActiveCodeModel();
     if (word == QLatin1String("Object") && TokenKindAt(i_ + 1) == '.') {
         ++i_;
         StyleRun(l_.lineBase + gTokens[i_].StartPos, 1, STYLE_Separator);
@@ -153,7 +153,7 @@ void LightPass::declaredNext(clsHash& table, int styleNumber) {
 
 // The name itself is coloured as the next token.
 void LightPass::enterFunction() {
-    ClsProject& project = *gActiveProject;
+    CodeModel& project = *ActiveCodeModel();
     if (!project.Funkcii.ExistsOnlyHash(nextText())) {
         SetStopErrorLog(18800);
         return;
@@ -164,7 +164,7 @@ void LightPass::enterFunction() {
 }
 
 void LightPass::enterType() {
-    ClsProject& project = *gActiveProject;
+    CodeModel& project = *ActiveCodeModel();
     if (!project.Types.ExistsOnlyHash(nextText()))
         return;
     ++i_;
@@ -193,7 +193,7 @@ void LightPass::fieldList() {
 }
 
 void ColorLineLight(int Line, bool Sequential) {
-    if (!gActiveProject)
+    if (!ActiveCodeModel())
         return;
     try {
         OwnEdits ownEdits;

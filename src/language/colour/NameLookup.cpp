@@ -2,12 +2,12 @@
 
 #include "editor/CurrentView.h"
 #include "editor/frmDoc.h"
-#include "files/OpenProjects.h"
+#include "language/model/CodeModel.h"
 #include "foundation/Hash.h"
 #include "language/colour/CaseCorrection.h"
 #include "language/colour/ExpressionColouring.h"
 #include "language/colour/ColouringFlags.h"
-#include "language/colour/StyleNumbers.h"
+#include "vocabulary/StyleNumbers.h"
 #include "language/colour/StyleRun.h"
 #include "language/colour/VariableColouring.h"
 #include "language/keywords/ActiveKeywords.h"
@@ -26,11 +26,11 @@ KeywordPtr FindKeyword(const PreparedName& name) {
 }
 
 bool FindFunction(const PreparedName& name) {
-    return gActiveProject->Funkcii.ExistsU(name.upper, name.hash);
+    return ActiveCodeModel()->Funkcii.ExistsU(name.upper, name.hash);
 }
 
 int FindVariable(const PreparedName& name, ScopeOrder order) {
-    ClsProject& project = *gActiveProject;
+    CodeModel& project = *ActiveCodeModel();
     const bool local = order == ScopeOrder::LocalsFirst && CurrentLocalsTable().ExistsU(name.upper, name.hash);
     if (local)
         return STYLE_LocalVar;

@@ -1,7 +1,7 @@
 #include "language/colour/Colouring.h"
 
 #include "editor/CurrentView.h"
-#include "files/OpenProjects.h"
+#include "language/model/CodeModel.h"
 #include "foundation/errors/ErrorLog.h"
 #include "language/colour/NameLookup.h"
 #include "language/lexer/CharTables.h"
@@ -20,14 +20,14 @@ bool declared(const QString& word, int Line, bool Sequential) {
     const int hash = HashCodeNoCase(word);
     if (gCurrentFunction.isEmpty() || !Sequential)
         gCurrentFunction = CurrentFunction(Line);
-    return CurrentLocalsTable().Exists(upper, hash) || gActiveProject->Globals.Exists(upper, hash) ||
-           gActiveProject->Funkcii.Exists(upper, hash);
+    return CurrentLocalsTable().Exists(upper, hash) || ActiveCodeModel()->Globals.Exists(upper, hash) ||
+           ActiveCodeModel()->Funkcii.Exists(upper, hash);
 }
 
 void keywordContext(int& i, int Line) {
     const QString& word = gTokens[i].Text;
     const QString& next = gTokens[i + 1].Text;
-    ClsProject& project = *gActiveProject;
+    CodeModel& project = *ActiveCodeModel();
     if (word == QLatin1String("Function")) {
         if (!project.Funkcii.ExistsOnlyHash(next)) {
             SetStopErrorLog(11781);
@@ -45,7 +45,7 @@ void keywordContext(int& i, int Line) {
 }
 
 void ColorUnparsedLineLight(int Line, bool Sequential, const QByteArray& Text) {
-    if (!gActiveProject)
+    if (!ActiveCodeModel())
         return;
     const bool ignoring = gIgnoreSciModified;
     gIgnoreSciModified = true;

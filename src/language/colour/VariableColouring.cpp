@@ -1,7 +1,7 @@
 #include "language/colour/VariableColouring.h"
 
 #include "editor/SciWrappers.h"
-#include "files/OpenProjects.h"
+#include "language/model/CodeModel.h"
 #include "foundation/errors/ErrorLog.h"
 #include "language/colour/BracketStack.h"
 #include "language/colour/CaseCorrection.h"
@@ -29,7 +29,7 @@ void respell(const QString& spelling, int i, int LineBase) {
 }
 
 std::shared_ptr<ClsType> knownType(const QString& name) {
-    return gActiveProject->Types.ExistsHash(name) ? std::dynamic_pointer_cast<ClsType>(gFoundItem) : nullptr;
+    return ActiveCodeModel()->Types.ExistsHash(name) ? std::dynamic_pointer_cast<ClsType>(gFoundItem) : nullptr;
 }
 
 // One use of a name, walked from the name to the end of its chain.

@@ -3,7 +3,7 @@
 #include "editor/CurrentView.h"
 #include "editor/CurrentWord.h"
 #include "editor/SciWrappers.h"
-#include "files/OpenProjects.h"
+#include "language/model/CodeModel.h"
 #include "foundation/errors/ErrorLog.h"
 #include "language/colour/ColouringFlags.h"
 #include "language/colour/Colouring.h"
@@ -14,7 +14,7 @@
 #include "language/model/ScopeQueries.h"
 #include "language/parser/ParseState.h"
 #include "language/parser/Parser.h"
-#include "settings/SettingsValues.h"
+#include "vocabulary/SettingsValues.h"
 
 #include <QGuiApplication>
 
@@ -95,7 +95,7 @@ private:
 };
 
 bool collectNames(NameCollector& names, const QString& word) {
-    ClsProject& project = *gActiveProject;
+    CodeModel& project = *ActiveCodeModel();
     if (ACIncKeywords)
         for (const KeywordPtr& keyword : gKeywords(word.at(0).toUpper().unicode()).Items())
             if (!names.add(keyword->Ime))
@@ -130,7 +130,7 @@ void completeFrom(const clsHash& table, const char* procedure) {
 
 void Autocomplete() {
     try {
-        if (gInDeclaration || !gActiveProject)
+        if (gInDeclaration || !ActiveCodeModel())
             return;
         const long start = SciWordStartPosition(SciGetCurrentPos(), true);
         if (start > 0 && SciGetCharAt(start - 1) == '.') {
@@ -151,13 +151,13 @@ void Autocomplete() {
 }
 
 void AutocompleteType() {
-    if (gActiveProject)
-        completeFrom(gActiveProject->Types, "AutocompleteType");
+    if (ActiveCodeModel())
+        completeFrom(ActiveCodeModel()->Types, "AutocompleteType");
 }
 
 void AutocompleteLabel() {
-    if (gActiveProject)
-        completeFrom(gActiveProject->Labels, "AutocompleteLabel");
+    if (ActiveCodeModel())
+        completeFrom(ActiveCodeModel()->Labels, "AutocompleteLabel");
 }
 
 void AutocompleteBackSlash(const ClsType& Type, const QString& Typed) {

@@ -37,7 +37,7 @@ void checkIndex(int Index) {
 }
 
 QString KeywordFilePath(const QString& compilerName) {
-    return FixDoubleBackslash(platform::programFolder() + QStringLiteral("/conf/") + compilerName + QStringLiteral(".lng"));
+    return FixDoubleBackslash(platform::programSubfolder(QStringLiteral("conf")) + QLatin1Char('/') + compilerName + QStringLiteral(".lng"));
 }
 
 ClsCompiler::ClsCompiler() {
@@ -66,9 +66,13 @@ bool ClsCompiler::LoadKeywords() {
     return LoadKeywordsFrom(KeywordFilePath(Name));
 }
 
-bool ClsCompiler::LoadKeywordsFrom(const QString& path) {
+void ClsCompiler::clearTables() {
     for (auto& table : tables_)
         table->RemoveAll();
+}
+
+bool ClsCompiler::LoadKeywordsFrom(const QString& path) {
+    clearTables();
 
     const QFileInfo file(path);
     if (!file.isFile()) {
@@ -81,8 +85,22 @@ bool ClsCompiler::LoadKeywordsFrom(const QString& path) {
         return false;
     }
 
+    return loadListing([&path] {
+        QByteArray bytes;
+        if (!platform::readFileBytes(path, bytes))
+            RaiseError(ErrPathFileAccess, QStringLiteral("Path/File access error: ") + path);
+        return bytes;
+    });
+}
+
+bool ClsCompiler::LoadKeywordsFromText(const QByteArray& listing) {
+    clearTables();
+    return loadListing([&listing] { return listing; });
+}
+
+bool ClsCompiler::loadListing(const std::function<QByteArray()>& listing) {
     try {
-        readKeywordFile(path);
+        readListing(listing());
         markBlockKeywords();
         KeywordsLoaded = true;
         if (KeywordPtr floatKeyword = bbFunkcija('F').Item(QStringLiteral("Float")))
@@ -94,11 +112,7 @@ bool ClsCompiler::LoadKeywordsFrom(const QString& path) {
     }
 }
 
-void ClsCompiler::readKeywordFile(const QString& path) {
-    QByteArray bytes;
-    if (!platform::readFileBytes(path, bytes))
-        RaiseError(ErrPathFileAccess, QStringLiteral("Path/File access error: ") + path);
-
+void ClsCompiler::readListing(const QByteArray& bytes) {
     const QString text = platform::fromAnsi(bytes);
     for (const QStringView raw : QStringTokenizer(text, QLatin1Char('\n'))) {
         QString line = raw.toString();

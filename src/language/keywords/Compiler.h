@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 // One compiler installation and the keywords its compiler knows, read from
@@ -30,9 +31,14 @@ public:
     bool LoadKeywords();
     // The same from a keyword file given by its path.
     bool LoadKeywordsFrom(const QString& path);
+    // The same from the text of a listing, whatever its size.
+    bool LoadKeywordsFromText(const QByteArray& listing);
 
 private:
-    void readKeywordFile(const QString& path);
+    void clearTables();
+    // Reads the listing that listing() returns; false, logged, on an error.
+    bool loadListing(const std::function<QByteArray()>& listing);
+    void readListing(const QByteArray& bytes);
     void markBlockKeywords();
 
     std::array<std::shared_ptr<KeywordTable>, kKeywordTableCount> tables_;
@@ -43,5 +49,6 @@ using CompilerPtr = std::shared_ptr<ClsCompiler>;
 // conf/<name>.lng in the program folder.
 QString KeywordFilePath(const QString& compilerName);
 
-// A keyword file must be larger than this to be taken.
+// A keyword file must be larger than this to be taken: a smaller one is
+// taken for a listing that the compiler did not finish.
 constexpr qint64 kSmallestInvalidKeywordFile = 2999;

@@ -307,14 +307,6 @@ int TokenizeLightLine(const QByteArray& line) {
     return tokenizeBytes(line, gLightBufferPtr, TokenizeLightPomosna);
 }
 
-int HashCode(const QString& Key) {
-    const qsizetype counted = Key.size() % 22;
-    int sum = 0;
-    for (qsizetype i = 0; i < counted; ++i)
-        sum += static_cast<short>(Key[i].unicode());
-    return sum;
-}
-
 int HashCodeNoCase(const QString& Key) {
     const qsizetype counted = Key.size() % 22;
     int sum = 0;

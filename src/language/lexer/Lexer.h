@@ -56,8 +56,6 @@ int TokenizeLightPomosna(const QString& Text, int Length);
 int TokenizeLine(const QByteArray& line);
 int TokenizeLightLine(const QByteArray& line);
 
-// Bucket code of an upper-cased name: the sum of its first (length mod 22)
-// code units as signed 16-bit values.
-int HashCode(const QString& Key);
-// The same for a name in any case; characters outside 32 to 127 count 0.
+// HashCode (foundation/Hash.h) for a name in any case; characters outside
+// 32 to 127 count 0.
 int HashCodeNoCase(const QString& Key);

@@ -10,8 +10,8 @@
 void ReadLineIntoBuffer(long line, QString& Text, int& Length) {
     Length = static_cast<int>(SciLineLength(line));
     // A line that fits is copied straight in; the wrapper would ask its length again.
-    const long copied = Length <= kMaxLineLength ? SciDirect(gSciWndData, QsciScintillaBase::SCI_GETLINE, static_cast<unsigned long>(line),
-                                                             reinterpret_cast<long>(gLineBufferPtr))
+    const long copied = Length <= kMaxLineLength ? SciDirect(gSciWndData, QsciScintillaBase::SCI_GETLINE, static_cast<uptr_t>(line),
+                                                             reinterpret_cast<sptr_t>(gLineBufferPtr))
                                                  : SciGetLine(line, gLineBufferPtr, kMaxLineLength);
     platform::assignFromAnsi(Text, reinterpret_cast<const char*>(gLineBufferPtr), std::max(copied, 0L));
 }

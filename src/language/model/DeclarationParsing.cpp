@@ -4,9 +4,9 @@
 #include "editor/frmDoc.h"
 #include "foundation/errors/ErrorLog.h"
 #include "language/colour/ExpressionColouring.h"
-#include "language/lexer/Lexer.h"
-#include "language/colour/StyleNumbers.h"
 #include "language/colour/StyleRun.h"
+#include "language/lexer/Lexer.h"
+#include "vocabulary/StyleNumbers.h"
 
 namespace {
 

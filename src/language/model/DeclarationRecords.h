@@ -1,7 +1,7 @@
 #pragma once
 
-#include "foundation/Hash.h"
 #include "foundation/CodeRecord.h"
+#include "foundation/Hash.h"
 
 #include <QString>
 

@@ -1,22 +1,23 @@
 #include "language/model/ScopeQueries.h"
 
 #include "editor/CurrentView.h"
-#include "editor/SciWrappers.h"
 #include "editor/frmDoc.h"
-#include "files/OpenProjects.h"
+#include "editor/SciWrappers.h"
 #include "foundation/errors/ErrorLog.h"
 #include "foundation/errors/LogNewError.h"
-#include "language/model/DeclarationRecords.h"
 #include "language/lexer/CharTables.h"
 #include "language/lexer/Lexer.h"
+#include "language/model/CodeModel.h"
+#include "language/model/DeclarationRecords.h"
 #include "language/parser/ParseState.h"
 #include "platform/KorvoError.h"
+#include "vocabulary/Markers.h"
 
 namespace {
 
-constexpr int kFunctionBoundaryMask = 1 << 0;
-constexpr int kTypeBoundaryMask = 1 << 2;
-constexpr int kFoldEndMarkerBit = 1 << 7;
+constexpr long kFunctionBoundaryMask = markerMask(MARKER_FUNCTION);
+constexpr long kTypeBoundaryMask = markerMask(MARKER_TYPE);
+constexpr long kFoldEndMarkerBit = markerMask(MARKER_FOLDEND);
 
 bool isEndLine(int line) {
     return (SciMarkerGet(line) & kFoldEndMarkerBit) != 0;
@@ -99,10 +100,11 @@ CodeRecordPtr enclosingRecord(int Line, int mask, const QString& keyword, const 
     return nullptr;
 }
 
-const ClsProject& activeProject() {
-    if (!gActiveProject)
+const CodeModel& activeProject() {
+    const CodeModel* model = ActiveCodeModel();
+    if (!model)
         RaiseError(ErrObjectRequired, QStringLiteral("Object required: no active project"));
-    return *gActiveProject;
+    return *model;
 }
 
 void reportMissingRecord(const QString& name, const QString& procedure) {
@@ -125,7 +127,7 @@ QString CurrentFunction(int Line) {
             reportMissingRecord(name, QStringLiteral("CurrentFunction"));
             return name;
         }
-        gCurrentLocals = gActiveProject->MainFunLocals;
+        gCurrentLocals = activeProject().MainFunLocals;
         return kMainProgram;
     } catch (...) {
         SetErrorLog(QStringLiteral("CurrentFunction"), QStringLiteral("Mod_Parse"));

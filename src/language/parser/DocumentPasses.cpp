@@ -1,21 +1,24 @@
 #include "language/parser/DocumentPasses.h"
 
-#include "editor/CurrentView.h"
+#include "editor/ActiveDocument.h"
+#include "editor/frmDoc.h"
 #include "editor/SciWrappers.h"
 #include "editor/WaitCursor.h"
-#include "editor/frmDoc.h"
-#include "explorer/CodeExplorer.h"
-#include "files/OpenProjects.h"
 #include "foundation/errors/ErrorLog.h"
 #include "language/colour/Colouring.h"
+#include "language/colour/ColouringFlags.h"
+#include "language/colour/StyleRun.h"
+#include "language/model/CodeModel.h"
+#include "language/model/DeclarationKinds.h"
 #include "language/model/DeclarationRecords.h"
 #include "language/parser/OwnEdits.h"
 #include "language/parser/ParsedStyles.h"
-#include "language/parser/ParseState.h"
 #include "language/parser/Parser.h"
+#include "language/parser/ParseState.h"
 #include "language/parser/Unparse.h"
-#include "language/colour/StyleRun.h"
+#include "platform/Host.h"
 #include "platform/KorvoError.h"
+#include "vocabulary/StyleNumbers.h"
 
 namespace {
 
@@ -41,7 +44,7 @@ void startFromTheTop() {
 // plain text until the colouriser gets to it.
 void styleAllPlain() {
     OwnEdits ownEdits;
-    StyleRun(0, SciGetLength(), 0);
+    StyleRun(0, SciGetLength(), STYLE_Text);
     ParserStyles().startPlainDocument();
 }
 
@@ -63,12 +66,8 @@ void ParseFile() {
     try {
         if (!gActiveDoc)
             RaiseError(ErrObjectRequired, QStringLiteral("No active document"), kModule);
-        ProjectPtr project = gProjects.Item(gActiveDoc->PrjName);
-        if (!project)
-            project = gProjects.Item(gActiveDoc->PrjFullPath);
-        if (!project)
-            RaiseError(ErrObjectRequired, QStringLiteral("The document's project is not open"), kModule);
-        gActiveProject = project;
+        if (!gActiveProject || gProjects.Item(gActiveDoc->PrjFullPath) != gActiveProject)
+            RaiseError(ErrObjectRequired, QStringLiteral("The document's project is not active"), kModule);
         startFromTheTop();
         styleAllPlain();
         const long last = lastLine();
@@ -89,7 +88,7 @@ void UnParseFile() {
         const long last = lastLine();
         for (long line = 0; line <= last; ++line)
             UnparseLine(static_cast<int>(line), true);
-        frmList::PuniLista();
+        platform::host().refreshCodeExplorer();
     } catch (...) {
         SetErrorLog(QStringLiteral("UnParseFile"), kModule);
     }
@@ -102,30 +101,25 @@ void ReColorFile() {
     for (long line = 0; line <= last; ++line)
         ReColorLine(static_cast<int>(line));
     if (gActiveDoc)
-        gActiveDoc->m_oSubclass->mOldStartLine = -100;
+        gActiveDoc->m_oSubclass->RestyleOnNextRequest();
 }
 
 void UpdateVarFileNames(const QString& OldName, const QString& NewName) {
     try {
-        if (!gActiveProject)
+        CodeModel* model = ActiveCodeModel();
+        if (!model)
             RaiseError(ErrObjectRequired, QStringLiteral("No active project"), QStringLiteral("Mod_Funkcii"));
-        ClsProject& project = *gActiveProject;
-        for (const clsHash* table : {&project.Globals, &project.Arrays, &project.Constants, &project.Funkcii, &project.Labels,
-                               &project.Includes, &project.Types})
-            renameIn(*table, OldName, NewName);
+        CodeModel& project = *model;
+        for (const DeclarationKind& kind : kDeclarationKinds)
+            if (kind.table)
+                renameIn(project.*kind.table, OldName, NewName);
         for (const CodeRecordPtr& record : project.Funkcii.Items())
             if (auto function = std::dynamic_pointer_cast<ClsFunkcija>(record))
                 renameIn(*function->Locals, OldName, NewName);
         for (const CodeRecordPtr& record : project.Types.Items())
             if (auto type = std::dynamic_pointer_cast<ClsType>(record))
                 renameIn(*type->Fields, OldName, NewName);
-        frmList::GlobalsProjectFullPath.clear();
-        frmList::TypesProjectFullPath.clear();
-        frmList::FunctionsProjectFullPath.clear();
-        frmList::ConstantsProjectFullPath.clear();
-        frmList::ArraysProjectFullPath.clear();
-        frmList::LabelsProjectFullPath.clear();
-        frmList::IncludesProjectFullPath.clear();
+        platform::host().invalidateCodeExplorer();
     } catch (...) {
         SetErrorLog(QStringLiteral("UpdateVarFileNames"), QStringLiteral("Mod_Funkcii"));
     }

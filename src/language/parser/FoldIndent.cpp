@@ -2,22 +2,25 @@
 
 #include "editor/CurrentView.h"
 #include "editor/Folding.h"
-#include "editor/Markers.h"
-#include "editor/SciWrappers.h"
 #include "editor/frmDoc.h"
+#include "editor/SciWrappers.h"
+#include "foundation/errors/ErrorLog.h"
 #include "language/lexer/Lexer.h"
 #include "language/parser/NextIndent.h"
-#include "language/parser/ParseState.h"
 #include "language/parser/Parser.h"
-#include "settings/SettingsValues.h"
+#include "language/parser/ParseState.h"
+#include "vocabulary/Markers.h"
+#include "vocabulary/SettingsValues.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr long kParsedMask = 1L << MARKER_PARSED;
-constexpr long kFoldStartMask = 1L << MARKER_FOLDSTART;
-constexpr long kFoldEndMask = 1L << MARKER_FOLDEND;
+constexpr long kParsedMask = markerMask(MARKER_PARSED);
+constexpr long kFoldStartMask = markerMask(MARKER_FOLDSTART);
+constexpr long kFoldEndMask = markerMask(MARKER_FOLDEND);
+constexpr long kFunctionMask = markerMask(MARKER_FUNCTION);
+constexpr long kMainProgramMask = markerMask(MARKER_MAINPROGRAM);
 
 // The lowest level a closing line may bring the running level down to: a
 // function body never leaves its header's level.
@@ -65,6 +68,44 @@ void countEndKeyword(BlockCounts& counts, const QString& name, int i, int TokenC
     }
 }
 
+void markMainProgram(long line, long markers, bool outside) {
+    const bool marked = markers & kMainProgramMask;
+    if (outside && !marked)
+        SciMarkerAdd(line, MARKER_MAINPROGRAM);
+    else if (!outside && marked)
+        SciMarkerDelete(line, MARKER_MAINPROGRAM);
+}
+
+}
+
+void CheckFold(int Line, int Level) {
+    try {
+        long next = SciMarkerNext(Line + 1, kFunctionMask);
+        if (next < 0)
+            next = SciGetLineCount();
+        const bool outside = InMainProgram();
+        const int floor = foldFloor();
+        int level = Level;
+        for (long i = Line + 1; i < next; ++i) {
+            SciSetFoldLevel(i, level);
+            const long markers = SciMarkerGet(i);
+            if (markers & kFoldStartMask) {
+                SciSetFoldLevel(i, level | kFoldHeaderFlag);
+                ++level;
+            }
+            if (markers & kFoldEndMask) {
+                SciSetFoldLevel(i, level);
+                if (level > floor)
+                    --level;
+            }
+            markMainProgram(i, markers, outside);
+        }
+        const long markers = SciMarkerGet(next);
+        if (markers & kFoldEndMask)
+            markMainProgram(next, markers, outside);
+    } catch (...) {
+        SetErrorLog(QStringLiteral("CheckFold"), QStringLiteral("Mod_Folding"));
+    }
 }
 
 bool InMainProgram() {

@@ -1,15 +1,12 @@
 #pragma once
 
+#include "editor/Folding.h"
 #include "language/keywords/KeywordRecord.h"
 
 // The block structure of a parsed line: what it opens and closes, counted
 // while the parser walks its tokens, and from that the line's fold level and
 // indentation, carried on to the next line through gFoldLevel and
 // gIndentLevel.
-
-constexpr int kFoldBase = 1024;          // SC_FOLDLEVELBASE: the outermost level
-constexpr int kFoldNumberMask = 0xFFF;
-constexpr int kFoldHeaderFlag = 0x2000;  // SC_FOLDLEVELHEADERFLAG
 
 struct BlockCounts {
     int openers = 0;    // indentation blocks the line opens
@@ -29,6 +26,11 @@ void CountKeyword(BlockCounts& counts, const ClsBBFunkcija& keyword, int i, int 
 // After the walk, in this order.
 void ApplyFoldLevel(int Line, bool InFilePass, const BlockCounts& counts);
 void ApplyIndentation(int Line, const BlockCounts& counts);
+
+// After line Line was parsed with the running level Level: re-levels the
+// lines below it down to the next function boundary and keeps their
+// main-program markers in step.
+void CheckFold(int Line, int Level);
 
 // Whether the indentation step re-indents the line being parsed.
 bool ReindentsLines();

@@ -1,11 +1,11 @@
 #include "language/parser/NextIndent.h"
 
-#include "editor/Markers.h"
 #include "editor/SciWrappers.h"
 #include "foundation/errors/ErrorLog.h"
 #include "language/keywords/ActiveKeywords.h"
 #include "language/lexer/Lexer.h"
-#include "settings/SettingsValues.h"
+#include "vocabulary/Markers.h"
+#include "vocabulary/SettingsValues.h"
 
 #include <cmath>
 
@@ -92,7 +92,7 @@ int GetNextIndent(int Line) {
                 countEnd(change, i, count);
         }
         level += change.opens;
-        if (!(SciMarkerGet(line) & (1L << MARKER_PARSED)))
+        if (!(SciMarkerGet(line) & markerMask(MARKER_PARSED)))
             level -= change.closes;
     } catch (...) {
         SetErrorLog(QStringLiteral("GetNextIndent"), QStringLiteral("Mod_Parse"));

@@ -14,6 +14,6 @@ OwnEdits::OwnEdits()
 
 OwnEdits::~OwnEdits() {
     if (reported_)
-        SciDirect(view_, S::SCI_SETMODEVENTMASK, static_cast<unsigned long>(reported_));
+        SciDirect(view_, S::SCI_SETMODEVENTMASK, static_cast<uptr_t>(reported_));
     gIgnoreSciModified = ignoring_;
 }

@@ -64,7 +64,7 @@ void ParsedStyles::load(int first, int end) {
     const auto count = static_cast<size_t>(end - first);
     cells_.resize(2 * count + 2);
     StyledRange range{first, end, cells_.data()};
-    SciDirect(view_, S::SCI_GETSTYLEDTEXT, 0, reinterpret_cast<long>(&range));
+    SciDirect(view_, S::SCI_GETSTYLEDTEXT, 0, reinterpret_cast<sptr_t>(&range));
     for (size_t k = 0; k < count; ++k)
         window_[static_cast<size_t>(first - windowStart_) + k] = cells_[2 * k + 1];
 }
@@ -95,9 +95,9 @@ void ParsedStyles::set(int Position, int Length, int style) {
 
 void ParsedStyles::flush() {
     if (pendingFirst_ < pendingEnd_ && holds(pendingFirst_, pendingEnd_)) {
-        SciDirect(view_, S::SCI_STARTSTYLING, static_cast<unsigned long>(pendingFirst_), 255);
-        SciDirect(view_, S::SCI_SETSTYLINGEX, static_cast<unsigned long>(pendingEnd_ - pendingFirst_),
-                  reinterpret_cast<long>(window_.data() + (pendingFirst_ - windowStart_)));
+        SciDirect(view_, S::SCI_STARTSTYLING, static_cast<uptr_t>(pendingFirst_), 255);
+        SciDirect(view_, S::SCI_SETSTYLINGEX, static_cast<uptr_t>(pendingEnd_ - pendingFirst_),
+                  reinterpret_cast<sptr_t>(window_.data() + (pendingFirst_ - windowStart_)));
         if (plainFrom_ >= 0)
             plainFrom_ = std::max(plainFrom_, pendingEnd_);
     }

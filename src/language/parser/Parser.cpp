@@ -1,14 +1,14 @@
 #include "language/parser/Parser.h"
 
 #include "editor/CurrentView.h"
-#include "editor/Markers.h"
+#include "vocabulary/Markers.h"
 #include "platform/scintilla/SciDirectCalls.h"
 #include "editor/SciWrappers.h"
 #include "editor/frmDoc.h"
-#include "files/OpenProjects.h"
+#include "language/model/CodeModel.h"
+#include "language/model/DeclarationKinds.h"
 #include "foundation/errors/ErrorLog.h"
 #include "language/keywords/ActiveKeywords.h"
-#include "language/colour/CaseCorrection.h"
 #include "language/colour/ExpressionColouring.h"
 #include "language/lexer/CharTables.h"
 #include "language/colour/ColouringFlags.h"
@@ -22,7 +22,7 @@
 #include "language/parser/ParseState.h"
 #include "language/parser/ScopeMoves.h"
 #include "language/model/ScopeQueries.h"
-#include "language/colour/StyleNumbers.h"
+#include "vocabulary/StyleNumbers.h"
 #include "platform/AnsiText.h"
 #include "platform/KorvoError.h"
 
@@ -39,7 +39,7 @@ KeywordPtr gKeywordItem;
 
 clsHash& CurrentLocalsTable() {
     if (!gCurrentLocals)
-        gCurrentLocals = gActiveProject->MainFunLocals;
+        gCurrentLocals = ActiveCodeModel()->MainFunLocals;
     return *gCurrentLocals;
 }
 
@@ -54,7 +54,6 @@ namespace {
 
 const QString kModule = QStringLiteral("Mod_Parse");
 
-enum class ListKind { Field, Dim, Global, Local, Const };
 
 // The first position after a token, its closing quote included.
 int tokenEnd(const TokenRecord& token) {
@@ -122,10 +121,9 @@ private:
     void endType();
     void endOther(const char* word, int closers);
     void typeStatement();
-    bool declarationList(ListKind kind);
-    std::shared_ptr<TypedRecord> listRecord(ListKind kind, const QString& name) const;
-    void readTypeAndSize(TypedRecord& record, ListKind kind);
-    void addToTable(const std::shared_ptr<TypedRecord>& record, ListKind kind);
+    bool declarationList(const DeclarationKind& kind);
+    void readTypeAndSize(TypedRecord& record, const DeclarationKind& kind);
+    void addToTable(const std::shared_ptr<TypedRecord>& record, const DeclarationKind& kind);
     bool includeStatement();
     void label();
     void blockComment(bool open);
@@ -136,12 +134,13 @@ private:
     long addMarker(int marker) const { return SciMarkerAdd(line_, marker); }
     // Markers whose handles no record keeps, the parsed-line marker among
     // them, go onto the line together once the tokens are walked.
-    void addMarkerLater(int marker) { pendingMarkers_ |= 1L << marker; }
+    void addMarkerLater(int marker) { pendingMarkers_ |= markerMask(marker); }
     // Rewrites the word of token i in the spelling given, when it differs.
     void correctCase(int i, const QString& spelling);
     QString textFromTo(int startPos, int endPos) const;
+    // A record of the kind, anchored to the line by the kind's marker.
     template <typename Record>
-    std::shared_ptr<Record> newRecord(const QString& name, int marker) const;
+    std::shared_ptr<Record> newRecord(DeclarationKindId kind, const QString& name) const;
 
     // The scope is found again unless it is known: carried from the line
     // above in a pass from the top, or set by a boundary earlier on this line.
@@ -161,18 +160,18 @@ private:
     BlockCounts counts_;
     long pendingMarkers_ = 0;
     frmDoc* doc_ = nullptr;
-    ClsProject* project_ = nullptr;
+    CodeModel* project_ = nullptr;
 };
 
 void LineParse::run() {
     OwnEdits ownEdits;
     try {
         doc_ = gActiveDoc.data();
-        project_ = gActiveProject.get();
+        project_ = ActiveCodeModel();
         if (!doc_ || !project_)
             RaiseError(ErrObjectRequired, QStringLiteral("No active document or project"), kModule);
         gConstructsChanged = true;
-        doc_->m_oSubclass->mOldStartLine = -100;
+        doc_->m_oSubclass->RestyleOnNextRequest();
         addMarkerLater(MARKER_PARSED);
         if (wholeDocumentPass() && (line_ == 0 || !inFilePass_))
             memo().startDocument();
@@ -193,7 +192,7 @@ void LineParse::run() {
     try {
         ParserStyles().endLine(isLastLine());
         if (pendingMarkers_)
-            SciDirect(gSciWndData, QsciScintillaBase::SCI_MARKERADDSET, static_cast<unsigned long>(line_), pendingMarkers_);
+            SciDirect(gSciWndData, QsciScintillaBase::SCI_MARKERADDSET, static_cast<uptr_t>(line_), pendingMarkers_);
         ApplyFoldLevel(line_, inFilePass_, counts_);
     } catch (...) {
         SetErrorLog(QStringLiteral("Parseline"), kModule);
@@ -307,16 +306,8 @@ bool LineParse::statement(const QString& word) {
         endStatement();
     else if (word == QLatin1String("Type"))
         typeStatement();
-    else if (word == QLatin1String("Field"))
-        return declarationList(ListKind::Field);
-    else if (word == QLatin1String("Dim"))
-        return declarationList(ListKind::Dim);
-    else if (word == QLatin1String("Global"))
-        return declarationList(ListKind::Global);
-    else if (word == QLatin1String("Local"))
-        return declarationList(ListKind::Local);
-    else if (word == QLatin1String("Const"))
-        return declarationList(ListKind::Const);
+    else if (const DeclarationKind* list = FindDeclarationList(word))
+        return declarationList(*list);
     return true;
 }
 
@@ -335,7 +326,7 @@ bool stylesAfterName(int nameIndex, unsigned char opener) {
 }
 
 bool LineParse::functionStatement() {
-    auto function = newRecord<ClsFunkcija>(gTokens[i_ + 1].Text, MARKER_FUNCTION);
+    auto function = newRecord<ClsFunkcija>(DeclarationKindId::Function, gTokens[i_ + 1].Text);
     const int nameIndex = ++i_;
     const bool stylesParameters = stylesAfterName(i_, '(');
     if (stylesParameters)
@@ -358,14 +349,14 @@ bool LineParse::functionStatement() {
             gCurrentFunction = CurrentFunction(line_ - 1);
         if (gCurrentFunction != kMainProgram) {
             MoveRecords(CurrentLocalsTable(), *function->Locals, {line_, kBeyondLastLine}, functionHandleHere_);
-        } else if (SciMarkerNext(line_, 1L << MARKER_LOCAL) >= 0) {
-            MoveRecords(CurrentLocalsTable(), *function->Locals, ThroughNextBoundary(line_, 1L << MARKER_FUNCTION));
+        } else if (SciMarkerNext(line_, markerMask(MARKER_LOCAL)) >= 0) {
+            MoveRecords(CurrentLocalsTable(), *function->Locals, ThroughNextBoundary(line_, markerMask(MARKER_FUNCTION)));
         }
     }
 
     project_->Funkcii.Add(function->Ime, function);
     addMarkerLater(MARKER_FOLDSTART);
-    pendingMarkers_ &= ~(1L << MARKER_MAINPROGRAM);
+    pendingMarkers_ &= ~markerMask(MARKER_MAINPROGRAM);
     counts_.functionBoundary = true;
     ++counts_.foldDelta;
     gIndentLevel = 1;
@@ -407,7 +398,7 @@ void LineParse::endFunction() {
     functionBoundaryHere_ = true;
     if (gCurrentFunction != kMainProgram) {
         gCurrentFunction.clear();
-        if (!wholeDocumentPass() && SciMarkerNext(line_, 1L << MARKER_LOCAL) >= 0)
+        if (!wholeDocumentPass() && SciMarkerNext(line_, markerMask(MARKER_LOCAL)) >= 0)
             MoveRecords(CurrentLocalsTable(), *project_->MainFunLocals, {line_ + 1, kBeyondLastLine});
     }
     addMarkerLater(MARKER_FUNCTION);
@@ -433,13 +424,13 @@ void LineParse::endType() {
 void LineParse::typeStatement() {
     if (!wholeDocumentPass() && recomputeType())
         gCurrentType = CurrentType(line_ - 1);
-    auto type = newRecord<ClsType>(gTokens[i_ + 1].Text, MARKER_TYPE);
+    auto type = newRecord<ClsType>(DeclarationKindId::Type, gTokens[i_ + 1].Text);
     ++i_;
     if (!wholeDocumentPass()) {
         if (!gCurrentType.isEmpty() && gCurrentFields) {
             MoveRecords(*gCurrentFields, *type->Fields, {line_, kBeyondLastLine});
         } else {
-            MoveRecords(doc_->tmpFields, *type->Fields, ThroughNextBoundary(line_, 1L << MARKER_TYPE));
+            MoveRecords(doc_->tmpFields, *type->Fields, ThroughNextBoundary(line_, markerMask(MARKER_TYPE)));
         }
     }
     project_->Types.Add(type->Ime, type);
@@ -452,31 +443,15 @@ void LineParse::typeStatement() {
     project_->TypesDirty = true;
 }
 
-bool LineParse::declarationList(ListKind kind) {
-    switch (kind) {
-    case ListKind::Field:
-        if (recomputeType())
-            gCurrentType = CurrentType(line_);
-        project_->FieldsDirty = true;
-        break;
-    case ListKind::Local:
-        if (recomputeFunction())
-            gCurrentFunction = CurrentFunction(line_);
-        project_->LocalsDirty = true;
-        break;
-    case ListKind::Dim:
-        project_->ArraysDirty = true;
-        break;
-    case ListKind::Global:
-        project_->GlobalsDirty = true;
-        break;
-    case ListKind::Const:
-        project_->ConstantsDirty = true;
-        break;
-    }
+bool LineParse::declarationList(const DeclarationKind& kind) {
+    if (kind.id == DeclarationKindId::Field && recomputeType())
+        gCurrentType = CurrentType(line_);
+    else if (kind.id == DeclarationKindId::Local && recomputeFunction())
+        gCurrentFunction = CurrentFunction(line_);
+    project_->*kind.dirty = true;
 
     while (gTokens[i_ + 1].Kind == tkIdent) {
-        std::shared_ptr<TypedRecord> record = listRecord(kind, gTokens[i_ + 1].Text);
+        auto record = newRecord<TypedRecord>(kind.id, gTokens[i_ + 1].Text);
         ++i_;
         readTypeAndSize(*record, kind);
         addToTable(record, kind);
@@ -487,26 +462,10 @@ bool LineParse::declarationList(ListKind kind) {
     return i_ > count_;
 }
 
-std::shared_ptr<TypedRecord> LineParse::listRecord(ListKind kind, const QString& name) const {
-    switch (kind) {
-    case ListKind::Field:
-        return newRecord<ClsField>(name, MARKER_DECLARATION);
-    case ListKind::Dim:
-        return newRecord<ClsArrayVar>(name, MARKER_DECLARATION);
-    case ListKind::Global:
-        return newRecord<ClsGlobalVar>(name, MARKER_DECLARATION);
-    case ListKind::Local:
-        return newRecord<ClsLocalVar>(name, MARKER_LOCAL);
-    case ListKind::Const:
-        break;
-    }
-    return newRecord<clsConstant>(name, MARKER_DECLARATION);
-}
-
 // Token i is the declared name; it is left on the token after the name's
 // suffix and its initialiser or size.
-void LineParse::readTypeAndSize(TypedRecord& record, ListKind kind) {
-    const bool array = kind == ListKind::Dim;
+void LineParse::readTypeAndSize(TypedRecord& record, const DeclarationKind& kind) {
+    const bool array = kind.id == DeclarationKindId::Array;
     const int nameIndex = i_;
     const bool stylesAhead =
         array ? stylesAfterName(nameIndex, '(') : stylesAfterName(nameIndex, '=') || stylesAfterName(nameIndex, '[');
@@ -519,7 +478,7 @@ void LineParse::readTypeAndSize(TypedRecord& record, ListKind kind) {
                        : GetVarTipColor(i_, typeName, bracketIndex, hasBrackets, count_, lineBase_);
     if (stylesAhead)
         ParserStyles().refresh(lineBase_ + gTokens[nameIndex + 1].StartPos);
-    if (kind == ListKind::Const)
+    if (kind.id == DeclarationKindId::Constant)
         return;  // a constant keeps its type code only
     if (record.Tip == TipCustom)
         record.Tajp = typeName;
@@ -529,32 +488,20 @@ void LineParse::readTypeAndSize(TypedRecord& record, ListKind kind) {
     }
 }
 
-void LineParse::addToTable(const std::shared_ptr<TypedRecord>& record, ListKind kind) {
-    switch (kind) {
-    case ListKind::Field:
-        if (gCurrentType.isEmpty() || !gCurrentFields)
-            doc_->tmpFields.insert(record->Handle, record);
-        else
-            gCurrentFields->Add(record->Ime, record);
-        break;
-    case ListKind::Dim:
-        project_->Arrays.Add(record->Ime, record);
-        break;
-    case ListKind::Global:
-        project_->Globals.Add(record->Ime, record);
-        break;
-    case ListKind::Local:
+void LineParse::addToTable(const std::shared_ptr<TypedRecord>& record, const DeclarationKind& kind) {
+    if (kind.table)
+        (project_->*kind.table).Add(record->Ime, record);
+    else if (kind.id == DeclarationKindId::Local)
         CurrentLocalsTable().Add(record->Ime, record);
-        break;
-    case ListKind::Const:
-        project_->Constants.Add(record->Ime, record);
-        break;
-    }
+    else if (gCurrentType.isEmpty() || !gCurrentFields)
+        doc_->tmpFields.insert(record->Handle, record);
+    else
+        gCurrentFields->Add(record->Ime, record);
 }
 
 bool LineParse::includeStatement() {
     const QString name = gTokens[i_ + 1].Text;
-    auto include = newRecord<clsInclude>(name, MARKER_DECLARATION);
+    auto include = newRecord<clsInclude>(DeclarationKindId::Include, name);
     project_->Includes.Add(include->Ime, include);
     project_->IncludesDirty = true;
     ++i_;
@@ -562,7 +509,7 @@ bool LineParse::includeStatement() {
 }
 
 void LineParse::label() {
-    auto label = newRecord<clsLabel>(gTokens[2].Text, MARKER_DECLARATION);
+    auto label = newRecord<clsLabel>(DeclarationKindId::Label, gTokens[2].Text);
     project_->Labels.Add(label->Ime, label);
     project_->LabelsDirty = true;
     i_ = 2;
@@ -601,10 +548,11 @@ QString LineParse::textFromTo(int startPos, int endPos) const {
 }
 
 template <typename Record>
-std::shared_ptr<Record> LineParse::newRecord(const QString& name, int marker) const {
-    auto record = std::make_shared<Record>();
+std::shared_ptr<Record> LineParse::newRecord(DeclarationKindId kind, const QString& name) const {
+    const DeclarationKind& row = declarationKind(kind);
+    auto record = std::static_pointer_cast<Record>(row.newRecord());
     record->Ime = name;
-    record->Handle = static_cast<int>(addMarker(marker));
+    record->Handle = static_cast<int>(addMarker(row.marker));
     record->File = doc_->Filename();
     record->SciWndData = gSciWndData;
     return record;

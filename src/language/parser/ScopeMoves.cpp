@@ -1,8 +1,8 @@
 #include "language/parser/ScopeMoves.h"
 
 #include "editor/CurrentView.h"
-#include "platform/scintilla/SciDirectCalls.h"
 #include "editor/SciWrappers.h"
+#include "platform/scintilla/SciDirectCalls.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 #include "language/parser/Unparse.h"
 
 #include "editor/CurrentView.h"
-#include "editor/Markers.h"
 #include "platform/scintilla/SciDirectCalls.h"
 #include "editor/SciWrappers.h"
 #include "editor/frmDoc.h"
-#include "files/OpenProjects.h"
 #include "foundation/errors/ErrorLog.h"
+#include "language/model/CodeModel.h"
+#include "language/model/DeclarationKinds.h"
 #include "language/model/DeclarationParsing.h"
 #include "language/model/DeclarationRecords.h"
 #include "language/lexer/Lexer.h"
@@ -16,6 +16,7 @@
 #include "language/parser/ScopeMoves.h"
 #include "language/model/ScopeQueries.h"
 #include "platform/KorvoError.h"
+#include "vocabulary/Markers.h"
 
 #include <algorithm>
 #include <vector>
@@ -26,18 +27,17 @@ const QString kModule = QStringLiteral("Mod_Parse");
 
 // Every instance of the marker on the line.
 void deleteMarkers(int line, int marker) {
-    while (SciMarkerGet(line) & (1L << marker))
+    while (SciMarkerGet(line) & markerMask(marker))
         SciMarkerDelete(line, marker);
 }
 
 // What the walk over the line's tokens finds, undone once the walk is over:
 // first the line's own declarations, then its scope boundaries from the
 // last to the first, the inverse of the order in which the parser met them.
-enum class Declared { Local, Field, Global, Dim, Const, Include, Label };
 enum class Boundary { Function, EndFunction, Type, EndType };
 
 struct Declaration {
-    Declared kind;
+    DeclarationKindId kind;
     QString name;
 };
 
@@ -62,7 +62,7 @@ private:
     void typeStatement();
     // Steps over a function header as the parser reads it, parameters and all.
     void skipFunctionHeader();
-    void declarationList(Declared kind, bool arrays);
+    void declarationList(const DeclarationKind& kind);
 
     void removeDeclaration(const Declaration& declaration);
     void removeLocal(const QString& name);
@@ -86,15 +86,15 @@ private:
     std::vector<Declaration> declarations_;
     std::vector<BoundaryStatement> boundaries_;
     frmDoc* doc_ = nullptr;
-    ClsProject* project_ = nullptr;
+    CodeModel* project_ = nullptr;
 };
 
 void LineUnparse::run(const std::optional<QByteArray>& text) {
     doc_ = gActiveDoc.data();
-    project_ = gActiveProject.get();
+    project_ = ActiveCodeModel();
     if (!doc_ || !project_)
         RaiseError(ErrObjectRequired, QStringLiteral("No active document or project"), kModule);
-    doc_->m_oSubclass->mOldStartLine = -100;
+    doc_->m_oSubclass->RestyleOnNextRequest();
 
     if (text) {
         count_ = TokenizeLine(*text);
@@ -134,7 +134,7 @@ void LineUnparse::run(const std::optional<QByteArray>& text) {
     };
     if (met([](const BoundaryStatement& b) { return b.kind == Boundary::Type || b.kind == Boundary::EndType; }))
         deleteMarkers(line_, MARKER_TYPE);
-    if (std::any_of(declarations_.begin(), declarations_.end(), [](const Declaration& d) { return d.kind == Declared::Local; }))
+    if (std::any_of(declarations_.begin(), declarations_.end(), [](const Declaration& d) { return d.kind == DeclarationKindId::Local; }))
         deleteMarkers(line_, MARKER_LOCAL);
     if (met([](const BoundaryStatement& b) { return b.kind == Boundary::Function || b.kind == Boundary::EndFunction; }))
         deleteMarkers(line_, MARKER_FUNCTION);
@@ -149,7 +149,7 @@ void LineUnparse::walkTokens() {
         } else if (t.Kind == '.' && i_ == 1 && gTokens[2].Kind == tkIdent) {
             project_->LabelsDirty = true;
             i_ = 2;
-            declarations_.push_back({Declared::Label, gTokens[2].Text});
+            declarations_.push_back({DeclarationKindId::Label, gTokens[2].Text});
         }
         if (advance)
             ++i_;
@@ -165,7 +165,7 @@ bool LineUnparse::keyword() {
         return statement(word);
     if (next.Kind == tkString && word == QLatin1String("Include") && !next.Text.isEmpty()) {
         ++i_;
-        declarations_.push_back({Declared::Include, next.Text});
+        declarations_.push_back({DeclarationKindId::Include, next.Text});
         project_->IncludesDirty = true;
     }
     return true;
@@ -180,25 +180,9 @@ bool LineUnparse::statement(const QString& word) {
         endStatement();
     } else if (word == QLatin1String("Type")) {
         typeStatement();
-    } else if (word == QLatin1String("Field")) {
-        project_->FieldsDirty = true;
-        declarationList(Declared::Field, false);
-        return false;
-    } else if (word == QLatin1String("Dim")) {
-        project_->ArraysDirty = true;
-        declarationList(Declared::Dim, true);
-        return false;
-    } else if (word == QLatin1String("Global")) {
-        project_->GlobalsDirty = true;
-        declarationList(Declared::Global, false);
-        return false;
-    } else if (word == QLatin1String("Local")) {
-        project_->LocalsDirty = true;
-        declarationList(Declared::Local, false);
-        return false;
-    } else if (word == QLatin1String("Const")) {
-        project_->ConstantsDirty = true;
-        declarationList(Declared::Const, false);
+    } else if (const DeclarationKind* list = FindDeclarationList(word)) {
+        project_->*list->dirty = true;
+        declarationList(*list);
         return false;
     }
     return true;
@@ -258,29 +242,12 @@ std::vector<std::shared_ptr<Record>> LineUnparse::headersHere(Boundary kind, con
 
 void LineUnparse::removeDeclaration(const Declaration& declaration) {
     const QString& name = declaration.name;
-    switch (declaration.kind) {
-    case Declared::Local:
+    if (declaration.kind == DeclarationKindId::Local)
         removeLocal(name);
-        break;
-    case Declared::Field:
+    else if (declaration.kind == DeclarationKindId::Field)
         removeField(name);
-        break;
-    case Declared::Global:
-        project_->Globals.Remove(name, line_, gSciWndData);
-        break;
-    case Declared::Dim:
-        project_->Arrays.Remove(name, line_, gSciWndData);
-        break;
-    case Declared::Const:
-        project_->Constants.Remove(name, line_, gSciWndData);
-        break;
-    case Declared::Include:
-        project_->Includes.Remove(name, line_, gSciWndData);
-        break;
-    case Declared::Label:
-        project_->Labels.Remove(name, line_, gSciWndData);
-        break;
-    }
+    else
+        (project_->*declarationKind(declaration.kind).table).Remove(name, line_, gSciWndData);
 }
 
 // A function header on the line took the locals declared before it on the
@@ -333,7 +300,7 @@ void LineUnparse::undoEndFunction() {
     if (recompute(gCurrentFunction))
         gCurrentFunction = CurrentFunction(line_ - 1);
     if (gCurrentFunction != kMainProgram) {
-        MoveRecords(*project_->MainFunLocals, CurrentLocalsTable(), ThroughNextBoundary(line_, 1L << MARKER_FUNCTION));
+        MoveRecords(*project_->MainFunLocals, CurrentLocalsTable(), ThroughNextBoundary(line_, markerMask(MARKER_FUNCTION)));
     }
 }
 
@@ -356,7 +323,7 @@ void LineUnparse::undoEndType() {
     if (recompute(gCurrentType))
         gCurrentType = CurrentType(line_ - 1);
     if (!gCurrentType.isEmpty() && gCurrentFields) {
-        MoveRecords(doc_->tmpFields, *gCurrentFields, ThroughNextBoundary(line_, 1L << MARKER_TYPE));
+        MoveRecords(doc_->tmpFields, *gCurrentFields, ThroughNextBoundary(line_, markerMask(MARKER_TYPE)));
     }
 }
 
@@ -373,11 +340,11 @@ bool LineUnparse::removeOrphanField(const QString& name) {
 }
 
 // Leaves i on the token that ended the list, which is examined next.
-void LineUnparse::declarationList(Declared kind, bool arrays) {
+void LineUnparse::declarationList(const DeclarationKind& kind) {
     while (gTokens[i_ + 1].Kind == tkIdent) {
         ++i_;
-        declarations_.push_back({kind, gTokens[i_].Text});
-        if (arrays)
+        declarations_.push_back({kind.id, gTokens[i_].Text});
+        if (kind.id == DeclarationKindId::Array)
             SkipArrayDeclaration(i_, count_);
         else
             SkipVarDeclaration(i_, count_);

@@ -16,7 +16,7 @@ struct SciTextRangeRecord {
 void SciLoadText(const SciHandle& view, const QByteArray& text) {
     // SCI_SETTEXT would stop at the first NUL byte.
     SciDirect(view, S::SCI_CLEARALL);
-    SciDirect(view, S::SCI_ADDTEXT, static_cast<unsigned long>(text.size()), reinterpret_cast<long>(text.constData()));
+    SciDirect(view, S::SCI_ADDTEXT, static_cast<uptr_t>(text.size()), reinterpret_cast<sptr_t>(text.constData()));
 }
 
 QByteArray SciGetAllText(const SciHandle& view) {
@@ -29,15 +29,15 @@ QByteArray SciGetTextRange(const SciHandle& view, long first, long end) {
     end = end < 0 ? length : std::clamp(end, first, length);
     QByteArray text(end - first + 1, '\0');
     SciTextRangeRecord record{first, end, text.data()};
-    SciDirect(view, S::SCI_GETTEXTRANGE, 0, reinterpret_cast<long>(&record));
+    SciDirect(view, S::SCI_GETTEXTRANGE, 0, reinterpret_cast<sptr_t>(&record));
     text.chop(1);
     return text;
 }
 
 long SciMarkerLineFromHandle(const SciHandle& view, long markerHandle) {
-    return view.isAlive() ? SciDirect(view, S::SCI_MARKERLINEFROMHANDLE, static_cast<unsigned long>(markerHandle)) : -1;
+    return view.isAlive() ? SciDirect(view, S::SCI_MARKERLINEFROMHANDLE, static_cast<uptr_t>(markerHandle)) : -1;
 }
 
 void SciMarkerDeleteHandle(const SciHandle& view, long markerHandle) {
-    SciDirect(view, S::SCI_MARKERDELETEHANDLE, static_cast<unsigned long>(markerHandle));
+    SciDirect(view, S::SCI_MARKERDELETEHANDLE, static_cast<uptr_t>(markerHandle));
 }

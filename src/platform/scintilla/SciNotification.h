@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/scintilla/SciTypes.h"
+
 #include <QByteArray>
 #include <QUrl>
 
@@ -51,8 +53,8 @@ struct SciNotification {
     long length = 0;
     long linesAdded = 0;
     int message = 0;
-    unsigned long wParam = 0;
-    long lParam = 0;
+    uptr_t wParam = 0;
+    sptr_t lParam = 0;
     long line = 0;
     int foldLevelNow = 0;
     int foldLevelPrev = 0;

@@ -37,7 +37,7 @@ void SciView::trackMarkerLines(unsigned numbers) {
     reportedLines_ = SendScintilla(SCI_GETLINECOUNT);
 }
 
-long SciView::send(unsigned int message, unsigned long wParam, long lParam) const {
+sptr_t SciView::send(unsigned int message, uptr_t wParam, sptr_t lParam) const {
     if (isMarkerMessage(message))
         return const_cast<SciView*>(this)->sendTracked(message, wParam, lParam);
     return SendScintilla(message, wParam, lParam);
@@ -135,7 +135,7 @@ void SciView::linesChanged(int position, int modificationType, int linesAdded) {
 
 SciHandle::SciHandle(SciView* view) : view_(view), id_(view ? view->viewId() : 0) {}
 
-long SciDirect(const SciHandle& handle, unsigned int message, unsigned long wParam, long lParam) {
+sptr_t SciDirect(const SciHandle& handle, unsigned int message, uptr_t wParam, sptr_t lParam) {
     SciView* view = handle.view();
     return view ? view->send(message, wParam, lParam) : 0;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/scintilla/SciTypes.h"
+
 #include <Qsci/qsciscintillabase.h>
 
 #include "platform/scintilla/MarkerLines.h"
@@ -17,7 +19,7 @@ public:
 
     // The one entry point for messages: explicit argument types, so that a
     // literal 0 never picks the wrong SendScintilla overload.
-    long send(unsigned int message, unsigned long wParam = 0, long lParam = 0) const;
+    sptr_t send(unsigned int message, uptr_t wParam = 0, sptr_t lParam = 0) const;
 
     // A number of this view's own, never reused by another view.
     long viewId() const { return viewId_; }
@@ -68,4 +70,4 @@ private:
 };
 
 // A message to the view behind an explicit handle; 0 when the view is gone.
-long SciDirect(const SciHandle& handle, unsigned int message, unsigned long wParam = 0, long lParam = 0);
+sptr_t SciDirect(const SciHandle& handle, unsigned int message, uptr_t wParam = 0, sptr_t lParam = 0);

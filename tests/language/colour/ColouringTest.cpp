@@ -2,7 +2,7 @@
 #include "editor/UndoGroups.h"
 #include "language/colour/ColouringFlags.h"
 #include "language/colour/Colouring.h"
-#include "language/colour/StyleNumbers.h"
+#include "vocabulary/StyleNumbers.h"
 #include "language/complete/Autocomplete.h"
 #include "language/complete/CompletionFlags.h"
 #include "language/lexer/Lexer.h"

@@ -1,6 +1,5 @@
 #include "language/keywords/ActiveKeywords.h"
 #include "language/keywords/Compiler.h"
-#include "language/lexer/InitScintillaAndCharTables.h"
 #include "language/keywords/KeywordFiles.h"
 #include "platform/KorvoError.h"
 
@@ -16,7 +15,6 @@ class CompilerKeywords : public KorvoTest {
 protected:
     void SetUp() override {
         KorvoTest::SetUp();
-        InitScintillaAndCharTables();
         QDir(home()).mkpath(QStringLiteral("conf"));
         compiler.Name = QStringLiteral("Blitz");
     }

@@ -1,5 +1,5 @@
+#include "foundation/Hash.h"
 #include "language/lexer/CharTables.h"
-#include "language/lexer/InitScintillaAndCharTables.h"
 #include "language/lexer/Lexer.h"
 #include "support/TestEnvironment.h"
 
@@ -40,11 +40,6 @@ QStringList lightTokens(const QByteArray& line) {
 
 class Lexer : public KorvoTest {
 protected:
-    void SetUp() override {
-        KorvoTest::SetUp();
-        InitScintillaAndCharTables();
-    }
-
     qint64 errorLogSize() const { return readAll(homeFile(QStringLiteral("error.log"))).size(); }
 };
 

@@ -3,20 +3,14 @@
 #include "editor/SciWrappers.h"
 #include "language/keywords/ActiveKeywords.h"
 #include "language/keywords/Compiler.h"
-#include "language/model/DeclarationParsing.h"
-#include "language/lexer/InitScintillaAndCharTables.h"
 #include "language/lexer/Lexer.h"
-#include "language/colour/StyleNumbers.h"
+#include "language/model/DeclarationParsing.h"
+#include "vocabulary/StyleNumbers.h"
 
 namespace {
 
 class DeclarationParsing : public EditorTest {
 protected:
-    void SetUp() override {
-        EditorTest::SetUp();
-        InitScintillaAndCharTables();
-    }
-
     // Opens a one-line document and tokenizes its line; i is set on the
     // first token with the text `name`.
     void open(const QByteArray& line, const QString& name) {

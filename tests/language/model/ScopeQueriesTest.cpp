@@ -1,12 +1,12 @@
+#include "editor/ActiveDocument.h"
 #include "editor/CurrentView.h"
 #include "editor/EditorFixture.h"
-#include "editor/Markers.h"
 #include "editor/SciWrappers.h"
-#include "files/OpenProjects.h"
+#include "files/Project.h"
 #include "language/model/DeclarationRecords.h"
-#include "language/lexer/InitScintillaAndCharTables.h"
-#include "language/parser/ParseState.h"
 #include "language/model/ScopeQueries.h"
+#include "language/parser/ParseState.h"
+#include "vocabulary/Markers.h"
 
 namespace {
 
@@ -29,9 +29,10 @@ class ScopeQueries : public EditorTest {
 protected:
     void SetUp() override {
         EditorTest::SetUp();
-        InitScintillaAndCharTables();
         doc = openDocument(kProgram);
-        gActiveProject = std::make_shared<ClsProject>();
+        doc->PrjFullPath = QStringLiteral("scopes.bb");
+        gProjects.Add(std::make_shared<ClsProject>(), doc->PrjFullPath);
+        ActivateDocument(doc.get());
         for (int line : {1, 3, 5, 6, 10})
             SciMarkerAdd(line, MARKER_FUNCTION);
         for (int line : {7, 9})
@@ -43,19 +44,13 @@ protected:
         alpha->Ime = QStringLiteral("Alpha");
         alpha->Handle = static_cast<int>(SciMarkerAdd(1, MARKER_FUNCTION));
         alpha->SciWndData = gSciWndData;
-        gActiveProject->Funkcii.Add(alpha->Ime, alpha);
+        gActiveProject->Model.Funkcii.Add(alpha->Ime, alpha);
 
         point = std::make_shared<ClsType>();
         point->Ime = QStringLiteral("Point");
         point->Handle = static_cast<int>(SciMarkerAdd(7, MARKER_TYPE));
         point->SciWndData = gSciWndData;
-        gActiveProject->Types.Add(point->Ime, point);
-    }
-    void TearDown() override {
-        gActiveProject.reset();
-        gCurrentLocals.reset();
-        gCurrentFields.reset();
-        EditorTest::TearDown();
+        gActiveProject->Model.Types.Add(point->Ime, point);
     }
 
     QString errorLog() const { return QString::fromLatin1(readAll(homeFile(QStringLiteral("error.log")))); }
@@ -75,7 +70,7 @@ TEST_F(ScopeQueries, FindTheFunctionAroundALine) {
     for (int line : {0, 3, 4, 8}) {
         gCurrentLocals = alpha->Locals;
         EXPECT_EQ(CurrentFunction(line), kMainProgram) << line;
-        EXPECT_EQ(gCurrentLocals, gActiveProject->MainFunLocals) << line;
+        EXPECT_EQ(gCurrentLocals, gActiveProject->Model.MainFunLocals) << line;
     }
     // Beta has no record: the walk goes on above it and meets an End Function.
     EXPECT_EQ(CurrentFunction(5), kMainProgram);
@@ -103,7 +98,7 @@ TEST_F(ScopeQueries, TheLineUnderEditKeepsItsParsedText) {
 }
 
 TEST_F(ScopeQueries, AHeaderWithoutItsRecordOnTheLineIsReported) {
-    gActiveProject->Funkcii.Add(QStringLiteral("Beta"), std::make_shared<ClsFunkcija>());
+    gActiveProject->Model.Funkcii.Add(QStringLiteral("Beta"), std::make_shared<ClsFunkcija>());
     gCurrentLocals = alpha->Locals;
     EXPECT_EQ(CurrentFunction(5), "Beta");
     EXPECT_EQ(gCurrentLocals, alpha->Locals);

@@ -1,14 +1,15 @@
 #include "language/parser/ParsedDocuments.h"
 
+#include "editor/ActiveDocument.h"
 #include "editor/CurrentView.h"
-#include "editor/Markers.h"
 #include "editor/SciWrappers.h"
-#include "files/OpenProjects.h"
+#include "files/Project.h"
 #include "files/SingleFileDocument.h"
 #include "language/parser/DocumentPasses.h"
 #include "language/parser/Parser.h"
-#include "settings/SettingsValues.h"
 #include "platform/AnsiText.h"
+#include "vocabulary/Markers.h"
+#include "vocabulary/SettingsValues.h"
 
 #include <QCoreApplication>
 #include <QDirIterator>
@@ -50,7 +51,7 @@ QByteArray styledText() {
     const long length = SciGetLength();
     QByteArray cells(2 * length + 2, '\0');
     Range range{0, length, cells.data()};
-    SciDirect(gSciWndData, QsciScintillaBase::SCI_GETSTYLEDTEXT, 0, reinterpret_cast<long>(&range));
+    SciDirect(gSciWndData, QsciScintillaBase::SCI_GETSTYLEDTEXT, 0, reinterpret_cast<sptr_t>(&range));
     return cells;
 }
 
@@ -78,24 +79,24 @@ TEST_F(CorpusParseTest, EverySampleParsesUnparsesAndParsesAgainToTheSameModel) {
 
         for (const QString& name : functionNames(text))
             EXPECT_TRUE(project().Funkcii.ExistsOnlyHash(name)) << name.toStdString();
-        const QStringList model = modelSnapshot(project(), doc);
+        const QStringList model = DumpModel(project(), doc, ModelDumpDetail::Full);
 
         // Line by line, as edits parse them, the same model and styles come out.
         UnParseFile();
-        EXPECT_EQ(modelSnapshot(project(), doc), QStringList());
+        EXPECT_EQ(DumpModel(project(), doc, ModelDumpDetail::Full), QStringList());
         EXPECT_EQ(project().MainFunLocals->Count(), 0);
         SciDirect(gSciWndData, QsciScintillaBase::SCI_CLEARDOCUMENTSTYLE);
         AutoIndentType = 1;
         for (int line = 0; line < SciGetLineCount(); ++line)
             Parseline(line, false);
         AutoIndentType = 2;
-        EXPECT_EQ(modelSnapshot(project(), doc), model);
+        EXPECT_EQ(DumpModel(project(), doc, ModelDumpDetail::Full), model);
         const QByteArray styles = styledText();
 
         UnParseFile();
         SciDirect(gSciWndData, QsciScintillaBase::SCI_CLEARDOCUMENTSTYLE);
         ParseFile();
-        EXPECT_EQ(modelSnapshot(project(), doc), model);
+        EXPECT_EQ(DumpModel(project(), doc, ModelDumpDetail::Full), model);
         EXPECT_TRUE(styledText() == styles);
         EXPECT_EQ(errorLog(), "");
         CloseSingleFileDocument(std::move(docs.back()));

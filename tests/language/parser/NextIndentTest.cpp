@@ -1,12 +1,12 @@
 #include "language/parser/ParsedDocuments.h"
 
 #include "editor/CurrentView.h"
-#include "platform/scintilla/SciDirectCalls.h"
 #include "editor/SciWrappers.h"
 #include "language/parser/DocumentPasses.h"
 #include "language/parser/NextIndent.h"
-#include "language/colour/StyleNumbers.h"
-#include "settings/SettingsValues.h"
+#include "platform/scintilla/SciDirectCalls.h"
+#include "vocabulary/SettingsValues.h"
+#include "vocabulary/StyleNumbers.h"
 
 using NextIndentTest = ParsedDocumentsTest;
 

@@ -1,22 +1,22 @@
 #include "language/parser/ParsedDocuments.h"
 
+#include "editor/ActiveDocument.h"
 #include "editor/CurrentView.h"
-#include "platform/scintilla/SciDirectCalls.h"
 #include "editor/SciWrappers.h"
-#include "files/OpenProjects.h"
+#include "files/Project.h"
 #include "files/SingleFileDocument.h"
+#include "language/keywords/KeywordFiles.h"
+#include "language/lexer/InitScintillaAndCharTables.h"
 #include "language/model/DeclarationRecords.h"
 #include "language/parser/DocumentPasses.h"
-#include "language/lexer/InitScintillaAndCharTables.h"
-#include "language/keywords/KeywordFiles.h"
-#include "language/parser/ParseState.h"
 #include "language/parser/Parser.h"
+#include "language/parser/ParseState.h"
+#include "platform/AnsiText.h"
 #include "platform/ProgramFolder.h"
-#include "settings/SettingsValues.h"
+#include "platform/scintilla/SciDirectCalls.h"
+#include "vocabulary/SettingsValues.h"
 
-#include <QDir>
 
-#include <algorithm>
 
 namespace {
 
@@ -30,13 +30,7 @@ const QStringList kStatementKeywords = {
 
 void ParsedDocumentsTest::SetUp() {
     KorvoTest::SetUp();
-    InitScintillaAndCharTables();
-    GetOptions();
-    GetEditOptions();
-    QDir(home()).mkpath(QStringLiteral("conf"));
-    const QString listing = homeFile(QStringLiteral("conf/Test.lng"));
-    writeAll(listing, keywordFileText(kStatementKeywords));
-    useKeywordFile(listing);
+    useKeywords(keywordFileText(kStatementKeywords, 0));
 }
 
 void ParsedDocumentsTest::TearDown() {
@@ -44,15 +38,20 @@ void ParsedDocumentsTest::TearDown() {
         CloseSingleFileDocument(std::move(docs.back()));
         docs.pop_back();
     }
-    ForgetParsedDocuments();
     KorvoTest::TearDown();
 }
 
-void ParsedDocumentsTest::useKeywordFile(const QString& path) {
+void ParsedDocumentsTest::useKeywords(const QByteArray& listing) {
     compiler_ = std::make_unique<ClsCompiler>();
     compiler_->Name = QStringLiteral("Test");
-    ASSERT_TRUE(compiler_->LoadKeywordsFrom(path));
+    ASSERT_TRUE(compiler_->LoadKeywordsFromText(listing));
     compiler_->SetDefaultKeywords();
+}
+
+void ParsedDocumentsTest::useKeywordFile(const QString& path) {
+    QByteArray listing;
+    ASSERT_TRUE(platform::readFileBytes(path, listing));
+    useKeywords(listing);
 }
 
 frmDoc& ParsedDocumentsTest::parse(const QByteArray& text, const QString& name) {
@@ -75,9 +74,7 @@ frmDoc& ParsedDocumentsTest::parseInProjectOf(frmDoc& first, const QByteArray& t
 }
 
 void ParsedDocumentsTest::makeCurrent(frmDoc& doc) {
-    gActiveDoc = &doc;
-    gSciWndData = doc.SciEdi_WndData;
-    gActiveProject = gProjects.Item(doc.PrjFullPath);
+    ActivateDocument(&doc);
 }
 
 void ParsedDocumentsTest::typeLinesAt(int line, const QByteArray& text) {
@@ -87,8 +84,8 @@ void ParsedDocumentsTest::typeLinesAt(int line, const QByteArray& text) {
         Parseline(i, false);
 }
 
-ClsProject& ParsedDocumentsTest::project() const {
-    return *gActiveProject;
+CodeModel& ParsedDocumentsTest::project() const {
+    return gActiveProject->Model;
 }
 
 QByteArray ParsedDocumentsTest::documentText() const {

@@ -3,7 +3,7 @@
 #include "editor/frmDoc.h"
 #include "files/Project.h"
 #include "language/keywords/Compiler.h"
-#include "support/ParsedModel.h"
+#include "language/model/ModelDump.h"
 #include "support/TestEnvironment.h"
 
 #include <QByteArray>
@@ -13,12 +13,13 @@
 #include <vector>
 
 // Documents of Blitz Basic text, opened as files alone and parsed, under the
-// keywords of a small listing (or another one loaded with useKeywordFile).
+// keywords of a small listing (or another one).
 class ParsedDocumentsTest : public KorvoTest {
 protected:
     void SetUp() override;
     void TearDown() override;
 
+    void useKeywords(const QByteArray& listing);
     void useKeywordFile(const QString& path);
     // Opens the text as a file alone, makes it current and parses it.
     frmDoc& parse(const QByteArray& text, const QString& name = QStringLiteral("test.bb"));
@@ -31,7 +32,7 @@ protected:
     // each new line as the notification handler does once the caret left it.
     void typeLinesAt(int line, const QByteArray& text);
 
-    ClsProject& project() const;
+    CodeModel& project() const;
     QByteArray documentText() const;
     QByteArray lineText(int line) const;
     long markers(int line) const;

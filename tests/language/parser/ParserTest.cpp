@@ -1,14 +1,14 @@
 #include "language/parser/ParsedDocuments.h"
 
 #include "editor/CurrentView.h"
-#include "editor/Markers.h"
 #include "editor/SciWrappers.h"
 #include "language/model/DeclarationRecords.h"
 #include "language/parser/FoldIndent.h"
-#include "language/parser/ParseState.h"
 #include "language/parser/Parser.h"
-#include "language/colour/StyleNumbers.h"
-#include "settings/SettingsValues.h"
+#include "language/parser/ParseState.h"
+#include "vocabulary/Markers.h"
+#include "vocabulary/SettingsValues.h"
+#include "vocabulary/StyleNumbers.h"
 
 using ParserTest = ParsedDocumentsTest;
 

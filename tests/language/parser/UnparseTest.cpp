@@ -1,15 +1,17 @@
 #include "language/parser/ParsedDocuments.h"
 
+#include "editor/ActiveDocument.h"
 #include "editor/CurrentView.h"
-#include "editor/Markers.h"
 #include "editor/SciWrappers.h"
 #include "explorer/CodeExplorer.h"
-#include "files/OpenProjects.h"
+#include "files/Project.h"
 #include "language/model/DeclarationRecords.h"
 #include "language/parser/DocumentPasses.h"
-#include "language/parser/ParseState.h"
 #include "language/parser/Parser.h"
+#include "language/parser/ParseState.h"
 #include "language/parser/Unparse.h"
+#include "shell/DocumentHost.h"
+#include "vocabulary/Markers.h"
 
 #include <QGuiApplication>
 
@@ -108,11 +110,11 @@ TEST_F(UnparseTest, UnparsingAWholeDocumentEmptiesTheModelAndParsingAgainRestore
         "Type Point\r\nField x#, y#\r\nEnd Type\r\nField stray\r\nFunction F%(a, b$ = \"x\")\r\nLocal y\r\n"
         "End Function\r\nFunction G.Point()\r\nLocal z : Stop\r\nEnd Function\r\n";
     frmDoc& doc = parse(text);
-    const QStringList before = modelSnapshot(project(), doc);
+    const QStringList before = DumpModel(project(), doc, ModelDumpDetail::Full);
     ASSERT_GT(before.size(), 15);
 
     UnParseFile();
-    EXPECT_EQ(modelSnapshot(project(), doc), QStringList());
+    EXPECT_EQ(DumpModel(project(), doc, ModelDumpDetail::Full), QStringList());
     EXPECT_EQ(project().Funkcii.Count(), 1);
     EXPECT_EQ(project().MainFunLocals->Count(), 0);
     EXPECT_TRUE(doc.tmpFields.isEmpty());
@@ -120,11 +122,12 @@ TEST_F(UnparseTest, UnparsingAWholeDocumentEmptiesTheModelAndParsingAgainRestore
         EXPECT_EQ(markers(line) & kParserMarkers, 0) << "line " << line;
 
     ParseFile();
-    EXPECT_EQ(modelSnapshot(project(), doc), before);
+    EXPECT_EQ(DumpModel(project(), doc, ModelDumpDetail::Full), before);
     EXPECT_EQ(errorLog(), "");
 }
 
 TEST_F(UnparseTest, RenamesTheFileOfEveryRecordOfTheDocument) {
+    DocumentHost host;  // which has the code explorer refill
     parse("Global g\r\nType T\r\nField f\r\nEnd Type\r\nFunction F(p)\r\nLocal l\r\nEnd Function\r\n", "old.bb");
     frmList::GlobalsProjectFullPath = QStringLiteral("somewhere");
     UpdateVarFileNames("OLD.bb", "new.bb");

@@ -8,7 +8,7 @@ TEST(SciHandle, CallsThroughTheHandleOfAClosedViewDoNothing) {
     auto view = std::make_unique<SciView>();
     const SciHandle handle(view.get());
     EXPECT_EQ(handle, SciHandle(view.get()));
-    SciDirect(handle, QsciScintillaBase::SCI_APPENDTEXT, 3, reinterpret_cast<long>("abc"));
+    SciDirect(handle, QsciScintillaBase::SCI_APPENDTEXT, 3, reinterpret_cast<sptr_t>("abc"));
     EXPECT_EQ(SciDirect(handle, QsciScintillaBase::SCI_GETLENGTH), 3);
     auto other = std::make_unique<SciView>();
     EXPECT_FALSE(handle == SciHandle(other.get()));

@@ -1,4 +1,4 @@
-#include "build/SequentialValues.h"
+#include "foundation/SequentialValues.h"
 
 #include "platform/AnsiText.h"
 #include "platform/KorvoError.h"

@@ -1,8 +1,9 @@
-#include "settings/EditorStyles.h"
+#include "editor/EditorStyles.h"
 
 #include "editor/CurrentView.h"
-#include "editor/Markers.h"
 #include "editor/SciWrappers.h"
+#include "vocabulary/Markers.h"
+#include "vocabulary/StyleNumbers.h"
 
 using S = QsciScintillaBase;
 
@@ -26,31 +27,27 @@ constexpr long kMarginBack = rgb(236, 236, 236);
 constexpr long kFoldSymbolFore = rgb(255, 255, 255);
 constexpr long kFoldSymbolBack = rgb(128, 128, 128);
 
-// The shared style numbers: 1 comment, 2 keyword, 3 number, 4 operator,
-// 5 string, 6 ";!" comment, 7 function, 8 scope, 9 separator, 10 global,
-// 11 local, 12 constant, 13 label, 14 array, 15 type, 16 strict mode,
-// 17 block comment, 19 unmatched bracket, 34 matched brackets.
 constexpr TextStyle kTextStyles[] = {
-    {0, kText, false, false},
-    {1, rgb(0, 128, 0), false, true},
-    {2, rgb(0, 0, 160), true, false},
-    {3, rgb(0, 128, 128), false, false},
-    {4, rgb(128, 0, 0), false, false},
-    {5, rgb(163, 21, 21), false, false},
-    {6, rgb(96, 96, 96), false, true},
-    {7, rgb(0, 96, 192), false, false},
-    {8, rgb(128, 128, 128), false, false},
-    {9, rgb(64, 64, 64), false, false},
-    {10, rgb(153, 0, 153), false, false},
-    {11, rgb(32, 32, 32), false, false},
-    {12, rgb(176, 96, 0), false, false},
-    {13, rgb(128, 64, 0), false, false},
-    {14, rgb(0, 112, 112), false, false},
-    {15, rgb(0, 96, 160), true, false},
-    {16, rgb(200, 0, 0), false, false},
-    {17, rgb(0, 110, 0), true, false},
-    {19, rgb(255, 0, 0), true, false},
-    {34, rgb(0, 0, 255), true, false},
+    {STYLE_Text, kText, false, false},
+    {STYLE_Comment, rgb(0, 128, 0), false, true},
+    {STYLE_Keyword, rgb(0, 0, 160), true, false},
+    {STYLE_Number, rgb(0, 128, 128), false, false},
+    {STYLE_Operator, rgb(128, 0, 0), false, false},
+    {STYLE_String, rgb(163, 21, 21), false, false},
+    {STYLE_Comment2, rgb(96, 96, 96), false, true},
+    {STYLE_Function, rgb(0, 96, 192), false, false},
+    {STYLE_Scope, rgb(128, 128, 128), false, false},
+    {STYLE_Separator, rgb(64, 64, 64), false, false},
+    {STYLE_GlobalVar, rgb(153, 0, 153), false, false},
+    {STYLE_LocalVar, rgb(32, 32, 32), false, false},
+    {STYLE_Constant, rgb(176, 96, 0), false, false},
+    {STYLE_Label, rgb(128, 64, 0), false, false},
+    {STYLE_ArrayVar, rgb(0, 112, 112), false, false},
+    {STYLE_Type, rgb(0, 96, 160), true, false},
+    {STYLE_Bad, rgb(200, 0, 0), false, false},
+    {STYLE_Block, rgb(0, 110, 0), true, false},
+    {STYLE_BraceBad, rgb(255, 0, 0), true, false},
+    {STYLE_BraceLight, rgb(0, 0, 255), true, false},
 };
 }
 
@@ -88,7 +85,7 @@ void ApplyEditorStyles() {
     SciMarkerSetBack(MARKER_BREAKPOINT, rgb(255, 200, 200));
     SciMarkerSetFore(MARKER_BOOKMARK, rgb(0, 0, 128));
     SciMarkerSetBack(MARKER_BOOKMARK, rgb(128, 160, 255));
-    for (long marker = 25; marker <= 31; ++marker) {
+    for (long marker = S::SC_MARKNUM_FOLDEREND; marker <= S::SC_MARKNUM_FOLDEROPEN; ++marker) {
         SciMarkerSetFore(marker, kFoldSymbolFore);
         SciMarkerSetBack(marker, kFoldSymbolBack);
     }

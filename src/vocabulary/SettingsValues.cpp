@@ -1,4 +1,4 @@
-#include "settings/SettingsValues.h"
+#include "vocabulary/SettingsValues.h"
 
 #include "foundation/errors/ErrorLog.h"
 #include "foundation/FileHelpers.h"
@@ -105,7 +105,7 @@ struct SettingValue {
 };
 
 QString defaultBackupFolder() {
-    return FixDoubleBackslash(platform::programFolder() + QStringLiteral("/Backup"));
+    return FixDoubleBackslash(platform::programSubfolder(QStringLiteral("Backup")));
 }
 
 const QString kStopCharsDefault = QStringLiteral("/\\,.~`!@#$%^&*)-_=+{}[]:;?<>|\"");

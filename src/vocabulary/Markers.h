@@ -19,6 +19,11 @@ enum SciMarkerNumber {
     MARKER_BREAKPOINT = 23,  // a "Stop" line
 };
 
+// The bit of a marker in the masks that Scintilla takes and returns.
+constexpr long markerMask(int marker) {
+    return 1L << marker;
+}
+
 // The markers that anchor declaration records: the view keeps their lines
 // itself, so that a record's line is known whatever the document's length.
 constexpr unsigned kRecordMarkers = 1u << MARKER_FUNCTION | 1u << MARKER_TYPE | 1u << MARKER_DECLARATION | 1u << MARKER_LOCAL;

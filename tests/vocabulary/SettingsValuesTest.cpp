@@ -1,4 +1,4 @@
-#include "settings/SettingsValues.h"
+#include "vocabulary/SettingsValues.h"
 
 #include "platform/KorvoError.h"
 #include "platform/SettingsStore.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <Qsci/qsciscintillabase.h>
+
 // The style numbers the colouriser writes and the colour styles address.
 enum StyleNumber {
     STYLE_Text = 0,
@@ -21,6 +23,6 @@ enum StyleNumber {
     STYLE_Bad = 16,
     STYLE_Block = 17,
     STYLE_BraceBad = 19,
-    STYLE_LineNumber = 33,
-    STYLE_BraceLight = 34,
+    STYLE_LineNumber = QsciScintillaBase::STYLE_LINENUMBER,
+    STYLE_BraceLight = QsciScintillaBase::STYLE_BRACELIGHT,
 };

@@ -1,4 +1,0 @@
-#include "files/OpenProjects.h"
-
-CollectionTools<ProjectPtr> gProjects;
-ProjectPtr gActiveProject;
