@@ -9,7 +9,6 @@
 #include "platform/AnsiText.h"
 
 #include <QFileInfo>
-#include <QTemporaryFile>
 
 #include <algorithm>
 #include <cstdio>
@@ -25,20 +24,11 @@ const char* const kBuiltInKeywords[] = {
     "Shl", "Shr", "Step", "Stop", "Str", "Then", "To", "True", "Type", "Until", "Wend", "While", "Xor",
 };
 
-// The loader takes only files of a real listing's size; blank lines hold no
-// keyword, so they make up the difference.
-bool loadBuiltInKeywords(ClsCompiler& compiler) {
-    QTemporaryFile file;
-    if (!file.open())
-        return false;
+QByteArray builtInKeywords() {
     QByteArray text;
     for (const char* keyword : kBuiltInKeywords)
         text += QByteArray(keyword) + "\r\n";
-    while (text.size() <= kSmallestInvalidKeywordFile)
-        text += "\r\n";
-    file.write(text);
-    file.close();
-    return compiler.LoadKeywordsFrom(file.fileName());
+    return text;
 }
 
 }
@@ -46,7 +36,7 @@ bool loadBuiltInKeywords(ClsCompiler& compiler) {
 bool DumpDocument::open(const QString& path, const QString& Keywords, const std::function<void()>& beforeParse) {
     StartHeadlessKorvo();
     compiler_.Name = QStringLiteral("korvo-dump");
-    if (!(Keywords.isEmpty() ? loadBuiltInKeywords(compiler_) : compiler_.LoadKeywordsFrom(Keywords)))
+    if (!(Keywords.isEmpty() ? compiler_.LoadKeywordsFromText(builtInKeywords()) : compiler_.LoadKeywordsFrom(Keywords)))
         return false;
     compiler_.SetDefaultKeywords();
     QByteArray text;

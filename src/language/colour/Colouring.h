@@ -4,7 +4,7 @@
 #include <QString>
 
 // The colouring passes over one line of the current view, for the document
-// of gActiveProject. Sequential: the caller walks lines in order from the
+// of the active code model. Sequential: the caller walks lines in order from the
 // top, so the scope found on one line carries to the next (the caller
 // empties gCurrentFunction before the first line); otherwise each line
 // finds its scope itself.

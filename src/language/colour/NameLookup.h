@@ -16,12 +16,12 @@ struct PreparedName {
 PreparedName PrepareName(const QString& text);
 
 KeywordPtr FindKeyword(const PreparedName& name);
-// True when gActiveProject's functions hold the name; gFoundItem is the record.
+// True when the active code model's functions hold the name; gFoundItem is the record.
 bool FindFunction(const PreparedName& name);
 
 enum class ScopeOrder { GlobalsFirst, LocalsFirst };
 // The style of the global, local, array or constant of that name, tried in
-// gCurrentLocals and gActiveProject's tables in that order, with the
+// gCurrentLocals and the active code model's tables in that order, with the
 // record in gFoundItem; -1 when none holds it.
 int FindVariable(const PreparedName& name, ScopeOrder order);
 

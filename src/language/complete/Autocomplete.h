@@ -6,7 +6,7 @@
 struct ClsType;
 
 // Scintilla's completion lists for the word at the caret of the current
-// view, from gActiveProject and the active keywords. The caret line's
+// view, from the active code model and the active keywords. The caret line's
 // colouring decides when a list is due; each procedure builds its list,
 // shows it when it holds anything and records the attempt in gAutoCShown.
 
