@@ -2,6 +2,14 @@
 # ./korvo.sh [FILE...]   install what is missing, build, start Korvo on FILEs
 # ./korvo.sh test        install what is missing, build, run every test headless
 set -euo pipefail
+# File arguments name files from where the script was started.
+arguments=()
+for argument in "$@"; do
+  case "$argument" in
+    /*|test) arguments+=("$argument") ;;
+    *) arguments+=("$PWD/$argument") ;;
+  esac
+done
 cd "$(dirname "$0")"
 
 packages=(cmake make g++ clang qt6-base-dev libqscintilla2-qt6-dev libgtest-dev fonts-dejavu-core)
@@ -27,5 +35,5 @@ if [ "${1:-}" = "test" ]; then
   ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=offscreen \
     build-fuzz/korvo-model-fuzzer -max_total_time="${KORVO_FUZZ_SECONDS:-60}" -max_len=512 build-fuzz/corpus/model
 else
-  exec build/korvo "$@"
+  exec build/korvo "${arguments[@]}"
 fi

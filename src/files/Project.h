@@ -15,6 +15,7 @@ public:
     QString FullPath;   // key in gProjects
     QString Path;       // the project folder, with a trailing separator
     QString Compiler;   // key in gCompilers
+    QString CommandLine;  // given to the program when it runs
     bool SingleFile = false;
 
     CodeModel Model;

@@ -1,0 +1,9 @@
+#include "aids/FindStandIn.h"
+
+namespace frmFind {
+bool Loaded() {
+    return false;
+}
+void Hide() {}
+void Unload() {}
+}

@@ -1,0 +1,123 @@
+#include "platform/dock/LayerHost.h"
+
+#include "platform/dock/DockLayer.h"
+
+namespace dock {
+
+int LayerHost::documentWindowCount() const {
+    return layer_.documents().windowCount();
+}
+
+QStringList LayerHost::documentWindowKeys() const {
+    QStringList keys;
+    for (const DocumentWindow* window : layer_.documents().windows())
+        keys.append(window->key());
+    return keys;
+}
+
+QWidget* LayerHost::documentWindow(const QString& key) const {
+    const DocumentWindow* window = layer_.documents().find(key);
+    return window ? window->form() : nullptr;
+}
+
+void LayerHost::activateDocumentWindow(const QString& key) {
+    layer_.documents().activate(layer_.documents().item(key));
+}
+
+QString LayerHost::documentWindowCaption(const QString& key) const {
+    const DocumentWindow* window = layer_.documents().find(key);
+    return window ? window->caption() : QString();
+}
+
+void LayerHost::setDocumentWindowCaption(const QString& key, const QString& caption) {
+    if (DocumentWindow* window = layer_.documents().find(key))
+        layer_.documents().setCaption(*window, caption);
+}
+
+bool LayerHost::hasCommand(const QString& key) const {
+    return layer_.findCommand(key);
+}
+
+bool LayerHost::commandEnabled(const QString& key) const {
+    const Command* command = layer_.findCommand(key);
+    return command && command->enabled();
+}
+
+void LayerHost::setCommandEnabled(const QString& key, bool enabled) {
+    if (Command* command = layer_.findCommand(key))
+        command->setEnabled(enabled);
+}
+
+bool LayerHost::commandChecked(const QString& key) const {
+    const Command* command = layer_.findCommand(key);
+    return command && command->checked();
+}
+
+void LayerHost::setCommandChecked(const QString& key, bool checked) {
+    if (Command* command = layer_.findCommand(key))
+        command->setChecked(checked ? 1 : 0);
+}
+
+QString LayerHost::commandCaption(const QString& key) const {
+    const Command* command = layer_.findCommand(key);
+    return command ? command->caption() : QString();
+}
+
+void LayerHost::setCommandCaption(const QString& key, const QString& caption) {
+    if (Command* command = layer_.findCommand(key))
+        command->setCaption(caption);
+}
+
+QList<platform::CommandListItem> LayerHost::commandListItems(const QString& key) const {
+    QList<platform::CommandListItem> items;
+    if (const Command* command = layer_.findCommand(key))
+        for (const ListItemData& item : command->items())
+            items.append({item.caption, item.key});
+    return items;
+}
+
+void LayerHost::setCommandListItems(const QString& key, const QList<platform::CommandListItem>& items) {
+    Command* command = layer_.findCommand(key);
+    if (!command)
+        return;
+    QList<ListItemData> listed;
+    for (const platform::CommandListItem& item : items)
+        listed.append({item.caption, item.key});
+    if (command->maxItems() > 0 && listed.size() > command->maxItems())
+        listed.resize(command->maxItems());
+    command->setItems(std::move(listed));
+}
+
+QString LayerHost::comboText(const QString& key) const {
+    const Command* command = layer_.findCommand(key);
+    return command ? command->text() : QString();
+}
+
+void LayerHost::setComboText(const QString& key, const QString& text) {
+    if (Command* command = layer_.findCommand(key))
+        command->setText(text);
+}
+
+QString LayerHost::statusPaneText(const QString& key) const {
+    return comboText(key);
+}
+
+void LayerHost::setStatusPaneText(const QString& key, const QString& text) {
+    setComboText(key, text);
+}
+
+bool LayerHost::statusPaneVisible(const QString& key) const {
+    const Command* command = layer_.findCommand(key);
+    return command && command->visible();
+}
+
+void LayerHost::setStatusPaneVisible(const QString& key, bool visible) {
+    if (Command* command = layer_.findCommand(key))
+        command->setVisible(visible);
+}
+
+void LayerHost::setRedraw(bool redraw) {
+    layer_.setRedraw(redraw);
+}
+
+}

@@ -1,0 +1,5 @@
+#include "settings/StyleStandIn.h"
+
+QString LoadStyle(const QString& styleName) {
+    return styleName;
+}

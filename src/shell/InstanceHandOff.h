@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QLocalServer>
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class frmMain;
+
+// The single-instance hand-off. A full start holds a lock file beside the
+// settings file; while another start holds it, a new start hands its
+// command line over instead. The running instance names itself in
+// Instance/Handle by its process id and listens on a local socket named from
+// the settings file's path and that id. A message is a 32-bit big-endian
+// length and that many UTF-8 bytes; the answer, one byte, comes once the
+// receiver has handled it.
+
+// Sent when the second start has no arguments: bring the window forward.
+inline constexpr char kActivateMessage[] = "Aktiviraj";
+
+QString InstanceServerName(qint64 processId);
+// Instance/Handle := this process's id.
+void ClaimInstanceHandle();
+// Instance/Handle := "0", unless another instance has claimed it since.
+void ReleaseInstanceHandle();
+
+// Held for the whole life of a full start.
+class InstanceLock {
+public:
+    InstanceLock();
+    // True when another running start holds the lock (and this one does not).
+    bool previousInstanceRunning() const { return !held_; }
+
+private:
+    std::unique_ptr<QLockFile> lock_;
+    bool held_ = false;
+};
+
+// The sending side: reads Instance/Handle up to `reads` times, `intervalMs`
+// apart, then delivers the message and waits for its answer. False when
+// nobody took it (no handle, or nobody listening): the caller starts in full.
+bool HandOff(const QString& message, int reads = 31, int intervalMs = 100);
+
+// The receiving side: listens, claims Instance/Handle, and passes each
+// message to the main window's Text1_Change before answering.
+class InstanceReceiver : public QObject {
+    Q_OBJECT
+public:
+    explicit InstanceReceiver(frmMain& window);
+
+private:
+    void serve(class QLocalSocket* socket);
+
+    frmMain& window_;
+    QLocalServer server_;
+};

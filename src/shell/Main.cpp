@@ -1,0 +1,56 @@
+#include "shell/Main.h"
+
+#include "files/CommandLineFiles.h"
+#include "files/DocumentStandIns.h"
+#include "foundation/FileHelpers.h"
+#include "foundation/FontHelpers.h"
+#include "foundation/errors/ErrorLog.h"
+#include "platform/ProgramFolder.h"
+#include "platform/SettingsStore.h"
+#include "vocabulary/SettingsValues.h"
+#include "shell/InstanceHandOff.h"
+#include "shell/ShutdownSignals.h"
+#include "shell/frmMain.h"
+#include "shell/frmSplash.h"
+
+#include <QApplication>
+
+namespace {
+
+void openStartFiles(const QStringList& arguments) {
+    if (!arguments.isEmpty()) {
+        OpenFilesFromCommand(JoinCommandLine(arguments));
+        return;
+    }
+    if (gStartUp == 1)
+        LoadWorkSpace(FixDoubleBackslash(platform::programSubfolder(QStringLiteral("conf/LastWorkspace.kws"))));
+    else if (gStartUp == 2)
+        NewFile();
+}
+
+}
+
+int Main(QApplication& app) {
+    const QStringList arguments = app.arguments().mid(1);
+    try {
+        MultipleInstances = platform::GetSetting(QStringLiteral("Options"), QStringLiteral("MultipleInstances"), QStringLiteral("0")).toInt();
+        const InstanceLock lock;
+        // A hand-off that nobody takes goes on as a full start rather than drop the files.
+        if (MultipleInstances == 0 && lock.previousInstanceRunning() &&
+            HandOff(arguments.isEmpty() ? QLatin1String(kActivateMessage) : JoinCommandLine(arguments)))
+            return 0;
+        {
+            frmSplash splash;
+            if (!splash.start() || !MainWindow())
+                return 1;
+        }
+        openStartFiles(arguments);
+        CloseMainWindowOnSignals();
+        const int status = app.exec();
+        RemoveFont(FixDoubleBackslash(platform::programSubfolder(QStringLiteral("styles/blitz.fon"))));
+        return status;
+    } catch (...) {
+        SetErrorLog(QStringLiteral("Main"), QStringLiteral("Mod_Main"));
+        return MainWindow() ? app.exec() : 1;
+    }
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/dock/LayerHost.h"
+
+// The main window as the host of the layers below: its docking layer, and
+// the code explorer's refresh.
+class MainWindowHost : public dock::LayerHost {
+public:
+    using LayerHost::LayerHost;
+
+    void refreshCodeExplorer() override;
+    void invalidateCodeExplorer() override;
+};

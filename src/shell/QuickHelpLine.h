@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QTextEdit>
+
+// The quick-help line (Rtb): one line of rich text in the status bar. The
+// caller selects a stretch of it and colours the selected characters; the
+// selection itself is never drawn. Width is in twips.
+class QuickHelpLine : public QTextEdit {
+    Q_OBJECT
+public:
+    explicit QuickHelpLine(QWidget* parent = nullptr);
+
+    QString Text() const;
+    void setText(const QString& text);
+    // Start and length in characters, clamped to the text.
+    void setSelection(int start, int length);
+    // Colours the selected characters, 0x00BBGGRR.
+    void setSelectionColour(unsigned bgr);
+    int widthTwips() const;
+    void setWidthTwips(int twips);
+
+private:
+    QTextCursor selection_;
+};

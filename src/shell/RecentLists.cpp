@@ -1,0 +1,5 @@
+#include "shell/RecentLists.h"
+
+ClsMRU gMRUFind;
+ClsMRU gMRUReplace;
+ClsMRU gMRUCommandLine;

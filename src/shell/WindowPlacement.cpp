@@ -1,0 +1,47 @@
+#include "shell/WindowPlacement.h"
+
+#include "foundation/Twips.h"
+#include "platform/SettingsStore.h"
+
+namespace {
+int number(const platform::SectionValues& values, const char* key, int defaultValue) {
+    bool ok = false;
+    const int value = values.value(QLatin1String(key)).trimmed().toInt(&ok);
+    return ok ? value : defaultValue;
+}
+}
+
+WindowPlacement ReadStartPlacement(const QString& section, const QSize& screenTwips) {
+    const platform::SectionValues values(section);
+    WindowPlacement placement;
+    int top = number(values, "MainTop", 1000);
+    if (top > screenTwips.height() - 300)
+        top = 1000;
+    int left = number(values, "MainLeft", 1000);
+    if (left > screenTwips.width() - 300)
+        left = 1000;
+    placement.frameTwips = QRect(left, top, number(values, "MainWidth", 8000), number(values, "MainHeight", 7000));
+    placement.state = number(values, "MainState", 2);
+    return placement;
+}
+
+void ApplyPlacement(QWidget& window, const WindowPlacement& placement) {
+    const QRect frame = twips::toPixels(&window, placement.frameTwips);
+    const QSize decoration = window.frameGeometry().size() - window.geometry().size();
+    window.move(frame.topLeft());
+    window.resize(qMax(1, frame.width() - decoration.width()), qMax(1, frame.height() - decoration.height()));
+    window.setWindowState(placement.state == 2 ? Qt::WindowMaximized : Qt::WindowNoState);
+}
+
+void SavePlacement(const QString& section, const QWidget& window, int state) {
+    if (state == 0) {
+        const QRect frame = window.frameGeometry();
+        const int x = twips::perPixelX(&window);
+        const int y = twips::perPixelY(&window);
+        platform::SaveSetting(section, QStringLiteral("MainTop"), QString::number(frame.y() * y));
+        platform::SaveSetting(section, QStringLiteral("MainLeft"), QString::number(frame.x() * x));
+        platform::SaveSetting(section, QStringLiteral("MainWidth"), QString::number(frame.width() * x));
+        platform::SaveSetting(section, QStringLiteral("MainHeight"), QString::number(frame.height() * y));
+    }
+    platform::SaveSetting(section, QStringLiteral("MainState"), QString::number(state));
+}

@@ -1,0 +1,210 @@
+#include "shell/frmMain.h"
+
+#include "aids/FindStandIn.h"
+#include "build/CommandCombos.h"
+#include "build/ExternalTools.h"
+#include "explorer/HelpStandIn.h"
+#include "files/CommandLineFiles.h"
+#include "files/DocumentStandIns.h"
+#include "files/RecentFilesProjects.h"
+#include "foundation/FileHelpers.h"
+#include "foundation/Twips.h"
+#include "foundation/errors/ErrorLog.h"
+#include "platform/KorvoError.h"
+#include "platform/ProgramFolder.h"
+#include "platform/SettingsStore.h"
+#include "platform/dock/HostLayer.h"
+#include "vocabulary/SettingsValues.h"
+#include "shell/DockPlaceholders.h"
+#include "platform/Host.h"
+#include "shell/InstanceHandOff.h"
+#include "shell/LayoutSlots.h"
+#include "shell/RecentLists.h"
+#include "shell/StatusObjects.h"
+#include "shell/WindowPlacement.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QScreen>
+
+int gLastWindowState = 0;
+
+namespace {
+QPointer<frmMain> gMainWindow;
+
+QSize screenTwips(const QWidget& window) {
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    const QSize pixels = screen ? screen->geometry().size() : QSize(1024, 768);
+    return {pixels.width() * twips::perPixelX(&window), pixels.height() * twips::perPixelY(&window)};
+}
+
+int windowStateNumber(const QWidget& window) {
+    if (window.isMinimized())
+        return 1;
+    return window.isMaximized() ? 2 : 0;
+}
+}
+
+frmMain* MainWindow() {
+    return gMainWindow;
+}
+
+frmMain::frmMain() : DS(new dock::DockLayer(*this)), Rtb(new QuickHelpLine(this)), host_(*DS) {
+    gMainWindow = this;
+    setWindowTitle(QStringLiteral("Korvo"));
+    setObjectName(QStringLiteral("frmMain"));
+    Rtb->hide();
+    DS->setEvents(this);
+    dock::setHostLayer(DS);
+    platform::setHost(&host_);
+}
+
+frmMain::~frmMain() {
+    DS->setEvents(nullptr);
+    if (&platform::host() == &host_)
+        platform::setHost(nullptr);
+    dock::setHostLayer(nullptr);
+}
+
+void frmMain::Form_Load() {
+    try {
+        new InstanceReceiver(*this);
+        const QString section = LayoutSectionName(0);
+        if (!DS->loadLayout(DefaultLayoutPath()))
+            DS->loadLayout(BuiltInLayoutPath());
+        DS->loadLayout(LayoutFilePath(0));
+        AdditionalUISetup();
+        AddDockForms(true);
+        ApplyPlacement(*this, ReadStartPlacement(section, screenTwips(*this)));
+
+        const int storedRecent = platform::GetSetting(QStringLiteral("RecentFilenames"), QStringLiteral("Count"), QStringLiteral("0")).toInt();
+        const dock::Command* recentFiles = DS->findCommand(QStringLiteral("FileRecentFiles"));
+        if (!recentFiles || storedRecent != recentFiles->items().size())
+            LoadRecentFilesProjects();
+        AddExternalToolsToMenu();
+        PopulateCboCompilers();
+        gMRUCommandLine.setNumber(5);
+        gMRUCommandLine.Load();
+        QStringList commandLines;
+        for (int i = 1; i <= gMRUCommandLine.Count(); ++i)
+            commandLines.append(gMRUCommandLine.IndexItem(i));
+        PopulateCboCommandLine(commandLines);
+        if (gOpenBrowserAtStartup != 0)
+            OpenBrowser();
+    } catch (...) {
+        SetErrorLog(QStringLiteral("Form_Load"), QStringLiteral("frmMain"));
+    }
+}
+
+void frmMain::AddDockForms(bool FirstTimeLoading) {
+    try {
+        if (gEdit1Pane) {
+            Rtb->setWidthTwips(20000);
+            gEdit1Pane->setHostedWidget(Rtb);
+        }
+        if (dockForms_.isEmpty())
+            for (const DockFormSlot& slot : kDockFormSlots)
+                dockForms_.append(CreateDockPlaceholder(QString::fromLatin1(slot.caption), this));
+        for (qsizetype i = 0; i < dockForms_.size(); ++i)
+            AttachDockForm(QString::fromLatin1(kDockFormSlots[i].key), dockForms_[i], FirstTimeLoading);
+    } catch (...) {
+        SetErrorLog(QStringLiteral("AddDockForms"), QStringLiteral("frmMain"));
+    }
+}
+
+void frmMain::AttachDockForm(const QString& key, QWidget* form, bool FirstTimeLoading) {
+    if (!form)
+        return;
+    try {
+        dock::DockWindow& window = DS->dockWindow(key);
+        window.setForm(nullptr);
+        window.setForm(form);
+        window.setCaption(form->windowTitle());
+        if (FirstTimeLoading)
+            DS->dockPictures().insert(key, form->windowIcon());
+        window.setWindowIcon(DS->dockPictures().value(key));
+    } catch (const KorvoError& error) {
+        if (error.number != 50000) {
+            SetErrorLog(QStringLiteral("AttachDockForm"), QStringLiteral("frmMain"));
+            return;
+        }
+        DS->addDockWindow(key, form->windowTitle(), form->windowIcon(), form, true);
+    }
+}
+
+void frmMain::OpenBrowser() {
+    QWidget* help = frmMainHelp::Load();
+    if (!help)
+        return;
+    dock::DocumentWindow& window = DS->documents().add(QStringLiteral("HELP"), help, QString());
+    window.setKey(QStringLiteral("HELP WINDOW"));
+}
+
+void frmMain::Text1_Change(const QString& text) {
+    if (text.isEmpty())
+        return;
+    if (isMinimized())
+        setWindowState(gLastWindowState == 2 ? Qt::WindowMaximized : Qt::WindowNoState);
+    raise();
+    activateWindow();
+    if (text != QLatin1String(kActivateMessage))
+        OpenFilesFromCommand(text);
+}
+
+double frmMain::TextWidth(const QString& text) const {
+    return double(fontMetrics().horizontalAdvance(text)) * twips::perPixelX(this);
+}
+
+void frmMain::UnloadMainWindow() {
+    close();
+}
+
+void frmMain::CommandClick(dock::Command& command) {
+    try {
+        if (command.key() == QLatin1String("Exit"))
+            UnloadMainWindow();
+    } catch (...) {
+        SetErrorLog(QStringLiteral("DS_CommandClick"), QStringLiteral("frmMain"));
+    }
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange && !isMinimized())
+        gLastWindowState = isMaximized() ? 2 : 0;
+    QMainWindow::changeEvent(event);
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (Form_QueryUnload())
+        event->ignore();
+    else
+        event->accept();
+}
+
+bool frmMain::Form_QueryUnload() {
+    try {
+        ReleaseInstanceHandle();
+        frmFind::Unload();
+        SaveWorkSpace(FixDoubleBackslash(platform::programSubfolder(QStringLiteral("conf/LastWorkspace.kws"))));
+        for (const QPointer<dock::DocumentWindow>& window : DS->documents().guardedWindows()) {
+            if (!window || window->nonDocument() || window->key() == QLatin1String("HELP WINDOW"))
+                continue;
+            DS->documents().setVisible(*window, false);
+            if (window && window->visible()) {
+                ClaimInstanceHandle();
+                return true;
+            }
+        }
+        for (dock::DockWindow* window : DS->dockWindows())
+            window->setForm(nullptr);
+        SaveRecentFilesProjects();
+        gMRUCommandLine.Save();
+        if (!isMinimized()) {
+            DS->saveLayout(LayoutFilePath(0));
+            SavePlacement(LayoutSectionName(0), *this, windowStateNumber(*this));
+        }
+    } catch (...) {
+        SetErrorLog(QStringLiteral("Form_QueryUnload"), QStringLiteral("frmMain"));
+    }
+    return false;
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "platform/dock/DockEvents.h"
+#include "platform/dock/DockLayer.h"
+#include "shell/MainWindowHost.h"
+#include "shell/QuickHelpLine.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class frmDoc;
+
+// Korvo's one main window: its docking layer DS holds every command, bar,
+// pane, dock panel and document tab, and its events come here. The load,
+// shutdown and document handlers live in files of their own.
+class frmMain : public QMainWindow, public dock::DockEvents {
+    Q_OBJECT
+public:
+    frmMain();
+    ~frmMain() override;
+
+    dock::DockLayer* DS;
+    QuickHelpLine* Rtb;
+
+    // The load sequence: layouts, status objects, dock panels, placement, lists.
+    void Form_Load();
+    // Puts the quick-help line and the five tool forms in place.
+    void AddDockForms(bool FirstTimeLoading);
+    // Opens the help browser as the document window "HELP WINDOW", when there is one.
+    void OpenBrowser();
+    // A second start's message: brings the window forward and opens its files.
+    void Text1_Change(const QString& text);
+    // Width of a text in the main window's font, in twips.
+    double TextWidth(const QString& text) const;
+
+    frmDoc* ActiveDocument() const;
+    void UpdateCommandUI();
+    void UpdateSciCommandUI();
+    void AdditionalUISetup();
+    void ApplyCommandsAutoRepeat();
+    void DS_DocumentWindowActivate(dock::DocumentWindow& window);
+    // Closes the main window through its shutdown, which may be cancelled.
+    void UnloadMainWindow();
+
+    // Docking events.
+    void CommandClick(dock::Command& command) override;
+    void DocumentWindowActivate(dock::DocumentWindow& window) override;
+    void DocumentWindowDeactivate(dock::DocumentWindow& window) override;
+    void DocumentWindowHiding(dock::DocumentWindow& window, bool& cancel) override;
+    void DocumentWindowClosed(dock::DocumentWindow& window) override;
+    void NoActiveDocument() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void AttachDockForm(const QString& key, QWidget* form, bool FirstTimeLoading);
+    // The shutdown sequence; true when it was cancelled.
+    bool Form_QueryUnload();
+
+    QList<QPointer<QWidget>> dockForms_;
+    MainWindowHost host_;
+};
+
+// The main window while it exists.
+frmMain* MainWindow();
+
+// The last window state that was not minimised: 0 normal, 2 maximised.
+extern int gLastWindowState;
