@@ -1,12 +1,14 @@
 // korvo-bench: how long ParseFile takes on a file, against Scintilla's own
 // Blitz Basic lexer colouring the same text in a second view, in one run;
 // then how long the re-parse of single declaration lines takes at the top
-// and at the bottom of the file.
+// and at the bottom of the file, and what a screen of lines costs to colour
+// there.
 //
 //   korvo-bench FILE.bb --lng KEYWORDS [--rounds N]
 //   korvo-bench --generate LINES [--out FILE.bb] --lng KEYWORDS [--rounds N]
 
 #include "LineReparse.h"
+#include "ScreenColouring.h"
 #include "platform/scintilla/SciDirectCalls.h"
 #include "../tools/support/HeadlessKorvo.h"
 #include "files/SingleFileDocument.h"
@@ -213,5 +215,6 @@ int main(int argc, char* argv[]) {
     std::printf("blitzbasic lexer  %.2f ms\n", lexer);
     std::printf("ratio             %.2f\n", parse / lexer);
     PrintLineReparseTimes(path, text);
+    PrintScreenColouringTimes(path, text);
     return 0;
 }

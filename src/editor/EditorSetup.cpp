@@ -3,6 +3,7 @@
 #include "editor/CurrentView.h"
 #include "editor/EditorStyles.h"
 #include "editor/SciWrappers.h"
+#include "editor/UndoGroups.h"
 #include "foundation/errors/ErrorLog.h"
 #include "platform/KorvoError.h"
 #include "vocabulary/Markers.h"

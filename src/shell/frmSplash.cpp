@@ -6,7 +6,7 @@
 #include "foundation/FileHelpers.h"
 #include "foundation/FontHelpers.h"
 #include "foundation/errors/ErrorLog.h"
-#include "language/colour/ColouringStandIn.h"
+#include "language/colour/ColouringFlags.h"
 #include "platform/ProgramFolder.h"
 #include "platform/WindowUpdateLock.h"
 #include "vocabulary/SettingsValues.h"

@@ -2,6 +2,7 @@
 #include "editor/EditorFixture.h"
 #include "editor/EditorSetup.h"
 #include "editor/SciWrappers.h"
+#include "editor/UndoGroups.h"
 #include "platform/scintilla/SciDirectCalls.h"
 #include "vocabulary/SettingsValues.h"
 

@@ -17,10 +17,8 @@ QString oneLine(QString value) {
 // --save, writes it to OUT as Korvo saves it.
 int dumpHotCodes(const QStringList& args) {
     const bool save = args.size() == 3 && args[1] == QLatin1String("--save");
-    if (args.size() != 1 && !save) {
-        std::fprintf(stderr, "korvo-dump --hotcodes: give FILE, and --save OUT or nothing\n");
-        return 2;
-    }
+    if (args.size() != 1 && !save)
+        return kWrongArguments;
     StartHeadlessKorvo();
     const QList<HotCodesFileError> errors = LoadHotCodesFrom(QFileInfo(args[0]).absoluteFilePath());
     const QList<HotCode> codes = HotCodesInStoreOrder();

@@ -1,20 +1,8 @@
-#include "../support/HeadlessKorvo.h"
-#include "../support/BuiltInKeywords.h"
 #include "DumpCommand.h"
+#include "DumpDocument.h"
 
-#include "editor/ActiveDocument.h"
 #include "editor/SciWrappers.h"
-#include "files/Project.h"
-#include "files/SingleFileDocument.h"
-#include "language/keywords/Compiler.h"
 #include "language/model/ModelDump.h"
-#include "language/parser/DocumentPasses.h"
-#include "platform/AnsiText.h"
-#include "platform/scintilla/SciDirectCalls.h"
-
-#include <QFileInfo>
-
-#include <cstdio>
 
 namespace {
 
@@ -31,27 +19,12 @@ void printLines() {
 int dumpModel(const QStringList& args) {
     if (args.size() != 1 && !(args.size() == 3 && args[1] == QLatin1String("--lng")))
         return kWrongArguments;
-    StartHeadlessKorvo();
-
-    ClsCompiler compiler;
-    compiler.Name = QStringLiteral("korvo-dump");
-    const bool loaded = args.size() == 3 ? compiler.LoadKeywordsFrom(args[2]) : LoadBuiltInKeywords(compiler);
-    if (!loaded)
+    DumpDocument document;
+    if (!document.open(args[0], args.size() == 3 ? args[2] : QString()))
         return 1;
-    compiler.SetDefaultKeywords();
-
-    QByteArray text;
-    const QString path = QFileInfo(args[0]).absoluteFilePath();
-    if (!platform::readFileBytes(path, text)) {
-        std::fprintf(stderr, "korvo-dump --model: cannot read %s\n", path.toUtf8().constData());
-        return 1;
-    }
-    std::unique_ptr<frmDoc> doc = OpenSingleFileDocument(path, text);
-    ParseFile();
-    for (const QString& line : DumpModel(gProjects.Item(path)->Model, *doc))
+    for (const QString& line : DumpModel(document.project().Model, document.doc()))
         printLine(line);
     printLines();
-    CloseSingleFileDocument(std::move(doc));
     return 0;
 }
 

@@ -12,34 +12,41 @@ unsigned char TokenKindAt(int i) {
     return i >= 0 && i <= kMaxTokens ? gTokens[i].Kind : static_cast<unsigned char>(tkNone);
 }
 
+bool StyleLiteralToken(int i, int LineBase) {
+    const TokenRecord& token = gTokens[i];
+    const int start = LineBase + token.StartPos;
+    switch (token.Kind) {
+    case tkNumber:
+        StyleRun(start, token.EndPos - token.StartPos, STYLE_Number);
+        return true;
+    case tkString:
+        StyleRun(start, token.EndPos - token.StartPos + 1, STYLE_String);
+        return true;
+    case ',':
+    case ':':
+        StyleRun(start, 1, STYLE_Separator);
+        return true;
+    default:
+        if (!gIsOperator[token.Kind])
+            return false;
+        StyleRun(start, 1, STYLE_Operator);
+        return true;
+    }
+}
+
 void ColorToken(int i, int LineBase) {
     if (i < 1 || i > kMaxTokens)
         return;
     try {
         const TokenRecord& token = gTokens[i];
-        const int start = LineBase + token.StartPos;
-        switch (token.Kind) {
-        case tkIdent:
-            if (const KeywordPtr keyword = gKeywords.Find(token.Text)) {
-                if (keyword->Ime != token.Text)
-                    ReplaceToken(keyword->Ime, i, LineBase);
-                StyleRun(start, static_cast<int>(token.Text.size()), STYLE_Keyword);
-            }
-            break;
-        case tkNumber:
-            StyleRun(start, token.EndPos - token.StartPos, STYLE_Number);
-            break;
-        case tkString:
-            StyleRun(start, token.EndPos - token.StartPos + 1, STYLE_String);
-            break;
-        case ',':
-        case ':':
-            StyleRun(start, 1, STYLE_Separator);
-            break;
-        default:
-            if (gIsOperator[token.Kind])
-                StyleRun(start, 1, STYLE_Operator);
-            break;
+        if (token.Kind != tkIdent) {
+            StyleLiteralToken(i, LineBase);
+            return;
+        }
+        if (const KeywordPtr keyword = gKeywords.Find(token.Text)) {
+            if (keyword->Ime != token.Text)
+                ReplaceToken(keyword->Ime, i, LineBase);
+            StyleRun(LineBase + token.StartPos, static_cast<int>(token.Text.size()), STYLE_Keyword);
         }
     } catch (...) {
         SetErrorLog(QStringLiteral("ColorToken"), QStringLiteral("Mod_Parse"));

@@ -10,6 +10,10 @@
 // table has them), numbers, strings, separators and operators.
 void ColorToken(int i, int LineBase);
 
+// Styles token i when it is a number, a string, a "," or ":" or an
+// operator; False for any other token.
+bool StyleLiteralToken(int i, int LineBase);
+
 // Colours from token i to the end of an expression: a "," or ":" outside
 // brackets, or a ")" that closes a bracket opened before i. Leaves i on that
 // token, or on Limit.

@@ -18,3 +18,7 @@ void KeywordSet::Set(int code, std::shared_ptr<KeywordTable> table) {
 KeywordPtr KeywordSet::Find(const QString& word) const {
     return (*this)(KeywordTableCode(word)).Item(word);
 }
+
+KeywordPtr KeywordSet::FindU(const QString& upperWord) const {
+    return upperWord.isEmpty() ? nullptr : (*this)(upperWord.at(0).unicode()).ItemU(upperWord);
+}

@@ -16,6 +16,8 @@ public:
 
     // The keyword of that name (any case), or null.
     KeywordPtr Find(const QString& word) const;
+    // The same for a word already upper-cased.
+    KeywordPtr FindU(const QString& upperWord) const;
 
 private:
     std::array<std::shared_ptr<KeywordTable>, kKeywordTableCount> tables_;

@@ -16,6 +16,8 @@ public:
     bool Exists(const QString& key) const;
     // The keyword of that name, or null.
     KeywordPtr Item(const QString& key) const;
+    // The same for a key already upper-cased.
+    KeywordPtr ItemU(const QString& upperKey) const { return byKey_.value(upperKey); }
     int Count() const { return static_cast<int>(items_.size()); }
     const std::vector<KeywordPtr>& Items() const { return items_; }
     void RemoveAll();

@@ -11,7 +11,7 @@
 #include "language/keywords/ActiveKeywords.h"
 #include "language/colour/ExpressionColouring.h"
 #include "language/lexer/CharTables.h"
-#include "language/colour/ColouringStandIn.h"
+#include "language/colour/ColouringFlags.h"
 #include "language/model/DeclarationParsing.h"
 #include "language/model/DeclarationRecords.h"
 #include "language/parser/FoldIndent.h"
@@ -239,7 +239,7 @@ bool LineParse::parseToken() {
         if (i_ == 1)
             counts_.noIndent = true;
         if (t.EndPos == -100) {
-            style(t.StartPos, length_ - t.StartPos, STYLE_Comment2);
+            style(t.StartPos, length_ - t.StartPos + 1, STYLE_Comment2);
             t.EndPos = 0;
         } else {
             style(t.StartPos, length_ - t.StartPos + 1, STYLE_Comment);
@@ -523,7 +523,7 @@ void LineParse::blockComment(bool open) {
     const QString word = open ? QStringLiteral("Block") : QStringLiteral("End");
     if (t.Text != word)
         ReplaceRange(lineBase_ + t.StartPos + 2, word, word.size());
-    style(t.StartPos, length_ - t.StartPos, STYLE_Block);
+    style(t.StartPos, length_ - t.StartPos + 1, STYLE_Block);
     addMarkerLater(MARKER_BLOCK);
     addMarkerLater(open ? MARKER_FOLDSTART : MARKER_FOLDEND);
     counts_.foldDelta += open ? 1 : -1;

@@ -1,0 +1,23 @@
+#include "language/colour/CaseCorrection.h"
+
+#include "editor/SciWrappers.h"
+#include "editor/UndoGroups.h"
+#include "language/lexer/Lexer.h"
+#include "vocabulary/SettingsValues.h"
+
+void FixTokenCase(const QString& Text, int i, int LineBase) {
+    if (FixVariableCase == 0 || i < 1 || i > kMaxTokens)
+        return;
+    const TokenRecord& token = gTokens[i];
+    const long caret = SciGetCurrentPos() - LineBase;
+    if (caret >= token.StartPos && caret <= token.EndPos)
+        return;
+    // Only a respelling of the same length: no position on the line moves.
+    if (Text.size() != token.EndPos - token.StartPos || OpenUndoGroups() > 0)
+        return;
+    SciSetUndoCollection(false);
+    SciSetTargetStart(LineBase + token.StartPos);
+    SciSetTargetEnd(LineBase + token.EndPos);
+    SciReplaceTarget(-1, Text);
+    SciSetUndoCollection(true);
+}

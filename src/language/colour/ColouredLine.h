@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// The frame every colouring pass shares: the line read into the tokenizer
+// and cut into gTokens.
+struct ColouredLine {
+    // Reads line Line of the current view into Text.
+    ColouredLine(int Line, QString& Text);
+
+    int line;
+    int length;     // characters, line end included
+    int lineBase;   // the line's start position - 1: token i starts at lineBase + StartPos
+    int count;      // tokens
+};

@@ -1,0 +1,8 @@
+#include "language/colour/ColouringFlags.h"
+
+#include "vocabulary/StyleNumbers.h"
+
+int gStrictModeStyle = STYLE_Text;
+bool gCollectReferences = false;
+bool gColoringCaretLine = false;
+bool gInDeclaration = false;

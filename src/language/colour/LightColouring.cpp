@@ -1,0 +1,206 @@
+#include "language/colour/Colouring.h"
+
+#include "editor/CurrentView.h"
+#include "language/model/CodeModel.h"
+#include "foundation/errors/ErrorLog.h"
+#include "language/colour/BracketStack.h"
+#include "language/colour/CaseCorrection.h"
+#include "language/colour/ColouredLine.h"
+#include "language/colour/ColouringFlags.h"
+#include "language/colour/ExpressionColouring.h"
+#include "language/colour/NameLookup.h"
+#include "vocabulary/StyleNumbers.h"
+#include "language/colour/StyleRun.h"
+#include "language/colour/VariableColouring.h"
+#include "language/lexer/CharTables.h"
+#include "language/lexer/Lexer.h"
+#include "language/model/DeclarationRecords.h"
+#include "language/model/ScopeQueries.h"
+#include "language/parser/OwnEdits.h"
+#include "language/parser/ParseState.h"
+#include "vocabulary/SettingsValues.h"
+
+QString gLineText;
+
+namespace {
+
+// The light pass over one line. i is the current token; a step that
+// consumed tokens leaves i on the last of them.
+class LightPass {
+public:
+    LightPass(int line, bool sequential) : l_(line, gLineText), sequential_(sequential) {}
+
+    void run();
+
+private:
+    void identifier();
+    bool missesBrackets(const ClsBBFunkcija& keyword) const;
+    void keywordContext(const ClsBBFunkcija& keyword);
+    void enterFunction();
+    void enterType();
+    void fieldList();
+    void declaredNext(clsHash& table, int styleNumber);
+    void styleToken(int styleNumber) const {
+        StyleRun(l_.lineBase + gTokens[i_].StartPos, gTokens[i_].EndPos - gTokens[i_].StartPos, styleNumber);
+    }
+    const QString& nextText() const { return gTokens[i_ + 1].Text; }
+    bool nextIsIdentifier() const { return TokenKindAt(i_ + 1) == tkIdent; }
+
+    ColouredLine l_;
+    const bool sequential_;
+    int i_ = 1;
+};
+
+void LightPass::run() {
+    for (i_ = 1; i_ <= l_.count; ++i_) {
+        const TokenRecord& t = gTokens[i_];
+        if (t.Kind == tkIdent) {
+            identifier();
+        } else if (t.Kind == '.' && i_ == 1 && nextIsIdentifier()) {
+            // A label definition.
+            StyleRun(l_.lineBase + t.StartPos, static_cast<int>(nextText().size()) + 1, STYLE_Label);
+            i_ = 2;
+        } else if (gIsSuffixChar[t.Kind]) {
+            ColorBadVar(i_, l_.count, l_.lineBase, gStrictModeStyle);
+        } else if (t.Kind == '(' || t.Kind == '[') {
+            OpenBracket(l_.lineBase + t.StartPos, static_cast<char>(t.Kind));
+        } else if (t.Kind == ')' || t.Kind == ']') {
+            CloseBracket(l_.lineBase + t.StartPos, static_cast<char>(t.Kind));
+        }
+    }
+}
+
+void LightPass::identifier() {
+    const PreparedName name = PrepareName(gTokens[i_].Text);
+    if (FindFunction(name)) {
+        ColourDeclaredName(gFoundItem, STYLE_Function, i_, l_.count, l_.lineBase);
+        return;
+    }
+    if (const KeywordPtr keyword = FindKeyword(name)) {
+        if (missesBrackets(*keyword)) {
+            styleToken(gStrictModeStyle);
+            return;
+        }
+        styleToken(STYLE_Keyword);
+        if (sequential_)
+            keywordContext(*keyword);
+        return;
+    }
+    if (gCurrentFunction.isEmpty() || !sequential_)
+        gCurrentFunction = CurrentFunction(l_.line);
+    const int styleNumber = FindVariable(name, ScopeOrder::LocalsFirst);
+    if (styleNumber >= 0)
+        ColourDeclaredName(gFoundItem, styleNumber, i_, l_.count, l_.lineBase);
+    else
+        ColorBadVar(i_, l_.count, l_.lineBase, gStrictModeStyle);
+}
+
+bool LightPass::missesBrackets(const ClsBBFunkcija& keyword) const {
+    return CheckForMissingBracesOnFunctions != 0 && gTokens[i_].Text.size() >= 4 && TokenKindAt(i_ + 1) != '(' &&
+           keyword.MoraZagradi;
+}
+
+// Keywords as written in the line: a lower-case "new" is no type context.
+void LightPass::keywordContext(const ClsBBFunkcija& keyword) {
+    const QString& word = gTokens[i_].Text;
+    CodeModel& project = *ActiveCodeModel();
+    if (word == QLatin1String("Object") && TokenKindAt(i_ + 1) == '.') {
+        ++i_;
+        StyleRun(l_.lineBase + gTokens[i_].StartPos, 1, STYLE_Separator);
+        declaredNext(project.Types, STYLE_Type);
+        return;
+    }
+    if (word == QLatin1String("End") && nextIsIdentifier()) {
+        if (nextText() == QLatin1String("Function")) {
+            ++i_;
+            gCurrentFunction.clear();
+        } else if (nextText() == QLatin1String("Type")) {
+            ++i_;
+            gCurrentType.clear();
+        }
+        return;
+    }
+    if (nextIsIdentifier()) {
+        if (word == QLatin1String("Function"))
+            enterFunction();
+        else if (word == QLatin1String("Type"))
+            enterType();
+        else if (word == QLatin1String("Field"))
+            fieldList();
+        else if (word == QLatin1String("New") || word == QLatin1String("Each") || word == QLatin1String("Last") ||
+                 word == QLatin1String("First"))
+            declaredNext(project.Types, STYLE_Type);
+        else if (word == QLatin1String("Goto") || word == QLatin1String("Gosub") || word == QLatin1String("Restore"))
+            declaredNext(project.Labels, STYLE_Label);
+        return;
+    }
+    const TokenRecord& next = gTokens[i_ + 1];
+    if (i_ < l_.count && next.StartPos == gTokens[i_].EndPos && gSuffixTip[next.Kind] != 0 && gSuffixTip[next.Kind] == keyword.Tip) {
+        ++i_;
+        StyleRun(l_.lineBase + next.StartPos, 1, STYLE_Keyword);
+    }
+}
+
+// The next word, when the table holds it, in its declared spelling and the style.
+void LightPass::declaredNext(clsHash& table, int styleNumber) {
+    if (!nextIsIdentifier() || !table.ExistsHash(nextText()))
+        return;
+    ++i_;
+    if (gTokens[i_].Text != gFoundItem->Ime)
+        FixTokenCase(gFoundItem->Ime, i_, l_.lineBase);
+    styleToken(styleNumber);
+}
+
+// The name itself is coloured as the next token.
+void LightPass::enterFunction() {
+    CodeModel& project = *ActiveCodeModel();
+    if (!project.Funkcii.ExistsOnlyHash(nextText())) {
+        SetStopErrorLog(18800);
+        return;
+    }
+    gCurrentFunction = nextText();
+    if (auto function = std::dynamic_pointer_cast<ClsFunkcija>(project.Funkcii.ItemHandle(nextText(), l_.line, gSciWndData)))
+        gCurrentLocals = function->Locals;
+}
+
+void LightPass::enterType() {
+    CodeModel& project = *ActiveCodeModel();
+    if (!project.Types.ExistsOnlyHash(nextText()))
+        return;
+    ++i_;
+    gCurrentType = gTokens[i_].Text;
+    if (auto type = std::dynamic_pointer_cast<ClsType>(project.Types.ItemHandle(gCurrentType, l_.line, gSciWndData)))
+        gCurrentFields = type->Fields;
+}
+
+// Each field of the list in the field style, with its suffix and type.
+void LightPass::fieldList() {
+    if (gCurrentType.isEmpty())
+        gCurrentType = CurrentType(l_.line);
+    if (gCurrentType.isEmpty() || !gCurrentFields)
+        return;
+    while (nextIsIdentifier()) {
+        if (!gCurrentFields->ExistsHash(nextText()))
+            return;
+        ++i_;
+        ColorVar(gFoundItem, i_, l_.count + 1, l_.lineBase, STYLE_Type);
+        if (TokenKindAt(i_ + 1) != ',')
+            return;
+        ++i_;
+    }
+}
+
+}
+
+void ColorLineLight(int Line, bool Sequential) {
+    if (!ActiveCodeModel())
+        return;
+    try {
+        OwnEdits ownEdits;
+        EmptyBracketStack();
+        LightPass(Line, Sequential).run();
+        StyleUnclosedBrackets();
+    } catch (...) {
+        SetErrorLog(QStringLiteral("ColorLineLight"), QStringLiteral("Mod_Parse"));
+    }
+}

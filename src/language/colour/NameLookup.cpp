@@ -1,0 +1,66 @@
+#include "language/colour/NameLookup.h"
+
+#include "editor/CurrentView.h"
+#include "editor/frmDoc.h"
+#include "language/model/CodeModel.h"
+#include "foundation/Hash.h"
+#include "language/colour/CaseCorrection.h"
+#include "language/colour/ExpressionColouring.h"
+#include "language/colour/ColouringFlags.h"
+#include "vocabulary/StyleNumbers.h"
+#include "language/colour/StyleRun.h"
+#include "language/colour/VariableColouring.h"
+#include "language/keywords/ActiveKeywords.h"
+#include "language/lexer/CharTables.h"
+#include "language/lexer/Lexer.h"
+#include "language/parser/Parser.h"
+
+PreparedName PrepareName(const QString& text) {
+    PreparedName name{text.toUpper(), 0};
+    name.hash = HashCode(name.upper);
+    return name;
+}
+
+KeywordPtr FindKeyword(const PreparedName& name) {
+    return gKeywords.FindU(name.upper);
+}
+
+bool FindFunction(const PreparedName& name) {
+    return ActiveCodeModel()->Funkcii.ExistsU(name.upper, name.hash);
+}
+
+int FindVariable(const PreparedName& name, ScopeOrder order) {
+    CodeModel& project = *ActiveCodeModel();
+    const bool local = order == ScopeOrder::LocalsFirst && CurrentLocalsTable().ExistsU(name.upper, name.hash);
+    if (local)
+        return STYLE_LocalVar;
+    if (project.Globals.ExistsU(name.upper, name.hash))
+        return STYLE_GlobalVar;
+    if (order == ScopeOrder::GlobalsFirst && CurrentLocalsTable().ExistsU(name.upper, name.hash))
+        return STYLE_LocalVar;
+    if (project.Arrays.ExistsU(name.upper, name.hash))
+        return STYLE_ArrayVar;
+    if (project.Constants.ExistsU(name.upper, name.hash))
+        return STYLE_Constant;
+    return -1;
+}
+
+void AddReference(CodeRecord& record, long position) {
+    if (gCollectReferences && gActiveDoc)
+        record.References.append(gActiveDoc->Filename() + QLatin1Char('!') + QString::number(position));
+}
+
+void ColourDeclaredName(const CodeRecordPtr& record, int style, int& i, int N, int LineBase, bool Respell) {
+    const TokenRecord& token = gTokens[i];
+    if (Respell && token.Text != record->Ime)
+        FixTokenCase(record->Ime, i, LineBase);
+    AddReference(*record, LineBase + token.StartPos);
+    if (gIsNameFollower[TokenKindAt(i + 1)]) {
+        if (style == STYLE_ArrayVar)
+            ColorArrayVar(record, i, N, LineBase, style);
+        else
+            ColorVar(record, i, N, LineBase, style);
+    } else {
+        StyleRun(LineBase + token.StartPos, token.EndPos - token.StartPos, style);
+    }
+}
