@@ -1,7 +1,7 @@
 #include "editor/CurrentView.h"
 #include "editor/EditorFixture.h"
 #include "editor/SciWrappers.h"
-#include "shell/DocumentHost.h"
+#include "support/FakeHost.h"
 #include "support/StandIn.h"
 
 #include <QCoreApplication>
@@ -10,16 +10,25 @@
 
 using DocumentWindow = EditorTest;
 
-TEST_F(DocumentWindow, TheCaptionFollowsDirtyAndFilename) {
-    DocumentHost host;
+namespace {
+// Records every caption the document window is given.
+class CaptionHost : public FakeHost {
+public:
     QStringList captions;
-    QObject::connect(&host, &DocumentHost::captionSet, [&](const QString&, const QString& caption) {
+    void setDocumentWindowCaption(const QString& key, const QString& caption) override {
         captions.append(caption);
-    });
+        FakeHost::setDocumentWindowCaption(key, caption);
+    }
+};
+}
+
+TEST_F(DocumentWindow, TheCaptionFollowsDirtyAndFilename) {
+    CaptionHost host;
+    const QStringList& captions = host.captions;
     auto doc = openDocument("Print 1");
     EXPECT_EQ(doc->Filename(), QStringLiteral("test.bb"));
     doc->m_strDocumentWindowID = QStringLiteral("/src/test.bb");
-    host.addDocumentWindow(doc->m_strDocumentWindowID, doc.get(), doc->Filename());
+    host.windows.append({doc->m_strDocumentWindowID, doc.get(), doc->Filename()});
 
     doc->setDirty(true);
     doc->setDirty(true);

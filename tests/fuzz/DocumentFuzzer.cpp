@@ -6,6 +6,7 @@
 #include "BuiltInKeywords.h"
 #include "HeadlessKorvo.h"
 
+#include "editor/ActiveDocument.h"
 #include "files/Project.h"
 #include "files/SingleFileDocument.h"
 #include "language/keywords/Compiler.h"

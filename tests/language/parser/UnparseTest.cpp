@@ -3,14 +3,13 @@
 #include "editor/ActiveDocument.h"
 #include "editor/CurrentView.h"
 #include "editor/SciWrappers.h"
-#include "explorer/CodeExplorer.h"
 #include "files/Project.h"
 #include "language/model/DeclarationRecords.h"
 #include "language/parser/DocumentPasses.h"
 #include "language/parser/Parser.h"
 #include "language/parser/ParseState.h"
 #include "language/parser/Unparse.h"
-#include "shell/DocumentHost.h"
+#include "support/FakeHost.h"
 #include "vocabulary/Markers.h"
 
 #include <QGuiApplication>
@@ -127,12 +126,11 @@ TEST_F(UnparseTest, UnparsingAWholeDocumentEmptiesTheModelAndParsingAgainRestore
 }
 
 TEST_F(UnparseTest, RenamesTheFileOfEveryRecordOfTheDocument) {
-    DocumentHost host;  // which has the code explorer refill
+    FakeHost host;
     parse("Global g\r\nType T\r\nField f\r\nEnd Type\r\nFunction F(p)\r\nLocal l\r\nEnd Function\r\n", "old.bb");
-    frmList::GlobalsProjectFullPath = QStringLiteral("somewhere");
     UpdateVarFileNames("OLD.bb", "new.bb");
     EXPECT_EQ(recordIn<ClsGlobalVar>(project().Globals, "g")->File, "old.bb");
-    EXPECT_EQ(frmList::GlobalsProjectFullPath, "");
+    EXPECT_EQ(host.explorerInvalidations, 1);
 
     UpdateVarFileNames("old.bb", "new.bb");
     auto f = recordIn<ClsFunkcija>(project().Funkcii, "F");
