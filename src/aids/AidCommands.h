@@ -2,11 +2,12 @@
 
 #include <array>
 
-// The commands of the clipboard ring and the hot codes by command key, in
-// menu order, for the command dispatcher to register.
+// The commands of the clipboard ring, the hot codes, the snippets and the
+// inserters by command key, in menu order, for the command dispatcher to
+// register. The seven snippet commands reach the snippets panel.
 struct AidCommand {
     const char* key;
     void (*run)();
 };
 
-const std::array<AidCommand, 6>& AidCommands();
+const std::array<AidCommand, 17>& AidCommands();
