@@ -81,7 +81,6 @@ frmSnipEdit* ShowSnippetEditor() {
 }
 
 frmSnipEdit::frmSnipEdit(QWidget* owner) : QWidget(owner, Qt::Window) {
-    setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("frmSnipEdit"));
     setWindowTitle(QStringLiteral("Add/Edit Snippet"));
 
@@ -127,6 +126,14 @@ frmSnipEdit::frmSnipEdit(QWidget* owner) : QWidget(owner, Qt::Window) {
         activateWindow();
         raise();
     });
+}
+
+// A closed editor is gone: the next use loads a fresh one.
+void frmSnipEdit::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (gEditor == this)
+        gEditor = nullptr;
+    deleteLater();
 }
 
 void frmSnipEdit::StartNew(const QString& text, const QString& folder) {

@@ -35,6 +35,9 @@ public:
     // One-shot: activates the editor once a drop has finished.
     QTimer* Timer = nullptr;
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     QByteArray codeBytes() const;
     void save();

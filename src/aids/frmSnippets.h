@@ -1,5 +1,7 @@
 #pragma once
 
+#include "aids/SnippetsTree.h"
+
 #include <QPoint>
 #include <QString>
 #include <QWidget>
@@ -7,7 +9,6 @@
 class QMimeData;
 class QPlainTextEdit;
 class QTreeWidgetItem;
-class SnippetsTree;
 class Splitter;
 
 // The "Snippets" dock panel: the tree of the Snippets folder (categories,
