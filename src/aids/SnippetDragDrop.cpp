@@ -7,7 +7,6 @@
 #include "platform/AnsiText.h"
 #include "platform/KorvoError.h"
 #include "platform/Prompt.h"
-#include "platform/WindowUpdateLock.h"
 
 #include <QDir>
 #include <QFile>
@@ -133,9 +132,7 @@ void frmSnippets::moveDraggedNode(QTreeWidgetItem* target) {
         if (!QDir().rename(source, destination))
             RaiseError(ErrPathFileAccess, QStringLiteral("Path/File access error"));
     }
-    platform::LockWindowUpdate(tvSnippets);
     delete dragged;
-    platform::LockWindowUpdate(nullptr);
     RefreshTvSnippets(destination);
 }
 

@@ -175,7 +175,7 @@ void frmSnippets::RefreshTvSnippets(const QString& keyToSelect) {
     QStringList expanded;
     for (int i = 0; i < tvSnippets->topLevelItemCount(); ++i)
         collectExpanded(tvSnippets->topLevelItem(i), expanded);
-    platform::LockWindowUpdate(tvSnippets);
+    const bool locked = platform::LockWindowUpdate(tvSnippets);
     try {
         ListSnippets();
         for (const QString& key : expanded)
@@ -191,7 +191,8 @@ void frmSnippets::RefreshTvSnippets(const QString& keyToSelect) {
     } catch (...) {
         SetErrorLog(QStringLiteral("RefreshTvSnippets"), QStringLiteral("frmSnippets"));
     }
-    platform::LockWindowUpdate(nullptr);
+    if (locked)
+        platform::LockWindowUpdate(nullptr);
     if (tvSnippets->isVisible())
         tvSnippets->setFocus();
 }
