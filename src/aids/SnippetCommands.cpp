@@ -3,14 +3,12 @@
 #include "aids/EditorDialogs.h"
 #include "aids/SnippetDocument.h"
 #include "aids/SnippetFiles.h"
-#include "aids/SnippetsTree.h"
 #include "aids/frmSnipEdit.h"
 #include "editor/CurrentView.h"
 #include "editor/SciWrappers.h"
 #include "foundation/errors/ErrorLog.h"
 #include "platform/AnsiText.h"
 #include "platform/KorvoError.h"
-#include "platform/ProgramFolder.h"
 #include "platform/Prompt.h"
 
 #include <QDir>

@@ -5,7 +5,6 @@
 #include "foundation/errors/ErrorLog.h"
 #include "platform/AnsiText.h"
 #include "platform/KorvoError.h"
-#include "platform/ProgramFolder.h"
 #include "platform/Prompt.h"
 #include "platform/dock/DockLayer.h"
 #include "platform/dock/HostLayer.h"

@@ -3,7 +3,6 @@
 #include "aids/SnippetFiles.h"
 #include "aids/SnippetsTree.h"
 #include "editor/WaitCursor.h"
-#include "foundation/FileHelpers.h"
 #include "foundation/controls/Splitter.h"
 #include "foundation/errors/ErrorLog.h"
 #include "platform/AnsiText.h"
@@ -16,7 +15,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QFontDatabase>
-#include <QHash>
+#include <QPointer>
 #include <QPlainTextEdit>
 #include <QStyle>
 
