@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <QHash>
-#include <QSet>
 
 class QKeySequenceEdit;
 class QLineEdit;

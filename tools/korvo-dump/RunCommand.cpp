@@ -118,9 +118,9 @@ int dumpRun(const QStringList& arguments) {
     QStringList args = arguments;
     bool missing = false;
     const QString keywords = takeOption(args, QStringLiteral("--lng"), &missing);
-    for (qsizetype at; (at = args.indexOf(QStringLiteral("--caret"))) >= 0 && at + 1 < args.size();)
-        args.removeAt(at);
-    if (args.isEmpty() || missing || args.contains(QStringLiteral("--caret")))
+    // "--caret LINE:COLUMN", as --styles takes it, is the step LINE:COLUMN.
+    args.removeAll(QStringLiteral("--caret"));
+    if (args.isEmpty() || missing)
         return kWrongArguments;
     RunFolders folders;
     if (!folders.prepare()) {
