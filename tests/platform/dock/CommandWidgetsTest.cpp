@@ -98,6 +98,8 @@ TEST_F(CommandWidgets, CombosShowTheirCommandAndReportChoicesAndTyping) {
     commandLine->lineEdit()->setText(QStringLiteral("-debug"));
     emit commandLine->lineEdit()->returnPressed();
     EXPECT_EQ(events.seen.last(), QStringLiteral("entered -debug"));
+    // Confirming typed text is no choice of an item.
+    EXPECT_FALSE(events.seen.contains(QStringLiteral("click cboCommandLine=-debug")));
     EXPECT_EQ(layer->command(QStringLiteral("cboCommandLine")).text(), QStringLiteral("-debug"));
 }
 
