@@ -4,44 +4,41 @@
 #include "aids/HotCodeCommands.h"
 #include "aids/InserterCommands.h"
 #include "aids/frmSnippets.h"
+#include "foundation/MessageHelpers.h"
+#include "platform/CommandProcedures.h"
 
 namespace {
 
-template <const char* Key>
-void snippetCommand() {
+void RunSnippetCommand(const platform::CommandClick& click) {
     if (frmSnippets* panel = SnippetsPanel())
-        panel->DoMenuCommand(QLatin1String(Key));
+        panel->DoMenuCommand(click.key);
 }
-
-constexpr char kInsertSnippet[] = "Insert Snippet";
-constexpr char kEditSnippet[] = "Edit Snippet";
-constexpr char kEditAsFile[] = "Edit As File";
-constexpr char kNewSnippet[] = "New Snippet";
-constexpr char kDeleteSnippet[] = "Delete Snippet";
-constexpr char kAddCategory[] = "Add Category";
-constexpr char kRefreshSnippets[] = "Refresh Snippets";
 
 }
 
-const std::array<AidCommand, 17>& AidCommands() {
-    static const std::array<AidCommand, 17> commands{{
-        {"Copy Private", CopyPrivate},
+// Rows on ShowNotAvailable wait for the procedure named beside them.
+void RegisterAidCommands() {
+    platform::RegisterCommandProcedures({
         {"Cycle Private", CyclePrivate},
+        {"Copy Private", CopyPrivate},
         {"Paste Private", PastePrivate},
-        {"Apply HotCode", ApplyHotCode},
+        {"Find", ShowNotAvailable},           // ShowFind
+        {"Find Next", ShowNotAvailable},      // FindNextCommand
+        {"Find Previous", ShowNotAvailable},  // FindPreviousCommand
+        {"Replace", ShowNotAvailable},        // ShowReplace
         {"HotCode For Selection", HotCodeForSelection},
         {"Edit HotCodes", EditHotCodes},
-        {kInsertSnippet, snippetCommand<kInsertSnippet>},
-        {kEditSnippet, snippetCommand<kEditSnippet>},
-        {kEditAsFile, snippetCommand<kEditAsFile>},
-        {kNewSnippet, snippetCommand<kNewSnippet>},
-        {kDeleteSnippet, snippetCommand<kDeleteSnippet>},
-        {kAddCategory, snippetCommand<kAddCategory>},
-        {kRefreshSnippets, snippetCommand<kRefreshSnippets>},
+        {"Apply HotCode", ApplyHotCode},
         {"Insert Color", InsertColor},
-        {"Insert FilePath", InsertFilePath},
         {"Insert Filename", InsertFilename},
+        {"Insert FilePath", InsertFilePath},
+        {"Insert Snippet", RunSnippetCommand},
+        {"Edit Snippet", RunSnippetCommand},
+        {"Delete Snippet", RunSnippetCommand},
+        {"Add Category", RunSnippetCommand},
+        {"New Snippet", RunSnippetCommand},
+        {"Refresh Snippets", RunSnippetCommand},
+        {"Edit As File", RunSnippetCommand},
         {"Insert Scancode", InsertScancode},
-    }};
-    return commands;
+    });
 }

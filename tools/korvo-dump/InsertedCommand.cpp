@@ -91,7 +91,9 @@ int dumpScancode(QStringList args) {
 int dumpInserted(const QStringList& args) {
     if (args.isEmpty())
         return kWrongArguments;
-    UseGivenOrScratchHome();
+    RunFolders folders;
+    if (!folders.prepare())
+        return 1;
     StartHeadlessKorvo();
     const QString kind = args[0];
     if (kind == QLatin1String("colour"))

@@ -102,7 +102,9 @@ int dumpSnippets(const QStringList& args) {
     SnippetsOptions options;
     if (!readOptions(args, options))
         return kWrongArguments;
-    UseGivenOrScratchHome();
+    RunFolders folders;
+    if (!folders.prepare())
+        return 1;
     DumpDocument document;
     if (!options.open.isEmpty() && !document.open(options.open, QString()))
         return 1;

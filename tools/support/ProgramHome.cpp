@@ -3,38 +3,33 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
-
-#include <memory>
-#include <vector>
 
 namespace {
 
-void copyFolder(const QString& from, const QString& to) {
-    QDir().mkpath(to);
-    for (const QFileInfo& entry : QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
-        const QString target = to + QLatin1Char('/') + entry.fileName();
-        if (entry.isDir())
-            copyFolder(entry.filePath(), target);
-        else
-            QFile::copy(entry.filePath(), target);
-    }
-}
-
-QString scratchFolder() {
-    static std::vector<std::unique_ptr<QTemporaryDir>> folders;
-    folders.push_back(std::make_unique<QTemporaryDir>());
-    return folders.back()->path();
+bool copyFolder(const QString& from, const QString& to) {
+    if (!QDir().mkpath(to))
+        return false;
+    const QDir source(from);
+    for (const QString& name : source.entryList(QDir::Files))
+        if (!QFile::copy(source.filePath(name), to + QLatin1Char('/') + name))
+            return false;
+    return true;
 }
 
 }
 
-void UseGivenOrScratchHome() {
+bool RunFolders::prepare() {
     if (qEnvironmentVariableIsEmpty("KORVO_HOME")) {
-        const QString home = scratchFolder();
-        copyFolder(QCoreApplication::applicationDirPath() + QStringLiteral("/conf"), home + QStringLiteral("/conf"));
-        qputenv("KORVO_HOME", home.toUtf8());
+        home = std::make_unique<QTemporaryDir>();
+        if (!home->isValid() || !copyFolder(QCoreApplication::applicationDirPath() + QStringLiteral("/conf"), home->filePath(QStringLiteral("conf"))))
+            return false;
+        qputenv("KORVO_HOME", QFile::encodeName(home->path()));
     }
-    if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME"))
-        qputenv("XDG_CONFIG_HOME", scratchFolder().toUtf8());
+    if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME")) {
+        config = std::make_unique<QTemporaryDir>();
+        if (!config->isValid())
+            return false;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config->path()));
+    }
+    return true;
 }
