@@ -106,7 +106,7 @@ void frmMain::AddDockForms(bool FirstTimeLoading) {
         }
         if (dockForms_.isEmpty())
             for (const DockFormSlot& slot : kDockFormSlots)
-                dockForms_.append(CreateDockPlaceholder(QString::fromLatin1(slot.caption), this));
+                dockForms_.append(CreateDockForm(slot, this));
         for (qsizetype i = 0; i < dockForms_.size(); ++i)
             AttachDockForm(QString::fromLatin1(kDockFormSlots[i].key), dockForms_[i], FirstTimeLoading);
     } catch (...) {
