@@ -13,6 +13,7 @@
 #include "files/Project.h"
 #include "files/SingleFileDocument.h"
 #include "foundation/errors/ErrorLog.h"
+#include "language/complete/CallTips.h"
 #include "language/model/ScopeQueries.h"
 #include "language/parser/DocumentPasses.h"
 #include "language/parser/ParseState.h"
@@ -71,6 +72,8 @@ void activateEditorDocument(frmMain& main, frmDoc& doc) {
     if (ShowCurrentFunction != 0 && gStatusMain)
         gStatusMain->setText(CurrentFunctionForDisplay(int(line)));
     showProgressPane(*main.Rtb, false);
+    main.Rtb->setText(QString());
+    ShowHelp(SciGetCurrentPos(), line);
     main.UpdateCommandUI();
     SciGrabFocus();
 }
