@@ -15,6 +15,8 @@
 #include "vocabulary/StyleNumbers.h"
 
 #include <QAccessible>
+#include <QDir>
+#include <QFileInfo>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QWindow>
@@ -226,4 +228,34 @@ TEST_F(NotificationHandler, AViewHasNoTextAccessibleWithoutAnAssistiveTechnology
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(doc.Sci);
     ASSERT_TRUE(accessible);
     EXPECT_EQ(accessible->textInterface(), nullptr);
+}
+
+TEST_F(NotificationHandler, DroppedFilesOpenAndDroppedFoldersDoNot) {
+    frmDoc& doc = open("x = 1");
+    const QString path = homeFile(QStringLiteral("a folder with a rather long name that goes on and on and on and on "
+                                                 "for well over one hundred and twenty-seven characters/dropped.bb"));
+    QDir().mkpath(QFileInfo(path).path());
+    writeAll(path, "Print 1");
+    emit doc.Sci->SCN_URIDROPPED(QUrl::fromLocalFile(QFileInfo(path).path()));
+    emit doc.Sci->SCN_URIDROPPED(QUrl::fromLocalFile(path));
+    EXPECT_EQ(host.openedFiles, QStringList({path}));
+}
+
+TEST_F(NotificationHandler, AScopeKeywordAtTheCaretShowsItsGuide) {
+    frmDoc& doc = open("x = 1\r\n    While x\r\n    Wend\r\n");
+    SciGotoPos(SciPositionFromLine(1) + 6);
+    paint(doc);
+    EXPECT_EQ(SciDirect(gSciWndData, QsciScintillaBase::SCI_GETHIGHLIGHTGUIDE), 4);
+    SciGotoPos(2);
+    paint(doc);
+    EXPECT_EQ(SciDirect(gSciWndData, QsciScintillaBase::SCI_GETHIGHLIGHTGUIDE), 0);
+}
+
+TEST_F(NotificationHandler, FocusMarksTheCaretLineOfAnEditorWithoutIt) {
+    frmDoc& doc = open("x = 1\r\ny = 2");
+    SciGotoLine(1);
+    emit doc.Sci->SCN_FOCUSOUT();
+    EXPECT_TRUE(hasMarker(1, MARKER_INACTIVELINE));
+    emit doc.Sci->SCN_FOCUSIN();
+    EXPECT_FALSE(hasMarker(1, MARKER_INACTIVELINE));
 }
