@@ -166,6 +166,27 @@ TEST_F(NotificationHandler, ABackgroundDocumentIsColouredAndTheActiveOneStaysCur
     EXPECT_NE(activeProject, backgroundProject);
 }
 
+TEST_F(NotificationHandler, ANewDeclarationRecoloursTheOtherShownDocumentsOfTheProject) {
+    frmDoc& first = open("x = 1\r\n\r\n", QStringLiteral("first.bb"));
+    first.SingleFile = false;
+    frmDoc& second = parseInProjectOf(first, "h = 1\r\n", QStringLiteral("second.bb"));
+    second.SubClass();
+    host.windows.append({QStringLiteral("second.bb"), &second, QStringLiteral("second.bb")});
+    second.resize(640, 480);
+    second.show();
+    paint(second);
+    const auto styleInSecond = [&] { return SciDirect(second.SciEdi_WndData, QsciScintillaBase::SCI_GETSTYLEAT, 0); };
+    EXPECT_NE(styleInSecond(), STYLE_GlobalVar);
+
+    makeCurrent(first);
+    SciGotoLine(1);
+    type(first, "Global h");
+    press(first, Qt::Key_Down);
+    paint(first);
+    EXPECT_EQ(styleInSecond(), STYLE_GlobalVar);
+    EXPECT_EQ(gActiveDoc, &first);
+}
+
 TEST_F(NotificationHandler, AnUndoGroupLeftOpenEndsWithTheDocumentThatOpenedIt) {
     frmDoc& first = open("x = 1", QStringLiteral("first.bb"));
     frmDoc& second = open("y = 2", QStringLiteral("second.bb"));
