@@ -280,3 +280,23 @@ TEST_F(NotificationHandler, FocusMarksTheCaretLineOfAnEditorWithoutIt) {
     emit doc.Sci->SCN_FOCUSIN();
     EXPECT_FALSE(hasMarker(1, MARKER_INACTIVELINE));
 }
+
+TEST_F(NotificationHandler, LinesPastedIntoAParsedLineAreAllParsedAtTheNextUpdate) {
+    frmDoc& doc = open("Global a\r\nx = 1\r\n");
+    SciGotoPos(SciPositionFromLine(1) + 2);
+    SciReplaceSel("0\r\nGlobal b\r\nGlobal c\r\ny");
+    paint(doc);
+    EXPECT_TRUE(recordIn<ClsGlobalVar>(project().Globals, "b") && recordIn<ClsGlobalVar>(project().Globals, "c"));
+    for (int line = 0; line < 4; ++line)
+        EXPECT_TRUE(hasMarker(line, MARKER_PARSED) && !hasMarker(line, MARKER_REPARSE)) << line;
+    EXPECT_EQ(errorLog(), "");
+}
+
+TEST_F(NotificationHandler, JoiningAnIndentedLineDropsItsBlanksInOneUndoStep) {
+    frmDoc& doc = open("x = 1\r\n        y = 2");
+    SciGotoPos(SciGetLineEndPosition(0));
+    press(doc, Qt::Key_Delete);
+    EXPECT_EQ(text(), "x = 1y = 2");
+    SciUndo();
+    EXPECT_EQ(text(), "x = 1\r\n        y = 2");
+}
