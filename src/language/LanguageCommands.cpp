@@ -1,0 +1,16 @@
+#include "language/LanguageCommands.h"
+
+#include "foundation/MessageHelpers.h"
+#include "language/complete/Autocomplete.h"
+#include "language/editing/TypingAids.h"
+#include "platform/CommandProcedures.h"
+
+// Rows on ShowNotAvailable wait for the procedure named beside them.
+void RegisterLanguageCommands() {
+    platform::RegisterCommandProcedures({
+        {"Goto Declaration", ShowNotAvailable},  // GotoDeclaration
+        {"Show Autocomplete", ShowAutocomplete},
+        {"Show Calltip", ShowNotAvailable},      // ShowCalltip
+        {"Complete Scope", InsertBlockEnd},
+    });
+}
