@@ -7,7 +7,9 @@
 #include "build/ExternalTools.h"
 #include "editor/ActiveDocument.h"
 #include "editor/EditorSetup.h"
+#include "editor/PositionHistory.h"
 #include "explorer/CodeExplorer.h"
+#include "language/help/QuickHelp.h"
 #include "language/lexer/InitScintillaAndCharTables.h"
 #include "language/parser/ParseSession.h"
 #include "vocabulary/SettingsValues.h"
@@ -46,4 +48,6 @@ void ResetSession() {
     gClipRingAnchor = 0;
     RemoveAllHotCodes();
     frmList::ForgetFills();
+    ClearCodeBrowser();
+    quickHelp().clear();
 }

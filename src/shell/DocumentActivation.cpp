@@ -13,6 +13,8 @@
 #include "files/Project.h"
 #include "files/SingleFileDocument.h"
 #include "foundation/errors/ErrorLog.h"
+#include "language/help/CallTips.h"
+#include "language/help/QuickHelp.h"
 #include "language/model/ScopeQueries.h"
 #include "language/parser/DocumentPasses.h"
 #include "language/parser/ParseState.h"
@@ -71,6 +73,8 @@ void activateEditorDocument(frmMain& main, frmDoc& doc) {
     if (ShowCurrentFunction != 0 && gStatusMain)
         gStatusMain->setText(CurrentFunctionForDisplay(int(line)));
     showProgressPane(*main.Rtb, false);
+    quickHelp().clear();
+    ShowHelp(SciGetCurrentPos(), line);
     main.UpdateCommandUI();
     SciGrabFocus();
 }
