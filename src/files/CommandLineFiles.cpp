@@ -86,3 +86,8 @@ void OpenFilesFromCommand(const QString& commandLine) {
         if (!isLineSwitch(argument))
             openFile(*layer, argument);
 }
+
+void OpenFile(const QString& path) {
+    if (dock::DockLayer* layer = dock::hostLayer())
+        openFile(*layer, path);
+}

@@ -9,7 +9,7 @@
 #include "editor/EditorSetup.h"
 #include "editor/PositionHistory.h"
 #include "explorer/CodeExplorer.h"
-#include "language/help/QuickHelp.h"
+#include "language/complete/QuickHelp.h"
 #include "language/lexer/InitScintillaAndCharTables.h"
 #include "language/parser/ParseSession.h"
 #include "vocabulary/SettingsValues.h"

@@ -1,6 +1,6 @@
 #include "shell/QuickHelpDisplay.h"
 
-#include "language/help/QuickHelp.h"
+#include "language/complete/QuickHelp.h"
 #include "shell/StatusObjects.h"
 #include "shell/frmMain.h"
 

@@ -8,8 +8,8 @@
 #include "files/CommandLineFiles.h"
 #include "build/CompilerList.h"
 #include "language/keywords/KeywordFiles.h"
-#include "language/help/CallTips.h"
-#include "language/help/ScopeDisplay.h"
+#include "language/complete/CallTips.h"
+#include "language/complete/ScopeDisplay.h"
 #include "vocabulary/Markers.h"
 
 // Jumps, the position history and the quick-help line in Korvo's own main

@@ -2,8 +2,8 @@
 #include "DumpDocument.h"
 
 #include "editor/SciWrappers.h"
-#include "language/help/CallTips.h"
-#include "language/help/QuickHelp.h"
+#include "language/complete/CallTips.h"
+#include "language/complete/QuickHelp.h"
 
 #include <cstdio>
 

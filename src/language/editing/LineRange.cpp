@@ -1,4 +1,4 @@
-#include "language/commands/LineRange.h"
+#include "language/editing/LineRange.h"
 
 #include "editor/SciWrappers.h"
 

@@ -1,21 +1,16 @@
-#include "language/commands/LineCommands.h"
+#include "language/editing/LineCommands.h"
 
 #include "editor/SciWrappers.h"
+#include "editor/TargetRange.h"
 #include "editor/UndoGroups.h"
 #include "editor/WaitCursor.h"
-#include "language/commands/LineRange.h"
+#include "language/editing/LineRange.h"
 #include "language/parser/OwnEdits.h"
 #include "vocabulary/SettingsValues.h"
 
 #include <algorithm>
 
 namespace {
-
-void replaceTarget(long start, long end, const QByteArray& text) {
-    SciSetTargetStart(start);
-    SciSetTargetEnd(end);
-    SciReplaceTarget(-1, text);
-}
 
 // Indentation carries no declarations: the handler need not hear of it.
 void shiftSelectedLines(int columns) {
@@ -65,7 +60,7 @@ void UnindentSelectedLines() {
 void CommentSelectedLines() {
     editSelectedLines([](long line) {
         const long start = SciPositionFromLine(line);
-        replaceTarget(start, start, ";");
+        ReplaceTargetRange(start, start, ";");
     });
 }
 
@@ -73,7 +68,7 @@ void UncommentSelectedLines() {
     editSelectedLines([](long line) {
         const long first = SciGetLineIndentPosition(line);
         if (first < SciGetLineEndPosition(line) && SciGetCharAt(first) == ';')
-            replaceTarget(first, first + 1, "");
+            ReplaceTargetRange(first, first + 1, "");
     });
 }
 
@@ -88,14 +83,14 @@ void InsertBlockComment() {
         UndoActionScope undo;
         if (range.last + 1 < SciGetLineCount()) {
             const long after = SciPositionFromLine(range.last + 1);
-            replaceTarget(after, after, ";[End Block]\r\n");
+            ReplaceTargetRange(after, after, ";[End Block]\r\n");
         } else {
             // The last line has no line end: the closing line needs one before it.
             const long end = SciGetLineEndPosition(range.last);
-            replaceTarget(end, end, "\r\n;[End Block]");
+            ReplaceTargetRange(end, end, "\r\n;[End Block]");
         }
         const long before = SciPositionFromLine(range.first);
-        replaceTarget(before, before, ";[Block]\r\n");
+        ReplaceTargetRange(before, before, ";[Block]\r\n");
     }
     SciGotoLine(range.last + 3);
 }

@@ -1,4 +1,4 @@
-#include "language/help/CallTipText.h"
+#include "language/complete/CallTipText.h"
 
 #include "language/keywords/KeywordRecord.h"
 #include "language/model/DeclarationRecords.h"

@@ -1,8 +1,8 @@
 #include "language/parser/ParsedDocuments.h"
 
 #include "editor/SciWrappers.h"
-#include "language/help/CallTips.h"
-#include "language/help/QuickHelp.h"
+#include "language/complete/CallTips.h"
+#include "language/complete/QuickHelp.h"
 #include "language/keywords/KeywordFiles.h"
 
 namespace {

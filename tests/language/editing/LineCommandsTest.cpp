@@ -1,8 +1,8 @@
 #include "language/parser/ParsedDocuments.h"
 
 #include "editor/SciWrappers.h"
-#include "language/commands/AutoIndent.h"
-#include "language/commands/LineCommands.h"
+#include "language/editing/AutoIndent.h"
+#include "language/editing/LineCommands.h"
 #include "vocabulary/SettingsValues.h"
 
 using LineCommandsTest = ParsedDocumentsTest;

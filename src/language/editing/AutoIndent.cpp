@@ -1,4 +1,4 @@
-#include "language/commands/AutoIndent.h"
+#include "language/editing/AutoIndent.h"
 
 #include "editor/SciWrappers.h"
 #include "editor/UndoGroups.h"

@@ -1,4 +1,4 @@
-#include "language/help/QuickHelp.h"
+#include "language/complete/QuickHelp.h"
 
 void QuickHelp::show(const QString& text, int colourStart, int colourLength, const QColor& colour) {
     text_ = text;

@@ -1,9 +1,9 @@
-#include "language/help/ScopeDisplay.h"
+#include "language/complete/ScopeDisplay.h"
 
 #include "editor/SciWrappers.h"
 #include "foundation/errors/ErrorLog.h"
-#include "language/help/CallTips.h"
-#include "language/help/QuickHelp.h"
+#include "language/complete/CallTips.h"
+#include "language/complete/QuickHelp.h"
 #include "platform/AnsiText.h"
 
 namespace {
