@@ -1,11 +1,8 @@
 #include "DumpCommand.h"
 #include "DumpDocument.h"
 
-#include "editor/SciWrappers.h"
 #include "language/complete/CallTips.h"
 #include "language/complete/QuickHelp.h"
-
-#include <cstdio>
 
 namespace {
 
@@ -13,21 +10,10 @@ QString hexColour(const QColor& colour) {
     return QStringLiteral("%1").arg(colour.rgb() & 0xFFFFFF, 6, 16, QLatin1Char('0')).toUpper();
 }
 
-int dumpCallTip(const QStringList& arguments) {
-    QStringList args = arguments;
-    bool missing = false;
-    const QString keywords = takeOption(args, QStringLiteral("--lng"), &missing);
-    if (args.size() != 2 || missing)
-        return kWrongArguments;
+int dumpCallTip(const QStringList& args) {
     DumpDocument document;
-    if (!document.open(args[0], keywords))
-        return 1;
-    const long caret = PositionOfLineColumn(args[1]);
-    if (caret < 0) {
-        std::fprintf(stderr, "korvo-dump --calltip: no position %s\n", args[1].toUtf8().constData());
-        return 2;
-    }
-    SciGotoPos(caret);
+    if (const int failed = OpenAtCaret(document, args, "--calltip"))
+        return failed;
     ShowCalltip();
     const ShownCallTip& tip = LastCallTip();
     if (!tip.text.isEmpty()) {

@@ -6,6 +6,7 @@
 #include "foundation/errors/ErrorLog.h"
 #include "language/keywords/ActiveKeywords.h"
 #include "language/lexer/Lexer.h"
+#include "language/parser/FoldIndent.h"
 #include "language/parser/NextIndent.h"
 #include "language/parser/OwnEdits.h"
 #include "language/parser/Parser.h"
@@ -16,58 +17,14 @@
 
 namespace {
 
-struct LineLevels {
-    int opens = 0;
-    int closes = 0;
-    bool keep = false;
-
-    void closeOne() {
-        if (opens > 0)
-            --opens;
-        else
-            ++closes;
-    }
-};
-
 bool isWordToken(int i) {
     return gTokens[i].Kind == tkIdent;
 }
 
-void countEndScope(LineLevels& levels, const QString& word, int i, int count) {
-    const bool last = i == count;
-    const bool commentNext = gTokens[i + 1].Kind == tkComment;
-    if (word == QLatin1String("End")) {
-    } else if (word == QLatin1String("Then")) {
-        if (!last && !commentNext)
-            levels.closeOne();
-    } else if (word == QLatin1String("Else")) {
-        if (commentNext || last) {
-            ++levels.closes;
-            ++levels.opens;
-        } else if (i == 1 && isWordToken(i + 1) && gTokens[i + 1].Text == QLatin1String("If")) {
-            ++levels.closes;
-        }
-    } else if (word == QLatin1String("ElseIf")) {
-        if (i == 1)
-            ++levels.closes;
-    } else if (word == QLatin1String("Case") || word == QLatin1String("Default")) {
-        ++levels.closes;
-    } else {
-        levels.closeOne();
-    }
-}
-
-// Counts what one keyword opens and closes; returns the index of the last
-// token it used up (an End's block word).
-int countKeyword(LineLevels& levels, const ClsBBFunkcija& keyword, int i, int count) {
-    const QString& word = gTokens[i].Text;
-    if (keyword.IsStartScope) {
-        ++levels.opens;
-        if (keyword.Ime == QLatin1String("Select"))
-            ++levels.opens;
-    }
-    if (keyword.IsEndScope)
-        countEndScope(levels, word, i, count);
+// Counts keyword token i; returns the index of the last token it used up
+// (the block word after an End).
+int countKeyword(BlockCounts& counts, const ClsBBFunkcija& keyword, int i, int count) {
+    CountBlockKeyword(counts, keyword, i, count);
     if (!isWordToken(i + 1))
         return i;
     if (keyword.Ime == QLatin1String("Function"))
@@ -77,43 +34,43 @@ int countKeyword(LineLevels& levels, const ClsBBFunkcija& keyword, int i, int co
     const QString block = gTokens[i + 1].Text.toUpper();
     if (block == QLatin1String("FUNCTION")) {
         gIndentLevel = 1;
-        ++levels.closes;
+        ++counts.closers;
     } else if (block == QLatin1String("TYPE") || block == QLatin1String("IF")) {
-        ++levels.closes;
+        ++counts.closers;
     } else if (block == QLatin1String("SELECT")) {
-        levels.closes += 2;
+        counts.closers += 2;
     } else {
         return i;
     }
     return i + 1;
 }
 
-LineLevels levelsOfTokens(int count) {
-    LineLevels levels;
+BlockCounts countsOfTokens(int count) {
+    BlockCounts counts;
     for (int i = 1; i <= count; ++i) {
         const TokenRecord& token = gTokens[i];
         if (token.Kind == tkIdent) {
             if (const KeywordPtr keyword = gKeywords.Find(token.Text))
-                i = countKeyword(levels, *keyword, i, count);
+                i = countKeyword(counts, *keyword, i, count);
         } else if (token.Kind == '.' && i == 1 && isWordToken(2)) {
             break;
         } else if (token.Kind == tkComment && i == 1) {
-            levels.keep = true;
+            counts.noIndent = true;
         }
     }
-    return levels;
+    return counts;
 }
 
 void reindentLine(long line) {
     // Only the document's empty last line has no characters: it stays as it is.
     if (SciLineLength(line) == 0)
         return;
-    const LineLevels levels = levelsOfTokens(TokenizeLine(SciGetLineText(line)));
-    if (levels.keep)
+    const BlockCounts counts = countsOfTokens(TokenizeLine(SciGetLineText(line)));
+    if (counts.noIndent)
         return;
-    gIndentLevel = std::max(1, gIndentLevel - levels.closes);
+    gIndentLevel = std::max(1, gIndentLevel - counts.closers);
     SciSetLineIndentation(line, (gIndentLevel - 1) * TabValue);
-    gIndentLevel += levels.opens;
+    gIndentLevel += counts.openers;
 }
 
 }
