@@ -6,7 +6,6 @@
 #include "language/complete/Autocomplete.h"
 #include "language/complete/CompletionFlags.h"
 
-
 namespace {
 
 int dumpCompletion(const QStringList& arguments) {
