@@ -7,7 +7,9 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QWindow>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -30,9 +32,16 @@ int keyOf(char c) {
     return c;
 }
 
-// Milliseconds per keystroke, its paint included.
-double keystrokeMs(frmDoc& doc, long position) {
-    SciGotoPos(position);
+// Milliseconds per keystroke, its paint included, over one round of typing
+// on an empty line at the start or at the end of the document.
+double keystrokeMs(frmDoc& doc, bool atStart) {
+    if (atStart) {
+        SciInsertText(0, "\r\n");
+        SciGotoPos(0);
+    } else {
+        SciInsertText(SciGetLength(), "\r\n");
+        SciGotoPos(SciGetLength());
+    }
     doc.Sci->viewport()->repaint();
     QElapsedTimer timer;
     timer.start();
@@ -53,9 +62,16 @@ void PrintTypingTimes(const QString& path, const QByteArray& text) {
     doc->SubClass();
     doc->resize(1000, 800);
     doc->show();
+    // Painting starts once the window is on the (offscreen) screen.
+    for (int i = 0; i < 200 && !(doc->windowHandle() && doc->windowHandle()->isExposed()); ++i)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
     const long lines = SciGetLineCount();
-    const double start = keystrokeMs(*doc, 0);
-    const double end = keystrokeMs(*doc, SciGetLength());
+    double start = 1e30;
+    double end = 1e30;
+    for (int round = 0; round < 5; ++round) {
+        start = std::min(start, keystrokeMs(*doc, true));
+        end = std::min(end, keystrokeMs(*doc, false));
+    }
     std::printf("typing, %ld lines, at the start  %.3f ms a key\n", lines, start);
     std::printf("typing, %ld lines, at the end    %.3f ms a key\n", lines, end);
     doc->hide();

@@ -2,7 +2,6 @@
 
 #include "aids/FindStandIn.h"
 #include "build/ActiveCompiler.h"
-#include "build/CompilerList.h"
 #include "editor/CurrentView.h"
 #include "editor/EditorSetup.h"
 #include "editor/SciWrappers.h"
@@ -11,6 +10,7 @@
 #include "files/DocumentStandIns.h"
 #include "editor/ActiveDocument.h"
 #include "files/Project.h"
+#include "files/ProjectCompiler.h"
 #include "files/SingleFileDocument.h"
 #include "foundation/errors/ErrorLog.h"
 #include "language/complete/CallTips.h"
@@ -56,9 +56,7 @@ void activateEditorDocument(frmMain& main, frmDoc& doc) {
     gIgnoreSciModified = false;
     if (!gActiveProject)
         return;
-    if (gActiveProject->Compiler.isEmpty())
-        gActiveProject->Compiler = DefaultCompiler;
-    SetActiveCompiler(gActiveProject->Compiler);
+    ActivateProjectCompiler(*gActiveProject);
     if (!gActiveProject->SingleFile) {
         if (doc.CompilerUsed != gActiveProject->Compiler) {
             ReColorFile();

@@ -42,30 +42,40 @@ TEST_F(MarginToggles, ABookmarkComesAndGoesAndMarksTheDocumentChangedWhenSetSo) 
     EXPECT_FALSE(doc->Dirty());
 }
 
-TEST_F(MarginToggles, ABreakpointPutsStopBeforeTheStatementAndTakesItAwayAgain) {
-    auto doc = openDocument("x = 1\r\n\r\n    \r\n  Stop: y\r\n");
+TEST_F(MarginToggles, ABreakpointPutsStopAtTheLineStartAndTakesItAwayAgain) {
+    auto doc = openDocument("    Print x\r\n\r\n  \r\n  stop: y\r\nz = 1\r\nStop");
     ToggleBreakPoint(0);
-    EXPECT_EQ(SciGetLineText(0), "Stop :x = 1\r\n");
+    EXPECT_EQ(SciGetLineText(0), "Stop :    Print x\r\n");
     EXPECT_TRUE(hasMarker(0, MARKER_BREAKPOINT));
     SciUndo();
-    EXPECT_EQ(SciGetLineText(0), "x = 1\r\n");
+    EXPECT_EQ(SciGetLineText(0), "    Print x\r\n");
     SciRedo();
     ToggleBreakPoint(0);
-    EXPECT_EQ(SciGetLineText(0), "x = 1\r\n");
+    EXPECT_EQ(SciGetLineText(0), "    Print x\r\n");
     EXPECT_FALSE(hasMarker(0, MARKER_BREAKPOINT));
 
     ToggleBreakPoint(1);
-    EXPECT_EQ(SciGetLineText(1), "\r\n");
-    EXPECT_FALSE(hasMarker(1, MARKER_BREAKPOINT));
+    EXPECT_EQ(SciGetLineText(1), "Stop\r\n");
     ToggleBreakPoint(2);
-    EXPECT_EQ(SciGetLineText(2), "    Stop\r\n");
-    ToggleBreakPoint(2);
-    EXPECT_EQ(SciGetLineText(2), "    \r\n");
+    EXPECT_EQ(SciGetLineText(2), "Stop  \r\n");
 
     SciMarkerAdd(3, MARKER_BREAKPOINT);
     SciGotoLine(3);
     ToggleBreakPoint(-1);
     EXPECT_EQ(SciGetLineText(3), "   y\r\n");
     EXPECT_FALSE(hasMarker(3, MARKER_BREAKPOINT));
+
+    // A marked line that is no Stop line keeps both.
+    SciMarkerAdd(4, MARKER_BREAKPOINT);
+    ToggleBreakPoint(4);
+    EXPECT_EQ(SciGetLineText(4), "z = 1\r\n");
+    EXPECT_TRUE(hasMarker(4, MARKER_BREAKPOINT));
+
+    // A Stop that ends the document goes too.
+    SciMarkerAdd(5, MARKER_BREAKPOINT);
+    ToggleBreakPoint(5);
+    EXPECT_EQ(SciGetLineText(5), "");
+    ToggleBreakPoint(5);
+    EXPECT_EQ(SciGetLineText(5), "");
     ToggleBreakPoint(99);
 }

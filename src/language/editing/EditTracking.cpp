@@ -46,14 +46,20 @@ void cutUndoHistory() {
     SciEndUndoAction();
 }
 
+// The wait cursor stacks: it starts once, however many changes come before the update.
 void beginWaitForManyLines() {
+    if (gEndWaitCursorPending)
+        return;
     gEndWaitCursorPending = true;
     BeginWaitCursor();
 }
 
 }
 
+// A line queued already keeps its one place in the queue.
 void cSubclass::queueLine(long line) {
+    if (hasMarker(line, MARKER_REPARSE))
+        return;
     const long handle = SciMarkerAdd(line, MARKER_REPARSE);
     if (handle >= 0)
         ParseNeeded.add(int(handle));
@@ -95,7 +101,9 @@ void cSubclass::beforeDeletion(long startLine, long endLine, const SciNotificati
     }
     if (UnparsedLine == -1) {
         if (startLine < endLine || (startLine == 0 && hasMarker(0, MARKER_PARSED))) {
-            UnparseLine(int(startLine), false);
+            // Only a parsed line has declarations in the model to take out.
+            if (hasMarker(startLine, MARKER_PARSED))
+                UnparseLine(int(startLine), false);
             queueLine(startLine);
             mRecolorCaretLine = true;
         } else if (hasMarker(startLine, MARKER_PARSED)) {

@@ -89,6 +89,8 @@ void cSubclass::WindowProc(const SciNotification& scn) {
         }
         return;
     }
+    if (!mFrmDoc)
+        return;
     DocumentSwitch current(mFrmDoc, mSciWndData);
     try {
         if (!IsEditorActive())

@@ -87,6 +87,18 @@ long operandStart(long p, long lineStart) {
     return p + 1;
 }
 
+// The parser copies each block-opening keyword it meets into gCapturedKeyword while this lives.
+class KeywordCapture {
+public:
+    KeywordCapture() {
+        gCapturedKeyword.clear();
+        gCaptureKeyword = true;
+    }
+    ~KeywordCapture() { gCaptureKeyword = false; }
+    KeywordCapture(const KeywordCapture&) = delete;
+    KeywordCapture& operator=(const KeywordCapture&) = delete;
+};
+
 const QHash<QString, QByteArray>& closingKeywords() {
     static const QHash<QString, QByteArray> closing{
         {QStringLiteral("For"), "Next"},       {QStringLiteral("While"), "Wend"},
@@ -139,12 +151,12 @@ void ExpandPlusPlus(long Pos, int Ch) {
 void InsertBlockEnd() {
     if (!IsEditorActive())
         return;
-    gCapturedKeyword.clear();
-    gCaptureKeyword = true;
-    NewLineInUndo();
-    // The parse the next update would make of the line the caret left.
-    gActiveDoc->m_oSubclass->DeactivateCheck();
-    gCaptureKeyword = false;
+    {
+        const KeywordCapture capture;
+        NewLineInUndo();
+        // The parse the next update would make of the line the caret left.
+        gActiveDoc->m_oSubclass->DeactivateCheck();
+    }
     const QByteArray closing = closingKeywords().value(gCapturedKeyword);
     if (closing.isEmpty())
         return;

@@ -15,6 +15,8 @@
 #include "vocabulary/StyleNumbers.h"
 
 #include <QAccessible>
+#include <QDir>
+#include <QFileInfo>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QWindow>
@@ -164,6 +166,27 @@ TEST_F(NotificationHandler, ABackgroundDocumentIsColouredAndTheActiveOneStaysCur
     EXPECT_NE(activeProject, backgroundProject);
 }
 
+TEST_F(NotificationHandler, ANewDeclarationRecoloursTheOtherShownDocumentsOfTheProject) {
+    frmDoc& first = open("x = 1\r\n\r\n", QStringLiteral("first.bb"));
+    first.SingleFile = false;
+    frmDoc& second = parseInProjectOf(first, "h = 1\r\n", QStringLiteral("second.bb"));
+    second.SubClass();
+    host.windows.append({QStringLiteral("second.bb"), &second, QStringLiteral("second.bb")});
+    second.resize(640, 480);
+    second.show();
+    paint(second);
+    const auto styleInSecond = [&] { return SciDirect(second.SciEdi_WndData, QsciScintillaBase::SCI_GETSTYLEAT, 0); };
+    EXPECT_NE(styleInSecond(), STYLE_GlobalVar);
+
+    makeCurrent(first);
+    SciGotoLine(1);
+    type(first, "Global h");
+    press(first, Qt::Key_Down);
+    paint(first);
+    EXPECT_EQ(styleInSecond(), STYLE_GlobalVar);
+    EXPECT_EQ(gActiveDoc, &first);
+}
+
 TEST_F(NotificationHandler, AnUndoGroupLeftOpenEndsWithTheDocumentThatOpenedIt) {
     frmDoc& first = open("x = 1", QStringLiteral("first.bb"));
     frmDoc& second = open("y = 2", QStringLiteral("second.bb"));
@@ -226,4 +249,54 @@ TEST_F(NotificationHandler, AViewHasNoTextAccessibleWithoutAnAssistiveTechnology
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(doc.Sci);
     ASSERT_TRUE(accessible);
     EXPECT_EQ(accessible->textInterface(), nullptr);
+}
+
+TEST_F(NotificationHandler, DroppedFilesOpenAndDroppedFoldersDoNot) {
+    frmDoc& doc = open("x = 1");
+    const QString path = homeFile(QStringLiteral("a folder with a rather long name that goes on and on and on and on "
+                                                 "for well over one hundred and twenty-seven characters/dropped.bb"));
+    QDir().mkpath(QFileInfo(path).path());
+    writeAll(path, "Print 1");
+    emit doc.Sci->SCN_URIDROPPED(QUrl::fromLocalFile(QFileInfo(path).path()));
+    emit doc.Sci->SCN_URIDROPPED(QUrl::fromLocalFile(path));
+    EXPECT_EQ(host.openedFiles, QStringList({path}));
+}
+
+TEST_F(NotificationHandler, AScopeKeywordAtTheCaretShowsItsGuide) {
+    frmDoc& doc = open("x = 1\r\n    While x\r\n    Wend\r\n");
+    SciGotoPos(SciPositionFromLine(1) + 6);
+    paint(doc);
+    EXPECT_EQ(SciDirect(gSciWndData, QsciScintillaBase::SCI_GETHIGHLIGHTGUIDE), 4);
+    SciGotoPos(2);
+    paint(doc);
+    EXPECT_EQ(SciDirect(gSciWndData, QsciScintillaBase::SCI_GETHIGHLIGHTGUIDE), 0);
+}
+
+TEST_F(NotificationHandler, FocusMarksTheCaretLineOfAnEditorWithoutIt) {
+    frmDoc& doc = open("x = 1\r\ny = 2");
+    SciGotoLine(1);
+    emit doc.Sci->SCN_FOCUSOUT();
+    EXPECT_TRUE(hasMarker(1, MARKER_INACTIVELINE));
+    emit doc.Sci->SCN_FOCUSIN();
+    EXPECT_FALSE(hasMarker(1, MARKER_INACTIVELINE));
+}
+
+TEST_F(NotificationHandler, LinesPastedIntoAParsedLineAreAllParsedAtTheNextUpdate) {
+    frmDoc& doc = open("Global a\r\nx = 1\r\n");
+    SciGotoPos(SciPositionFromLine(1) + 2);
+    SciReplaceSel("0\r\nGlobal b\r\nGlobal c\r\ny");
+    paint(doc);
+    EXPECT_TRUE(recordIn<ClsGlobalVar>(project().Globals, "b") && recordIn<ClsGlobalVar>(project().Globals, "c"));
+    for (int line = 0; line < 4; ++line)
+        EXPECT_TRUE(hasMarker(line, MARKER_PARSED) && !hasMarker(line, MARKER_REPARSE)) << line;
+    EXPECT_EQ(errorLog(), "");
+}
+
+TEST_F(NotificationHandler, JoiningAnIndentedLineDropsItsBlanksInOneUndoStep) {
+    frmDoc& doc = open("x = 1\r\n        y = 2");
+    SciGotoPos(SciGetLineEndPosition(0));
+    press(doc, Qt::Key_Delete);
+    EXPECT_EQ(text(), "x = 1y = 2");
+    SciUndo();
+    EXPECT_EQ(text(), "x = 1\r\n        y = 2");
 }
