@@ -22,6 +22,7 @@
 #include "shell/QuickHelpDisplay.h"
 #include "shell/RecentLists.h"
 #include "shell/StatusObjects.h"
+#include "shell/UIStyle.h"
 #include "shell/WindowPlacement.h"
 
 #include <QApplication>
@@ -78,6 +79,7 @@ void frmMain::Form_Load() {
         AdditionalUISetup();
         AddDockForms(true);
         ApplyPlacement(*this, ReadStartPlacement(section, screenTwips(*this)));
+        ApplyUIStyle();
 
         const int storedRecent = platform::GetSetting(QStringLiteral("RecentFilenames"), QStringLiteral("Count"), QStringLiteral("0")).toInt();
         const dock::Command* recentFiles = DS->findCommand(QStringLiteral("FileRecentFiles"));
@@ -159,15 +161,6 @@ double frmMain::TextWidth(const QString& text) const {
 
 void frmMain::UnloadMainWindow() {
     close();
-}
-
-void frmMain::CommandClick(dock::Command& command) {
-    try {
-        if (command.key() == QLatin1String("Exit"))
-            UnloadMainWindow();
-    } catch (...) {
-        SetErrorLog(QStringLiteral("DS_CommandClick"), QStringLiteral("frmMain"));
-    }
 }
 
 void frmMain::changeEvent(QEvent* event) {
