@@ -19,6 +19,7 @@
 #include "platform/Host.h"
 #include "shell/InstanceHandOff.h"
 #include "shell/LayoutSlots.h"
+#include "shell/QuickHelpDisplay.h"
 #include "shell/RecentLists.h"
 #include "shell/StatusObjects.h"
 #include "shell/UIStyle.h"
@@ -55,6 +56,7 @@ frmMain::frmMain() : DS(new dock::DockLayer(*this)), Rtb(new QuickHelpLine(this)
     setWindowTitle(QStringLiteral("Korvo"));
     setObjectName(QStringLiteral("frmMain"));
     Rtb->hide();
+    ShowQuickHelpIn(*this);
     DS->setEvents(this);
     dock::setHostLayer(DS);
     platform::setHost(&host_);
