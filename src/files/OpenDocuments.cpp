@@ -58,6 +58,22 @@ void settleLoadedText() {
     SciGotoPos(0);
 }
 
+// A project of the document's own, named by key (its path, or its window's
+// ID when untitled), among the open projects.
+ProjectPtr addSingleFileProject(frmDoc& doc, const QString& key) {
+    auto project = std::make_shared<ClsProject>();
+    project->Name = key;
+    project->FullPath = key;
+    project->SingleFile = true;
+    doc.FullFilename = key;
+    doc.PrjName = key;
+    doc.PrjFullPath = key;
+    doc.SingleFile = true;
+    project->Sources.Add(&doc, key);
+    gProjects.Add(project, key);
+    return project;
+}
+
 enum class OpenState { NotOpen, Handled, Reload };
 
 // What an open document of the same path means for opening it again. A
@@ -125,17 +141,8 @@ bool openSingleFile(const QString& path, bool attachToExisting, bool snippet) {
     }
     AddRecentFile(path);
 
-    auto project = std::make_shared<ClsProject>();
-    project->Name = path;
-    project->FullPath = path;
-    project->SingleFile = true;
-    doc->FullFilename = path;
-    doc->PrjName = path;
-    doc->PrjFullPath = path;
-    doc->SingleFile = true;
     doc->IsSnippet = snippet;
-    project->Sources.Add(doc, path);
-    gProjects.Add(project, path);
+    const ProjectPtr project = addSingleFileProject(*doc, path);
 
     ActivateDocument(doc);
     doc->Initialise(GetFileName(path));
@@ -246,17 +253,8 @@ void NewFile() {
             name += QLatin1Char(' ') + QString::number(++gNewFileCounter);
         const QString id = platform::host().addDocumentWindow(name, doc, QString());
         doc->m_strDocumentWindowID = id;
-        auto project = std::make_shared<ClsProject>();
-        project->Name = id;
-        project->FullPath = id;
-        project->SingleFile = true;
-        doc->FullFilename = id;
-        doc->PrjName = id;
-        doc->PrjFullPath = id;
-        doc->SingleFile = true;
         doc->NewFile = true;
-        project->Sources.Add(doc, id);
-        gProjects.Add(project, id);
+        addSingleFileProject(*doc, id);
         platform::host().activateDocumentWindow(id);
         ScopedCurrentView current(*doc);
         doc->Initialise(name);
