@@ -21,6 +21,7 @@
 #include "vocabulary/SettingsValues.h"
 
 #include <QFileInfo>
+#include <QUuid>
 
 int gNewFileCounter = 0;
 
@@ -251,11 +252,12 @@ void NewFile() {
         QString name = gDefNewName;
         if (gEnumerateNewFiles != 0)
             name += QLatin1Char(' ') + QString::number(++gNewFileCounter);
-        const QString id = platform::host().addDocumentWindow(name, doc, QString());
-        doc->m_strDocumentWindowID = id;
+        // Registered under its key before its window exists, so that the
+        // window's activation finds its project.
+        const QString key = QUuid::createUuid().toString(QUuid::WithBraces).toUpper();
         doc->NewFile = true;
-        addSingleFileProject(*doc, id);
-        platform::host().activateDocumentWindow(id);
+        addSingleFileProject(*doc, key);
+        doc->m_strDocumentWindowID = platform::host().addDocumentWindow(name, doc, key);
         ScopedCurrentView current(*doc);
         doc->Initialise(name);
         settleLoadedText();

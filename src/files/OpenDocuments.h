@@ -23,7 +23,8 @@ bool OpenFile(const QString& path = QString(), bool attachToExisting = false, bo
 bool OpenProjectsFile(ClsProject& project, const QString& path, bool attachToExisting);
 bool OpenProjectsFile(const QString& path, bool attachToExisting);
 
-// A new untitled document of its own project, named by its window's ID.
+// A new untitled document of its own project. Its window's key and its
+// FullFilename are a fresh "{" + UUID + "}", which marks it untitled.
 void NewFile();
 
 // The document leaves its project (and a single file's project leaves the

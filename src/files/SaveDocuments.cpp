@@ -159,7 +159,7 @@ bool SaveDocumentAs(frmDoc* doc) {
         return false;
     }
 
-    platform::host().setDocumentWindowKey(isUntitled(*doc) ? doc->m_strDocumentWindowID : oldPath, *newPath);
+    platform::host().setDocumentWindowKey(oldPath, *newPath);
     doc->setFilename(newName);
     doc->FullFilename = *newPath;
     markSaved(*doc);
