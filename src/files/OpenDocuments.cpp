@@ -77,37 +77,48 @@ ProjectPtr addSingleFileProject(frmDoc& doc, const QString& key) {
 
 enum class OpenState { NotOpen, Handled, Reload };
 
+// The visible document whose path equals this one, exactly or in another
+// letter case; its window's ID goes to id.
+frmDoc* openDocument(const QString& path, Qt::CaseSensitivity cs, QString& id) {
+    for (const QString& each : platform::host().documentWindowIds()) {
+        frmDoc* doc = DocumentOfWindow(each);
+        if (doc && platform::host().documentWindowVisible(each) && doc->FullFilename.compare(path, cs) == 0) {
+            id = each;
+            return doc;
+        }
+    }
+    return nullptr;
+}
+
 // What an open document of the same path means for opening it again. A
 // project member to reload is left in memberProject.
 OpenState checkAlreadyOpen(const QString& path, ProjectPtr& memberProject) {
-    for (const QString& id : platform::host().documentWindowIds()) {
-        frmDoc* doc = DocumentOfWindow(id);
-        if (!doc || !platform::host().documentWindowVisible(id) ||
-            doc->FullFilename.compare(path, Qt::CaseInsensitive) != 0)
-            continue;
-        if (doc->FullFilename != path) {
+    QString id;
+    frmDoc* doc = openDocument(path, Qt::CaseSensitive, id);
+    if (!doc) {
+        if (const frmDoc* other = openDocument(path, Qt::CaseInsensitive, id)) {
             platform::MsgBox(QStringLiteral("File ") + path + QStringLiteral(" cannot be opened while ") +
-                                 doc->FullFilename + QStringLiteral(" is open."),
+                                 other->FullFilename + QStringLiteral(" is open."),
                              platform::vbExclamation);
             return OpenState::Handled;
         }
-        if (!doc->Dirty()) {
-            platform::host().activateDocumentWindow(id);
-            return OpenState::Handled;
-        }
-        const int answer = platform::MsgBox(
-            QStringLiteral("File ") + doc->Filename() + QStringLiteral(" is already open and has changed.\r\n") +
-                QStringLiteral("Do you want to reload this file and lose any changes ?"),
-            platform::vbYesNo | platform::vbExclamation | platform::vbDefaultButton2, QStringLiteral("Warning"));
-        if (answer != platform::vbYes)
-            return OpenState::Handled;
-        if (!doc->SingleFile)
-            memberProject = gProjects.Item(doc->PrjFullPath);
-        platform::host().closeDocumentWindow(id);
-        UnloadDocument(doc);
-        return OpenState::Reload;
+        return OpenState::NotOpen;
     }
-    return OpenState::NotOpen;
+    if (!doc->Dirty()) {
+        platform::host().activateDocumentWindow(id);
+        return OpenState::Handled;
+    }
+    const int answer = platform::MsgBox(
+        QStringLiteral("File ") + doc->Filename() + QStringLiteral(" is already open and has changed.\r\n") +
+            QStringLiteral("Do you want to reload this file and lose any changes ?"),
+        platform::vbYesNo | platform::vbExclamation | platform::vbDefaultButton2, QStringLiteral("Warning"));
+    if (answer != platform::vbYes)
+        return OpenState::Handled;
+    if (!doc->SingleFile)
+        memberProject = gProjects.Item(doc->PrjFullPath);
+    platform::host().closeDocumentWindow(id);
+    UnloadDocument(doc);
+    return OpenState::Reload;
 }
 
 // Sends project, workspace and other files where they go; true when the
