@@ -1,7 +1,7 @@
 #include "Typing.h"
 
 #include "editor/SciWrappers.h"
-#include "files/SingleFileDocument.h"
+#include "OpenedDocument.h"
 #include "language/parser/DocumentPasses.h"
 
 #include <QApplication>
@@ -56,10 +56,9 @@ double keystrokeMs(frmDoc& doc, bool atStart) {
 }
 
 void PrintTypingTimes(const QString& path, const QByteArray& text) {
-    std::unique_ptr<frmDoc> doc = OpenSingleFileDocument(path, text);
-    ParseFile();
-    SciEmptyUndoBuffer();
-    doc->SubClass();
+    OpenedDocument doc = OpenSourceText(path, text);
+    if (!doc)
+        return;
     doc->resize(1000, 800);
     doc->show();
     // Painting starts once the window is on the (offscreen) screen.
@@ -75,5 +74,4 @@ void PrintTypingTimes(const QString& path, const QByteArray& text) {
     std::printf("typing, %ld lines, at the start  %.3f ms a key\n", lines, start);
     std::printf("typing, %ld lines, at the end    %.3f ms a key\n", lines, end);
     doc->hide();
-    CloseSingleFileDocument(std::move(doc));
 }

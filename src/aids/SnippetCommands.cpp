@@ -1,10 +1,11 @@
 #include "aids/frmSnippets.h"
 
 #include "aids/EditorDialogs.h"
-#include "aids/SnippetDocument.h"
+#include "files/OpenDocuments.h"
 #include "aids/SnippetFiles.h"
 #include "aids/frmSnipEdit.h"
-#include "editor/CurrentView.h"
+#include "editor/Navigation.h"
+#include "editor//CurrentView.h"
 #include "editor/SciWrappers.h"
 #include "foundation/errors/ErrorLog.h"
 #include "platform/AnsiText.h"
@@ -86,7 +87,7 @@ void frmSnippets::EditSnippet(QTreeWidgetItem* item) {
 
 void frmSnippets::EditAsFile(QTreeWidgetItem* item) {
     if (item)
-        OpenSnippetDocument(SnippetFileOfKey(NodeKey(item)));
+        OpenFile(SnippetFileOfKey(NodeKey(item)), false, true);
 }
 
 void frmSnippets::NewSnippet() {

@@ -40,3 +40,13 @@ void ActivateProjectCompiler(ClsProject& project) {
         project.Compiler = DefaultCompiler;
     SetActiveCompiler(project.Compiler);
 }
+
+QString DefaultCompilerName() {
+    return DefaultCompiler;
+}
+
+// Headless, with no compiler list loaded, the keywords in use stay.
+void ActivateCompiler(const QString& name) {
+    if (gCompilers.Count() > 0)
+        SetActiveCompiler(name);
+}

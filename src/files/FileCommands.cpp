@@ -2,16 +2,16 @@
 
 #include "editor/CurrentView.h"
 #include "editor/frmDoc.h"
-#include "files/CommandLineFiles.h"
 #include "files/DocumentStandIns.h"
+#include "files/OpenDocuments.h"
+#include "files/SaveDocuments.h"
 #include "foundation/FileHelpers.h"
 #include "foundation/MessageHelpers.h"
 #include "platform/ProgramFolder.h"
 
 void OpenRecentFile(const platform::CommandClick& click) {
-    // Until files open by dialog, a recent file opens as a command-line file does.
     if (click.entry && !click.entry->key.isEmpty())
-        OpenFilesFromCommand(JoinCommandLine({click.entry->key}));
+        OpenFile(click.entry->key);
 }
 
 void OpenRecentProject(const platform::CommandClick& click) {
@@ -22,11 +22,11 @@ void OpenRecentProject(const platform::CommandClick& click) {
 // Rows on ShowNotAvailable wait for the procedure named beside them.
 void RegisterFileCommands() {
     platform::RegisterCommandProcedures({
-        {"New File", ShowNotAvailable},       // NewFile
-        {"Open File", ShowNotAvailable},      // OpenFile with no path: the open dialog
+        {"New File", NewFile},
+        {"Open File", [] { OpenFile(); }},
         {"Save File", [] { SaveDocument(gActiveDoc); }},
-        {"Save All Files", ShowNotAvailable},  // SaveAllFiles
-        {"Save File As", ShowNotAvailable},   // SaveDocumentAs of gActiveDoc
+        {"Save All Files", [] { SaveAllFiles(); }},
+        {"Save File As", [] { SaveDocumentAs(gActiveDoc); }},
         {"Load Last Workspace",
          [] { LoadWorkSpace(FixDoubleBackslash(platform::programSubfolder(QStringLiteral("conf/LastWorkspace.kws")))); }},
         {"Open Workspace", ShowNotAvailable},      // OpenWorkspace

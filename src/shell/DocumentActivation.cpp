@@ -7,11 +7,11 @@
 #include "editor/SciWrappers.h"
 #include "editor/frmDoc.h"
 #include "explorer/HelpStandIn.h"
-#include "files/DocumentStandIns.h"
 #include "editor/ActiveDocument.h"
 #include "files/Project.h"
+#include "files/OpenDocuments.h"
 #include "files/ProjectCompiler.h"
-#include "files/SingleFileDocument.h"
+#include "files/SaveDocuments.h"
 #include "foundation/errors/ErrorLog.h"
 #include "language/complete/CallTips.h"
 #include "language/complete/QuickHelp.h"
@@ -138,8 +138,8 @@ void frmMain::DocumentWindowClosed(dock::DocumentWindow& window) {
         SetStopErrorLog(22593);
     else if (QWidget* form = window.form()) {
         DS->documents().setForm(window, nullptr);
-        if (auto* doc = qobject_cast<frmDoc*>(form); doc && doc->SingleFile)
-            CloseSingleFileDocument(std::unique_ptr<frmDoc>(doc));
+        if (auto* doc = qobject_cast<frmDoc*>(form))
+            UnloadDocument(doc);
         else
             delete form;
     }

@@ -1,7 +1,7 @@
 #include "shell/MainWindowHost.h"
 
 #include "explorer/CodeExplorer.h"
-#include "files/CommandLineFiles.h"
+#include "files/OpenDocuments.h"
 #include "shell/frmMain.h"
 
 void MainWindowHost::refreshCodeExplorer() {

@@ -41,7 +41,7 @@ TEST_F(SnippetsDumpTest, RunsCommandsOnTheSelectedNodeAndPrintsWhatChanged) {
                          "A|File|Snippets/A\n"
                          "x|File|Snippets/x\n"
                          "preview x text\n"
-                         "text ; top\\r\\nx text\n");
+                         "text x text; top\\r\\n\n");
 }
 
 TEST_F(SnippetsDumpTest, PrintsTheInsertedTexts) {

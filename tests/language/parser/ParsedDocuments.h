@@ -1,5 +1,6 @@
 #pragma once
 
+#include "OpenedDocument.h"
 #include "editor/frmDoc.h"
 #include "files/Project.h"
 #include "language/keywords/Compiler.h"
@@ -21,7 +22,8 @@ protected:
 
     void useKeywords(const QByteArray& listing);
     void useKeywordFile(const QString& path);
-    // Opens the text as a file alone, makes it current and parses it.
+    // Opens the text as a file alone, makes it current and parses it; its
+    // view's notifications do not reach the handler.
     frmDoc& parse(const QByteArray& text, const QString& name = QStringLiteral("test.bb"));
     // Opens a second document into the project of the first and parses it.
     frmDoc& parseInProjectOf(frmDoc& first, const QByteArray& text, const QString& name);
@@ -43,7 +45,7 @@ protected:
     long lineOf(const CodeRecord& record) const;
     QString errorLog() const;
 
-    std::vector<std::unique_ptr<frmDoc>> docs;
+    std::vector<OpenedDocument> docs;
 
 private:
     std::unique_ptr<ClsCompiler> compiler_;
