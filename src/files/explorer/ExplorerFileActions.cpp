@@ -12,12 +12,31 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace {
 
 QString displayName(const QString& path) {
     return QFileInfo(QDir::cleanPath(path)).fileName();
+}
+
+// Qt needs the user's data folder to exist to find the trash; without it,
+// it moves the file into "files" under the current folder instead. A file
+// that went there is put back, so only a real trash counts.
+bool moveToTrash(const QString& path) {
+    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    QString inTrash;
+    if (!QFile::moveToTrash(path, &inTrash))
+        return false;
+    if (QFileInfo(inTrash).isAbsolute())
+        return true;
+    QFile::rename(inTrash, path);
+    const QString trashFolder = QFileInfo(inTrash).path() + QStringLiteral("/..");
+    QFile::remove(trashFolder + QStringLiteral("/info/") + QFileInfo(inTrash).fileName() + QStringLiteral(".trashinfo"));
+    QDir(trashFolder).rmdir(QStringLiteral("info"));
+    QDir(trashFolder).rmdir(QStringLiteral("files"));
+    return false;
 }
 
 // Stands in for RenameDiskFile until files rename through it.
@@ -76,7 +95,7 @@ bool MoveToTrashWithPrompt(const QStringList& paths) {
     if (platform::MsgBox(question, platform::vbYesNo | platform::vbQuestion) != platform::vbYes)
         return false;
     for (const QString& path : paths)
-        if (!QFile::moveToTrash(QDir::cleanPath(path)))
+        if (!moveToTrash(QDir::cleanPath(path)))
             platform::MsgBox(QStringLiteral("Could not move ") + path + QStringLiteral(" to the trash."), platform::vbCritical);
     return true;
 }

@@ -5,10 +5,14 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 QStringList ListFolderFiles(const QString& folder, const QString& patterns) {
     QDir dir(folder);
-    dir.setNameFilters(patterns.split(QLatin1Char(';'), Qt::SkipEmptyParts));
+    QStringList filters = patterns.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    // "*.*" means every file, as it does on the platform the patterns come from.
+    filters.replaceInStrings(QRegularExpression(QStringLiteral("^\\*\\.\\*$")), QStringLiteral("*"));
+    dir.setNameFilters(filters);
     // Without QDir::CaseSensitive the patterns match without case; without
     // QDir::Hidden hidden files stay out.
     dir.setFilter(QDir::Files);

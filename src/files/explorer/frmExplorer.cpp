@@ -92,6 +92,7 @@ frmExplorer::~frmExplorer() {
 
 void frmExplorer::buildControls() {
     Timer = new QTimer(this);
+    Timer->setObjectName(QStringLiteral("Timer"));
     connect(Timer, &QTimer::timeout, this, &frmExplorer::Timer_Timer);
 
     SSTabDirs = new QTabWidget(this);
