@@ -1,6 +1,6 @@
 #include "LineReparse.h"
 
-#include "files/SingleFileDocument.h"
+#include "OpenedDocument.h"
 #include "language/parser/DocumentPasses.h"
 #include "language/parser/Parser.h"
 #include "language/parser/Unparse.h"
@@ -44,8 +44,9 @@ double reparseMicroseconds(int line) {
 
 void PrintLineReparseTimes(const QString& path, const QByteArray& text) {
     const QList<QByteArray> lines = text.split('\n');
-    std::unique_ptr<frmDoc> doc = OpenSingleFileDocument(path, text);
-    ParseFile();
+    OpenedDocument doc = OpenSourceFile(path);
+    if (!doc)
+        return;
     std::printf("re-parse of one line (unparse + parse), microseconds\n");
     for (const Kind& kind : kKinds) {
         int first = -1;
@@ -63,5 +64,4 @@ void PrintLineReparseTimes(const QString& path, const QByteArray& text) {
         std::printf("  %-13s line %7d: %8.1f   line %7d: %8.1f   bottom/top %.2f\n", kind.name, first, top, last, bottom,
                     bottom / top);
     }
-    CloseSingleFileDocument(std::move(doc));
 }

@@ -11,7 +11,7 @@
 #include "ScreenColouring.h"
 #include "platform/scintilla/SciDirectCalls.h"
 #include "../tools/support/HeadlessKorvo.h"
-#include "files/SingleFileDocument.h"
+#include "OpenedDocument.h"
 #include "language/keywords/Compiler.h"
 #include "language/parser/DocumentPasses.h"
 #include "platform/AnsiText.h"
@@ -127,12 +127,14 @@ QByteArray lexerKeywords(const QString& listing) {
 }
 
 double parseFileMs(const QString& path, const QByteArray& text) {
-    std::unique_ptr<frmDoc> doc = OpenSingleFileDocument(path, text);
+    OpenedDocument doc = OpenSourceFile(path);
+    if (!doc)
+        return 0;
+    UnParseFile();
     QElapsedTimer timer;
     timer.start();
     ParseFile();
     const double ms = timer.nsecsElapsed() / 1e6;
-    CloseSingleFileDocument(std::move(doc));
     return ms;
 }
 

@@ -1,7 +1,7 @@
 #include "ScreenColouring.h"
 
 #include "editor/SciWrappers.h"
-#include "files/SingleFileDocument.h"
+#include "OpenedDocument.h"
 #include "language/colour/Colouring.h"
 #include "language/parser/DocumentPasses.h"
 #include "language/parser/ParseState.h"
@@ -45,12 +45,12 @@ double screenMs(const std::function<void(long)>& pass, long first) {
 }
 
 void PrintScreenColouringTimes(const QString& path, const QByteArray& text) {
-    std::unique_ptr<frmDoc> doc = OpenSingleFileDocument(path, text);
-    ParseFile();
+    OpenedDocument doc = OpenSourceFile(path);
+    if (!doc)
+        return;
     const long end = std::max(SciGetLineCount() - kScreenLines, 0L);
     std::printf("light pass, %ld lines at the start  %.3f ms\n", kScreenLines, screenMs(lightPass, 0));
     std::printf("light pass, %ld lines at the end    %.3f ms\n", kScreenLines, screenMs(lightPass, end));
     std::printf("full pass, %ld lines at the start   %.3f ms\n", kScreenLines, screenMs(fullPass, 0));
     std::printf("full pass, %ld lines at the end     %.3f ms\n", kScreenLines, screenMs(fullPass, end));
-    CloseSingleFileDocument(std::move(doc));
 }

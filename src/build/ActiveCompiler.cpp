@@ -1,6 +1,7 @@
 #include "build/ActiveCompiler.h"
 
 #include "build/CompilerList.h"
+#include "files/ProjectCompiler.h"
 #include "foundation/errors/ErrorLog.h"
 #include "platform/KorvoError.h"
 
@@ -31,4 +32,14 @@ void SetActiveCompiler(const QString& CompilerName) {
     } catch (...) {
         SetErrorLog(QStringLiteral("SetActiveCompiler"), QStringLiteral("Mod_Main"));
     }
+}
+
+QString DefaultCompilerName() {
+    return DefaultCompiler;
+}
+
+// Headless, with no compiler list loaded, the keywords in use stay.
+void ActivateCompiler(const QString& name) {
+    if (gCompilers.Count() > 0)
+        SetActiveCompiler(name);
 }

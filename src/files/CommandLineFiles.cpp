@@ -1,88 +1,76 @@
 #include "files/CommandLineFiles.h"
 
 #include "editor/SciWrappers.h"
-#include "files/SingleFileDocument.h"
-#include "language/parser/DocumentPasses.h"
-#include "platform/AnsiText.h"
-#include "platform/Prompt.h"
-#include "platform/dock/DockLayer.h"
-#include "platform/dock/HostLayer.h"
+#include "files/OpenDocuments.h"
+#include "foundation/FileHelpers.h"
+#include "foundation/errors/ErrorLog.h"
 
-#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <cmath>
 
 namespace {
 
-bool isLineSwitch(const QString& argument) {
-    return argument.startsWith(QStringLiteral("/L:"), Qt::CaseInsensitive);
+bool isLineSwitch(const QString& piece) {
+    return piece.trimmed().toUpper().startsWith(QLatin1String("/L:"));
 }
 
-void openFile(dock::DockLayer& layer, const QString& path) {
-    const QString fullPath = QFileInfo(path).absoluteFilePath();
-    if (dock::DocumentWindow* open = layer.documents().find(fullPath)) {
-        layer.documents().activate(*open);
-        return;
-    }
-    if (QFileInfo(fullPath).isDir()) {
-        platform::MsgBox(QStringLiteral("File: ") + path + QStringLiteral(" is a folder, not a file !"));
-        return;
-    }
-    QByteArray bytes;
-    if (!QFileInfo(fullPath).isFile() || !platform::readFileBytes(fullPath, bytes)) {
-        platform::MsgBox(QStringLiteral("File: ") + path + QStringLiteral(" does not exists !"));
-        return;
-    }
-    frmDoc* doc = OpenSingleFileDocument(fullPath, bytes).release();
-    ParseFile();
-    SciEmptyUndoBuffer();
-    SciSetSavePoint();
-    SciGotoPos(0);
-    doc->SubClass();
-    doc->m_strDocumentWindowID = fullPath;
-    layer.documents().add(doc->Filename(), doc, fullPath);
+// The number at the start of the switch's value, as far as it goes, rounded.
+long switchLine(const QString& piece) {
+    static const QRegularExpression leadingNumber(QStringLiteral("^\\s*[+-]?(\\d+\\.?\\d*|\\.\\d+)"));
+    const QRegularExpressionMatch match = leadingNumber.match(piece.trimmed().mid(3));
+    return match.hasMatch() ? std::lround(match.captured(0).trimmed().toDouble()) : 0;
+}
+
+QString unquoted(QString piece) {
+    if (piece.startsWith(QLatin1Char('"')))
+        piece.remove(0, 1);
+    if (piece.endsWith(QLatin1Char('"')))
+        piece.chop(1);
+    return piece;
 }
 
 }
 
-QStringList SplitCommandLine(const QString& commandLine) {
-    QStringList arguments;
-    QString current;
-    bool quoted = false;
-    bool pending = false;
-    for (const QChar c : commandLine) {
-        if (c == QLatin1Char('"')) {
-            quoted = !quoted;
-            pending = true;
-        } else if (c == QLatin1Char(' ') && !quoted) {
-            if (pending)
-                arguments.append(current);
-            current.clear();
-            pending = false;
-        } else {
-            current += c;
-            pending = true;
+QStringList ResolveCommandLine(QStringList pieces, const QDir& base) {
+    QStringList resolved;
+    for (qsizetype i = 0; i < pieces.size(); ++i) {
+        if (isLineSwitch(pieces[i])) {
+            resolved.append(pieces[i]);
+            continue;
         }
+        const QString path = pieces[i].isEmpty() ? QString() : base.absoluteFilePath(pieces[i]);
+        if (!path.isEmpty() && !ShortPathOrEmpty(path).isEmpty())
+            resolved.append(path);
+        else if (i + 1 < pieces.size())
+            pieces[i + 1] = pieces[i] + QLatin1Char(' ') + pieces[i + 1];
     }
-    if (pending)
-        arguments.append(current);
-    return arguments;
+    return resolved;
 }
 
 QString JoinCommandLine(const QStringList& arguments) {
     QStringList parts;
-    for (const QString& argument : arguments) {
-        QString part = isLineSwitch(argument) ? argument : QFileInfo(argument).absoluteFilePath();
-        if (part.contains(QLatin1Char(' ')))
-            part = QLatin1Char('"') + part + QLatin1Char('"');
-        parts.append(part);
+    for (QString argument : ResolveCommandLine(arguments, QDir::current())) {
+        if (argument.contains(QLatin1Char(' ')))
+            argument = QLatin1Char('"') + argument + QLatin1Char('"');
+        parts.append(argument);
     }
     return parts.join(QLatin1Char(' '));
 }
 
 void OpenFilesFromCommand(const QString& commandLine) {
-    dock::DockLayer* layer = dock::hostLayer();
-    if (!layer)
-        return;
-    for (const QString& argument : SplitCommandLine(commandLine))
-        if (!isLineSwitch(argument))
-            openFile(*layer, argument);
+    try {
+        QStringList pieces;
+        for (const QString& piece : commandLine.split(QLatin1Char(' ')))
+            pieces.append(unquoted(piece));
+        long line = 0;
+        for (const QString& item : ResolveCommandLine(pieces, QDir::current())) {
+            if (isLineSwitch(item))
+                line = switchLine(item);
+            else if (OpenFile(item) && line > 0)
+                SciGotoLine(line - 1);
+        }
+    } catch (...) {
+        SetErrorLog(QStringLiteral("OpenFilesFromCommand"), QStringLiteral("Mod_File"));
+    }
 }

@@ -1,14 +1,22 @@
 #pragma once
 
+#include <QDir>
 #include <QString>
 #include <QStringList>
 
-// The files named on a command line: blank-separated, a path with blanks in
-// double quotes, "/L:" switches given as they are. Until projects and line
-// switches are built, each existing path opens and is parsed as a file by
-// itself in a document window of the main window; switches are passed over.
-QStringList SplitCommandLine(const QString& commandLine);
-void OpenFilesFromCommand(const QString& commandLine);
-// The other way: arguments as one command line, each path made absolute
-// and quoted when it holds a blank, switches kept as they are.
+// A command line of files: pieces separated by single blanks, each with one
+// leading and one trailing double quote removed; "/L:N" (any case) shows
+// 1-based line N in the files that follow it. A piece that names nothing
+// is joined with the next by a blank until it names something, so a path
+// with blanks may come unquoted.
+
+// The pieces resolved against the folder relative paths were given in:
+// each switch as given, each existing path made absolute; pieces that never
+// name anything are dropped.
+QStringList ResolveCommandLine(QStringList pieces, const QDir& base);
+// The resolved arguments as one command line, a path holding a blank quoted.
 QString JoinCommandLine(const QStringList& arguments);
+
+// Opens the files of the command line with OpenFile, each after a switch
+// with its caret at the start of that line.
+void OpenFilesFromCommand(const QString& commandLine);

@@ -60,3 +60,10 @@ void SaveRecentFilesProjects() {
     // above its new "Count" are never read.
     saveMenu(kProjectsCommand, kProjectsSection);
 }
+
+void AddRecentFile(const QString& path) {
+    QList<platform::CommandListItem> items = platform::host().commandListItems(kFilesCommand);
+    items.removeIf([&](const platform::CommandListItem& item) { return item.key == path; });
+    items.prepend({gShowRecentFull == 1 ? path : GetFileName(path), path});
+    platform::host().setCommandListItems(kFilesCommand, items);
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 // The recent files and recent projects menus ("FileRecentFiles",
 // "FileRecentProjects") and their settings sections "RecentFilenames" and
 // "RecentProjects": value "Count", then "1" .. "n", each a full path.
@@ -10,3 +12,6 @@
 void LoadRecentFilesProjects();
 // Writes both menus back; a missing menu is skipped.
 void SaveRecentFilesProjects();
+
+// Puts the path at the head of the recent files, moving it when it is there.
+void AddRecentFile(const QString& path);

@@ -11,6 +11,13 @@ public:
     void activateDocumentWindow(const QString&) override {}
     QString documentWindowCaption(const QString&) const override { return {}; }
     void setDocumentWindowCaption(const QString&, const QString&) override {}
+    QStringList documentWindowIds() const override { return {}; }
+    QString documentWindowId(const QString&) const override { return {}; }
+    bool documentWindowVisible(const QString&) const override { return false; }
+    QString addDocumentWindow(const QString&, QWidget*, const QString&) override { return {}; }
+    void setDocumentWindowForm(const QString&, QWidget*) override {}
+    void setDocumentWindowKey(const QString&, const QString&) override {}
+    void closeDocumentWindow(const QString&) override {}
     bool hasCommand(const QString&) const override { return false; }
     bool commandEnabled(const QString&) const override { return false; }
     void setCommandEnabled(const QString&, bool) override {}

@@ -37,6 +37,18 @@ public:
     virtual QString documentWindowCaption(const QString& key) const = 0;
     // Nothing when no window has the key.
     virtual void setDocumentWindowCaption(const QString& key, const QString& caption) = 0;
+    // The calls below also take a window's ID ("{" + UUID + "}") for its
+    // key, as untitled documents name their windows; a key or ID that names
+    // no window does nothing and answers empty.
+    virtual QStringList documentWindowIds() const = 0;
+    virtual QString documentWindowId(const QString& keyOrId) const = 0;
+    virtual bool documentWindowVisible(const QString& keyOrId) const = 0;
+    // A new visible window hosting the form, made the active one; its ID.
+    virtual QString addDocumentWindow(const QString& caption, QWidget* form, const QString& key) = 0;
+    virtual void setDocumentWindowForm(const QString& keyOrId, QWidget* form) = 0;
+    virtual void setDocumentWindowKey(const QString& keyOrId, const QString& key) = 0;
+    // Removes the window without asking; its form stays with its owner.
+    virtual void closeDocumentWindow(const QString& keyOrId) = 0;
 
     // Commands, combos included.
     virtual bool hasCommand(const QString& key) const = 0;

@@ -88,8 +88,11 @@ PromptAnswer showInteractive(const PromptRequest& r) {
         break;
     }
     case PromptKind::OpenFile:
-        a.text = QFileDialog::getOpenFileName(parent, r.title, r.defaultText, r.filter);
-        a.accepted = !a.text.isEmpty();
+        if (r.multiple)
+            a.paths = QFileDialog::getOpenFileNames(parent, r.title, r.defaultText, r.filter);
+        else
+            a.text = QFileDialog::getOpenFileName(parent, r.title, r.defaultText, r.filter);
+        a.accepted = !a.text.isEmpty() || !a.paths.isEmpty();
         break;
     case PromptKind::SaveFile:
         a.text = QFileDialog::getSaveFileName(parent, r.title, r.defaultText, r.filter);
@@ -207,6 +210,19 @@ std::optional<QString> choosePath(PromptKind kind, const QString& title, const Q
 
 std::optional<QString> chooseOpenFile(const QString& title, const QString& startPath, const QString& filter) {
     return choosePath(PromptKind::OpenFile, title, startPath, filter);
+}
+
+QStringList chooseOpenFiles(const QString& title, const QString& startPath, const QString& filter) {
+    PromptRequest r;
+    r.kind = PromptKind::OpenFile;
+    r.title = title;
+    r.defaultText = startPath;
+    r.filter = filter;
+    r.multiple = true;
+    const PromptAnswer a = ask(r);
+    if (!a.accepted)
+        return {};
+    return a.paths.isEmpty() && !a.text.isEmpty() ? QStringList{a.text} : a.paths;
 }
 
 std::optional<QString> chooseSaveFile(const QString& title, const QString& startPath, const QString& filter) {

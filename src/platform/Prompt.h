@@ -42,6 +42,7 @@ struct PromptRequest {
     int defaultButton = 0;   // message box: 0, 1 or 2
     QString defaultText;     // input box text; file dialogs: start path
     QString filter;          // file dialogs: "Blitz Basic (*.bb);;All files (*)"
+    bool multiple = false;   // open file dialog: several files may be chosen
     unsigned colour = 0;     // colour dialog: initial 0x00BBGGRR
     QStringList choices;     // modal form: its buttons' captions, default first
     QString detail;          // modal form: what it is about, for a console
@@ -53,6 +54,7 @@ struct PromptAnswer {
     int button = vbOK;
     bool accepted = true;     // false: the dialog was cancelled
     QString text;             // input box text, or the chosen path
+    QStringList paths;        // the files of a multiple choice, in the dialog's order
     unsigned colour = 0;
 };
 
@@ -73,6 +75,8 @@ int MsgBox(const QString& text, int style = vbOKOnly, const QString& title = QSt
 // The entered text, or "" when cancelled.
 QString InputBox(const QString& text, const QString& title = QString(), const QString& defaultText = QString());
 std::optional<QString> chooseOpenFile(const QString& title, const QString& startPath, const QString& filter);
+// The chosen files in the dialog's order; empty when cancelled.
+QStringList chooseOpenFiles(const QString& title, const QString& startPath, const QString& filter);
 std::optional<QString> chooseSaveFile(const QString& title, const QString& startPath, const QString& filter);
 std::optional<QString> chooseFolder(const QString& title, const QString& startPath);
 std::optional<unsigned> chooseColour(const QString& title, unsigned initial);

@@ -8,10 +8,10 @@
 #include "editor/SciWrappers.h"
 #include "editor/frmDoc.h"
 #include "explorer/HelpStandIn.h"
-#include "files/DocumentStandIns.h"
 #include "editor/ActiveDocument.h"
 #include "files/Project.h"
-#include "files/SingleFileDocument.h"
+#include "files/OpenDocuments.h"
+#include "files/SaveDocuments.h"
 #include "foundation/errors/ErrorLog.h"
 #include "language/model/ScopeQueries.h"
 #include "language/parser/DocumentPasses.h"
@@ -136,8 +136,8 @@ void frmMain::DocumentWindowClosed(dock::DocumentWindow& window) {
         SetStopErrorLog(22593);
     else if (QWidget* form = window.form()) {
         DS->documents().setForm(window, nullptr);
-        if (auto* doc = qobject_cast<frmDoc*>(form); doc && doc->SingleFile)
-            CloseSingleFileDocument(std::unique_ptr<frmDoc>(doc));
+        if (auto* doc = qobject_cast<frmDoc*>(form))
+            UnloadDocument(doc);
         else
             delete form;
     }

@@ -2,6 +2,7 @@
 
 #include "files/CommandLineFiles.h"
 #include "files/DocumentStandIns.h"
+#include "files/OpenDocuments.h"
 #include "foundation/FileHelpers.h"
 #include "foundation/FontHelpers.h"
 #include "foundation/errors/ErrorLog.h"

@@ -1,6 +1,6 @@
 #include "build/ExternalTools.h"
 #include "build/RunExternalTool.h"
-#include "files/SingleFileDocument.h"
+#include "OpenedDocument.h"
 #include "platform/DetachedStart.h"
 #include "vocabulary/SettingsValues.h"
 #include "support/StandIn.h"
@@ -22,7 +22,7 @@ protected:
         });
     }
     void TearDown() override {
-        CloseSingleFileDocument(std::move(document));
+        document.reset();
         platform::setDetachedStartHandler({});
         gExternalTools.RemoveAll();
         gLastCreatedExe.clear();
@@ -33,15 +33,17 @@ protected:
         gExternalTools.Add(std::make_shared<clsExTool>(clsExTool{caption, path, parameters, ask}), caption);
     }
 
-    std::unique_ptr<frmDoc> document;
+    OpenedDocument document;
     QList<platform::ChildProcess> started;
 };
 
 }
 
 TEST_F(RunExternalToolTest, StartsTheProgramWithTheMacrosOfTheActiveDocument) {
-    document = OpenSingleFileDocument(QStringLiteral("/home/u/my game/x.bb"), QByteArray());
-    gLastCreatedExe = QStringLiteral("/home/u/my game/x");
+    const QString folder = homeFile(QStringLiteral("my game"));
+    QDir().mkpath(folder);
+    document = OpenSourceText(folder + QStringLiteral("/x.bb"), QByteArray());
+    gLastCreatedExe = folder + QStringLiteral("/x");
     addTool("T", "/opt/t", "run %ACTIVEFILE% %activefiledir%x %LastExe% %KorvoDir% %ProjectDir%", 0);
 
     RunExternalTool(QStringLiteral("T"));
@@ -49,14 +51,14 @@ TEST_F(RunExternalToolTest, StartsTheProgramWithTheMacrosOfTheActiveDocument) {
     EXPECT_TRUE(prompts.isEmpty());
     ASSERT_EQ(started.size(), 1);
     EXPECT_EQ(started[0].program, "/opt/t/run");
-    EXPECT_EQ(started[0].arguments, QStringList({"/home/u/my game/x.bb", "/home/u/my game/x", "/home/u/my game/x",
-                                                 home() + "/", "/home/u/my game/"}));
+    EXPECT_EQ(started[0].arguments,
+              QStringList({folder + "/x.bb", folder + "/x", folder + "/x", home() + "/", folder + "/"}));
 }
 
 TEST_F(RunExternalToolTest, AFileNameNeverReachesAShell) {
     QTemporaryDir folder;
     const QString name = folder.path() + QStringLiteral("/a;$(touch p).bb");
-    document = OpenSingleFileDocument(name, QByteArray());
+    document = OpenSourceText(name, QByteArray());
     addTool("Sh", "", "sh -c \"echo $0 > out\" %Activefile%", 0);
     platform::setDetachedStartHandler({});
     QDir::setCurrent(folder.path());

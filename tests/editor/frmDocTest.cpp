@@ -28,7 +28,7 @@ TEST_F(DocumentWindow, TheCaptionFollowsDirtyAndFilename) {
     auto doc = openDocument("Print 1");
     EXPECT_EQ(doc->Filename(), QStringLiteral("test.bb"));
     doc->m_strDocumentWindowID = QStringLiteral("/src/test.bb");
-    host.windows.append({doc->m_strDocumentWindowID, doc.get(), doc->Filename()});
+    host.windows.append({doc->m_strDocumentWindowID, doc.get(), doc->Filename(), {}, true});
 
     doc->setDirty(true);
     doc->setDirty(true);

@@ -8,7 +8,7 @@
 
 #include "editor/ActiveDocument.h"
 #include "files/Project.h"
-#include "files/SingleFileDocument.h"
+#include "OpenedDocument.h"
 #include "language/keywords/Compiler.h"
 #include "language/lexer/Lexer.h"
 #include "language/model/ModelDump.h"
@@ -51,12 +51,12 @@ void tokenizeEachLine(const QByteArray& text) {
 }
 
 void openParseDumpAndClose(const QByteArray& text) {
-    std::unique_ptr<frmDoc> doc = OpenSingleFileDocument(kPath, text);
-    ParseFile();
+    OpenedDocument doc = OpenSourceText(kPath, text);
+    if (!doc)
+        return;
     (void)DumpModel(gProjects.Item(kPath)->Model, *doc, ModelDumpDetail::Full);
     ReColorFile();
     UnParseFile();
-    CloseSingleFileDocument(std::move(doc));
 }
 
 }

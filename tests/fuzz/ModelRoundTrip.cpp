@@ -5,7 +5,7 @@
 #include "platform/scintilla/SciDirectCalls.h"
 #include "editor/ActiveDocument.h"
 #include "files/Project.h"
-#include "files/SingleFileDocument.h"
+#include "OpenedDocument.h"
 #include "language/keywords/Compiler.h"
 #include "language/keywords/KeywordFiles.h"
 #include "language/parser/DocumentPasses.h"
@@ -134,8 +134,9 @@ ModelRoundTrip::ModelRoundTrip(const QString& folder) : folder_(folder), compile
 ModelRoundTrip::~ModelRoundTrip() = default;
 
 std::string ModelRoundTrip::run(const RoundTripScenario& scenario) {
-    std::unique_ptr<frmDoc> doc = OpenSingleFileDocument(folder_ + QStringLiteral("/round-trip.bb"), scenario.document);
-    ParseFile();
+    OpenedDocument doc = OpenSourceText(folder_ + QStringLiteral("/round-trip.bb"), scenario.document);
+    if (!doc)
+        return "the document did not open\n";
     const QByteArray parsedText = SciGetAllText(gSciWndData);
     const QStringList fresh = DumpModel(gActiveProject->Model, *doc, ModelDumpDetail::Full);
 
@@ -170,7 +171,7 @@ std::string ModelRoundTrip::run(const RoundTripScenario& scenario) {
     if (model != fresh)
         difference += describe(scenario) + "model after the round trip:\n" + model.join('\n').toStdString() + "\nfresh parse:\n"
             + fresh.join('\n').toStdString() + "\n";
-    CloseSingleFileDocument(std::move(doc));
+    doc.reset();
     ResetSession();
     return difference;
 }

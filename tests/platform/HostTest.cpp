@@ -39,7 +39,7 @@ TEST(Host, AHeadlessHostKeepsCommandsAndPanesByKeyAndTheRedrawLockRestores) {
 TEST(Host, TheFakeFindsWindowsByKeyAndRefusesAnUnknownOne) {
     FakeHost host;
     QWidget form;
-    host.windows.append({"a.bb", &form, "a.bb"});
+    host.windows.append({"a.bb", &form, "a.bb", {}, true});
     host.setDocumentWindowCaption("a.bb", "a.bb*");
     host.setDocumentWindowCaption("b.bb", "b.bb*");
     EXPECT_EQ(host.documentWindowKeys(), QStringList({"a.bb"}));

@@ -13,6 +13,9 @@ const FakeHost::Window* FakeHost::find(const QString& key) const {
     for (const Window& window : windows)
         if (window.key == key)
             return &window;
+    for (const Window& window : windows)
+        if (!window.id.isEmpty() && window.id == key)
+            return &window;
     return nullptr;
 }
 
@@ -39,6 +42,45 @@ QString FakeHost::documentWindowCaption(const QString& key) const {
 void FakeHost::setDocumentWindowCaption(const QString& key, const QString& caption) {
     if (Window* window = find(key))
         window->caption = caption;
+}
+
+QStringList FakeHost::documentWindowIds() const {
+    QStringList ids;
+    for (const Window& window : windows)
+        ids.append(window.id);
+    return ids;
+}
+
+QString FakeHost::documentWindowId(const QString& keyOrId) const {
+    const Window* window = find(keyOrId);
+    return window ? window->id : QString();
+}
+
+bool FakeHost::documentWindowVisible(const QString& keyOrId) const {
+    const Window* window = find(keyOrId);
+    return window && window->visible;
+}
+
+QString FakeHost::addDocumentWindow(const QString& caption, QWidget* form, const QString& key) {
+    const QString id = QStringLiteral("{FAKE-%1}").arg(++nextId_);
+    windows.append({key, form, caption, id, true});
+    activeKey = key.isEmpty() ? id : key;
+    return id;
+}
+
+void FakeHost::setDocumentWindowForm(const QString& keyOrId, QWidget* form) {
+    if (Window* window = find(keyOrId))
+        window->form = form;
+}
+
+void FakeHost::setDocumentWindowKey(const QString& keyOrId, const QString& key) {
+    if (Window* window = find(keyOrId))
+        window->key = key;
+}
+
+void FakeHost::closeDocumentWindow(const QString& keyOrId) {
+    if (const Window* window = find(keyOrId))
+        windows.removeAt(window - windows.constData());
 }
 
 void HostList::AddItem(const QString& caption, const QString& path) {

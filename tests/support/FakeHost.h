@@ -16,6 +16,8 @@ public:
         QString key;
         QWidget* form = nullptr;
         QString caption;
+        QString id;
+        bool visible = true;
     };
     QList<Window> windows;
     QString activeKey;
@@ -29,11 +31,19 @@ public:
     void activateDocumentWindow(const QString& key) override;
     QString documentWindowCaption(const QString& key) const override;
     void setDocumentWindowCaption(const QString& key, const QString& caption) override;
+    QStringList documentWindowIds() const override;
+    QString documentWindowId(const QString& keyOrId) const override;
+    bool documentWindowVisible(const QString& keyOrId) const override;
+    QString addDocumentWindow(const QString& caption, QWidget* form, const QString& key) override;
+    void setDocumentWindowForm(const QString& keyOrId, QWidget* form) override;
+    void setDocumentWindowKey(const QString& keyOrId, const QString& key) override;
+    void closeDocumentWindow(const QString& keyOrId) override;
     void setRedraw(bool on) override { redraw = on; }
     void refreshCodeExplorer() override { ++explorerRefreshes; }
     void invalidateCodeExplorer() override { ++explorerInvalidations; }
 
 private:
+    int nextId_ = 0;
     const Window* find(const QString& key) const;
     Window* find(const QString& key);
 };

@@ -1,24 +1,10 @@
+#include "support/KorvoDump.h"
 #include "support/TestEnvironment.h"
 
 #include <QCoreApplication>
 #include <QProcess>
 
 #include <gtest/gtest.h>
-
-namespace {
-struct DumpRun {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-DumpRun korvoDump(const QStringList& args) {
-    QProcess dump;
-    dump.start(QCoreApplication::applicationDirPath() + QStringLiteral("/korvo-dump"), args);
-    EXPECT_TRUE(dump.waitForFinished(30000));
-    return {dump.exitCode(), QString::fromUtf8(dump.readAllStandardOutput()), QString::fromUtf8(dump.readAllStandardError())};
-}
-}
 
 using DumpMessagesTest = KorvoTest;
 

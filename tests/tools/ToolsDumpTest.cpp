@@ -31,8 +31,10 @@ TEST_F(ToolsDumpTest, PrintsTheToolsAndSavesThemBack) {
 
 TEST_F(ToolsDumpTest, PrintsWhatAToolStarts) {
     writeAll(tools(), "1\r\n1\r\nT\r\n/opt/t\r\nrun %ACTIVEFILE% %activefiledir%x\r\n 1 \r\n");
-    EXPECT_EQ(dump({"--tool", "T", "--active", "/home/u/my game/x.bb"}),
-              "program:/opt/t/run\nargument:/home/u/my game/x.bb\nargument:/home/u/my game/x\n");
+    QDir().mkpath(homeFile("my game"));
+    writeAll(homeFile("my game/x.bb"), "; x");
+    EXPECT_EQ(dump({"--tool", "T", "--active", homeFile("my game/x.bb")}),
+              "program:/opt/t/run\nargument:" + homeFile("my game/x.bb") + "\nargument:" + homeFile("my game/x") + "\n");
     EXPECT_EQ(dump({"--tool", "T"}), "program:/opt/t/run\nargument:%ACTIVEFILE%\nargument:%activefiledir%x\n");
 }
 

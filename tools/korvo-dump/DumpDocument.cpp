@@ -5,7 +5,7 @@
 #include "editor/SciWrappers.h"
 #include "editor/ActiveDocument.h"
 #include "files/Project.h"
-#include "files/SingleFileDocument.h"
+#include "../support/OpenedDocument.h"
 #include "language/parser/DocumentPasses.h"
 #include "platform/AnsiText.h"
 
@@ -20,23 +20,18 @@ bool DumpDocument::open(const QString& path, const QString& Keywords, const std:
     if (!(Keywords.isEmpty() ? LoadBuiltInKeywords(compiler_) : compiler_.LoadKeywordsFrom(Keywords)))
         return false;
     compiler_.SetDefaultKeywords();
-    QByteArray text;
     path_ = QFileInfo(path).absoluteFilePath();
-    if (!platform::readFileBytes(path_, text)) {
-        std::fprintf(stderr, "korvo-dump: cannot read %s\n", path_.toUtf8().constData());
-        return false;
-    }
-    doc_ = OpenSingleFileDocument(path_, text);
     if (beforeParse)
         beforeParse();
-    ParseFile();
+    doc_ = OpenSourceFile(path_);
+    if (!doc_) {
+        std::fprintf(stderr, "korvo-dump: cannot open %s\n", path_.toUtf8().constData());
+        return false;
+    }
     return true;
 }
 
-DumpDocument::~DumpDocument() {
-    if (doc_)
-        CloseSingleFileDocument(std::move(doc_));
-}
+DumpDocument::~DumpDocument() = default;
 
 ClsProject& DumpDocument::project() const {
     return *gProjects.Item(path_);

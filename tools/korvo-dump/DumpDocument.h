@@ -1,5 +1,6 @@
 #pragma once
 
+#include "../support/OpenedDocument.h"
 #include "editor/frmDoc.h"
 #include "files/Project.h"
 #include "language/keywords/Compiler.h"
@@ -10,8 +11,8 @@
 #include <memory>
 
 // A source file as the dump modes see it: Korvo started headless, the
-// keywords of a listing (or a built-in one) active, the file opened by
-// itself as the current document and parsed.
+// keywords of a listing (or a built-in one) active, the file opened as
+// OpenFile opens it: the current document, parsed, its block applied.
 class DumpDocument {
 public:
     // Keywords is the listing's path, or "" for the built-in keywords.
@@ -25,7 +26,7 @@ public:
 
 private:
     ClsCompiler compiler_;
-    std::unique_ptr<frmDoc> doc_;
+    OpenedDocument doc_;
     QString path_;
 };
 

@@ -3,7 +3,7 @@
 
 #include "build/ExternalTools.h"
 #include "build/RunExternalTool.h"
-#include "files/SingleFileDocument.h"
+#include "../support/OpenedDocument.h"
 #include "platform/AnsiText.h"
 #include "platform/DetachedStart.h"
 
@@ -33,13 +33,9 @@ int dumpTool(const QStringList& args) {
         return kWrongArguments;
     StartHeadlessKorvo();
     LoadExternalTools();
-    std::unique_ptr<frmDoc> active;
-    if (withActive) {
-        const QString path = QFileInfo(args[2]).absoluteFilePath();
-        QByteArray text;
-        platform::readFileBytes(path, text);
-        active = OpenSingleFileDocument(path, text);
-    }
+    OpenedDocument active;
+    if (withActive)
+        active = OpenSourceFile(QFileInfo(args[2]).absoluteFilePath());
     bool started = false;
     platform::setDetachedStartHandler([&](const platform::ChildProcess& command) {
         printLine(QStringLiteral("program:") + command.program);
@@ -49,7 +45,6 @@ int dumpTool(const QStringList& args) {
         return true;
     });
     RunExternalTool(args[0]);
-    CloseSingleFileDocument(std::move(active));
     return started ? 0 : 1;
 }
 

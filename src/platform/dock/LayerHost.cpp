@@ -34,6 +34,44 @@ void LayerHost::setDocumentWindowCaption(const QString& key, const QString& capt
         layer_.documents().setCaption(*window, caption);
 }
 
+QStringList LayerHost::documentWindowIds() const {
+    QStringList ids;
+    for (const DocumentWindow* window : layer_.documents().windows())
+        ids.append(window->id());
+    return ids;
+}
+
+QString LayerHost::documentWindowId(const QString& keyOrId) const {
+    const DocumentWindow* window = layer_.documents().find(keyOrId);
+    return window ? window->id() : QString();
+}
+
+bool LayerHost::documentWindowVisible(const QString& keyOrId) const {
+    const DocumentWindow* window = layer_.documents().find(keyOrId);
+    return window && window->visible();
+}
+
+QString LayerHost::addDocumentWindow(const QString& caption, QWidget* form, const QString& key) {
+    return layer_.documents().add(caption, form, key).id();
+}
+
+void LayerHost::setDocumentWindowForm(const QString& keyOrId, QWidget* form) {
+    if (DocumentWindow* window = layer_.documents().find(keyOrId))
+        layer_.documents().setForm(*window, form);
+}
+
+void LayerHost::setDocumentWindowKey(const QString& keyOrId, const QString& key) {
+    if (DocumentWindow* window = layer_.documents().find(keyOrId))
+        window->setKey(key);
+}
+
+void LayerHost::closeDocumentWindow(const QString& keyOrId) {
+    if (DocumentWindow* window = layer_.documents().find(keyOrId)) {
+        layer_.documents().setForm(*window, nullptr);
+        layer_.documents().remove(*window);
+    }
+}
+
 bool LayerHost::hasCommand(const QString& key) const {
     return layer_.findCommand(key);
 }

@@ -19,6 +19,13 @@ public:
     void activateDocumentWindow(const QString& key) override;
     QString documentWindowCaption(const QString& key) const override;
     void setDocumentWindowCaption(const QString& key, const QString& caption) override;
+    QStringList documentWindowIds() const override;
+    QString documentWindowId(const QString& keyOrId) const override;
+    bool documentWindowVisible(const QString& keyOrId) const override;
+    QString addDocumentWindow(const QString& caption, QWidget* form, const QString& key) override;
+    void setDocumentWindowForm(const QString& keyOrId, QWidget* form) override;
+    void setDocumentWindowKey(const QString& keyOrId, const QString& key) override;
+    void closeDocumentWindow(const QString& keyOrId) override;
 
     bool hasCommand(const QString& key) const override;
     bool commandEnabled(const QString& key) const override;

@@ -4,7 +4,6 @@
 #include "editor/CurrentView.h"
 #include "editor/SciWrappers.h"
 #include "files/Project.h"
-#include "files/SingleFileDocument.h"
 #include "language/parser/DocumentPasses.h"
 #include "language/parser/Parser.h"
 #include "platform/AnsiText.h"
@@ -99,7 +98,6 @@ TEST_F(CorpusParseTest, EverySampleParsesUnparsesAndParsesAgainToTheSameModel) {
         EXPECT_EQ(DumpModel(project(), doc, ModelDumpDetail::Full), model);
         EXPECT_TRUE(styledText() == styles);
         EXPECT_EQ(errorLog(), "");
-        CloseSingleFileDocument(std::move(docs.back()));
         docs.pop_back();
         if (HasFailure())
             return;

@@ -4,7 +4,6 @@
 #include "editor/CurrentView.h"
 #include "editor/SciWrappers.h"
 #include "files/Project.h"
-#include "files/SingleFileDocument.h"
 #include "language/keywords/KeywordFiles.h"
 #include "language/lexer/InitScintillaAndCharTables.h"
 #include "language/model/DeclarationRecords.h"
@@ -34,10 +33,8 @@ void ParsedDocumentsTest::SetUp() {
 }
 
 void ParsedDocumentsTest::TearDown() {
-    while (!docs.empty()) {
-        CloseSingleFileDocument(std::move(docs.back()));
+    while (!docs.empty())
         docs.pop_back();
-    }
     KorvoTest::TearDown();
 }
 
@@ -55,13 +52,14 @@ void ParsedDocumentsTest::useKeywordFile(const QString& path) {
 }
 
 frmDoc& ParsedDocumentsTest::parse(const QByteArray& text, const QString& name) {
-    docs.push_back(OpenSingleFileDocument(homeFile(name), text));
-    ParseFile();
+    docs.push_back(OpenSourceText(homeFile(name), text));
+    if (!docs.back())
+        throw std::runtime_error("the document did not open");
     return *docs.back();
 }
 
 frmDoc& ParsedDocumentsTest::parseInProjectOf(frmDoc& first, const QByteArray& text, const QString& name) {
-    auto doc = std::make_unique<frmDoc>();
+    OpenedDocument doc(new frmDoc);
     SciLoadText(doc->SciEdi_WndData, text);
     doc->FullFilename = homeFile(name);
     doc->PrjName = first.PrjName;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "OpenedDocument.h"
 #include "editor/frmDoc.h"
 #include "files/Project.h"
 #include "language/keywords/Compiler.h"
@@ -43,7 +44,7 @@ protected:
     long lineOf(const CodeRecord& record) const;
     QString errorLog() const;
 
-    std::vector<std::unique_ptr<frmDoc>> docs;
+    std::vector<OpenedDocument> docs;
 
 private:
     std::unique_ptr<ClsCompiler> compiler_;

@@ -1,0 +1,116 @@
+#include "files/EditorParameters.h"
+
+#include "foundation/NumberHelpers.h"
+#include "platform/AnsiText.h"
+
+namespace {
+
+const QByteArray kHeader = ";~Korvo Editor Parameters:";
+const QByteArray kCrLf = "\r\n";
+constexpr int kEntriesPerLine = 20;
+
+void appendLines(QByteArray& block, const QByteArray& tag, const QList<long>& lines) {
+    for (int i = 0; i < lines.size(); ++i) {
+        if (i % kEntriesPerLine == 0)
+            block += kCrLf + tag;
+        block += '#' + QByteArray::number(qlonglong(lines[i]), 16).toUpper();
+    }
+}
+
+QList<long> lineNumbers(const QByteArray& line) {
+    QList<long> numbers;
+    const QList<QByteArray> pieces = line.split('#');
+    for (int i = 1; i < pieces.size(); ++i)
+        numbers.append(HexToLong(QString::fromLatin1(pieces[i])));
+    return numbers;
+}
+
+// The line starting at start, without its line end, and where the next begins.
+QByteArray lineAt(const QByteArray& text, qsizetype start, qsizetype& next) {
+    qsizetype lf = text.indexOf('\n', start);
+    next = lf < 0 ? text.size() : lf + 1;
+    qsizetype end = lf < 0 ? text.size() : lf;
+    if (end > start && text[end - 1] == '\r')
+        --end;
+    return text.mid(start, end - start);
+}
+
+qsizetype lastHeaderAtLineStart(const QByteArray& text) {
+    const QByteArray upperText = text.toUpper();
+    const QByteArray upperHeader = kHeader.toUpper();
+    for (qsizetype at = upperText.lastIndexOf(upperHeader); at >= 0;
+         at = at == 0 ? -1 : upperText.lastIndexOf(upperHeader, at - 1))
+        if (at == 0 || text[at - 1] == '\n')
+            return at;
+    return -1;
+}
+
+}
+
+QByteArray FormatEditorParameters(const EditorParameters& parameters) {
+    if (parameters.collapsedFolds.size() > kMaxFoldEntries || parameters.bookmarks.size() > kMaxBookmarkEntries)
+        return {};
+    QByteArray block;
+    appendLines(block, ";~F", parameters.collapsedFolds);
+    appendLines(block, ";~B", parameters.bookmarks);
+    if (parameters.commandLine)
+        block += kCrLf + ";~L#" + platform::toAnsi(*parameters.commandLine);
+    if (parameters.compiler)
+        block += kCrLf + ";~C#" + platform::toAnsi(*parameters.compiler);
+    return block.isEmpty() ? block : kCrLf + kHeader + block;
+}
+
+std::optional<EditorParametersBlock> FindEditorParameters(const QByteArray& text) {
+    const qsizetype header = lastHeaderAtLineStart(text);
+    if (header < 0)
+        return std::nullopt;
+    EditorParametersBlock block;
+    block.first = header;
+    if (header >= 2 && text[header - 2] == '\r')
+        block.first = header - 2;
+    else if (header >= 1)
+        block.first = header - 1;
+
+    qsizetype next = 0;
+    block.end = header + lineAt(text, header, next).size();
+    while (next < text.size()) {
+        qsizetype after = 0;
+        const QByteArray line = lineAt(text, next, after);
+        const QByteArray tag = line.left(4);
+        if (!line.startsWith(';'))
+            break;
+        if (tag == ";~F#")
+            block.parameters.collapsedFolds += lineNumbers(line);
+        else if (tag == ";~B#")
+            block.parameters.bookmarks += lineNumbers(line);
+        else if (tag == ";~L#")
+            block.parameters.commandLine = platform::fromAnsi(line.mid(4));
+        else if (tag != ";~C#")
+            break;
+        block.end = next + line.size();
+        next = after;
+        if (tag == ";~C#") {
+            block.parameters.compiler = platform::fromAnsi(line.mid(4));
+            break;
+        }
+    }
+    const QByteArray rest = text.mid(block.end);
+    if (rest == "\r\n" || rest == "\n")
+        block.end = text.size();
+    return block;
+}
+
+std::optional<QString> CompilerLineName(const QByteArray& text) {
+    qsizetype end = text.size();
+    if (end == 0)
+        return std::nullopt;
+    if (text.endsWith("\r\n"))
+        end -= 2;
+    else if (text.endsWith('\n'))
+        end -= 1;
+    const qsizetype start = end == 0 ? 0 : text.lastIndexOf('\n', end - 1) + 1;
+    const QByteArray line = text.mid(start, end - start);
+    if (!line.startsWith(";~C#"))
+        return std::nullopt;
+    return platform::fromAnsi(line.mid(4));
+}

@@ -1,0 +1,87 @@
+#include "files/FileParameters.h"
+
+#include "editor/ActiveDocument.h"
+#include "editor/SciWrappers.h"
+#include "files/EditorParameters.h"
+#include "files/Project.h"
+#include "files/ProjectCompiler.h"
+#include "foundation/errors/ErrorLog.h"
+#include "language/parser/Parser.h"
+#include "platform/scintilla/SciDirectCalls.h"
+#include "vocabulary/Markers.h"
+#include "vocabulary/SettingsValues.h"
+
+namespace {
+
+QList<long> markedLines(int marker, bool collapsedOnly, int limit) {
+    QList<long> lines;
+    for (long line = long(SciMarkerNext(0, markerMask(marker))); line >= 0;
+         line = long(SciMarkerNext(line + 1, markerMask(marker)))) {
+        if (collapsedOnly && SciGetFoldExpanded(line))
+            continue;
+        lines.append(line);
+        if (lines.size() > limit)
+            break;
+    }
+    return lines;
+}
+
+class IgnoreModifications {
+public:
+    IgnoreModifications() { gIgnoreSciModified = true; }
+    ~IgnoreModifications() { gIgnoreSciModified = false; }
+};
+
+}
+
+QByteArray GetFileParameters() {
+    return GetFileParameters(gActiveProject.get());
+}
+
+QByteArray GetFileParameters(const ClsProject* project) {
+    try {
+        EditorParameters parameters;
+        if (SaveFoldingState != 0)
+            parameters.collapsedFolds = markedLines(MARKER_FOLDSTART, true, kMaxFoldEntries);
+        if (SaveBookmarks != 0)
+            parameters.bookmarks = markedLines(MARKER_BOOKMARK, false, kMaxBookmarkEntries);
+        if (SaveCompilerCommandLine != 0 && project) {
+            if (project->SingleFile && !project->CommandLine.isEmpty())
+                parameters.commandLine = project->CommandLine;
+            parameters.compiler = project->Compiler;
+        }
+        return FormatEditorParameters(parameters);
+    } catch (...) {
+        SetErrorLog(QStringLiteral("GetFileParameters"), QStringLiteral("Mod_File"));
+        return {};
+    }
+}
+
+void CheckFileParameters() {
+    IgnoreModifications ignoring;
+    try {
+        const std::optional<EditorParametersBlock> block = FindEditorParameters(SciGetAllText(gSciWndData));
+        if (!block)
+            return;
+        const long lineCount = long(SciGetLineCount());
+        if (ShowFoldMargin != 0)
+            for (long line : block->parameters.collapsedFolds)
+                if (line >= 0 && line < lineCount && (SciMarkerGet(line) & markerMask(MARKER_FOLDSTART)) &&
+                    SciGetFoldExpanded(line))
+                    SciToggleFold(line);
+        for (long line : block->parameters.bookmarks)
+            if (line >= 0 && line < lineCount)
+                SciMarkerAdd(line, MARKER_BOOKMARK);
+        if (block->parameters.commandLine && gActiveProject && gActiveProject->SingleFile)
+            gActiveProject->CommandLine = *block->parameters.commandLine;
+        SciSetTargetStart(block->first);
+        SciSetTargetEnd(block->end);
+        SciReplaceTarget(0, QByteArray());
+    } catch (...) {
+        SetErrorLog(QStringLiteral("CheckFileParameters"), QStringLiteral("Mod_File"));
+    }
+}
+
+QString CheckFileCompilerUsed() {
+    return CompilerLineName(SciGetAllText(gSciWndData)).value_or(DefaultCompilerName());
+}

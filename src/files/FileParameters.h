@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The editor-parameter block between a document and its file, on the
+// current view and gActiveProject.
+
+class ClsProject;
+
+// The block to write after the text, as the editor options allow; "" when
+// there is none. The second form names the project whose command line and
+// compiler go into it.
+QByteArray GetFileParameters();
+QByteArray GetFileParameters(const ClsProject* project);
+// Applies the block of the freshly loaded text (folds, bookmarks, a single
+// file's command line) and removes it from the text.
+void CheckFileParameters();
+// The compiler named on the text's ";~C#" line, spelled as there; else the
+// default compiler.
+QString CheckFileCompilerUsed();

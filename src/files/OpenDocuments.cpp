@@ -1,0 +1,282 @@
+#include "files/OpenDocuments.h"
+
+#include "editor/ActiveDocument.h"
+#include "editor/SciWrappers.h"
+#include "editor/WaitCursor.h"
+#include "files/FileParameters.h"
+#include "files/Project.h"
+#include "files/ProjectCompiler.h"
+#include "files/RecentFilesProjects.h"
+#include "foundation/FileHelpers.h"
+#include "foundation/MessageHelpers.h"
+#include "foundation/ShellExecute.h"
+#include "foundation/errors/ErrorLog.h"
+#include "language/parser/DocumentPasses.h"
+#include "language/parser/ParseState.h"
+#include "language/parser/Parser.h"
+#include "platform/AnsiText.h"
+#include "platform/Host.h"
+#include "platform/Prompt.h"
+#include "platform/scintilla/SciDirectCalls.h"
+#include "vocabulary/SettingsValues.h"
+
+#include <QFileInfo>
+#include <QUuid>
+
+int gNewFileCounter = 0;
+
+namespace {
+
+const QString kOpenFilter = QStringLiteral(
+    "All Supported Formats (*.bb *.kpf);;Korvo Project Files (*.kpf);;Blitz Basic File (*.bb);;All Files (*)");
+QString gLastOpenFolder;
+
+bool loadText(frmDoc& doc, const QString& path) {
+    QByteArray bytes;
+    if (!QFileInfo(path).isFile() || !platform::readFileBytes(path, bytes))
+        return false;
+    SciLoadText(doc.SciEdi_WndData, bytes);
+    return true;
+}
+
+// Shows the document in the window keyed by the path when asked to and
+// there is one, else in a new window.
+void showInWindow(frmDoc& doc, const QString& path, bool attachToExisting) {
+    platform::Host& host = platform::host();
+    if (attachToExisting && !host.documentWindowId(path).isEmpty()) {
+        host.setDocumentWindowForm(path, &doc);
+        doc.m_strDocumentWindowID = host.documentWindowId(path);
+        host.activateDocumentWindow(path);
+    } else {
+        doc.m_strDocumentWindowID = host.addDocumentWindow(doc.Filename(), &doc, path);
+    }
+}
+
+// The loaded text cannot be undone, counts as unchanged and shows from its top.
+void settleLoadedText() {
+    SciEmptyUndoBuffer();
+    SciSetSavePoint();
+    SciGotoPos(0);
+}
+
+// A project of the document's own, named by key (its path, or its window's
+// ID when untitled), among the open projects.
+ProjectPtr addSingleFileProject(frmDoc& doc, const QString& key) {
+    auto project = std::make_shared<ClsProject>();
+    project->Name = key;
+    project->FullPath = key;
+    project->SingleFile = true;
+    doc.FullFilename = key;
+    doc.PrjName = key;
+    doc.PrjFullPath = key;
+    doc.SingleFile = true;
+    project->Sources.Add(&doc, key);
+    gProjects.Add(project, key);
+    return project;
+}
+
+enum class OpenState { NotOpen, Handled, Reload };
+
+// What an open document of the same path means for opening it again. A
+// project member to reload is left in memberProject.
+OpenState checkAlreadyOpen(const QString& path, ProjectPtr& memberProject) {
+    for (const QString& id : platform::host().documentWindowIds()) {
+        frmDoc* doc = DocumentOfWindow(id);
+        if (!doc || !platform::host().documentWindowVisible(id) ||
+            doc->FullFilename.compare(path, Qt::CaseInsensitive) != 0)
+            continue;
+        if (doc->FullFilename != path) {
+            platform::MsgBox(QStringLiteral("File ") + path + QStringLiteral(" cannot be opened while ") +
+                                 doc->FullFilename + QStringLiteral(" is open."),
+                             platform::vbExclamation);
+            return OpenState::Handled;
+        }
+        if (!doc->Dirty()) {
+            platform::host().activateDocumentWindow(id);
+            return OpenState::Handled;
+        }
+        const int answer = platform::MsgBox(
+            QStringLiteral("File ") + doc->Filename() + QStringLiteral(" is already open and has changed.\r\n") +
+                QStringLiteral("Do you want to reload this file and lose any changes ?"),
+            platform::vbYesNo | platform::vbExclamation | platform::vbDefaultButton2, QStringLiteral("Warning"));
+        if (answer != platform::vbYes)
+            return OpenState::Handled;
+        if (!doc->SingleFile)
+            memberProject = gProjects.Item(doc->PrjFullPath);
+        platform::host().closeDocumentWindow(id);
+        UnloadDocument(doc);
+        return OpenState::Reload;
+    }
+    return OpenState::NotOpen;
+}
+
+// Sends project, workspace and other files where they go; true when the
+// path was such a file.
+bool dispatchByExtension(const QString& path) {
+    if (path.size() <= 3)
+        return false;
+    const QString extension = GetExtension(path);
+    if (extension == QLatin1String(".KPF") || extension == QLatin1String(".KWS")) {
+        ShowNotAvailable();
+        return true;
+    }
+    if (extension == QLatin1String(".BB"))
+        return false;
+    if (PathExists(path))
+        GShell(path, 10);
+    else
+        platform::MsgBox(QStringLiteral("File: ") + path + QStringLiteral(" does not exists !"), platform::vbExclamation);
+    return true;
+}
+
+bool openSingleFile(const QString& path, bool attachToExisting, bool snippet) {
+    auto* doc = new frmDoc;
+    {
+        WaitCursorScope hourglass;
+        if (!loadText(*doc, path)) {
+            delete doc;
+            platform::MsgBox(QStringLiteral("Could not load file:\r\n") + path, platform::vbCritical,
+                             QStringLiteral("File Could Not Be Loaded!"));
+            return false;
+        }
+    }
+    AddRecentFile(path);
+
+    doc->IsSnippet = snippet;
+    const ProjectPtr project = addSingleFileProject(*doc, path);
+
+    ActivateDocument(doc);
+    doc->Initialise(GetFileName(path));
+    {
+        WaitCursorScope waiting;
+        project->Compiler = CheckFileCompilerUsed();
+        ActivateCompiler(project->Compiler);
+        ParseFile();
+        CheckFileParameters();
+        doc->SubClass();
+        showInWindow(*doc, path, attachToExisting);
+    }
+    settleLoadedText();
+    SciGrabFocus();
+    return true;
+}
+
+// The whole-project parse of one member, from the project's main program.
+void parseMember(ClsProject& project) {
+    gFoldLevel = 0;
+    gIndentLevel = 0;
+    gCurrentType.clear();
+    gCurrentFunction = QStringLiteral("*Main Program*");
+    gCurrentLocals = project.Model.MainFunLocals;
+    gParsingFile = true;
+    const long last = long(SciLineFromPosition(SciGetLength()));
+    for (long line = 0; line <= last; ++line)
+        Parseline(line, true);
+    gParsingFile = false;
+}
+
+}
+
+frmDoc* DocumentOfWindow(const QString& keyOrId) {
+    return qobject_cast<frmDoc*>(platform::host().documentWindow(keyOrId));
+}
+
+bool OpenFile(const QString& path, bool attachToExisting, bool snippet) {
+    if (path.isEmpty()) {
+        const QStringList chosen = platform::chooseOpenFiles(QStringLiteral("Open File"), gLastOpenFolder, kOpenFilter);
+        for (const QString& one : chosen)
+            OpenFile(one, false, false);
+        if (!chosen.isEmpty())
+            gLastOpenFolder = GetFolderOfPath(chosen.last(), true);
+        return false;
+    }
+    try {
+        if (dispatchByExtension(path))
+            return false;
+        ProjectPtr memberProject;
+        switch (checkAlreadyOpen(path, memberProject)) {
+        case OpenState::Handled: return false;
+        case OpenState::Reload:
+            if (memberProject)
+                return OpenProjectsFile(*memberProject, path, false);
+            break;
+        case OpenState::NotOpen: break;
+        }
+        return openSingleFile(path, attachToExisting, snippet);
+    } catch (...) {
+        SetErrorLog(QStringLiteral("OpenFile"), QStringLiteral("Mod_File"));
+        return false;
+    }
+}
+
+bool OpenProjectsFile(ClsProject& project, const QString& path, bool attachToExisting) {
+    auto* doc = new frmDoc;
+    try {
+        WaitCursorScope hourglass;
+        if (!loadText(*doc, path)) {
+            delete doc;
+            return false;
+        }
+        doc->PrjName = project.Name;
+        doc->PrjFullPath = project.FullPath;
+        doc->SingleFile = false;
+        doc->FullFilename = path;
+        doc->CompilerUsed = project.Compiler;
+        project.Sources.Add(doc, path);
+        project.SingleFile = false;
+        ActivateDocument(doc);
+        doc->Initialise(GetFileName(path));
+        parseMember(project);
+        CheckFileParameters();
+        doc->SubClass();
+        showInWindow(*doc, path, attachToExisting);
+        settleLoadedText();
+        return true;
+    } catch (...) {
+        SetErrorLog(QStringLiteral("OpenProjectsFile"), QStringLiteral("Mod_File"));
+        return false;
+    }
+}
+
+bool OpenProjectsFile(const QString& path, bool attachToExisting) {
+    if (!gActiveProject)
+        return false;
+    const ProjectPtr project = gActiveProject;
+    return OpenProjectsFile(*project, path, attachToExisting);
+}
+
+void NewFile() {
+    try {
+        auto* doc = new frmDoc;
+        doc->SubClass();
+        QString name = gDefNewName;
+        if (gEnumerateNewFiles != 0)
+            name += QLatin1Char(' ') + QString::number(++gNewFileCounter);
+        // Registered under its key before its window exists, so that the
+        // window's activation finds its project.
+        const QString key = QUuid::createUuid().toString(QUuid::WithBraces).toUpper();
+        doc->NewFile = true;
+        addSingleFileProject(*doc, key);
+        doc->m_strDocumentWindowID = platform::host().addDocumentWindow(name, doc, key);
+        ScopedCurrentView current(*doc);
+        doc->Initialise(name);
+        settleLoadedText();
+        SciGrabFocus();
+    } catch (...) {
+        SetErrorLog(QStringLiteral("NewFile"), QStringLiteral("Mod_File"));
+    }
+}
+
+void UnloadDocument(frmDoc* doc) {
+    if (!doc)
+        return;
+    const ProjectPtr project = gProjects.Item(doc->PrjFullPath);
+    if (project) {
+        project->Sources.RemoveKey(doc->FullFilename);
+        if (doc->SingleFile)
+            gProjects.RemoveKey(doc->PrjFullPath);
+    }
+    if (doc == gActiveDoc || (project && project == gActiveProject && doc->SingleFile))
+        ActivateDocument(nullptr);
+    delete doc;
+}

@@ -1,0 +1,185 @@
+#include "files/SaveDocuments.h"
+
+#include "editor/ActiveDocument.h"
+#include "editor/SciWrappers.h"
+#include "editor/WaitCursor.h"
+#include "files/Backups.h"
+#include "files/FileParameters.h"
+#include "files/OpenDocuments.h"
+#include "files/Project.h"
+#include "files/RecentFilesProjects.h"
+#include "files/SaveFailure.h"
+#include "foundation/FileHelpers.h"
+#include "foundation/errors/ErrorLog.h"
+#include "language/parser/DocumentPasses.h"
+#include "platform/AnsiText.h"
+#include "platform/Host.h"
+#include "platform/Prompt.h"
+#include "platform/scintilla/SciDirectCalls.h"
+#include "vocabulary/SettingsValues.h"
+
+namespace {
+
+bool isUntitled(const frmDoc& doc) {
+    return doc.FullFilename.startsWith(QLatin1Char('{'));
+}
+
+ProjectPtr projectOf(const frmDoc& doc) {
+    return gProjects.Item(doc.PrjFullPath);
+}
+
+// The text and block of the document, written in one piece.
+bool writeDocument(frmDoc& doc, const QString& path, bool withBlock) {
+    ScopedCurrentView current(doc);
+    const ProjectPtr project = projectOf(doc);
+    const QByteArray block = withBlock ? GetFileParameters(project.get()) : QByteArray();
+    WaitCursorScope hourglass;
+    return platform::writeFileBytesAtomically(path, SciGetAllText(doc.SciEdi_WndData) + block);
+}
+
+void markSaved(frmDoc& doc) {
+    ScopedCurrentView current(doc);
+    doc.NewFile = false;
+    if (EmptyUndo != 0)
+        SciEmptyUndoBuffer();
+    SciSetSavePoint();
+    doc.setDirty(false);
+}
+
+frmDoc* openDocumentAt(const QString& path, const frmDoc& except) {
+    for (const QString& id : platform::host().documentWindowIds())
+        if (frmDoc* doc = DocumentOfWindow(id); doc && doc != &except && doc->FullFilename == path)
+            return doc;
+    return nullptr;
+}
+
+std::optional<QString> askNewPath(const frmDoc& doc, const ClsProject* project) {
+    const QString folder = project && !project->SingleFile ? project->Path : GetFolderOfPath(doc.FullFilename, true);
+    std::optional<QString> path = platform::chooseSaveFile(QStringLiteral("Save File As"), folder + doc.Filename(),
+                                                           QStringLiteral("Blitz Basic File (*.bb)"));
+    if (path && GetExtension(*path).isEmpty())
+        *path += QStringLiteral(".bb");
+    return path;
+}
+
+bool refusedForProject(const ClsProject& project, const QString& newPath, const QString& newName) {
+    if (!newPath.startsWith(project.Path)) {
+        platform::MsgBox(QStringLiteral("Project Files must be saved in the project's (sub)folder !"), platform::vbCritical,
+                         QStringLiteral("File Not Saved !"));
+        return true;
+    }
+    if (project.Files.Exist_Key(newName)) {
+        platform::MsgBox(QStringLiteral("File named ") + newName + QStringLiteral(" already exists in this project"),
+                         platform::vbCritical, QStringLiteral("Invalid name"));
+        return true;
+    }
+    return false;
+}
+
+void renameMember(ClsProject& project, const QString& oldName, const QString& newPath, const QString& newName) {
+    const FilePtr member = project.Files.Item(oldName);
+    if (!member)
+        return;
+    project.Files.RemoveKey(oldName);
+    member->Name = newName;
+    QString relative = newPath.mid(project.Path.size());
+    relative.replace(QLatin1Char('/'), QLatin1Char('\\'));
+    member->AbsPath = QLatin1Char('\\') + relative;
+    DodajFileSorted(member, project);
+    if (project.MainFile.compare(oldName, Qt::CaseInsensitive) == 0)
+        project.MainFile = newName;
+    project.Dirty = true;
+}
+
+void renameSingleFile(const ProjectPtr& project, frmDoc& doc, const QString& oldKey, const QString& newPath) {
+    gProjects.RemoveKey(oldKey);
+    project->Name = newPath;
+    project->FullPath = newPath;
+    doc.PrjName = newPath;
+    doc.PrjFullPath = newPath;
+    doc.IsSnippet = false;
+    gProjects.Add(project, newPath);
+    AddRecentFile(newPath);
+}
+
+}
+
+bool SaveDocument(frmDoc* doc) {
+    if (!doc) {
+        SetStopErrorLog(99020);
+        return false;
+    }
+    if (isUntitled(*doc))
+        return SaveDocumentAs(doc);
+    if (gBackupEnabled != 0 && doc->Dirty())
+        BackupFile(doc->FullFilename);
+    if (!writeDocument(*doc, doc->FullFilename, !doc->IsSnippet)) {
+        ShowSaveFailure(doc->FullFilename);
+        return false;
+    }
+    markSaved(*doc);
+    return true;
+}
+
+bool SaveAllFiles() {
+    if (!gActiveDoc)
+        return false;
+    platform::RedrawLock frozen;
+    for (const QString& id : platform::host().documentWindowIds()) {
+        frmDoc* doc = DocumentOfWindow(id);
+        if (doc && platform::host().documentWindowVisible(id) && doc->Dirty() && !doc->NewFile)
+            SaveDocument(doc);
+    }
+    return true;
+}
+
+bool SaveDocumentAs(frmDoc* doc) {
+    if (!doc) {
+        SetStopErrorLog(93320);
+        doc = gActiveDoc;
+        if (!doc)
+            return false;
+    }
+    const QString oldName = doc->Filename();
+    const QString oldPath = doc->FullFilename;
+    const ProjectPtr project = projectOf(*doc);
+    const std::optional<QString> newPath = askNewPath(*doc, project.get());
+    if (!newPath)
+        return false;
+    const QString newName = GetFileName(*newPath);
+    if (openDocumentAt(*newPath, *doc)) {
+        platform::MsgBox(QStringLiteral("This file is already opened in Korvo:\r\n") + *newPath, platform::vbCritical,
+                         QStringLiteral("File Not Saved !"));
+        return false;
+    }
+    if (project && !project->SingleFile && refusedForProject(*project, *newPath, newName))
+        return false;
+    if (!writeDocument(*doc, *newPath, true)) {
+        ShowSaveFailure(doc->FullFilename);
+        return false;
+    }
+
+    platform::host().setDocumentWindowKey(oldPath, *newPath);
+    doc->setFilename(newName);
+    doc->FullFilename = *newPath;
+    markSaved(*doc);
+    if (project) {
+        project->Sources.RemoveKey(oldPath);
+        project->Sources.Add(doc, *newPath);
+        if (project->SingleFile)
+            renameSingleFile(project, *doc, oldPath, *newPath);
+        else
+            renameMember(*project, oldName, *newPath, newName);
+    }
+    if (doc == gActiveDoc) {
+        ActivateDocument(doc);
+        UpdateVarFileNames(oldName, newName);
+    }
+    platform::host().refreshCodeExplorer();
+    return true;
+}
+
+bool SaveTextToFile(const QString& path) {
+    WaitCursorScope hourglass;
+    return platform::writeFileBytesAtomically(path, SciGetAllText(gSciWndData));
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QString>
+
+// "Could not save PATH ..." (critical, "Document could not be saved !").
+void ShowSaveFailure(const QString& path);

@@ -1,0 +1,53 @@
+#include "files/Project.h"
+
+#include "support/TestEnvironment.h"
+
+namespace {
+
+class ProjectTest : public KorvoTest {};
+
+FilePtr file(const QString& name) {
+    auto f = std::make_shared<clsFile>();
+    f->Name = name;
+    return f;
+}
+
+QStringList names(const ClsProject& project) {
+    QStringList out;
+    for (const FilePtr& f : project.Files.NewEnum())
+        out << f->Name;
+    return out;
+}
+
+}
+
+TEST_F(ProjectTest, MembersAndCategoriesStayInUpperCaseOrder) {
+    ClsProject project;
+    project.FullPath = QStringLiteral("/p/game.kpf");
+    for (const char* name : {"b.bb", "A.bb", "c.bb", "B.BB"})
+        DodajFileSorted(file(QString::fromLatin1(name)), project);
+    EXPECT_EQ(names(project), (QStringList{"A.bb", "b.bb", "c.bb"}));
+    EXPECT_EQ(project.Files.LastError, ErrKeyAlreadyAssociated);
+
+    for (const char* path : {"\\z", "\\a\\b", "\\a"}) {
+        auto folder = std::make_shared<clsFolder>();
+        folder->AbsPath = QString::fromLatin1(path);
+        SetFolderPaths(*folder, project);
+        DodajFolderSorted(folder, project);
+    }
+    QStringList order;
+    for (const FolderPtr& f : project.Folders.NewEnum())
+        order << f->FullPath + QLatin1Char('|') + f->TreeParent + QLatin1Char('|') + f->Name;
+    EXPECT_EQ(order, (QStringList{"/p/game.kpf\\a|/p/game.kpf|a", "/p/game.kpf\\a\\b|/p/game.kpf\\a|b",
+                                  "/p/game.kpf\\z|/p/game.kpf|z"}));
+}
+
+TEST_F(ProjectTest, AMembersDiskPathUsesSlashesOnly) {
+    ClsProject project;
+    project.Path = QStringLiteral("/p/game/");
+    EXPECT_EQ(MemberDiskPath(project, QStringLiteral("\\src\\a.bb")), "/p/game/src/a.bb");
+    EXPECT_EQ(MemberDiskPath(project, QStringLiteral("main.bb")), "/p/game/main.bb");
+    clsFolder bad;
+    bad.AbsPath = QStringLiteral("nobackslash");
+    EXPECT_THROW(SetFolderPaths(bad, project), KorvoError);
+}
