@@ -1,5 +1,6 @@
 #include "files/explorer/ExplorerFileActions.h"
 
+#include "files/DiskFiles.h"
 #include "files/explorer/ListViewSort.h"
 #include "foundation/FileHelpers.h"
 #include "foundation/ShellExecute.h"
@@ -36,24 +37,6 @@ bool moveToTrash(const QString& path) {
     QFile::remove(trashFolder + QStringLiteral("/info/") + QFileInfo(inTrash).fileName() + QStringLiteral(".trashinfo"));
     QDir(trashFolder).rmdir(QStringLiteral("info"));
     QDir(trashFolder).rmdir(QStringLiteral("files"));
-    return false;
-}
-
-// Stands in for RenameDiskFile until files rename through it.
-bool RenameDiskFile(const QString& path, const QString& newName) {
-    QFile file(path);
-    const QString target = QFileInfo(path).dir().filePath(newName);
-    QString problem;
-    if (newName.contains(QLatin1Char('/')) || newName == QLatin1String(".") || newName == QLatin1String(".."))
-        problem = QStringLiteral("Bad file name or number");
-    else if (QFileInfo::exists(target))
-        problem = QStringLiteral("File already exists");
-    else if (!file.rename(target))
-        problem = file.errorString();
-    if (problem.isEmpty())
-        return true;
-    platform::MsgBox(QStringLiteral("Error while renaming file to ") + newName + QStringLiteral("\r\n") + problem,
-                     platform::vbCritical, QStringLiteral("Could not rename file"));
     return false;
 }
 

@@ -1,6 +1,6 @@
 #include "files/explorer/ExplorerOpen.h"
 
-#include "files/CommandLineFiles.h"
+#include "files/OpenDocuments.h"
 #include "vocabulary/SettingsValues.h"
 
 namespace {
@@ -10,11 +10,6 @@ HelpPageViewer* gViewer = nullptr;
 bool isHtmlPath(const QString& path) {
     const QString upper = path.toUpper();
     return path.size() > 4 && (upper.endsWith(QLatin1String(".HTM")) || upper.endsWith(QLatin1String(".HTML")));
-}
-
-// Stands in for OpenFile until files open through it.
-void OpenFile(const QString& path) {
-    OpenFilesFromCommand(JoinCommandLine({path}));
 }
 
 }

@@ -2,6 +2,7 @@
 #include "files/explorer/FolderList.h"
 #include "files/explorer/frmExplorer.h"
 #include "platform/SettingsStore.h"
+#include "platform/ShellOpen.h"
 #include "support/StandIn.h"
 #include "support/TestEnvironment.h"
 #include "vocabulary/SettingsValues.h"
@@ -296,10 +297,20 @@ TEST_F(frmExplorerTest, HtmlFilesGoToTheHelpBrowserOnlyWhenTheSettingSaysSo) {
     EXPECT_TRUE(OpenInHelpBrowser(QStringLiteral("a.htm")));
     EXPECT_FALSE(OpenInHelpBrowser(QStringLiteral(".htm")));
     EXPECT_FALSE(OpenInHelpBrowser(QStringLiteral("/tmp/page.txt")));
+    QStringList shellFiles;
+    platform::setShellHandler([&shellFiles](const platform::ShellRequest& request) {
+        shellFiles.append(request.file);
+        return int(platform::ShellSuccess);
+    });
+    writeAll(file("page.HTML"), "<p>");
+    OpenExplorerFile(file("page.HTML"));
     gOpenHtmlInKorvo = 0;
     EXPECT_FALSE(OpenInHelpBrowser(QStringLiteral("/tmp/page.HTML")));
-    EXPECT_EQ(viewer.pages, QStringList({"/tmp/page.HTML", "a.htm"}));
+    OpenExplorerFile(file("page.HTML"));
+    platform::setShellHandler({});
     gOpenHtmlInKorvo = 1;
+    EXPECT_EQ(viewer.pages, QStringList({"/tmp/page.HTML", "a.htm", file("page.HTML")}));
+    EXPECT_EQ(shellFiles, QStringList({file("page.HTML")}));
 }
 
 TEST_F(frmExplorerTest, AListingOvertakenWhileItYieldsLeavesTheNewListingAlone) {
