@@ -12,7 +12,6 @@
 #include "platform/KorvoError.h"
 #include "platform/Prompt.h"
 
-#include <QFileIconProvider>
 #include <QFileInfo>
 #include <QStyle>
 

@@ -2,7 +2,6 @@
 
 #include "files/DiskFiles.h"
 #include "files/explorer/ListViewSort.h"
-#include "foundation/FileHelpers.h"
 #include "foundation/ShellExecute.h"
 #include "platform/Prompt.h"
 

@@ -6,10 +6,8 @@
 #include "files/explorer/FolderListing.h"
 #include "foundation/FileHelpers.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QStorageInfo>
 #include <QTabWidget>
 #include <QTimer>

@@ -11,7 +11,6 @@
 #include "foundation/FileHelpers.h"
 #include "foundation/controls/Splitter.h"
 #include "foundation/errors/ErrorLog.h"
-#include "platform/KorvoError.h"
 #include "platform/SettingsStore.h"
 #include "platform/WindowUpdateLock.h"
 #include "vocabulary/SettingsValues.h"
@@ -21,7 +20,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>

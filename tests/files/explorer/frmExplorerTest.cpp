@@ -336,3 +336,23 @@ TEST_F(frmExplorerTest, AFileTheTrashRefusesStaysWhereItIs) {
     EXPECT_EQ(readAll(file("a.bb")), "x");
     EXPECT_EQ(names("lvFiles"), QStringList({"a.bb", "b.bb"}));
 }
+
+TEST_F(frmExplorerTest, OnlyALeftDoubleClickOpensTheSelectedFiles) {
+    platform::SaveSetting(QStringLiteral("Options"), QStringLiteral("ComboFileTypesState"), QStringLiteral("3"));
+    QStringList shellFiles;
+    platform::setShellHandler([&shellFiles](const platform::ShellRequest& request) {
+        shellFiles.append(request.file);
+        return int(platform::ShellSuccess);
+    });
+    open();
+    QTreeWidget* files = list("lvFiles");
+    const QPoint at = files->visualItemRect(files->topLevelItem(0)).center();
+    for (Qt::MouseButton button : {Qt::RightButton, Qt::LeftButton}) {
+        QMouseEvent press(QEvent::MouseButtonPress, at, files->viewport()->mapToGlobal(at), button, button, Qt::NoModifier);
+        QApplication::sendEvent(files->viewport(), &press);
+        selectRows("lvFiles", {0});
+        emit files->itemDoubleClicked(files->topLevelItem(0), 0);
+    }
+    platform::setShellHandler({});
+    EXPECT_EQ(shellFiles, QStringList({file("c.txt")}));
+}
