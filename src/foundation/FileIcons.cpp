@@ -48,6 +48,13 @@ QIcon ImageList::Icon(int position) const {
     return icons_.value(position - 1);
 }
 
+void ImageList::Truncate(int count) {
+    if (count < 0 || count >= icons_.size())
+        return;
+    icons_.resize(count);
+    positions_.removeIf([count](const auto& entry) { return entry.value() > count; });
+}
+
 void ImageList::Clear() {
     icons_.clear();
     positions_.clear();

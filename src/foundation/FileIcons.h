@@ -17,6 +17,8 @@ public:
     QIcon Icon(int position) const;
     int Count() const { return int(icons_.size()); }
     void Clear();
+    // Removes the icons after position count, with their keys.
+    void Truncate(int count);
 
 private:
     QList<QIcon> icons_;

@@ -18,7 +18,7 @@ void ClsMRU::Add(const QString& File) {
     }
     if (asFavorites_) {
         if (entries_.size() >= number_) {
-            platform::MsgBox(QStringLiteral("Maximum number of files reached !\nFile is not added to the list."),
+            platform::MsgBox(QStringLiteral("Maximum number of files reached !\r\nFile is not added to the list."),
                              platform::vbCritical);
             return;
         }

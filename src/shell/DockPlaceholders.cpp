@@ -1,9 +1,14 @@
 #include "shell/DockPlaceholders.h"
 
 #include "aids/frmSnippets.h"
+#include "files/explorer/frmExplorer.h"
 
 QWidget* CreateSnippetsForm(QWidget* parent) {
     return new frmSnippets(parent);
+}
+
+QWidget* CreateFileExplorerForm(QWidget* parent) {
+    return new frmExplorer(parent);
 }
 
 QWidget* CreateDockForm(const DockFormSlot& slot, QWidget* parent) {

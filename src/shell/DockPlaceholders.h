@@ -12,10 +12,11 @@ struct DockFormSlot {
 };
 
 QWidget* CreateSnippetsForm(QWidget* parent);
+QWidget* CreateFileExplorerForm(QWidget* parent);
 
 inline constexpr DockFormSlot kDockFormSlots[] = {
     {"Projects", "Projects"},
-    {"FileExplorer", "File Explorer"},
+    {"FileExplorer", "File Explorer", CreateFileExplorerForm},
     {"Output", "Output window"},
     {"Snippets", "Snippets", CreateSnippetsForm},
     {"CodeExplorer", "Code Explorer"},

@@ -58,7 +58,7 @@ TEST_F(MruTest, FavouritesAppendAndRefuseOnceFull) {
     favourites.Add("/work/a.bb");
     EXPECT_EQ(entriesOf(favourites), QStringList({"/work/a.bb", "/work/b.bb"}));
     ASSERT_EQ(prompts.size(), 2);
-    EXPECT_EQ(prompts[0].text, "Maximum number of files reached !\nFile is not added to the list.");
+    EXPECT_EQ(prompts[0].text, "Maximum number of files reached !\r\nFile is not added to the list.");
     EXPECT_EQ(prompts[0].icon, platform::vbCritical);
     EXPECT_EQ(prompts[0].title, "Korvo");
 }

@@ -1,0 +1,18 @@
+#include "files/explorer/ExplorerIcons.h"
+
+#include "files/explorer/FolderListing.h"
+#include "foundation/FileIcons.h"
+
+int FileIconIndex(const QString& folder, const QString& name, ImageList& images) {
+    const QString path = WithTrailingSeparator(folder) + name;
+    const QString key = IconKey(name);
+    if (key == QLatin1String(".EXE") || key == QLatin1String(".ICO"))
+        return GetExeIcon(path, images);
+    const int cached = images.IndexOf(key);
+    return cached ? cached : GetIcon(path, key, images);
+}
+
+void TrimIconCache(ImageList& images) {
+    if (images.Count() > 800)
+        images.Truncate(499);
+}

@@ -1,0 +1,15 @@
+#include "files/explorer/FileListRows.h"
+
+#include "files/explorer/ExplorerListView.h"
+#include "files/explorer/FolderListing.h"
+
+void SetUpFileListColumns(ExplorerListView* list, int nameWidthTwips) {
+    list->setColumns({{"Name", nameWidthTwips, false, "STRING"}, {"Size", 1000, true, "NUMBER"}, {"Date", 1800, false, "DATE"}});
+}
+
+void AddFileRows(ExplorerListView* list, const QString& folder, const QString& patterns) {
+    for (const QString& name : ListFolderFiles(folder, patterns)) {
+        const FileRow row = ReadFileRow(folder, name);
+        list->addRow({row.name, row.size, row.date});
+    }
+}
