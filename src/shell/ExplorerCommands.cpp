@@ -73,10 +73,16 @@ public:
 // The main window's drawing frozen for a scope.
 class MainWindowUpdateLock {
 public:
-    MainWindowUpdateLock() { platform::LockWindowUpdate(MainWindow()); }
-    ~MainWindowUpdateLock() { platform::LockWindowUpdate(nullptr); }
+    MainWindowUpdateLock() : locked_(platform::LockWindowUpdate(MainWindow())) {}
+    ~MainWindowUpdateLock() {
+        if (locked_)
+            platform::LockWindowUpdate(nullptr);
+    }
     MainWindowUpdateLock(const MainWindowUpdateLock&) = delete;
     MainWindowUpdateLock& operator=(const MainWindowUpdateLock&) = delete;
+
+private:
+    bool locked_;
 };
 
 // The project's open documents by window key, in the host's order.

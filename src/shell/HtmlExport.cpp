@@ -11,27 +11,27 @@ constexpr int kLastStyleSlot = kColorStyleSlots - 1;
 constexpr int kPageBackground = 29;
 const QByteArray kCrLf("\r\n");
 
-void appendEscaped(QByteArray& out, const QByteArray& text) {
-    for (char c : text) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        default: out += c;
-        }
+void appendMarkupSafe(QByteArray& out, char c) {
+    switch (c) {
+    case '&': out += "&amp;"; break;
+    case '<': out += "&lt;"; break;
+    case '>': out += "&gt;"; break;
+    default: out += c;
     }
 }
 
-void appendCharacter(QByteArray& out, int c, const QByteArray& tabText) {
+void appendEscaped(QByteArray& out, const QByteArray& text) {
+    for (char c : text)
+        appendMarkupSafe(out, c);
+}
+
+void appendCharacter(QByteArray& out, char c, const QByteArray& tabText) {
     switch (c) {
     case '\n': out += "<BR>"; break;
     case '\r': break;
     case ' ': out += "&nbsp;"; break;
     case '\t': out += tabText; break;
-    case '&': out += "&amp;"; break;
-    case '<': out += "&lt;"; break;
-    case '>': out += "&gt;"; break;
-    default: out += char(c);
+    default: appendMarkupSafe(out, c);
     }
 }
 
@@ -49,7 +49,7 @@ QByteArray body(std::array<bool, kColorStyleSlots>& used, int TabValue) {
         if (!runOpen)
             out += "<span class=St" + QByteArray::number(qlonglong(style)) + '>';
         runOpen = true;
-        appendCharacter(out, SciGetCharAt(p), tabText);
+        appendCharacter(out, char(SciGetCharAt(p)), tabText);
         const long next = p + 1 < length ? SciGetStyleAt(p + 1) : style;
         if (next != style) {
             out += "</span>";
