@@ -64,8 +64,10 @@ QByteArray body(std::array<bool, kColorStyleSlots>& used, int TabValue) {
 
 QByteArray styleClass(const ColorStyle& c, int n) {
     QByteArray lines = ".St" + QByteArray::number(n) + " {" + kCrLf;
-    if (!c.FontName[n].isEmpty())
-        lines += "font-family: '" + platform::toAnsi(c.FontName[n]) + "';" + kCrLf;
+    // A quote or bracket in a font name would end the declaration or the style block.
+    const QByteArray font = platform::toAnsi(c.FontName[n]).replace('\'', "").replace('<', "").replace('>', "");
+    if (!font.isEmpty())
+        lines += "font-family: '" + font + "';" + kCrLf;
     if (c.ForeColor[n] != 0)
         lines += "color: " + ColorToHtml(c.ForeColor[n]).toLatin1() + ';' + kCrLf;
     lines += "font-size: " + QByteArray::number(c.FontSize[n]) + "pt;" + kCrLf;

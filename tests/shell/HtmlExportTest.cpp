@@ -80,19 +80,20 @@ TEST_F(HtmlExportTest, EachStyleRunIsOneSpanAndEachUsedStyleOneClass) {
               "<span class=St0><BR>&nbsp;&nbsp;&nbsp;&nbsp;</span>");
 }
 
-TEST_F(HtmlExportTest, UnderlineFollowsItalicAndStylesAbove40HaveNoClass) {
+TEST_F(HtmlExportTest, UnderlineFollowsItalicStylesAbove40HaveNoClassAndNoNameMakesMarkup) {
     auto doc = openDocument("ab>");
     style(0, 1, 7);
     style(1, 1, 50);
     style(2, 1, 7);
     ColorStyle colours;
+    colours.FontName[7] = QStringLiteral("'</style>");
     colours.FontSize[7] = 8;
     colours.Italic[7] = -1;
     colours.Underline[7] = -1;
     const QByteArray page = HtmlPage(QStringLiteral("<a&b>.bb"), colours, 2);
     EXPECT_TRUE(page.contains("<title>&lt;a&amp;b&gt;.bb</title>"));
     EXPECT_EQ(between(page, "<style type=\"text/css\">\r\n", "</style>"),
-              ".St7 {\r\nfont-size: 8pt;\r\nfont-style: italic;\r\ntext-decoration: underline;\r\n}\r\n");
+              ".St7 {\r\nfont-family: '/style';\r\nfont-size: 8pt;\r\nfont-style: italic;\r\ntext-decoration: underline;\r\n}\r\n");
     EXPECT_EQ(between(page, "<td nowrap>", "</td>"),
               "<span class=St7>a</span><span class=St50>b</span><span class=St7>&gt;</span>");
 }
