@@ -7,6 +7,8 @@
 #include "language/colour/ColouringFlags.h"
 #include "language/parser/ParsedDocuments.h"
 #include "platform/KorvoError.h"
+#include "platform/dock/DockWindow.h"
+#include "shell/MainWindowFixture.h"
 #include "support/FakeHost.h"
 
 #include <QMap>
@@ -31,7 +33,7 @@ public:
     void SetColWidth2(int width) override { colWidth2 = width; }
     bool ShowOnlyFile() const override { return onlyFile; }
     void PuniLista() override { ++refills; }
-    bool Visible() const override { return true; }
+    bool Visible() const override { return visible; }
     void FocusList(const QString& list) override { focused = list; }
     void SetListChecked(const QString& list, bool on) override { checked[list] = on; }
 
@@ -40,6 +42,7 @@ public:
     int colWidth1 = 0;
     int colWidth2 = 0;
     bool onlyFile = false;
+    bool visible = true;
     int refills = 0;
     QString focused;
     QMap<QString, bool> checked{{QStringLiteral("Functions"), true}};
@@ -154,6 +157,15 @@ TEST_F(ExplorerFocusTest, KeywordHelpOpensTheWordsPageAndActivatesTheHelpWindow)
     EXPECT_EQ(help.asked.last(), QStringLiteral("foo"));
     EXPECT_TRUE(host.activeKey.isEmpty());
     EXPECT_TRUE(prompts.isEmpty());
+}
+
+TEST_F(MainWindowTest, ChoosingAListWithTheExplorerClosedOpensIt) {
+    ListsDouble lists;
+    lists.visible = false;
+    dock::DockWindow& explorer = main->DS->dockWindow(QStringLiteral("CodeExplorer"));
+    explorer.hide();
+    ExploreFocusOn(QStringLiteral("Types"));
+    EXPECT_FALSE(explorer.isHidden());
 }
 
 namespace {
