@@ -3,6 +3,7 @@
 #include "editor/frmDoc.h"
 
 QPointer<frmDoc> gActiveDoc;
+QString gLastEditorWindowID;
 SciHandle gSciWndData;
 
 bool IsEditorActive() {

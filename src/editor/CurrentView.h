@@ -3,6 +3,7 @@
 #include "platform/scintilla/SciView.h"
 
 #include <QPointer>
+#include <QString>
 
 class frmDoc;
 
@@ -14,6 +15,10 @@ class frmDoc;
 // call does nothing.
 extern QPointer<frmDoc> gActiveDoc;
 extern SciHandle gSciWndData;
+
+// The document window ID of the editor used last before the help browser
+// took the focus, so that the help browser can return to it.
+extern QString gLastEditorWindowID;
 
 // True when there is an active document and its view is alive.
 bool IsEditorActive();

@@ -2,97 +2,86 @@
 
 #include "editor/CurrentView.h"
 #include "editor/SciWrappers.h"
+#include "vocabulary/ColorStyle.h"
 #include "vocabulary/Markers.h"
 #include "vocabulary/StyleNumbers.h"
 
 using S = QsciScintillaBase;
 
 namespace {
-constexpr long rgb(int red, int green, int blue) {
-    return red | (green << 8) | (blue << 16);
+
+constexpr int kLastTextSlot = 20;
+constexpr int kFoldLines = 21;
+constexpr int kWhiteSpace = 22;
+constexpr int kCallTip = 23;
+constexpr int kCallTipHighlight = 24;
+constexpr int kCaretLine = 25;
+constexpr int kCaret = 26;
+constexpr int kSelection = 27;
+constexpr int kBackgrounds = 29;
+constexpr int kBookmarks = 30;
+constexpr int kFoldMarkers = 31;
+constexpr int kIndentGuides = 37;
+
+void applyFontAndFore(const ColorStyle& c, int style, int slot) {
+    SciStyleSetBold(style, c.Bold[slot] != 0);
+    SciStyleSetItalic(style, c.Italic[slot] != 0);
+    SciStyleSetSize(style, c.FontSize[slot]);
+    SciStyleSetFore(style, c.ForeColor[slot]);
+    SciStyleSetFont(style, c.FontName[slot]);
 }
 
-struct TextStyle {
-    long style;
-    long fore;
-    bool bold;
-    bool italic;
-};
+void applyTextStyle(const ColorStyle& c, int slot) {
+    SciStyleSetUnderline(slot, c.Underline[slot] != 0);
+    applyFontAndFore(c, slot, slot);
+}
 
-const char* const kFont = "DejaVu Sans Mono";
-constexpr long kFontSize = 10;
-constexpr long kText = rgb(0, 0, 0);
-constexpr long kBackground = rgb(255, 255, 255);
-constexpr long kMarginBack = rgb(236, 236, 236);
-constexpr long kFoldSymbolFore = rgb(255, 255, 255);
-constexpr long kFoldSymbolBack = rgb(128, 128, 128);
-constexpr long kSelectionBack = rgb(173, 214, 255);
-constexpr long kInactiveSelectionBack = rgb(220, 220, 220);
-
-constexpr TextStyle kTextStyles[] = {
-    {STYLE_Text, kText, false, false},
-    {STYLE_Comment, rgb(0, 128, 0), false, true},
-    {STYLE_Keyword, rgb(0, 0, 160), true, false},
-    {STYLE_Number, rgb(0, 128, 128), false, false},
-    {STYLE_Operator, rgb(128, 0, 0), false, false},
-    {STYLE_String, rgb(163, 21, 21), false, false},
-    {STYLE_Comment2, rgb(96, 96, 96), false, true},
-    {STYLE_Function, rgb(0, 96, 192), false, false},
-    {STYLE_Scope, rgb(128, 128, 128), false, false},
-    {STYLE_Separator, rgb(64, 64, 64), false, false},
-    {STYLE_GlobalVar, rgb(153, 0, 153), false, false},
-    {STYLE_LocalVar, rgb(32, 32, 32), false, false},
-    {STYLE_Constant, rgb(176, 96, 0), false, false},
-    {STYLE_Label, rgb(128, 64, 0), false, false},
-    {STYLE_ArrayVar, rgb(0, 112, 112), false, false},
-    {STYLE_Type, rgb(0, 96, 160), true, false},
-    {STYLE_Bad, rgb(200, 0, 0), false, false},
-    {STYLE_Block, rgb(0, 110, 0), true, false},
-    {STYLE_BraceBad, rgb(255, 0, 0), true, false},
-    {STYLE_BraceLight, rgb(0, 0, 255), true, false},
-};
 }
 
 void ApplyEditorStyles() {
     if (!IsEditorActive())
         return;
-    SciStyleSetFore(S::STYLE_DEFAULT, kText);
-    SciStyleSetBack(S::STYLE_DEFAULT, kBackground);
-    SciStyleSetFont(S::STYLE_DEFAULT, kFont);
-    SciStyleSetSize(S::STYLE_DEFAULT, kFontSize);
+    const ColorStyle& c = gColorStyle;
+    SciStyleSetFore(S::STYLE_DEFAULT, c.ForeColor[STYLE_Text]);
+    SciStyleSetBack(S::STYLE_DEFAULT, c.ForeColor[kBackgrounds]);
+    SciStyleSetFont(S::STYLE_DEFAULT, c.FontName[STYLE_Text]);
+    SciStyleSetSize(S::STYLE_DEFAULT, c.FontSize[STYLE_Text]);
+    SciStyleSetUnderline(S::STYLE_DEFAULT, c.Underline[STYLE_Text] != 0);
+    SciStyleSetBold(S::STYLE_DEFAULT, c.Bold[STYLE_Text] != 0);
+    SciStyleSetItalic(S::STYLE_DEFAULT, c.Italic[STYLE_Text] != 0);
     SciStyleClearAll();
-    for (const TextStyle& text : kTextStyles) {
-        SciStyleSetFore(text.style, text.fore);
-        SciStyleSetBold(text.style, text.bold);
-        SciStyleSetItalic(text.style, text.italic);
-    }
-    SciStyleSetFore(S::STYLE_LINENUMBER, rgb(100, 100, 100));
-    SciStyleSetBack(S::STYLE_LINENUMBER, kMarginBack);
+    for (int slot = 0; slot <= kLastTextSlot; ++slot)
+        applyTextStyle(c, slot);
+    applyTextStyle(c, STYLE_BraceLight);
+    applyFontAndFore(c, STYLE_LineNumber, STYLE_LineNumber);
+    SciStyleSetBack(STYLE_LineNumber, c.BackColor[STYLE_LineNumber]);
 
-    SciSetSelFore(false, 0);
-    SciSetSelBack(true, kSelectionBack);
-    SciSetCaretFore(kText);
-    SciSetCaretLineBack(rgb(255, 255, 220));
-    SciCallTipSetBack(rgb(255, 255, 225));
-    SciCallTipSetFore(rgb(64, 64, 64));
-    SciCallTipSetForeHlt(rgb(0, 0, 255));
-    SciSetWhitespaceFore(true, rgb(190, 190, 190));
-    SciStyleSetFore(S::STYLE_INDENTGUIDE, rgb(200, 200, 200));
-    SciSetFoldMarginColour(true, kMarginBack);
-    SciSetFoldMarginHiColour(true, kMarginBack);
-
-    SciMarkerSetBack(MARKER_MAINPROGRAM, kBackground);
-    SciMarkerSetBack(MARKER_INACTIVELINE, rgb(240, 240, 240));
-    SciMarkerSetFore(MARKER_BREAKPOINT, rgb(255, 200, 200));
-    SciMarkerSetBack(MARKER_BREAKPOINT, rgb(255, 200, 200));
-    SciMarkerSetFore(MARKER_BOOKMARK, rgb(0, 0, 128));
-    SciMarkerSetBack(MARKER_BOOKMARK, rgb(128, 160, 255));
-    for (long marker = S::SC_MARKNUM_FOLDEREND; marker <= S::SC_MARKNUM_FOLDEROPEN; ++marker) {
-        SciMarkerSetFore(marker, kFoldSymbolFore);
-        SciMarkerSetBack(marker, kFoldSymbolBack);
-    }
+    SciSetSelFore(true, c.ForeColor[kSelection]);
+    SciSetSelBack(true, c.BackColor[kSelection]);
+    SciSetCaretFore(c.ForeColor[kCaret]);
+    SciSetCaretLineBack(c.ForeColor[kCaretLine]);
+    SciCallTipSetBack(c.BackColor[kCallTip]);
+    SciCallTipSetFore(c.ForeColor[kCallTip]);
+    SciCallTipSetForeHlt(c.ForeColor[kCallTipHighlight]);
+    SciSetWhitespaceFore(true, c.ForeColor[kWhiteSpace]);
+    SciStyleSetFore(S::STYLE_INDENTGUIDE, c.ForeColor[kIndentGuides]);
+    SciStyleSetFore(S::STYLE_DEFAULT, c.ForeColor[kFoldLines]);
+    SciMarkerSetBack(MARKER_MAINPROGRAM, c.BackColor[kBackgrounds]);
+    SciSetFoldMarginColour(true, c.AltColor[kFoldLines]);
+    SciSetFoldMarginHiColour(true, c.AltColor[kFoldLines]);
+    SciMarkerSetBack(MARKER_INACTIVELINE, c.AltColor[kCaretLine]);
+    SciMarkerSetFore(MARKER_BREAKPOINT, c.AltColor[kBookmarks]);
+    SciMarkerSetBack(MARKER_BREAKPOINT, c.AltColor[kBookmarks]);
+    SciMarkerSetFore(MARKER_BOOKMARK, c.ForeColor[kBookmarks]);
+    SciMarkerSetBack(MARKER_BOOKMARK, c.BackColor[kBookmarks]);
+    for (long closed : {S::SC_MARKNUM_FOLDER, S::SC_MARKNUM_FOLDEREND})
+        SciMarkerSetFore(closed, c.AltColor[kFoldMarkers]);
+    for (long open : {S::SC_MARKNUM_FOLDEROPEN, S::SC_MARKNUM_FOLDEROPENMID})
+        SciMarkerSetFore(open, c.ForeColor[kFoldMarkers]);
+    for (long marker = S::SC_MARKNUM_FOLDEREND; marker <= S::SC_MARKNUM_FOLDEROPEN; ++marker)
+        SciMarkerSetBack(marker, c.BackColor[kFoldMarkers]);
 }
 
 long SelectionBackColour(bool focused) {
-    return focused ? kSelectionBack : kInactiveSelectionBack;
+    return focused ? gColorStyle.BackColor[kSelection] : gColorStyle.AltColor[kSelection];
 }

@@ -4,6 +4,10 @@
 #include "foundation/MessageHelpers.h"
 #include "platform/CommandProcedures.h"
 #include "shell/CustomizeDialog.h"
+#include "shell/ExplorerCommands.h"
+#include "shell/HtmlExport.h"
+#include "shell/frmAbout.h"
+#include "shell/frmGotoLine.h"
 #include "shell/frmMain.h"
 
 void UndoCommand() {
@@ -66,9 +70,9 @@ void RegisterShellCommands() {
         {"Copy Current Line", SciLineCopy},
         {"Move Current Line Up", ShowNotAvailable},    // MoveCurrentLineUp
         {"Move Current Line Down", ShowNotAvailable},  // MoveCurrentLineDown
-        {"Goto Line", ShowNotAvailable},               // ShowGotoLine
+        {"Goto Line", ShowGotoLine},
         {"Goto Function", ShowNotAvailable},           // GotoFunction
-        {"KeywordHelp", ShowNotAvailable},             // KeywordHelp
+        {"KeywordHelp", KeywordHelp},
         {"New Project", ShowNotAvailable},             // NewProject
         {"Close File", ShowNotAvailable},              // CloseFile
         {"Close All Files", ShowNotAvailable},         // CloseAllFiles
@@ -89,14 +93,14 @@ void RegisterShellCommands() {
         {"Projects Manager", ShowNotAvailable},        // ToggleDockWindow "Projects"
         {"Snippets Manager", ShowNotAvailable},        // ToggleDockWindow "Snippets"
         {"Code Explorer", ShowNotAvailable},           // ToggleDockWindow "CodeExplorer"
-        {"Functions", ShowNotAvailable},               // ExploreFocusOn with the key
-        {"Types", ShowNotAvailable},
-        {"Arrays", ShowNotAvailable},
-        {"Globals", ShowNotAvailable},
-        {"Constants", ShowNotAvailable},
-        {"Labels", ShowNotAvailable},
+        {"Functions", [] { ExploreFocusOn(QStringLiteral("Functions")); }},
+        {"Types", [] { ExploreFocusOn(QStringLiteral("Types")); }},
+        {"Arrays", [] { ExploreFocusOn(QStringLiteral("Arrays")); }},
+        {"Globals", [] { ExploreFocusOn(QStringLiteral("Globals")); }},
+        {"Constants", [] { ExploreFocusOn(QStringLiteral("Constants")); }},
+        {"Labels", [] { ExploreFocusOn(QStringLiteral("Labels")); }},
         {"StatusBar", ShowNotAvailable},               // the status-bar toggle
-        {"Export To HTML", ShowNotAvailable},          // ExportToHTML
+        {"Export To HTML", ExportToHTML},
         {"Print", ShowNotAvailable},
         {"Print Preview", ShowNotAvailable},
         {"Fold Everything", ShowNotAvailable},         // FoldEverything with mask 32
@@ -121,9 +125,9 @@ void RegisterShellCommands() {
         // Tab groups do not exist yet.
         {"New Horizontal Tab Group", [] {}},
         {"New Vertical Tab Group", [] {}},
-        {"About", ShowNotAvailable},                   // ShowAbout
+        {"About", ShowAbout},
         {"Strict Mode", ShowNotAvailable},             // ChangeStrictMode
         {"Customize UI", customizeUI},
-        {"Review Declarations", ShowNotAvailable},     // ListUnusedVars
+        {"Review Declarations", ListUnusedVars},
     });
 }

@@ -11,3 +11,25 @@ CodeModel::CodeModel() {
     MainFunLocals = mainProgram->Locals;
     gCurrentLocals = MainFunLocals;
 }
+
+namespace {
+void visitTable(const clsHash& table, const std::function<void(CodeRecord&)>& visit) {
+    if (table.Count() == 0)
+        return;
+    for (const CodeRecordPtr& record : table.Items())
+        if (record)
+            visit(*record);
+}
+}
+
+void ForEachRecord(const CodeModel& model, const std::function<void(CodeRecord&)>& visit) {
+    for (const clsHash* table : {&model.Funkcii, &model.Globals, &model.Types, &model.Arrays, &model.Labels,
+                                 &model.Includes, &model.Constants})
+        visitTable(*table, visit);
+    for (const CodeRecordPtr& record : model.Funkcii.Items())
+        if (auto function = std::dynamic_pointer_cast<ClsFunkcija>(record))
+            visitTable(*function->Locals, visit);
+    for (const CodeRecordPtr& record : model.Types.Items())
+        if (auto type = std::dynamic_pointer_cast<ClsType>(record))
+            visitTable(*type->Fields, visit);
+}

@@ -2,6 +2,7 @@
 
 #include "foundation/Hash.h"
 
+#include <functional>
 #include <memory>
 
 // The declaration tables of one project, single files included, keyed by
@@ -37,6 +38,10 @@ public:
     bool LocalsDirty = false;
     bool IncludesDirty = false;
 };
+
+// Visits every declaration record of the model: the records of each table,
+// the locals of each function and the fields of each type.
+void ForEachRecord(const CodeModel& model, const std::function<void(CodeRecord&)>& visit);
 
 // The tables of gActiveProject, or null when no project is active. Projects
 // belong to files/, which defines this; the language layer sees only tables.

@@ -52,14 +52,6 @@ long lastLine() {
     return SciLineFromPosition(SciGetLength());
 }
 
-void renameIn(const clsHash& table, const QString& OldName, const QString& NewName) {
-    if (table.Count() == 0)
-        return;
-    for (const CodeRecordPtr& record : table.Items())
-        if (record && record->File == OldName)
-            record->File = NewName;
-}
-
 }
 
 void ParseFile() {
@@ -104,21 +96,22 @@ void ReColorFile() {
         gActiveDoc->m_oSubclass->RestyleOnNextRequest();
 }
 
+void ColorFileLight() {
+    gCurrentFunction.clear();
+    const long last = lastLine();
+    for (long line = 0; line <= last; ++line)
+        ColorLineLight(static_cast<int>(line), true);
+}
+
 void UpdateVarFileNames(const QString& OldName, const QString& NewName) {
     try {
         CodeModel* model = ActiveCodeModel();
         if (!model)
             RaiseError(ErrObjectRequired, QStringLiteral("No active project"), QStringLiteral("Mod_Funkcii"));
-        CodeModel& project = *model;
-        for (const DeclarationKind& kind : kDeclarationKinds)
-            if (kind.table)
-                renameIn(project.*kind.table, OldName, NewName);
-        for (const CodeRecordPtr& record : project.Funkcii.Items())
-            if (auto function = std::dynamic_pointer_cast<ClsFunkcija>(record))
-                renameIn(*function->Locals, OldName, NewName);
-        for (const CodeRecordPtr& record : project.Types.Items())
-            if (auto type = std::dynamic_pointer_cast<ClsType>(record))
-                renameIn(*type->Fields, OldName, NewName);
+        ForEachRecord(*model, [&](CodeRecord& record) {
+            if (record.File == OldName)
+                record.File = NewName;
+        });
         platform::host().invalidateCodeExplorer();
     } catch (...) {
         SetErrorLog(QStringLiteral("UpdateVarFileNames"), QStringLiteral("Mod_Funkcii"));

@@ -8,6 +8,9 @@
 void ParseFile();
 // Takes every declaration of the document out of the model.
 void UnParseFile();
+// Colours every line with the light pass, in order from the top, so that
+// every character carries its current style.
+void ColorFileLight();
 // Restyles the keywords of every line after the keyword table changed.
 void ReColorFile();
 

@@ -1,0 +1,182 @@
+#include "shell/ExplorerCommands.h"
+
+#include "editor/ActiveDocument.h"
+#include "editor/CurrentView.h"
+#include "editor/CurrentWord.h"
+#include "editor/WaitCursor.h"
+#include "editor/frmDoc.h"
+#include "explorer/ExplorerServices.h"
+#include "files/Project.h"
+#include "foundation/MessageHelpers.h"
+#include "foundation/errors/ErrorLog.h"
+#include "language/colour/ColouringFlags.h"
+#include "language/model/CodeModel.h"
+#include "language/parser/DocumentPasses.h"
+#include "platform/Host.h"
+#include "platform/WindowUpdateLock.h"
+#include "shell/DocumentActivation.h"
+#include "shell/ToggleDockWindow.h"
+#include "shell/frmMain.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QPointer>
+#include <QTimer>
+
+namespace {
+
+const QString kModule = QStringLiteral("Mod_MenuCommands");
+const QLatin1String kHelpWindow("HELP WINDOW");
+constexpr int kHelpPageChecks = 50;
+constexpr int kHelpPageCheckMs = 20;
+
+bool isExplorerList(const QString& name) {
+    static const QStringList lists = {QStringLiteral("Functions"), QStringLiteral("Types"), QStringLiteral("Arrays"),
+                                      QStringLiteral("Globals"), QStringLiteral("Constants"), QStringLiteral("Labels"),
+                                      QStringLiteral("Includes")};
+    return lists.contains(name);
+}
+
+// Each step on its own: a list that cannot answer keeps what it had.
+template <typename Step>
+void skipOnFailure(Step step) {
+    try {
+        step();
+    } catch (...) {
+    }
+}
+
+void leaveList(ExplorerLists& lists) {
+    const QString left = lists.LastConstruct();
+    skipOnFailure([&] { lists.SetListChecked(left, false); });
+    skipOnFailure([&] { lists.SetColWidth1(lists.ColumnWidth(left, 1)); });
+    if (!lists.ShowOnlyFile())
+        skipOnFailure([&] { lists.SetColWidth2(lists.ColumnWidth(left, 2)); });
+}
+
+void yieldForMs(int ms) {
+    QEventLoop wait;
+    QTimer::singleShot(ms, &wait, &QEventLoop::quit);
+    wait.exec();
+}
+
+// gCollectReferences for the colouring of one document, cleared on every
+// way out.
+class CollectingReferences {
+public:
+    CollectingReferences() { gCollectReferences = true; }
+    ~CollectingReferences() { gCollectReferences = false; }
+    CollectingReferences(const CollectingReferences&) = delete;
+    CollectingReferences& operator=(const CollectingReferences&) = delete;
+};
+
+// The main window's drawing frozen for a scope.
+class MainWindowUpdateLock {
+public:
+    MainWindowUpdateLock() : locked_(platform::LockWindowUpdate(MainWindow())) {}
+    ~MainWindowUpdateLock() {
+        if (locked_)
+            platform::LockWindowUpdate(nullptr);
+    }
+    MainWindowUpdateLock(const MainWindowUpdateLock&) = delete;
+    MainWindowUpdateLock& operator=(const MainWindowUpdateLock&) = delete;
+
+private:
+    bool locked_;
+};
+
+// The project's open documents by window key, in the host's order.
+QList<QPair<QString, QPointer<frmDoc>>> openDocumentsOf(const ClsProject& project) {
+    QList<QPair<QString, QPointer<frmDoc>>> documents;
+    platform::Host& host = platform::host();
+    for (const QString& key : host.documentWindowKeys()) {
+        if (key == kHelpWindow)
+            continue;
+        auto* doc = qobject_cast<frmDoc*>(host.documentWindow(key));
+        if (doc && doc->PrjFullPath == project.FullPath)
+            documents.append({key, doc});
+    }
+    return documents;
+}
+
+void collectReferences(const QString& key, frmDoc& doc) {
+    platform::host().activateDocumentWindow(key);
+    ScopedCurrentView current(doc);
+    CollectingReferences collecting;
+    ColorFileLight();
+}
+
+}
+
+void ExploreFocusOn(const QString& Name) {
+    ExplorerLists* lists = explorerLists();
+    if (!lists) {
+        ShowNotAvailable();
+        return;
+    }
+    leaveList(*lists);
+    try {
+        lists->SetLastConstruct(Name);
+        lists->SetListChecked(Name, true);
+        lists->PuniLista();
+        if (!lists->Visible())
+            ToggleDockWindow(QStringLiteral("CodeExplorer"));
+        if (isExplorerList(Name))
+            lists->FocusList(Name);
+    } catch (...) {
+        SetErrorLog(QStringLiteral("ExploreFocusOn"), kModule);
+    }
+}
+
+void KeywordHelp() {
+    HelpHost* help = helpHost();
+    if (!help) {
+        ShowNotAvailable();
+        return;
+    }
+    try {
+        if (gActiveDoc)
+            gLastEditorWindowID = gActiveDoc->m_strDocumentWindowID;
+        if (!help->Visible() && MainWindow())
+            MainWindow()->OpenBrowser();
+        if (!help->ShowBrowserHelp(IsEditorActive() ? GetCurrentWord() : QString())) {
+            QApplication::beep();
+            return;
+        }
+        for (int check = 0; check < kHelpPageChecks && help->ReadyState() == 1; ++check)
+            yieldForMs(kHelpPageCheckMs);
+        platform::host().activateDocumentWindow(help->HelpWindowID());
+    } catch (...) {
+        SetErrorLog(QStringLiteral("KeywordHelp"), kModule);
+    }
+}
+
+void ListUnusedVars() {
+    ReviewWindow* review = reviewWindow();
+    if (!review) {
+        ShowNotAvailable();
+        return;
+    }
+    const ProjectPtr project = gActiveProject;
+    if (!project)
+        return;
+    try {
+        {
+            WaitCursorScope waiting;
+            const QString previousKey = gPreviousDocWindowKey;
+            const QString activeKey = gActiveDoc ? gActiveDoc->FullFilename : QString();
+            MainWindowUpdateLock frozen;
+            // References left by an interrupted review would count as uses.
+            ForEachRecord(project->Model, [](CodeRecord& record) { record.References.clear(); });
+            for (const auto& [key, doc] : openDocumentsOf(*project))
+                if (doc)
+                    collectReferences(key, *doc);
+            if (!activeKey.isEmpty())
+                platform::host().activateDocumentWindow(activeKey);
+            gPreviousDocWindowKey = previousKey;
+        }
+        review->ShowModal(MainWindow());
+    } catch (...) {
+        SetErrorLog(QStringLiteral("ListUnusedVars"), kModule);
+    }
+}

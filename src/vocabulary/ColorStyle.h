@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+// A colour style: per style slot 0 to 40, the fonts and colours the editor
+// and the HTML export use. Colours are 0x00BBGGRR, red in the low byte, as
+// Scintilla takes them; a flag is on when non-zero (stored as -1).
+// Slots 0 to 20, 33 and 34 are text styles; the others hold the editor's
+// colours, of which slot 29 holds the backgrounds: ForeColor the text's,
+// BackColor the page's and marker 21's.
+constexpr int kColorStyleSlots = 41;
+
+struct ColorStyle {
+    template <typename T>
+    using Slots = std::array<T, kColorStyleSlots>;
+
+    Slots<long> ForeColor{};
+    Slots<long> BackColor{};
+    Slots<QString> FontName;
+    Slots<unsigned char> FontSize{};
+    Slots<short> Bold{};
+    Slots<short> Italic{};
+    Slots<short> Underline{};
+    Slots<long> AltColor{};
+};
+
+// The current colour style. settings/ owns it and fills it; every layer
+// reads it.
+extern ColorStyle gColorStyle;
