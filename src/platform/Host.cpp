@@ -11,6 +11,10 @@ public:
     void activateDocumentWindow(const QString&) override {}
     QString documentWindowCaption(const QString&) const override { return {}; }
     void setDocumentWindowCaption(const QString&, const QString&) override {}
+    QString activeDocumentWindowKey() const override { return {}; }
+    QString previousDocumentWindowKey() const override { return {}; }
+    void setPreviousDocumentWindowKey(const QString&) override {}
+    QWidget* mainWindow() const override { return nullptr; }
     bool hasCommand(const QString&) const override { return false; }
     bool commandEnabled(const QString&) const override { return false; }
     void setCommandEnabled(const QString&, bool) override {}

@@ -37,6 +37,13 @@ public:
     virtual QString documentWindowCaption(const QString& key) const = 0;
     // Nothing when no window has the key.
     virtual void setDocumentWindowCaption(const QString& key, const QString& caption) = 0;
+    // "" when no window is active.
+    virtual QString activeDocumentWindowKey() const = 0;
+    // The window that the window toggle goes back to.
+    virtual QString previousDocumentWindowKey() const = 0;
+    virtual void setPreviousDocumentWindowKey(const QString& key) = 0;
+    // The main window, owner of the modeless dialogs; null without one.
+    virtual QWidget* mainWindow() const = 0;
 
     // Commands, combos included.
     virtual bool hasCommand(const QString& key) const = 0;

@@ -1,6 +1,7 @@
 #include "shell/MainWindowHost.h"
 
 #include "explorer/CodeExplorer.h"
+#include "shell/DocumentActivation.h"
 
 void MainWindowHost::refreshCodeExplorer() {
     frmList::PuniLista();
@@ -8,4 +9,12 @@ void MainWindowHost::refreshCodeExplorer() {
 
 void MainWindowHost::invalidateCodeExplorer() {
     frmList::ForgetFills();
+}
+
+QString MainWindowHost::previousDocumentWindowKey() const {
+    return gPreviousDocWindowKey;
+}
+
+void MainWindowHost::setPreviousDocumentWindowKey(const QString& key) {
+    gPreviousDocWindowKey = key;
 }

@@ -3,11 +3,13 @@
 #include "platform/dock/LayerHost.h"
 
 // The main window as the host of the layers below: its docking layer, and
-// the code explorer's refresh.
+// the code explorer's refresh and the window toggle's target.
 class MainWindowHost : public dock::LayerHost {
 public:
     using LayerHost::LayerHost;
 
     void refreshCodeExplorer() override;
     void invalidateCodeExplorer() override;
+    QString previousDocumentWindowKey() const override;
+    void setPreviousDocumentWindowKey(const QString& key) override;
 };

@@ -19,6 +19,7 @@ public:
     };
     QList<Window> windows;
     QString activeKey;
+    QString previousKey;
     bool redraw = true;
     int explorerRefreshes = 0;
     int explorerInvalidations = 0;
@@ -29,6 +30,10 @@ public:
     void activateDocumentWindow(const QString& key) override;
     QString documentWindowCaption(const QString& key) const override;
     void setDocumentWindowCaption(const QString& key, const QString& caption) override;
+    QString activeDocumentWindowKey() const override { return activeKey; }
+    QString previousDocumentWindowKey() const override { return previousKey; }
+    void setPreviousDocumentWindowKey(const QString& key) override { previousKey = key; }
+    QWidget* mainWindow() const override { return nullptr; }
     void setRedraw(bool on) override { redraw = on; }
     void refreshCodeExplorer() override { ++explorerRefreshes; }
     void invalidateCodeExplorer() override { ++explorerInvalidations; }
