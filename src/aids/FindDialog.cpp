@@ -35,10 +35,10 @@ constexpr int kPicBoxTopClosed = 420;
 constexpr int kFormHeightClosed = 2430;
 constexpr int kPicBoxTopOpen = 860;
 constexpr int kFormHeightOpen = 2800;
-constexpr int kFormWidth = 6360;
-constexpr int kPicBoxHeight = 1500;
+constexpr int kFormWidth = 7200;
+constexpr int kPicBoxHeight = 1560;
 // What the title bar and borders take of the form's height.
-constexpr int kFrameHeight = 420;
+constexpr int kFrameHeight = 360;
 constexpr int kLongestProposedText = 300;
 
 QPointer<FrmFind>& loadedDialog() {
@@ -84,58 +84,58 @@ FrmFind::FrmFind(QWidget* owner) : QDialog(owner) {
 
 void FrmFind::BuildControls() {
     lblFind = new QLabel(QStringLiteral("Find :"), this);
-    place(lblFind, 120, 165, 1080, 255);
+    place(lblFind, 120, 165, 1260, 255);
     cboFind = new QComboBox(this);
     cboFind->setEditable(true);
     cboFind->setInsertPolicy(QComboBox::NoInsert);
-    place(cboFind, 1260, 120, 3300, 315);
+    place(cboFind, 1440, 120, 3300, 315);
     cmdInsertWordUnderCursor = button(this, QStringLiteral(">>"));
     cmdInsertWordUnderCursor->setToolTip(QStringLiteral("Insert word under cursor"));
-    place(cmdInsertWordUnderCursor, 4620, 120, 420, 315);
+    place(cmdInsertWordUnderCursor, 4800, 120, 420, 315);
     cmdFind = button(this, kFindCaption);
     cmdFind->setDefault(true);
-    place(cmdFind, 5160, 120, 1080, 315);
+    place(cmdFind, 5400, 120, 1680, 315);
 
     lblReplace = new QLabel(QStringLiteral("Replace &with"), this);
-    place(lblReplace, 120, 585, 1080, 255);
+    place(lblReplace, 120, 585, 1260, 255);
     cboReplace = new QComboBox(this);
     cboReplace->setEditable(true);
     cboReplace->setInsertPolicy(QComboBox::NoInsert);
     lblReplace->setBuddy(cboReplace);
-    place(cboReplace, 1260, 540, 3300, 315);
+    place(cboReplace, 1440, 540, 3300, 315);
     cmdReplaceAll = button(this, QStringLiteral("Replace All"));
-    place(cmdReplaceAll, 5160, 540, 1080, 315);
+    place(cmdReplaceAll, 5400, 540, 1680, 315);
 
     PicBox = new QWidget(this);
     Frame2 = new QGroupBox(QStringLiteral("Start at"), PicBox);
-    place(Frame2, 120, 0, 1500, 900);
+    place(Frame2, 120, 60, 1380, 900);
     optStartAt = {new QRadioButton(QStringLiteral("&Top"), Frame2), new QRadioButton(QStringLiteral("Cu&rsor"), Frame2)};
     for (int index = 0; index < 2; ++index)
         place(optStartAt[index], 120, 240 + 300 * index, 1260, 255);
     Frame3 = new QGroupBox(QStringLiteral("Search In"), PicBox);
-    place(Frame3, 1740, 0, 3300, 900);
+    place(Frame3, 1620, 60, 3600, 900);
     optSearchIn = {new QRadioButton(QStringLiteral("&Current File"), Frame3),
                    new QRadioButton(QStringLiteral("Current &Project"), Frame3),
                    new QRadioButton(QStringLiteral("&All Files"), Frame3), new QRadioButton(QStringLiteral("&Selection"), Frame3)};
     for (int index = 0; index < 4; ++index)
-        place(optSearchIn[index], 120 + 1620 * (index / 2), 240 + 300 * (index % 2), 1560, 255);
+        place(optSearchIn[index], 120 + 1860 * (index / 2), 240 + 300 * (index % 2), 1740, 255);
     chkMatchCase = new QCheckBox(QStringLiteral("Match case"), PicBox);
-    place(chkMatchCase, 120, 960, 2400, 255);
+    place(chkMatchCase, 120, 1020, 2400, 255);
     chkWholeWord = new QCheckBox(QStringLiteral("Whole word only"), PicBox);
-    place(chkWholeWord, 120, 1230, 2400, 255);
+    place(chkWholeWord, 120, 1290, 2400, 255);
     chkWordStart = new QCheckBox(QStringLiteral("Match word start"), PicBox);
-    place(chkWordStart, 2640, 960, 2400, 255);
+    place(chkWordStart, 2640, 1020, 2400, 255);
     chkRegExp = new QCheckBox(QStringLiteral("Use regular e&xp."), PicBox);
-    place(chkRegExp, 2640, 1230, 2400, 255);
+    place(chkRegExp, 2640, 1290, 2400, 255);
     cmdFindPrev = button(PicBox, QStringLiteral("<<"));
     cmdFindPrev->setToolTip(QStringLiteral("Find Previous from cursor"));
-    place(cmdFindPrev, 5160, 0, 1080, 315);
+    place(cmdFindPrev, 5400, 0, 1680, 315);
     cmdMarkAll = button(PicBox, QStringLiteral("Find && &Mark All"));
-    place(cmdMarkAll, 5160, 390, 1080, 315);
+    place(cmdMarkAll, 5400, 390, 1680, 315);
     cmdReplace = button(PicBox, kReplaceClosed);
-    place(cmdReplace, 5160, 780, 1080, 315);
+    place(cmdReplace, 5400, 780, 1680, 315);
     cmdCancel = button(PicBox, QStringLiteral("Close"));
-    place(cmdCancel, 5160, 1170, 1080, 315);
+    place(cmdCancel, 5400, 1170, 1680, 315);
 
     connect(cmdFind, &QPushButton::clicked, this, &FrmFind::cmdFind_Click);
     connect(cmdFindPrev, &QPushButton::clicked, this, &FrmFind::cmdFindPrev_Click);

@@ -26,6 +26,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -200,7 +201,7 @@ void printDocuments(frmMain& main) {
                 marked.append(QString::number(line));
         printLine(QStringLiteral("document ") + doc->Filename());
         printLine(QStringLiteral("selection ") + selectionText());
-        printLine(QStringLiteral("bookmarks ") + marked.join(QLatin1Char(',')));
+        printLine((QStringLiteral("bookmarks ") + marked.join(QLatin1Char(','))).trimmed());
         printLine(QStringLiteral("changed ") + QString::number(int(doc->Dirty())));
     }
 }
@@ -217,7 +218,10 @@ int dumpFind(const QStringList& arguments) {
     while (!args.isEmpty() && !args.first().startsWith(QLatin1Char('@')) && !args.first().startsWith(QLatin1Char('=')) &&
            QFileInfo(args.first()).isFile())
         files.append(args.takeFirst());
-    const QStringList steps = args.isEmpty() ? QStringList{QStringLiteral("next-all")} : args;
+    QStringList steps = args;
+    const auto placing = [](const QString& step) { return step.startsWith(QLatin1Char('@')) || step.startsWith(QLatin1Char('=')); };
+    if (std::all_of(steps.begin(), steps.end(), placing))
+        steps.append(QStringLiteral("next-all"));
     if (files.isEmpty())
         return kWrongArguments;
 
