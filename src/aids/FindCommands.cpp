@@ -15,6 +15,15 @@ void showAndStart(bool replace) {
     dialog.StartFind(replace);
 }
 
+// With an empty find box the search is left to the dialog.
+void searchOrShow(void (FrmFind::*search)()) {
+    FrmFind& dialog = frmFind::Instance();
+    if (dialog.cboFind->currentText().isEmpty())
+        return showAndStart(false);
+    (dialog.*search)();
+    FocusEditor();
+}
+
 }
 
 void ShowFind() {
@@ -26,17 +35,9 @@ void ShowReplace() {
 }
 
 void FindNextCommand() {
-    FrmFind& dialog = frmFind::Instance();
-    if (dialog.cboFind->currentText().isEmpty())
-        return ShowFind();
-    dialog.cmdFind_Click();
-    FocusEditor();
+    searchOrShow(&FrmFind::cmdFind_Click);
 }
 
 void FindPreviousCommand() {
-    FrmFind& dialog = frmFind::Instance();
-    if (dialog.cboFind->currentText().isEmpty())
-        return ShowFind();
-    dialog.cmdFindPrev_Click();
-    FocusEditor();
+    searchOrShow(&FrmFind::cmdFindPrev_Click);
 }

@@ -80,18 +80,24 @@ long SearchEngine::SearchForward(long start, long end, bool continuing) {
     return next > start && next <= end ? SearchTarget(next, end) : -1;
 }
 
-bool SearchEngine::FindNext(bool WrapAsk) {
+// Runs a search, trapping its errors; a search that ended in another
+// window makes the window where it began the window toggle's target.
+bool SearchEngine::Search(const QString& name, bool (SearchEngine::*search)(bool), bool WrapAsk) {
     const QString previousKey = platform::host().previousDocumentWindowKey();
     const QString activeKey = platform::host().activeDocumentWindowKey();
     bool found = false;
     try {
-        found = findNext(WrapAsk);
+        found = (this->*search)(WrapAsk);
     } catch (...) {
-        SetErrorLog(QStringLiteral("FindNext"), QStringLiteral("frmFind"));
+        SetErrorLog(name, QStringLiteral("frmFind"));
     }
     platform::host().setPreviousDocumentWindowKey(platform::host().activeDocumentWindowKey() != activeKey ? activeKey
                                                                                                           : previousKey);
     return found;
+}
+
+bool SearchEngine::FindNext(bool WrapAsk) {
+    return Search(QStringLiteral("FindNext"), &SearchEngine::findNext, WrapAsk);
 }
 
 bool SearchEngine::findNext(bool WrapAsk) {
@@ -283,17 +289,7 @@ bool SearchEngine::FindInSelection(bool continuing) {
 }
 
 bool SearchEngine::FindPrevious(bool WrapAsk) {
-    const QString previousKey = platform::host().previousDocumentWindowKey();
-    const QString activeKey = platform::host().activeDocumentWindowKey();
-    bool found = false;
-    try {
-        found = findPrevious(WrapAsk);
-    } catch (...) {
-        SetErrorLog(QStringLiteral("FindPrevious"), QStringLiteral("frmFind"));
-    }
-    platform::host().setPreviousDocumentWindowKey(platform::host().activeDocumentWindowKey() != activeKey ? activeKey
-                                                                                                          : previousKey);
-    return found;
+    return Search(QStringLiteral("FindPrevious"), &SearchEngine::findPrevious, WrapAsk);
 }
 
 bool SearchEngine::findPrevious(bool WrapAsk) {

@@ -48,6 +48,7 @@ private:
     class ReplaceAllRun;
     class MarkAllRun;
 
+    bool Search(const QString& name, bool (SearchEngine::*search)(bool), bool WrapAsk);
     bool findNext(bool WrapAsk);
     bool findPrevious(bool WrapAsk);
     bool FindInFile(long TargetStart, long TargetEnd, bool WrapAllowed, bool WrapAsk, bool continuing);
