@@ -4,7 +4,9 @@
 #include "aids/FindCommands.h"
 #include "aids/FindDialog.h"
 #include "aids/RecentFindTexts.h"
+#include "editor/CurrentView.h"
 #include "editor/SciWrappers.h"
+#include "editor/frmDoc.h"
 #include "platform/SettingsStore.h"
 
 #include <QCheckBox>
@@ -155,6 +157,26 @@ TEST_F(FindDialogTest, TheReplacePartOpensAndCollapses) {
     EXPECT_EQ(dialog.cboReplace->currentText(), QString());
     EXPECT_EQ(dialog.height(), closedHeight);
     EXPECT_TRUE(frmFind::Loaded());
+}
+
+}
+
+namespace {
+
+TEST_F(FindDialogTest, TheDialogMovesOffAMatchUnderIt) {
+    open(QStringLiteral("a.bb"), "Print score\r\n");
+    main->setGeometry(0, 0, 800, 500);
+    main->show();
+    FrmFind& dialog = frmFind::Instance();
+    dialog.show();
+    const QPoint match =
+        gActiveDoc->Sci->mapToGlobal(QPoint(int(SciPointXFromPosition(6)), int(SciPointYFromPosition(6))));
+    dialog.move(match.x() - 10, match.y() - 5);
+    dialog.RepositionDialog(6, 11);
+    EXPECT_EQ(dialog.frameGeometry().top(), match.y() + 560 / 15) << "below a match in the upper half";
+    const QPoint away = dialog.pos();
+    dialog.RepositionDialog(6, 11);
+    EXPECT_EQ(dialog.pos(), away) << "the match no longer lies under it";
 }
 
 }
