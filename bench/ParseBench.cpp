@@ -2,11 +2,13 @@
 // Blitz Basic lexer colouring the same text in a second view, in one run;
 // then how long the re-parse of single declaration lines takes at the top
 // and at the bottom of the file, and what a screen of lines costs to colour
-// there.
+// there; last, what Replace All, its Undo and Mark All cost per match.
 //
 //   korvo-bench FILE.bb --lng KEYWORDS [--rounds N]
 //   korvo-bench --generate LINES [--out FILE.bb] --lng KEYWORDS [--rounds N]
 
+#include "FindReplaceBench.h"
+#include "GeneratedProgram.h"
 #include "LineReparse.h"
 #include "ScreenColouring.h"
 #include "Typing.h"
@@ -32,82 +34,6 @@ namespace {
 
 using S = QsciScintillaBase;
 
-// A program of functions, types, globals, locals and loops, LINES long,
-// about as rich in declarations as the sample programs (one declared name
-// in seven or eight lines).
-QByteArray generateProgram(int lines) {
-    static const char* const kPart[] = {
-        "; ---- part @ ----",
-        "Global score@ = 0, lives@ = 3",
-        "Type Ship@",
-        "\tField x#, y#",
-        "\tField speed#",
-        "End Type",
-        "",
-        "Function UpdateShip@(s.Ship@, dt#)",
-        "\tLocal i",
-        "\tFor i = 1 To 10",
-        "\t\ts\\x = s\\x + s\\speed * dt",
-        "\t\tIf s\\x > 640 Then s\\x = 0",
-        "\tNext",
-        "\tWhile s\\y < 0",
-        "\t\ts\\y = s\\y + 480",
-        "\tWend",
-        "\tSelect Int(s\\speed)",
-        "\t\tCase 0",
-        "\t\t\tPrint \"stopped\"",
-        "\t\tCase 1, 2",
-        "\t\t\tPrint \"slow\"",
-        "\t\tDefault",
-        "\t\t\tPrint \"fast: \" + Str(s\\speed)",
-        "\tEnd Select",
-        "\tReturn i",
-        "End Function",
-        "",
-        "Function DrawShip@(s.Ship@)",
-        "\t; draw the ship where it is",
-        "\tColor 255, 255, 255",
-        "\tRect s\\x - 4, s\\y - 4, 8, 8, True",
-        "\tIf KeyDown(57) Then",
-        "\t\tText s\\x, s\\y, \"Ship \" + score@",
-        "\tElse",
-        "\t\tText s\\x, s\\y + 10, \"Lives: \" + lives@",
-        "\tEndIf",
-        "End Function",
-        "",
-        "ship.Ship@ = New Ship@",
-        "ship\\speed = Rnd(1, 3)",
-        "Repeat",
-        "\tCls",
-        "\tFor s.Ship@ = Each Ship@",
-        "\t\tUpdateShip@(s, 0.5)",
-        "\t\tDrawShip@(s)",
-        "\tNext",
-        "\tIf KeyHit(57) Then",
-        "\t\tscore@ = score@ + 1",
-        "\t\tlives@ = lives@ - 1",
-        "\tEndIf",
-        "\tText 10, 10, \"Score: \" + score@",
-        "\tText 10, 30, \"Lives: \" + lives@",
-        "\tDelay 5",
-        "\tFlip",
-        "Until KeyHit(1) Or lives@ <= 0",
-        "Delete Each Ship@",
-        "",
-    };
-    QByteArray text;
-    int written = 0;
-    for (int part = 1; written < lines; ++part) {
-        const QByteArray number = QByteArray::number(part);
-        for (const char* line : kPart) {
-            if (written == lines)
-                break;
-            ++written;
-            text += QByteArray(line).replace('@', number) + "\r\n";
-        }
-    }
-    return text;
-}
 
 // The keyword set of Scintilla's lexer, in its lower case.
 QByteArray lexerKeywords(const QString& listing) {
@@ -221,5 +147,6 @@ int main(int argc, char* argv[]) {
     PrintScreenColouringTimes(path, text);
     PrintTypingTimes(path, text);
     PrintTypingTimes(home.filePath(QStringLiteral("small.bb")), generateProgram(500));
+    PrintFindReplaceTimes(home.path());
     return 0;
 }

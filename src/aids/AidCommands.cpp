@@ -1,6 +1,7 @@
 #include "aids/AidCommands.h"
 
 #include "aids/ClipRing.h"
+#include "aids/FindCommands.h"
 #include "aids/HotCodeCommands.h"
 #include "aids/InserterCommands.h"
 #include "aids/frmSnippets.h"
@@ -22,10 +23,10 @@ void RegisterAidCommands() {
         {"Cycle Private", CyclePrivate},
         {"Copy Private", CopyPrivate},
         {"Paste Private", PastePrivate},
-        {"Find", ShowNotAvailable},           // ShowFind
-        {"Find Next", ShowNotAvailable},      // FindNextCommand
-        {"Find Previous", ShowNotAvailable},  // FindPreviousCommand
-        {"Replace", ShowNotAvailable},        // ShowReplace
+        {"Find", ShowFind},
+        {"Find Next", FindNextCommand},
+        {"Find Previous", FindPreviousCommand},
+        {"Replace", ShowReplace},
         {"HotCode For Selection", HotCodeForSelection},
         {"Edit HotCodes", EditHotCodes},
         {"Apply HotCode", ApplyHotCode},

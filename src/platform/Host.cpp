@@ -19,6 +19,10 @@ public:
     void setDocumentWindowForm(const QString&, QWidget*) override {}
     void setDocumentWindowKey(const QString&, const QString&) override {}
     void closeDocumentWindow(const QString&) override {}
+    QString activeDocumentWindowKey() const override { return {}; }
+    QString previousDocumentWindowKey() const override { return {}; }
+    void setPreviousDocumentWindowKey(const QString&) override {}
+    QWidget* mainWindow() const override { return nullptr; }
     bool hasCommand(const QString&) const override { return false; }
     bool commandEnabled(const QString&) const override { return false; }
     void setCommandEnabled(const QString&, bool) override {}

@@ -51,6 +51,13 @@ public:
     virtual void setDocumentWindowKey(const QString& keyOrId, const QString& key) = 0;
     // Removes the window without asking; its form stays with its owner.
     virtual void closeDocumentWindow(const QString& keyOrId) = 0;
+    // "" when no window is active.
+    virtual QString activeDocumentWindowKey() const = 0;
+    // The window that the window toggle goes back to.
+    virtual QString previousDocumentWindowKey() const = 0;
+    virtual void setPreviousDocumentWindowKey(const QString& key) = 0;
+    // The main window, owner of the modeless dialogs; null without one.
+    virtual QWidget* mainWindow() const = 0;
 
     // Commands, combos included.
     virtual bool hasCommand(const QString& key) const = 0;

@@ -1,6 +1,6 @@
 #include "shell/DocumentActivation.h"
 
-#include "aids/FindStandIn.h"
+#include "aids/FindDialog.h"
 #include "build/ActiveCompiler.h"
 #include "editor/CurrentView.h"
 #include "editor/EditorSetup.h"

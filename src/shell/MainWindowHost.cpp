@@ -2,6 +2,7 @@
 
 #include "explorer/CodeExplorer.h"
 #include "files/OpenDocuments.h"
+#include "shell/DocumentActivation.h"
 #include "shell/frmMain.h"
 
 void MainWindowHost::refreshCodeExplorer() {
@@ -19,4 +20,12 @@ void MainWindowHost::updateSciCommandUI() {
 
 void MainWindowHost::openFile(const QString& path) {
     OpenFile(path);
+}
+
+QString MainWindowHost::previousDocumentWindowKey() const {
+    return gPreviousDocWindowKey;
+}
+
+void MainWindowHost::setPreviousDocumentWindowKey(const QString& key) {
+    gPreviousDocWindowKey = key;
 }

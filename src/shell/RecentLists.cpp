@@ -1,5 +1,3 @@
 #include "shell/RecentLists.h"
 
-ClsMRU gMRUFind;
-ClsMRU gMRUReplace;
 ClsMRU gMRUCommandLine;

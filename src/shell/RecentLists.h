@@ -1,9 +1,8 @@
 #pragma once
 
+#include "aids/RecentFindTexts.h"
 #include "foundation/Mru.h"
 
-// The recent find texts, replace texts and program command lines; the
-// start-up sequence names them.
-extern ClsMRU gMRUFind;
-extern ClsMRU gMRUReplace;
+// The recent program command lines; the start-up sequence names them with
+// the recent find and replacement texts.
 extern ClsMRU gMRUCommandLine;

@@ -1,6 +1,6 @@
 #include "shell/frmMain.h"
 
-#include "aids/FindStandIn.h"
+#include "aids/FindDialog.h"
 #include "build/CommandCombos.h"
 #include "build/ExternalTools.h"
 #include "explorer/HelpStandIn.h"

@@ -21,6 +21,7 @@ public:
     };
     QList<Window> windows;
     QString activeKey;
+    QString previousKey;
     bool redraw = true;
     int explorerRefreshes = 0;
     int explorerInvalidations = 0;
@@ -39,6 +40,10 @@ public:
     void setDocumentWindowForm(const QString& keyOrId, QWidget* form) override;
     void setDocumentWindowKey(const QString& keyOrId, const QString& key) override;
     void closeDocumentWindow(const QString& keyOrId) override;
+    QString activeDocumentWindowKey() const override { return activeKey; }
+    QString previousDocumentWindowKey() const override { return previousKey; }
+    void setPreviousDocumentWindowKey(const QString& key) override { previousKey = key; }
+    QWidget* mainWindow() const override { return nullptr; }
     void setRedraw(bool on) override { redraw = on; }
     void refreshCodeExplorer() override { ++explorerRefreshes; }
     void invalidateCodeExplorer() override { ++explorerInvalidations; }

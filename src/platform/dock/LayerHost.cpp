@@ -165,6 +165,15 @@ void LayerHost::setStatusPaneVisible(const QString& key, bool visible) {
         command->setVisible(visible);
 }
 
+QString LayerHost::activeDocumentWindowKey() const {
+    const DocumentWindow* active = layer_.documents().active();
+    return active ? active->key() : QString();
+}
+
+QWidget* LayerHost::mainWindow() const {
+    return &layer_.window();
+}
+
 void LayerHost::setRedraw(bool redraw) {
     layer_.setRedraw(redraw);
 }

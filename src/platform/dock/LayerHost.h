@@ -8,7 +8,8 @@ class DockLayer;
 
 // The host interface answered from a docking layer: its document windows,
 // commands and status panes by key, and its window's redraw. The code
-// explorer's part is left to the window that owns the layer.
+// explorer's part and the window toggle's target are left to the window
+// that owns the layer.
 class LayerHost : public platform::Host {
 public:
     explicit LayerHost(DockLayer& layer) : layer_(layer) {}
@@ -27,6 +28,8 @@ public:
     void setDocumentWindowForm(const QString& keyOrId, QWidget* form) override;
     void setDocumentWindowKey(const QString& keyOrId, const QString& key) override;
     void closeDocumentWindow(const QString& keyOrId) override;
+    QString activeDocumentWindowKey() const override;
+    QWidget* mainWindow() const override;
 
     bool hasCommand(const QString& key) const override;
     bool commandEnabled(const QString& key) const override;

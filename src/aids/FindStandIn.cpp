@@ -1,9 +1,0 @@
-#include "aids/FindStandIn.h"
-
-namespace frmFind {
-bool Loaded() {
-    return false;
-}
-void Hide() {}
-void Unload() {}
-}

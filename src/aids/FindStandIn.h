@@ -1,8 +1,0 @@
-#pragma once
-
-// The find dialog is not built yet: it is never loaded.
-namespace frmFind {
-bool Loaded();
-void Hide();
-void Unload();
-}

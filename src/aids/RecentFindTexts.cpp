@@ -1,0 +1,4 @@
+#include "aids/RecentFindTexts.h"
+
+ClsMRU gMRUFind;
+ClsMRU gMRUReplace;
