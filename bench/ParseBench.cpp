@@ -9,6 +9,7 @@
 
 #include "LineReparse.h"
 #include "ScreenColouring.h"
+#include "Typing.h"
 #include "platform/scintilla/SciDirectCalls.h"
 #include "../tools/support/HeadlessKorvo.h"
 #include "files/SingleFileDocument.h"
@@ -216,5 +217,7 @@ int main(int argc, char* argv[]) {
     std::printf("ratio             %.2f\n", parse / lexer);
     PrintLineReparseTimes(path, text);
     PrintScreenColouringTimes(path, text);
+    PrintTypingTimes(path, text);
+    PrintTypingTimes(home.filePath(QStringLiteral("small.bb")), generateProgram(500));
     return 0;
 }

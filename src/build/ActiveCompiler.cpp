@@ -1,6 +1,8 @@
 #include "build/ActiveCompiler.h"
 
 #include "build/CompilerList.h"
+#include "files/Project.h"
+#include "files/ProjectCompiler.h"
 #include "foundation/errors/ErrorLog.h"
 #include "platform/KorvoError.h"
 
@@ -31,4 +33,10 @@ void SetActiveCompiler(const QString& CompilerName) {
     } catch (...) {
         SetErrorLog(QStringLiteral("SetActiveCompiler"), QStringLiteral("Mod_Main"));
     }
+}
+
+void ActivateProjectCompiler(ClsProject& project) {
+    if (project.Compiler.isEmpty())
+        project.Compiler = DefaultCompiler;
+    SetActiveCompiler(project.Compiler);
 }

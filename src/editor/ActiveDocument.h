@@ -19,8 +19,8 @@ extern ProjectPtr gActiveProject;
 // The one way a document becomes active (ScopedCurrentView aside, which
 // switches for a scope and tells no one). Makes doc the active document,
 // its view the current view and the open project it names (PrjFullPath)
-// the active project; closes no undo group that the last document left
-// open; has the next styling request restyle every visible line; then tells
+// the active project; ends the undo group that the last document left
+// open for its next update; has the next styling request restyle every visible line; then tells
 // every listener. A null doc leaves no document, view or project active.
 void ActivateDocument(frmDoc* doc);
 

@@ -18,9 +18,10 @@ bool gUndoGroupOpen = false;
 namespace {
 const QString kModule = QStringLiteral("Mod_SciFun");
 
-// Insert, delete, before insert, before delete, and whether the user, undo
-// or redo made the change; no style, fold or marker change.
-constexpr long kModificationMask = 0xD73;
+// Before insert and before delete only; whether the user, undo or redo made
+// the change comes with them. The view's accessibility support counts the
+// characters up to every change it hears of, which grows with the document.
+constexpr long kModificationMask = S::SC_MOD_BEFOREINSERT | S::SC_MOD_BEFOREDELETE;
 
 constexpr long kShift = 1L << 16;
 constexpr long kCtrl = long{S::SCMOD_CTRL} << 16;

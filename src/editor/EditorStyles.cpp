@@ -26,6 +26,8 @@ constexpr long kBackground = rgb(255, 255, 255);
 constexpr long kMarginBack = rgb(236, 236, 236);
 constexpr long kFoldSymbolFore = rgb(255, 255, 255);
 constexpr long kFoldSymbolBack = rgb(128, 128, 128);
+constexpr long kSelectionBack = rgb(173, 214, 255);
+constexpr long kInactiveSelectionBack = rgb(220, 220, 220);
 
 constexpr TextStyle kTextStyles[] = {
     {STYLE_Text, kText, false, false},
@@ -68,7 +70,7 @@ void ApplyEditorStyles() {
     SciStyleSetBack(S::STYLE_LINENUMBER, kMarginBack);
 
     SciSetSelFore(false, 0);
-    SciSetSelBack(true, rgb(173, 214, 255));
+    SciSetSelBack(true, kSelectionBack);
     SciSetCaretFore(kText);
     SciSetCaretLineBack(rgb(255, 255, 220));
     SciCallTipSetBack(rgb(255, 255, 225));
@@ -89,4 +91,8 @@ void ApplyEditorStyles() {
         SciMarkerSetFore(marker, kFoldSymbolFore);
         SciMarkerSetBack(marker, kFoldSymbolBack);
     }
+}
+
+long SelectionBackColour(bool focused) {
+    return focused ? kSelectionBack : kInactiveSelectionBack;
 }

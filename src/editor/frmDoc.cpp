@@ -9,7 +9,8 @@ frmDoc::frmDoc(QWidget* parent)
     : QWidget(parent), Sci(new SciView(this)), m_oSubclass(std::make_unique<cSubclass>()),
       ShellClass(std::make_unique<platform::StdShell>()) {
     SciEdi_WndData = SciHandle(Sci);
-    Sci->trackMarkerLines(kRecordMarkers);
+    // The re-parse queue finds its lines by marker handle at every update.
+    Sci->trackMarkerLines(kRecordMarkers | 1u << MARKER_REPARSE);
     Sci->setGeometry(0, 0, 200, 200);
 }
 

@@ -1,6 +1,9 @@
 #include "files/CommandLineFiles.h"
 
 #include "editor/SciWrappers.h"
+#include "editor/ActiveDocument.h"
+#include "files/Project.h"
+#include "files/ProjectCompiler.h"
 #include "files/SingleFileDocument.h"
 #include "language/parser/DocumentPasses.h"
 #include "platform/AnsiText.h"
@@ -32,6 +35,8 @@ void openFile(dock::DockLayer& layer, const QString& path) {
         return;
     }
     frmDoc* doc = OpenSingleFileDocument(fullPath, bytes).release();
+    if (gActiveProject)
+        ActivateProjectCompiler(*gActiveProject);
     ParseFile();
     SciEmptyUndoBuffer();
     SciSetSavePoint();
@@ -85,4 +90,9 @@ void OpenFilesFromCommand(const QString& commandLine) {
     for (const QString& argument : SplitCommandLine(commandLine))
         if (!isLineSwitch(argument))
             openFile(*layer, argument);
+}
+
+void OpenFile(const QString& path) {
+    if (dock::DockLayer* layer = dock::hostLayer())
+        openFile(*layer, path);
 }

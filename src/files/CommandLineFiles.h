@@ -9,6 +9,8 @@
 // itself in a document window of the main window; switches are passed over.
 QStringList SplitCommandLine(const QString& commandLine);
 void OpenFilesFromCommand(const QString& commandLine);
+// Opens one path the same way, or activates its window when it is open.
+void OpenFile(const QString& path);
 // The other way: arguments as one command line, each path made absolute
 // and quoted when it holds a blank, switches kept as they are.
 QString JoinCommandLine(const QStringList& arguments);

@@ -1,5 +1,6 @@
 #include "foundation/Subclass.h"
 
+#include <QKeyEvent>
 #include <QVariant>
 
 namespace {
@@ -48,6 +49,7 @@ void cSubclass::SubClass(SciView* view) {
         return;
     view->setProperty(kSubclassProperty, QVariant::fromValue(static_cast<QObject*>(this)));
     routeNotifications(view);
+    view->installEventFilter(this);
     mHwnd = view;
 }
 
@@ -55,8 +57,17 @@ void cSubclass::UnSubClass() {
     if (!mHwnd)
         return;
     QObject::disconnect(mHwnd, nullptr, this, nullptr);
+    mHwnd->removeEventFilter(this);
     mHwnd->setProperty(kSubclassProperty, QVariant());
     mHwnd = nullptr;
+}
+
+bool cSubclass::eventFilter(QObject*, QEvent* event) {
+    if (event->type() == QEvent::KeyPress)
+        mKeyText = static_cast<QKeyEvent*>(event)->text().toLatin1();
+    else if (event->type() == QEvent::KeyRelease)
+        mKeyText.clear();
+    return false;
 }
 
 void cSubclass::routeNotifications(SciView* view) {

@@ -9,6 +9,8 @@
 #include <QPointer>
 #include <QSet>
 
+#include <optional>
+
 class frmDoc;
 
 // Lines waiting to be parsed, keyed by the handle of the re-parse marker on
@@ -68,12 +70,43 @@ public:
     long mOldEndLine = 0;
     bool mJustActivated = false;
 
+protected:
+    // Keeps the text of the key being pressed: notifications before an
+    // insertion carry no text, and typing is told apart by it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // An insertion announced before it happened; its own step runs at the
+    // handler's next entry, when the text is there.
+    struct PendingInsertion {
+        long position;
+        long length;
+        long linesBefore;
+    };
+
     void routeNotifications(SciView* view);
+    void handleNotification(const SciNotification& scn);
+    void styleNeeded();
+    void charAdded(int ch);
+    void modified(const SciNotification& scn);
+    void beforeDeletion(long startLine, long endLine, const SciNotification& scn);
+    void beforeInsertion(long startLine, long endLine, const SciNotification& scn);
+    void afterInsertion();
+    void updateUI();
+    void marginClick(const SciNotification& scn);
+    void painted();
+    void focusChanged(bool focused);
+    void RefreshOtherDocuments();
+    void queueLine(long line);
+    void takeUnderEdit(long line);
+    void releaseUnparsedLine();
+    void drainParseQueue(bool sequential);
 
     QPointer<SciView> mHwnd;
     QList<int> mParseKeys;
     bool mJoinTrimPending = false;
     bool mLastTypedBlank = false;
     bool mRecolorCaretLine = false;
+    std::optional<PendingInsertion> mPendingInsertion;
+    QByteArray mKeyText;
 };

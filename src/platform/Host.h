@@ -64,6 +64,11 @@ public:
     // what each list was filled from, so that each refills in full next time.
     virtual void refreshCodeExplorer() = 0;
     virtual void invalidateCodeExplorer() = 0;
+
+    // The current view's undo state may have changed.
+    virtual void updateSciCommandUI() {}
+    // A file dropped on an editor, to open as the user would.
+    virtual void openFile(const QString&) {}
 };
 
 // The installed host (one that holds nothing until then).

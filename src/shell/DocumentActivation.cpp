@@ -2,7 +2,6 @@
 
 #include "aids/FindStandIn.h"
 #include "build/ActiveCompiler.h"
-#include "build/CompilerList.h"
 #include "editor/CurrentView.h"
 #include "editor/EditorSetup.h"
 #include "editor/SciWrappers.h"
@@ -11,8 +10,10 @@
 #include "files/DocumentStandIns.h"
 #include "editor/ActiveDocument.h"
 #include "files/Project.h"
+#include "files/ProjectCompiler.h"
 #include "files/SingleFileDocument.h"
 #include "foundation/errors/ErrorLog.h"
+#include "language/complete/CallTips.h"
 #include "language/model/ScopeQueries.h"
 #include "language/parser/DocumentPasses.h"
 #include "language/parser/ParseState.h"
@@ -54,9 +55,7 @@ void activateEditorDocument(frmMain& main, frmDoc& doc) {
     gIgnoreSciModified = false;
     if (!gActiveProject)
         return;
-    if (gActiveProject->Compiler.isEmpty())
-        gActiveProject->Compiler = DefaultCompiler;
-    SetActiveCompiler(gActiveProject->Compiler);
+    ActivateProjectCompiler(*gActiveProject);
     if (!gActiveProject->SingleFile) {
         if (doc.CompilerUsed != gActiveProject->Compiler) {
             ReColorFile();
@@ -71,6 +70,8 @@ void activateEditorDocument(frmMain& main, frmDoc& doc) {
     if (ShowCurrentFunction != 0 && gStatusMain)
         gStatusMain->setText(CurrentFunctionForDisplay(int(line)));
     showProgressPane(*main.Rtb, false);
+    main.Rtb->setText(QString());
+    ShowHelp(SciGetCurrentPos(), line);
     main.UpdateCommandUI();
     SciGrabFocus();
 }

@@ -1,6 +1,8 @@
 #include "shell/MainWindowHost.h"
 
 #include "explorer/CodeExplorer.h"
+#include "files/CommandLineFiles.h"
+#include "shell/frmMain.h"
 
 void MainWindowHost::refreshCodeExplorer() {
     frmList::PuniLista();
@@ -8,4 +10,13 @@ void MainWindowHost::refreshCodeExplorer() {
 
 void MainWindowHost::invalidateCodeExplorer() {
     frmList::ForgetFills();
+}
+
+void MainWindowHost::updateSciCommandUI() {
+    if (frmMain* main = MainWindow())
+        main->UpdateSciCommandUI();
+}
+
+void MainWindowHost::openFile(const QString& path) {
+    OpenFile(path);
 }

@@ -3,11 +3,13 @@
 #include "platform/dock/LayerHost.h"
 
 // The main window as the host of the layers below: its docking layer, and
-// the code explorer's refresh.
+// the code explorer's refresh, the undo state and the files dropped on an editor.
 class MainWindowHost : public dock::LayerHost {
 public:
     using LayerHost::LayerHost;
 
     void refreshCodeExplorer() override;
     void invalidateCodeExplorer() override;
+    void updateSciCommandUI() override;
+    void openFile(const QString& path) override;
 };

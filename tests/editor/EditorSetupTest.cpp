@@ -28,7 +28,7 @@ TEST_F(EditorSetup, AnInitialisedDocumentIsAnEightBitCrlfEditor) {
     auto doc = openDocument("Print 1\r\n");
     EXPECT_EQ(ask(*doc, S::SCI_GETCODEPAGE), 0);
     EXPECT_EQ(ask(*doc, S::SCI_GETEOLMODE), 0);
-    EXPECT_EQ(ask(*doc, S::SCI_GETMODEVENTMASK), 0xD73);
+    EXPECT_EQ(ask(*doc, S::SCI_GETMODEVENTMASK), 0xC00);
     EXPECT_EQ(ask(*doc, S::SCI_GETLEXER), 0);
     EXPECT_EQ(ask(*doc, S::SCI_GETTABWIDTH), 4);
     EXPECT_EQ(ask(*doc, S::SCI_GETMARGINMASKN, 1), 0x01DFFFFF);

@@ -22,6 +22,7 @@ public:
     bool redraw = true;
     int explorerRefreshes = 0;
     int explorerInvalidations = 0;
+    QStringList openedFiles;
 
     int documentWindowCount() const override { return int(windows.size()); }
     QStringList documentWindowKeys() const override;
@@ -32,6 +33,7 @@ public:
     void setRedraw(bool on) override { redraw = on; }
     void refreshCodeExplorer() override { ++explorerRefreshes; }
     void invalidateCodeExplorer() override { ++explorerInvalidations; }
+    void openFile(const QString& path) override { openedFiles.append(path); }
 
 private:
     const Window* find(const QString& key) const;

@@ -1,5 +1,7 @@
 #include "platform/scintilla/SciView.h"
 
+#include <QAccessibleWidget>
+
 namespace {
 long nextViewId() {
     static long last = 0;
@@ -19,6 +21,26 @@ bool isMarkerMessage(unsigned int message) {
         return false;
     }
 }
+
+// QScintilla's accessible text counts the characters from the document's
+// start at every change and caret move, once anyone asked for it, even with
+// no assistive technology listening. A view gets it only while one is.
+QAccessibleInterface* plainViewAccessible(const QString&, QObject* object) {
+    if (QAccessible::isActive())
+        return nullptr;
+    if (auto* view = qobject_cast<SciView*>(object))
+        return new QAccessibleWidget(view, QAccessible::EditableText);
+    return nullptr;
+}
+
+// After QScintilla's own factory, which its first view installs: the last
+// installed is asked first.
+void installPlainAccessibility() {
+    static bool installed = false;
+    if (!installed)
+        QAccessible::installFactory(plainViewAccessible);
+    installed = true;
+}
 }
 
 SciView::SciView(QWidget* parent) : QsciScintillaBase(parent), viewId_(nextViewId()) {
@@ -28,8 +50,9 @@ SciView::SciView(QWidget* parent) : QsciScintillaBase(parent), viewId_(nextViewI
     send(SCI_SETEOLMODE, SC_EOL_CRLF);
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
             [this](int position, int modificationType, const char*, int, int linesAdded) {
-                linesChanged(position, modificationType, linesAdded);
+                changed(position, modificationType, linesAdded);
             });
+    installPlainAccessibility();
 }
 
 void SciView::trackMarkerLines(unsigned numbers) {
@@ -44,6 +67,7 @@ sptr_t SciView::send(unsigned int message, uptr_t wParam, sptr_t lParam) const {
 }
 
 long SciView::sendTracked(unsigned int message, unsigned long wParam, long lParam) {
+    settleChange();
     const long line = static_cast<long>(wParam);
     const int number = static_cast<int>(lParam);
     switch (message) {
@@ -89,6 +113,7 @@ long SciView::markerAdded(long handle, int number, long line) {
 }
 
 bool SciView::indexHolds() const {
+    const_cast<SciView*>(this)->settleChange();
     if (!stale_ && SendScintilla(SCI_GETLINECOUNT) != reportedLines_)
         stale_ = true;
     return !stale_;
@@ -115,12 +140,37 @@ long SciView::deleteMarkerHandle(long handle) {
     return SendScintilla(SCI_MARKERDELETEHANDLE, static_cast<unsigned long>(handle));
 }
 
-void SciView::linesChanged(int position, int modificationType, int linesAdded) {
-    if (!(modificationType & (SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT)))
+void SciView::changed(int position, int modificationType, int linesAdded) {
+    if (modificationType & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE)) {
+        settleChange();
+        pending_ = PendingChange{position, bool(modificationType & SC_MOD_BEFOREDELETE), long(SendScintilla(SCI_GETLINECOUNT))};
+    } else if (modificationType & (SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT)) {
+        if (pending_)
+            settleChange();
+        else
+            linesChanged(position, modificationType & SC_MOD_DELETETEXT, linesAdded);
+        pending_.reset();
+    }
+}
+
+// A change that has not touched the line count may not have happened yet:
+// it stays pending until the count moves or the next change comes.
+void SciView::settleChange() {
+    if (!pending_)
         return;
+    const long lines = SendScintilla(SCI_GETLINECOUNT);
+    const bool emptied = pending_->deletion && SendScintilla(SCI_GETLENGTH) == 0;
+    if (lines == pending_->linesBefore && !emptied)
+        return;
+    const PendingChange change = *pending_;
+    pending_.reset();
+    linesChanged(change.position, change.deletion, lines - change.linesBefore);
+}
+
+void SciView::linesChanged(long position, bool deletion, long linesAdded) {
     reportedLines_ += linesAdded;
     // Scintilla starts its line data afresh when the whole text goes.
-    if ((modificationType & SC_MOD_DELETETEXT) && SendScintilla(SCI_GETLENGTH) == 0) {
+    if (deletion && SendScintilla(SCI_GETLENGTH) == 0) {
         markers_.deletedEverywhere(-1);
         return;
     }

@@ -8,6 +8,7 @@
 
 #include <QPointer>
 
+#include <optional>
 #include <vector>
 
 // The Scintilla view of one document. Korvo lexes and styles the text itself
@@ -37,14 +38,25 @@ private:
     long markerAdded(long handle, int number, long line);
     long markerLine(long handle) const;
     long deleteMarkerHandle(long handle);
-    void linesChanged(int position, int modificationType, int linesAdded);
+    void changed(int position, int modificationType, int linesAdded);
+    void linesChanged(long position, bool deletion, long linesAdded);
+    void settleChange();
     bool indexHolds() const;
+
+    // A change announced before it happened: the view may report only
+    // those, and the lines it added or removed show in the line count after.
+    struct PendingChange {
+        long position;
+        bool deletion;
+        long linesBefore;
+    };
 
     long viewId_;
     MarkerLines markers_;
     // Handles of tracked markers ever added, so that a deleted one is known
     // to be gone without a scan.
     std::vector<bool> trackedHandles_;
+    std::optional<PendingChange> pending_;
     long reportedLines_ = 1;
     mutable bool stale_ = false;
 };

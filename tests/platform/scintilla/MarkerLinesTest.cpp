@@ -82,8 +82,11 @@ TEST(MarkerLines, AgreeWithScintillaThroughRandomEdits) {
     std::mt19937 random(20261209);
     auto pick = [&](long below) { return below <= 0 ? 0L : static_cast<long>(random() % static_cast<unsigned>(below)); };
     static const char* const kPieces[] = {"\r\n", "x", "\r", "\n", "ab\r\ncd\r\n", "\r\n\r\n", "q\n\r"};
-    for (int round = 0; round < 20; ++round) {
+    // Every change reported, or only announced before it happens, as editors have it.
+    const long masks[] = {S::SC_MODEVENTMASKALL, S::SC_MOD_BEFOREINSERT | S::SC_MOD_BEFOREDELETE};
+    for (int round = 0; round < 40; ++round) {
         TrackedView doc;
+        doc.view.send(S::SCI_SETMODEVENTMASK, static_cast<unsigned long>(masks[round % 2]));
         doc.insert(0, "one\r\ntwo\r\nthree\r\nfour\r\n");
         doc.view.send(S::SCI_SETUNDOCOLLECTION, 1);
         for (int step = 0; step < 150; ++step) {

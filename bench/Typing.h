@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Prints how long a keystroke takes with its paint, at the start and at the
+// end of the text opened and parsed as a file alone and shown: 200
+// characters typed and an Enter, as the user types them, the best of five rounds. The figure may not
+// grow with the position.
+void PrintTypingTimes(const QString& path, const QByteArray& text);

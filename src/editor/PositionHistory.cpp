@@ -1,0 +1,3 @@
+#include "editor/PositionHistory.h"
+
+void CheckCBrowser(long, long) {}

@@ -1,0 +1,3 @@
+#include "language/complete/CallTips.h"
+
+void ShowHelp(long, long) {}

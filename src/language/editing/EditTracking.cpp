@@ -1,0 +1,294 @@
+#include "foundation/Subclass.h"
+
+#include "editor/CurrentView.h"
+#include "editor/EditorSetup.h"
+#include "editor/PositionHistory.h"
+#include "editor/SciWrappers.h"
+#include "editor/UndoGroups.h"
+#include "editor/WaitCursor.h"
+#include "editor/frmDoc.h"
+#include "foundation/errors/ErrorLog.h"
+#include "language/colour/Colouring.h"
+#include "language/complete/CallTips.h"
+#include "language/complete/CompletionFlags.h"
+#include "language/editing/BraceHighlight.h"
+#include "language/lexer/CharTables.h"
+#include "language/model/ScopeQueries.h"
+#include "language/parser/OwnEdits.h"
+#include "language/parser/Parser.h"
+#include "language/parser/Unparse.h"
+#include "platform/Host.h"
+#include "vocabulary/Markers.h"
+#include "vocabulary/SettingsValues.h"
+
+// The code model kept in step with the text: a parsed line about to change
+// is taken under edit and parsed again once the caret leaves it; changes
+// over several lines queue each line touched, and the queue is parsed at
+// the next update.
+
+namespace {
+
+using S = QsciScintillaBase;
+
+// A user modification happened; the next update records the caret in the position history.
+bool gRecordPositionPending = false;
+// A change of many lines started the wait cursor; the next update ends it.
+bool gEndWaitCursorPending = false;
+
+constexpr long kManyLines = 10;
+
+bool hasMarker(long line, int marker) {
+    return SciMarkerGet(line) & markerMask(marker);
+}
+
+void cutUndoHistory() {
+    SciBeginUndoAction();
+    SciEndUndoAction();
+}
+
+// The wait cursor stacks: it starts once, however many changes come before the update.
+void beginWaitForManyLines() {
+    if (gEndWaitCursorPending)
+        return;
+    gEndWaitCursorPending = true;
+    BeginWaitCursor();
+}
+
+}
+
+// A line queued already keeps its one place in the queue.
+void cSubclass::queueLine(long line) {
+    if (hasMarker(line, MARKER_REPARSE))
+        return;
+    const long handle = SciMarkerAdd(line, MARKER_REPARSE);
+    if (handle >= 0)
+        ParseNeeded.add(int(handle));
+}
+
+void cSubclass::takeUnderEdit(long line) {
+    UnparsedText = SciGetLineText(line);
+    SciMarkerDelete(line, MARKER_PARSED);
+    UnparsedLine = line;
+}
+
+void cSubclass::releaseUnparsedLine() {
+    UnparseLineText(int(UnparsedLine), UnparsedText);
+}
+
+void cSubclass::modified(const SciNotification& scn) {
+    if (gIgnoreSciModified)
+        return;
+    mLastOperationUndoRedo = scn.modificationType & (S::SC_PERFORMED_UNDO | S::SC_PERFORMED_REDO);
+    if (!(scn.modificationType & (S::SC_MOD_BEFOREINSERT | S::SC_MOD_BEFOREDELETE)))
+        return;
+    gActiveDoc->setDirty(true);
+    const long startLine = SciLineFromPosition(scn.position);
+    const long endLine = SciLineFromPosition(scn.position + scn.length);
+    if (scn.modificationType & S::SC_MOD_BEFOREDELETE)
+        beforeDeletion(startLine, endLine, scn);
+    else
+        beforeInsertion(startLine, endLine, scn);
+}
+
+void cSubclass::beforeDeletion(long startLine, long endLine, const SciNotification& scn) {
+    if (endLine - startLine > kManyLines)
+        beginWaitForManyLines();
+    if (UnparsedLine >= 0 && UnparsedLine != startLine) {
+        releaseUnparsedLine();
+        if (UnparsedLine < startLine || UnparsedLine > endLine)
+            queueLine(UnparsedLine);
+        UnparsedLine = -1;
+    }
+    if (UnparsedLine == -1) {
+        if (startLine < endLine || (startLine == 0 && hasMarker(0, MARKER_PARSED))) {
+            // Only a parsed line has declarations in the model to take out.
+            if (hasMarker(startLine, MARKER_PARSED))
+                UnparseLine(int(startLine), false);
+            queueLine(startLine);
+            mRecolorCaretLine = true;
+        } else if (hasMarker(startLine, MARKER_PARSED)) {
+            takeUnderEdit(startLine);
+        }
+    }
+    for (long i = startLine + 1; i <= endLine; ++i) {
+        if (hasMarker(i, MARKER_PARSED))
+            UnparseLine(int(i), false);
+        else if (hasMarker(i, MARKER_REPARSE))
+            SciMarkerDelete(i, MARKER_REPARSE);
+    }
+    if (scn.modificationType & S::SC_PERFORMED_USER) {
+        gRecordPositionPending = true;
+        // A line break deleted before an indented line: the blanks that come up after the caret go at the next update.
+        if (scn.length == 2 && endLine == startLine + 1 && SciGetLineIndentation(endLine) > 1) {
+            mJoinTrimPending = true;
+            if (!gUndoGroupOpen) {
+                SciBeginUndoAction();
+                gUndoGroupOpen = true;
+            }
+        }
+    }
+    if (!SciGetLineVisible(startLine))
+        SciEnsureVisible(startLine);
+}
+
+void cSubclass::beforeInsertion(long startLine, long endLine, const SciNotification& scn) {
+    if (!mLastOperationUndoRedo) {
+        // A typed character is known from its key; what else arrives in one piece is no typing.
+        const int typed = scn.length == 1 && mKeyText.size() == 1 ? static_cast<unsigned char>(mKeyText[0]) : -1;
+        if (scn.length == 1 && typed == ' ') {
+            if (!mLastTypedBlank)
+                cutUndoHistory();
+        } else if (scn.length == 1) {
+            mLastTypedBlank = false;
+            if (typed < 0 || !gIsIdentChar[typed])
+                cutUndoHistory();
+        } else {
+            mLastTypedBlank = false;
+        }
+        if (startLine < endLine && !gUndoGroupOpen) {
+            gUndoGroupOpen = true;
+            SciBeginUndoAction();
+        }
+    }
+    if (UnparsedLine >= 0 && UnparsedLine != startLine) {
+        releaseUnparsedLine();
+        queueLine(UnparsedLine);
+        UnparsedLine = -1;
+    }
+    if (UnparsedLine == -1 && hasMarker(startLine, MARKER_PARSED))
+        takeUnderEdit(startLine);
+    if (scn.modificationType & S::SC_PERFORMED_USER)
+        gRecordPositionPending = true;
+    mPendingInsertion = PendingInsertion{scn.position, scn.length, long(SciGetLineCount())};
+}
+
+void cSubclass::afterInsertion() {
+    const PendingInsertion insertion = *mPendingInsertion;
+    mPendingInsertion.reset();
+    const long startLine = SciLineFromPosition(insertion.position);
+    const long linesAdded = SciGetLineCount() - insertion.linesBefore;
+    if (linesAdded > 0) {
+        if (linesAdded > kManyLines)
+            beginWaitForManyLines();
+        if (!SciGetLineVisible(startLine + linesAdded))
+            SciEnsureVisible(startLine + linesAdded);
+    } else if (!SciGetLineVisible(startLine)) {
+        SciEnsureVisible(startLine);
+    }
+    const long endLine = SciLineFromPosition(insertion.position + insertion.length);
+    if (endLine == startLine)
+        return;
+    if (UnparsedLine >= 0) {
+        releaseUnparsedLine();
+        if (UnparsedLine != startLine) {
+            SetStopErrorLog(11951);
+            queueLine(UnparsedLine);
+        }
+        UnparsedLine = -1;
+    }
+    for (long line = startLine; line <= endLine; ++line) {
+        if (hasMarker(line, MARKER_PARSED))
+            SetStopErrorLog(12393);
+        queueLine(line);
+    }
+}
+
+void cSubclass::drainParseQueue(bool sequential) {
+    mParseKeys = ParseNeeded.keys();
+    long prev = -100;
+    for (qsizetype j = 0; j < mParseKeys.size(); ++j) {
+        const long line = SciMarkerLineFromHandle(mParseKeys[j]);
+        if (line < 0)
+            continue;
+        if (hasMarker(line, MARKER_PARSED)) {
+            SetStopErrorLog(sequential ? 94993 : 77993);
+            continue;
+        }
+        const bool inFilePass = sequential && line == prev + 1;
+        if (inFilePass && j == mParseKeys.size() - 1)
+            gFoldLevel = 0;
+        Parseline(int(line), inFilePass);
+        prev = line;
+        SciMarkerDelete(line, MARKER_REPARSE);
+    }
+    ParseNeeded.clear();
+    mParseKeys.clear();
+}
+
+void cSubclass::updateUI() {
+    if (mJoinTrimPending) {
+        mJoinTrimPending = false;
+        const long p = SciGetCurrentPos();
+        const long length = SciGetLength();
+        long e = p;
+        while (e < length && gIsBlank[SciGetCharAt(e)])
+            ++e;
+        OwnEdits own;
+        SciSetTargetStart(p);
+        SciSetTargetEnd(e);
+        SciReplaceTarget(0, "");
+    }
+    long caret = SciGetCurrentPos();
+    long line = SciLineFromPosition(caret);
+    if (gRecordPositionPending) {
+        gRecordPositionPending = false;
+        CheckCBrowser(caret, line);
+    }
+    if (UnparsedLine >= 0 && UnparsedLine != line) {
+        releaseUnparsedLine();
+        if (hasMarker(UnparsedLine, MARKER_REPARSE))
+            SetStopErrorLog(11443);
+        queueLine(UnparsedLine);
+        UnparsedLine = -1;
+    }
+    if (!ParseNeeded.isEmpty()) {
+        drainParseQueue(true);
+        mFrmDoc->Redraw();
+    }
+    if (gEndWaitCursorPending) {
+        EndWaitCursor();
+        gEndWaitCursorPending = false;
+    }
+    if (gUndoGroupOpen) {
+        SciEndUndoAction();
+        gUndoGroupOpen = false;
+    }
+    if (line != mFrmDoc->Callback_OldLine) {
+        if (ShowCurrentFunction)
+            platform::host().setStatusPaneText(QStringLiteral("StatusMain"), CurrentFunctionForDisplay(int(line)));
+        UpdateLineNumberMargin();
+        if (SciGetLineVisible(line) || line < SciGetLineCount() - 1) {
+            mFrmDoc->Callback_OldLine = line;
+        } else {
+            // The caret on a folded last line goes to the last visible line above it.
+            SciGotoLine(SciDocLineFromVisible(SciVisibleFromDocLine(line) - 1));
+            mFrmDoc->Callback_OldLine = SciLineFromPosition(SciGetCurrentPos());
+        }
+    }
+    if ((line == mFrmDoc->Callback_OldLine || mLastOperationUndoRedo) &&
+        (!hasMarker(line, MARKER_PARSED) || mRecolorCaretLine)) {
+        ColorCurrentLine(int(line), false);
+        gCharAdded = false;
+        mRecolorCaretLine = false;
+    }
+    caret = SciGetCurrentPos();
+    line = SciLineFromPosition(caret);
+    ShowHelp(caret, line);
+    if (HighlightMatchedBraces)
+        HighlightBraceOrScope(caret, line);
+    platform::host().updateSciCommandUI();
+}
+
+void cSubclass::DeactivateCheck() {
+    if (mPendingInsertion)
+        afterInsertion();
+    if (UnparsedLine >= 0) {
+        releaseUnparsedLine();
+        if (hasMarker(UnparsedLine, MARKER_REPARSE))
+            SetStopErrorLog(18893);
+        queueLine(UnparsedLine);
+        UnparsedLine = -1;
+    }
+    if (!ParseNeeded.isEmpty())
+        drainParseQueue(false);
+}
