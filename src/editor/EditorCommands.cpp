@@ -1,5 +1,6 @@
 #include "editor/EditorCommands.h"
 
+#include "editor/Breakpoints.h"
 #include "editor/EditorSetup.h"
 #include "editor/Folding.h"
 #include "editor/SciWrappers.h"
@@ -33,7 +34,7 @@ void RegisterEditorCommands() {
         {"Previous Bookmark", ShowNotAvailable},       // GotoPrevBookmark
         {"Next Bookmark", ShowNotAvailable},           // GotoNextBookmark
         {"Clear All Bookmarks", ShowNotAvailable},     // ClearAllBookmarks
-        {"Toggle BreakPoint", ShowNotAvailable},       // ToggleBreakPoint with -1
+        {"Toggle BreakPoint", [] { ToggleBreakPoint(-1); }},
         {"Auto Indent Selection", ShowNotAvailable},   // AutoIndentSelection
         {"Auto Indent Function", ShowNotAvailable},    // AutoindentCurrentFunction
         {"Complete Scope", ShowNotAvailable},          // InsertBlockEnd

@@ -10,3 +10,13 @@ void SciBeginUndoAction();
 void SciEndUndoAction();
 // The number of groups open on the current view.
 int OpenUndoGroups();
+
+// One undo group for a scope, ended on every way out of it, so that an
+// interrupted command never merges later typing into its step.
+class UndoGroupScope {
+public:
+    UndoGroupScope() { SciBeginUndoAction(); }
+    ~UndoGroupScope() { SciEndUndoAction(); }
+    UndoGroupScope(const UndoGroupScope&) = delete;
+    UndoGroupScope& operator=(const UndoGroupScope&) = delete;
+};
