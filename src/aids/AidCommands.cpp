@@ -2,8 +2,19 @@
 
 #include "aids/ClipRing.h"
 #include "aids/HotCodeCommands.h"
+#include "aids/InserterCommands.h"
+#include "aids/frmSnippets.h"
 #include "foundation/MessageHelpers.h"
 #include "platform/CommandProcedures.h"
+
+namespace {
+
+void RunSnippetCommand(const platform::CommandClick& click) {
+    if (frmSnippets* panel = SnippetsPanel())
+        panel->DoMenuCommand(click.key);
+}
+
+}
 
 // Rows on ShowNotAvailable wait for the procedure named beside them.
 void RegisterAidCommands() {
@@ -18,16 +29,16 @@ void RegisterAidCommands() {
         {"HotCode For Selection", HotCodeForSelection},
         {"Edit HotCodes", EditHotCodes},
         {"Apply HotCode", ApplyHotCode},
-        {"Insert Color", ShowNotAvailable},     // InsertColor
-        {"Insert Filename", ShowNotAvailable},  // InsertFilename
-        {"Insert FilePath", ShowNotAvailable},  // InsertFilePath
-        {"Insert Snippet", ShowNotAvailable},   // frmSnippets.DoMenuCommand with the key
-        {"Edit Snippet", ShowNotAvailable},
-        {"Delete Snippet", ShowNotAvailable},
-        {"Add Category", ShowNotAvailable},
-        {"New Snippet", ShowNotAvailable},
-        {"Refresh Snippets", ShowNotAvailable},
-        {"Edit As File", ShowNotAvailable},
-        {"Insert Scancode", ShowNotAvailable},  // frmScancode shown modally, then FocusEditor
+        {"Insert Color", InsertColor},
+        {"Insert Filename", InsertFilename},
+        {"Insert FilePath", InsertFilePath},
+        {"Insert Snippet", RunSnippetCommand},
+        {"Edit Snippet", RunSnippetCommand},
+        {"Delete Snippet", RunSnippetCommand},
+        {"Add Category", RunSnippetCommand},
+        {"New Snippet", RunSnippetCommand},
+        {"Refresh Snippets", RunSnippetCommand},
+        {"Edit As File", RunSnippetCommand},
+        {"Insert Scancode", InsertScancode},
     });
 }

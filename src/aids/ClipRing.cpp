@@ -3,6 +3,7 @@
 #include "aids/EditorDialogs.h"
 #include "aids/FrmClipRing.h"
 #include "editor/CurrentView.h"
+#include "editor/Navigation.h"
 #include "editor/SciWrappers.h"
 #include "vocabulary/SettingsValues.h"
 

@@ -5,5 +5,3 @@ class QWidget;
 // The window that owns the dialogs of the editing aids: the one holding the
 // active document (the main window), or none without a document.
 QWidget* DialogOwner();
-// Gives the keyboard focus back to the active document's view.
-void FocusEditor();

@@ -5,6 +5,7 @@
 #include "aids/FrmHotCodesEdit.h"
 #include "aids/HotCodeStore.h"
 #include "editor/CurrentView.h"
+#include "editor/Navigation.h"
 #include "editor/SciWrappers.h"
 #include "foundation/errors/ErrorLog.h"
 #include "platform/AnsiText.h"

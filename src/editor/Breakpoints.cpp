@@ -34,7 +34,7 @@ void insertStop(long line, const QByteArray& text, long first) {
     const bool nothingElse = first >= text.size() || isLineEnd(text[first]) || isBlank(text[first]);
     const long start = SciPositionFromLine(line);
     {
-        UndoGroupScope group;
+        UndoActionScope group;
         ReplaceTargetRange(start, start, nothingElse ? "Stop" : "Stop :");
     }
     SciMarkerAdd(line, MARKER_BREAKPOINT);

@@ -1,5 +1,6 @@
 #include "editor/EditorCommands.h"
 
+#include "editor/Bookmarks.h"
 #include "editor/Breakpoints.h"
 #include "editor/EditorSetup.h"
 #include "editor/Folding.h"
@@ -13,6 +14,14 @@ namespace {
 void toggleFoldAtCaret() {
     if (ShowFoldMargin != 0)
         ToggleFold(int(SciLineFromPosition(SciGetCurrentPos())));
+}
+
+void toggleBookmarkAtCaret() {
+    ToggleBookmark(-1);
+}
+
+void toggleBreakPointAtCaret() {
+    ToggleBreakPoint(-1);
 }
 
 }
@@ -30,13 +39,12 @@ void RegisterEditorCommands() {
         {"Goto Previous Position", ShowNotAvailable},  // GotoPreviousPosition
         {"Goto Next Position", ShowNotAvailable},      // GotoNextPosition
         {"Toggle Fold", toggleFoldAtCaret},
-        {"Toggle Bookmark", ShowNotAvailable},         // ToggleBookmark with -1
+        {"Toggle Bookmark", toggleBookmarkAtCaret},
         {"Previous Bookmark", ShowNotAvailable},       // GotoPrevBookmark
         {"Next Bookmark", ShowNotAvailable},           // GotoNextBookmark
         {"Clear All Bookmarks", ShowNotAvailable},     // ClearAllBookmarks
-        {"Toggle BreakPoint", [] { ToggleBreakPoint(-1); }},
+        {"Toggle BreakPoint", toggleBreakPointAtCaret},
         {"Auto Indent Selection", ShowNotAvailable},   // AutoIndentSelection
         {"Auto Indent Function", ShowNotAvailable},    // AutoindentCurrentFunction
-        {"Complete Scope", ShowNotAvailable},          // InsertBlockEnd
     });
 }

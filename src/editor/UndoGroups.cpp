@@ -30,3 +30,14 @@ void SciEndUndoAction() {
 int OpenUndoGroups() {
     return openGroups().value(gSciWndData.id());
 }
+
+UndoActionScope::UndoActionScope() : view_(gSciWndData), begun_(gSciWndData.isAlive()) {
+    SciBeginUndoAction();
+}
+
+UndoActionScope::~UndoActionScope() {
+    if (!begun_)
+        return;
+    ScopedCurrentView view(view_);
+    SciEndUndoAction();
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/scintilla/SciView.h"
+
 // Undo groups of the current view, counted per view. Scintilla drops an
 // open group when undo collection is switched off and on, and ending that
 // group afterwards fails one of its assertions; whoever switches collection
@@ -11,12 +13,16 @@ void SciEndUndoAction();
 // The number of groups open on the current view.
 int OpenUndoGroups();
 
-// One undo group for a scope, ended on every way out of it, so that an
-// interrupted command never merges later typing into its step.
-class UndoGroupScope {
+// One undo action of the current view for a scope, ended on that view on
+// every way out, and only when it was begun.
+class UndoActionScope {
 public:
-    UndoGroupScope() { SciBeginUndoAction(); }
-    ~UndoGroupScope() { SciEndUndoAction(); }
-    UndoGroupScope(const UndoGroupScope&) = delete;
-    UndoGroupScope& operator=(const UndoGroupScope&) = delete;
+    UndoActionScope();
+    ~UndoActionScope();
+    UndoActionScope(const UndoActionScope&) = delete;
+    UndoActionScope& operator=(const UndoActionScope&) = delete;
+
+private:
+    SciHandle view_;
+    bool begun_;
 };

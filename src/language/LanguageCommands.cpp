@@ -2,6 +2,7 @@
 
 #include "foundation/MessageHelpers.h"
 #include "language/complete/Autocomplete.h"
+#include "language/editing/TypingAids.h"
 #include "platform/CommandProcedures.h"
 
 // Rows on ShowNotAvailable wait for the procedure named beside them.
@@ -10,5 +11,6 @@ void RegisterLanguageCommands() {
         {"Goto Declaration", ShowNotAvailable},  // GotoDeclaration
         {"Show Autocomplete", ShowAutocomplete},
         {"Show Calltip", ShowNotAvailable},      // ShowCalltip
+        {"Complete Scope", InsertBlockEnd},
     });
 }

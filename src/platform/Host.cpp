@@ -11,6 +11,7 @@ public:
     void activateDocumentWindow(const QString&) override {}
     QString documentWindowCaption(const QString&) const override { return {}; }
     void setDocumentWindowCaption(const QString&, const QString&) override {}
+    bool documentPaneActive() const override { return false; }
     bool hasCommand(const QString&) const override { return false; }
     bool commandEnabled(const QString&) const override { return false; }
     void setCommandEnabled(const QString&, bool) override {}

@@ -37,6 +37,8 @@ public:
     virtual QString documentWindowCaption(const QString& key) const = 0;
     // Nothing when no window has the key.
     virtual void setDocumentWindowCaption(const QString& key, const QString& caption) = 0;
+    // True while the documents, not a dock panel, make the active pane.
+    virtual bool documentPaneActive() const = 0;
 
     // Commands, combos included.
     virtual bool hasCommand(const QString& key) const = 0;
@@ -90,6 +92,7 @@ public:
 // as enabled, unchecked, empty and visible until set otherwise.
 class HeadlessHost : public Host {
 public:
+    bool documentPaneActive() const override { return true; }
     bool hasCommand(const QString& key) const override;
     bool commandEnabled(const QString& key) const override;
     void setCommandEnabled(const QString& key, bool enabled) override;

@@ -6,6 +6,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 
 #include <cstdio>
 
@@ -75,6 +76,24 @@ PromptAnswer showMessageBox(const PromptRequest& r) {
     return a;
 }
 
+PromptAnswer showColourDialog(const PromptRequest& r, QWidget* parent) {
+    for (int i = 0; i < r.customColours.size() && i < QColorDialog::customCount(); ++i)
+        QColorDialog::setCustomColor(i, toQColor(r.customColours[i]));
+    QColorDialog dialog(toQColor(r.colour), parent);
+    dialog.setWindowTitle(r.title);
+    if (r.centred) {
+        dialog.adjustSize();
+        if (const QScreen* screen = dialog.screen())
+            dialog.move(screen->geometry().center() - dialog.rect().center());
+    }
+    PromptAnswer a;
+    a.accepted = dialog.exec() == QDialog::Accepted;
+    a.colour = a.accepted ? toBgr(dialog.selectedColor()) : r.colour;
+    for (int i = 0; i < r.customColours.size() && i < QColorDialog::customCount(); ++i)
+        a.customColours.append(toBgr(QColorDialog::customColor(i)));
+    return a;
+}
+
 PromptAnswer showInteractive(const PromptRequest& r) {
     PromptAnswer a;
     QWidget* parent = QApplication::activeWindow();
@@ -99,12 +118,8 @@ PromptAnswer showInteractive(const PromptRequest& r) {
         a.text = QFileDialog::getExistingDirectory(parent, r.title, r.defaultText);
         a.accepted = !a.text.isEmpty();
         break;
-    case PromptKind::Colour: {
-        const QColor c = QColorDialog::getColor(toQColor(r.colour), parent, r.title);
-        a.accepted = c.isValid();
-        a.colour = a.accepted ? toBgr(c) : r.colour;
-        break;
-    }
+    case PromptKind::Colour:
+        return showColourDialog(r, parent);
     case PromptKind::ModalForm:
         // Modal forms show themselves; the seam only decides whether they may.
         a.button = -1;
@@ -144,6 +159,7 @@ PromptAnswer defaultAnswer(const PromptRequest& r) {
     case PromptKind::Colour:
         a.accepted = false;
         a.colour = r.colour;
+        a.customColours = r.customColours;
         break;
     case PromptKind::ModalForm:
         a.button = 0;
@@ -223,6 +239,21 @@ std::optional<unsigned> chooseColour(const QString& title, unsigned initial) {
     r.title = title;
     r.colour = initial;
     const PromptAnswer a = ask(r);
+    if (!a.accepted)
+        return std::nullopt;
+    return a.colour;
+}
+
+std::optional<unsigned> chooseColourCentred(const QString& title, unsigned initial, QList<unsigned>& customColours) {
+    PromptRequest r;
+    r.kind = PromptKind::Colour;
+    r.title = title;
+    r.colour = initial;
+    r.customColours = customColours;
+    r.centred = true;
+    const PromptAnswer a = ask(r);
+    if (a.customColours.size() == customColours.size())
+        customColours = a.customColours;
     if (!a.accepted)
         return std::nullopt;
     return a.colour;

@@ -43,6 +43,8 @@ struct PromptRequest {
     QString defaultText;     // input box text; file dialogs: start path
     QString filter;          // file dialogs: "Blitz Basic (*.bb);;All files (*)"
     unsigned colour = 0;     // colour dialog: initial 0x00BBGGRR
+    QList<unsigned> customColours;  // colour dialog: the custom colours it offers, 0x00BBGGRR
+    bool centred = false;    // colour dialog: centred on the screen
     QStringList choices;     // modal form: its buttons' captions, default first
     QString detail;          // modal form: what it is about, for a console
 };
@@ -54,6 +56,7 @@ struct PromptAnswer {
     bool accepted = true;     // false: the dialog was cancelled
     QString text;             // input box text, or the chosen path
     unsigned colour = 0;
+    QList<unsigned> customColours;  // colour dialog: as the user left them
 };
 
 using PromptHandler = std::function<PromptAnswer(const PromptRequest&)>;
@@ -76,5 +79,8 @@ std::optional<QString> chooseOpenFile(const QString& title, const QString& start
 std::optional<QString> chooseSaveFile(const QString& title, const QString& startPath, const QString& filter);
 std::optional<QString> chooseFolder(const QString& title, const QString& startPath);
 std::optional<unsigned> chooseColour(const QString& title, unsigned initial);
+// Opens centred on the screen, offers the custom colours and keeps the
+// user's changes to them, also when the dialog is cancelled.
+std::optional<unsigned> chooseColourCentred(const QString& title, unsigned initial, QList<unsigned>& customColours);
 
 }

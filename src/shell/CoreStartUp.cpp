@@ -10,9 +10,11 @@
 #include "editor/ActiveDocument.h"
 #include "editor/EditorCommands.h"
 #include "editor/EditorSetup.h"
+#include "editor/PositionHistory.h"
 #include "explorer/CodeExplorer.h"
 #include "files/FileCommands.h"
 #include "language/LanguageCommands.h"
+#include "language/complete/QuickHelp.h"
 #include "language/lexer/InitScintillaAndCharTables.h"
 #include "language/parser/ParseSession.h"
 #include "settings/SettingsCommands.h"
@@ -66,4 +68,6 @@ void ResetSession() {
     gClipRingAnchor = 0;
     RemoveAllHotCodes();
     frmList::ForgetFills();
+    ClearCodeBrowser();
+    quickHelp().clear();
 }

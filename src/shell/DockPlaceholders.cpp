@@ -1,8 +1,16 @@
 #include "shell/DockPlaceholders.h"
 
-QWidget* CreateDockPlaceholder(const QString& caption, QWidget* parent) {
+#include "aids/frmSnippets.h"
+
+QWidget* CreateSnippetsForm(QWidget* parent) {
+    return new frmSnippets(parent);
+}
+
+QWidget* CreateDockForm(const DockFormSlot& slot, QWidget* parent) {
+    if (slot.create)
+        return slot.create(parent);
     auto* form = new QWidget(parent);
-    form->setWindowTitle(caption);
+    form->setWindowTitle(QString::fromLatin1(slot.caption));
     form->setMinimumSize(160, 100);
     return form;
 }

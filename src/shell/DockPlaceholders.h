@@ -3,19 +3,22 @@
 #include <QString>
 #include <QWidget>
 
-// What each of the five dock windows holds until its subsystem registers
-// its own form: an empty form captioned as the tool's form is.
+// What each of the five dock windows holds: its subsystem's form, or until
+// there is one an empty form captioned as the tool's form is.
 struct DockFormSlot {
     const char* key;
     const char* caption;
+    QWidget* (*create)(QWidget* parent) = nullptr;
 };
+
+QWidget* CreateSnippetsForm(QWidget* parent);
 
 inline constexpr DockFormSlot kDockFormSlots[] = {
     {"Projects", "Projects"},
     {"FileExplorer", "File Explorer"},
     {"Output", "Output window"},
-    {"Snippets", "Snippets"},
+    {"Snippets", "Snippets", CreateSnippetsForm},
     {"CodeExplorer", "Code Explorer"},
 };
 
-QWidget* CreateDockPlaceholder(const QString& caption, QWidget* parent);
+QWidget* CreateDockForm(const DockFormSlot& slot, QWidget* parent);

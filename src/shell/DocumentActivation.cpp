@@ -14,6 +14,7 @@
 #include "files/SingleFileDocument.h"
 #include "foundation/errors/ErrorLog.h"
 #include "language/complete/CallTips.h"
+#include "language/complete/QuickHelp.h"
 #include "language/model/ScopeQueries.h"
 #include "language/parser/DocumentPasses.h"
 #include "language/parser/ParseState.h"
@@ -70,7 +71,7 @@ void activateEditorDocument(frmMain& main, frmDoc& doc) {
     if (ShowCurrentFunction != 0 && gStatusMain)
         gStatusMain->setText(CurrentFunctionForDisplay(int(line)));
     showProgressPane(*main.Rtb, false);
-    main.Rtb->setText(QString());
+    quickHelp().clear();
     ShowHelp(SciGetCurrentPos(), line);
     main.UpdateCommandUI();
     SciGrabFocus();

@@ -30,7 +30,7 @@ void replaceLineText(long line, const QByteArray& text) {
 void swapLines(long line, long other) {
     const QByteArray lineText = lineWithoutEnd(line);
     const QByteArray otherText = lineWithoutEnd(other);
-    UndoGroupScope group;
+    UndoActionScope group;
     replaceLineText(other, lineText);
     replaceLineText(line, otherText);
 }

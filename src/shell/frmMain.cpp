@@ -19,6 +19,7 @@
 #include "platform/Host.h"
 #include "shell/InstanceHandOff.h"
 #include "shell/LayoutSlots.h"
+#include "shell/QuickHelpDisplay.h"
 #include "shell/RecentLists.h"
 #include "shell/StatusObjects.h"
 #include "shell/UIStyle.h"
@@ -55,6 +56,7 @@ frmMain::frmMain() : DS(new dock::DockLayer(*this)), Rtb(new QuickHelpLine(this)
     setWindowTitle(QStringLiteral("Korvo"));
     setObjectName(QStringLiteral("frmMain"));
     Rtb->hide();
+    ShowQuickHelpIn(*this);
     DS->setEvents(this);
     dock::setHostLayer(DS);
     platform::setHost(&host_);
@@ -106,7 +108,7 @@ void frmMain::AddDockForms(bool FirstTimeLoading) {
         }
         if (dockForms_.isEmpty())
             for (const DockFormSlot& slot : kDockFormSlots)
-                dockForms_.append(CreateDockPlaceholder(QString::fromLatin1(slot.caption), this));
+                dockForms_.append(CreateDockForm(slot, this));
         for (qsizetype i = 0; i < dockForms_.size(); ++i)
             AttachDockForm(QString::fromLatin1(kDockFormSlots[i].key), dockForms_[i], FirstTimeLoading);
     } catch (...) {

@@ -1,4 +1,5 @@
 #include "DumpDocument.h"
+#include "DumpCommand.h"
 #include "../support/BuiltInKeywords.h"
 #include "../support/HeadlessKorvo.h"
 
@@ -58,6 +59,22 @@ QString takeOption(QStringList& args, const QString& name, bool* missingValue) {
 
 bool takeFlag(QStringList& args, const QString& name) {
     return args.removeAll(name) > 0;
+}
+
+int OpenAtCaret(DumpDocument& document, QStringList args, const char* mode) {
+    bool missing = false;
+    const QString keywords = takeOption(args, QStringLiteral("--lng"), &missing);
+    if (args.size() != 2 || missing)
+        return kWrongArguments;
+    if (!document.open(args[0], keywords))
+        return 1;
+    const long caret = PositionOfLineColumn(args[1]);
+    if (caret < 0) {
+        std::fprintf(stderr, "korvo-dump %s: no position %s\n", mode, args[1].toUtf8().constData());
+        return 2;
+    }
+    SciGotoPos(caret);
+    return 0;
 }
 
 long PositionOfLineColumn(const QString& lineColumn) {

@@ -35,6 +35,11 @@ QString takeOption(QStringList& args, const QString& name, bool* missingValue);
 // Takes "--name" out of args: whether it was there.
 bool takeFlag(QStringList& args, const QString& name);
 
+// For a mode whose arguments, its own options taken out, are FILE.bb
+// LINE:COLUMN [--lng KEYWORDS]: opens the file and puts the caret there.
+// 0 when done, else the code the mode returns.
+int OpenAtCaret(DumpDocument& document, QStringList args, const char* mode);
+
 // A "LINE:COLUMN" as a position of the current view, kept inside the
 // line; -1 when the text is no such pair or the line does not exist.
 long PositionOfLineColumn(const QString& lineColumn);

@@ -2,6 +2,7 @@
 #include "DumpDocument.h"
 #include "../support/BuiltInKeywords.h"
 #include "../support/HeadlessKorvo.h"
+#include "../support/ProgramHome.h"
 
 #include "build/CompilerList.h"
 #include "editor/CurrentView.h"
@@ -15,45 +16,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include <cstdio>
 #include <memory>
 
 namespace {
-
-// A program folder and a settings folder of their own, unless given: the
-// run then changes nothing of the user's.
-struct RunFolders {
-    std::unique_ptr<QTemporaryDir> home;
-    std::unique_ptr<QTemporaryDir> config;
-
-    bool prepare() {
-        if (qEnvironmentVariableIsEmpty("KORVO_HOME")) {
-            home = std::make_unique<QTemporaryDir>();
-            if (!home->isValid() || !copyFolder(QCoreApplication::applicationDirPath() + QStringLiteral("/conf"), home->filePath(QStringLiteral("conf"))))
-                return false;
-            qputenv("KORVO_HOME", QFile::encodeName(home->path()));
-        }
-        if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME")) {
-            config = std::make_unique<QTemporaryDir>();
-            if (!config->isValid())
-                return false;
-            qputenv("XDG_CONFIG_HOME", QFile::encodeName(config->path()));
-        }
-        return true;
-    }
-
-    static bool copyFolder(const QString& from, const QString& to) {
-        if (!QDir().mkpath(to))
-            return false;
-        const QDir source(from);
-        for (const QString& name : source.entryList(QDir::Files))
-            if (!QFile::copy(source.filePath(name), to + QLatin1Char('/') + name))
-                return false;
-        return true;
-    }
-};
 
 bool useKeywords(const QString& listing) {
     for (const CompilerPtr& compiler : gCompilers.NewEnum())

@@ -68,6 +68,14 @@ void countEndKeyword(BlockCounts& counts, const QString& name, int i, int TokenC
     }
 }
 
+void countOpeners(BlockCounts& counts, const ClsBBFunkcija& keyword) {
+    if (keyword.IsStartScope) {
+        ++counts.openers;
+        if (keyword.Ime == QLatin1String("Select"))
+            ++counts.openers;  // a Select opens its own level and that of its first Case
+    }
+}
+
 void markMainProgram(long line, long markers, bool outside) {
     const bool marked = markers & kMainProgramMask;
     if (outside && !marked)
@@ -117,14 +125,17 @@ void PrepareIndentLevel(int Line, bool InFilePass) {
         gIndentLevel = GetNextIndent(Line - 1);
 }
 
-void CountKeyword(BlockCounts& counts, const ClsBBFunkcija& keyword, int i, int TokenCount) {
-    if (keyword.IsStartScope) {
-        ++counts.openers;
-        if (keyword.Ime == QLatin1String("Select"))
-            ++counts.openers;  // a Select opens its own level and that of its first Case
-    }
-    if (AutoIndentType == 2 && keyword.IsEndScope)
+void CountBlockKeyword(BlockCounts& counts, const ClsBBFunkcija& keyword, int i, int TokenCount) {
+    countOpeners(counts, keyword);
+    if (keyword.IsEndScope)
         countEndKeyword(counts, keyword.Ime, i, TokenCount);
+}
+
+void CountKeyword(BlockCounts& counts, const ClsBBFunkcija& keyword, int i, int TokenCount) {
+    if (AutoIndentType == 2)
+        CountBlockKeyword(counts, keyword, i, TokenCount);
+    else
+        countOpeners(counts, keyword);
 }
 
 void ApplyFoldLevel(int Line, bool InFilePass, const BlockCounts& counts) {

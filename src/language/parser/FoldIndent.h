@@ -20,7 +20,10 @@ struct BlockCounts {
 // it is carried over from the line parsed just before.
 void PrepareIndentLevel(int Line, bool InFilePass);
 
-// Keyword token i of gTokens (TokenCount tokens) with its keyword record.
+// Keyword token i of gTokens (TokenCount tokens) with its keyword record:
+// the blocks it opens and closes. The parser's count leaves the closing out
+// unless AutoIndentType is 2.
+void CountBlockKeyword(BlockCounts& counts, const ClsBBFunkcija& keyword, int i, int TokenCount);
 void CountKeyword(BlockCounts& counts, const ClsBBFunkcija& keyword, int i, int TokenCount);
 
 // After the walk, in this order.

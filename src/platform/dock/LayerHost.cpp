@@ -1,6 +1,9 @@
 #include "platform/dock/LayerHost.h"
 
 #include "platform/dock/DockLayer.h"
+#include "platform/dock/DockWindow.h"
+
+#include <QApplication>
 
 namespace dock {
 
@@ -22,6 +25,14 @@ QWidget* LayerHost::documentWindow(const QString& key) const {
 
 void LayerHost::activateDocumentWindow(const QString& key) {
     layer_.documents().activate(layer_.documents().item(key));
+}
+
+bool LayerHost::documentPaneActive() const {
+    const QWidget* focus = QApplication::focusWidget();
+    for (const DockWindow* window : layer_.dockWindows())
+        if (focus && window->isAncestorOf(focus))
+            return false;
+    return true;
 }
 
 QString LayerHost::documentWindowCaption(const QString& key) const {

@@ -19,6 +19,7 @@ public:
     void activateDocumentWindow(const QString& key) override;
     QString documentWindowCaption(const QString& key) const override;
     void setDocumentWindowCaption(const QString& key, const QString& caption) override;
+    bool documentPaneActive() const override;
 
     bool hasCommand(const QString& key) const override;
     bool commandEnabled(const QString& key) const override;

@@ -1,0 +1,35 @@
+#include "ProgramHome.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+bool copyFolder(const QString& from, const QString& to) {
+    if (!QDir().mkpath(to))
+        return false;
+    const QDir source(from);
+    for (const QString& name : source.entryList(QDir::Files))
+        if (!QFile::copy(source.filePath(name), to + QLatin1Char('/') + name))
+            return false;
+    return true;
+}
+
+}
+
+bool RunFolders::prepare() {
+    if (qEnvironmentVariableIsEmpty("KORVO_HOME")) {
+        home = std::make_unique<QTemporaryDir>();
+        if (!home->isValid() || !copyFolder(QCoreApplication::applicationDirPath() + QStringLiteral("/conf"), home->filePath(QStringLiteral("conf"))))
+            return false;
+        qputenv("KORVO_HOME", QFile::encodeName(home->path()));
+    }
+    if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME")) {
+        config = std::make_unique<QTemporaryDir>();
+        if (!config->isValid())
+            return false;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config->path()));
+    }
+    return true;
+}
