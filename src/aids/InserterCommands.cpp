@@ -3,6 +3,7 @@
 #include "aids/EditorDialogs.h"
 #include "aids/FrmInsertColor.h"
 #include "aids/FrmScancode.h"
+#include "editor/Navigation.h"
 #include "editor/ActiveDocument.h"
 #include "editor/SciWrappers.h"
 #include "files/Project.h"

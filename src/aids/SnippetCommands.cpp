@@ -4,6 +4,7 @@
 #include "aids/SnippetDocument.h"
 #include "aids/SnippetFiles.h"
 #include "aids/frmSnipEdit.h"
+#include "editor/Navigation.h"
 #include "editor/CurrentView.h"
 #include "editor/SciWrappers.h"
 #include "foundation/errors/ErrorLog.h"

@@ -1,6 +1,6 @@
 #include "shell/CompilerCommands.h"
 
-#include "aids/EditorDialogs.h"
+#include "editor/Navigation.h"
 #include "build/ActiveCompiler.h"
 #include "build/CompilerList.h"
 #include "editor/ActiveDocument.h"

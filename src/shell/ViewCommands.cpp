@@ -1,6 +1,6 @@
 #include "shell/ViewCommands.h"
 
-#include "aids/EditorDialogs.h"
+#include "editor/Navigation.h"
 #include "editor/CurrentView.h"
 #include "editor/frmDoc.h"
 #include "foundation/Subclass.h"
