@@ -28,17 +28,6 @@ class ShellCommandsTest : public MainWindowTest {
 protected:
     void click(const char* key) { main->DS->click(main->DS->command(QLatin1String(key))); }
 
-    void openText(const QByteArray& text) {
-        writeAll(homeFile(QStringLiteral("a.bb")), text);
-        main->Text1_Change(homeFile(QStringLiteral("a.bb")));
-        ASSERT_TRUE(IsEditorActive());
-    }
-    QByteArray text() {
-        gTextRange.cpMin = 0;
-        gTextRange.cpMax = -1;
-        SciGetTextRange(gTextRange);
-        return gTextRange.lpstrText;
-    }
     QString activeName() const {
         const dock::DocumentWindow* window = main->DS->documents().active();
         return window ? QFileInfo(window->key()).fileName() : QString();
