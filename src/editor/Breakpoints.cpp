@@ -33,9 +33,10 @@ void removeStop(long line, const QByteArray& text, long first) {
 void insertStop(long line, const QByteArray& text, long first) {
     const bool nothingElse = first >= text.size() || isLineEnd(text[first]) || isBlank(text[first]);
     const long start = SciPositionFromLine(line);
-    SciBeginUndoAction();
-    ReplaceTargetRange(start, start, nothingElse ? "Stop" : "Stop :");
-    SciEndUndoAction();
+    {
+        UndoActionScope group;
+        ReplaceTargetRange(start, start, nothingElse ? "Stop" : "Stop :");
+    }
     SciMarkerAdd(line, MARKER_BREAKPOINT);
 }
 

@@ -15,7 +15,7 @@
 #include "platform/Host.h"
 #include "platform/WindowUpdateLock.h"
 #include "shell/DocumentActivation.h"
-#include "shell/ToggleDockWindow.h"
+#include "shell/ViewCommands.h"
 #include "shell/frmMain.h"
 
 #include <QApplication>

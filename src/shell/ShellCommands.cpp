@@ -1,11 +1,19 @@
 #include "shell/ShellCommands.h"
 
+#include "editor/Folding.h"
+#include "editor/FunctionSteps.h"
 #include "editor/SciWrappers.h"
 #include "foundation/MessageHelpers.h"
 #include "platform/CommandProcedures.h"
+#include "platform/CtrlKeyState.h"
+#include "shell/CompilerCommands.h"
 #include "shell/CustomizeDialog.h"
 #include "shell/ExplorerCommands.h"
 #include "shell/HtmlExport.h"
+#include "shell/LayoutCommands.h"
+#include "shell/LineMoves.h"
+#include "shell/TabCommands.h"
+#include "shell/ViewCommands.h"
 #include "shell/frmAbout.h"
 #include "shell/frmGotoLine.h"
 #include "shell/frmMain.h"
@@ -46,6 +54,7 @@ void customizeUI() {
 
 // Rows on ShowNotAvailable wait for the procedure named beside them.
 void RegisterShellCommands() {
+    platform::watchCtrlKey();
     platform::RegisterCommandProcedures({
         {"Undo", UndoCommand},
         {"Cut", SciCut},
@@ -68,65 +77,65 @@ void RegisterShellCommands() {
         {"Cut Current Line", SciLineCut},
         {"Delete Current Line", SciLineDelete},
         {"Copy Current Line", SciLineCopy},
-        {"Move Current Line Up", ShowNotAvailable},    // MoveCurrentLineUp
-        {"Move Current Line Down", ShowNotAvailable},  // MoveCurrentLineDown
+        {"Move Current Line Up", MoveCurrentLineUp},
+        {"Move Current Line Down", MoveCurrentLineDown},
         {"Goto Line", ShowGotoLine},
-        {"Goto Function", ShowNotAvailable},           // GotoFunction
+        {"Goto Function", ShowNotAvailable},
         {"KeywordHelp", KeywordHelp},
         {"New Project", ShowNotAvailable},             // NewProject
-        {"Close File", ShowNotAvailable},              // CloseFile
-        {"Close All Files", ShowNotAvailable},         // CloseAllFiles
-        {"cboCompilers", ShowNotAvailable},            // cboCompilers
-        {"cboCommandLine", ShowNotAvailable},          // ApplyCommandLineCombo, then PopulateCboCommandLine
-        {"Next Function", ShowNotAvailable},           // NextFunction
-        {"Previous Function", ShowNotAvailable},       // PreviousFunction
+        {"Close File", CloseFile},
+        {"Close All Files", CloseAllFiles},
+        {"cboCompilers", cboCompilers},
+        {"cboCommandLine", ApplyCommandLineCombo},
+        {"Next Function", NextFunction},
+        {"Previous Function", PreviousFunction},
         {"Compile and Run", ShowNotAvailable},         // CompileAndRun
         {"Compile and Run Last", ShowNotAvailable},    // CompileAndRunLast
-        {"Run Last Created EXE", ShowNotAvailable},    // RunLastCreatedExe
+        {"Run Last Created EXE", RunLastCreatedExe},
         {"DebugCompile", ShowNotAvailable},            // DebugCompile
         {"CreateExecutable", ShowNotAvailable},        // CreateExecutable
         {"ProgramCommandLine", ShowNotAvailable},      // ShowProgramCommandLine
         {"Convert To Upper Case", SciUpperCase},
         {"Convert To Lower Case", SciLowerCase},
-        {"File Explorer", ShowNotAvailable},           // ToggleDockWindow "FileExplorer"
-        {"Output Window", ShowNotAvailable},           // ToggleDockWindow "Output"
-        {"Projects Manager", ShowNotAvailable},        // ToggleDockWindow "Projects"
-        {"Snippets Manager", ShowNotAvailable},        // ToggleDockWindow "Snippets"
-        {"Code Explorer", ShowNotAvailable},           // ToggleDockWindow "CodeExplorer"
+        {"File Explorer", [] { ToggleDockWindow(QStringLiteral("FileExplorer")); }},
+        {"Output Window", [] { ToggleDockWindow(QStringLiteral("Output")); }},
+        {"Projects Manager", [] { ToggleDockWindow(QStringLiteral("Projects")); }},
+        {"Snippets Manager", [] { ToggleDockWindow(QStringLiteral("Snippets")); }},
+        {"Code Explorer", [] { ToggleDockWindow(QStringLiteral("CodeExplorer")); }},
         {"Functions", [] { ExploreFocusOn(QStringLiteral("Functions")); }},
         {"Types", [] { ExploreFocusOn(QStringLiteral("Types")); }},
         {"Arrays", [] { ExploreFocusOn(QStringLiteral("Arrays")); }},
         {"Globals", [] { ExploreFocusOn(QStringLiteral("Globals")); }},
         {"Constants", [] { ExploreFocusOn(QStringLiteral("Constants")); }},
         {"Labels", [] { ExploreFocusOn(QStringLiteral("Labels")); }},
-        {"StatusBar", ShowNotAvailable},               // the status-bar toggle
+        {"StatusBar", ToggleStatusBar},
         {"Export To HTML", ExportToHTML},
         {"Print", ShowNotAvailable},
         {"Print Preview", ShowNotAvailable},
-        {"Fold Everything", ShowNotAvailable},         // FoldEverything with mask 32
-        {"UnFold Everything", ShowNotAvailable},       // UnFoldEverything with mask 32
-        {"Fold Blocks", ShowNotAvailable},             // FoldEverything with mask &H400000
-        {"UnFold Blocks", ShowNotAvailable},
-        {"Fold Functions", ShowNotAvailable},          // FoldEverything with mask 1
-        {"UnFold Functions", ShowNotAvailable},
-        {"Fold Types", ShowNotAvailable},              // FoldEverything with mask 4
-        {"UnFold Types", ShowNotAvailable},
-        {"Next File Tab", ShowNotAvailable},           // NextFileTab
-        {"Previous File Tab", ShowNotAvailable},       // PreviousFileTab
+        {"Fold Everything", [] { FoldEverything(kFoldAllHeaders); }},
+        {"UnFold Everything", [] { UnFoldEverything(kFoldAllHeaders); }},
+        {"Fold Blocks", [] { FoldEverything(kFoldBlocks); }},
+        {"UnFold Blocks", [] { UnFoldEverything(kFoldBlocks); }},
+        {"Fold Functions", [] { FoldEverything(kFoldFunctions); }},
+        {"UnFold Functions", [] { UnFoldEverything(kFoldFunctions); }},
+        {"Fold Types", [] { FoldEverything(kFoldTypes); }},
+        {"UnFold Types", [] { UnFoldEverything(kFoldTypes); }},
+        {"Next File Tab", NextFileTab},
+        {"Previous File Tab", PreviousFileTab},
         {"Exit", unloadMainWindow},
-        {"SwitchToLayout1", ShowNotAvailable},         // SwitchToLayout with the slot
-        {"SwitchToLayout2", ShowNotAvailable},
-        {"SwitchToLayout3", ShowNotAvailable},
-        {"SaveAsLayout1", ShowNotAvailable},           // SaveAsLayout with the slot
-        {"SaveAsLayout2", ShowNotAvailable},
-        {"SaveAsLayout3", ShowNotAvailable},
-        {"ResetLayout", ShowNotAvailable},             // the layout reset
-        {"WindowList", ShowNotAvailable},              // ActivateListedWindow with the clicked entry
+        {"SwitchToLayout1", [] { SwitchToLayout(1); }},
+        {"SwitchToLayout2", [] { SwitchToLayout(2); }},
+        {"SwitchToLayout3", [] { SwitchToLayout(3); }},
+        {"SaveAsLayout1", [] { SaveAsLayout(1); }},
+        {"SaveAsLayout2", [] { SaveAsLayout(2); }},
+        {"SaveAsLayout3", [] { SaveAsLayout(3); }},
+        {"ResetLayout", ResetLayout},
+        {"WindowList", ActivateListedWindow},
         // Tab groups do not exist yet.
         {"New Horizontal Tab Group", [] {}},
         {"New Vertical Tab Group", [] {}},
         {"About", ShowAbout},
-        {"Strict Mode", ShowNotAvailable},             // ChangeStrictMode
+        {"Strict Mode", ChangeStrictMode},
         {"Customize UI", customizeUI},
         {"Review Declarations", ListUnusedVars},
     });

@@ -11,6 +11,15 @@ int number(const platform::SectionValues& values, const char* key, int defaultVa
 }
 }
 
+WindowPlacement ReadSlotPlacement(const QString& section) {
+    const platform::SectionValues values(section);
+    WindowPlacement placement;
+    placement.frameTwips = QRect(number(values, "MainLeft", 1500), number(values, "MainTop", 5000),
+                                 number(values, "MainWidth", 7000), number(values, "MainHeight", 6500));
+    placement.state = number(values, "MainState", 0);
+    return placement;
+}
+
 WindowPlacement ReadStartPlacement(const QString& section, const QSize& screenTwips) {
     const platform::SectionValues values(section);
     WindowPlacement placement;
@@ -33,15 +42,18 @@ void ApplyPlacement(QWidget& window, const WindowPlacement& placement) {
     window.setWindowState(placement.state == 2 ? Qt::WindowMaximized : Qt::WindowNoState);
 }
 
+void SaveBounds(const QString& section, const QWidget& window) {
+    const QRect frame = window.frameGeometry();
+    const int x = twips::perPixelX(&window);
+    const int y = twips::perPixelY(&window);
+    platform::SaveSetting(section, QStringLiteral("MainTop"), QString::number(frame.y() * y));
+    platform::SaveSetting(section, QStringLiteral("MainLeft"), QString::number(frame.x() * x));
+    platform::SaveSetting(section, QStringLiteral("MainWidth"), QString::number(frame.width() * x));
+    platform::SaveSetting(section, QStringLiteral("MainHeight"), QString::number(frame.height() * y));
+}
+
 void SavePlacement(const QString& section, const QWidget& window, int state) {
-    if (state == 0) {
-        const QRect frame = window.frameGeometry();
-        const int x = twips::perPixelX(&window);
-        const int y = twips::perPixelY(&window);
-        platform::SaveSetting(section, QStringLiteral("MainTop"), QString::number(frame.y() * y));
-        platform::SaveSetting(section, QStringLiteral("MainLeft"), QString::number(frame.x() * x));
-        platform::SaveSetting(section, QStringLiteral("MainWidth"), QString::number(frame.width() * x));
-        platform::SaveSetting(section, QStringLiteral("MainHeight"), QString::number(frame.height() * y));
-    }
+    if (state == 0)
+        SaveBounds(section, window);
     platform::SaveSetting(section, QStringLiteral("MainState"), QString::number(state));
 }

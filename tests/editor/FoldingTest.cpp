@@ -21,3 +21,25 @@ TEST_F(FoldingTest, TogglingAFoldMovesAHiddenCaretToItsHeader) {
     EXPECT_TRUE(SciGetLineVisible(2));
     EXPECT_TRUE(doc.Dirty());
 }
+
+TEST_F(FoldingTest, FoldingEverythingOfAKindTouchesOnlyThoseHeadersAndNothingWithoutTheMargin) {
+    parse("Type T\r\nField a\r\nEnd Type\r\nFunction F()\r\nx = 1\r\nEnd Function\r\n");
+    SciGotoPos(SciPositionFromLine(4) + 2);
+    FoldEverything(kFoldFunctions);
+    EXPECT_TRUE(SciGetLineVisible(1));
+    EXPECT_FALSE(SciGetLineVisible(4));
+    EXPECT_EQ(SciGetCurrentPos(), SciPositionFromLine(3));
+
+    FoldEverything(kFoldAllHeaders);
+    EXPECT_FALSE(SciGetLineVisible(1));
+    UnFoldEverything(kFoldTypes);
+    EXPECT_TRUE(SciGetLineVisible(1));
+    EXPECT_FALSE(SciGetLineVisible(4));
+
+    ShowFoldMargin = 0;
+    UnFoldEverything(kFoldAllHeaders);
+    EXPECT_FALSE(SciGetLineVisible(4));
+    ShowFoldMargin = 1;
+    UnFoldEverything(kFoldAllHeaders);
+    EXPECT_TRUE(SciGetLineVisible(4));
+}

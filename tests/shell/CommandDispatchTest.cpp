@@ -27,17 +27,6 @@ protected:
     dock::Command& command(const char* key) { return main->DS->command(QLatin1String(key)); }
     void click(const char* key) { main->DS->click(command(key)); }
 
-    void openText(const QByteArray& text) {
-        writeAll(homeFile(QStringLiteral("a.bb")), text);
-        main->Text1_Change(homeFile(QStringLiteral("a.bb")));
-        ASSERT_TRUE(IsEditorActive());
-    }
-    QByteArray text() {
-        gTextRange.cpMin = 0;
-        gTextRange.cpMax = -1;
-        SciGetTextRange(gTextRange);
-        return gTextRange.lpstrText;
-    }
 
     QStringList entries(const dock::Command& popup) {
         QStringList keys;

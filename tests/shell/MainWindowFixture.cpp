@@ -5,6 +5,7 @@
 #include "build/ActiveCompiler.h"
 #include "build/CompilerList.h"
 #include "editor/CurrentView.h"
+#include "editor/SciWrappers.h"
 #include "files/CommandLineFiles.h"
 #include "editor/ActiveDocument.h"
 #include "vocabulary/SettingsValues.h"
@@ -49,4 +50,17 @@ QList<platform::PromptRequest> MainWindowTest::savePrompts() const {
         if (prompt.text.contains(QStringLiteral("has changed")))
             found.append(prompt);
     return found;
+}
+
+void MainWindowTest::openText(const QByteArray& text) {
+    writeAll(homeFile(QStringLiteral("a.bb")), text);
+    main->Text1_Change(homeFile(QStringLiteral("a.bb")));
+    ASSERT_TRUE(IsEditorActive());
+}
+
+QByteArray MainWindowTest::text() {
+    gTextRange.cpMin = 0;
+    gTextRange.cpMax = -1;
+    SciGetTextRange(gTextRange);
+    return gTextRange.lpstrText;
 }

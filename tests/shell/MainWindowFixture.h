@@ -15,6 +15,10 @@ protected:
     // Writes the files into the program folder and opens them as a second start would.
     void openFiles(const QStringList& names);
     QList<platform::PromptRequest> savePrompts() const;
+    // Opens a.bb with the text in the program folder as the active editor.
+    void openText(const QByteArray& text);
+    // The whole text of the current view.
+    QByteArray text();
 
     std::unique_ptr<frmMain> main;
 };

@@ -1,0 +1,74 @@
+#include "shell/CompilerCommands.h"
+
+#include "editor/Navigation.h"
+#include "build/ActiveCompiler.h"
+#include "build/CompilerList.h"
+#include "editor/ActiveDocument.h"
+#include "editor/CurrentView.h"
+#include "editor/frmDoc.h"
+#include "files/Project.h"
+#include "foundation/FileHelpers.h"
+#include "foundation/errors/ErrorLog.h"
+#include "language/parser/DocumentPasses.h"
+#include "platform/DetachedStart.h"
+#include "platform/KorvoError.h"
+#include "platform/Prompt.h"
+#include "platform/dock/DockLayer.h"
+#include "platform/dock/HostLayer.h"
+#include "vocabulary/SettingsValues.h"
+
+namespace {
+
+dock::Command* findCommand(const char* key) {
+    dock::DockLayer* layer = dock::hostLayer();
+    return layer ? layer->findCommand(QLatin1String(key)) : nullptr;
+}
+
+bool selectCompiler(const QString& name) {
+    if (!gActiveProject || !gCompilers.Exist_Key(name) || !gCompilers.Item(name)->SetDefaultKeywords())
+        return false;
+    gActiveProject->Compiler = name;
+    gActiveCompiler = gCompilers.Item(gActiveProject->Compiler);
+    if (IsEditorActive())
+        ReColorFile();
+    if (!gActiveProject->SingleFile && gActiveDoc)
+        gActiveDoc->CompilerUsed = gActiveProject->Compiler;
+    return true;
+}
+
+}
+
+void cboCompilers() {
+    try {
+        dock::Command* combo = findCommand("cboCompilers");
+        if (!combo)
+            return;
+        const QString name = combo->text();
+        const QString active = gActiveCompiler ? gActiveCompiler->Name : QString();
+        if (name != active && !selectCompiler(name))
+            combo->setText(active);
+        FocusEditor();
+    } catch (...) {
+        SetErrorLog(QStringLiteral("cboCompilers"), QStringLiteral("Mod_MenuCommands"));
+    }
+}
+
+void ApplyCommandLineCombo() {
+    if (!gActiveProject)
+        return;
+    if (const dock::Command* combo = findCommand("cboCommandLine"))
+        gActiveProject->CommandLine = combo->text();
+}
+
+void RunLastCreatedExe() {
+    if (gLastCreatedExe.isEmpty())
+        return;
+    if (!PathExists(gLastCreatedExe)) {
+        platform::MsgBox(QStringLiteral("File ") + gLastCreatedExe + QStringLiteral(" not found !"),
+                         platform::vbOKOnly | platform::vbExclamation);
+        return;
+    }
+    QString failure;
+    if (!platform::startDetached({gLastCreatedExe, {}, {}}, failure))
+        RaiseError(ErrPathFileAccess, failure);
+}
