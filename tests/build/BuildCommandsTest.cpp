@@ -8,6 +8,7 @@
 #include "editor/ActiveDocument.h"
 #include "editor/SciWrappers.h"
 #include "files/DocumentFilesFixture.h"
+#include "files/OpenDocuments.h"
 #include "files/Project.h"
 #include "platform/DetachedStart.h"
 #include "platform/SettingsStore.h"
@@ -260,4 +261,29 @@ TEST_F(BuildCommandsTest, ARealConsoleCompilerRunsInATerminal) {
     EXPECT_EQ(OutputWindow().text(), QString());
     EXPECT_FALSE(CompilingShown());
     EXPECT_FALSE(doc->ShellClass->Running());
+}
+
+TEST_F(BuildCommandsTest, AnUntitledDocumentCompilesFromTheTemporarySource) {
+    const ScopedVariable logged("BLITZCC_LOG", log().toUtf8());
+    NewFile();
+    frmDoc* doc = qobject_cast<frmDoc*>(host.windows[0].form);
+    ActivateDocument(doc);
+    gActiveCompiler = gCompilers.Item(QStringLiteral("Blitz"));
+    SciInsertText(0, SciTextArg("Print 1\n ;!error Odd"));
+    const QString temporary = homeFile(QStringLiteral("Temp/New.bb"));
+
+    CheckForErrors(doc->FullFilename);
+    ASSERT_TRUE(finished(doc));
+    EXPECT_EQ(loggedArguments(), (QStringList{"-c", temporary}));
+    EXPECT_EQ(readAll(temporary), "Print 1\n ;!error Odd");
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(gActiveDoc.data(), doc);
+    EXPECT_EQ(SciGetCurrentPos(), SciPositionFromLine(1) + 1);
+    EXPECT_TRUE(doc->NewFile);
+
+    BuildRun::of(*doc);
+    SetCompilingProgress(21);
+    emit doc->ShellClass->ConsoleOutput("\"/elsewhere/a.bb\":1:1:1:1:Not ours");
+    EXPECT_EQ(boxes.size(), 1);
+    EXPECT_TRUE(OutputWindow().text().endsWith(QStringLiteral("\"/elsewhere/a.bb\":1:1:1:1:Not ours\n")));
 }
