@@ -6,14 +6,18 @@
    "kind": "plain",
    "caption": "New File",
    "group": "File",
-   "shortcut": "Ctrl+N"
+   "shortcuts": [
+    "Ctrl+N"
+   ]
   },
   {
    "key": "Open File",
    "kind": "plain",
    "caption": "Open File",
    "group": "File",
-   "shortcut": "Ctrl+O"
+   "shortcuts": [
+    "Ctrl+O"
+   ]
   },
   {
    "key": "Save File",
@@ -21,7 +25,9 @@
    "caption": "Save File",
    "group": "File",
    "category": "Sci",
-   "shortcut": "Ctrl+S"
+   "shortcuts": [
+    "Ctrl+S"
+   ]
   },
   {
    "key": "Save File As",
@@ -35,7 +41,10 @@
    "kind": "plain",
    "caption": "Close File",
    "group": "File",
-   "shortcut": "Ctrl+F4"
+   "category": "Sci",
+   "shortcuts": [
+    "Ctrl+F4"
+   ]
   },
   {
    "key": "Close All Files",
@@ -99,7 +108,9 @@
    "kind": "plain",
    "caption": "Exit",
    "group": "File",
-   "shortcut": "Alt+F4"
+   "shortcuts": [
+    "Alt+F4"
+   ]
   },
   {
    "key": "Undo",
@@ -107,7 +118,9 @@
    "caption": "Undo",
    "group": "Edit",
    "category": "SciFocus",
-   "shortcut": "Ctrl+Z"
+   "shortcuts": [
+    "Ctrl+Z"
+   ]
   },
   {
    "key": "Redo",
@@ -115,7 +128,9 @@
    "caption": "Redo",
    "group": "Edit",
    "category": "SciFocus",
-   "shortcut": "Ctrl+Y"
+   "shortcuts": [
+    "Ctrl+Y"
+   ]
   },
   {
    "key": "Cut",
@@ -123,7 +138,9 @@
    "caption": "Cut",
    "group": "Edit",
    "category": "SciFocus",
-   "shortcut": "Ctrl+X"
+   "shortcuts": [
+    "Ctrl+X"
+   ]
   },
   {
    "key": "Copy",
@@ -131,7 +148,9 @@
    "caption": "Copy",
    "group": "Edit",
    "category": "SciFocus",
-   "shortcut": "Ctrl+C"
+   "shortcuts": [
+    "Ctrl+C"
+   ]
   },
   {
    "key": "Paste",
@@ -139,7 +158,9 @@
    "caption": "Paste",
    "group": "Edit",
    "category": "SciFocus",
-   "shortcut": "Ctrl+V"
+   "shortcuts": [
+    "Ctrl+V"
+   ]
   },
   {
    "key": "Delete",
@@ -154,7 +175,9 @@
    "caption": "Select All",
    "group": "Edit",
    "category": "SciFocus",
-   "shortcut": "Ctrl+A"
+   "shortcuts": [
+    "Ctrl+A"
+   ]
   },
   {
    "key": "Copy Private",
@@ -162,7 +185,9 @@
    "caption": "Copy Private",
    "group": "Edit",
    "category": "Sci",
-   "shortcut": "Ctrl+Shift+C"
+   "shortcuts": [
+    "Ctrl+Shift+C"
+   ]
   },
   {
    "key": "Cycle Private",
@@ -170,7 +195,9 @@
    "caption": "Cycle Private",
    "group": "Edit",
    "category": "Sci",
-   "shortcut": "Ctrl+Shift+V"
+   "shortcuts": [
+    "Ctrl+Shift+V"
+   ]
   },
   {
    "key": "Paste Private",
@@ -178,7 +205,9 @@
    "caption": "Paste Private",
    "group": "Edit",
    "category": "Sci",
-   "shortcut": "Ctrl+Alt+V"
+   "shortcuts": [
+    "Ctrl+Alt+V"
+   ]
   },
   {
    "key": "Find",
@@ -186,7 +215,9 @@
    "caption": "Find",
    "group": "Edit",
    "category": "Sci",
-   "shortcut": "Ctrl+F"
+   "shortcuts": [
+    "Ctrl+F"
+   ]
   },
   {
    "key": "Find Next",
@@ -194,7 +225,9 @@
    "caption": "Find Next",
    "group": "Edit",
    "category": "Sci",
-   "shortcut": "F3"
+   "shortcuts": [
+    "F3"
+   ]
   },
   {
    "key": "Find Previous",
@@ -202,7 +235,9 @@
    "caption": "Find Previous",
    "group": "Edit",
    "category": "Sci",
-   "shortcut": "Shift+F3"
+   "shortcuts": [
+    "Shift+F3"
+   ]
   },
   {
    "key": "Replace",
@@ -210,7 +245,9 @@
    "caption": "Replace",
    "group": "Edit",
    "category": "Sci",
-   "shortcut": "Ctrl+H"
+   "shortcuts": [
+    "Ctrl+H"
+   ]
   },
   {
    "key": "Goto Line",
@@ -218,7 +255,9 @@
    "caption": "Goto Line",
    "group": "Edit",
    "category": "Sci",
-   "shortcut": "Ctrl+G"
+   "shortcuts": [
+    "Ctrl+G"
+   ]
   },
   {
    "key": "Goto Function",
@@ -233,7 +272,9 @@
    "caption": "Goto Declaration",
    "group": "Edit",
    "category": "Sci",
-   "shortcut": "F12"
+   "shortcuts": [
+    "F12"
+   ]
   },
   {
    "key": "Goto Previous Position",
@@ -241,7 +282,9 @@
    "caption": "Goto Previous Position",
    "group": "Edit",
    "category": "Sci",
-   "shortcut": "Alt+Left"
+   "shortcuts": [
+    "Alt+Left"
+   ]
   },
   {
    "key": "Goto Next Position",
@@ -249,7 +292,9 @@
    "caption": "Goto Next Position",
    "group": "Edit",
    "category": "Sci",
-   "shortcut": "Alt+Right"
+   "shortcuts": [
+    "Alt+Right"
+   ]
   },
   {
    "key": "Next Function",
@@ -257,7 +302,9 @@
    "caption": "Next Function",
    "group": "Edit",
    "category": "Sci",
-   "shortcut": "Ctrl+Down"
+   "shortcuts": [
+    "Ctrl+Down"
+   ]
   },
   {
    "key": "Previous Function",
@@ -265,23 +312,29 @@
    "caption": "Previous Function",
    "group": "Edit",
    "category": "Sci",
-   "shortcut": "Ctrl+Up"
+   "shortcuts": [
+    "Ctrl+Up"
+   ]
   },
   {
    "key": "Indent Selection",
    "kind": "plain",
    "caption": "Indent Selection",
    "group": "Edit",
-   "category": "SciFocus",
-   "shortcut": "Ctrl+I"
+   "category": "Sci",
+   "shortcuts": [
+    "Ctrl+I"
+   ]
   },
   {
    "key": "UnIndent Selection",
    "kind": "plain",
    "caption": "UnIndent Selection",
    "group": "Edit",
-   "category": "SciFocus",
-   "shortcut": "Ctrl+Shift+I"
+   "category": "Sci",
+   "shortcuts": [
+    "Ctrl+Shift+I"
+   ]
   },
   {
    "key": "Auto Indent Selection",
@@ -303,7 +356,9 @@
    "caption": "Complete Scope",
    "group": "Edit",
    "category": "Sci",
-   "shortcut": "Ctrl+E"
+   "shortcuts": [
+    "Ctrl+E"
+   ]
   },
   {
    "key": "Comment Selection",
@@ -311,7 +366,9 @@
    "caption": "Comment Selection",
    "group": "Edit",
    "category": "Sci",
-   "shortcut": "Ctrl+Q"
+   "shortcuts": [
+    "Ctrl+Q"
+   ]
   },
   {
    "key": "UnComment Selection",
@@ -319,7 +376,9 @@
    "caption": "UnComment Selection",
    "group": "Edit",
    "category": "Sci",
-   "shortcut": "Ctrl+Shift+Q"
+   "shortcuts": [
+    "Ctrl+Shift+Q"
+   ]
   },
   {
    "key": "Block From Selection",
@@ -334,7 +393,9 @@
    "caption": "Convert To Upper Case",
    "group": "Edit",
    "category": "Sci",
-   "shortcut": "Ctrl+Shift+U"
+   "shortcuts": [
+    "Ctrl+Shift+U"
+   ]
   },
   {
    "key": "Convert To Lower Case",
@@ -342,7 +403,9 @@
    "caption": "Convert To Lower Case",
    "group": "Edit",
    "category": "Sci",
-   "shortcut": "Ctrl+U"
+   "shortcuts": [
+    "Ctrl+U"
+   ]
   },
   {
    "key": "Toggle Bookmark",
@@ -350,7 +413,9 @@
    "caption": "Toggle Bookmark",
    "group": "Edit",
    "category": "Sci",
-   "shortcut": "Ctrl+F2"
+   "shortcuts": [
+    "Ctrl+F2"
+   ]
   },
   {
    "key": "Previous Bookmark",
@@ -358,7 +423,9 @@
    "caption": "Previous Bookmark",
    "group": "Edit",
    "category": "Sci",
-   "shortcut": "Shift+F2"
+   "shortcuts": [
+    "Shift+F2"
+   ]
   },
   {
    "key": "Next Bookmark",
@@ -366,7 +433,9 @@
    "caption": "Next Bookmark",
    "group": "Edit",
    "category": "Sci",
-   "shortcut": "F2"
+   "shortcuts": [
+    "F2"
+   ]
   },
   {
    "key": "Clear All Bookmarks",
@@ -381,7 +450,9 @@
    "caption": "Toggle Fold",
    "group": "Edit",
    "category": "Sci",
-   "shortcut": "Ctrl+M"
+   "shortcuts": [
+    "Ctrl+M"
+   ]
   },
   {
    "key": "Fold Everything",
@@ -593,7 +664,9 @@
    "caption": "Apply HotCode",
    "group": "Insert",
    "category": "Sci",
-   "shortcut": "Ctrl+J"
+   "shortcuts": [
+    "Ctrl+J"
+   ]
   },
   {
    "key": "Compile and Run",
@@ -601,14 +674,19 @@
    "caption": "Compile and Run",
    "group": "Compile",
    "category": "Sci",
-   "shortcut": "F5"
+   "shortcuts": [
+    "F5"
+   ]
   },
   {
    "key": "Compile and Run Last",
    "kind": "plain",
    "caption": "Compile and Run Last",
    "group": "Compile",
-   "shortcut": "Shift+F5"
+   "category": "Sci",
+   "shortcuts": [
+    "Shift+F5"
+   ]
   },
   {
    "key": "DebugCompile",
@@ -616,7 +694,9 @@
    "caption": "Debug Compile",
    "group": "Compile",
    "category": "Sci",
-   "shortcut": "F6"
+   "shortcuts": [
+    "F6"
+   ]
   },
   {
    "key": "Check For Errors",
@@ -624,7 +704,9 @@
    "caption": "Check For Errors",
    "group": "Compile",
    "category": "Sci",
-   "shortcut": "F7"
+   "shortcuts": [
+    "F7"
+   ]
   },
   {
    "key": "CreateExecutable",
@@ -652,7 +734,9 @@
    "caption": "Toggle BreakPoint",
    "group": "Compile",
    "category": "Sci",
-   "shortcut": "F9"
+   "shortcuts": [
+    "F9"
+   ]
   },
   {
    "key": "New Project",
@@ -670,7 +754,8 @@
    "key": "Close Project",
    "kind": "plain",
    "caption": "Close Project",
-   "group": "Project"
+   "group": "Project",
+   "category": "Sci"
   },
   {
    "key": "Close This Project",
@@ -761,14 +846,18 @@
    "kind": "plain",
    "caption": "Next File Tab",
    "group": "Window",
-   "shortcut": "Ctrl+Tab"
+   "shortcuts": [
+    "Ctrl+Tab"
+   ]
   },
   {
    "key": "Previous File Tab",
    "kind": "plain",
    "caption": "Previous File Tab",
    "group": "Window",
-   "shortcut": "Ctrl+Shift+Tab"
+   "shortcuts": [
+    "Ctrl+Shift+Tab"
+   ]
   },
   {
    "key": "New Horizontal Tab Group",
@@ -794,7 +883,9 @@
    "caption": "Keyword Help",
    "group": "Help",
    "category": "Sci",
-   "shortcut": "F1"
+   "shortcuts": [
+    "F1"
+   ]
   },
   {
    "key": "About",
@@ -843,7 +934,10 @@
    "caption": "New Line",
    "group": "Edit",
    "category": "SciFocus",
-   "shortcut": "Return"
+   "shortcuts": [
+    "Return",
+    "Enter"
+   ]
   },
   {
    "key": "Word Left",
@@ -851,7 +945,9 @@
    "caption": "Word Left",
    "group": "Edit",
    "category": "SciFocus",
-   "shortcut": "Ctrl+Left"
+   "shortcuts": [
+    "Ctrl+Left"
+   ]
   },
   {
    "key": "Word Left Extend",
@@ -859,7 +955,9 @@
    "caption": "Word Left Extend",
    "group": "Edit",
    "category": "SciFocus",
-   "shortcut": "Ctrl+Shift+Left"
+   "shortcuts": [
+    "Ctrl+Shift+Left"
+   ]
   },
   {
    "key": "Word Right",
@@ -867,7 +965,9 @@
    "caption": "Word Right",
    "group": "Edit",
    "category": "SciFocus",
-   "shortcut": "Ctrl+Right"
+   "shortcuts": [
+    "Ctrl+Right"
+   ]
   },
   {
    "key": "Word Right Extend",
@@ -875,7 +975,9 @@
    "caption": "Word Right Extend",
    "group": "Edit",
    "category": "SciFocus",
-   "shortcut": "Ctrl+Shift+Right"
+   "shortcuts": [
+    "Ctrl+Shift+Right"
+   ]
   },
   {
    "key": "Document Start",
@@ -883,7 +985,9 @@
    "caption": "Document Start",
    "group": "Edit",
    "category": "SciFocus",
-   "shortcut": "Ctrl+Home"
+   "shortcuts": [
+    "Ctrl+Home"
+   ]
   },
   {
    "key": "Document Start Extend",
@@ -891,7 +995,9 @@
    "caption": "Document Start Extend",
    "group": "Edit",
    "category": "SciFocus",
-   "shortcut": "Ctrl+Shift+Home"
+   "shortcuts": [
+    "Ctrl+Shift+Home"
+   ]
   },
   {
    "key": "Document End",
@@ -899,7 +1005,9 @@
    "caption": "Document End",
    "group": "Edit",
    "category": "SciFocus",
-   "shortcut": "Ctrl+End"
+   "shortcuts": [
+    "Ctrl+End"
+   ]
   },
   {
    "key": "Document End Extend",
@@ -907,7 +1015,9 @@
    "caption": "Document End Extend",
    "group": "Edit",
    "category": "SciFocus",
-   "shortcut": "Ctrl+Shift+End"
+   "shortcuts": [
+    "Ctrl+Shift+End"
+   ]
   },
   {
    "key": "Delete Word Left",
@@ -915,7 +1025,9 @@
    "caption": "Delete Word Left",
    "group": "Edit",
    "category": "SciFocus",
-   "shortcut": "Ctrl+Backspace"
+   "shortcuts": [
+    "Ctrl+Backspace"
+   ]
   },
   {
    "key": "Delete Line Left",
@@ -923,7 +1035,9 @@
    "caption": "Delete Line Left",
    "group": "Edit",
    "category": "SciFocus",
-   "shortcut": "Ctrl+Shift+Backspace"
+   "shortcuts": [
+    "Ctrl+Shift+Backspace"
+   ]
   },
   {
    "key": "Delete Word Right",
@@ -931,7 +1045,9 @@
    "caption": "Delete Word Right",
    "group": "Edit",
    "category": "SciFocus",
-   "shortcut": "Ctrl+Del"
+   "shortcuts": [
+    "Ctrl+Del"
+   ]
   },
   {
    "key": "Delete Line Right",
@@ -939,7 +1055,9 @@
    "caption": "Delete Line Right",
    "group": "Edit",
    "category": "SciFocus",
-   "shortcut": "Ctrl+Shift+Del"
+   "shortcuts": [
+    "Ctrl+Shift+Del"
+   ]
   },
   {
    "key": "Cut Current Line",
@@ -947,7 +1065,9 @@
    "caption": "Cut Current Line",
    "group": "Edit",
    "category": "SciFocus",
-   "shortcut": "Ctrl+L"
+   "shortcuts": [
+    "Ctrl+L"
+   ]
   },
   {
    "key": "Delete Current Line",
@@ -955,7 +1075,9 @@
    "caption": "Delete Current Line",
    "group": "Edit",
    "category": "SciFocus",
-   "shortcut": "Ctrl+Shift+L"
+   "shortcuts": [
+    "Ctrl+Shift+L"
+   ]
   },
   {
    "key": "Copy Current Line",
@@ -963,39 +1085,49 @@
    "caption": "Copy Current Line",
    "group": "Edit",
    "category": "SciFocus",
-   "shortcut": "Ctrl+Shift+T"
+   "shortcuts": [
+    "Ctrl+Shift+T"
+   ]
   },
   {
    "key": "Move Current Line Up",
    "kind": "plain",
    "caption": "Move Current Line Up",
    "group": "Edit",
-   "category": "SciFocus",
-   "shortcut": "Alt+Up"
+   "category": "Sci",
+   "shortcuts": [
+    "Alt+Up"
+   ]
   },
   {
    "key": "Move Current Line Down",
    "kind": "plain",
    "caption": "Move Current Line Down",
    "group": "Edit",
-   "category": "SciFocus",
-   "shortcut": "Alt+Down"
+   "category": "Sci",
+   "shortcuts": [
+    "Alt+Down"
+   ]
   },
   {
    "key": "Show Autocomplete",
    "kind": "plain",
    "caption": "Show Autocomplete",
    "group": "Edit",
-   "category": "SciFocus",
-   "shortcut": "Ctrl+Space"
+   "category": "Sci",
+   "shortcuts": [
+    "Ctrl+Space"
+   ]
   },
   {
    "key": "Show Calltip",
    "kind": "plain",
    "caption": "Show Calltip",
    "group": "Edit",
-   "category": "SciFocus",
-   "shortcut": "Ctrl+Shift+Space"
+   "category": "Sci",
+   "shortcuts": [
+    "Ctrl+Shift+Space"
+   ]
   },
   {
    "key": "cboCompilers",
@@ -1122,6 +1254,10 @@
      "key": "Replace"
     },
     {
+     "key": "EditingKeysPopupMenu",
+     "groupStart": true
+    },
+    {
      "key": "Goto Line",
      "groupStart": true
     },
@@ -1158,6 +1294,12 @@
     },
     {
      "key": "Complete Scope"
+    },
+    {
+     "key": "Show Autocomplete"
+    },
+    {
+     "key": "Show Calltip"
     },
     {
      "key": "Comment Selection",
@@ -1453,6 +1595,68 @@
     {
      "key": "About",
      "groupStart": true
+    }
+   ]
+  },
+  {
+   "key": "EditingKeysPopupMenu",
+   "kind": "popup",
+   "caption": "Editing &Keys",
+   "group": "Built-In Menus",
+   "controls": [
+    {
+     "key": "New Line"
+    },
+    {
+     "key": "Word Left"
+    },
+    {
+     "key": "Word Left Extend"
+    },
+    {
+     "key": "Word Right"
+    },
+    {
+     "key": "Word Right Extend"
+    },
+    {
+     "key": "Document Start"
+    },
+    {
+     "key": "Document Start Extend"
+    },
+    {
+     "key": "Document End"
+    },
+    {
+     "key": "Document End Extend"
+    },
+    {
+     "key": "Delete Word Left"
+    },
+    {
+     "key": "Delete Line Left"
+    },
+    {
+     "key": "Delete Word Right"
+    },
+    {
+     "key": "Delete Line Right"
+    },
+    {
+     "key": "Cut Current Line"
+    },
+    {
+     "key": "Delete Current Line"
+    },
+    {
+     "key": "Copy Current Line"
+    },
+    {
+     "key": "Move Current Line Up"
+    },
+    {
+     "key": "Move Current Line Down"
     }
    ]
   },

@@ -1,12 +1,5 @@
 #pragma once
 
-#include <array>
-
-// The commands of the clipboard ring and the hot codes by command key, in
-// menu order, for the command dispatcher to register.
-struct AidCommand {
-    const char* key;
-    void (*run)();
-};
-
-const std::array<AidCommand, 6>& AidCommands();
+// Registers the procedures of the editing aids' command keys: the clipboard
+// ring, hot codes, find and replace, the inserters and the snippets.
+void RegisterAidCommands();

@@ -22,6 +22,7 @@ enum ErrorNumber {
     ErrSubscriptOutOfRange = 9,
     ErrTypeMismatch = 13,
     ErrFileNotFound = 53,
+    ErrObjectVariableNotSet = 91,
     ErrFileAlreadyOpen = 55,
     ErrInputPastEnd = 62,
     ErrPathFileAccess = 75,

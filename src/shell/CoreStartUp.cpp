@@ -1,15 +1,22 @@
 #include "shell/CoreStartUp.h"
 
+#include "aids/AidCommands.h"
 #include "aids/ClipRing.h"
 #include "aids/HotCodeStore.h"
 #include "build/ActiveCompiler.h"
+#include "build/BuildCommands.h"
 #include "build/CompilerList.h"
 #include "build/ExternalTools.h"
 #include "editor/ActiveDocument.h"
+#include "editor/EditorCommands.h"
 #include "editor/EditorSetup.h"
 #include "explorer/CodeExplorer.h"
+#include "files/FileCommands.h"
+#include "language/LanguageCommands.h"
 #include "language/lexer/InitScintillaAndCharTables.h"
 #include "language/parser/ParseSession.h"
+#include "settings/SettingsCommands.h"
+#include "shell/ShellCommands.h"
 #include "vocabulary/SettingsValues.h"
 
 namespace {
@@ -23,6 +30,18 @@ void listenToActivation() {
     QObject::connect(&activeDocumentNotifier(), &ActiveDocumentNotifier::activeDocumentChanged, &ForgetScope);
 }
 
+// Each layer that owns command keys registers its procedures; the
+// dispatcher finds them by key.
+void registerCommandProcedures() {
+    RegisterEditorCommands();
+    RegisterLanguageCommands();
+    RegisterFileCommands();
+    RegisterBuildCommands();
+    RegisterAidCommands();
+    RegisterSettingsCommands();
+    RegisterShellCommands();
+}
+
 }
 
 void StartCore() {
@@ -30,6 +49,7 @@ void StartCore() {
     GetOptions();
     GetEditOptions();
     listenToActivation();
+    registerCommandProcedures();
 }
 
 void ResetSession() {

@@ -2,7 +2,9 @@
 
 #include "shell/frmMain.h"
 
+#include <QApplication>
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include <csignal>
 #include <sys/socket.h>
@@ -18,6 +20,19 @@ void onSignal(int) {
     [[maybe_unused]] const ssize_t written = ::write(gSignalPipe[0], &byte, 1);
 }
 
+// A modal dialog runs an event loop inside the code that opened it, often on
+// its own stack: it goes first, and the main window closes once that code
+// has finished with it.
+void closeMainWindow() {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->hide();
+        QTimer::singleShot(0, closeMainWindow);
+        return;
+    }
+    if (frmMain* main = MainWindow())
+        main->close();
+}
+
 }
 
 void CloseMainWindowOnSignals() {
@@ -27,8 +42,7 @@ void CloseMainWindowOnSignals() {
     QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
         char byte = 0;
         [[maybe_unused]] const ssize_t read = ::read(gSignalPipe[1], &byte, 1);
-        if (frmMain* main = MainWindow())
-            main->close();
+        closeMainWindow();
     });
     struct sigaction action {};
     action.sa_handler = onSignal;

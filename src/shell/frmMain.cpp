@@ -21,6 +21,7 @@
 #include "shell/LayoutSlots.h"
 #include "shell/RecentLists.h"
 #include "shell/StatusObjects.h"
+#include "shell/UIStyle.h"
 #include "shell/WindowPlacement.h"
 
 #include <QApplication>
@@ -76,6 +77,7 @@ void frmMain::Form_Load() {
         AdditionalUISetup();
         AddDockForms(true);
         ApplyPlacement(*this, ReadStartPlacement(section, screenTwips(*this)));
+        ApplyUIStyle();
 
         const int storedRecent = platform::GetSetting(QStringLiteral("RecentFilenames"), QStringLiteral("Count"), QStringLiteral("0")).toInt();
         const dock::Command* recentFiles = DS->findCommand(QStringLiteral("FileRecentFiles"));
@@ -157,15 +159,6 @@ double frmMain::TextWidth(const QString& text) const {
 
 void frmMain::UnloadMainWindow() {
     close();
-}
-
-void frmMain::CommandClick(dock::Command& command) {
-    try {
-        if (command.key() == QLatin1String("Exit"))
-            UnloadMainWindow();
-    } catch (...) {
-        SetErrorLog(QStringLiteral("DS_CommandClick"), QStringLiteral("frmMain"));
-    }
 }
 
 void frmMain::changeEvent(QEvent* event) {

@@ -39,6 +39,9 @@ public:
     void AdditionalUISetup();
     void ApplyCommandsAutoRepeat();
     void DS_DocumentWindowActivate(dock::DocumentWindow& window);
+    // Runs the procedure of a command's key, for "Sci" and "SciFocus"
+    // commands only while an editor is active.
+    void DS_CommandClick(dock::Command& command);
     // Closes the main window through its shutdown, which may be cancelled.
     void UnloadMainWindow();
 
@@ -49,6 +52,14 @@ public:
     void DocumentWindowHiding(dock::DocumentWindow& window, bool& cancel) override;
     void DocumentWindowClosed(dock::DocumentWindow& window) override;
     void NoActiveDocument() override;
+    void ComboTextEntered(dock::Command& command) override;
+    void ShortcutAboutToRun(dock::Command& command, const QKeySequence& keys, bool& cancel) override;
+    void DocumentWindowContextClick(dock::DocumentWindow& window, dock::HitArea area, bool& cancel) override;
+    void DocumentWindowDblClick(dock::DocumentWindow& window, dock::HitArea area, bool& cancel) override;
+    void DockWindowShown(dock::DockWindow& window) override;
+    void DockWindowHidden(dock::DockWindow& window) override;
+    void CustomizationBegin() override;
+    void CustomizationEnd() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -56,6 +67,9 @@ protected:
 
 private:
     void AttachDockForm(const QString& key, QWidget* form, bool FirstTimeLoading);
+    void AdditionalCommands();
+    void ShowTabMenu();
+    void ShowEditorMenu(dock::DocumentWindow& window);
     // The shutdown sequence; true when it was cancelled.
     bool Form_QueryUnload();
 

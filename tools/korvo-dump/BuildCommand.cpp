@@ -2,7 +2,7 @@
 #include "DumpDocument.h"
 
 #include "build/ActiveCompiler.h"
-#include "build/BuildCommands.h"
+#include "build/Compile.h"
 #include "build/frmOutput.h"
 #include "editor/ActiveDocument.h"
 #include "editor/SciWrappers.h"

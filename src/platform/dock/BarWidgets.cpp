@@ -166,6 +166,8 @@ QWidget* BarWidgets::comboWidget(Command& command, QWidget* parent) {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(command.key());
     combo->setEditable(command.editable());
+    // Enter confirms typed text (ComboTextEntered); only a chosen item is a click.
+    combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setMinimumContentsLength(command.editable() ? 24 : 12);
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     auto show = [combo, &command] {

@@ -23,8 +23,8 @@ void Command::updateAction() {
     // The shortcut is shown in the caption; the layer runs it itself, so it
     // can be gated and repeated.
     QString text = data_.caption;
-    if (!data_.shortcut.isEmpty())
-        text += QLatin1Char('\t') + QKeySequence(data_.shortcut).toString(QKeySequence::NativeText);
+    if (!shortcut().isEmpty())
+        text += QLatin1Char('\t') + QKeySequence(shortcut()).toString(QKeySequence::NativeText);
     action_->setText(text);
     action_->setIconText(data_.caption);
     action_->setEnabled(data_.enabled);
@@ -70,9 +70,18 @@ void Command::setPicture(const QString& picture) {
     announce();
 }
 
-void Command::setShortcut(const QString& shortcut) {
-    data_.shortcut = shortcut;
+void Command::setShortcuts(const QStringList& shortcuts) {
+    data_.shortcuts = shortcuts;
     announce();
+}
+
+void Command::setShortcut(const QString& shortcut) {
+    QStringList shortcuts = data_.shortcuts;
+    if (!shortcuts.isEmpty())
+        shortcuts.removeFirst();
+    if (!shortcut.isEmpty())
+        shortcuts.prepend(shortcut);
+    setShortcuts(shortcuts);
 }
 
 void Command::setAutoRepeat(bool autoRepeat) {

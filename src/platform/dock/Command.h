@@ -42,7 +42,11 @@ public:
     void setVisible(bool visible);
     QString picture() const { return data_.picture; }
     void setPicture(const QString& picture);
-    QString shortcut() const { return data_.shortcut; }
+    // The first shortcut is the one menus show and the one that may repeat.
+    QStringList shortcuts() const { return data_.shortcuts; }
+    void setShortcuts(const QStringList& shortcuts);
+    QString shortcut() const { return data_.shortcuts.value(0); }
+    // Replaces the first shortcut; an empty one leaves the others.
     void setShortcut(const QString& shortcut);
     bool autoRepeat() const { return data_.autoRepeat; }
     void setAutoRepeat(bool autoRepeat);

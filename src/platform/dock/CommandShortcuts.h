@@ -1,29 +1,44 @@
 #pragma once
 
 #include <QHash>
+#include <QKeySequence>
+#include <QList>
+#include <QObject>
 #include <QPointer>
 #include <QShortcut>
 
 // The keyboard shortcuts of the commands, run by the layer itself rather
-// than by the QActions, so each one asks the host first (it may cancel)
-// and repeats while held when its command says so.
+// than by the QActions. When Qt is about to take a command's key for a
+// shortcut, the host decides first: it lets the shortcut run, or leaves
+// the key to the focused widget. Only a command's first shortcut repeats
+// while held, and only when the command says so.
 namespace dock {
 
 class Command;
 class DockLayer;
 
-class CommandShortcuts {
+class CommandShortcuts : public QObject {
 public:
-    explicit CommandShortcuts(DockLayer& layer) : layer_(layer) {}
-    ~CommandShortcuts();
+    explicit CommandShortcuts(DockLayer& layer);
+    ~CommandShortcuts() override;
 
-    // Follows the command's shortcut and auto-repeat flag.
+    // Follows the command's shortcuts and auto-repeat flag.
     void sync(Command& command);
     void drop(const Command& command);
+    // Whether the host has already let this key of the command pass; asking
+    // forgets it.
+    bool takePassed(const Command& command);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void forgetKeys(const Command& command);
+
     DockLayer& layer_;
-    QHash<const Command*, QPointer<QShortcut>> shortcuts_;
+    QHash<const Command*, QList<QPointer<QShortcut>>> shortcuts_;
+    QHash<int, QPointer<Command>> commandsByKey_;  // QKeyCombination::toCombined
+    QPointer<Command> passed_;
 };
 
 }

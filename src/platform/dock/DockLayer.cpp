@@ -33,6 +33,11 @@ DockArea dockArea(Qt::DockWidgetArea area, DockArea fallback) {
     }
 }
 
+QList<DockLayer*>& allLayers() {
+    static QList<DockLayer*> layers;
+    return layers;
+}
+
 [[noreturn]] void raiseNotFound(const QString& what, const QString& key) {
     RaiseError(50000, QStringLiteral("No %1 '%2'").arg(what, key));
 }
@@ -42,12 +47,18 @@ DockArea dockArea(Qt::DockWidgetArea area, DockArea fallback) {
 DockLayer::DockLayer(QMainWindow& window)
     : QObject(&window), window_(window), documents_(new DocumentArea(&window)),
       barWidgets_(std::make_unique<BarWidgets>(*this)), shortcuts_(std::make_unique<CommandShortcuts>(*this)) {
+    allLayers().append(this);
     window_.setCentralWidget(documents_);
     window_.setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks | QMainWindow::AllowNestedDocks);
 }
 
 DockLayer::~DockLayer() {
     setEvents(nullptr);
+    allLayers().removeOne(this);
+}
+
+QList<DockLayer*> DockLayer::layers() {
+    return allLayers();
 }
 
 void DockLayer::setEvents(DockEvents* events) {
@@ -133,12 +144,17 @@ void DockLayer::comboTextEntered(Command& command) {
         events_->ComboTextEntered(command);
 }
 
-void DockLayer::runShortcut(Command& command) {
-    QPointer<Command> guard(&command);
+bool DockLayer::askShortcut(Command& command, const QKeySequence& keys) {
     bool cancel = false;
     if (events_)
-        events_->ShortcutAboutToRun(command, QKeySequence(command.shortcut()), cancel);
-    if (guard && !cancel && guard->enabled())
+        events_->ShortcutAboutToRun(command, keys, cancel);
+    return !cancel;
+}
+
+void DockLayer::runShortcut(Command& command, const QKeySequence& keys) {
+    QPointer<Command> guard(&command);
+    const bool passed = shortcuts_->takePassed(command) || askShortcut(command, keys.isEmpty() ? QKeySequence(command.shortcut()) : keys);
+    if (guard && passed && guard->enabled())
         click(*guard);
 }
 

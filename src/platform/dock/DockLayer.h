@@ -11,6 +11,7 @@
 #include <QList>
 #include <QMainWindow>
 #include <QMenu>
+#include <QPointer>
 
 #include <memory>
 
@@ -50,8 +51,11 @@ public:
     // Runs a command as a click would, for a list with its entry.
     void click(Command& command, std::optional<ListItemData> entry = std::nullopt);
     void comboTextEntered(Command& command);
-    // A command's shortcut was pressed: the host may cancel it.
-    void runShortcut(Command& command);
+    // Whether the host lets a shortcut of the command run now.
+    bool askShortcut(Command& command, const QKeySequence& keys);
+    // A shortcut of the command was pressed (its first one when keys is
+    // empty): unless the host already let it pass, it may cancel it.
+    void runShortcut(Command& command, const QKeySequence& keys = QKeySequence());
 
     // Command bars.
     CommandBar* findBar(const QString& key) const;
@@ -77,6 +81,32 @@ public:
     // Redrawing of the whole host window.
     void setRedraw(bool redraw);
 
+    // The user's change of menus and tool bars: the host hears of its
+    // beginning now and of its end when the scope closes, however it closes.
+    class Customization {
+    public:
+        explicit Customization(DockLayer& layer);
+        ~Customization();
+        Customization(const Customization&) = delete;
+        Customization& operator=(const Customization&) = delete;
+
+    private:
+        QPointer<DockLayer> layer_;
+    };
+
+    // Appearance. The dock-window style numbers 0 to 5 and the command-bar
+    // style numbers 0 to 4 each have a look of their own; the further
+    // values are kept as given.
+    void setDockWindowStyle(int style);
+    int dockWindowStyle() const { return dockWindowStyle_; }
+    void setCommandBarStyle(int style, int commandsValue, int styleProperty);
+    int commandBarStyle() const { return commandBarStyle_; }
+    int commandsValue() const { return commandsValue_; }
+    int styleProperty() const { return styleProperty_; }
+
+    // Every docking layer that exists, in order of creation.
+    static QList<DockLayer*> layers();
+
 private:
     void dropCommand(Command* command);
     void watchDockWindow(DockWindow& window);
@@ -93,6 +123,10 @@ private:
     QHash<QString, QMenu*> popupMenus_;
     std::unique_ptr<BarWidgets> barWidgets_;
     std::unique_ptr<CommandShortcuts> shortcuts_;
+    int dockWindowStyle_ = 0;
+    int commandBarStyle_ = 2;
+    int commandsValue_ = 0;
+    int styleProperty_ = 0;
 };
 
 }

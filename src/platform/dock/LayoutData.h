@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // What a docking layout holds, as plain values: the commands with their
 // state, the command bars and the dock windows. Document windows are never
@@ -32,7 +33,7 @@ struct CommandData {
     QString group;
     QString category;
     QString picture;
-    QString shortcut;  // portable QKeySequence text
+    QStringList shortcuts;  // portable QKeySequence texts; the first is shown in menus
     int checked = 0;   // 0 or 1
     bool enabled = true;
     bool visible = true;

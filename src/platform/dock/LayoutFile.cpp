@@ -67,7 +67,8 @@ QJsonObject commandToJson(const CommandData& c) {
     putText("group", c.group);
     putText("category", c.category);
     putText("picture", c.picture);
-    putText("shortcut", c.shortcut);
+    if (!c.shortcuts.isEmpty())
+        o.insert("shortcuts", QJsonArray::fromStringList(c.shortcuts));
     putText("text", c.text);
     if (c.checked)
         o.insert("checked", c.checked);
@@ -162,7 +163,14 @@ CommandData commandFromJson(const QJsonObject& o) {
     c.group = text(o, "group");
     c.category = text(o, "category");
     c.picture = text(o, "picture");
-    c.shortcut = text(o, "shortcut");
+    // Layouts written before a command could have several shortcuts hold one.
+    if (const QString single = text(o, "shortcut"); !single.isEmpty())
+        c.shortcuts.append(single);
+    for (const QJsonValue& v : array(o, "shortcuts")) {
+        if (!v.isString())
+            throw Fault{QStringLiteral("a shortcut is not text")};
+        c.shortcuts.append(v.toString());
+    }
     c.text = text(o, "text");
     c.checked = number(o, "checked") ? 1 : 0;
     c.enabled = flag(o, "enabled", true);
@@ -235,6 +243,10 @@ LayoutData parse(const QByteArray& json) {
     return layout;
 }
 
+}
+
+QString commandKindName(CommandKind kind) {
+    return nameOf(kind, kCommandKinds);
 }
 
 QByteArray layoutToJson(const LayoutData& layout) {

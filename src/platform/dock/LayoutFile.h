@@ -13,6 +13,9 @@
 // layout and a reason.
 namespace dock {
 
+// The name a layout file gives a command's kind: "plain", "popup", "list" ...
+QString commandKindName(CommandKind kind);
+
 QByteArray layoutToJson(const LayoutData& layout);
 std::optional<LayoutData> layoutFromJson(const QByteArray& json, QString* reason = nullptr);
 

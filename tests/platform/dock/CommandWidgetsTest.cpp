@@ -7,7 +7,9 @@
 #include <QCoreApplication>
 #include <QContextMenuEvent>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QShortcut>
 #include <QStatusBar>
 
 using namespace dock;
@@ -96,6 +98,8 @@ TEST_F(CommandWidgets, CombosShowTheirCommandAndReportChoicesAndTyping) {
     commandLine->lineEdit()->setText(QStringLiteral("-debug"));
     emit commandLine->lineEdit()->returnPressed();
     EXPECT_EQ(events.seen.last(), QStringLiteral("entered -debug"));
+    // Confirming typed text is no choice of an item.
+    EXPECT_FALSE(events.seen.contains(QStringLiteral("click cboCommandLine=-debug")));
     EXPECT_EQ(layer->command(QStringLiteral("cboCommandLine")).text(), QStringLiteral("-debug"));
 }
 
@@ -112,6 +116,30 @@ TEST_F(CommandWidgets, ShortcutsAskTheHostFirst) {
     find.setEnabled(false);
     layer->runShortcut(find);
     EXPECT_EQ(events.seen, QStringList{"shortcut Find Ctrl+F"});
+}
+
+TEST_F(CommandWidgets, EveryShortcutOfACommandRunsItAndOnlyTheFirstRepeats) {
+    Command& newLine = layer->command(QStringLiteral("New Line"));
+    newLine.setAutoRepeat(true);
+    QList<QShortcut*> shortcuts = window.findChildren<QShortcut*>();
+    shortcuts.removeIf([](const QShortcut* s) { return s->key() != QKeySequence(Qt::Key_Return) && s->key() != QKeySequence(Qt::Key_Enter); });
+    ASSERT_EQ(shortcuts.size(), 2);
+    for (QShortcut* shortcut : shortcuts)
+        EXPECT_EQ(shortcut->autoRepeat(), shortcut->key() == QKeySequence(Qt::Key_Return));
+    for (QShortcut* shortcut : shortcuts)
+        emit shortcut->activated();
+    EXPECT_EQ(events.seen, (QStringList{"shortcut New Line Return", "click New Line=", "shortcut New Line Enter", "click New Line="}));
+
+    // The host decides whether the focused widget keeps a command's key.
+    auto* edit = new QLineEdit(&window);
+    for (const bool cancel : {true, false}) {
+        events.cancelShortcut = cancel;
+        QKeyEvent enter(QEvent::ShortcutOverride, Qt::Key_Enter, Qt::KeypadModifier);
+        QCoreApplication::sendEvent(edit, &enter);
+        EXPECT_EQ(enter.isAccepted(), cancel);
+    }
+    newLine.setShortcut(QString());
+    EXPECT_EQ(newLine.shortcuts(), QStringList{"Enter"});
 }
 
 TEST_F(CommandWidgets, PanesFollowTheirCommandsAndHostedWidgetsSurviveRebuilds) {

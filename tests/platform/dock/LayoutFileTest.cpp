@@ -15,7 +15,7 @@ LayoutData smallLayout() {
     save.key = QStringLiteral("Save File");
     save.caption = QStringLiteral("Save File");
     save.category = QStringLiteral("Sci");
-    save.shortcut = QStringLiteral("Ctrl+S");
+    save.shortcuts = {QStringLiteral("Ctrl+S"), QStringLiteral("F12")};
     save.checked = 1;
     CommandData recent;
     recent.kind = CommandKind::List;
@@ -61,6 +61,17 @@ TEST(LayoutFile, AnyFaultGivesNoLayout) {
     }
     EXPECT_FALSE(layoutFromJson(json.left(json.size() / 2)));
     EXPECT_FALSE(layoutFromJson("[]"));
+}
+
+TEST(LayoutFile, ALayoutOfOneShortcutPerCommandStillReads) {
+    QByteArray json = layoutToJson(smallLayout());
+    const QByteArray shortcuts = "\"shortcuts\": [\n                \"Ctrl+S\",\n                \"F12\"\n            ]";
+    ASSERT_TRUE(json.contains(shortcuts));
+    json.replace(shortcuts, "\"shortcut\": \"Ctrl+S\"");
+    const std::optional<LayoutData> layout = layoutFromJson(json);
+    ASSERT_TRUE(layout);
+    EXPECT_EQ(layout->commands[0].shortcuts, QStringList{QStringLiteral("Ctrl+S")});
+    EXPECT_FALSE(layoutFromJson(layoutToJson(smallLayout()).replace("\"F12\"", "12")));
 }
 
 class LayoutFiles : public KorvoTest {};

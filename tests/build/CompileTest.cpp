@@ -1,5 +1,5 @@
 #include "build/ActiveCompiler.h"
-#include "build/BuildCommands.h"
+#include "build/Compile.h"
 #include "build/BuildRun.h"
 #include "build/BuildState.h"
 #include "build/CompilerList.h"
@@ -28,7 +28,7 @@ struct ShownBox {
     sptr_t selectionEnd = -1;
 };
 
-class BuildCommandsTest : public DocumentFilesTest {
+class CompileTest : public DocumentFilesTest {
 protected:
     void SetUp() override {
         DocumentFilesTest::SetUp();
@@ -84,7 +84,7 @@ QByteArray twelveLines(const QByteArray& last) {
 
 }
 
-TEST_F(BuildCommandsTest, TheCompilerGetsItsArgumentsExactly) {
+TEST_F(CompileTest, TheCompilerGetsItsArgumentsExactly) {
     const ScopedVariable logged("BLITZCC_LOG", log().toUtf8());
     frmDoc* doc = openActive(QStringLiteral("a  b/game.bb"), "Print 1\n");
     gActiveProject->CommandLine = QStringLiteral("one  two");
@@ -111,7 +111,7 @@ TEST_F(BuildCommandsTest, TheCompilerGetsItsArgumentsExactly) {
     EXPECT_EQ(platform::GetSetting(QStringLiteral("Options"), QStringLiteral("gLastCreatedExe")), executable);
 }
 
-TEST_F(BuildCommandsTest, AProjectCompilesItsMainFile) {
+TEST_F(CompileTest, AProjectCompilesItsMainFile) {
     const ScopedVariable logged("BLITZCC_LOG", log().toUtf8());
     frmDoc* doc = openActive(QStringLiteral("p/other.bb"), "Print 2\n");
     QDir(home()).mkpath(QStringLiteral("p/src"));
@@ -136,7 +136,7 @@ TEST_F(BuildCommandsTest, AProjectCompilesItsMainFile) {
     EXPECT_EQ(loggedArguments(), QStringList{homeFile(QStringLiteral("p/src/main.bb"))});
 }
 
-TEST_F(BuildCommandsTest, ACompileErrorIsShownAtItsPosition) {
+TEST_F(CompileTest, ACompileErrorIsShownAtItsPosition) {
     frmDoc* doc = openActive(QStringLiteral("f.bb"), twelveLines("    ;!error Expecting ')'"));
     const QString file = homeFile(QStringLiteral("f.bb"));
 
@@ -156,7 +156,7 @@ TEST_F(BuildCommandsTest, ACompileErrorIsShownAtItsPosition) {
     EXPECT_FALSE(CompilingShown());
 }
 
-TEST_F(BuildCommandsTest, AnErrorAtColumnOneSelectsTheWholeLine) {
+TEST_F(CompileTest, AnErrorAtColumnOneSelectsTheWholeLine) {
     frmDoc* doc = openActive(QStringLiteral("f.bb"), twelveLines(";!error Bad"));
     CheckForErrors(doc->FullFilename);
     ASSERT_TRUE(finished(doc));
@@ -166,7 +166,7 @@ TEST_F(BuildCommandsTest, AnErrorAtColumnOneSelectsTheWholeLine) {
     EXPECT_EQ(SciGetCurrentPos(), SciPositionFromLine(11));
 }
 
-TEST_F(BuildCommandsTest, OnlyErrorLinesAfterProgressTakeTheErrorRoad) {
+TEST_F(CompileTest, OnlyErrorLinesAfterProgressTakeTheErrorRoad) {
     frmDoc* doc = openActive(QStringLiteral("f.bb"), twelveLines("Print 2"));
     const QString error = "\"" + doc->FullFilename + "\":12:5:12:5:Expecting ')'";
     BuildRun::of(*doc);
@@ -187,7 +187,7 @@ TEST_F(BuildCommandsTest, OnlyErrorLinesAfterProgressTakeTheErrorRoad) {
     EXPECT_EQ(readAll(homeFile(QStringLiteral("error.log"))), "");
 }
 
-TEST_F(BuildCommandsTest, ErrorPositionsBeyondTheDocumentAreClamped) {
+TEST_F(CompileTest, ErrorPositionsBeyondTheDocumentAreClamped) {
     frmDoc* doc = openActive(QStringLiteral("f.bb"), "Print 1\nPrint 2");
     BuildRun::of(*doc).begin(doc->FullFilename, QString());
     SetCompilingProgress(21);
@@ -196,7 +196,7 @@ TEST_F(BuildCommandsTest, ErrorPositionsBeyondTheDocumentAreClamped) {
     EXPECT_EQ(SciGetCurrentPos(), SciGetLength());
 }
 
-TEST_F(BuildCommandsTest, AnErrorInAProjectFileThatIsNotOpenOpensIt) {
+TEST_F(CompileTest, AnErrorInAProjectFileThatIsNotOpenOpensIt) {
     writeAll(homeFile(QStringLiteral("other.bb")), "Print 1\nPrint 2\n");
     frmDoc* doc = openActive(QStringLiteral("main.bb"), "Print 3\n");
     BuildRun::of(*doc).begin(doc->FullFilename, QString());
@@ -207,7 +207,7 @@ TEST_F(BuildCommandsTest, AnErrorInAProjectFileThatIsNotOpenOpensIt) {
     EXPECT_EQ(SciGetCurrentPos(), SciPositionFromLine(1) + 2);
 }
 
-TEST_F(BuildCommandsTest, AFailedExecutableIsNotRecordedAndABusyDocumentIsLeftAlone) {
+TEST_F(CompileTest, AFailedExecutableIsNotRecordedAndABusyDocumentIsLeftAlone) {
     frmDoc* doc = openActive(QStringLiteral("x.bb"), "Print 1\n");
     executable = homeFile(QStringLiteral("x.exe"));
     {
@@ -227,7 +227,7 @@ TEST_F(BuildCommandsTest, AFailedExecutableIsNotRecordedAndABusyDocumentIsLeftAl
     ASSERT_TRUE(finished(doc));
 }
 
-TEST_F(BuildCommandsTest, ACompilerThatCannotStartIsReported) {
+TEST_F(CompileTest, ACompilerThatCannotStartIsReported) {
     frmDoc* doc = openActive(QStringLiteral("x.bb"), "Print 1\n");
     QTemporaryDir broken;
     QDir(broken.path()).mkpath(QStringLiteral("bin"));
@@ -239,7 +239,7 @@ TEST_F(BuildCommandsTest, ACompilerThatCannotStartIsReported) {
     EXPECT_FALSE(OutputWindow().text().isEmpty());
 }
 
-TEST_F(BuildCommandsTest, ARealConsoleCompilerRunsInATerminal) {
+TEST_F(CompileTest, ARealConsoleCompilerRunsInATerminal) {
     QTemporaryDir tools;
     writeAll(tools.path() + QStringLiteral("/x-terminal-emulator"), "#!/bin/sh\n");
     QFile::setPermissions(tools.path() + QStringLiteral("/x-terminal-emulator"), QFileDevice::ExeOwner | QFileDevice::ReadOwner);
@@ -263,7 +263,7 @@ TEST_F(BuildCommandsTest, ARealConsoleCompilerRunsInATerminal) {
     EXPECT_FALSE(doc->ShellClass->Running());
 }
 
-TEST_F(BuildCommandsTest, AnUntitledDocumentCompilesFromTheTemporarySource) {
+TEST_F(CompileTest, AnUntitledDocumentCompilesFromTheTemporarySource) {
     const ScopedVariable logged("BLITZCC_LOG", log().toUtf8());
     NewFile();
     frmDoc* doc = qobject_cast<frmDoc*>(host.windows[0].form);

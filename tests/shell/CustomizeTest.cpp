@@ -1,0 +1,53 @@
+#include "shell/MainWindowFixture.h"
+
+#include "platform/SettingsStore.h"
+#include "shell/CustomizeDialog.h"
+#include "shell/UIStyle.h"
+
+#include <QToolBar>
+
+TEST_F(MainWindowTest, CustomizingChangesCaptionsShortcutsAndToolBarsOnlyOnApply) {
+    CustomizeDialog dialog(*main->DS);
+    ASSERT_TRUE(dialog.selectCommand(QStringLiteral("Find")));
+    dialog.setCaption(QStringLiteral("Search"));
+    dialog.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    dialog.setToolBarVisible(QStringLiteral("Standard"), false);
+    EXPECT_FALSE(dialog.selectCommand(QStringLiteral("StatusMain")));
+    dock::Command& find = main->DS->command(QStringLiteral("Find"));
+    EXPECT_EQ(find.caption(), QStringLiteral("Find"));
+
+    dialog.apply();
+    EXPECT_EQ(find.caption(), QStringLiteral("Search"));
+    EXPECT_EQ(find.shortcut(), QStringLiteral("Ctrl+K"));
+    EXPECT_FALSE(main->DS->bar(QStringLiteral("Standard")).visible());
+    const QString path = homeFile(QStringLiteral("custom.mp"));
+    ASSERT_TRUE(main->DS->saveLayout(path));
+    find.setCaption(QStringLiteral("Find"));
+    ASSERT_TRUE(main->DS->loadLayout(path));
+    EXPECT_EQ(main->DS->command(QStringLiteral("Find")).caption(), QStringLiteral("Search"));
+    EXPECT_TRUE(main->findChild<QToolBar*>(QStringLiteral("Standard"))->isHidden());
+}
+
+TEST_F(MainWindowTest, TheAppearanceFollowsTheStyleSettings) {
+    const auto apply = [](const char* dockStyle, const char* barStyle) {
+        platform::SaveSetting(QStringLiteral("Options"), QStringLiteral("UIDockWndStyle"), QLatin1String(dockStyle));
+        platform::SaveSetting(QStringLiteral("Options"), QStringLiteral("UICmdBarsStyle"), QLatin1String(barStyle));
+        ApplyUIStyle();
+    };
+    apply("VC6", "VS2005");
+    EXPECT_EQ(main->DS->dockWindowStyle(), 2);
+    EXPECT_EQ(main->DS->commandBarStyle(), 4);
+    EXPECT_EQ(main->DS->styleProperty(), 3);
+    EXPECT_TRUE(main->DS->dockWindow(QStringLiteral("Output")).features() & QDockWidget::DockWidgetVerticalTitleBar);
+    apply("", "2003");
+    EXPECT_EQ(main->DS->dockWindowStyle(), 2);
+    EXPECT_EQ(main->DS->commandBarStyle(), 4);
+    EXPECT_EQ(main->DS->styleProperty(), 0);
+    apply("Win", "97");
+    EXPECT_EQ(main->DS->dockWindowStyle(), 0);
+    EXPECT_EQ(main->DS->commandBarStyle(), 1);
+    EXPECT_EQ(main->DS->commandsValue(), 2);
+    EXPECT_EQ(main->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
+    apply("Nothing", "nothing");
+    EXPECT_EQ(main->DS->commandBarStyle(), 1);
+}
