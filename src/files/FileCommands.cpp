@@ -4,6 +4,7 @@
 #include "editor/frmDoc.h"
 #include "files/CommandLineFiles.h"
 #include "files/DocumentStandIns.h"
+#include "files/SaveDocuments.h"
 #include "foundation/FileHelpers.h"
 #include "foundation/MessageHelpers.h"
 #include "platform/ProgramFolder.h"
