@@ -1,9 +1,11 @@
 #include "build/BuildCommands.h"
 
+#include "build/Compile.h"
 #include "build/FrmExTools.h"
 #include "build/FrmUserlibs.h"
 #include "build/RunExternalTool.h"
-#include "foundation/MessageHelpers.h"
+#include "editor/ActiveDocument.h"
+#include "editor/frmDoc.h"
 #include "platform/CommandProcedures.h"
 #include "platform/dock/DockLayer.h"
 #include "platform/dock/HostLayer.h"
@@ -22,10 +24,9 @@ void runClickedTool(const platform::CommandClick& click) {
 
 }
 
-// Rows on ShowNotAvailable wait for the procedure named beside them.
 void RegisterBuildCommands() {
     platform::RegisterCommandProcedures({
-        {"Check For Errors", ShowNotAvailable},  // CheckForErrors with gActiveDoc->FullFilename
+        {"Check For Errors", [] { if (gActiveDoc) CheckForErrors(gActiveDoc->FullFilename); }},
         {"External Tools", [] { ShowExToolsDialog(mainWindow()); }},
         {"MRUExternalTools", runClickedTool},
         {"Edit Userlibs", [] { ShowUserlibsDialog(mainWindow()); }},

@@ -1,16 +1,19 @@
 #include "shell/CompilerCommands.h"
 
-#include "editor/Navigation.h"
 #include "build/ActiveCompiler.h"
+#include "build/BuildState.h"
+#include "build/Compile.h"
 #include "build/CompilerList.h"
 #include "editor/ActiveDocument.h"
 #include "editor/CurrentView.h"
+#include "editor/Navigation.h"
 #include "editor/frmDoc.h"
 #include "files/Project.h"
 #include "foundation/FileHelpers.h"
 #include "foundation/errors/ErrorLog.h"
 #include "language/parser/DocumentPasses.h"
 #include "platform/DetachedStart.h"
+#include "platform/Host.h"
 #include "platform/KorvoError.h"
 #include "platform/Prompt.h"
 #include "platform/dock/DockLayer.h"
@@ -71,4 +74,37 @@ void RunLastCreatedExe() {
     QString failure;
     if (!platform::startDetached({gLastCreatedExe, {}, {}}, failure))
         RaiseError(ErrPathFileAccess, failure);
+}
+
+void CompileAndRun() {
+    if (gActiveDoc)
+        Compile(gActiveDoc->FullFilename, false);
+}
+
+void DebugCompile() {
+    if (gActiveDoc)
+        Compile(gActiveDoc->FullFilename, true);
+}
+
+void CreateExecutable() {
+    if (gActiveDoc)
+        CreateExe(gActiveDoc->FullFilename);
+}
+
+void CompileAndRunLast() {
+    try {
+        platform::host().activateDocumentWindow(gLastCompiledFile);
+    } catch (const KorvoError&) {
+        return;
+    }
+    CompileAndRun();
+}
+
+void ShowProgramCommandLine() {
+    dock::DockLayer* layer = dock::hostLayer();
+    if (!layer)
+        return;
+    layer->bar(QStringLiteral("Command Line")).setVisible(true);
+    if (QWidget* box = layer->firstToolBarWidget(QStringLiteral("Command Line")))
+        box->setFocus();
 }

@@ -8,3 +8,13 @@ void ApplyCommandLineCombo();
 // Starts Options/gLastCreatedExe by its path, without arguments; a missing
 // file is reported.
 void RunLastCreatedExe();
+
+// The build commands on the active document (nothing without one).
+void CompileAndRun();
+void DebugCompile();
+void CreateExecutable();
+// Activates the window of the file compiled last and compiles it again;
+// nothing when that window is gone.
+void CompileAndRunLast();
+// Shows the "Command Line" bar and puts the focus in its box.
+void ShowProgramCommandLine();

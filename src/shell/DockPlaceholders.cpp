@@ -1,10 +1,17 @@
 #include "shell/DockPlaceholders.h"
 
 #include "aids/frmSnippets.h"
+#include "build/frmOutput.h"
 #include "files/explorer/frmExplorer.h"
 
 QWidget* CreateSnippetsForm(QWidget* parent) {
     return new frmSnippets(parent);
+}
+
+QWidget* CreateOutputForm(QWidget* parent) {
+    frmOutput& output = OutputWindow();
+    output.setParent(parent);
+    return &output;
 }
 
 QWidget* CreateFileExplorerForm(QWidget* parent) {

@@ -13,11 +13,12 @@ struct DockFormSlot {
 
 QWidget* CreateSnippetsForm(QWidget* parent);
 QWidget* CreateFileExplorerForm(QWidget* parent);
+QWidget* CreateOutputForm(QWidget* parent);
 
 inline constexpr DockFormSlot kDockFormSlots[] = {
     {"Projects", "Projects"},
     {"FileExplorer", "File Explorer", CreateFileExplorerForm},
-    {"Output", "Output window"},
+    {"Output", "Output window", CreateOutputForm},
     {"Snippets", "Snippets", CreateSnippetsForm},
     {"CodeExplorer", "Code Explorer"},
 };

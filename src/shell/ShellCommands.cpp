@@ -89,12 +89,12 @@ void RegisterShellCommands() {
         {"cboCommandLine", ApplyCommandLineCombo},
         {"Next Function", NextFunction},
         {"Previous Function", PreviousFunction},
-        {"Compile and Run", ShowNotAvailable},         // CompileAndRun
-        {"Compile and Run Last", ShowNotAvailable},    // CompileAndRunLast
+        {"Compile and Run", CompileAndRun},
+        {"Compile and Run Last", CompileAndRunLast},
         {"Run Last Created EXE", RunLastCreatedExe},
-        {"DebugCompile", ShowNotAvailable},            // DebugCompile
-        {"CreateExecutable", ShowNotAvailable},        // CreateExecutable
-        {"ProgramCommandLine", ShowNotAvailable},      // ShowProgramCommandLine
+        {"DebugCompile", DebugCompile},
+        {"CreateExecutable", CreateExecutable},
+        {"ProgramCommandLine", ShowProgramCommandLine},
         {"Convert To Upper Case", SciUpperCase},
         {"Convert To Lower Case", SciLowerCase},
         {"File Explorer", [] { ToggleDockWindow(QStringLiteral("FileExplorer")); }},

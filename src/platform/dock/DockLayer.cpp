@@ -339,4 +339,11 @@ void DockLayer::setRedraw(bool redraw) {
     window_.setUpdatesEnabled(redraw);
 }
 
+QWidget* DockLayer::firstToolBarWidget(const QString& barKey) const {
+    QToolBar* toolBar = barWidgets_->toolBar(barKey);
+    if (!toolBar || toolBar->actions().isEmpty())
+        return nullptr;
+    return toolBar->widgetForAction(toolBar->actions().first());
+}
+
 }

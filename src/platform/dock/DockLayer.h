@@ -61,6 +61,8 @@ public:
     CommandBar* findBar(const QString& key) const;
     CommandBar& bar(const QString& key) const;
     QList<CommandBar*> bars() const { return bars_; }
+    // The first control shown on a tool bar; null when it shows none.
+    QWidget* firstToolBarWidget(const QString& barKey) const;
 
     // Dock windows.
     DockWindow* findDockWindow(const QString& key) const;

@@ -1,0 +1,5 @@
+#include "build/BuildState.h"
+
+QString gLastCompiledFile;
+bool gCreatingExe = false;
+QString gCreatingExePath;
