@@ -1,11 +1,12 @@
 #include "editor/EditorCommands.h"
 
+#include "editor/BookmarkSteps.h"
 #include "editor/Bookmarks.h"
 #include "editor/Breakpoints.h"
 #include "editor/EditorSetup.h"
 #include "editor/Folding.h"
+#include "editor/PositionHistory.h"
 #include "editor/SciWrappers.h"
-#include "foundation/MessageHelpers.h"
 #include "platform/CommandProcedures.h"
 #include "vocabulary/SettingsValues.h"
 
@@ -26,25 +27,17 @@ void toggleBreakPointAtCaret() {
 
 }
 
-// Rows on ShowNotAvailable wait for the procedure named beside them.
 void RegisterEditorCommands() {
     platform::RegisterCommandProcedures({
         {"New Line", NewLineInUndo},
         {"Delete", SciClear},
-        {"Indent Selection", ShowNotAvailable},        // IndentSelectedLines
-        {"UnIndent Selection", ShowNotAvailable},      // UnindentSelectedLines
-        {"Comment Selection", ShowNotAvailable},       // CommentSelectedLines
-        {"UnComment Selection", ShowNotAvailable},     // UncommentSelectedLines
-        {"Block From Selection", ShowNotAvailable},    // InsertBlockComment
-        {"Goto Previous Position", ShowNotAvailable},  // GotoPreviousPosition
-        {"Goto Next Position", ShowNotAvailable},      // GotoNextPosition
+        {"Goto Previous Position", GotoPreviousPosition},
+        {"Goto Next Position", GotoNextPosition},
         {"Toggle Fold", toggleFoldAtCaret},
         {"Toggle Bookmark", toggleBookmarkAtCaret},
-        {"Previous Bookmark", ShowNotAvailable},       // GotoPrevBookmark
-        {"Next Bookmark", ShowNotAvailable},           // GotoNextBookmark
-        {"Clear All Bookmarks", ShowNotAvailable},     // ClearAllBookmarks
+        {"Previous Bookmark", GotoPrevBookmark},
+        {"Next Bookmark", GotoNextBookmark},
+        {"Clear All Bookmarks", ClearAllBookmarks},
         {"Toggle BreakPoint", toggleBreakPointAtCaret},
-        {"Auto Indent Selection", ShowNotAvailable},   // AutoIndentSelection
-        {"Auto Indent Function", ShowNotAvailable},    // AutoindentCurrentFunction
     });
 }

@@ -1,16 +1,25 @@
 #include "language/LanguageCommands.h"
 
-#include "foundation/MessageHelpers.h"
 #include "language/complete/Autocomplete.h"
+#include "language/complete/CallTips.h"
+#include "language/editing/AutoIndent.h"
+#include "language/editing/LineCommands.h"
 #include "language/editing/TypingAids.h"
+#include "language/model/GotoDeclaration.h"
 #include "platform/CommandProcedures.h"
 
-// Rows on ShowNotAvailable wait for the procedure named beside them.
 void RegisterLanguageCommands() {
     platform::RegisterCommandProcedures({
-        {"Goto Declaration", ShowNotAvailable},  // GotoDeclaration
+        {"Indent Selection", IndentSelectedLines},
+        {"UnIndent Selection", UnindentSelectedLines},
+        {"Comment Selection", CommentSelectedLines},
+        {"UnComment Selection", UncommentSelectedLines},
+        {"Block From Selection", InsertBlockComment},
+        {"Goto Declaration", GotoDeclaration},
         {"Show Autocomplete", ShowAutocomplete},
-        {"Show Calltip", ShowNotAvailable},      // ShowCalltip
+        {"Show Calltip", ShowCalltip},
         {"Complete Scope", InsertBlockEnd},
+        {"Auto Indent Selection", AutoIndentSelection},
+        {"Auto Indent Function", AutoindentCurrentFunction},
     });
 }
