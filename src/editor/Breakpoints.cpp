@@ -21,9 +21,9 @@ void removeStop(long line, const QByteArray& text, long first) {
     if (text.mid(first, 4).toUpper() != "STOP")
         return;
     long end = first + 4;
-    while (end < text.size() && isBlank(text[end]))
+    while (end < text.size() && isBlank(text.at(end)))
         ++end;
-    if (end < text.size() && text[end] == ':')
+    if (end < text.size() && text.at(end) == ':')
         ++end;
     const long start = SciPositionFromLine(line);
     ReplaceTargetRange(start + first, start + end, QByteArray());
@@ -31,7 +31,7 @@ void removeStop(long line, const QByteArray& text, long first) {
 }
 
 void insertStop(long line, const QByteArray& text, long first) {
-    const bool nothingElse = first >= text.size() || isLineEnd(text[first]) || isBlank(text[first]);
+    const bool nothingElse = first >= text.size() || isLineEnd(text.at(first)) || isBlank(text.at(first));
     const long start = SciPositionFromLine(line);
     {
         UndoActionScope group;
@@ -53,7 +53,7 @@ void ToggleBreakPoint(long Line) {
         if (text.isEmpty())
             return;
         long first = 0;
-        while (first < text.size() - 1 && isBlank(text[first]))
+        while (first < text.size() - 1 && isBlank(text.at(first)))
             ++first;
         if (SciMarkerGet(line) & markerMask(MARKER_BREAKPOINT))
             removeStop(line, text, first);
