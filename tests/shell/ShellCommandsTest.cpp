@@ -122,6 +122,25 @@ TEST_F(ShellCommandsTest, CtrlTabJumpsToThePreviousDocumentAndHeldTabsWalkOn) {
     EXPECT_EQ(activeName(), QStringLiteral("D.bb"));
 }
 
+TEST_F(ShellCommandsTest, NewTabGroupsSplitOffTheActiveDocumentAndTabbingCrossesThem) {
+    openFiles({QStringLiteral("A.bb"), QStringLiteral("B.bb"), QStringLiteral("C.bb")});
+    dock::DocumentArea& area = main->DS->documents();
+    activate("A.bb");
+    click("New Vertical Tab Group");
+    EXPECT_EQ(area.groupCount(), 2);
+    EXPECT_EQ(activeName(), QStringLiteral("A.bb"));
+    click("Next File Tab");
+    EXPECT_EQ(activeName(), QStringLiteral("B.bb"));
+    click("New Horizontal Tab Group");
+    EXPECT_EQ(area.groupCount(), 3);
+    QStringList order;
+    for (dock::DocumentWindow* window : area.windows())
+        order.append(QFileInfo(window->key()).fileName());
+    EXPECT_EQ(order, (QStringList{"C.bb", "B.bb", "A.bb"}));
+    click("Next File Tab");
+    EXPECT_EQ(activeName(), QStringLiteral("A.bb"));
+}
+
 TEST_F(ShellCommandsTest, CloseAllFilesStopsAtACancelledPromptAndKeepsTheProjects) {
     openFiles({QStringLiteral("A.bb"), QStringLiteral("B.bb"), QStringLiteral("C.bb")});
     activate("B.bb");
