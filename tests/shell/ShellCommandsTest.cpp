@@ -126,9 +126,17 @@ TEST_F(ShellCommandsTest, NewTabGroupsSplitOffTheActiveDocumentAndTabbingCrosses
     openFiles({QStringLiteral("A.bb"), QStringLiteral("B.bb"), QStringLiteral("C.bb")});
     dock::DocumentArea& area = main->DS->documents();
     activate("A.bb");
+    main->show();
     click("New Vertical Tab Group");
     EXPECT_EQ(area.groupCount(), 2);
     EXPECT_EQ(activeName(), QStringLiteral("A.bb"));
+    QApplication::processEvents();
+    const auto placeOf = [&](const char* name) {
+        QWidget* form = area.find(homeFile(QLatin1String(name)))->form();
+        return form->mapTo(main.get(), QPoint(0, 0));
+    };
+    EXPECT_GT(placeOf("A.bb").x(), placeOf("B.bb").x());
+    EXPECT_EQ(placeOf("A.bb").y(), placeOf("B.bb").y());
     click("Next File Tab");
     EXPECT_EQ(activeName(), QStringLiteral("B.bb"));
     click("New Horizontal Tab Group");
