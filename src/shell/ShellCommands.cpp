@@ -131,9 +131,8 @@ void RegisterShellCommands() {
         {"SaveAsLayout3", [] { SaveAsLayout(3); }},
         {"ResetLayout", ResetLayout},
         {"WindowList", ActivateListedWindow},
-        // Tab groups do not exist yet.
-        {"New Horizontal Tab Group", [] {}},
-        {"New Vertical Tab Group", [] {}},
+        {"New Horizontal Tab Group", [] { NewTabGroup(dock::TabGroupSide::Below); }},
+        {"New Vertical Tab Group", [] { NewTabGroup(dock::TabGroupSide::Beside); }},
         {"About", ShowAbout},
         {"Strict Mode", ChangeStrictMode},
         {"Customize UI", customizeUI},

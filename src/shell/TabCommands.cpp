@@ -114,3 +114,9 @@ void ActivateListedWindow(const platform::CommandClick& click) {
     if (dock::DocumentWindow* window = area->find(click.entry->key))
         area->activate(*window);
 }
+
+void NewTabGroup(dock::TabGroupSide side) {
+    dock::DocumentArea* area = documentArea();
+    if (area && area->active())
+        area->splitOff(*area->active(), side);
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/CommandProcedures.h"
+#include "platform/dock/DocumentArea.h"
 
 #include <QString>
 
@@ -19,3 +20,5 @@ void NextFileTab();
 void PreviousFileTab();
 // Activates the document window that a window-list entry stands for.
 void ActivateListedWindow(const platform::CommandClick& click);
+// Moves the active document window into a new tab group below or beside its own.
+void NewTabGroup(dock::TabGroupSide side);

@@ -122,6 +122,33 @@ TEST_F(ShellCommandsTest, CtrlTabJumpsToThePreviousDocumentAndHeldTabsWalkOn) {
     EXPECT_EQ(activeName(), QStringLiteral("D.bb"));
 }
 
+TEST_F(ShellCommandsTest, NewTabGroupsSplitOffTheActiveDocumentAndTabbingCrossesThem) {
+    openFiles({QStringLiteral("A.bb"), QStringLiteral("B.bb"), QStringLiteral("C.bb")});
+    dock::DocumentArea& area = main->DS->documents();
+    activate("A.bb");
+    main->show();
+    click("New Vertical Tab Group");
+    EXPECT_EQ(area.groupCount(), 2);
+    EXPECT_EQ(activeName(), QStringLiteral("A.bb"));
+    QApplication::processEvents();
+    const auto placeOf = [&](const char* name) {
+        QWidget* form = area.find(homeFile(QLatin1String(name)))->form();
+        return form->mapTo(main.get(), QPoint(0, 0));
+    };
+    EXPECT_GT(placeOf("A.bb").x(), placeOf("B.bb").x());
+    EXPECT_EQ(placeOf("A.bb").y(), placeOf("B.bb").y());
+    click("Next File Tab");
+    EXPECT_EQ(activeName(), QStringLiteral("B.bb"));
+    click("New Horizontal Tab Group");
+    EXPECT_EQ(area.groupCount(), 3);
+    QStringList order;
+    for (dock::DocumentWindow* window : area.windows())
+        order.append(QFileInfo(window->key()).fileName());
+    EXPECT_EQ(order, (QStringList{"C.bb", "B.bb", "A.bb"}));
+    click("Next File Tab");
+    EXPECT_EQ(activeName(), QStringLiteral("A.bb"));
+}
+
 TEST_F(ShellCommandsTest, CloseAllFilesStopsAtACancelledPromptAndKeepsTheProjects) {
     openFiles({QStringLiteral("A.bb"), QStringLiteral("B.bb"), QStringLiteral("C.bb")});
     activate("B.bb");

@@ -5,6 +5,7 @@
 #include "platform/dock/CommandShortcuts.h"
 #include "platform/dock/DockEvents.h"
 #include "platform/dock/LayoutFile.h"
+#include "platform/dock/LayoutText.h"
 
 #include <QAction>
 #include <QCursor>
@@ -333,6 +334,37 @@ bool DockLayer::loadLayout(const QString& path) {
 
 bool DockLayer::saveLayout(const QString& path) const {
     return writeLayoutFile(path, layout());
+}
+
+QString DockLayer::layoutText() const {
+    LayoutTextData data{layout(), {}};
+    for (DocumentWindow* window : documents_->windows())
+        if (window->visible())
+            data.documents.append({window->key(), window->caption(), documents_->groupIndexOf(*window),
+                                   window == documents_->active()});
+    return layoutToText(data);
+}
+
+bool DockLayer::loadLayoutText(const QString& text) {
+    const std::optional<LayoutTextData> data = layoutFromText(text);
+    if (!data)
+        return false;
+    applyLayout(data->layout);
+    int group = 0;
+    QPointer<DocumentWindow> active;
+    for (const DocumentWindowData& entry : data->documents) {
+        if (documents_->find(entry.key))
+            continue;
+        DocumentWindow& window = documents_->add(entry.caption, nullptr, entry.key);
+        if (entry.group > group)
+            documents_->splitOff(window, TabGroupSide::Beside);
+        group = entry.group;
+        if (entry.active)
+            active = &window;
+    }
+    if (active)
+        documents_->activate(*active);
+    return true;
 }
 
 void DockLayer::setRedraw(bool redraw) {

@@ -79,6 +79,12 @@ public:
     void applyLayout(const LayoutData& layout);
     bool loadLayout(const QString& path);
     bool saveLayout(const QString& path) const;
+    // The layout with the shown document windows as one text. Loading it
+    // restores the windows missing from the area as empty ones, in their
+    // groups (each new group beside the one before), and activates the
+    // window that was active.
+    QString layoutText() const;
+    bool loadLayoutText(const QString& text);
 
     // Redrawing of the whole host window.
     void setRedraw(bool redraw);

@@ -4,46 +4,72 @@
 #include "platform/dock/DockEvents.h"
 
 #include <QContextMenuEvent>
+#include <QScopedValueRollback>
+#include <QSplitter>
 #include <QTabBar>
 #include <QUuid>
+#include <QVBoxLayout>
 
 namespace dock {
 
-DocumentArea::DocumentArea(QWidget* parent) : QTabWidget(parent) {
-    setDocumentMode(true);
-    setTabsClosable(true);
-    setMovable(true);
-    tabBar()->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(this, &QTabWidget::currentChanged, this, &DocumentArea::tabChanged);
-    connect(this, &QTabWidget::tabCloseRequested, this, [this](int index) {
-        if (DocumentWindow* window = windowAt(index))
-            setVisible(*window, false);
-    });
-    connect(this, &QTabWidget::tabBarDoubleClicked, this, [this](int index) {
-        bool cancel = false;
-        if (DocumentWindow* window = windowAt(index); window && events_)
-            events_->DocumentWindowDblClick(*window, HitTab, cancel);
-    });
-    connect(tabBar(), &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
-        bool cancel = false;
-        if (DocumentWindow* window = windowAt(tabBar()->tabAt(pos)); window && events_)
-            events_->DocumentWindowContextClick(*window, HitTab, cancel);
-    });
+DocumentArea::DocumentArea(QWidget* parent) : QWidget(parent), root_(new QSplitter(this)) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(root_);
+    QTabWidget* first = newGroup();
+    root_->addWidget(first);
+    groups_.append(first);
+    focused_ = first;
 }
 
 DocumentArea::~DocumentArea() {
     // Forms go with the area; none of them becomes active on the way.
-    disconnect(this, &QTabWidget::currentChanged, this, &DocumentArea::tabChanged);
+    rearranging_ = true;
     events_ = nullptr;
+    delete root_;
+}
+
+QTabWidget* DocumentArea::newGroup() {
+    auto* group = new QTabWidget;
+    group->setDocumentMode(true);
+    group->setTabsClosable(true);
+    group->setMovable(true);
+    QTabBar* bar = group->tabBar();
+    bar->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(group, &QTabWidget::currentChanged, this, [this, group] {
+        if (group == focused_)
+            updateActive();
+    });
+    connect(group, &QTabWidget::tabBarClicked, this, [this, group](int index) {
+        // A click on the current tab changes no tab, yet moves the focus.
+        if (index >= 0 && index == group->currentIndex())
+            focusGroup(group);
+        else
+            focused_ = group;
+    });
+    connect(group, &QTabWidget::tabCloseRequested, this, [this, group](int index) {
+        if (DocumentWindow* window = windowAt(group, index))
+            setVisible(*window, false);
+    });
+    connect(group, &QTabWidget::tabBarDoubleClicked, this, [this, group](int index) {
+        bool cancel = false;
+        if (DocumentWindow* window = windowAt(group, index); window && events_)
+            events_->DocumentWindowDblClick(*window, HitTab, cancel);
+    });
+    connect(bar, &QWidget::customContextMenuRequested, this, [this, group, bar](const QPoint& pos) {
+        bool cancel = false;
+        if (DocumentWindow* window = windowAt(group, bar->tabAt(pos)); window && events_)
+            events_->DocumentWindowContextClick(*window, HitTab, cancel);
+    });
+    return group;
 }
 
 DocumentWindow& DocumentArea::add(const QString& caption, QWidget* form, const QString& key) {
     auto* window = new DocumentWindow(QUuid::createUuid().toString(QUuid::WithBraces).toUpper(), key, caption, form, this);
     windows_.append(window);
     watchForm(form);
-    window->visible_ = true;
-    window->page_ = form ? form : new QWidget;
-    setCurrentIndex(addTab(window->page_, caption));
+    window->page_ = form;
+    showInFocusedGroup(*window);
     return *window;
 }
 
@@ -66,9 +92,10 @@ DocumentWindow& DocumentArea::item(const QString& keyOrId) const {
 
 QList<DocumentWindow*> DocumentArea::windows() const {
     QList<DocumentWindow*> ordered;
-    for (int i = 0; i < count(); ++i)
-        if (DocumentWindow* window = windowAt(i))
-            ordered.append(window);
+    for (const QTabWidget* group : groups_)
+        for (int i = 0; i < group->count(); ++i)
+            if (DocumentWindow* window = windowAt(group, i))
+                ordered.append(window);
     for (DocumentWindow* window : windows_)
         if (!window->visible())
             ordered.append(window);
@@ -80,6 +107,10 @@ QList<QPointer<DocumentWindow>> DocumentArea::guardedWindows() const {
     for (DocumentWindow* window : windows())
         guarded.append(window);
     return guarded;
+}
+
+QWidget* DocumentArea::currentWidget() const {
+    return active_ ? active_->page_.data() : nullptr;
 }
 
 DocumentWindow* DocumentArea::next(const DocumentWindow& window) const {
@@ -97,9 +128,12 @@ DocumentWindow* DocumentArea::previous(const DocumentWindow& window) const {
 void DocumentArea::activate(DocumentWindow& window) {
     if (!window.visible())
         setVisible(window, true);
-    const int index = indexOf(window.page_);
-    if (index >= 0)
-        setCurrentIndex(index);
+    QTabWidget* group = groupOf(window);
+    if (!group)
+        return;
+    focused_ = group;
+    group->setCurrentIndex(group->indexOf(window.page_));
+    updateActive();
 }
 
 bool DocumentArea::setVisible(DocumentWindow& window, bool visible) {
@@ -107,10 +141,7 @@ bool DocumentArea::setVisible(DocumentWindow& window, bool visible) {
         return true;
     QPointer<DocumentWindow> guard(&window);
     if (visible) {
-        window.visible_ = true;
-        if (!window.page_)
-            window.page_ = new QWidget;
-        setCurrentIndex(addTab(window.page_, window.caption()));
+        showInFocusedGroup(window);
         return true;
     }
     bool cancel = false;
@@ -118,11 +149,7 @@ bool DocumentArea::setVisible(DocumentWindow& window, bool visible) {
         events_->DocumentWindowHiding(window, cancel);
     if (!guard || cancel || !guard->visible())
         return !guard || !guard->visible();
-    window.visible_ = false;
-    if (const int index = indexOf(window.page_); index >= 0)
-        removeTab(index);
-    if (window.page_)
-        window.page_->hide();
+    takeOut(window);
     if (events_ && guard)
         events_->DocumentWindowClosed(window);
     return true;
@@ -130,43 +157,61 @@ bool DocumentArea::setVisible(DocumentWindow& window, bool visible) {
 
 void DocumentArea::setCaption(DocumentWindow& window, const QString& caption) {
     window.caption_ = caption;
-    if (const int index = indexOf(window.page_); index >= 0)
-        setTabText(index, caption);
+    if (QTabWidget* group = groupOf(window))
+        group->setTabText(group->indexOf(window.page_), caption);
 }
 
 void DocumentArea::setForm(DocumentWindow& window, QWidget* form) {
     if (window.form() == form)
         return;
-    const int index = window.visible() ? indexOf(window.page_) : -1;
+    QTabWidget* group = groupOf(window);
     QPointer<QWidget> blankPage = window.page_ != window.form() ? window.page_ : nullptr;
     window.form_ = form;
     watchForm(form);
-    if (index < 0) {
+    if (!group) {
         window.page_ = form;
         delete blankPage.data();
         return;
     }
-    const bool wasCurrent = index == currentIndex();
+    const int index = group->indexOf(window.page_);
+    const bool wasCurrent = index == group->currentIndex();
     window.page_ = form ? form : new QWidget;
     // The swap must not raise activation: the window stays the active one.
-    const QSignalBlocker blocker(this);
-    removeTab(index);
-    insertTab(index, window.page_, window.caption());
+    const QSignalBlocker blocker(group);
+    group->removeTab(index);
+    group->insertTab(index, window.page_, window.caption());
     if (wasCurrent)
-        setCurrentIndex(index);
+        group->setCurrentIndex(index);
     delete blankPage.data();
 }
 
 void DocumentArea::remove(DocumentWindow& window) {
-    if (window.visible()) {
-        window.visible_ = false;
-        if (const int index = indexOf(window.page_); index >= 0)
-            removeTab(index);
-    }
+    if (window.visible())
+        takeOut(window);
     if (window.page_ != window.form())
         delete window.page_.data();
     windows_.removeOne(&window);
     delete &window;
+}
+
+void DocumentArea::splitOff(DocumentWindow& window, TabGroupSide side) {
+    QTabWidget* from = groupOf(window);
+    if (!from || from->count() < 2)
+        return;
+    QTabWidget* to = newGroup();
+    {
+        const QScopedValueRollback hold(rearranging_, true);
+        placeAfter(to, from, side == TabGroupSide::Below ? Qt::Vertical : Qt::Horizontal);
+        groups_.insert(groups_.indexOf(from) + 1, to);
+        from->removeTab(from->indexOf(window.page_));
+        to->addTab(window.page_, window.caption());
+    }
+    focused_ = to;
+    updateActive();
+}
+
+int DocumentArea::groupIndexOf(const DocumentWindow& window) const {
+    return int(groups_.indexOf(groupOf(window)));
 }
 
 bool DocumentArea::eventFilter(QObject* watched, QEvent* event) {
@@ -177,12 +222,93 @@ bool DocumentArea::eventFilter(QObject* watched, QEvent* event) {
             if (cancel)
                 return true;
         }
+    } else if (event->type() == QEvent::FocusIn) {
+        if (DocumentWindow* window = windowOfWidget(watched))
+            if (QTabWidget* group = groupOf(*window); group && group != focused_)
+                focusGroup(group);
     }
-    return QTabWidget::eventFilter(watched, event);
+    return QWidget::eventFilter(watched, event);
 }
 
-void DocumentArea::tabChanged(int index) {
-    DocumentWindow* window = windowAt(index);
+void DocumentArea::placeAfter(QTabWidget* group, QTabWidget* beside, Qt::Orientation orientation) {
+    auto* splitter = qobject_cast<QSplitter*>(beside->parentWidget());
+    const int at = splitter->indexOf(beside);
+    if (splitter->count() == 1)
+        splitter->setOrientation(orientation);
+    if (splitter->orientation() == orientation) {
+        // The new group takes half of the space its neighbour had.
+        QList<int> sizes = splitter->sizes();
+        const int half = sizes.value(at) / 2;
+        splitter->insertWidget(at + 1, group);
+        if (at < sizes.size()) {
+            sizes[at] -= half;
+            sizes.insert(at + 1, half);
+            splitter->setSizes(sizes);
+        }
+        return;
+    }
+    auto* inner = new QSplitter(orientation);
+    splitter->insertWidget(at, inner);
+    inner->addWidget(beside);
+    inner->addWidget(group);
+    inner->setSizes({1, 1});
+}
+
+void DocumentArea::dropIfEmpty(QTabWidget* group) {
+    if (group->count() > 0 || groups_.size() < 2)
+        return;
+    const qsizetype at = groups_.indexOf(group);
+    groups_.removeAt(at);
+    if (focused_ == group)
+        focused_ = groups_[qMax<qsizetype>(at - 1, 0)];
+    // The group may be inside one of its own signals: unhook it now, delete it later.
+    auto* splitter = qobject_cast<QSplitter*>(group->parentWidget());
+    group->hide();
+    group->setParent(nullptr);
+    group->deleteLater();
+    if (splitter && splitter != root_ && splitter->count() == 0) {
+        splitter->setParent(nullptr);
+        splitter->deleteLater();
+    }
+}
+
+void DocumentArea::showInFocusedGroup(DocumentWindow& window) {
+    window.visible_ = true;
+    if (!window.page_)
+        window.page_ = new QWidget;
+    QTabWidget* group = focused_ ? focused_.data() : groups_.first();
+    focused_ = group;
+    group->setCurrentIndex(group->addTab(window.page_, window.caption()));
+    updateActive();
+}
+
+void DocumentArea::takeOut(DocumentWindow& window) {
+    QTabWidget* group = groupOf(window);
+    window.visible_ = false;
+    if (!group)
+        return;
+    {
+        const QScopedValueRollback hold(rearranging_, true);
+        group->removeTab(group->indexOf(window.page_));
+        if (window.page_) {
+            // Hidden pages stay with the area, not with a group that may go.
+            window.page_->hide();
+            window.page_->setParent(this);
+        }
+        dropIfEmpty(group);
+    }
+    updateActive();
+}
+
+void DocumentArea::focusGroup(QTabWidget* group) {
+    focused_ = group;
+    updateActive();
+}
+
+void DocumentArea::updateActive() {
+    if (rearranging_)
+        return;
+    DocumentWindow* window = focused_ ? windowAt(focused_, focused_->currentIndex()) : nullptr;
     if (window == active_)
         return;
     QPointer<DocumentWindow> leaving = active_;
@@ -197,8 +323,17 @@ void DocumentArea::tabChanged(int index) {
         events_->NoActiveDocument();
 }
 
-DocumentWindow* DocumentArea::windowAt(int index) const {
-    QWidget* page = widget(index);
+QTabWidget* DocumentArea::groupOf(const DocumentWindow& window) const {
+    if (!window.visible() || !window.page_)
+        return nullptr;
+    for (QTabWidget* group : groups_)
+        if (group->indexOf(window.page_) >= 0)
+            return group;
+    return nullptr;
+}
+
+DocumentWindow* DocumentArea::windowAt(const QTabWidget* group, int index) const {
+    QWidget* page = group->widget(index);
     if (!page)
         return nullptr;
     for (DocumentWindow* window : windows_)

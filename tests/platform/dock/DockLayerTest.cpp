@@ -185,3 +185,52 @@ TEST_F(DockLayerTest, DockWindowsAreNamedByTheirKey) {
     layer->addDockWindow(QStringLiteral("Extra"), QStringLiteral("Extra"), QIcon(), form, true, DockArea::Right);
     EXPECT_EQ(layer->dockWindow(QStringLiteral("Extra")).form(), form);
 }
+
+TEST_F(DockLayerTest, TabGroupsOrderWindowsGroupByGroupAndVanishWhenEmpty) {
+    DocumentArea& area = layer->documents();
+    recorder.removeOnClose = false;
+    DocumentWindow& a = area.add(QStringLiteral("a.bb"), new QWidget, QStringLiteral("a"));
+    DocumentWindow& b = area.add(QStringLiteral("b.bb"), new QWidget, QStringLiteral("b"));
+    DocumentWindow& c = area.add(QStringLiteral("c.bb"), new QWidget, QStringLiteral("c"));
+    const auto keys = [&] {
+        QStringList shown;
+        for (DocumentWindow* window : area.windows())
+            shown.append(window->key() + QString::number(area.groupIndexOf(*window)));
+        return shown;
+    };
+
+    area.splitOff(a, TabGroupSide::Beside);
+    EXPECT_EQ(area.groupCount(), 2);
+    EXPECT_EQ(keys(), (QStringList{"b0", "c0", "a1"}));
+    EXPECT_EQ(area.active(), &a);
+
+    // A window alone in its group stays where it is.
+    area.splitOff(a, TabGroupSide::Below);
+    EXPECT_EQ(area.groupCount(), 2);
+
+    // New windows open in the focused group; focusing the first group makes its current tab active.
+    DocumentWindow& d = area.add(QStringLiteral("d.bb"), new QWidget, QStringLiteral("d"));
+    EXPECT_EQ(keys(), (QStringList{"b0", "c0", "a1", "d1"}));
+    area.activate(c);
+    area.splitOff(c, TabGroupSide::Below);
+    EXPECT_EQ(keys(), (QStringList{"b0", "c1", "a2", "d2"}));
+    EXPECT_EQ(area.active(), &c);
+
+    // Closing the last tab of a group drops the group and hands the focus to the group before it.
+    recorder.events.clear();
+    area.setVisible(c, false);
+    EXPECT_EQ(area.groupCount(), 2);
+    EXPECT_EQ(area.active(), &b);
+    EXPECT_EQ(recorder.events, (QStringList{"hiding c", "deactivate c", "activate b", "closed c"}));
+    EXPECT_EQ(keys(), (QStringList{"b0", "a1", "d1", "c-1"}));
+
+    // A hidden window's form outlives the group it was in.
+    area.activate(a);
+    area.setVisible(a, false);
+    area.setVisible(d, false);
+    EXPECT_EQ(area.groupCount(), 1);
+    area.activate(a);
+    EXPECT_EQ(area.active(), &a);
+    EXPECT_EQ(area.currentWidget(), a.form());
+    EXPECT_EQ(keys(), (QStringList{"b0", "a0", "c-1", "d-1"}));
+}
