@@ -23,6 +23,8 @@
 #include <QFileInfo>
 #include <QUuid>
 
+#include <algorithm>
+
 int gNewFileCounter = 0;
 
 namespace {
@@ -52,11 +54,14 @@ void showInWindow(frmDoc& doc, const QString& path, bool attachToExisting) {
     }
 }
 
-// The loaded text cannot be undone, counts as unchanged and shows from its top.
+// The loaded text cannot be undone, counts as unchanged and shows from its
+// top. The parse styled all of it, so Scintilla is told to ask again: the
+// first paint then colours the visible names as every later one does.
 void settleLoadedText() {
     SciEmptyUndoBuffer();
     SciSetSavePoint();
     SciGotoPos(0);
+    SciStartStyling(std::min<sptr_t>(1, SciGetLength()), 255);
 }
 
 // A project of the document's own, named by key (its path, or its window's
