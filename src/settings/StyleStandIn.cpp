@@ -1,5 +1,11 @@
 #include "settings/StyleStandIn.h"
 
+QString gStyleDescription;
+
 QString LoadStyle(const QString& styleName) {
     return styleName;
+}
+
+bool SaveStyle(const QString&, const QString&) {
+    return false;
 }

@@ -8,6 +8,7 @@
 #include "foundation/errors/ErrorLog.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SettingsStore.h"
+#include "settings/UIStyle.h"
 #include "vocabulary/SettingsValues.h"
 #include "shell/InstanceHandOff.h"
 #include "shell/ShutdownSignals.h"
@@ -40,6 +41,7 @@ int Main(QApplication& app) {
         if (MultipleInstances == 0 && lock.previousInstanceRunning() &&
             HandOff(arguments.isEmpty() ? QLatin1String(kActivateMessage) : JoinCommandLine(arguments)))
             return 0;
+        ApplyVisualStyleSetting();
         {
             frmSplash splash;
             if (!splash.start() || !MainWindow())
