@@ -9,6 +9,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/SettingsStore.h"
 #include "vocabulary/SettingsValues.h"
+#include "settings/StyleStore.h"
 #include "shell/InstanceHandOff.h"
 #include "shell/ShutdownSignals.h"
 #include "shell/frmMain.h"
@@ -48,7 +49,7 @@ int Main(QApplication& app) {
         openStartFiles(arguments);
         CloseMainWindowOnSignals();
         const int status = app.exec();
-        RemoveFont(FixDoubleBackslash(platform::programSubfolder(QStringLiteral("styles/blitz.fon"))));
+        RemoveFont(StyleFontPath());
         return status;
     } catch (...) {
         SetErrorLog(QStringLiteral("Main"), QStringLiteral("Mod_Main"));
