@@ -1,6 +1,6 @@
 #include "settings/StyleFolder.h"
 
-#include "platform/ProgramFolder.h"
+#include "settings/StyleStore.h"
 
 #include <QDir>
 
@@ -8,25 +8,15 @@ namespace {
 const QString kExtension = QStringLiteral(".style");
 }
 
-QString StyleFilePath(const QString& name) {
-    return platform::programSubfolder(QStringLiteral("Styles")) + QLatin1Char('/') + name + kExtension;
-}
-
 QStringList StyleNames() {
     QStringList names;
-    const QDir folder(platform::programSubfolder(QStringLiteral("Styles")));
-    for (const QString& file : folder.entryList(QDir::Files))
+    for (const QString& file : QDir(StyleFolder()).entryList(QDir::Files))
         if (file.size() > kExtension.size() && file.endsWith(kExtension, Qt::CaseInsensitive))
             names.append(file.chopped(kExtension.size()));
     std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
         return a.compare(b, Qt::CaseInsensitive) < 0;
     });
     return names;
-}
-
-bool IsStyleNameAllowed(const QString& name) {
-    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
-           !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
 }
 
 QString ExistingStyleName(const QString& name) {

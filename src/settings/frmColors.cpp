@@ -11,7 +11,7 @@
 #include "settings/ColourBox.h"
 #include "settings/StyleFolder.h"
 #include "settings/StyleIcons.h"
-#include "settings/StyleStandIn.h"
+#include "settings/StyleStore.h"
 #include "vocabulary/SettingsValues.h"
 
 #include <QCheckBox>
@@ -351,11 +351,11 @@ bool frmColors::SaveStyle(const QString& styleName) {
 }
 
 bool frmColors::refusedName(const QString& name) {
-    if (!IsStyleNameAllowed(name)) {
+    if (name.isEmpty() || !IsStyleName(name)) {
         warn(QStringLiteral("\"") + name + QStringLiteral("\" can't be a style name !"));
         return true;
     }
-    if (!ExistingStyleName(name).isEmpty() || QFileInfo::exists(StyleFilePath(name))) {
+    if (!ExistingStyleName(name).isEmpty() || QFileInfo::exists(StylePath(name))) {
         warn(QStringLiteral("Style with this name already exists !"));
         return true;
     }
@@ -391,9 +391,9 @@ void frmColors::cmdRenameStyle_Click() {
         if (selected.isEmpty())
             return;
         const QString name = InputBox(QStringLiteral("Please enter the new name for this style"), QStringLiteral("Rename Style"), selected);
-        if (name.isEmpty() || sameName(name, selected) || !QFileInfo::exists(StyleFilePath(selected)) || refusedName(name))
+        if (name.isEmpty() || sameName(name, selected) || !QFileInfo::exists(StylePath(selected)) || refusedName(name))
             return;
-        if (!QFile::rename(StyleFilePath(selected), StyleFilePath(name)))
+        if (!QFile::rename(StylePath(selected), StylePath(name)))
             RaiseError(ErrPathFileAccess, QStringLiteral("Path/File access error"));
         if (sameName(selected, SciStyleName))
             storeSciStyleName(name);
@@ -414,9 +414,9 @@ void frmColors::cmdDeleteStyle_Click() {
         }
         if (MsgBox(QStringLiteral("Are you sure you want to delete the style '") + selected + QStringLiteral("' ?"),
                    vbYesNo | vbQuestion) != vbYes ||
-            !QFileInfo::exists(StyleFilePath(selected)))
+            !QFileInfo::exists(StylePath(selected)))
             return;
-        if (!QFile::remove(StyleFilePath(selected)))
+        if (!QFile::remove(StylePath(selected)))
             RaiseError(ErrPathFileAccess, QStringLiteral("Path/File access error"));
         if (sameName(selected, SciStyleName))
             storeSciStyleName(kDefault);

@@ -10,6 +10,7 @@
 #include "platform/SettingsStore.h"
 #include "settings/UIStyle.h"
 #include "vocabulary/SettingsValues.h"
+#include "settings/StyleStore.h"
 #include "shell/InstanceHandOff.h"
 #include "shell/ShutdownSignals.h"
 #include "shell/frmMain.h"
@@ -50,7 +51,7 @@ int Main(QApplication& app) {
         openStartFiles(arguments);
         CloseMainWindowOnSignals();
         const int status = app.exec();
-        RemoveFont(FixDoubleBackslash(platform::programSubfolder(QStringLiteral("styles/blitz.fon"))));
+        RemoveFont(StyleFontPath());
         return status;
     } catch (...) {
         SetErrorLog(QStringLiteral("Main"), QStringLiteral("Mod_Main"));

@@ -21,8 +21,11 @@ bool copyFolder(const QString& from, const QString& to) {
 bool RunFolders::prepare() {
     if (qEnvironmentVariableIsEmpty("KORVO_HOME")) {
         home = std::make_unique<QTemporaryDir>();
-        if (!home->isValid() || !copyFolder(QCoreApplication::applicationDirPath() + QStringLiteral("/conf"), home->filePath(QStringLiteral("conf"))))
+        if (!home->isValid())
             return false;
+        for (const QString& folder : {QStringLiteral("conf"), QStringLiteral("Styles")})
+            if (!copyFolder(QCoreApplication::applicationDirPath() + QLatin1Char('/') + folder, home->filePath(folder)))
+                return false;
         qputenv("KORVO_HOME", QFile::encodeName(home->path()));
     }
     if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME")) {
