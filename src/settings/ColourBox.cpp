@@ -1,31 +1,53 @@
 #include "settings/ColourBox.h"
 
-#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+constexpr int kPadding = 2;
+}
 
 QColor QColorOfBgr(long colour) {
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 
-ColourBox::ColourBox(QWidget* parent) : QFrame(parent) {
-    setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setAutoFillBackground(true);
+ColourBox::ColourBox(QWidget* parent) : QAbstractButton(parent) {
     setCursor(Qt::PointingHandCursor);
-    setFixedSize(40, 20);
+    setFixedSize(sizeHint());
+    setColour(0);
 }
 
 void ColourBox::setColour(long colour) {
     colour_ = colour;
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColorOfBgr(colour));
-    setPalette(palette);
+    setText(QStringLiteral("%1").arg(quint32(colour), 8, 16, QLatin1Char('0')).toUpper());
+    update();
 }
 
-void ColourBox::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton)
-        emit clicked();
+void ColourBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), QColorOfBgr(colour_));
+    painter.setPen(palette().color(hasFocus() ? QPalette::Highlight : QPalette::Mid));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-void ClickLabel::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton)
-        emit clicked();
+StyleLabel::StyleLabel(const QString& caption, QWidget* parent) : QAbstractButton(parent) {
+    setText(caption);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void StyleLabel::setSelected(bool selected) {
+    selected_ = selected;
+    update();
+}
+
+QSize StyleLabel::sizeHint() const {
+    return fontMetrics().size(Qt::TextSingleLine, text()) + QSize(2 * kPadding, 2 * kPadding);
+}
+
+void StyleLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, text());
+    if (selected_)
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

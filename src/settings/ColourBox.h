@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QFrame>
-#include <QLabel>
+#include <QAbstractButton>
 
-// A box that shows a colour 0x00BBGGRR as its background and reports clicks.
-class ColourBox : public QFrame {
+// A box that shows a colour 0x00BBGGRR and is clicked to change it. Its
+// text, never drawn, is the colour as eight hex digits.
+class ColourBox : public QAbstractButton {
     Q_OBJECT
 public:
     explicit ColourBox(QWidget* parent = nullptr);
@@ -12,27 +12,30 @@ public:
     void setColour(long colour);
     long colour() const { return colour_; }
 
-signals:
-    void clicked();
+    QSize sizeHint() const override { return {40, 20}; }
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     long colour_ = 0;
 };
 
-// A label that reports clicks.
-class ClickLabel : public QLabel {
+// A caption drawn in its own font and foreground colour, clicked to select
+// it; the selected one has a border.
+class StyleLabel : public QAbstractButton {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    explicit StyleLabel(const QString& caption, QWidget* parent = nullptr);
 
-signals:
-    void clicked();
+    void setSelected(bool selected);
+    QSize sizeHint() const override;
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool selected_ = false;
 };
 
 // The colour 0x00BBGGRR as Qt names it.

@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
@@ -120,11 +121,11 @@ void frmColors::connectControls() {
             lvStyles_ItemClick(item);
     });
     for (int i = 0; i < int(lblText.size()); ++i)
-        connect(lblText[i], &ClickLabel::clicked, this, [this, i] { guarded("lblText_Click", [this, i] { lblText_Click(i); }); });
-    connect(cboFontList, &QComboBox::textActivated, this, &frmColors::fontChosen);
+        connect(lblText[i], &StyleLabel::clicked, this, [this, i] { guarded("lblText_Click", [this, i] { lblText_Click(i); }); });
+    connect(cboFontList, &QComboBox::activated, this, [this](int index) { fontChosen(cboFontList->itemText(index)); });
     connect(cboFontList->lineEdit(), &QLineEdit::editingFinished, this,
             [this] { cboFontList->setEditText(gColorStyle.FontName[selectedSlot()]); });
-    connect(cboSize, &QComboBox::textActivated, this, &frmColors::sizeChosen);
+    connect(cboSize, &QComboBox::activated, this, [this](int index) { sizeChosen(cboSize->itemText(index)); });
     connect(cboSize->lineEdit(), &QLineEdit::editingFinished, this, [this] {
         if (cboSize->currentText() != QString::number(gColorStyle.FontSize[selectedSlot()]))
             sizeChosen(cboSize->currentText());
@@ -228,7 +229,7 @@ void frmColors::ColorControls() {
 }
 
 void frmColors::showTextLabel(int index) {
-    ClickLabel* label = lblText[index];
+    StyleLabel* label = lblText[index];
     const int slot = TextStyleTags()[index].slot;
     label->setFont(slotFont(gColorStyle, slot));
     QPalette palette = label->palette();
@@ -238,13 +239,10 @@ void frmColors::showTextLabel(int index) {
 }
 
 void frmColors::lblText_Click(int index) {
-    for (ClickLabel* label : lblText) {
-        label->setFrameStyle(QFrame::NoFrame);
-        label->adjustSize();
-    }
-    ClickLabel* label = lblText[index];
-    label->setFrameStyle(QFrame::Box | QFrame::Plain);
-    label->adjustSize();
+    for (StyleLabel* label : lblText)
+        label->setSelected(false);
+    StyleLabel* label = lblText[index];
+    label->setSelected(true);
     Krugce->adjustSize();
     Krugce->move(label->x() - Krugce->width() - 2, label->y() + 80 / twips::perPixelY(this) - Krugce->height() / 4);
     selectedLabel_ = index;

@@ -6,10 +6,11 @@
 
 #include <vector>
 
-class ClickLabel;
+class StyleLabel;
 class ColourBox;
 class QCheckBox;
 class QComboBox;
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -79,8 +80,8 @@ private:
     QLineEdit* txtOpis = nullptr;
     QTabWidget* SSTab1 = nullptr;
     std::vector<QWidget*> PicPomosna;
-    QWidget* picBack = nullptr;
-    std::vector<ClickLabel*> lblText;
+    QFrame* picBack = nullptr;
+    std::vector<StyleLabel*> lblText;
     QLabel* Krugce = nullptr;
     QLabel* lblSelected = nullptr;
     QComboBox* cboFontList = nullptr;

@@ -1,6 +1,5 @@
 #include "settings/frmColors.h"
 
-#include "foundation/Twips.h"
 #include "settings/ColorStyleTags.h"
 #include "settings/ColourBox.h"
 
@@ -120,12 +119,12 @@ QWidget* frmColors::buildTextTab() {
 
     picBack = new QFrame(container);
     picBack->setObjectName(QStringLiteral("picBack"));
-    static_cast<QFrame*>(picBack)->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picBack->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picBack->setAutoFillBackground(true);
     picBack->setFixedSize(kMargin + 2 * kColumnWidth, 2 * 8 + kLabelRows * kRowPitch);
     const auto tags = TextStyleTags();
     for (int i = 0; i < int(tags.size()); ++i) {
-        auto* label = new ClickLabel(QLatin1String(tags[i].caption), picBack);
+        auto* label = new StyleLabel(QLatin1String(tags[i].caption), picBack);
         label->setObjectName(indexed("lblText", i));
         label->setProperty("Tag", QLatin1String(tags[i].tag));
         label->setCursor(Qt::PointingHandCursor);

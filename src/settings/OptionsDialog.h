@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QDialog>
+
+class QTabWidget;
+
+// What the two option dialogs share: pages in the tab control "SSTab1",
+// each page's controls in a container enabled only while its page is shown,
+// Ctrl+Tab and Ctrl+Shift+Tab cycling the pages with wrap-around from any
+// control, the page shown last remembered under a key of section
+// "Options", and OK, Cancel and Apply below. OK closes only once an Apply
+// of this showing has succeeded; Cancel closes without writing.
+class OptionsDialog : public QDialog {
+    Q_OBJECT
+public:
+    void done(int result) override;
+
+    QTabWidget* pages() const { return SSTab1; }
+    void cmdApply_Click();
+    void cmdOK_Click();
+
+protected:
+    // sizeInTwips is the dialog's least size; containerName(i) names page i's container.
+    OptionsDialog(const QString& formName, const QString& caption, const QString& pageKey,
+                  const QString& containerName, QSize sizeInTwips, QWidget* parent);
+
+    // A new page; its controls go into the container returned.
+    QWidget* addPage(const QString& caption);
+    // Once every page is there: the buttons, the key handling and the stored page.
+    void finishPages();
+
+    // Writes and applies the dialog's values; raising ends the Apply, logged.
+    virtual void apply() = 0;
+    // Whatever closing the dialog does besides remembering the page.
+    virtual void unload() {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    const QString formName_;
+    // An Apply of this showing succeeded, or went far enough for OK to close.
+    bool Applied = false;
+
+private:
+    void showPage(int index);
+    void stepPage(int step);
+
+    QTabWidget* SSTab1 = nullptr;
+    const QString pageKey_;
+    const QString containerName_;
+    const QSize sizeInTwips_;
+};
