@@ -2,13 +2,13 @@
 
 #include "editor/ActiveDocument.h"
 #include "editor/EditorStyles.h"
-#include "files/Project.h"
 #include "foundation/Twips.h"
 #include "foundation/errors/ErrorLog.h"
 #include "platform/KorvoError.h"
 #include "platform/Prompt.h"
 #include "platform/SettingsStore.h"
 #include "settings/ColourBox.h"
+#include "settings/EditorOptionsApply.h"
 #include "settings/StyleFolder.h"
 #include "settings/StyleIcons.h"
 #include "settings/StyleStore.h"
@@ -67,16 +67,6 @@ void showBackground(QWidget& widget, long colour) {
 void storeSciStyleName(const QString& name) {
     SciStyleName = name;
     SaveSetting(QStringLiteral("OptionsEdit"), QStringLiteral("SciStyleName"), name);
-}
-
-// Every open document of every project takes the current record.
-void ApplyEditorStylesEverywhere() {
-    for (const ProjectPtr& project : gProjects.NewEnum())
-        for (frmDoc* doc : project->Sources.NewEnum())
-            if (doc) {
-                const ScopedCurrentView view(*doc);
-                ApplyEditorStyles();
-            }
 }
 
 void warn(const QString& text) {
@@ -435,7 +425,7 @@ void frmColors::cmdApplyStyle_Click() {
         const QString selected = selectedStyleName();
         if (selected.isEmpty())
             return;
-        ApplyEditorStylesEverywhere();
+        ApplyColourStyleToEveryEditor();
         SciStyleName = selected;
         SaveStyle(selected);
         MarkListed(selected, selected);
