@@ -12,6 +12,8 @@ FrameView::FrameView(const QString& name, QWidget* parent) : QTextBrowser(parent
     setOpenLinks(false);
     setOpenExternalLinks(false);
     setFrameShape(QFrame::NoFrame);
+    // Narrow frames break lines between words, never inside one.
+    setWordWrapMode(QTextOption::WordWrap);
     connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
         const auto [address, target] = linkOf(url);
         emit linkClicked(address, target);

@@ -152,6 +152,7 @@ bool parseFrameset(const QString& html, FrameNode& frameset) {
             FrameNode frame;
             frame.name = attributeValue(attributes, QStringLiteral("name"));
             frame.src = attributeValue(attributes, QStringLiteral("src"));
+            frame.scrolls = attributeValue(attributes, QStringLiteral("scrolling")).compare(QLatin1String("no"), Qt::CaseInsensitive) != 0;
             open.last().children.append(frame);
         }
     }

@@ -22,6 +22,7 @@ struct TargetedLink {
 struct FrameNode {
     QString name;  // frames only
     QString src;   // frames only, as written
+    bool scrolls = true;  // frames only: false for scrolling="no"
     bool isFrameset = false;
     bool columns = true;
     QStringList sizes;

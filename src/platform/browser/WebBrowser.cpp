@@ -122,6 +122,10 @@ QWidget* WebBrowser::buildFrameset(const FrameNode& node, const QString& topPath
             if (name == child.name && !child.name.isEmpty())
                 address = stored;
         FrameView* view = newView(child.name, splitter);
+        if (!child.scrolls) {
+            view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        }
         splitter->addWidget(view);
         view->showPage(address, loadPage(withoutFragment(address)));
     }

@@ -29,7 +29,7 @@ TEST(PageSource, MovesStyleAndLinkBeforeTheBodyIntoTheHead) {
 TEST(PageSource, ReadsNestedFramesetsWithTheirSizes) {
     FrameNode top;
     ASSERT_TRUE(parseFrameset(QStringLiteral("<frameset rows=\"30%,*\"><frame name=top src='t.htm'>"
-                                             "<FRAMESET cols=200,*><frame name=left src=l.htm><frame name=\"right\" src=r.htm>"
+                                             "<FRAMESET cols=200,*><frame name=left src=l.htm scrolling=NO><frame name=\"right\" src=r.htm>"
                                              "</frameset><noframes><body>no</body></noframes></frameset>"),
                               top));
     EXPECT_FALSE(top.columns);
@@ -42,6 +42,8 @@ TEST(PageSource, ReadsNestedFramesetsWithTheirSizes) {
     EXPECT_TRUE(inner.columns);
     ASSERT_EQ(inner.children.size(), 2);
     EXPECT_EQ(inner.children[1].name, QStringLiteral("right"));
+    EXPECT_FALSE(inner.children[0].scrolls);
+    EXPECT_TRUE(inner.children[1].scrolls);
 
     FrameNode none;
     EXPECT_FALSE(parseFrameset(QStringLiteral("<body><p>frame</p></body>"), none));
