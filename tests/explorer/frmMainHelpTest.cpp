@@ -118,6 +118,11 @@ TEST_F(frmMainHelpTest, WithoutTabsTheTabCommandsAreOffAndAnAddressOpensOne) {
     EXPECT_EQ(caption(), QStringLiteral("Blank"));
     EXPECT_TRUE(command("Close").enabled());
     form->RunCommand(QStringLiteral("Home"));
+    // A page without a title refreshes too.
+    EXPECT_EQ(browser().locationName(), QStringLiteral("index.html"));
+    page("index.html", "<title>Start</title>");
+    form->RunCommand(QStringLiteral("Refresh"));
+    EXPECT_EQ(browser().locationName(), QStringLiteral("Start"));
     form->RunCommand(QStringLiteral("New Current Window"));
     EXPECT_EQ(tabCount(), 2);
     EXPECT_EQ(caption(), QStringLiteral("Home"));
