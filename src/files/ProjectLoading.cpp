@@ -98,6 +98,9 @@ bool CloseProject(ClsProject& project) {
         for (frmDoc* doc : project.Sources.NewEnum())
             if (!platform::host().hideDocumentWindow(doc->FullFilename))
                 return false;
+        // A project without documents may be active (a new one); it must not stay so.
+        if (gActiveProject.get() == &project)
+            ActivateDocument(gActiveDoc);
         gProjects.RemoveKey(project.FullPath);
         platform::host().invalidateCodeExplorer();
         platform::host().refreshCodeExplorer();

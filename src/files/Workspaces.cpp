@@ -39,19 +39,20 @@ std::optional<WorkspaceContent> readWorkspace(const QString& path) {
     return ReadWorkspaceFile(DecodeAttributeLines(bytes));
 }
 
-// Windows of the layout whose document was not reopened go; a caption
+// Windows of the layout whose document was not reopened go, and so does a
+// help window that this session has no help browser for; a caption
 // saved with the changed mark loses it, since the document was just read.
 void tidyDocumentWindows() {
     platform::Host& host = platform::host();
     const QStringList keys = host.documentWindowKeys();
     const QStringList ids = host.documentWindowIds();
     for (qsizetype i = 0; i < ids.size() && i < keys.size(); ++i) {
-        if (keys[i] == kHelpWindow)
-            continue;
         if (!host.documentWindow(ids[i])) {
             host.closeDocumentWindow(ids[i]);
             continue;
         }
+        if (keys[i] == kHelpWindow)
+            continue;
         const QString caption = host.documentWindowCaption(ids[i]);
         if (caption.endsWith(QLatin1Char('*')))
             host.setDocumentWindowCaption(ids[i], caption.chopped(1));
