@@ -58,6 +58,7 @@ protected:
 
 TEST_F(WorkspaceTest, AWorkspaceKeepsTheProjectsAndFilesButNotUntitledOnes) {
     openSession();
+    gActiveDoc->setDirty(true);
     ASSERT_TRUE(SaveWorkSpace(workspace()));
     const QStringList lines = DecodeAttributeLines(readAll(workspace()));
     ASSERT_EQ(lines.size(), 12);
@@ -71,7 +72,10 @@ TEST_F(WorkspaceTest, AWorkspaceKeepsTheProjectsAndFilesButNotUntitledOnes) {
                                          " Path=\"" + homeFile("x.bb") + "\" Single=\"True\"", "</Projects>"}));
     EXPECT_TRUE(readAll(workspace()).endsWith("</Projects>\r\n"));
 
+    scriptButton(platform::vbNo);
     ASSERT_TRUE(LoadWorkSpace(workspace()));
+    EXPECT_EQ(savePrompts().size(), 1);
+    EXPECT_EQ(main->DS->documents().find(homeFile("x.bb"))->caption(), "x.bb");
     EXPECT_EQ(projectKeys(), (QStringList{gameFile(), homeFile("x.bb")}));
     EXPECT_EQ(windowKeys(), (QStringList{homeFile("game/main.bb"), homeFile("game/util.bb"), homeFile("x.bb")}));
     ASSERT_TRUE(gActiveDoc);
