@@ -8,7 +8,7 @@
 #include "explorer/frmMainHelp.h"
 #include "platform/browser/WebBrowser.h"
 #include "files/CommandLineFiles.h"
-#include "files/DocumentStandIns.h"
+#include "files/Workspaces.h"
 #include "files/RecentFilesProjects.h"
 #include "foundation/FileHelpers.h"
 #include "foundation/Twips.h"
