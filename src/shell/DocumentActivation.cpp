@@ -6,7 +6,7 @@
 #include "editor/EditorSetup.h"
 #include "editor/SciWrappers.h"
 #include "editor/frmDoc.h"
-#include "explorer/HelpStandIn.h"
+#include "explorer/ExplorerListStandIn.h"
 #include "editor/ActiveDocument.h"
 #include "files/Project.h"
 #include "files/OpenDocuments.h"
@@ -56,7 +56,9 @@ void activateEditorDocument(frmMain& main, frmDoc& doc) {
     gIgnoreSciModified = false;
     if (!gActiveProject)
         return;
-    ActivateProjectCompiler(*gActiveProject);
+    if (gActiveProject->Compiler.isEmpty())
+        gActiveProject->Compiler = DefaultCompilerName();
+    ActivateCompiler(gActiveProject->Compiler);
     if (!gActiveProject->SingleFile) {
         if (doc.CompilerUsed != gActiveProject->Compiler) {
             ReColorFile();
