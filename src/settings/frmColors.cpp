@@ -2,6 +2,7 @@
 
 #include "editor/ActiveDocument.h"
 #include "editor/EditorStyles.h"
+#include "editor/InstalledFace.h"
 #include "foundation/Twips.h"
 #include "foundation/errors/ErrorLog.h"
 #include "platform/KorvoError.h"
@@ -48,8 +49,9 @@ void guarded(const char* procedure, Body body) {
     }
 }
 
+// As the editor shows the slot: its face resolved to an installed one.
 QFont slotFont(const ColorStyle& style, int slot) {
-    QFont font(style.FontName[slot]);
+    QFont font(InstalledFace(style.FontName[slot]));
     if (style.FontSize[slot] > 0)
         font.setPointSize(style.FontSize[slot]);
     font.setBold(style.Bold[slot] != 0);

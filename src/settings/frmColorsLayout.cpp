@@ -2,6 +2,7 @@
 
 #include "settings/ColorStyleTags.h"
 #include "settings/ColourBox.h"
+#include "settings/DialogControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,6 +18,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+using dialogcontrols::button;
+using dialogcontrols::check;
+
 namespace {
 
 constexpr int kLabelRows = 11;
@@ -26,20 +30,6 @@ constexpr int kMargin = 22;
 
 QString indexed(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QString& tip = QString()) {
-    auto* made = new QPushButton(caption, parent);
-    made->setObjectName(QLatin1String(name));
-    made->setToolTip(tip);
-    made->setAutoDefault(false);
-    return made;
-}
-
-QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption) {
-    auto* made = new QCheckBox(caption, parent);
-    made->setObjectName(QLatin1String(name));
-    return made;
 }
 
 ColourBox* colourBox(QWidget* parent, const QString& name) {
@@ -103,7 +93,7 @@ QWidget* frmColors::buildStylesColumn() {
     txtOpis->setObjectName(QStringLiteral("txtOpis"));
     txtOpis->setMaxLength(254);
     layout->addWidget(txtOpis);
-    chkSeeChanges = checkBox(column, "chkSeeChanges", QStringLiteral("See style changes in the &editor"));
+    chkSeeChanges = check(column, "chkSeeChanges", QStringLiteral("See style changes in the &editor"));
     chkSeeChanges->setEnabled(false);
     layout->addWidget(chkSeeChanges);
     layout->addWidget(button(column, "cmdClose", QStringLiteral("Close")), 0, Qt::AlignRight);
@@ -151,9 +141,9 @@ QWidget* frmColors::buildTextTab() {
     cboSize->setValidator(new QIntValidator(0, 255, cboSize));
     for (int size = 6; size <= 16; ++size)
         cboSize->addItem(QString::number(size));
-    chkBold = checkBox(options, "chkBold", QStringLiteral("&Bold"));
-    chkItalic = checkBox(options, "chkItalic", QStringLiteral("&Italic"));
-    chkUnderline = checkBox(options, "chkUnderline", QStringLiteral("&Underline"));
+    chkBold = check(options, "chkBold", QStringLiteral("&Bold"));
+    chkItalic = check(options, "chkItalic", QStringLiteral("&Italic"));
+    chkUnderline = check(options, "chkUnderline", QStringLiteral("&Underline"));
     PicFore = colourBox(options, QStringLiteral("PicFore"));
     grid->addWidget(cboFontList, 0, 0, 1, 2);
     grid->addWidget(cboSize, 0, 2);

@@ -3,6 +3,7 @@
 #include "foundation/errors/ErrorLog.h"
 #include "platform/Prompt.h"
 #include "platform/SettingsStore.h"
+#include "settings/DialogControls.h"
 #include "settings/UIStyle.h"
 
 #include <QAbstractButton>
@@ -25,19 +26,16 @@ const QString kApplyTip = QStringLiteral("Apply selected style with standard col
 // A frame of option buttons, each named prefix + style name, and its Apply button.
 template <typename Style>
 QGroupBox* styleFrame(QWidget* parent, const QString& title, const QString& prefix, std::span<const Style> styles,
-                      QButtonGroup*& group, const QString& applyName, QPushButton*& apply) {
+                      QButtonGroup*& group, const char* applyName, QPushButton*& apply) {
     auto* frame = new QGroupBox(title, parent);
     auto* layout = new QVBoxLayout(frame);
     group = new QButtonGroup(frame);
     for (const Style& style : styles) {
-        auto* button = new QRadioButton(QLatin1String(style.caption), frame);
-        button->setObjectName(prefix + QLatin1String(style.name));
+        QRadioButton* button = dialogcontrols::option(frame, qPrintable(prefix + QLatin1String(style.name)), QLatin1String(style.caption));
         group->addButton(button);
         layout->addWidget(button);
     }
-    apply = new QPushButton(QStringLiteral("Apply"), frame);
-    apply->setObjectName(applyName);
-    apply->setToolTip(kApplyTip);
+    apply = dialogcontrols::button(frame, applyName, QStringLiteral("Apply"), kApplyTip);
     layout->addWidget(apply, 0, Qt::AlignRight);
     return frame;
 }
@@ -72,13 +70,11 @@ void frmStyles::buildControls() {
     QPushButton* barApply = nullptr;
     auto* frames = new QHBoxLayout;
     frames->addWidget(styleFrame(this, QStringLiteral("Dock Windows Style"), QStringLiteral("optDockWnd"), DockWindowStyles(),
-                                 dockWindowButtons_, QStringLiteral("cmdDockWndApply"), dockApply));
+                                 dockWindowButtons_, "cmdDockWndApply", dockApply));
     frames->addWidget(styleFrame(this, QStringLiteral("Command Bars Style"), QStringLiteral("optBar"), CommandBarStyles(),
-                                 commandBarButtons_, QStringLiteral("cmdBarApply"), barApply));
-    chkUseWinXpVisuals = new QCheckBox(QStringLiteral("Use the desktop's visual style ( requires restart )"), this);
-    chkUseWinXpVisuals->setObjectName(QStringLiteral("chkUseWinXpVisuals"));
-    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
-    ok->setObjectName(QStringLiteral("OKButton"));
+                                 commandBarButtons_, "cmdBarApply", barApply));
+    chkUseWinXpVisuals = dialogcontrols::check(this, "chkUseWinXpVisuals", QStringLiteral("Use the desktop's visual style ( requires restart )"));
+    QPushButton* ok = dialogcontrols::button(this, "OKButton", QStringLiteral("&OK"));
     ok->setDefault(true);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(chkUseWinXpVisuals, 1);
