@@ -374,16 +374,5 @@ void FrmOptions::unload() {
 }
 
 void ShowPreferences(QWidget* owner) {
-    platform::PromptRequest request;
-    request.kind = platform::PromptKind::ModalForm;
-    request.title = QStringLiteral("Preferences");
-    request.choices = {QStringLiteral("Cancel"), QStringLiteral("OK")};
-    const platform::PromptAnswer answer = platform::ask(request);
-    if (answer.button == 1) {
-        FrmOptions form(owner);
-        form.cmdOK_Click();
-    } else if (answer.button == -1) {
-        FrmOptions form(owner);
-        form.exec();
-    }
+    ShowOptionsDialog<FrmOptions>(owner, QStringLiteral("Preferences"));
 }

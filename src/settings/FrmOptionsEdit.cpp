@@ -4,7 +4,6 @@
 #include "settings/EditorOptionsApply.h"
 #include "foundation/controls/SpinText.h"
 #include "platform/Host.h"
-#include "platform/Prompt.h"
 #include "platform/SettingsStore.h"
 #include "vocabulary/SettingsValues.h"
 
@@ -374,16 +373,5 @@ void FrmOptionsEdit::apply() {
 }
 
 void ShowEditorOptions(QWidget* owner) {
-    platform::PromptRequest request;
-    request.kind = platform::PromptKind::ModalForm;
-    request.title = QStringLiteral("Editor options");
-    request.choices = {QStringLiteral("Cancel"), QStringLiteral("OK")};
-    const platform::PromptAnswer answer = platform::ask(request);
-    if (answer.button == 1) {
-        FrmOptionsEdit form(owner);
-        form.cmdOK_Click();
-    } else if (answer.button == -1) {
-        FrmOptionsEdit form(owner);
-        form.exec();
-    }
+    ShowOptionsDialog<FrmOptionsEdit>(owner, QStringLiteral("Editor options"));
 }

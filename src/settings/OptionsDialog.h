@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Prompt.h"
+
 #include <QDialog>
 
 class QTabWidget;
@@ -49,3 +51,18 @@ private:
     const QString containerName_;
     const QSize sizeInTwips_;
 };
+
+// Shows an option dialog modally through the prompt seam's modal-form
+// route; a seam that answers OK for it applies the values as they load.
+template <typename Form>
+void ShowOptionsDialog(QWidget* owner, const QString& caption) {
+    platform::PromptRequest request;
+    request.kind = platform::PromptKind::ModalForm;
+    request.title = caption;
+    request.choices = {QStringLiteral("Cancel"), QStringLiteral("OK")};
+    const int chosen = platform::ask(request).button;
+    if (chosen == 1)
+        Form(owner).cmdOK_Click();
+    else if (chosen == -1)
+        Form(owner).exec();
+}
