@@ -20,14 +20,6 @@ using namespace dialogcontrols;
 
 namespace {
 
-QHBoxLayout* row(std::initializer_list<QWidget*> widgets) {
-    auto* layout = new QHBoxLayout;
-    for (QWidget* w : widgets)
-        layout->addWidget(w);
-    layout->addStretch();
-    return layout;
-}
-
 QString number(long value) {
     return QString::number(value);
 }
@@ -46,22 +38,6 @@ FrmOptionsEdit::FrmOptionsEdit(QWidget* parent)
     EnableWrapOptions(WordWrap != 0);
     chkACShowAuto_Click();
     finishPages();
-}
-
-QCheckBox* FrmOptionsEdit::box(const char* name) const {
-    return findChild<QCheckBox*>(QLatin1String(name));
-}
-
-QRadioButton* FrmOptionsEdit::opt(const char* group, int index) const {
-    return findChild<QRadioButton*>(QStringLiteral("%1(%2)").arg(QLatin1String(group)).arg(index));
-}
-
-SpinText* FrmOptionsEdit::spinBox(const char* name) const {
-    return findChild<SpinText*>(QLatin1String(name));
-}
-
-QLineEdit* FrmOptionsEdit::text(const char* name) const {
-    return findChild<QLineEdit*>(QLatin1String(name));
 }
 
 void FrmOptionsEdit::buildGeneralPage() {

@@ -4,7 +4,11 @@
 
 #include <QDialog>
 
+class QCheckBox;
+class QLineEdit;
+class QRadioButton;
 class QTabWidget;
+class SpinText;
 
 // What the two option dialogs share: pages in the tab control "SSTab1",
 // each page's controls in a container enabled only while its page is shown,
@@ -37,6 +41,12 @@ protected:
     virtual void unload() {}
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // The dialog's controls by object name; an option button by its group and index.
+    QCheckBox* box(const char* name) const;
+    QRadioButton* opt(const char* group, int index) const;
+    SpinText* spinBox(const char* name) const;
+    QLineEdit* text(const char* name) const;
 
     const QString formName_;
     // An Apply of this showing succeeded, or went far enough for OK to close.
