@@ -1,4 +1,7 @@
 #include "build/CompilerList.h"
+#include "editor/ActiveDocument.h"
+#include "explorer/ExplorerServices.h"
+#include "files/Project.h"
 #include "foundation/controls/SpinText.h"
 #include "language/keywords/KeywordFiles.h"
 #include "platform/SettingsStore.h"
@@ -212,4 +215,110 @@ TEST_F(PreferencesTest, ApplyWritesTheGeneralSettingsAndAFailedApplyKeepsTheDial
     EXPECT_FALSE(closed);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(platform::GetSetting(kOptionsSection, QStringLiteral("MultipleInstances")), QStringLiteral("0"));
+}
+
+namespace {
+
+// The code explorer as the preferences see it: which scope it shows and how
+// often it refilled.
+class ExplorerInFileMode : public ExplorerLists {
+public:
+    ExplorerInFileMode() { setExplorerLists(this); }
+    ~ExplorerInFileMode() override { setExplorerLists(nullptr); }
+
+    QString LastConstruct() const override { return QStringLiteral("Functions"); }
+    void SetLastConstruct(const QString&) override {}
+    int ColumnWidth(const QString&, int) const override { return 0; }
+    void SetColWidth1(int) override {}
+    void SetColWidth2(int) override {}
+    bool ShowOnlyFile() const override { return onlyFile; }
+    void PuniLista() override { ++refills; }
+    bool Visible() const override { return true; }
+    void FocusList(const QString&) override {}
+    void SetListChecked(const QString&, bool) override {}
+
+    bool onlyFile = true;
+    int refills = 0;
+};
+
+}
+
+TEST_F(PreferencesTest, UnsortedFunctionsTakeEffectAtOnceOnlyInFileModeWithAProject) {
+    FrmOptions form;
+    form.pages()->setCurrentIndex(4);
+    click(form, "chkUnsortedFunctions");
+    EXPECT_EQ(gUnsortedFunctions, 0) << "no explorer: waits for Apply";
+
+    ExplorerInFileMode explorer;
+    gActiveProject = std::make_shared<ClsProject>();
+    explorer.onlyFile = false;
+    click(form, "chkUnsortedFunctions");
+    click(form, "chkUnsortedFunctions");
+    EXPECT_EQ(gUnsortedFunctions, 0);
+    EXPECT_EQ(explorer.refills, 0);
+
+    explorer.onlyFile = true;
+    click(form, "chkUnsortedFunctions");
+    EXPECT_EQ(gUnsortedFunctions, 0) << "the box went back to the value";
+    click(form, "chkUnsortedFunctions");
+    EXPECT_EQ(gUnsortedFunctions, 1);
+    EXPECT_TRUE(gActiveProject->Model.FunctionsDirty);
+    EXPECT_EQ(explorer.refills, 1);
+    gActiveProject.reset();
+}
+
+TEST_F(PreferencesTest, RecentListsAreClearedAtOnceAndTheirCaptionsAndLengthFollowApply) {
+    HostList files(host, QStringLiteral("FileRecentFiles"));
+    HostList projects(host, QStringLiteral("FileRecentProjects"));
+    files.AddItem(QStringLiteral("/p/a.bb"), QStringLiteral("/p/a.bb"));
+    projects.AddItem(QStringLiteral("/p/x.kpf"), QStringLiteral("/p/x.kpf"));
+    FrmOptions form;
+    form.pages()->setCurrentIndex(1);
+    scriptButton(platform::vbNo);
+    click(form, "cmdClearRecentProjects");
+    EXPECT_EQ(projects.Count(), 1);
+    click(form, "chkShowRecentFull");
+    control<SpinText>(form, "txtRecentFiles")->setText(QStringLiteral("5"));
+    form.cmdApply_Click();
+    EXPECT_EQ(files.captions(), QStringList{QStringLiteral("a.bb")});
+    EXPECT_EQ(host.commandListMaxItems(QStringLiteral("FileRecentFiles")), 5);
+    EXPECT_EQ(platform::GetSetting(kOptionsSection, QStringLiteral("gShowRecentFull")), QStringLiteral("0"));
+
+    scriptButton(platform::vbYes);
+    click(form, "cmdClearRecent");
+    EXPECT_EQ(prompts.last().text, QStringLiteral("Are you sure you want to purge 'recent files' list now ?"));
+    form.reject();
+    EXPECT_EQ(files.Count(), 0);
+    EXPECT_EQ(projects.Count(), 1);
+}
+
+TEST_F(PreferencesTest, CompilerPageKeepsItsBoxesOnTheSelectedCompiler) {
+    addCompiler(QStringLiteral("Other"), QStringLiteral("/opt/other"));
+    FrmOptions form;
+    select(form, QStringLiteral("Other"));
+    control<QLineEdit>(form, "txtBlitzPath")->setText(QStringLiteral("/new"));
+    click(form, "chkUseBlitzConsole");
+    EXPECT_EQ(gCompilers.Item(QStringLiteral("Other"))->Path, QStringLiteral("/new"));
+    EXPECT_TRUE(gCompilers.Item(QStringLiteral("Other"))->RealConsole);
+    EXPECT_EQ(gCompilers.Item(QStringLiteral("Blitz"))->Path, QStringLiteral("/opt/blitz"));
+
+    auto* list = control<QListWidget>(form, "lvCompilers");
+    click(form, "cmdSetAsDefault");
+    EXPECT_EQ(DefaultCompiler, QStringLiteral("Other"));
+    EXPECT_EQ(list->item(0)->data(Qt::UserRole).toString(), QStringLiteral("compiler"));
+    EXPECT_EQ(list->item(1)->data(Qt::UserRole).toString(), QStringLiteral("default"));
+
+    select(form, QStringLiteral("Blitz"));
+    click(form, "cmdRemove");
+    EXPECT_EQ(gCompilers.Count(), 1);
+    EXPECT_EQ(list->count(), 1);
+    EXPECT_EQ(control<QLineEdit>(form, "txtBlitzPath")->text(), QStringLiteral("/new"));
+    click(form, "cmdRemove");
+    EXPECT_EQ(gCompilers.Count(), 1);
+
+    // With nothing selected the boxes edit no compiler.
+    list->clear();
+    control<QLineEdit>(form, "txtHelpPath")->setText(QStringLiteral("/nowhere"));
+    click(form, "cmdRename");
+    EXPECT_EQ(gCompilers.Item(QStringLiteral("Other"))->HelpPath, QStringLiteral("/opt/other/help"));
 }
