@@ -34,13 +34,6 @@ void setIcon(QListWidgetItem* item, const QString& icon) {
     item->setIcon(QApplication::style()->standardIcon(icon == kDefaultIcon ? QStyle::SP_DialogApplyButton : QStyle::SP_ComputerIcon));
 }
 
-QToolButton* browseButton(QWidget* parent, const char* name) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(QLatin1String(name));
-    b->setText(QStringLiteral("..."));
-    return b;
-}
-
 // Runs a handler that logs what it raises under its own name.
 template <typename Handler>
 void trapped(const char* name, Handler handler) {

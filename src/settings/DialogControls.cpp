@@ -4,10 +4,12 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 
 namespace dialogcontrols {
 
@@ -35,6 +37,21 @@ QLineEdit* line(QWidget* parent, const char* name) {
     auto* text = new QLineEdit(parent);
     text->setObjectName(QLatin1String(name));
     return text;
+}
+
+QToolButton* browseButton(QWidget* parent, const char* name) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(QLatin1String(name));
+    b->setText(QStringLiteral("..."));
+    return b;
+}
+
+QHBoxLayout* row(std::initializer_list<QWidget*> widgets) {
+    auto* layout = new QHBoxLayout;
+    for (QWidget* w : widgets)
+        layout->addWidget(w);
+    layout->addStretch();
+    return layout;
 }
 
 QGroupBox* frame(QWidget* parent, const QString& caption) {

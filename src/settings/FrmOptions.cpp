@@ -33,21 +33,6 @@ namespace {
 
 const QString kForm = QStringLiteral("frmOptions");
 
-QHBoxLayout* row(std::initializer_list<QWidget*> widgets) {
-    auto* layout = new QHBoxLayout;
-    for (QWidget* w : widgets)
-        layout->addWidget(w);
-    layout->addStretch();
-    return layout;
-}
-
-QToolButton* browseButton(QWidget* parent, const char* name) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(QLatin1String(name));
-    b->setText(QStringLiteral("..."));
-    return b;
-}
-
 void write(const char* key, const QString& value) {
     platform::SaveSetting(kOptionsSection, QLatin1String(key), value);
 }
@@ -67,22 +52,6 @@ FrmOptions::FrmOptions(QWidget* parent)
     buildGeneralPage();
     loadValues();
     finishPages();
-}
-
-QCheckBox* FrmOptions::box(const char* name) const {
-    return findChild<QCheckBox*>(QLatin1String(name));
-}
-
-QRadioButton* FrmOptions::opt(const char* group, int index) const {
-    return findChild<QRadioButton*>(QStringLiteral("%1(%2)").arg(QLatin1String(group)).arg(index));
-}
-
-SpinText* FrmOptions::spinBox(const char* name) const {
-    return findChild<SpinText*>(QLatin1String(name));
-}
-
-QLineEdit* FrmOptions::text(const char* name) const {
-    return findChild<QLineEdit*>(QLatin1String(name));
 }
 
 void FrmOptions::buildFilesPage() {
@@ -374,16 +343,5 @@ void FrmOptions::unload() {
 }
 
 void ShowPreferences(QWidget* owner) {
-    platform::PromptRequest request;
-    request.kind = platform::PromptKind::ModalForm;
-    request.title = QStringLiteral("Preferences");
-    request.choices = {QStringLiteral("Cancel"), QStringLiteral("OK")};
-    const platform::PromptAnswer answer = platform::ask(request);
-    if (answer.button == 1) {
-        FrmOptions form(owner);
-        form.cmdOK_Click();
-    } else if (answer.button == -1) {
-        FrmOptions form(owner);
-        form.exec();
-    }
+    ShowOptionsDialog<FrmOptions>(owner, QStringLiteral("Preferences"));
 }

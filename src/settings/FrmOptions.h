@@ -3,10 +3,6 @@
 #include "settings/OptionsDialog.h"
 
 class CompilerPage;
-class QCheckBox;
-class QLineEdit;
-class QRadioButton;
-class SpinText;
 
 // "Preferences": the general settings of section "Options", the compiler
 // list (page "&Compilers") and the file associations. "Associate now", the
@@ -37,11 +33,6 @@ private:
     void loadValues();
     void EnableBackupOptions(bool enable);
     void chkUnsortedFunctions_Click();
-
-    QCheckBox* box(const char* name) const;
-    QRadioButton* opt(const char* group, int index) const;
-    SpinText* spinBox(const char* name) const;
-    QLineEdit* text(const char* name) const;
 
     CompilerPage* compilers_ = nullptr;
 };

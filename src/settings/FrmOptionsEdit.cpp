@@ -4,7 +4,6 @@
 #include "settings/EditorOptionsApply.h"
 #include "foundation/controls/SpinText.h"
 #include "platform/Host.h"
-#include "platform/Prompt.h"
 #include "platform/SettingsStore.h"
 #include "vocabulary/SettingsValues.h"
 
@@ -20,14 +19,6 @@
 using namespace dialogcontrols;
 
 namespace {
-
-QHBoxLayout* row(std::initializer_list<QWidget*> widgets) {
-    auto* layout = new QHBoxLayout;
-    for (QWidget* w : widgets)
-        layout->addWidget(w);
-    layout->addStretch();
-    return layout;
-}
 
 QString number(long value) {
     return QString::number(value);
@@ -47,22 +38,6 @@ FrmOptionsEdit::FrmOptionsEdit(QWidget* parent)
     EnableWrapOptions(WordWrap != 0);
     chkACShowAuto_Click();
     finishPages();
-}
-
-QCheckBox* FrmOptionsEdit::box(const char* name) const {
-    return findChild<QCheckBox*>(QLatin1String(name));
-}
-
-QRadioButton* FrmOptionsEdit::opt(const char* group, int index) const {
-    return findChild<QRadioButton*>(QStringLiteral("%1(%2)").arg(QLatin1String(group)).arg(index));
-}
-
-SpinText* FrmOptionsEdit::spinBox(const char* name) const {
-    return findChild<SpinText*>(QLatin1String(name));
-}
-
-QLineEdit* FrmOptionsEdit::text(const char* name) const {
-    return findChild<QLineEdit*>(QLatin1String(name));
 }
 
 void FrmOptionsEdit::buildGeneralPage() {
@@ -374,16 +349,5 @@ void FrmOptionsEdit::apply() {
 }
 
 void ShowEditorOptions(QWidget* owner) {
-    platform::PromptRequest request;
-    request.kind = platform::PromptKind::ModalForm;
-    request.title = QStringLiteral("Editor options");
-    request.choices = {QStringLiteral("Cancel"), QStringLiteral("OK")};
-    const platform::PromptAnswer answer = platform::ask(request);
-    if (answer.button == 1) {
-        FrmOptionsEdit form(owner);
-        form.cmdOK_Click();
-    } else if (answer.button == -1) {
-        FrmOptionsEdit form(owner);
-        form.exec();
-    }
+    ShowOptionsDialog<FrmOptionsEdit>(owner, QStringLiteral("Editor options"));
 }

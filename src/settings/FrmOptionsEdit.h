@@ -2,10 +2,6 @@
 
 #include "settings/OptionsDialog.h"
 
-class QCheckBox;
-class QLineEdit;
-class QRadioButton;
-class SpinText;
 
 // "Editor options": the settings of section "OptionsEdit". Apply writes
 // them, reloads the values and puts them into every open editor at once.
@@ -26,11 +22,6 @@ private:
     void loadValues();
     void EnableWrapOptions(bool enable);
     void chkACShowAuto_Click();
-
-    QCheckBox* box(const char* name) const;
-    QRadioButton* opt(const char* group, int index) const;
-    SpinText* spinBox(const char* name) const;
-    QLineEdit* text(const char* name) const;
 };
 
 // The command "Editor Settings": the dialog, modal, through the prompt seam.

@@ -1,14 +1,18 @@
 #include "settings/OptionsDialog.h"
 
 #include "editor/WaitCursor.h"
+#include "foundation/controls/SpinText.h"
 #include "foundation/Twips.h"
 #include "foundation/errors/ErrorLog.h"
 #include "platform/SettingsStore.h"
 #include "vocabulary/SettingsValues.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -105,4 +109,20 @@ void OptionsDialog::done(int result) {
     unload();
     platform::SaveSetting(kOptionsSection, pageKey_, QString::number(SSTab1->currentIndex()));
     QDialog::done(result);
+}
+
+QCheckBox* OptionsDialog::box(const char* name) const {
+    return findChild<QCheckBox*>(QLatin1String(name));
+}
+
+QRadioButton* OptionsDialog::opt(const char* group, int index) const {
+    return findChild<QRadioButton*>(QStringLiteral("%1(%2)").arg(QLatin1String(group)).arg(index));
+}
+
+SpinText* OptionsDialog::spinBox(const char* name) const {
+    return findChild<SpinText*>(QLatin1String(name));
+}
+
+QLineEdit* OptionsDialog::text(const char* name) const {
+    return findChild<QLineEdit*>(QLatin1String(name));
 }

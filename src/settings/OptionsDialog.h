@@ -1,8 +1,14 @@
 #pragma once
 
+#include "platform/Prompt.h"
+
 #include <QDialog>
 
+class QCheckBox;
+class QLineEdit;
+class QRadioButton;
 class QTabWidget;
+class SpinText;
 
 // What the two option dialogs share: pages in the tab control "SSTab1",
 // each page's controls in a container enabled only while its page is shown,
@@ -36,6 +42,12 @@ protected:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+    // The dialog's controls by object name; an option button by its group and index.
+    QCheckBox* box(const char* name) const;
+    QRadioButton* opt(const char* group, int index) const;
+    SpinText* spinBox(const char* name) const;
+    QLineEdit* text(const char* name) const;
+
     const QString formName_;
     // An Apply of this showing succeeded, or went far enough for OK to close.
     bool Applied = false;
@@ -49,3 +61,18 @@ private:
     const QString containerName_;
     const QSize sizeInTwips_;
 };
+
+// Shows an option dialog modally through the prompt seam's modal-form
+// route; a seam that answers OK for it applies the values as they load.
+template <typename Form>
+void ShowOptionsDialog(QWidget* owner, const QString& caption) {
+    platform::PromptRequest request;
+    request.kind = platform::PromptKind::ModalForm;
+    request.title = caption;
+    request.choices = {QStringLiteral("Cancel"), QStringLiteral("OK")};
+    const int chosen = platform::ask(request).button;
+    if (chosen == 1)
+        Form(owner).cmdOK_Click();
+    else if (chosen == -1)
+        Form(owner).exec();
+}
