@@ -17,16 +17,10 @@
 namespace {
 
 const QString kDefaultStyle = QStringLiteral("Default");
-const QString kLoadProcedure = QStringLiteral("LoadStyle");
-const QString kLoadModule = QStringLiteral("Mod_File");
 const QString kCrLf = QStringLiteral("\r\n");
 
-void warnAndFallBack(const QString& what, const QString& path) {
+void warnBeforeDefault(const QString& what, const QString& path) {
     platform::MsgBox(what + kCrLf + path + kCrLf + QStringLiteral("Press Ok to load the Default Style..."), platform::vbExclamation);
-}
-
-void logDamage(const QString& description) {
-    LogNewErrorQuietly(ErrPathFileAccess, description, kLoadProcedure, kLoadModule);
 }
 
 // The file's record made current, or its fault told: false then.
@@ -44,8 +38,9 @@ bool loadStyleFile(const QString& path) {
         gStyleDescription = parsed.content.description;
         return true;
     case StyleFileFault::Damaged:
-        logDamage((readable ? QStringLiteral("Style file is damaged: ") : QStringLiteral("Path/File access error: ")) + path);
-        warnAndFallBack(QStringLiteral("Style file is damaged:"), path);
+        LogNewErrorQuietly(ErrPathFileAccess, (readable ? QStringLiteral("Style file is damaged: ") : QStringLiteral("Path/File access error: ")) + path,
+                           QStringLiteral("LoadStyle"), QStringLiteral("Mod_File"));
+        warnBeforeDefault(QStringLiteral("Style file is damaged:"), path);
         return false;
     case StyleFileFault::WrongVersion:
         platform::MsgBox(QStringLiteral("Incorrect Style Version !"), platform::vbCritical);
@@ -93,7 +88,7 @@ bool IsStyleName(const QString& styleName) {
 QString LoadStyle(const QString& styleName) {
     const QString path = StylePath(styleName);
     if (!IsStyleName(styleName) || !QFileInfo(path).isFile()) {
-        warnAndFallBack(QStringLiteral("Specified Style Not Found:"), path);
+        warnBeforeDefault(QStringLiteral("Specified Style Not Found:"), path);
         forgetStyleName(styleName, true);
         return loadDefaultStyle();
     }

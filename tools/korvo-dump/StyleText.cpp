@@ -91,12 +91,13 @@ std::optional<StyleFileContent> ParseStyleText(const QString& text, QString& pro
             line.chop(1);
     while (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
+    const QString descriptionTag = QStringLiteral("description");
     if (lines.size() != 2 + kColorStyleSlots || lines[0] != QLatin1String("version 1") ||
-        !lines[1].startsWith(QLatin1String("description "))) {
+        !(lines[1] == descriptionTag || lines[1].startsWith(descriptionTag + QLatin1Char(' ')))) {
         problem = QStringLiteral("expected \"version 1\", a description line and %1 slot lines").arg(kColorStyleSlots);
         return std::nullopt;
     }
-    content.description = unescaped(lines[1].mid(QStringLiteral("description ").size()));
+    content.description = unescaped(lines[1].mid(descriptionTag.size() + 1));
     for (qsizetype i = 2; i < lines.size(); ++i)
         if (!parseSlotLine(lines[i], content, problem))
             return std::nullopt;
