@@ -452,7 +452,8 @@ void ShowColorStylesDialog(QWidget* owner) {
     static QPointer<frmColors> shown;
     if (!shown) {
         shown = new frmColors(owner);
-        shown->setAttribute(Qt::WA_DeleteOnClose);
+        // A closed editor is gone: the next one starts from the applied style.
+        QObject::connect(shown, &QDialog::finished, shown, &QObject::deleteLater);
     }
     shown->show();
     shown->raise();

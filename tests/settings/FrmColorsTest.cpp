@@ -15,11 +15,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 
 namespace {
@@ -293,4 +295,20 @@ TEST_F(FrmColorsTest, DeletingTheAppliedStyleStoresDefaultAtOnceAndDefaultStays)
     click(form, "cmdDeleteStyle");
     EXPECT_EQ(lastPromptText(), "You can't delete default style !");
     EXPECT_TRUE(QFileInfo::exists(stylePath("Default")));
+}
+
+TEST_F(FrmColorsTest, TheCommandShowsOneEditorAtATimeAndAClosedOneIsGone) {
+    QWidget owner;
+    ShowColorStylesDialog(&owner);
+    auto* first = owner.findChild<frmColors*>();
+    ASSERT_TRUE(first);
+    ShowColorStylesDialog(&owner);
+    EXPECT_EQ(owner.findChildren<frmColors*>().size(), 1);
+    EXPECT_TRUE(first->isVisible());
+    QPointer<frmColors> closed = first;
+    first->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(closed);
+    ShowColorStylesDialog(&owner);
+    EXPECT_EQ(owner.findChildren<frmColors*>().size(), 1);
 }
