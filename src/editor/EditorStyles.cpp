@@ -1,6 +1,7 @@
 #include "editor/EditorStyles.h"
 
 #include "editor/CurrentView.h"
+#include "editor/InstalledFace.h"
 #include "editor/SciWrappers.h"
 #include "vocabulary/ColorStyle.h"
 #include "vocabulary/Markers.h"
@@ -23,17 +24,54 @@ constexpr int kBookmarks = 30;
 constexpr int kFoldMarkers = 31;
 constexpr int kIndentGuides = 37;
 
-void applyFontAndFore(const ColorStyle& c, int style, int slot) {
-    SciStyleSetBold(style, c.Bold[slot] != 0);
-    SciStyleSetItalic(style, c.Italic[slot] != 0);
-    SciStyleSetSize(style, c.FontSize[slot]);
-    SciStyleSetFore(style, c.ForeColor[slot]);
-    SciStyleSetFont(style, c.FontName[slot]);
+void setFont(const ColorStyle& c, int style, int slot) {
+    SciStyleSetFont(style, InstalledFace(c.FontName[slot]));
 }
 
 void applyTextStyle(const ColorStyle& c, int slot) {
     SciStyleSetUnderline(slot, c.Underline[slot] != 0);
-    applyFontAndFore(c, slot, slot);
+    SciStyleSetBold(slot, c.Bold[slot] != 0);
+    SciStyleSetItalic(slot, c.Italic[slot] != 0);
+    SciStyleSetSize(slot, c.FontSize[slot]);
+    SciStyleSetFore(slot, c.ForeColor[slot]);
+    setFont(c, slot, slot);
+}
+
+void applyDefaultStyle(const ColorStyle& c) {
+    SciStyleSetFore(S::STYLE_DEFAULT, c.ForeColor[STYLE_Text]);
+    SciStyleSetBack(S::STYLE_DEFAULT, c.ForeColor[kBackgrounds]);
+    setFont(c, S::STYLE_DEFAULT, STYLE_Text);
+    SciStyleSetSize(S::STYLE_DEFAULT, c.FontSize[STYLE_Text]);
+    SciStyleSetUnderline(S::STYLE_DEFAULT, c.Underline[STYLE_Text] != 0);
+    SciStyleSetBold(S::STYLE_DEFAULT, c.Bold[STYLE_Text] != 0);
+    SciStyleSetItalic(S::STYLE_DEFAULT, c.Italic[STYLE_Text] != 0);
+}
+
+void applyLineNumberStyle(const ColorStyle& c) {
+    const int slot = STYLE_LineNumber;
+    SciStyleSetBold(slot, c.Bold[slot] != 0);
+    SciStyleSetItalic(slot, c.Italic[slot] != 0);
+    SciStyleSetSize(slot, c.FontSize[slot]);
+    SciStyleSetFore(slot, c.ForeColor[slot]);
+    setFont(c, slot, slot);
+    SciStyleSetBack(slot, c.BackColor[slot]);
+}
+
+void applyFoldSymbols(const ColorStyle& c) {
+    const long closed = c.AltColor[kFoldMarkers];
+    const long open = c.ForeColor[kFoldMarkers];
+    const long back = c.BackColor[kFoldMarkers];
+    SciMarkerSetFore(S::SC_MARKNUM_FOLDER, closed);
+    SciMarkerSetBack(S::SC_MARKNUM_FOLDER, back);
+    SciMarkerSetFore(S::SC_MARKNUM_FOLDEREND, closed);
+    SciMarkerSetBack(S::SC_MARKNUM_FOLDEREND, back);
+    SciMarkerSetFore(S::SC_MARKNUM_FOLDEROPEN, open);
+    SciMarkerSetBack(S::SC_MARKNUM_FOLDEROPEN, back);
+    SciMarkerSetFore(S::SC_MARKNUM_FOLDEROPENMID, open);
+    SciMarkerSetBack(S::SC_MARKNUM_FOLDEROPENMID, back);
+    SciMarkerSetBack(S::SC_MARKNUM_FOLDERTAIL, back);
+    SciMarkerSetBack(S::SC_MARKNUM_FOLDERSUB, back);
+    SciMarkerSetBack(S::SC_MARKNUM_FOLDERMIDTAIL, back);
 }
 
 }
@@ -42,19 +80,12 @@ void ApplyEditorStyles() {
     if (!IsEditorActive())
         return;
     const ColorStyle& c = gColorStyle;
-    SciStyleSetFore(S::STYLE_DEFAULT, c.ForeColor[STYLE_Text]);
-    SciStyleSetBack(S::STYLE_DEFAULT, c.ForeColor[kBackgrounds]);
-    SciStyleSetFont(S::STYLE_DEFAULT, c.FontName[STYLE_Text]);
-    SciStyleSetSize(S::STYLE_DEFAULT, c.FontSize[STYLE_Text]);
-    SciStyleSetUnderline(S::STYLE_DEFAULT, c.Underline[STYLE_Text] != 0);
-    SciStyleSetBold(S::STYLE_DEFAULT, c.Bold[STYLE_Text] != 0);
-    SciStyleSetItalic(S::STYLE_DEFAULT, c.Italic[STYLE_Text] != 0);
+    applyDefaultStyle(c);
     SciStyleClearAll();
     for (int slot = 0; slot <= kLastTextSlot; ++slot)
         applyTextStyle(c, slot);
     applyTextStyle(c, STYLE_BraceLight);
-    applyFontAndFore(c, STYLE_LineNumber, STYLE_LineNumber);
-    SciStyleSetBack(STYLE_LineNumber, c.BackColor[STYLE_LineNumber]);
+    applyLineNumberStyle(c);
 
     SciSetSelFore(true, c.ForeColor[kSelection]);
     SciSetSelBack(true, c.BackColor[kSelection]);
@@ -74,12 +105,7 @@ void ApplyEditorStyles() {
     SciMarkerSetBack(MARKER_BREAKPOINT, c.AltColor[kBookmarks]);
     SciMarkerSetFore(MARKER_BOOKMARK, c.ForeColor[kBookmarks]);
     SciMarkerSetBack(MARKER_BOOKMARK, c.BackColor[kBookmarks]);
-    for (long closed : {S::SC_MARKNUM_FOLDER, S::SC_MARKNUM_FOLDEREND})
-        SciMarkerSetFore(closed, c.AltColor[kFoldMarkers]);
-    for (long open : {S::SC_MARKNUM_FOLDEROPEN, S::SC_MARKNUM_FOLDEROPENMID})
-        SciMarkerSetFore(open, c.ForeColor[kFoldMarkers]);
-    for (long marker = S::SC_MARKNUM_FOLDEREND; marker <= S::SC_MARKNUM_FOLDEROPEN; ++marker)
-        SciMarkerSetBack(marker, c.BackColor[kFoldMarkers]);
+    applyFoldSymbols(c);
 }
 
 long SelectionBackColour(bool focused) {

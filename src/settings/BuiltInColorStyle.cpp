@@ -3,6 +3,7 @@
 #include "vocabulary/StyleNumbers.h"
 
 ColorStyle gColorStyle = BuiltInColorStyle();
+QString gStyleDescription = BuiltInStyleDescription();
 
 namespace {
 
@@ -82,4 +83,8 @@ ColorStyle BuiltInColorStyle() {
     style.AltColor[31] = rgb(255, 255, 255);
     style.ForeColor[37] = rgb(200, 200, 200);
     return style;
+}
+
+QString BuiltInStyleDescription() {
+    return QStringLiteral("Korvo's light style: dark text on white, keywords in blue, comments in green.");
 }

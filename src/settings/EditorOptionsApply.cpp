@@ -3,6 +3,7 @@
 #include "editor/ActiveDocument.h"
 #include "editor/CurrentView.h"
 #include "editor/EditorSetup.h"
+#include "editor/EditorStyles.h"
 #include "editor/Folding.h"
 #include "editor/frmDoc.h"
 #include "files/Project.h"
@@ -32,6 +33,15 @@ void ApplyOptionsToEveryEditor() {
             continue;
         ScopedCurrentView current(doc->SciEdi_WndData);
         SetSciOptions(false);
+    }
+}
+
+void ApplyColourStyleToEveryEditor() {
+    for (const QPointer<frmDoc>& doc : openDocuments()) {
+        if (!doc)
+            continue;
+        ScopedCurrentView current(*doc);
+        ApplyEditorStyles();
     }
 }
 

@@ -4,6 +4,11 @@
 // editor, each made the current view in turn; the current view stays.
 void ApplyOptionsToEveryEditor();
 
+// Puts the current colour style into every open document's editor, each
+// made the active document in turn, also while none is active; the active
+// document and the current view stay.
+void ApplyColourStyleToEveryEditor();
+
 // Expands every collapsed fold of every open editor, each made current in
 // turn, while the fold margin is still on: once it is off, a hidden fold
 // could not be opened again.

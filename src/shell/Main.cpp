@@ -8,7 +8,9 @@
 #include "foundation/errors/ErrorLog.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SettingsStore.h"
+#include "settings/UIStyle.h"
 #include "vocabulary/SettingsValues.h"
+#include "settings/StyleStore.h"
 #include "shell/InstanceHandOff.h"
 #include "shell/ShutdownSignals.h"
 #include "shell/frmMain.h"
@@ -40,6 +42,7 @@ int Main(QApplication& app) {
         if (MultipleInstances == 0 && lock.previousInstanceRunning() &&
             HandOff(arguments.isEmpty() ? QLatin1String(kActivateMessage) : JoinCommandLine(arguments)))
             return 0;
+        ApplyVisualStyleSetting();
         {
             frmSplash splash;
             if (!splash.start() || !MainWindow())
@@ -48,7 +51,7 @@ int Main(QApplication& app) {
         openStartFiles(arguments);
         CloseMainWindowOnSignals();
         const int status = app.exec();
-        RemoveFont(FixDoubleBackslash(platform::programSubfolder(QStringLiteral("styles/blitz.fon"))));
+        RemoveFont(StyleFontPath());
         return status;
     } catch (...) {
         SetErrorLog(QStringLiteral("Main"), QStringLiteral("Mod_Main"));

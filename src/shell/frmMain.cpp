@@ -25,7 +25,7 @@
 #include "shell/QuickHelpDisplay.h"
 #include "shell/RecentLists.h"
 #include "shell/StatusObjects.h"
-#include "shell/UIStyle.h"
+#include "settings/UIStyle.h"
 #include "shell/WindowPlacement.h"
 
 #include <QApplication>

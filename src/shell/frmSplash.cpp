@@ -3,14 +3,12 @@
 #include "aids/HotCodeStore.h"
 #include "build/CompilerList.h"
 #include "build/ExternalTools.h"
-#include "foundation/FileHelpers.h"
 #include "foundation/FontHelpers.h"
 #include "foundation/errors/ErrorLog.h"
 #include "language/colour/ColouringFlags.h"
-#include "platform/ProgramFolder.h"
 #include "platform/WindowUpdateLock.h"
 #include "vocabulary/SettingsValues.h"
-#include "settings/StyleStandIn.h"
+#include "settings/StyleStore.h"
 #include "shell/CoreStartUp.h"
 #include "shell/RecentLists.h"
 #include "shell/frmMain.h"
@@ -56,7 +54,7 @@ bool frmSplash::start() {
             return false;
         SetStatus(QStringLiteral("Loading Options..."));
         GetOptions();
-        AddFont(FixDoubleBackslash(platform::programSubfolder(QStringLiteral("styles/blitz.fon"))));
+        AddFont(StyleFontPath());
         SetStatus(QStringLiteral("Loading HotCodes..."));
         LoadHotCodes();
         SetStatus(QStringLiteral("Loading External Tools..."));

@@ -26,6 +26,7 @@ struct ColorStyle {
     Slots<long> AltColor{};
 };
 
-// The current colour style. settings/ owns it and fills it; every layer
-// reads it.
+// The current colour style and its description. settings/ owns them and
+// fills them; every layer reads them.
 extern ColorStyle gColorStyle;
+extern QString gStyleDescription;

@@ -2,7 +2,7 @@
 
 #include "platform/SettingsStore.h"
 #include "shell/CustomizeDialog.h"
-#include "shell/UIStyle.h"
+#include "settings/UIStyle.h"
 
 #include <QToolBar>
 

@@ -6,7 +6,7 @@
 #include "build/CompilerList.h"
 #include "foundation/controls/SpinText.h"
 #include "platform/Prompt.h"
-#include "settings/StyleStandIn.h"
+#include "settings/StyleStore.h"
 #include "vocabulary/SettingsValues.h"
 
 #include <QAbstractButton>
@@ -27,8 +27,13 @@
 
 namespace {
 
-std::map<std::string, DialogMaker>& dialogs() {
-    static std::map<std::string, DialogMaker> all;
+struct RegisteredDialog {
+    DialogMaker make;
+    DialogEpilogue epilogue;
+};
+
+std::map<std::string, RegisteredDialog>& dialogs() {
+    static std::map<std::string, RegisteredDialog> all;
     return all;
 }
 
@@ -58,6 +63,11 @@ private:
             a.accepted = false;
             a.button = platform::vbCancel;
             a.text.clear();
+        } else if (request.kind == platform::PromptKind::Colour) {
+            bool isColour = false;
+            const unsigned colour = value.toUInt(&isColour, 16);
+            a.accepted = isColour || word == QLatin1String("ok");
+            a.colour = isColour ? colour : request.colour;
         } else if (request.kind == platform::PromptKind::MessageBox) {
             a.button = word == QLatin1String("yes") ? platform::vbYes
                        : word == QLatin1String("no") ? platform::vbNo
@@ -254,7 +264,7 @@ int dumpDialog(const QStringList& args) {
     LoadStyle(SciStyleName);
 
     ScriptedPrompts prompts;
-    std::unique_ptr<QDialog> dialog = found->second();
+    std::unique_ptr<QDialog> dialog = found->second.make();
     bool closed = false;
     QObject::connect(dialog.get(), &QDialog::finished, [&closed] { closed = true; });
     dialog->show();
@@ -272,6 +282,8 @@ int dumpDialog(const QStringList& args) {
     for (const QWidget* w : controlsOf(*dialog))
         printLine(QStringLiteral("%1=%2%3").arg(w->objectName(), escaped(valueOf(w)),
                                                enabledOnItsPage(w, *dialog) ? QString() : QStringLiteral(" disabled")));
+    if (found->second.epilogue)
+        found->second.epilogue();
     return exitCode;
 }
 
@@ -279,6 +291,6 @@ const DumpCommand dialogCommand("--dialog", "NAME [NAME=VALUE|NAME|close|key:KEY
 
 }
 
-DumpDialog::DumpDialog(const char* name, DialogMaker make) {
-    dialogs()[name] = std::move(make);
+DumpDialog::DumpDialog(const char* name, DialogMaker make, DialogEpilogue epilogue) {
+    dialogs()[name] = {std::move(make), std::move(epilogue)};
 }

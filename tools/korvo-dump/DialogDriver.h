@@ -16,8 +16,8 @@
 //   close               the close box
 //   key:Ctrl+Tab        that key (also key:Ctrl+Shift+Tab) to the focused control
 //   answer:VALUE        queues the answer to the next prompt: yes, no, ok,
-//                       cancel, or a text or path; with none queued a prompt
-//                       takes its default
+//                       cancel, a colour 0xBBGGRR, or a text or path; with
+//                       none queued a prompt takes its default
 // An ARG that names no control, or one the user could not reach (disabled,
 // or on a page not shown), is reported on standard error and ends in exit
 // code 1. Each prompt prints "prompt:TITLE|TEXT". At the end it prints "closed" when
@@ -26,8 +26,10 @@
 //
 // A dialog joins by registering its maker under its name in a file of its own:
 //   const DumpDialog preferences("preferences", [] { return std::make_unique<FrmOptions>(); });
+// A dialog may add lines of its own after the controls.
 using DialogMaker = std::function<std::unique_ptr<QDialog>()>;
+using DialogEpilogue = std::function<void()>;
 
 struct DumpDialog {
-    DumpDialog(const char* name, DialogMaker make);
+    DumpDialog(const char* name, DialogMaker make, DialogEpilogue epilogue = {});
 };

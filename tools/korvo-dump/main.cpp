@@ -36,8 +36,12 @@ void printLine(const QString& line) {
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args.append(QString::fromLocal8Bit(argv[i]));
+    // Qt sees no arguments: its own options would take modes such as --style.
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
     if (args.isEmpty())
         return usage();
     const auto found = commands().find(args.takeFirst().toStdString());

@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 namespace {
 
@@ -24,11 +23,9 @@ bool RunFolders::prepare() {
         home = std::make_unique<QTemporaryDir>();
         if (!home->isValid())
             return false;
-        for (const QString& folder : {QStringLiteral("conf"), QStringLiteral("Styles")}) {
-            const QString from = QCoreApplication::applicationDirPath() + QLatin1Char('/') + folder;
-            if ((folder == QLatin1String("conf") || QFileInfo::exists(from)) && !copyFolder(from, home->filePath(folder)))
+        for (const QString& folder : {QStringLiteral("conf"), QStringLiteral("Styles")})
+            if (!copyFolder(QCoreApplication::applicationDirPath() + QLatin1Char('/') + folder, home->filePath(folder)))
                 return false;
-        }
         qputenv("KORVO_HOME", QFile::encodeName(home->path()));
     }
     if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME")) {

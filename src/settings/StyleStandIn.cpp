@@ -1,5 +1,0 @@
-#include "settings/StyleStandIn.h"
-
-QString LoadStyle(const QString& styleName) {
-    return styleName;
-}

@@ -1,7 +1,0 @@
-#pragma once
-
-#include <QString>
-
-// Colour style files are not read yet: the built-in colour set stays, and
-// the name asked for is the name loaded.
-QString LoadStyle(const QString& styleName);
