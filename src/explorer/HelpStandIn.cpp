@@ -5,13 +5,3 @@ QWidget* Load() {
     return nullptr;
 }
 }
-
-namespace frmList {
-bool ShowOnlyFile() {
-    return false;
-}
-}
-
-namespace frmMainList {
-void AllConstructsDirty() {}
-}

@@ -1,12 +1,13 @@
 #include "shell/MainWindowHost.h"
 
-#include "explorer/CodeExplorer.h"
+#include "explorer/frmList.h"
 #include "files/OpenDocuments.h"
 #include "shell/DocumentActivation.h"
 #include "shell/frmMain.h"
 
 void MainWindowHost::refreshCodeExplorer() {
-    frmList::PuniLista();
+    if (frmList* lists = frmList::Instance())
+        lists->PuniLista();
 }
 
 void MainWindowHost::invalidateCodeExplorer() {
