@@ -124,24 +124,41 @@ void frmList::fillList(const ExplorerListKind& kind, ClsProject& project) {
 }
 
 // Only the items whose declarations went or came change; the others stay
-// the same objects, selection included.
+// the same objects, selection included. When every item still has its
+// declaration, no item needs looking at.
 void frmList::refreshListPartly(const ExplorerListKind& kind, ClsProject& project) {
     CodeListView* view = list(kind.name());
     const QString current = currentFile();
     const QList<CodeRecordPtr> records = kind.table(project.Model).Items();
-    QHash<ExplorerKey, const CodeRecord*> declared;
-    declared.reserve(records.size());
-    for (const CodeRecordPtr& record : records)
-        declared.insert(ExplorerKey::of(*record), record.get());
-    for (int i = view->count() - 1; i >= 0; --i) {
-        CodeListItem* item = view->at(i);
-        const CodeRecord* record = declared.value(item->key());
-        if (outOfScope(item->file(), current) || !record || record->Ime.compare(item->tag, Qt::CaseInsensitive) != 0)
-            view->removeRow(item);
+    const auto sameName = [](const CodeRecord& record, const CodeListItem& item) {
+        return record.Ime == item.tag || record.Ime.compare(item.tag, Qt::CaseInsensitive) == 0;
+    };
+    int listed = 0;
+    QList<const CodeRecord*> missing;
+    for (const CodeRecordPtr& record : records) {
+        if (outOfScope(record->File, current))
+            continue;
+        const CodeListItem* item = view->find(ExplorerKey::of(*record));
+        if (item && sameName(*record, *item))
+            ++listed;
+        else
+            missing.append(record.get());
+    }
+    if (listed != view->count()) {
+        QHash<ExplorerKey, const CodeRecord*> declared;
+        declared.reserve(records.size());
+        for (const CodeRecordPtr& record : records)
+            declared.insert(ExplorerKey::of(*record), record.get());
+        for (int i = view->count() - 1; i >= 0; --i) {
+            CodeListItem* item = view->at(i);
+            const CodeRecord* record = declared.value(item->key());
+            if (!record || !sameName(*record, *item) || outOfScope(item->file(), current))
+                view->removeRow(item);
+        }
     }
     const bool withLine = functionsByLine(kind);
-    for (const CodeRecordPtr& record : records)
-        if (!outOfScope(record->File, current) && !view->find(ExplorerKey::of(*record)))
+    for (const CodeRecord* record : std::as_const(missing))
+        if (!view->find(ExplorerKey::of(*record)))
             view->insertRow(newItem(kind, *record, withLine));
     if (kind.companion && !view->selectedRow())
         (kind.kind == DeclarationKindId::Function ? lvLocals_ : lvFields_)->clearRows();
