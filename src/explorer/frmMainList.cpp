@@ -138,9 +138,13 @@ void frmMainList::OpenInclude() {
     }
     if (holder.startsWith(QLatin1Char('{')))
         return;
-    const QString path = IncludedFilePath(holder, include->name());
-    if (!path.isEmpty())
-        OpenFile(path);
+    QString path = IncludedFilePath(holder, include->name());
+    if (path.isEmpty())
+        return;
+    // Below the project folder a name may differ from the disk's in letter case.
+    if (!project->Path.isEmpty() && path.startsWith(project->Path))
+        path = MemberDiskPath(*project, path.mid(project->Path.size()));
+    OpenFile(path);
 }
 
 void frmMainList::showIncludesMenu() {

@@ -11,6 +11,7 @@
 #include "explorer/frmList.h"
 #include "explorer/frmMainList.h"
 #include "explorer/frmReferences.h"
+#include "files/ProjectLoading.h"
 #include "foundation/FileHelpers.h"
 #include "platform/dock/DockLayer.h"
 #include "platform/scintilla/SciDirectCalls.h"
@@ -96,8 +97,11 @@ int DumpCodeExplorer(QStringList args) {
     for (const QString& arg : std::as_const(args)) {
         const QString path = QFileInfo(arg).absoluteFilePath();
         if (GetExtension(path) == QLatin1String(".KPF")) {
-            std::fprintf(stderr, "korvo-dump: project files cannot be opened yet: %s\n", path.toUtf8().constData());
-            return 1;
+            if (!LoadProject(path)) {
+                std::fprintf(stderr, "korvo-dump: cannot open the project %s\n", path.toUtf8().constData());
+                return 1;
+            }
+            continue;
         }
         OpenedDocument doc = OpenSourceFile(path);
         if (!doc) {

@@ -4,6 +4,7 @@
 #include "platform/dock/DockWindow.h"
 
 #include <QApplication>
+#include <QPointer>
 
 namespace dock {
 
@@ -74,6 +75,18 @@ void LayerHost::setDocumentWindowForm(const QString& keyOrId, QWidget* form) {
 void LayerHost::setDocumentWindowKey(const QString& keyOrId, const QString& key) {
     if (DocumentWindow* window = layer_.documents().find(keyOrId))
         window->setKey(key);
+}
+
+bool LayerHost::hideDocumentWindow(const QString& keyOrId) {
+    QPointer<DocumentWindow> window = layer_.documents().find(keyOrId);
+    if (!window)
+        return true;
+    layer_.documents().setVisible(*window, false);
+    return !window || !window->visible();
+}
+
+QString LayerHost::layoutText() const {
+    return layer_.layoutText();
 }
 
 void LayerHost::closeDocumentWindow(const QString& keyOrId) {

@@ -1,7 +1,0 @@
-#include "explorer/HelpStandIn.h"
-
-namespace frmMainHelp {
-QWidget* Load() {
-    return nullptr;
-}
-}
