@@ -1,28 +1,30 @@
 #include "CodeExplorerDump.h"
 #include "DumpCommand.h"
 #include "DumpDocument.h"
-#include "DumpHost.h"
 #include "../support/BuiltInKeywords.h"
 #include "../support/HeadlessKorvo.h"
-#include "../support/OpenedDocument.h"
+#include "../support/ProgramHome.h"
 
+#include "build/CompilerList.h"
+#include "editor/ActiveDocument.h"
 #include "editor/SciWrappers.h"
+#include "editor/frmDoc.h"
 #include "explorer/ExplorerListKinds.h"
 #include "explorer/frmList.h"
 #include "explorer/frmMainList.h"
 #include "explorer/frmReferences.h"
-#include "files/ProjectLoading.h"
-#include "foundation/FileHelpers.h"
+#include "files/CommandLineFiles.h"
 #include "platform/dock/DockLayer.h"
 #include "platform/scintilla/SciDirectCalls.h"
 #include "shell/ExplorerCommands.h"
+#include "shell/frmMain.h"
+#include "shell/frmSplash.h"
 #include "vocabulary/SettingsValues.h"
 
-#include <QFileInfo>
+#include <QCoreApplication>
 #include <QTreeWidget>
 
 #include <cstdio>
-#include <vector>
 
 namespace {
 
@@ -83,44 +85,41 @@ int DumpCodeExplorer(QStringList args) {
         if (arg.startsWith(QLatin1String("--")))
             return kWrongArguments;
 
-    StartHeadlessKorvo();
-    DumpHost host;
-    ClsCompiler compiler;
-    compiler.Name = QStringLiteral("korvo-dump");
-    if (!(keywords.isEmpty() ? LoadBuiltInKeywords(compiler) : compiler.LoadKeywordsFrom(keywords)))
+    RunFolders folders;
+    if (!folders.prepare()) {
+        std::fprintf(stderr, "korvo-dump --explorer: cannot prepare a program folder\n");
         return 1;
-    compiler.SetDefaultKeywords();
+    }
+    StartHeadlessKorvo();
+    {
+        frmSplash splash;
+        if (!splash.start() || !MainWindow())
+            return 1;
+    }
+    frmMain& main = *MainWindow();
+    for (const CompilerPtr& compiler : gCompilers.NewEnum())
+        if (!(keywords.isEmpty() ? LoadBuiltInKeywords(*compiler) : compiler->LoadKeywordsFrom(keywords)))
+            return 1;
     if (unsorted)
         gUnsortedFunctions = 1;
-
-    std::vector<OpenedDocument> documents;
-    for (const QString& arg : std::as_const(args)) {
-        const QString path = QFileInfo(arg).absoluteFilePath();
-        if (GetExtension(path) == QLatin1String(".KPF")) {
-            if (!LoadProject(path)) {
-                std::fprintf(stderr, "korvo-dump: cannot open the project %s\n", path.toUtf8().constData());
-                return 1;
-            }
-            continue;
-        }
-        OpenedDocument doc = OpenSourceFile(path);
-        if (!doc) {
-            std::fprintf(stderr, "korvo-dump: cannot open %s\n", path.toUtf8().constData());
-            return 1;
-        }
-        documents.push_back(std::move(doc));
-    }
-
-    frmMainList panel;
+    OpenFilesFromCommand(JoinCommandLine(args));
+    auto* panel = dynamic_cast<frmMainList*>(explorerLists());
+    if (!panel || !gActiveProject)
+        return 1;
     if (fileScope)
-        panel.DSList->click(panel.DSList->command(QStringLiteral("File")));
+        panel->DSList->click(panel->DSList->command(QStringLiteral("File")));
     for (const ExplorerListKind& kind : kExplorerLists)
-        printList(panel, kind);
+        printList(*panel, kind);
     if (review) {
         PrintedReview printed;
         setReviewWindow(&printed);
         ListUnusedVars();
         setReviewWindow(&TheDeclarationReview());
     }
+    for (dock::DocumentWindow* window : main.DS->documents().windows())
+        if (auto* doc = qobject_cast<frmDoc*>(window->form()))
+            doc->setDirty(false);
+    main.close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return 0;
 }
