@@ -1,14 +1,10 @@
 #include "CodeExplorerDump.h"
 #include "DumpCommand.h"
 #include "DumpDocument.h"
-#include "../support/BuiltInKeywords.h"
-#include "../support/HeadlessKorvo.h"
-#include "../support/ProgramHome.h"
+#include "HeadlessMainWindow.h"
 
-#include "build/CompilerList.h"
 #include "editor/ActiveDocument.h"
 #include "editor/SciWrappers.h"
-#include "editor/frmDoc.h"
 #include "explorer/ExplorerListKinds.h"
 #include "explorer/frmList.h"
 #include "explorer/frmMainList.h"
@@ -17,11 +13,8 @@
 #include "platform/dock/DockLayer.h"
 #include "platform/scintilla/SciDirectCalls.h"
 #include "shell/ExplorerCommands.h"
-#include "shell/frmMain.h"
-#include "shell/frmSplash.h"
 #include "vocabulary/SettingsValues.h"
 
-#include <QCoreApplication>
 #include <QTreeWidget>
 
 #include <cstdio>
@@ -85,21 +78,9 @@ int DumpCodeExplorer(QStringList args) {
         if (arg.startsWith(QLatin1String("--")))
             return kWrongArguments;
 
-    RunFolders folders;
-    if (!folders.prepare()) {
-        std::fprintf(stderr, "korvo-dump --explorer: cannot prepare a program folder\n");
+    HeadlessMainWindow window;
+    if (!window.start(keywords, "--explorer"))
         return 1;
-    }
-    StartHeadlessKorvo();
-    {
-        frmSplash splash;
-        if (!splash.start() || !MainWindow())
-            return 1;
-    }
-    frmMain& main = *MainWindow();
-    for (const CompilerPtr& compiler : gCompilers.NewEnum())
-        if (!(keywords.isEmpty() ? LoadBuiltInKeywords(*compiler) : compiler->LoadKeywordsFrom(keywords)))
-            return 1;
     if (unsorted)
         gUnsortedFunctions = 1;
     OpenFilesFromCommand(JoinCommandLine(args));
@@ -116,10 +97,5 @@ int DumpCodeExplorer(QStringList args) {
         ListUnusedVars();
         setReviewWindow(&TheDeclarationReview());
     }
-    for (dock::DocumentWindow* window : main.DS->documents().windows())
-        if (auto* doc = qobject_cast<frmDoc*>(window->form()))
-            doc->setDirty(false);
-    main.close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return 0;
 }
