@@ -6,7 +6,9 @@
 //
 //   korvo-bench FILE.bb --lng KEYWORDS [--rounds N]
 //   korvo-bench --generate LINES [--out FILE.bb] --lng KEYWORDS [--rounds N]
+//   korvo-bench --explorer [LINES] [--lng KEYWORDS]
 
+#include "ExplorerBench.h"
 #include "FindReplaceBench.h"
 #include "GeneratedProgram.h"
 #include "LineReparse.h"
@@ -79,7 +81,8 @@ double builtInLexerMs(SciView& view, const QByteArray& text, const QByteArray& k
 int usage() {
     std::fprintf(stderr,
                  "usage: korvo-bench FILE.bb --lng KEYWORDS [--rounds N]\n"
-                 "       korvo-bench --generate LINES [--out FILE.bb] --lng KEYWORDS [--rounds N]\n");
+                 "       korvo-bench --generate LINES [--out FILE.bb] --lng KEYWORDS [--rounds N]\n"
+                 "       korvo-bench --explorer [LINES] [--lng KEYWORDS]\n");
     return 2;
 }
 
@@ -98,6 +101,17 @@ int main(int argc, char* argv[]) {
         return value;
     };
     const QString listing = option(QStringLiteral("--lng"));
+    const qsizetype explorer = args.indexOf(QStringLiteral("--explorer"));
+    if (explorer >= 0) {
+        const int lines = explorer + 1 < args.size() ? args[explorer + 1].toInt() : 50000;
+        if (lines <= 0 || args.size() > explorer + 2)
+            return usage();
+        QTemporaryDir home;
+        qputenv("KORVO_HOME", home.path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
+        StartHeadlessKorvo();
+        return RunExplorerBench(lines, listing);
+    }
     const QString generate = option(QStringLiteral("--generate"));
     QString path = option(QStringLiteral("--out"));
     const int rounds = std::max(option(QStringLiteral("--rounds")).toInt(), 1);

@@ -11,7 +11,8 @@
 #include "editor/EditorCommands.h"
 #include "editor/EditorSetup.h"
 #include "editor/PositionHistory.h"
-#include "explorer/CodeExplorer.h"
+#include "explorer/frmList.h"
+#include "explorer/frmReferences.h"
 #include "files/FileCommands.h"
 #include "language/LanguageCommands.h"
 #include "language/complete/QuickHelp.h"
@@ -52,6 +53,7 @@ void StartCore() {
     GetEditOptions();
     listenToActivation();
     registerCommandProcedures();
+    setReviewWindow(&TheDeclarationReview());
 }
 
 void ResetSession() {

@@ -2,6 +2,7 @@
 
 #include "aids/frmSnippets.h"
 #include "build/frmOutput.h"
+#include "explorer/frmMainList.h"
 #include "files/explorer/frmExplorer.h"
 
 QWidget* CreateSnippetsForm(QWidget* parent) {
@@ -25,4 +26,8 @@ QWidget* CreateDockForm(const DockFormSlot& slot, QWidget* parent) {
     form->setWindowTitle(QString::fromLatin1(slot.caption));
     form->setMinimumSize(160, 100);
     return form;
+}
+
+QWidget* CreateCodeExplorerForm(QWidget* parent) {
+    return new frmMainList(parent);
 }

@@ -14,13 +14,14 @@ struct DockFormSlot {
 QWidget* CreateSnippetsForm(QWidget* parent);
 QWidget* CreateFileExplorerForm(QWidget* parent);
 QWidget* CreateOutputForm(QWidget* parent);
+QWidget* CreateCodeExplorerForm(QWidget* parent);
 
 inline constexpr DockFormSlot kDockFormSlots[] = {
     {"Projects", "Projects"},
     {"FileExplorer", "File Explorer", CreateFileExplorerForm},
     {"Output", "Output window", CreateOutputForm},
     {"Snippets", "Snippets", CreateSnippetsForm},
-    {"CodeExplorer", "Code Explorer"},
+    {"CodeExplorer", "Code Explorer", CreateCodeExplorerForm},
 };
 
 QWidget* CreateDockForm(const DockFormSlot& slot, QWidget* parent);

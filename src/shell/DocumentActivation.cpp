@@ -6,7 +6,8 @@
 #include "editor/EditorSetup.h"
 #include "editor/SciWrappers.h"
 #include "editor/frmDoc.h"
-#include "explorer/ExplorerListStandIn.h"
+#include "explorer/frmList.h"
+#include "explorer/frmMainList.h"
 #include "editor/ActiveDocument.h"
 #include "files/Project.h"
 #include "files/OpenDocuments.h"
@@ -64,7 +65,7 @@ void activateEditorDocument(frmMain& main, frmDoc& doc) {
             ReColorFile();
             doc.CompilerUsed = gActiveProject->Compiler;
         }
-        if (frmList::ShowOnlyFile())
+        if (frmList::ShowOnlyFile)
             frmMainList::AllConstructsDirty();
     }
     setComboText(*main.DS, "cboCompilers", gActiveCompiler ? gActiveCompiler->Name : QString());

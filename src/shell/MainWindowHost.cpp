@@ -1,13 +1,14 @@
 #include "shell/MainWindowHost.h"
 
-#include "explorer/CodeExplorer.h"
+#include "explorer/frmList.h"
 #include "files/OpenDocuments.h"
 #include "shell/DocumentActivation.h"
 #include "shell/TabCommands.h"
 #include "shell/frmMain.h"
 
 void MainWindowHost::refreshCodeExplorer() {
-    frmList::PuniLista();
+    if (frmList* lists = frmList::Instance())
+        lists->PuniLista();
 }
 
 void MainWindowHost::invalidateCodeExplorer() {

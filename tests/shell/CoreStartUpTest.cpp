@@ -3,7 +3,7 @@
 #include "editor/ActiveDocument.h"
 #include "editor/EditorFixture.h"
 #include "editor/EditorSetup.h"
-#include "explorer/CodeExplorer.h"
+#include "explorer/frmList.h"
 #include "files/Project.h"
 #include "language/parser/ParseState.h"
 #include "language/parser/Parser.h"

@@ -130,8 +130,7 @@ TEST_F(ExplorerFocusTest, WithoutTheirPartsTheCommandsAreNotAvailable) {
     auto doc = openDocument("Print 1");
     ExploreFocusOn(QStringLiteral("Types"));
     KeywordHelp();
-    ListUnusedVars();
-    ASSERT_EQ(prompts.size(), 3);
+    ASSERT_EQ(prompts.size(), 2);
     for (const platform::PromptRequest& prompt : prompts) {
         EXPECT_EQ(prompt.text, kNotAvailable);
         EXPECT_EQ(prompt.icon, platform::vbInformation);

@@ -1,3 +1,4 @@
+#include "CodeExplorerDump.h"
 #include "DumpCommand.h"
 #include "../support/HeadlessKorvo.h"
 
@@ -24,9 +25,7 @@ int columnOf(const ExplorerListView& list, const QString& argument) {
 
 // Lists FOLDER as the file explorer does through filter entry N (default 0),
 // clicks the headers in turn and prints the rows, then the sort.
-int dumpExplorer(const QStringList& args) {
-    if (args.isEmpty() || !QFileInfo(args[0]).isDir())
-        return kWrongArguments;
+int dumpFileExplorer(const QStringList& args) {
     StartHeadlessKorvo();
     ExplorerListView list(QStringLiteral("lvFiles"));
     SetUpFileListColumns(&list, 2000);
@@ -62,6 +61,16 @@ int dumpExplorer(const QStringList& args) {
     return 0;
 }
 
-const DumpCommand explorerCommand("--explorer", "FOLDER [--filter N] [--click COLUMN]...", dumpExplorer);
+// The file explorer's listing of a folder, else the code explorer's lists of files.
+int dumpExplorer(const QStringList& args) {
+    if (args.isEmpty())
+        return kWrongArguments;
+    return QFileInfo(args[0]).isDir() ? dumpFileExplorer(args) : DumpCodeExplorer(args);
+}
+
+const DumpCommand explorerCommand("--explorer",
+                                  "FOLDER [--filter N] [--click COLUMN]...\n"
+                                  "  korvo-dump --explorer PATH... [--lng KEYWORDS] [--file] [--unsorted] [--review]",
+                                  dumpExplorer);
 
 }

@@ -1,19 +1,14 @@
 #include "DumpCommand.h"
 #include "DumpDocument.h"
-#include "../support/BuiltInKeywords.h"
-#include "../support/HeadlessKorvo.h"
-#include "../support/ProgramHome.h"
+#include "HeadlessMainWindow.h"
 
-#include "build/CompilerList.h"
 #include "editor/CurrentView.h"
 #include "editor/SciWrappers.h"
 #include "editor/frmDoc.h"
 #include "files/CommandLineFiles.h"
 #include "platform/AnsiText.h"
 #include "shell/frmMain.h"
-#include "shell/frmSplash.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
 
@@ -21,13 +16,6 @@
 #include <memory>
 
 namespace {
-
-bool useKeywords(const QString& listing) {
-    for (const CompilerPtr& compiler : gCompilers.NewEnum())
-        if (!(listing.isEmpty() ? LoadBuiltInKeywords(*compiler) : compiler->LoadKeywordsFrom(listing)))
-            return false;
-    return true;
-}
 
 bool isCaretStep(const QString& arg) {
     static const QRegularExpression lineColumn(QStringLiteral("^@?\\d+:\\d+$"));
@@ -89,20 +77,10 @@ int dumpRun(const QStringList& arguments) {
     args.removeAll(QStringLiteral("--caret"));
     if (args.isEmpty() || missing)
         return kWrongArguments;
-    RunFolders folders;
-    if (!folders.prepare()) {
-        std::fprintf(stderr, "korvo-dump --run: cannot prepare a program folder\n");
+    HeadlessMainWindow window;
+    if (!window.start(keywords, "--run"))
         return 1;
-    }
-    StartHeadlessKorvo();
-    {
-        frmSplash splash;
-        if (!splash.start() || !MainWindow())
-            return 1;
-    }
-    frmMain& main = *MainWindow();
-    if (!useKeywords(keywords))
-        return 1;
+    frmMain& main = window.main();
     OpenFilesFromCommand(JoinCommandLine({args.takeFirst()}));
     if (!IsEditorActive())
         return 1;
@@ -110,11 +88,6 @@ int dumpRun(const QStringList& arguments) {
         if (!runStep(main, step))
             return 2;
     printState(main);
-    for (dock::DocumentWindow* window : main.DS->documents().windows())
-        if (auto* doc = qobject_cast<frmDoc*>(window->form()))
-            doc->setDirty(false);
-    main.close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return 0;
 }
 
