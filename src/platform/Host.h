@@ -56,6 +56,9 @@ public:
     // The window that the window toggle goes back to.
     virtual QString previousDocumentWindowKey() const = 0;
     virtual void setPreviousDocumentWindowKey(const QString& key) = 0;
+    // Hides the window as the user's close does: the main window's save
+    // prompt may keep it. True when it no longer shows.
+    virtual bool hideDocumentWindow(const QString&) { return false; }
     // The main window, owner of the modeless dialogs; null without one.
     virtual QWidget* mainWindow() const = 0;
 

@@ -3,6 +3,11 @@
 #include "aids/frmSnippets.h"
 #include "build/frmOutput.h"
 #include "files/explorer/frmExplorer.h"
+#include "files/projects/frmProjectEx.h"
+
+QWidget* CreateProjectsForm(QWidget* parent) {
+    return new frmProjectEx(parent);
+}
 
 QWidget* CreateSnippetsForm(QWidget* parent) {
     return new frmSnippets(parent);

@@ -4,6 +4,7 @@
 #include "platform/dock/DockWindow.h"
 
 #include <QApplication>
+#include <QPointer>
 
 namespace dock {
 
@@ -74,6 +75,14 @@ void LayerHost::setDocumentWindowForm(const QString& keyOrId, QWidget* form) {
 void LayerHost::setDocumentWindowKey(const QString& keyOrId, const QString& key) {
     if (DocumentWindow* window = layer_.documents().find(keyOrId))
         window->setKey(key);
+}
+
+bool LayerHost::hideDocumentWindow(const QString& keyOrId) {
+    QPointer<DocumentWindow> window = layer_.documents().find(keyOrId);
+    if (!window)
+        return true;
+    layer_.documents().setVisible(*window, false);
+    return !window || !window->visible();
 }
 
 void LayerHost::closeDocumentWindow(const QString& keyOrId) {

@@ -29,6 +29,7 @@ public:
     void setDocumentWindowKey(const QString& keyOrId, const QString& key) override;
     void closeDocumentWindow(const QString& keyOrId) override;
     QString activeDocumentWindowKey() const override;
+    bool hideDocumentWindow(const QString& keyOrId) override;
     QWidget* mainWindow() const override;
 
     bool hasCommand(const QString& key) const override;
