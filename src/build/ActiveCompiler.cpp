@@ -1,7 +1,6 @@
 #include "build/ActiveCompiler.h"
 
 #include "build/CompilerList.h"
-#include "files/Project.h"
 #include "files/ProjectCompiler.h"
 #include "foundation/errors/ErrorLog.h"
 #include "platform/KorvoError.h"
@@ -33,12 +32,6 @@ void SetActiveCompiler(const QString& CompilerName) {
     } catch (...) {
         SetErrorLog(QStringLiteral("SetActiveCompiler"), QStringLiteral("Mod_Main"));
     }
-}
-
-void ActivateProjectCompiler(ClsProject& project) {
-    if (project.Compiler.isEmpty())
-        project.Compiler = DefaultCompiler;
-    SetActiveCompiler(project.Compiler);
 }
 
 QString DefaultCompilerName() {

@@ -1,10 +1,13 @@
 #include "files/FileCommands.h"
 
+#include "editor/ActiveDocument.h"
 #include "editor/CurrentView.h"
 #include "editor/frmDoc.h"
-#include "files/DocumentStandIns.h"
 #include "files/OpenDocuments.h"
+#include "files/Project.h"
+#include "files/ProjectLoading.h"
 #include "files/SaveDocuments.h"
+#include "files/Workspaces.h"
 #include "files/projects/frmProjectEx.h"
 #include "foundation/FileHelpers.h"
 #include "foundation/MessageHelpers.h"
@@ -27,8 +30,19 @@ void OpenRecentFile(const platform::CommandClick& click) {
 }
 
 void OpenRecentProject(const platform::CommandClick& click) {
-    if (click.entry)
-        ShowNotAvailable();  // LoadProject with the entry's path
+    if (click.entry && !click.entry->key.isEmpty())
+        LoadProject(click.entry->key);
+}
+
+namespace {
+
+// Holds the project: closing its documents moves gActiveProject on.
+void closeActiveProject() {
+    const ProjectPtr project = gActiveProject;
+    if (project && !project->SingleFile)
+        CloseProject(*project);
+}
+
 }
 
 // Rows on ShowNotAvailable wait for the procedure named beside them.
@@ -41,11 +55,11 @@ void RegisterFileCommands() {
         {"Save File As", [] { SaveDocumentAs(gActiveDoc); }},
         {"Load Last Workspace",
          [] { LoadWorkSpace(FixDoubleBackslash(platform::programSubfolder(QStringLiteral("conf/LastWorkspace.kws")))); }},
-        {"Open Workspace", ShowNotAvailable},      // OpenWorkspace
-        {"Save Workspace As", ShowNotAvailable},   // SaveWorkSpaceAs
-        {"Save This Project", ShowNotAvailable},   // SaveProject of the project selected in the tree
-        {"Close Project", ShowNotAvailable},       // CloseProject of gActiveProject
-        {"Close This Project", ShowNotAvailable},  // CloseProject of the project selected in the tree
+        {"Open Workspace", OpenWorkspace},
+        {"Save Workspace As", SaveWorkSpaceAs},
+        {"Save This Project", onPanel<&frmProjectEx::cmdSaveProject_Click>},
+        {"Close Project", closeActiveProject},
+        {"Close This Project", onPanel<&frmProjectEx::CloseSelectedProject>},
         {"Add Existing Files", onPanel<&frmProjectEx::cmdAddExisFile_Click>},
         {"Remove File", onPanel<&frmProjectEx::cmdRemoveFile_Click>},
         {"Add New File", onPanel<&frmProjectEx::cmdAddNewFile_Click>},

@@ -6,9 +6,10 @@
 #include "files/FileParameters.h"
 #include "files/Project.h"
 #include "files/ProjectCompiler.h"
+#include "files/ProjectLoading.h"
 #include "files/RecentFilesProjects.h"
+#include "files/Workspaces.h"
 #include "foundation/FileHelpers.h"
-#include "foundation/MessageHelpers.h"
 #include "foundation/ShellExecute.h"
 #include "foundation/errors/ErrorLog.h"
 #include "language/parser/DocumentPasses.h"
@@ -132,8 +133,12 @@ bool dispatchByExtension(const QString& path) {
     if (path.size() <= 3)
         return false;
     const QString extension = GetExtension(path);
-    if (extension == QLatin1String(".KPF") || extension == QLatin1String(".KWS")) {
-        ShowNotAvailable();
+    if (extension == QLatin1String(".KPF")) {
+        LoadProject(path);
+        return true;
+    }
+    if (extension == QLatin1String(".KWS")) {
+        LoadWorkSpace(path);
         return true;
     }
     if (extension == QLatin1String(".BB"))

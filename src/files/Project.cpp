@@ -5,6 +5,9 @@
 #include "foundation/errors/ErrorLog.h"
 #include "platform/KorvoError.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 CodeModel* ActiveCodeModel() {
     return gActiveProject ? &gActiveProject->Model : nullptr;
 }
@@ -53,10 +56,44 @@ void SetFolderPaths(clsFolder& folder, const ClsProject& project) {
     folder.Name = folder.AbsPath.mid(last + 1);
 }
 
+namespace {
+
+// The one entry of the folder whose name matches without regard to case;
+// the name as given when none or several do.
+QString entryIgnoringCase(const QString& folder, const QString& name) {
+    const QStringList all = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    QString found;
+    for (const QString& entry : all)
+        if (entry.compare(name, Qt::CaseInsensitive) == 0) {
+            if (!found.isEmpty())
+                return name;
+            found = entry;
+        }
+    return found.isEmpty() ? name : found;
+}
+
+// Files written on Windows may spell a member's path in another letter case
+// than the disk does: each level that does not exist as written takes the
+// one entry that matches it.
+QString resolveLetterCase(const QString& folder, const QString& relative) {
+    QString path = folder;
+    for (const QString& level : relative.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        if (!path.endsWith(QLatin1Char('/')))
+            path += QLatin1Char('/');
+        path += QFileInfo::exists(path + level) ? level : entryIgnoringCase(path, level);
+    }
+    return path;
+}
+
+}
+
 QString MemberDiskPath(const ClsProject& project, const QString& absPath) {
     QString joined = project.Path + absPath;
     joined.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return FixDoubleBackslash(joined);
+    joined = FixDoubleBackslash(joined);
+    if (QFileInfo::exists(joined) || project.Path.isEmpty() || !joined.startsWith(project.Path))
+        return joined;
+    return resolveLetterCase(project.Path, joined.mid(project.Path.size()));
 }
 
 QString MemberDiskPath(const ClsProject& project, const clsFile& file) {

@@ -68,6 +68,8 @@ void DodajFolderSorted(const FolderPtr& folder, ClsProject& project);
 void SetFolderPaths(clsFolder& folder, const ClsProject& project);
 
 // The disk path of a member: the project's Path and the member's AbsPath,
-// "\" turned into "/" and doubled separators collapsed.
+// "\" turned into "/" and doubled separators collapsed. When that path does
+// not exist, each level below the project folder that does not exist as
+// written takes the one disk entry that matches it without regard to case.
 QString MemberDiskPath(const ClsProject& project, const clsFile& file);
 QString MemberDiskPath(const ClsProject& project, const QString& absPath);

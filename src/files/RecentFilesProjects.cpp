@@ -61,9 +61,21 @@ void SaveRecentFilesProjects() {
     saveMenu(kProjectsCommand, kProjectsSection);
 }
 
-void AddRecentFile(const QString& path) {
-    QList<platform::CommandListItem> items = platform::host().commandListItems(kFilesCommand);
+namespace {
+
+void addRecent(const QString& commandKey, const QString& path) {
+    QList<platform::CommandListItem> items = platform::host().commandListItems(commandKey);
     items.removeIf([&](const platform::CommandListItem& item) { return item.key == path; });
     items.prepend({gShowRecentFull == 1 ? path : GetFileName(path), path});
-    platform::host().setCommandListItems(kFilesCommand, items);
+    platform::host().setCommandListItems(commandKey, items);
+}
+
+}
+
+void AddRecentFile(const QString& path) {
+    addRecent(kFilesCommand, path);
+}
+
+void AddRecentProject(const QString& path) {
+    addRecent(kProjectsCommand, path);
 }

@@ -15,3 +15,5 @@ void SaveRecentFilesProjects();
 
 // Puts the path at the head of the recent files, moving it when it is there.
 void AddRecentFile(const QString& path);
+// The same for the recent projects, by the project file's path.
+void AddRecentProject(const QString& path);

@@ -59,6 +59,15 @@ public:
     // Hides the window as the user's close does: the main window's save
     // prompt may keep it. True when it no longer shows.
     virtual bool hideDocumentWindow(const QString&) { return false; }
+    // "Close All Files": every document window but the help window is
+    // hidden in turn, and the open projects go. False when a save prompt
+    // kept a document, which stops it there with every project still open.
+    virtual bool closeAllDocuments() { return false; }
+    // The layout with the shown document windows as one text, and back:
+    // the windows of the text that the host lacks come back empty. Loading
+    // a text that does not decode changes nothing and answers false.
+    virtual QString layoutText() const { return QString(); }
+    virtual bool loadLayoutText(const QString&) { return false; }
     // The main window, owner of the modeless dialogs; null without one.
     virtual QWidget* mainWindow() const = 0;
 

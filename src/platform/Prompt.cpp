@@ -211,17 +211,31 @@ QString InputBox(const QString& text, const QString& title, const QString& defau
 }
 
 namespace {
-std::optional<QString> choosePath(PromptKind kind, const QString& title, const QString& startPath, const QString& filter) {
+
+PromptRequest pathRequest(PromptKind kind, const QString& title, const QString& startPath, const QString& filter) {
     PromptRequest r;
     r.kind = kind;
     r.title = title;
     r.defaultText = startPath;
     r.filter = filter;
-    const PromptAnswer a = ask(r);
+    return r;
+}
+
+std::optional<QString> choosePath(PromptKind kind, const QString& title, const QString& startPath, const QString& filter) {
+    const PromptAnswer a = ask(pathRequest(kind, title, startPath, filter));
     if (!a.accepted || a.text.isEmpty())
         return std::nullopt;
     return a.text;
 }
+
+PromptRequest colourRequest(const QString& title, unsigned initial) {
+    PromptRequest r;
+    r.kind = PromptKind::Colour;
+    r.title = title;
+    r.colour = initial;
+    return r;
+}
+
 }
 
 std::optional<QString> chooseOpenFile(const QString& title, const QString& startPath, const QString& filter) {
@@ -229,11 +243,7 @@ std::optional<QString> chooseOpenFile(const QString& title, const QString& start
 }
 
 QStringList chooseOpenFiles(const QString& title, const QString& startPath, const QString& filter) {
-    PromptRequest r;
-    r.kind = PromptKind::OpenFile;
-    r.title = title;
-    r.defaultText = startPath;
-    r.filter = filter;
+    PromptRequest r = pathRequest(PromptKind::OpenFile, title, startPath, filter);
     r.multiple = true;
     const PromptAnswer a = ask(r);
     if (!a.accepted)
@@ -250,21 +260,14 @@ std::optional<QString> chooseFolder(const QString& title, const QString& startPa
 }
 
 std::optional<unsigned> chooseColour(const QString& title, unsigned initial) {
-    PromptRequest r;
-    r.kind = PromptKind::Colour;
-    r.title = title;
-    r.colour = initial;
-    const PromptAnswer a = ask(r);
+    const PromptAnswer a = ask(colourRequest(title, initial));
     if (!a.accepted)
         return std::nullopt;
     return a.colour;
 }
 
 std::optional<unsigned> chooseColourCentred(const QString& title, unsigned initial, QList<unsigned>& customColours) {
-    PromptRequest r;
-    r.kind = PromptKind::Colour;
-    r.title = title;
-    r.colour = initial;
+    PromptRequest r = colourRequest(title, initial);
     r.customColours = customColours;
     r.centred = true;
     const PromptAnswer a = ask(r);

@@ -56,7 +56,9 @@ void activateEditorDocument(frmMain& main, frmDoc& doc) {
     gIgnoreSciModified = false;
     if (!gActiveProject)
         return;
-    ActivateProjectCompiler(*gActiveProject);
+    if (gActiveProject->Compiler.isEmpty())
+        gActiveProject->Compiler = DefaultCompilerName();
+    ActivateCompiler(gActiveProject->Compiler);
     if (!gActiveProject->SingleFile) {
         if (doc.CompilerUsed != gActiveProject->Compiler) {
             ReColorFile();

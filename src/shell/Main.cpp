@@ -1,7 +1,7 @@
 #include "shell/Main.h"
 
 #include "files/CommandLineFiles.h"
-#include "files/DocumentStandIns.h"
+#include "files/Workspaces.h"
 #include "files/OpenDocuments.h"
 #include "foundation/FileHelpers.h"
 #include "foundation/FontHelpers.h"

@@ -3,6 +3,7 @@
 #include "explorer/CodeExplorer.h"
 #include "files/OpenDocuments.h"
 #include "shell/DocumentActivation.h"
+#include "shell/TabCommands.h"
 #include "shell/frmMain.h"
 
 void MainWindowHost::refreshCodeExplorer() {
@@ -28,4 +29,18 @@ QString MainWindowHost::previousDocumentWindowKey() const {
 
 void MainWindowHost::setPreviousDocumentWindowKey(const QString& key) {
     gPreviousDocWindowKey = key;
+}
+
+bool MainWindowHost::closeAllDocuments() {
+    return CloseAllFiles();
+}
+
+// Runs what follows every other load of a layout.
+bool MainWindowHost::loadLayoutText(const QString& text) {
+    frmMain* main = MainWindow();
+    if (!main || !main->DS->loadLayoutText(text))
+        return false;
+    main->AdditionalUISetup();
+    main->AddDockForms(false);
+    return true;
 }

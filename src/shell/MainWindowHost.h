@@ -15,4 +15,6 @@ public:
     void openFile(const QString& path) override;
     QString previousDocumentWindowKey() const override;
     void setPreviousDocumentWindowKey(const QString& key) override;
+    bool closeAllDocuments() override;
+    bool loadLayoutText(const QString& text) override;
 };

@@ -1,9 +1,15 @@
 #include "shell/ShellCommands.h"
 
+#include "editor/CurrentView.h"
+#include "editor/frmDoc.h"
 #include "editor/Folding.h"
 #include "editor/FunctionSteps.h"
 #include "editor/SciWrappers.h"
+#include "files/ProjectTreeHook.h"
+#include "files/frmNewProject.h"
+#include "files/projects/frmProjectEx.h"
 #include "foundation/MessageHelpers.h"
+#include "foundation/Subclass.h"
 #include "platform/CommandProcedures.h"
 #include "platform/CtrlKeyState.h"
 #include "shell/CompilerCommands.h"
@@ -45,6 +51,17 @@ void unloadMainWindow() {
         main->UnloadMainWindow();
 }
 
+void newProject() {
+    if (gActiveDoc && gActiveDoc->m_oSubclass)
+        gActiveDoc->m_oSubclass->DeactivateCheck();
+    if (frmProjectEx* panel = ProjectsPanel()) {
+        panel->cmdNewProject_Click();
+    } else {
+        ShowNewProjectDialog(MainWindow());
+        PopulateTreeView();
+    }
+}
+
 void customizeUI() {
     if (frmMain* main = MainWindow())
         ShowCustomizeDialog(*main);
@@ -82,9 +99,9 @@ void RegisterShellCommands() {
         {"Goto Line", ShowGotoLine},
         {"Goto Function", ShowNotAvailable},
         {"KeywordHelp", KeywordHelp},
-        {"New Project", ShowNotAvailable},             // NewProject
+        {"New Project", newProject},
         {"Close File", CloseFile},
-        {"Close All Files", CloseAllFiles},
+        {"Close All Files", [] { CloseAllFiles(); }},
         {"cboCompilers", cboCompilers},
         {"cboCommandLine", ApplyCommandLineCombo},
         {"Next Function", NextFunction},

@@ -3,6 +3,7 @@
 #include "editor/ActiveDocument.h"
 #include "editor/CurrentView.h"
 #include "editor/frmDoc.h"
+#include "files/ProjectTreeHook.h"
 #include "foundation/errors/ErrorLog.h"
 #include "platform/CtrlKeyState.h"
 #include "platform/dock/DockLayer.h"
@@ -51,22 +52,25 @@ void CloseFile() {
         area->setVisible(*window, false);
 }
 
-void CloseAllFiles() {
+bool CloseAllFiles() {
     try {
         dock::DocumentArea* area = documentArea();
         if (!area)
-            return;
+            return false;
         for (const QPointer<dock::DocumentWindow>& window : area->guardedWindows()) {
             if (!window || window->nonDocument() || window->key() == kHelpWindow || !window->visible())
                 continue;
             area->setVisible(*window, false);
             if (window && window->visible())
-                return;
+                return false;
         }
         for (int count = gProjects.Count(); count > 0; --count)
             gProjects.RemoveIndex(1);
+        PopulateTreeView();
+        return true;
     } catch (...) {
         SetErrorLog(QStringLiteral("CloseAllFiles"), QStringLiteral("Mod_MenuCommands"));
+        return false;
     }
 }
 

@@ -11,8 +11,9 @@ extern QString gToggleDocWindowKey;
 // Closes the active document's window, asking to save it first.
 void CloseFile();
 // Closes every document window in order, stopping at the first whose save
-// prompt is cancelled; once all are closed the projects go too.
-void CloseAllFiles();
+// prompt is cancelled; once all are closed the projects go too. False when
+// a document stayed open.
+bool CloseAllFiles();
 // With Options/gTabbingStartsWithPrevious 1 a fresh Ctrl+Tab goes to the
 // document active before, further Tabs with Ctrl held walk on from there;
 // otherwise, and for PreviousFileTab always, the next (previous) tab.

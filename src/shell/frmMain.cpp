@@ -5,7 +5,7 @@
 #include "build/ExternalTools.h"
 #include "explorer/HelpStandIn.h"
 #include "files/CommandLineFiles.h"
-#include "files/DocumentStandIns.h"
+#include "files/Workspaces.h"
 #include "files/RecentFilesProjects.h"
 #include "foundation/FileHelpers.h"
 #include "foundation/Twips.h"

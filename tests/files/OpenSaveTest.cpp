@@ -86,6 +86,15 @@ TEST_F(OpenSaveTest, WithoutFoldsBookmarksOrCompilerLineTheFileIsItsText) {
     EXPECT_EQ(readAll(homeFile("a.bb")), program());
 }
 
+// The parse styles the whole text; unless Scintilla is told to ask again, the
+// first paint skips the pass that colours the visible names.
+TEST_F(OpenSaveTest, AnOpenedFileLeavesItsStylingToTheFirstPaint) {
+    frmDoc* doc = open(QStringLiteral("a.bb"), program());
+    ASSERT_TRUE(doc);
+    EXPECT_LE(doc->Sci->SendScintilla(QsciScintillaBase::SCI_GETENDSTYLED), 1);
+    EXPECT_FALSE(SciCanUndo());
+}
+
 TEST_F(OpenSaveTest, NumberedBackupsRotateAndAnUnchangedDocumentGetsNone) {
     gBackupEnabled = 1;
     gBackupBakIncrement = 2;

@@ -3,6 +3,10 @@
 #include "editor/ActiveDocument.h"
 #include "files/OpenDocuments.h"
 #include "files/Project.h"
+#include "files/ProjectFile.h"
+#include "files/ProjectLoading.h"
+#include "files/ProjectTreeHook.h"
+#include "files/frmNewProject.h"
 #include "files/explorer/ExplorerIcons.h"
 #include "files/explorer/FolderListing.h"
 #include "files/projects/ProjectNodes.h"
@@ -47,10 +51,13 @@ frmProjectEx::frmProjectEx(QWidget* parent) : QWidget(parent) {
     imlProjectEx.Add(kClosedFolder, style->standardIcon(QStyle::SP_DirClosedIcon));
     imlProjectEx.Add(kOpenFolder, style->standardIcon(QStyle::SP_DirOpenIcon));
     imlProjectEx.Add(kProject, style->standardIcon(QStyle::SP_DriveHDIcon));
+    SetPopulateTreeView([this](const QString& selectedKey) { PopulateTreeView(selectedKey); });
 }
 
 frmProjectEx::~frmProjectEx() {
     Form_QueryUnload();
+    if (gPanel == this)
+        SetPopulateTreeView(nullptr);
 }
 
 void frmProjectEx::resizeEvent(QResizeEvent* event) {
@@ -197,4 +204,23 @@ void frmProjectEx::Form_QueryUnload() {
     if (unloaded_)
         return;
     unloaded_ = true;
+    for (const ProjectPtr& project : gProjects.NewEnum())
+        if (project && project->Dirty && !project->SingleFile)
+            SaveProject(*project);
+}
+
+void frmProjectEx::cmdNewProject_Click() {
+    ShowNewProjectDialog(platform::host().mainWindow());
+    PopulateTreeView(QString());
+}
+
+void frmProjectEx::cmdSaveProject_Click() {
+    if (const ProjectPtr project = projectOf(tvProjects->currentItem()))
+        SaveProject(*project);
+}
+
+// Holds the project: closing its documents moves gActiveProject on.
+void frmProjectEx::CloseSelectedProject() {
+    if (const ProjectPtr project = projectOf(tvProjects->currentItem()))
+        CloseProject(*project);
 }

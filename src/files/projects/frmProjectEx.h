@@ -50,7 +50,6 @@ public:
     void cmdAddNewFile_Click();
     void cmdCreateFolder_Click();
     void cmdNewProject_Click();
-    void cmdOpenProject_Click();
     void cmdSaveProject_Click();
     void cmdRemoveCat_Click();
     void cmdRemoveFile_Click();

@@ -85,6 +85,10 @@ bool LayerHost::hideDocumentWindow(const QString& keyOrId) {
     return !window || !window->visible();
 }
 
+QString LayerHost::layoutText() const {
+    return layer_.layoutText();
+}
+
 void LayerHost::closeDocumentWindow(const QString& keyOrId) {
     if (DocumentWindow* window = layer_.documents().find(keyOrId)) {
         layer_.documents().setForm(*window, nullptr);

@@ -30,6 +30,7 @@ public:
     void closeDocumentWindow(const QString& keyOrId) override;
     QString activeDocumentWindowKey() const override;
     bool hideDocumentWindow(const QString& keyOrId) override;
+    QString layoutText() const override;
     QWidget* mainWindow() const override;
 
     bool hasCommand(const QString& key) const override;

@@ -5,6 +5,8 @@
 #include "files/projects/ProjectNodes.h"
 #include "files/projects/ProjectsTree.h"
 
+#include <QFileInfo>
+
 namespace {
 
 const char* const kPopupKeys[] = {"Add New File", "Add Existing Files", "Add Folder With Files", "Create Category",
@@ -149,4 +151,21 @@ TEST_F(ProjectManagerTest, DoubleClickActivatesAMemberAndReopensOneWhoseWindowCl
     select(game->FullPath);
     panel->OpenSelectedFile();
     EXPECT_EQ(host.activeKey, homeFile("game/a.bb")) << "a project node opens nothing";
+}
+
+TEST_F(ProjectManagerTest, SaveThisProjectAndThePanelsUnloadWriteChangedProjects) {
+    const ProjectPtr game = addProject("game", "game", {}, {{"\\a.bb", ""}});
+    const ProjectPtr other = addProject("other", "other", {}, {});
+    panel->PopulateTreeView(QString());
+    select(key(game, "\\a.bb"));
+    game->Dirty = true;
+    panel->cmdSaveProject_Click();
+    EXPECT_TRUE(readAll(game->FullPath).startsWith("[Korvo Project file]\r\n"));
+    EXPECT_FALSE(game->Dirty);
+    EXPECT_FALSE(QFileInfo::exists(other->FullPath));
+
+    other->Dirty = true;
+    panel.reset();
+    EXPECT_TRUE(readAll(other->FullPath).contains("<Files>\r\n</Files>\r\n"));
+    EXPECT_FALSE(other->Dirty);
 }

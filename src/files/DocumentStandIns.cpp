@@ -1,5 +1,0 @@
-#include "files/DocumentStandIns.h"
-
-void LoadWorkSpace(const QString&) {}
-
-void SaveWorkSpace(const QString&) {}
