@@ -6,7 +6,7 @@
 #include "editor/EditorSetup.h"
 #include "editor/SciWrappers.h"
 #include "editor/frmDoc.h"
-#include "explorer/HelpStandIn.h"
+#include "explorer/ExplorerListStandIn.h"
 #include "editor/ActiveDocument.h"
 #include "files/Project.h"
 #include "files/OpenDocuments.h"

@@ -3,7 +3,10 @@
 #include "aids/FindDialog.h"
 #include "build/CommandCombos.h"
 #include "build/ExternalTools.h"
-#include "explorer/HelpStandIn.h"
+#include "explorer/HelpBrowser.h"
+#include "explorer/frmBrowser.h"
+#include "explorer/frmMainHelp.h"
+#include "platform/browser/WebBrowser.h"
 #include "files/CommandLineFiles.h"
 #include "files/Workspaces.h"
 #include "files/RecentFilesProjects.h"
@@ -60,9 +63,12 @@ frmMain::frmMain() : DS(new dock::DockLayer(*this)), Rtb(new QuickHelpLine(this)
     DS->setEvents(this);
     dock::setHostLayer(DS);
     platform::setHost(&host_);
+    InstallHelpBrowser();
 }
 
 frmMain::~frmMain() {
+    UninstallHelpBrowser();
+    UnloadHelpForm();
     DS->setEvents(nullptr);
     if (&platform::host() == &host_)
         platform::setHost(nullptr);
@@ -93,8 +99,16 @@ void frmMain::Form_Load() {
         for (int i = 1; i <= gMRUCommandLine.Count(); ++i)
             commandLines.append(gMRUCommandLine.IndexItem(i));
         PopulateCboCommandLine(commandLines);
-        if (gOpenBrowserAtStartup != 0)
+        if (gOpenBrowserAtStartup != 0) {
             OpenBrowser();
+            if (gDefaultHelpPage.size() > 4) {
+                LoadHelpForm().AddNewHelpTab();
+                if (frmBrowser* tab = LoadHelpForm().ActiveTab())
+                    tab->Browser->navigate(gDefaultHelpPage);
+            }
+        }
+        if (dock::Command* newWindow = LoadHelpForm().DSHelp->findCommand(QStringLiteral("New Blank Window")))
+            newWindow->setCaption(QStringLiteral("New Window"));
     } catch (...) {
         SetErrorLog(QStringLiteral("Form_Load"), QStringLiteral("frmMain"));
     }
@@ -137,11 +151,7 @@ void frmMain::AttachDockForm(const QString& key, QWidget* form, bool FirstTimeLo
 }
 
 void frmMain::OpenBrowser() {
-    QWidget* help = frmMainHelp::Load();
-    if (!help)
-        return;
-    dock::DocumentWindow& window = DS->documents().add(QStringLiteral("HELP"), help, QString());
-    window.setKey(QStringLiteral("HELP WINDOW"));
+    OpenHelpWindow();
 }
 
 void frmMain::Text1_Change(const QString& text) {
@@ -190,6 +200,7 @@ bool frmMain::Form_QueryUnload() {
                 return true;
             }
         }
+        UnloadHelpForm();
         for (dock::DockWindow* window : DS->dockWindows())
             window->setForm(nullptr);
         SaveRecentFilesProjects();

@@ -14,6 +14,8 @@ void MainWindowTest::SetUp() {
     KorvoTest::SetUp();
     GetOptions();
     GetEditOptions();
+    // The document windows are the tests' own: no help window at start.
+    gOpenBrowserAtStartup = 0;
     // A compiler whose keywords count as loaded, so activation asks nothing.
     auto blitz = std::make_shared<ClsCompiler>();
     blitz->Name = QStringLiteral("Blitz");

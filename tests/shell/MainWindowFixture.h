@@ -6,7 +6,8 @@
 #include <memory>
 
 // A main window loaded as the start-up sequence loads it, with the options
-// at their defaults and no program-folder layout (the built-in one serves).
+// at their defaults but the help window's opening at start, and no
+// program-folder layout (the built-in one serves).
 class MainWindowTest : public KorvoTest {
 protected:
     void SetUp() override;

@@ -1,10 +1,4 @@
-#include "explorer/HelpStandIn.h"
-
-namespace frmMainHelp {
-QWidget* Load() {
-    return nullptr;
-}
-}
+#include "explorer/ExplorerListStandIn.h"
 
 namespace frmList {
 bool ShowOnlyFile() {

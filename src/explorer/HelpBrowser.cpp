@@ -1,0 +1,86 @@
+#include "explorer/HelpBrowser.h"
+
+#include "explorer/ExplorerServices.h"
+#include "explorer/frmBrowser.h"
+#include "explorer/frmMainHelp.h"
+#include "files/explorer/ExplorerOpen.h"
+#include "platform/Host.h"
+#include "platform/browser/WebBrowser.h"
+
+#include <QPointer>
+
+namespace {
+
+const QString kHelpWindow = QStringLiteral("HELP WINDOW");
+
+QPointer<frmMainHelp> gHelpForm;
+QString gHelpWindowID;
+
+class HelpBrowserService : public HelpHost, public HelpPageViewer {
+public:
+    bool Visible() const override {
+        return gHelpForm && platform::host().documentWindow(kHelpWindow) == gHelpForm.data();
+    }
+    bool ShowBrowserHelp(const QString& keyword) override { return LoadHelpForm().ShowBrowserHelp(keyword); }
+    int ReadyState() const override {
+        const frmBrowser* tab = gHelpForm ? gHelpForm->ActiveTab() : nullptr;
+        return tab ? tab->Browser->readyState() : 0;
+    }
+    QString HelpWindowID() const override { return gHelpWindowID; }
+
+    bool ShowPageInNewTab(const QString& path) override {
+        if (!Visible())
+            OpenHelpWindow();
+        frmMainHelp& help = LoadHelpForm();
+        help.AddNewHelpTab();
+        if (frmBrowser* tab = help.ActiveTab())
+            tab->Browser->navigate(path);
+        return true;
+    }
+};
+
+HelpBrowserService gService;
+
+}
+
+void InstallHelpBrowser() {
+    setHelpHost(&gService);
+    SetHelpPageViewer(&gService);
+}
+
+void UninstallHelpBrowser() {
+    setHelpHost(nullptr);
+    SetHelpPageViewer(nullptr);
+}
+
+frmMainHelp* HelpForm() {
+    return gHelpForm;
+}
+
+frmMainHelp& LoadHelpForm() {
+    if (!gHelpForm)
+        gHelpForm = new frmMainHelp;
+    return *gHelpForm;
+}
+
+void UnloadHelpForm() {
+    if (!gHelpForm)
+        return;
+    if (platform::host().documentWindow(kHelpWindow) == gHelpForm.data())
+        platform::host().closeDocumentWindow(kHelpWindow);
+    delete gHelpForm.data();
+}
+
+void OpenHelpWindow() {
+    frmMainHelp& help = LoadHelpForm();
+    if (platform::host().documentWindow(kHelpWindow) == &help) {
+        gHelpWindowID = platform::host().documentWindowId(kHelpWindow);
+        return;
+    }
+    gHelpWindowID = platform::host().addDocumentWindow(QStringLiteral("HELP"), &help, QString());
+    platform::host().setDocumentWindowKey(gHelpWindowID, kHelpWindow);
+}
+
+QString HelpWindowID() {
+    return gHelpWindowID;
+}

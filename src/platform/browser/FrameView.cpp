@@ -1,0 +1,65 @@
+#include "platform/browser/FrameView.h"
+
+#include "platform/browser/Address.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTextDocument>
+
+namespace browser {
+
+FrameView::FrameView(const QString& name, QWidget* parent) : QTextBrowser(parent), name_(name) {
+    setOpenLinks(false);
+    setOpenExternalLinks(false);
+    setFrameShape(QFrame::NoFrame);
+    // Narrow frames break lines between words, never inside one.
+    setWordWrapMode(QTextOption::WordWrap);
+    connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
+        const auto [address, target] = linkOf(url);
+        emit linkClicked(address, target);
+    });
+    connect(this, qOverload<const QUrl&>(&QTextBrowser::highlighted), this,
+            [this](const QUrl& url) { emit linkHovered(url.isEmpty() ? QString() : linkOf(url).first); });
+}
+
+void FrameView::showPage(const QString& address, const PageSource& page) {
+    address_ = address;
+    links_ = page.links;
+    const QString path = withoutFragment(address);
+    document()->setBaseUrl(QUrl::fromLocalFile(QFileInfo(path).absolutePath() + QLatin1Char('/')));
+    setHtml(page.html);
+    const QString fragment = fragmentOf(address);
+    if (!fragment.isEmpty())
+        scrollToAnchor(fragment);
+}
+
+std::pair<QString, QString> FrameView::linkOf(const QUrl& url) const {
+    const QString text = url.toString();
+    const QLatin1String scheme(kTargetedLinkScheme);
+    if (text.startsWith(scheme)) {
+        bool ok = false;
+        const int index = text.mid(scheme.size()).toInt(&ok);
+        if (ok && index >= 0 && index < links_.size())
+            return {resolveLink(withoutFragment(address_), links_[index].href), links_[index].target};
+    }
+    return {resolveLink(withoutFragment(address_), text), QString()};
+}
+
+QVariant FrameView::loadResource(int type, const QUrl& name) {
+    QString path;
+    if (name.isLocalFile())
+        path = name.toLocalFile();
+    else if (name.isRelative())
+        path = resolveLink(withoutFragment(address_), name.toString());
+    if (path.isEmpty())
+        return QVariant();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QVariant();
+    const QByteArray bytes = file.readAll();
+    if (type == QTextDocument::StyleSheetResource)
+        return decodeHtml(bytes);
+    return bytes;
+}
+
+}
