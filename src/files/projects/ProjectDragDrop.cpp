@@ -52,17 +52,17 @@ QMimeData* frmProjectEx::dragNode(QTreeWidgetItem* item) {
 
 Qt::DropAction frmProjectEx::tvProjects_OLEDragOver(QTreeWidgetItem* over, const QMimeData& data) {
     if (!droppedFiles(data).isEmpty()) {
-        setDropHighlight(over);
+        dropHighlight_.set(over);
         return Qt::CopyAction;
     }
     if (over && DragInProgress && data.hasFormat(kNodeMimeType)) {
         const QString dragged = draggedKeyOf(data);
         if (!NodeKey(over).startsWith(dragged + QLatin1Char('\\')) && RootParent(over) == DragProjectKey) {
-            setDropHighlight(over);
+            dropHighlight_.set(over);
             return Qt::MoveAction;
         }
     }
-    setDropHighlight(nullptr);
+    dropHighlight_.set(nullptr);
     return Qt::IgnoreAction;
 }
 
@@ -82,12 +82,12 @@ void frmProjectEx::tvProjects_OLEDragDrop(QTreeWidgetItem* target, const QMimeDa
         SetErrorLog(QStringLiteral("tvProjects_OLEDragDrop"), QStringLiteral("frmProjectEx"));
     }
     DragInProgress = false;
-    setDropHighlight(nullptr);
+    dropHighlight_.set(nullptr);
 }
 
 void frmProjectEx::tvProjects_OLECompleteDrag() {
     DragInProgress = false;
-    setDropHighlight(nullptr);
+    dropHighlight_.set(nullptr);
 }
 
 void frmProjectEx::addDroppedFiles(QTreeWidgetItem* target, const QStringList& files) {
@@ -187,14 +187,4 @@ void frmProjectEx::SetAsMainFIle() {
     } catch (...) {
         SetErrorLog(QStringLiteral("SetAsMainFIle"), QStringLiteral("frmProjectEx"));
     }
-}
-
-void frmProjectEx::setDropHighlight(QTreeWidgetItem* item) {
-    if (dropHighlight_ == item)
-        return;
-    if (dropHighlight_)
-        dropHighlight_->setBackground(0, QBrush());
-    dropHighlight_ = item;
-    if (item)
-        item->setBackground(0, palette().highlight().color().lighter(160));
 }

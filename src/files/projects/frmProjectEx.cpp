@@ -96,7 +96,7 @@ QTreeWidgetItem* frmProjectEx::addNode(QTreeWidgetItem* parent, const QString& k
 void frmProjectEx::PopulateTreeView(const QString& Selekcija) {
     try {
         const QSignalBlocker quiet(tvProjects);
-        setDropHighlight(nullptr);
+        dropHighlight_.set(nullptr);
         tvProjects->clear();
         for (const ProjectPtr& project : gProjects.NewEnum()) {
             if (!project || project->SingleFile)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/FileIcons.h"
+#include "foundation/controls/DropHighlight.h"
 
 #include <QPoint>
 #include <QString>
@@ -105,11 +106,10 @@ private:
     void addDroppedFiles(QTreeWidgetItem* target, const QStringList& files);
     bool renameCategory(QTreeWidgetItem* item, const QString& newText, ClsProject& project);
     bool renameFile(QTreeWidgetItem* item, const QString& newText, ClsProject& project);
-    void setDropHighlight(QTreeWidgetItem* item);
 
     bool DragInProgress = false;
     QString DragProjectKey;
-    QTreeWidgetItem* dropHighlight_ = nullptr;
+    DropHighlight dropHighlight_;
     bool unloaded_ = false;
 };
 
