@@ -3,26 +3,24 @@
 #include "files/projects/ProjectNodes.h"
 #include "files/projects/frmProjectEx.h"
 
-#include <QDrag>
-#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QTimer>
 
-ProjectsTree::ProjectsTree(frmProjectEx& panel) : QTreeWidget(&panel), panel_(panel) {
-    setHeaderHidden(true);
-    setDragEnabled(true);
-    setAcceptDrops(true);
-    setDropIndicatorShown(false);
-    setDragDropMode(QAbstractItemView::DragDrop);
+ProjectsTree::ProjectsTree(frmProjectEx& panel) : PanelTree(&panel), panel_(panel) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setAutoScroll(true);
-    setAutoExpandDelay(1000);
     connect(this, &QTreeWidget::itemExpanded, &panel, [&panel](QTreeWidgetItem* item) { panel.tvProjects_Expand(item, true); });
     connect(this, &QTreeWidget::itemCollapsed, &panel, [&panel](QTreeWidgetItem* item) { panel.tvProjects_Expand(item, false); });
+    onMouseDown = [&panel](const QPoint& position) { panel.tvProjects_MouseDown(position); };
+    onRightMouseUp = [&panel] { panel.tvProjects_RightMouseUp(); };
+    onDoubleClick = [&panel] { panel.OpenSelectedFile(); };
+    onStartDrag = [&panel](QTreeWidgetItem* item) { return panel.dragNode(item); };
+    onDragEnded = [&panel] { panel.tvProjects_OLECompleteDrag(); };
+    followsDrag = [](const QMimeData& data) { return data.hasUrls() || data.hasFormat(frmProjectEx::kNodeMimeType); };
+    onDragOver = [&panel](QTreeWidgetItem* over, const QMimeData& data) { return panel.tvProjects_OLEDragOver(over, data); };
+    onDrop = [&panel](QTreeWidgetItem* target, const QMimeData& data) { panel.tvProjects_OLEDragDrop(target, data); };
 }
 
 void ProjectsTree::editLabel(QTreeWidgetItem* item) {
@@ -53,71 +51,10 @@ void ProjectsTree::commitData(QWidget* editor) {
     });
 }
 
-void ProjectsTree::mousePressEvent(QMouseEvent* event) {
-    panel_.tvProjects_MouseDown(event->position().toPoint());
-    QTreeWidget::mousePressEvent(event);
-}
-
-void ProjectsTree::mouseReleaseEvent(QMouseEvent* event) {
-    QTreeWidget::mouseReleaseEvent(event);
-    if (event->button() == Qt::RightButton)
-        panel_.tvProjects_RightMouseUp();
-}
-
-void ProjectsTree::mouseDoubleClickEvent(QMouseEvent* event) {
-    QTreeWidget::mouseDoubleClickEvent(event);
-    if (event->button() == Qt::LeftButton)
-        panel_.OpenSelectedFile();
-}
-
 void ProjectsTree::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         panel_.OpenSelectedFile();
         return;
     }
     QTreeWidget::keyPressEvent(event);
-}
-
-void ProjectsTree::startDrag(Qt::DropActions) {
-    QTreeWidgetItem* item = currentItem();
-    QMimeData* data = panel_.dragNode(item);
-    if (!data)
-        return;
-    auto* drag = new QDrag(this);
-    drag->setMimeData(data);
-    drag->setPixmap(item->icon(0).pixmap(16, 16));
-    drag->exec(Qt::MoveAction);
-    panel_.tvProjects_OLECompleteDrag();
-}
-
-void ProjectsTree::answerDrag(QDragMoveEvent* event) {
-    const Qt::DropAction action = panel_.tvProjects_OLEDragOver(itemAt(event->position().toPoint()), *event->mimeData());
-    event->setDropAction(action);
-    event->setAccepted(action != Qt::IgnoreAction);
-}
-
-void ProjectsTree::dragEnterEvent(QDragEnterEvent* event) {
-    QTreeWidget::dragEnterEvent(event);
-    answerDrag(event);
-    // Refused here, Qt would send no moves: the effect may change over another node.
-    if (event->mimeData()->hasUrls() || event->mimeData()->hasFormat(frmProjectEx::kNodeMimeType))
-        event->accept();
-}
-
-// Qt's own handling comes first for the scrolling near the edges and the
-// expansion of a collapsed node; the panel then decides the effect.
-void ProjectsTree::dragMoveEvent(QDragMoveEvent* event) {
-    QTreeWidget::dragMoveEvent(event);
-    answerDrag(event);
-}
-
-void ProjectsTree::dragLeaveEvent(QDragLeaveEvent* event) {
-    QTreeWidget::dragLeaveEvent(event);
-    panel_.tvProjects_OLEDragOver(nullptr, QMimeData());
-}
-
-void ProjectsTree::dropEvent(QDropEvent* event) {
-    panel_.tvProjects_OLEDragDrop(itemAt(event->position().toPoint()), *event->mimeData());
-    event->setDropAction(Qt::IgnoreAction);
-    event->accept();
 }
