@@ -127,52 +127,44 @@ void frmProjectEx::moveDraggedNode(QTreeWidgetItem* target, const QString& dragg
     PopulateTreeView(newKey);
 }
 
-void frmProjectEx::RecurseRebuildNode(QTreeWidgetItem* item, ClsProject& project) {
+// Children first, then the node: a category's record takes the path that
+// newPath gives for its AbsPath and is keyed and sorted again; a file takes
+// the one it gives for its PrjFolder. Each failure is logged and the next
+// sibling goes on.
+void frmProjectEx::rewriteCategoryPaths(QTreeWidgetItem* item, ClsProject& project, const PathRewrite& newPath,
+                                        const QString& procedure) {
     try {
         for (int i = 0; i < item->childCount(); ++i)
-            RecurseRebuildNode(item->child(i), project);
+            rewriteCategoryPaths(item->child(i), project, newPath, procedure);
         if (IsCategoryNode(item)) {
             const FolderPtr folder = project.Folders.Item(NodeKey(item));
             if (!folder)
                 return;
             project.Folders.RemoveKey(folder->FullPath);
-            folder->AbsPath = CategoryPath(item);
+            folder->AbsPath = newPath(item, folder->AbsPath);
             SetFolderPaths(*folder, project);
             DodajFolderSorted(folder, project);
         } else if (const FilePtr file = project.Files.Item(item->text(0))) {
-            file->PrjFolder = CategoryPath(item->parent());
+            file->PrjFolder = newPath(item, file->PrjFolder);
             file->TreeParent = project.FullPath + file->PrjFolder;
         }
     } catch (...) {
-        SetErrorLog(QStringLiteral("RecurseRebuildNode"), QStringLiteral("frmProjectEx"));
+        SetErrorLog(procedure, QStringLiteral("frmProjectEx"));
     }
+}
+
+void frmProjectEx::RecurseRebuildNode(QTreeWidgetItem* item, ClsProject& project) {
+    rewriteCategoryPaths(item, project, [](const QTreeWidgetItem* node, const QString&) {
+        return CategoryPath(IsCategoryNode(node) ? node : node->parent());
+    }, QStringLiteral("RecurseRebuildNode"));
 }
 
 void frmProjectEx::RecurseRenameNode(QTreeWidgetItem* item, const QString& newPath, const QString& oldPath,
                                      ClsProject& project) {
-    auto renamed = [&](const QString& path) {
-        QString result = path;
-        const qsizetype at = result.indexOf(oldPath);
-        return at < 0 ? result : result.replace(at, oldPath.size(), newPath);
-    };
-    try {
-        for (int i = 0; i < item->childCount(); ++i)
-            RecurseRenameNode(item->child(i), newPath, oldPath, project);
-        if (IsCategoryNode(item)) {
-            const FolderPtr folder = project.Folders.Item(NodeKey(item));
-            if (!folder)
-                return;
-            project.Folders.RemoveKey(folder->FullPath);
-            folder->AbsPath = renamed(folder->AbsPath);
-            SetFolderPaths(*folder, project);
-            DodajFolderSorted(folder, project);
-        } else if (const FilePtr file = project.Files.Item(item->text(0))) {
-            file->PrjFolder = renamed(file->PrjFolder);
-            file->TreeParent = project.FullPath + file->PrjFolder;
-        }
-    } catch (...) {
-        SetErrorLog(QStringLiteral("RecurseRenameNode"), QStringLiteral("frmProjectEx"));
-    }
+    rewriteCategoryPaths(item, project, [&](const QTreeWidgetItem*, QString path) {
+        const qsizetype at = path.indexOf(oldPath);
+        return at < 0 ? path : path.replace(at, oldPath.size(), newPath);
+    }, QStringLiteral("RecurseRenameNode"));
 }
 
 void frmProjectEx::SetAsMainFIle() {

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class ClsProject;
@@ -102,6 +103,9 @@ private:
     // The parent category shows closed when its last child leaves.
     void closeEmptiedParent(QTreeWidgetItem* item, ClsProject& project);
     void addAndOpen(QString path, const ProjectPtr& project);
+    using PathRewrite = std::function<QString(const QTreeWidgetItem* node, const QString& path)>;
+    void rewriteCategoryPaths(QTreeWidgetItem* item, ClsProject& project, const PathRewrite& newPath,
+                              const QString& procedure);
     void moveDraggedNode(QTreeWidgetItem* target, const QString& draggedKey);
     void addDroppedFiles(QTreeWidgetItem* target, const QStringList& files);
     bool renameCategory(QTreeWidgetItem* item, const QString& newText, ClsProject& project);

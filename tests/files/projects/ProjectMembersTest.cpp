@@ -6,7 +6,10 @@
 #include "files/projects/ProjectNodes.h"
 #include "platform/scintilla/SciDirectCalls.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QFileInfo>
 
 namespace {
@@ -209,4 +212,31 @@ TEST_F(ProjectManagerTest, RenamingACategoryRewritesItsSubtree) {
     EXPECT_EQ(x->TreeParent, key(game, "\\z\\b"));
     EXPECT_EQ(x->AbsPath, "\\x.bb");
     EXPECT_TRUE(panel->node(key(game, "\\z\\b\\x.bb")));
+}
+
+TEST_F(ProjectManagerTest, RenameEditsTheLabelInPlaceAndARefusedNameGoesBack) {
+    const ProjectPtr game = addProject("game", "game", {}, {{"\\a.bb", ""}, {"\\b.bb", ""}});
+    panel->show();
+    panel->PopulateTreeView(QString());
+    auto edit = [this](const QString& text) {
+        panel->cmdRenameFile_Click();
+        auto* editor = panel->tvProjects->findChild<QLineEdit*>();
+        ASSERT_TRUE(editor);
+        editor->setText(text);
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(editor, &enter);
+        // The editor commits on a queued call, and the rename runs after it.
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+    };
+    select(key(game, "\\a.bb"));
+    edit("B.bb");
+    ASSERT_FALSE(prompts.isEmpty());
+    EXPECT_EQ(prompts.last().text, "File named B.bb already exists in this project");
+    EXPECT_EQ(panel->node(key(game, "\\a.bb"))->text(0), "a.bb");
+
+    select(key(game, "\\a.bb"));
+    edit("c.bb");
+    EXPECT_EQ(panel->node(key(game, "\\a.bb"))->text(0), "c.bb") << "the node keeps its key until the next rebuild";
+    EXPECT_TRUE(QFileInfo::exists(homeFile("game/c.bb")));
 }
