@@ -92,7 +92,19 @@ QList<CommandListItem> HeadlessHost::commandListItems(const QString& key) const 
 }
 
 void HeadlessHost::setCommandListItems(const QString& key, const QList<CommandListItem>& items) {
-    commands_[key].items = items;
+    Command& command = commands_[key];
+    command.items = items;
+    if (command.maxItems > 0 && command.items.size() > command.maxItems)
+        command.items.resize(command.maxItems);
+}
+
+int HeadlessHost::commandListMaxItems(const QString& key) const {
+    return commands_.value(key).maxItems;
+}
+
+void HeadlessHost::setCommandListMaxItems(const QString& key, int maxItems) {
+    commands_[key].maxItems = qMax(0, maxItems);
+    setCommandListItems(key, commands_[key].items);
 }
 
 QString HeadlessHost::comboText(const QString& key) const {

@@ -81,6 +81,9 @@ public:
     virtual void setCommandCaption(const QString& key, const QString& caption) = 0;
     virtual QList<CommandListItem> commandListItems(const QString& key) const = 0;
     virtual void setCommandListItems(const QString& key, const QList<CommandListItem>& items) = 0;
+    // A list's most entries (0: no limit); the oldest beyond it drop at once.
+    virtual int commandListMaxItems(const QString&) const { return 0; }
+    virtual void setCommandListMaxItems(const QString&, int) {}
     virtual QString comboText(const QString& key) const = 0;
     virtual void setComboText(const QString& key, const QString& text) = 0;
 
@@ -133,6 +136,8 @@ public:
     void setCommandCaption(const QString& key, const QString& caption) override;
     QList<CommandListItem> commandListItems(const QString& key) const override;
     void setCommandListItems(const QString& key, const QList<CommandListItem>& items) override;
+    int commandListMaxItems(const QString& key) const override;
+    void setCommandListMaxItems(const QString& key, int maxItems) override;
     QString comboText(const QString& key) const override;
     void setComboText(const QString& key, const QString& text) override;
 
@@ -150,6 +155,7 @@ private:
         bool checked = false;
         QString caption;
         QList<CommandListItem> items;
+        int maxItems = 0;
         QString comboText;
     };
     struct Pane {

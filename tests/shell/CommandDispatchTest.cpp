@@ -132,7 +132,7 @@ TEST_F(CommandDispatchTest, CloseFileAndCloseProjectFollowTheDocumentsProject) {
 
 TEST_F(CommandDispatchTest, StandInsSayTheFeatureIsNotThereYet) {
     openText("Print 1\r\n");
-    click("Preferences");
+    click("Print");
     ASSERT_EQ(prompts.size(), 1);
     EXPECT_EQ(prompts[0].text, QStringLiteral("This feature is not available yet, please wait for the next release... "));
     EXPECT_EQ(prompts[0].icon, platform::vbInformation);

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -21,8 +22,13 @@ bool copyFolder(const QString& from, const QString& to) {
 bool RunFolders::prepare() {
     if (qEnvironmentVariableIsEmpty("KORVO_HOME")) {
         home = std::make_unique<QTemporaryDir>();
-        if (!home->isValid() || !copyFolder(QCoreApplication::applicationDirPath() + QStringLiteral("/conf"), home->filePath(QStringLiteral("conf"))))
+        if (!home->isValid())
             return false;
+        for (const QString& folder : {QStringLiteral("conf"), QStringLiteral("Styles")}) {
+            const QString from = QCoreApplication::applicationDirPath() + QLatin1Char('/') + folder;
+            if ((folder == QLatin1String("conf") || QFileInfo::exists(from)) && !copyFolder(from, home->filePath(folder)))
+                return false;
+        }
         qputenv("KORVO_HOME", QFile::encodeName(home->path()));
     }
     if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME")) {

@@ -150,6 +150,16 @@ void LayerHost::setCommandListItems(const QString& key, const QList<platform::Co
     command->setItems(std::move(listed));
 }
 
+int LayerHost::commandListMaxItems(const QString& key) const {
+    const Command* command = layer_.findCommand(key);
+    return command ? command->maxItems() : 0;
+}
+
+void LayerHost::setCommandListMaxItems(const QString& key, int maxItems) {
+    if (Command* command = layer_.findCommand(key))
+        command->setMaxItems(maxItems);
+}
+
 QString LayerHost::comboText(const QString& key) const {
     const Command* command = layer_.findCommand(key);
     return command ? command->text() : QString();

@@ -42,6 +42,8 @@ public:
     void setCommandCaption(const QString& key, const QString& caption) override;
     QList<platform::CommandListItem> commandListItems(const QString& key) const override;
     void setCommandListItems(const QString& key, const QList<platform::CommandListItem>& items) override;
+    int commandListMaxItems(const QString& key) const override;
+    void setCommandListMaxItems(const QString& key, int maxItems) override;
     QString comboText(const QString& key) const override;
     void setComboText(const QString& key, const QString& text) override;
 

@@ -1,0 +1,353 @@
+#include "settings/FrmOptionsEdit.h"
+
+#include "settings/DialogControls.h"
+#include "settings/EditorOptionsApply.h"
+#include "foundation/controls/SpinText.h"
+#include "platform/Host.h"
+#include "platform/SettingsStore.h"
+#include "vocabulary/SettingsValues.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+using namespace dialogcontrols;
+
+namespace {
+
+QString number(long value) {
+    return QString::number(value);
+}
+
+}
+
+FrmOptionsEdit::FrmOptionsEdit(QWidget* parent)
+    : OptionsDialog(QStringLiteral("frmOptionsEdit"), QStringLiteral("Editor options"), QStringLiteral("LastSelectedTabOpEdit"),
+                    QStringLiteral("PicPomosna"), QSize(6710, 7365), parent) {
+    buildGeneralPage();
+    buildCodingHelpPage();
+    buildAutocompletePage();
+    buildHelpPage();
+    buildAutoScrollPage();
+    loadValues();
+    EnableWrapOptions(WordWrap != 0);
+    chkACShowAuto_Click();
+    finishPages();
+}
+
+void FrmOptionsEdit::buildGeneralPage() {
+    QWidget* page = addPage(QStringLiteral("&General"));
+    auto* layout = new QVBoxLayout(page);
+    auto* numbers = new QGridLayout;
+    numbers->addWidget(label(page, QStringLiteral("Tab value ( 1-30 ):")), 0, 0);
+    numbers->addWidget(spin(page, "txtTabValue", 1, 30), 0, 1);
+    numbers->addWidget(label(page, QStringLiteral("Cursor width (1-3):")), 1, 0);
+    numbers->addWidget(spin(page, "txtCursorWidth", 1, 3), 1, 1);
+    numbers->addWidget(label(page, QStringLiteral("Cursor blinking period ( 100-2000 ):")), 2, 0);
+    numbers->addWidget(spin(page, "txtCursorPeriod", 100, 2000, 100), 2, 1);
+    numbers->setColumnStretch(2, 1);
+    layout->addLayout(numbers);
+    layout->addWidget(check(page, "chkInsertSpacesForTabs", QStringLiteral("Insert spaces for tabs")));
+    layout->addWidget(check(page, "chkEmptyUndo", QStringLiteral("Empty undo buffer upon saving")));
+    layout->addWidget(check(page, "chkBookMarksSingleFileBased",
+                            QStringLiteral("Limit bookmarks to single file ( bookmark commands won't jump to other files )")));
+    layout->addWidget(check(page, "chkHomeGoesToFirst",
+                            QStringLiteral("Home key jumps to the first position in the line ( instead of first character )")));
+
+    QGroupBox* wrapping = frame(page, QStringLiteral("Line wrapping"));
+    auto* wrap = new QGridLayout(wrapping);
+    QCheckBox* chkWordWrap = check(wrapping, "chkWordWrap", QStringLiteral("Enable Line Wrapping"));
+    QCheckBox* chkVisualFlagAtBegin = check(wrapping, "chkVisualFlagAtBegin", QStringLiteral("Add visual flag at begin of a wrapped line"));
+    QCheckBox* chkNearTextAtBegin = check(wrapping, "chkNearTextAtBegin", QStringLiteral("Flag drawn near text"));
+    QCheckBox* chkVisualFlagAtEnd = check(wrapping, "chkVisualFlagAtEnd", QStringLiteral("Add visual flag at end of a wrapped line"));
+    QCheckBox* chkNearTextAtEnd = check(wrapping, "chkNearTextAtEnd", QStringLiteral("Flag drawn near text"));
+    wrap->addWidget(chkWordWrap, 0, 0, 1, 2);
+    wrap->addWidget(chkVisualFlagAtBegin, 1, 0);
+    wrap->addWidget(chkNearTextAtBegin, 1, 1);
+    wrap->addWidget(chkVisualFlagAtEnd, 2, 0);
+    wrap->addWidget(chkNearTextAtEnd, 2, 1);
+    wrap->addLayout(row({label(wrapping, QStringLiteral("Indent for sublines ( 1-30 ):")), spin(wrapping, "txtWordWrapIndent", 1, 30)}),
+                    3, 0, 1, 2);
+    layout->addWidget(wrapping);
+    connect(chkWordWrap, &QCheckBox::clicked, this, [this](bool on) { EnableWrapOptions(on); });
+    connect(chkVisualFlagAtBegin, &QCheckBox::clicked, chkNearTextAtBegin, &QWidget::setEnabled);
+    connect(chkVisualFlagAtEnd, &QCheckBox::clicked, chkNearTextAtEnd, &QWidget::setEnabled);
+
+    QGroupBox* remember = frame(page, QStringLiteral("For each file remember ( save embedded in file ) :"));
+    auto* saved = new QGridLayout(remember);
+    saved->addWidget(check(remember, "chkSaveBookmarks", QStringLiteral("Bookmarks")), 0, 0);
+    saved->addWidget(check(remember, "chkSaveFoldingState", QStringLiteral("Folding state")), 0, 1);
+    saved->addWidget(check(remember, "chkSaveCompilerCommandLine", QStringLiteral("Command Line and Compiler used")), 1, 0, 1, 2);
+    saved->addWidget(check(remember, "chkFileDirtyOnBookmarks",
+                           QStringLiteral("Make files 'Dirty\" when changing bookmarks and folding states")), 2, 0, 1, 2);
+    layout->addWidget(remember);
+
+    QGroupBox* browser = frame(page, QStringLiteral("Code Browser"));
+    auto* history = new QVBoxLayout(browser);
+    history->addWidget(label(browser, QStringLiteral("Browser will add position to history if something is edited more than")));
+    history->addLayout(row({spin(browser, "txtCBrowserMarkAsNew", 10, 100), label(browser, QStringLiteral("lines away from that position"))}));
+    history->addWidget(check(browser, "chkCBrowserRememberOnGotoDefinition",
+                             QStringLiteral("Add position to browser history when using 'Goto Definition'")));
+    layout->addWidget(browser);
+    layout->addStretch();
+}
+
+void FrmOptionsEdit::buildCodingHelpPage() {
+    QWidget* page = addPage(QStringLiteral("&Coding Help"));
+    auto* layout = new QVBoxLayout(page);
+    const std::pair<const char*, const char*> boxes[] = {
+        {"chkHighlightCurrentLine", "Highlight current line"},
+        {"chkHighlightMatchedBraces", "Highlight matched braces"},
+        {"chkShowIndentGuides", "Show indent guides"},
+        {"chkShowWhiteSpaces", "Show white spaces"},
+        {"chkShowLineNumbers", "Show line numbers"},
+        {"chkShowFoldMargin", "Show fold margin"},
+        {"chkShowMarkerMargin", "Show marker margin"},
+        {"chkShowCurrentFunction", "Show current function in statusbar"},
+        {"chkBreakpointAsBackground", "Don't add mark for breakpoint, instead change the back color of the line"},
+        {"chkFixVariableCase", "Auto correct function/type/variable casing"},
+        {"chkReplaceVarPlusPlus", "Convert ++ and -- to Variable+1 /-1 automatically as you type"},
+        {"chkCheckForMissingBracesOnFunctions",
+         "Missing braces and parameters on function that return value,will mark it as 'Bad'"},
+        {"chkPopupCallTips", "Pop Up CallTips ( Function parameters help ) as you type"},
+        {"chkAutoIndentOnLoad", "AutoIndent code on file loading"},
+    };
+    for (const auto& [name, caption] : boxes)
+        layout->addWidget(check(page, name, QLatin1String(caption)));
+    QGroupBox* mode = frame(page, QStringLiteral("AutoIndent mode"));
+    auto* modes = new QVBoxLayout(mode);
+    modes->addWidget(option(mode, "optAutoindentType(2)", QStringLiteral("Advanced  ( Fully automatic autoindenting of your code )")));
+    modes->addWidget(option(mode, "optAutoindentType(1)", QStringLiteral("Simple  ( Autoindent new line based on previous line indentation )")));
+    modes->addWidget(option(mode, "optAutoindentType(0)", QStringLiteral("None  ( Autoindent off )")));
+    layout->addWidget(mode);
+    layout->addStretch();
+}
+
+void FrmOptionsEdit::buildAutocompletePage() {
+    QWidget* page = addPage(QStringLiteral("&Autocomplete"));
+    auto* layout = new QVBoxLayout(page);
+    QCheckBox* chkACShowAuto = check(page, "chkACShowAuto", QStringLiteral("Show Autolists automaticaly as you type"));
+    layout->addWidget(chkACShowAuto);
+    connect(chkACShowAuto, &QCheckBox::clicked, this, &FrmOptionsEdit::chkACShowAuto_Click);
+    layout->addLayout(row({label(page, QStringLiteral("Show in autocomplete only words longer than ")),
+                           spin(page, "txtACshowOnlyLonger", 1, 100), label(page, QStringLiteral("characters"))}));
+    QLabel* startAfter = label(page, QStringLiteral("Start autocomplete after"));
+    startAfter->setObjectName(QStringLiteral("lblACstartAfter"));
+    QLabel* typed = label(page, QStringLiteral("characters typed"));
+    typed->setObjectName(QStringLiteral("lblACstartAfter2"));
+    layout->addLayout(row({startAfter, spin(page, "txtACstartAfter", 1, 15), typed}));
+    QLabel* noMore = label(page, QStringLiteral("Show autolist when there are no more than"));
+    noMore->setObjectName(QStringLiteral("lblACshowWhenNoMore"));
+    QLabel* words = label(page, QStringLiteral("words in the list"));
+    words->setObjectName(QStringLiteral("lblACshowWhenNoMore2"));
+    layout->addLayout(row({noMore, spin(page, "txtACshowWhenNoMore", 1, 1000), words}));
+    const std::pair<const char*, const char*> boxes[] = {
+        {"chkACcompleteOnlyOne", "Complete word without popping list if there is only one match"},
+        {"chkACIncKeywords", "Include Keywords"},
+        {"chkACIncVars", "Include Variables"},
+        {"chkACIncConstants", "Include Constants"},
+        {"chkACIncFunctions", "Include Custom Functions"},
+        {"chkACCloseListOnDelete", "Close List on Delete characters"},
+        {"chkACCloseListOnNoMatch", "Close List When there is no more matches in the list"},
+        {"chkACcloseListOnMatch", "Close List When there is full match in the list"},
+        {"chkACTypesLabelsEnable", "Show Intellisense autolists automatyicaly for Types and Labels"},
+    };
+    for (const auto& [name, caption] : boxes)
+        layout->addWidget(check(page, name, QLatin1String(caption)));
+    auto* characters = new QGridLayout;
+    characters->addWidget(label(page, QStringLiteral("Fill Up Characters")), 0, 0);
+    characters->addWidget(line(page, "txtACFillUpChars"), 0, 1);
+    characters->addWidget(label(page, QStringLiteral("Stop Characters")), 1, 0);
+    characters->addWidget(line(page, "txtACStopChars"), 1, 1);
+    layout->addLayout(characters);
+    layout->addLayout(row({label(page, QStringLiteral("Autolists Height :")), spin(page, "txtACRowsHeight", 1, 20),
+                           label(page, QStringLiteral("rows"))}));
+    layout->addStretch();
+}
+
+void FrmOptionsEdit::buildHelpPage() {
+    QWidget* page = addPage(QStringLiteral("&Help"));
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(check(page, "chkEachHelpInNewTab", QStringLiteral("Open each requested help page in new tab")));
+    QGroupBox* noHelp = frame(page, QStringLiteral("If no help found"));
+    auto* choices = new QVBoxLayout(noHelp);
+    choices->addWidget(option(noHelp, "optIFNoHelpFound(2)", QStringLiteral("Open Command Reference Index Page")));
+    choices->addWidget(option(noHelp, "optIFNoHelpFound(1)", QStringLiteral("Open default Index page")));
+    choices->addWidget(option(noHelp, "optIFNoHelpFound(0)", QStringLiteral("Do nothing")));
+    layout->addWidget(noHelp);
+    layout->addStretch();
+}
+
+void FrmOptionsEdit::buildAutoScrollPage() {
+    QWidget* page = addPage(QStringLiteral("&AutoScroll"));
+    auto* layout = new QVBoxLayout(page);
+    QGroupBox* scrolling = frame(page, QStringLiteral("Automatic scrolling in the editor"));
+    auto* inside = new QVBoxLayout(scrolling);
+    inside->addWidget(option(scrolling, "optHScrollStrict(0)", QStringLiteral("Scroll by this amount when cursor reaches left/right edge")));
+    inside->addWidget(option(scrolling, "optHScrollStrict(1)",
+                             QStringLiteral("Ensure that this amount is always visible from the edge (starts scrolling earlier)")));
+    inside->addLayout(row({label(scrolling, QStringLiteral("Horizontal autoscroll policy value:")),
+                           spin(scrolling, "txtHscrollvalue", 0, 150), label(scrolling, QStringLiteral("pixels (0-150)"))}));
+    inside->addLayout(row({label(scrolling, QStringLiteral("Vertical autoscroll policy value:")),
+                           spin(scrolling, "txtVscrollvalue", 0, 10), label(scrolling, QStringLiteral("code lines (0-10 )"))}));
+    inside->addWidget(label(scrolling, QStringLiteral("( Starts scrolling earlier. Ensures that more lines in moving direction are visible )")));
+    layout->addWidget(scrolling);
+    layout->addWidget(check(page, "chkGotoPositionsAtTop",
+                            QStringLiteral("When jumping to line, always show that line on top of the editor window")));
+    layout->addStretch();
+}
+
+void FrmOptionsEdit::loadValues() {
+    const std::pair<const char*, long> boxes[] = {
+        {"chkHighlightCurrentLine", HighlightCurrentLine},
+        {"chkAutoIndentOnLoad", AutoIndentOnLoad},
+        {"chkEmptyUndo", EmptyUndo},
+        {"chkFixVariableCase", FixVariableCase},
+        {"chkReplaceVarPlusPlus", ReplaceVarPlusPlus},
+        {"chkHighlightMatchedBraces", HighlightMatchedBraces},
+        {"chkShowIndentGuides", ShowIndentGuides},
+        {"chkShowWhiteSpaces", ShowWhiteSpaces},
+        {"chkWordWrap", WordWrap},
+        {"chkInsertSpacesForTabs", InsertSpacesForTabs},
+        {"chkShowCurrentFunction", ShowCurrentFunction},
+        {"chkShowLineNumbers", ShowLineNumbers},
+        {"chkShowFoldMargin", ShowFoldMargin},
+        {"chkShowMarkerMargin", ShowMarkerMargin},
+        {"chkGotoPositionsAtTop", GotoPositionsAtTop},
+        {"chkACShowAuto", ACshowAuto},
+        {"chkACcompleteOnlyOne", ACcompleteOnlyOne},
+        {"chkACIncKeywords", ACIncKeywords},
+        {"chkACIncVars", ACIncVars},
+        {"chkACIncConstants", ACIncConstants},
+        {"chkACIncFunctions", ACIncFunctions},
+        {"chkACCloseListOnDelete", ACCloseListOnDelete},
+        {"chkACCloseListOnNoMatch", ACCloseListOnNoMatch},
+        {"chkACcloseListOnMatch", ACCloseListOnMatch},
+        {"chkACTypesLabelsEnable", ACTypesLabelsEnable},
+        {"chkPopupCallTips", PopupCallTips},
+        {"chkBreakpointAsBackground", BreakpointsAsBackground},
+        {"chkCBrowserRememberOnGotoDefinition", CBrowserRememberOnGotoDefinition},
+        {"chkBookMarksSingleFileBased", BookMarksSingleFileBased},
+        {"chkSaveBookmarks", SaveBookmarks},
+        {"chkSaveFoldingState", SaveFoldingState},
+        {"chkSaveCompilerCommandLine", SaveCompilerCommandLine},
+        {"chkFileDirtyOnBookmarks", FileDirtyOnBookmarks},
+        {"chkEachHelpInNewTab", EachHelpInNewTab},
+        {"chkHomeGoesToFirst", HomeGoesToFirst},
+        {"chkCheckForMissingBracesOnFunctions", CheckForMissingBracesOnFunctions},
+        {"chkVisualFlagAtBegin", (WordWrapFlags >> 1) & 1},
+        {"chkVisualFlagAtEnd", WordWrapFlags & 1},
+        {"chkNearTextAtBegin", (WordWrapFlagLocation >> 1) & 1},
+        {"chkNearTextAtEnd", WordWrapFlagLocation & 1},
+    };
+    for (const auto& [name, value] : boxes)
+        box(name)->setChecked(value != 0);
+    for (const auto& [group, value] : {std::pair{"optAutoindentType", AutoIndentType}, std::pair{"optHScrollStrict", HmarginStrict},
+                                       std::pair{"optIFNoHelpFound", IFNoHelpFound}})
+        if (QRadioButton* selected = opt(group, value))
+            selected->setChecked(true);
+    const std::pair<const char*, long> spins[] = {
+        {"txtTabValue", TabValue},           {"txtCursorWidth", CursorWidth},
+        {"txtCursorPeriod", CursorPeriod},   {"txtWordWrapIndent", WordWrapStartIndent},
+        {"txtHscrollvalue", Hmargin},        {"txtVscrollvalue", Vmargin},
+        {"txtACshowOnlyLonger", ACshowOnlyLonger}, {"txtACstartAfter", ACstartAfter},
+        {"txtACshowWhenNoMore", ACshowWhenNoMore}, {"txtACRowsHeight", ACRowsHeight},
+        {"txtCBrowserMarkAsNew", CBrowserMarkAsNew},
+    };
+    for (const auto& [name, value] : spins)
+        spinBox(name)->setText(number(value));
+    text("txtACFillUpChars")->setText(ACFillUpChars);
+    text("txtACStopChars")->setText(ACStopChars);
+}
+
+void FrmOptionsEdit::EnableWrapOptions(bool enable) {
+    box("chkVisualFlagAtBegin")->setEnabled(enable);
+    box("chkVisualFlagAtEnd")->setEnabled(enable);
+    spinBox("txtWordWrapIndent")->setEnabled(enable);
+    box("chkNearTextAtBegin")->setEnabled(enable && box("chkVisualFlagAtBegin")->isChecked());
+    box("chkNearTextAtEnd")->setEnabled(enable && box("chkVisualFlagAtEnd")->isChecked());
+}
+
+void FrmOptionsEdit::chkACShowAuto_Click() {
+    const bool enable = box("chkACShowAuto")->isChecked();
+    for (const char* name : {"txtACshowWhenNoMore", "txtACstartAfter"})
+        spinBox(name)->setEnabled(enable);
+    for (const char* name : {"lblACstartAfter", "lblACstartAfter2", "lblACshowWhenNoMore", "lblACshowWhenNoMore2"})
+        findChild<QLabel*>(QLatin1String(name))->setEnabled(enable);
+}
+
+void FrmOptionsEdit::apply() {
+    auto write = [](const char* key, const QString& value) { platform::SaveSetting(kOptionsEditSection, QLatin1String(key), value); };
+    auto selected = [this](const char* group, std::initializer_list<int> indexes) {
+        for (int index : indexes)
+            if (opt(group, index)->isChecked())
+                return number(index);
+        return number(0);
+    };
+    auto spinText = [this](const char* name) { return spinBox(name)->Text(); };
+
+    write("HighlightCurrentLine", state(box("chkHighlightCurrentLine")));
+    write("AutoIndentType", selected("optAutoindentType", {1, 2}));
+    for (const char* key : {"AutoIndentOnLoad", "EmptyUndo", "FixVariableCase", "ReplaceVarPlusPlus", "HighlightMatchedBraces",
+                            "ShowIndentGuides", "ShowWhiteSpaces", "InsertSpacesForTabs", "ShowCurrentFunction", "ShowLineNumbers"})
+        write(key, state(box(qPrintable(QStringLiteral("chk") + QLatin1String(key)))));
+
+    const bool foldMargin = box("chkShowFoldMargin")->isChecked();
+    if (foldMargin != (ShowFoldMargin != 0)) {
+        write("ShowFoldMargin", state(box("chkShowFoldMargin")));
+        if (!foldMargin)
+            UnfoldEveryEditor();
+    }
+
+    write("ShowMarkerMargin", state(box("chkShowMarkerMargin")));
+    write("TabValue", spinText("txtTabValue"));
+    write("CursorPeriod", spinText("txtCursorPeriod"));
+    write("cursorwidth", spinText("txtCursorWidth"));
+    write("WordWrap", state(box("chkWordWrap")));
+    write("WordWrapFlags", number(box("chkVisualFlagAtBegin")->isChecked() * 2 | box("chkVisualFlagAtEnd")->isChecked()));
+    write("WordWrapFlagLocation", number(box("chkNearTextAtBegin")->isChecked() * 2 | box("chkNearTextAtEnd")->isChecked()));
+    write("WordWrapStartIndent", spinText("txtWordWrapIndent"));
+    write("Hmargin", spinText("txtHscrollvalue"));
+    write("HmarginStrict", opt("optHScrollStrict", 1)->isChecked() ? number(1) : number(0));
+    write("Vmargin", spinText("txtVscrollvalue"));
+    write("GotoPositionsAtTop", state(box("chkGotoPositionsAtTop")));
+    write("ACshowAuto", state(box("chkACShowAuto")));
+    write("ACshowOnlyLonger", spinText("txtACshowOnlyLonger"));
+    write("ACshowWhenNoMore", spinText("txtACshowWhenNoMore"));
+    write("ACstartAfter", spinText("txtACstartAfter"));
+    const std::pair<const char*, const char*> autocomplete[] = {
+        {"ACcompleteOnlyOne", "chkACcompleteOnlyOne"},       {"ACIncConstants", "chkACIncConstants"},
+        {"ACIncFunctions", "chkACIncFunctions"},             {"ACIncKeywords", "chkACIncKeywords"},
+        {"ACIncVars", "chkACIncVars"},                       {"ACCloseListOnDelete", "chkACCloseListOnDelete"},
+        {"ACCloseListOnNoMatch", "chkACCloseListOnNoMatch"}, {"ACCloseListOnMatch", "chkACcloseListOnMatch"},
+    };
+    for (const auto& [key, name] : autocomplete)
+        write(key, state(box(name)));
+    write("ACFillUpChars", text("txtACFillUpChars")->text());
+    write("ACStopChars", text("txtACStopChars")->text());
+    write("ACTypesLabelsEnable", state(box("chkACTypesLabelsEnable")));
+    write("ACRowsHeight", spinText("txtACRowsHeight"));
+    write("PopupCallTips", state(box("chkPopupCallTips")));
+    write("BreakpointsAsBackground", state(box("chkBreakpointAsBackground")));
+    write("CBrowserMarkAsNew", spinText("txtCBrowserMarkAsNew"));
+    for (const char* key : {"CBrowserRememberOnGotoDefinition", "BookMarksSingleFileBased", "SaveBookmarks", "SaveFoldingState",
+                            "SaveCompilerCommandLine", "FileDirtyOnBookmarks", "EachHelpInNewTab"})
+        write(key, state(box(qPrintable(QStringLiteral("chk") + QLatin1String(key)))));
+    write("IFNoHelpFound", selected("optIFNoHelpFound", {1, 2}));
+    write("HomeGoesToFirst", state(box("chkHomeGoesToFirst")));
+    write("CheckForMissingBracesOnFunctions", state(box("chkCheckForMissingBracesOnFunctions")));
+
+    GetEditOptions();
+    ApplyOptionsToEveryEditor();
+    if (ShowCurrentFunction == 0)
+        platform::host().setStatusPaneText(QStringLiteral("StatusMain"), QString());
+}
+
+void ShowEditorOptions(QWidget* owner) {
+    ShowOptionsDialog<FrmOptionsEdit>(owner, QStringLiteral("Editor options"));
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "settings/OptionsDialog.h"
+
+
+// "Editor options": the settings of section "OptionsEdit". Apply writes
+// them, reloads the values and puts them into every open editor at once.
+class FrmOptionsEdit : public OptionsDialog {
+    Q_OBJECT
+public:
+    explicit FrmOptionsEdit(QWidget* parent = nullptr);
+
+protected:
+    void apply() override;
+
+private:
+    void buildGeneralPage();
+    void buildCodingHelpPage();
+    void buildAutocompletePage();
+    void buildHelpPage();
+    void buildAutoScrollPage();
+    void loadValues();
+    void EnableWrapOptions(bool enable);
+    void chkACShowAuto_Click();
+};
+
+// The command "Editor Settings": the dialog, modal, through the prompt seam.
+void ShowEditorOptions(QWidget* owner);
