@@ -116,7 +116,7 @@ void frmSnippets::DeleteSnippet(QTreeWidgetItem* item) {
         if (QFileInfo(path).isDir() && !QDir(path).removeRecursively())
             raiseAccessError();
     }
-    setDropHighlight(nullptr);
+    dropHighlight_.set(nullptr);
     delete item;
 }
 

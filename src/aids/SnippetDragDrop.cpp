@@ -60,17 +60,17 @@ Qt::DropAction frmSnippets::tvSnippets_OLEDragOver(QTreeWidgetItem* over, const 
     if (isDraggedNode(draggedKey_, data)) {
         QTreeWidgetItem* dragged = node(draggedKey_);
         const bool category = IsCategory(over) && !(IsCategory(dragged) && isOwnSubtree(draggedKey_, over));
-        setDropHighlight(category ? over : nullptr);
+        dropHighlight_.set(category ? over : nullptr);
         return category ? Qt::MoveAction : Qt::IgnoreAction;
     }
     if (!data.hasText()) {
-        setDropHighlight(nullptr);
+        dropHighlight_.set(nullptr);
         return Qt::IgnoreAction;
     }
     if (IsCategory(over)) {
-        setDropHighlight(over);
+        dropHighlight_.set(over);
     } else {
-        setDropHighlight(nullptr);
+        dropHighlight_.set(nullptr);
         tvSnippets->setCurrentItem(nullptr);
         tvSnippets->clearSelection();
     }
@@ -94,7 +94,7 @@ void frmSnippets::tvSnippets_OLEDragDrop(QTreeWidgetItem* target, const QMimeDat
         SetErrorLog(QStringLiteral("tvSnippets_OLEDragDrop"), QStringLiteral("frmSnippets"));
     }
     draggedKey_.clear();
-    setDropHighlight(nullptr);
+    dropHighlight_.set(nullptr);
 }
 
 void frmSnippets::moveDraggedNode(QTreeWidgetItem* target) {

@@ -119,7 +119,7 @@ void frmSnippets::resizeEvent(QResizeEvent* event) {
 void frmSnippets::ListSnippets() {
     try {
         filledOnce_ = true;
-        setDropHighlight(nullptr);
+        dropHighlight_.set(nullptr);
         tvSnippets->clear();
         if (!QFileInfo(SnippetsFolder()).isDir())
             return;
@@ -226,8 +226,8 @@ void frmSnippets::tvSnippets_DblClick() {
 
 void frmSnippets::tvSnippets_RightMouseUp() {
     try {
-        if (dropHighlight_)
-            tvSnippets->setCurrentItem(dropHighlight_);
+        if (dropHighlight_.item())
+            tvSnippets->setCurrentItem(dropHighlight_.item());
         QTreeWidgetItem* selected = tvSnippets->currentItem();
         const bool snippet = selected && !IsCategory(selected);
         platform::Host& host = platform::host();
@@ -257,12 +257,3 @@ void frmSnippets::tvSnippets_NodeClick(QTreeWidgetItem* item) {
     }
 }
 
-void frmSnippets::setDropHighlight(QTreeWidgetItem* item) {
-    if (dropHighlight_ == item)
-        return;
-    if (dropHighlight_)
-        dropHighlight_->setBackground(0, QBrush());
-    dropHighlight_ = item;
-    if (item)
-        item->setBackground(0, palette().highlight().color().lighter(160));
-}

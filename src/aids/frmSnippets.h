@@ -1,6 +1,7 @@
 #pragma once
 
 #include "aids/SnippetsTree.h"
+#include "foundation/controls/DropHighlight.h"
 
 #include <QPoint>
 #include <QString>
@@ -53,7 +54,7 @@ public:
     void tvSnippets_OLEDragDrop(QTreeWidgetItem* target, const QMimeData& data);
     void tvSnippets_OLECompleteDrag();
 
-    QTreeWidgetItem* dropHighlight() const { return dropHighlight_; }
+    QTreeWidgetItem* dropHighlight() const { return dropHighlight_.item(); }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -62,7 +63,6 @@ protected:
 private:
     QTreeWidgetItem* addNode(const QString& parentKey, const QString& key, const QString& text, const QString& image);
     void setImage(QTreeWidgetItem* item, const QString& image);
-    void setDropHighlight(QTreeWidgetItem* item);
     // The folder of New Snippet and Add Category, as a full tree path
     // ("" for the Snippets folder itself).
     QString targetCategoryPath() const;
@@ -78,7 +78,7 @@ private:
     Splitter* splitter_ = nullptr;
     QString draggedKey_;
     QPoint mouseDownAt_;
-    QTreeWidgetItem* dropHighlight_ = nullptr;
+    DropHighlight dropHighlight_;
     bool filledOnce_ = false;
 };
 

@@ -8,9 +8,21 @@
 #include "files/ProjectLoading.h"
 #include "files/SaveDocuments.h"
 #include "files/Workspaces.h"
+#include "files/projects/frmProjectEx.h"
 #include "foundation/FileHelpers.h"
 #include "foundation/MessageHelpers.h"
 #include "platform/ProgramFolder.h"
+
+namespace {
+
+// A command of the project manager panel; nothing while there is none.
+template <void (frmProjectEx::*command)()>
+void onPanel() {
+    if (frmProjectEx* panel = ProjectsPanel())
+        (panel->*command)();
+}
+
+}
 
 void OpenRecentFile(const platform::CommandClick& click) {
     if (click.entry && !click.entry->key.isEmpty())
@@ -45,17 +57,17 @@ void RegisterFileCommands() {
          [] { LoadWorkSpace(FixDoubleBackslash(platform::programSubfolder(QStringLiteral("conf/LastWorkspace.kws")))); }},
         {"Open Workspace", OpenWorkspace},
         {"Save Workspace As", SaveWorkSpaceAs},
-        {"Save This Project", ShowNotAvailable},   // SaveProject of the project selected in the tree
+        {"Save This Project", onPanel<&frmProjectEx::cmdSaveProject_Click>},
         {"Close Project", closeActiveProject},
-        {"Close This Project", ShowNotAvailable},  // CloseProject of the project selected in the tree
-        {"Add Existing Files", ShowNotAvailable},  // frmProjectEx.cmdAddExisFile_Click
-        {"Remove File", ShowNotAvailable},         // frmProjectEx.cmdRemoveFile_Click
-        {"Add New File", ShowNotAvailable},        // frmProjectEx.cmdAddNewFile_Click
+        {"Close This Project", onPanel<&frmProjectEx::CloseSelectedProject>},
+        {"Add Existing Files", onPanel<&frmProjectEx::cmdAddExisFile_Click>},
+        {"Remove File", onPanel<&frmProjectEx::cmdRemoveFile_Click>},
+        {"Add New File", onPanel<&frmProjectEx::cmdAddNewFile_Click>},
         {"Add Folder With Files", [] {}},
-        {"Create Category", ShowNotAvailable},     // frmProjectEx.cmdCreateFolder_Click
-        {"Remove Category", ShowNotAvailable},     // frmProjectEx.cmdRemoveCat_Click
-        {"Rename", ShowNotAvailable},              // frmProjectEx.cmdRenameFile_Click
-        {"Set As Main File", ShowNotAvailable},    // frmProjectEx.SetAsMainFIle
+        {"Create Category", onPanel<&frmProjectEx::cmdCreateFolder_Click>},
+        {"Remove Category", onPanel<&frmProjectEx::cmdRemoveCat_Click>},
+        {"Rename", onPanel<&frmProjectEx::cmdRenameFile_Click>},
+        {"Set As Main File", onPanel<&frmProjectEx::SetAsMainFIle>},
         {"FileRecentFiles", OpenRecentFile},
         {"FileRecentProjects", OpenRecentProject},
     });

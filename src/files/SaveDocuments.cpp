@@ -7,6 +7,7 @@
 #include "files/FileParameters.h"
 #include "files/OpenDocuments.h"
 #include "files/Project.h"
+#include "files/ProjectTreeHook.h"
 #include "files/RecentFilesProjects.h"
 #include "files/SaveFailure.h"
 #include "foundation/FileHelpers.h"
@@ -170,6 +171,7 @@ bool SaveDocumentAs(frmDoc* doc) {
             renameSingleFile(project, *doc, oldPath, *newPath);
         else
             renameMember(*project, oldName, *newPath, newName);
+        PopulateTreeView();
     }
     if (doc == gActiveDoc) {
         ActivateDocument(doc);

@@ -4,6 +4,11 @@
 #include "build/frmOutput.h"
 #include "explorer/frmMainList.h"
 #include "files/explorer/frmExplorer.h"
+#include "files/projects/frmProjectEx.h"
+
+QWidget* CreateProjectsForm(QWidget* parent) {
+    return new frmProjectEx(parent);
+}
 
 QWidget* CreateSnippetsForm(QWidget* parent) {
     return new frmSnippets(parent);

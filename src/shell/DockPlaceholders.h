@@ -11,13 +11,14 @@ struct DockFormSlot {
     QWidget* (*create)(QWidget* parent) = nullptr;
 };
 
+QWidget* CreateProjectsForm(QWidget* parent);
 QWidget* CreateSnippetsForm(QWidget* parent);
 QWidget* CreateFileExplorerForm(QWidget* parent);
 QWidget* CreateOutputForm(QWidget* parent);
 QWidget* CreateCodeExplorerForm(QWidget* parent);
 
 inline constexpr DockFormSlot kDockFormSlots[] = {
-    {"Projects", "Projects"},
+    {"Projects", "Projects", CreateProjectsForm},
     {"FileExplorer", "File Explorer", CreateFileExplorerForm},
     {"Output", "Output window", CreateOutputForm},
     {"Snippets", "Snippets", CreateSnippetsForm},

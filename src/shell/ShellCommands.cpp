@@ -7,6 +7,7 @@
 #include "editor/SciWrappers.h"
 #include "files/ProjectTreeHook.h"
 #include "files/frmNewProject.h"
+#include "files/projects/frmProjectEx.h"
 #include "foundation/MessageHelpers.h"
 #include "foundation/Subclass.h"
 #include "platform/CommandProcedures.h"
@@ -53,8 +54,12 @@ void unloadMainWindow() {
 void newProject() {
     if (gActiveDoc && gActiveDoc->m_oSubclass)
         gActiveDoc->m_oSubclass->DeactivateCheck();
-    ShowNewProjectDialog(MainWindow());
-    PopulateTreeView();
+    if (frmProjectEx* panel = ProjectsPanel()) {
+        panel->cmdNewProject_Click();
+    } else {
+        ShowNewProjectDialog(MainWindow());
+        PopulateTreeView();
+    }
 }
 
 void customizeUI() {

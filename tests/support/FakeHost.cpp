@@ -1,5 +1,7 @@
 #include "support/FakeHost.h"
 
+#include "editor/frmDoc.h"
+#include "files/OpenDocuments.h"
 #include "platform/KorvoError.h"
 
 QStringList FakeHost::documentWindowKeys() const {
@@ -81,6 +83,22 @@ void FakeHost::setDocumentWindowKey(const QString& keyOrId, const QString& key) 
 void FakeHost::closeDocumentWindow(const QString& keyOrId) {
     if (const Window* window = find(keyOrId))
         windows.removeAt(window - windows.constData());
+}
+
+bool FakeHost::hideDocumentWindow(const QString& keyOrId) {
+    const Window* window = find(keyOrId);
+    if (!window)
+        return true;
+    const QString key = window->key;
+    if (hideRefused && hideRefused(key))
+        return false;
+    window = find(key);
+    if (!window)
+        return true;
+    frmDoc* doc = qobject_cast<frmDoc*>(window->form);
+    windows.removeAt(window - windows.constData());
+    UnloadDocument(doc);
+    return true;
 }
 
 void HostList::AddItem(const QString& caption, const QString& path) {

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 // A host without windows for tests: installed while it exists, it keeps its
 // document windows in a list, counts the code explorer's refreshes and
 // holds commands and panes as plain values.
@@ -26,6 +28,7 @@ public:
     int explorerRefreshes = 0;
     int explorerInvalidations = 0;
     QStringList openedFiles;
+    std::function<bool(const QString& key)> hideRefused;
 
     int documentWindowCount() const override { return int(windows.size()); }
     QStringList documentWindowKeys() const override;
@@ -40,6 +43,9 @@ public:
     void setDocumentWindowForm(const QString& keyOrId, QWidget* form) override;
     void setDocumentWindowKey(const QString& keyOrId, const QString& key) override;
     void closeDocumentWindow(const QString& keyOrId) override;
+    // Asks hideRefused first (a cancelled save question), then closes the
+    // window and unloads its document, as the main window does.
+    bool hideDocumentWindow(const QString& keyOrId) override;
     QString activeDocumentWindowKey() const override { return activeKey; }
     QString previousDocumentWindowKey() const override { return previousKey; }
     void setPreviousDocumentWindowKey(const QString& key) override { previousKey = key; }

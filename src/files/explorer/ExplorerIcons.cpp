@@ -4,8 +4,10 @@
 #include "foundation/FileIcons.h"
 
 int FileIconIndex(const QString& folder, const QString& name, ImageList& images) {
-    const QString path = WithTrailingSeparator(folder) + name;
-    const QString key = IconKey(name);
+    return FileIconIndexAt(WithTrailingSeparator(folder) + name, IconKey(name), images);
+}
+
+int FileIconIndexAt(const QString& path, const QString& key, ImageList& images) {
     if (key == QLatin1String(".EXE") || key == QLatin1String(".ICO"))
         return GetExeIcon(path, images);
     const int cached = images.IndexOf(key);

@@ -11,6 +11,8 @@ class ImageList;
 // The cache position of the icon of the file name in folder; 0 when the
 // desktop has none for it.
 int FileIconIndex(const QString& folder, const QString& name, ImageList& images);
+// The same for the file at path, whose type key (IconKey of its name) is given.
+int FileIconIndexAt(const QString& path, const QString& typeKey, ImageList& images);
 
 // Past 800 images the cache is cut back to its first 499.
 void TrimIconCache(ImageList& images);

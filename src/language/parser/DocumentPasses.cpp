@@ -108,12 +108,16 @@ void UpdateVarFileNames(const QString& OldName, const QString& NewName) {
         CodeModel* model = ActiveCodeModel();
         if (!model)
             RaiseError(ErrObjectRequired, QStringLiteral("No active project"), QStringLiteral("Mod_Funkcii"));
-        ForEachRecord(*model, [&](CodeRecord& record) {
-            if (record.File == OldName)
-                record.File = NewName;
-        });
-        platform::host().invalidateCodeExplorer();
+        UpdateVarFileNames(*model, OldName, NewName);
     } catch (...) {
         SetErrorLog(QStringLiteral("UpdateVarFileNames"), QStringLiteral("Mod_Funkcii"));
     }
+}
+
+void UpdateVarFileNames(CodeModel& model, const QString& OldName, const QString& NewName) {
+    ForEachRecord(model, [&](CodeRecord& record) {
+        if (record.File == OldName)
+            record.File = NewName;
+    });
+    platform::host().invalidateCodeExplorer();
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class CodeModel;
+
 // Passes over the whole document of the current view, from line 0 down.
 
 // Parses every line into the tables of the document's project.
@@ -17,3 +19,5 @@ void ReColorFile();
 // Records of gActiveProject declared in the document named OldName (exactly)
 // take NewName; the code explorer's lists refill in full next time.
 void UpdateVarFileNames(const QString& OldName, const QString& NewName);
+// The same in the tables of any project.
+void UpdateVarFileNames(CodeModel& model, const QString& OldName, const QString& NewName);
