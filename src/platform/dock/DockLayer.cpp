@@ -48,6 +48,11 @@ QList<DockLayer*>& allLayers() {
 DockLayer::DockLayer(QMainWindow& window)
     : QObject(&window), window_(window), documents_(new DocumentArea(&window)),
       barWidgets_(std::make_unique<BarWidgets>(*this)), shortcuts_(std::make_unique<CommandShortcuts>(*this)) {
+    // A layer made after the looks were applied (the help window's) looks like the others.
+    if (!allLayers().isEmpty()) {
+        const DockLayer& first = *allLayers().first();
+        setCommandBarStyle(first.commandBarStyle_, commandsValue_, first.styleProperty_);
+    }
     allLayers().append(this);
     window_.setCentralWidget(documents_);
     window_.setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks | QMainWindow::AllowNestedDocks);

@@ -186,6 +186,16 @@ TEST_F(DockLayerTest, DockWindowsAreNamedByTheirKey) {
     EXPECT_EQ(layer->dockWindow(QStringLiteral("Extra")).form(), form);
 }
 
+TEST_F(DockLayerTest, ALaterLayerTakesTheCommandBarLookOfTheFirst) {
+    layer->setCommandBarStyle(4, 2, 3);
+    QMainWindow other;
+    DockLayer later(other);
+    EXPECT_EQ(later.commandBarStyle(), 4);
+    EXPECT_EQ(later.styleProperty(), 3);
+    EXPECT_EQ(later.commandsValue(), 0);
+    EXPECT_EQ(other.toolButtonStyle(), window.toolButtonStyle());
+}
+
 TEST_F(DockLayerTest, TabGroupsOrderWindowsGroupByGroupAndVanishWhenEmpty) {
     DocumentArea& area = layer->documents();
     recorder.removeOnClose = false;
