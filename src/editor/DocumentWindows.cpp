@@ -4,6 +4,7 @@
 #include "editor/frmDoc.h"
 #include "platform/Host.h"
 #include "platform/KorvoError.h"
+#include "vocabulary/WindowKeys.h"
 
 frmDoc* DocumentOfView(const SciHandle& view) {
     return view.isAlive() ? qobject_cast<frmDoc*>(view.view()->parentWidget()) : nullptr;
@@ -29,7 +30,7 @@ QList<frmDoc*> OtherDocumentsInOrder() {
     QList<frmDoc*> documents;
     for (qsizetype step = 1; step <= keys.size(); ++step) {
         const QString& key = keys[(active + step) % keys.size()];
-        if (key == QLatin1String("HELP WINDOW"))
+        if (key == kHelpWindowKey)
             continue;
         auto* doc = qobject_cast<frmDoc*>(platform::host().documentWindow(key));
         if (doc && doc != gActiveDoc)

@@ -6,12 +6,11 @@
 #include "files/explorer/ExplorerOpen.h"
 #include "platform/Host.h"
 #include "platform/browser/WebBrowser.h"
+#include "vocabulary/WindowKeys.h"
 
 #include <QPointer>
 
 namespace {
-
-const QString kHelpWindow = QStringLiteral("HELP WINDOW");
 
 QPointer<frmMainHelp> gHelpForm;
 QString gHelpWindowID;
@@ -19,7 +18,7 @@ QString gHelpWindowID;
 class HelpBrowserService : public HelpHost, public HelpPageViewer {
 public:
     bool Visible() const override {
-        return gHelpForm && platform::host().documentWindow(kHelpWindow) == gHelpForm.data();
+        return gHelpForm && platform::host().documentWindow(kHelpWindowKey) == gHelpForm.data();
     }
     bool ShowBrowserHelp(const QString& keyword) override { return LoadHelpForm().ShowBrowserHelp(keyword); }
     int ReadyState() const override {
@@ -66,19 +65,19 @@ frmMainHelp& LoadHelpForm() {
 void UnloadHelpForm() {
     if (!gHelpForm)
         return;
-    if (platform::host().documentWindow(kHelpWindow) == gHelpForm.data())
-        platform::host().closeDocumentWindow(kHelpWindow);
+    if (platform::host().documentWindow(kHelpWindowKey) == gHelpForm.data())
+        platform::host().closeDocumentWindow(kHelpWindowKey);
     delete gHelpForm.data();
 }
 
 void OpenHelpWindow() {
     frmMainHelp& help = LoadHelpForm();
-    if (platform::host().documentWindow(kHelpWindow) == &help) {
-        gHelpWindowID = platform::host().documentWindowId(kHelpWindow);
+    if (platform::host().documentWindow(kHelpWindowKey) == &help) {
+        gHelpWindowID = platform::host().documentWindowId(kHelpWindowKey);
         return;
     }
     gHelpWindowID = platform::host().addDocumentWindow(QStringLiteral("HELP"), &help, QString());
-    platform::host().setDocumentWindowKey(gHelpWindowID, kHelpWindow);
+    platform::host().setDocumentWindowKey(gHelpWindowID, kHelpWindowKey);
 }
 
 QString HelpWindowID() {

@@ -53,6 +53,10 @@ frmMainHelp::~frmMainHelp() {
     DSHelp->setEvents(nullptr);
 }
 
+frmBrowser* frmMainHelp::ActiveTab() const {
+    return activeTab_;
+}
+
 QString frmMainHelp::LayoutFilePath() {
     return platform::programSubfolder(QStringLiteral("Layouts/Layout0.8_h.mp"));
 }

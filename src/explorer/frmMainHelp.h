@@ -24,7 +24,7 @@ public:
 
     dock::DockLayer* DSHelp;
     // The current tab: always DSHelp's active window's, none without tabs.
-    frmBrowser* ActiveTab() const { return activeTab_; }
+    frmBrowser* ActiveTab() const;
 
     bool ShowBrowserHelp(const QString& Keyword);
     void AddNewHelpTab();

@@ -11,6 +11,7 @@
 #include "platform/KorvoError.h"
 #include "platform/dock/DockLayer.h"
 #include "vocabulary/SettingsValues.h"
+#include "vocabulary/WindowKeys.h"
 
 #include <QTabBar>
 #include <QTabWidget>
@@ -18,7 +19,6 @@
 namespace {
 
 const QString kModule = QStringLiteral("frmMainList");
-const QLatin1String kHelpWindow("HELP WINDOW");
 
 template <typename Step>
 void ignoringErrors(Step step) {
@@ -29,7 +29,7 @@ void ignoringErrors(Step step) {
 }
 
 bool helpWindowActive() {
-    return platform::host().activeDocumentWindowKey() == kHelpWindow;
+    return platform::host().activeDocumentWindowKey() == kHelpWindowKey;
 }
 
 }

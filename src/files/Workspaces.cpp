@@ -13,6 +13,7 @@
 #include "platform/Host.h"
 #include "platform/KorvoError.h"
 #include "platform/Prompt.h"
+#include "vocabulary/WindowKeys.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -20,7 +21,6 @@
 namespace {
 
 const QString kFilter = QStringLiteral("Workspaces (*.kws);;All Files (*)");
-const QLatin1String kHelpWindow("HELP WINDOW");
 
 WorkspaceContent currentWorkspace() {
     WorkspaceContent content;
@@ -51,7 +51,7 @@ void tidyDocumentWindows() {
             host.closeDocumentWindow(ids[i]);
             continue;
         }
-        if (keys[i] == kHelpWindow)
+        if (keys[i] == kHelpWindowKey)
             continue;
         const QString caption = host.documentWindowCaption(ids[i]);
         if (caption.endsWith(QLatin1Char('*')))

@@ -17,6 +17,7 @@
 #include "shell/DocumentActivation.h"
 #include "shell/ViewCommands.h"
 #include "shell/frmMain.h"
+#include "vocabulary/WindowKeys.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -26,7 +27,6 @@
 namespace {
 
 const QString kModule = QStringLiteral("Mod_MenuCommands");
-const QLatin1String kHelpWindow("HELP WINDOW");
 constexpr int kHelpPageChecks = 50;
 constexpr int kHelpPageCheckMs = 20;
 
@@ -90,7 +90,7 @@ QList<QPair<QString, QPointer<frmDoc>>> openDocumentsOf(const ClsProject& projec
     QList<QPair<QString, QPointer<frmDoc>>> documents;
     platform::Host& host = platform::host();
     for (const QString& key : host.documentWindowKeys()) {
-        if (key == kHelpWindow)
+        if (key == kHelpWindowKey)
             continue;
         auto* doc = qobject_cast<frmDoc*>(host.documentWindow(key));
         if (doc && doc->PrjFullPath == project.FullPath)

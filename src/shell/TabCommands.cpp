@@ -10,14 +10,13 @@
 #include "platform/dock/HostLayer.h"
 #include "shell/DocumentActivation.h"
 #include "vocabulary/SettingsValues.h"
+#include "vocabulary/WindowKeys.h"
 
 #include <QPointer>
 
 QString gToggleDocWindowKey;
 
 namespace {
-
-const QLatin1String kHelpWindow("HELP WINDOW");
 
 dock::DocumentArea* documentArea() {
     dock::DockLayer* layer = dock::hostLayer();
@@ -58,7 +57,7 @@ bool CloseAllFiles() {
         if (!area)
             return false;
         for (const QPointer<dock::DocumentWindow>& window : area->guardedWindows()) {
-            if (!window || window->nonDocument() || window->key() == kHelpWindow || !window->visible())
+            if (!window || window->nonDocument() || window->key() == kHelpWindowKey || !window->visible())
                 continue;
             area->setVisible(*window, false);
             if (window && window->visible())

@@ -27,6 +27,7 @@
 #include "shell/StatusObjects.h"
 #include "settings/UIStyle.h"
 #include "shell/WindowPlacement.h"
+#include "vocabulary/WindowKeys.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -192,7 +193,7 @@ bool frmMain::Form_QueryUnload() {
         frmFind::Unload();
         SaveWorkSpace(FixDoubleBackslash(platform::programSubfolder(QStringLiteral("conf/LastWorkspace.kws"))));
         for (const QPointer<dock::DocumentWindow>& window : DS->documents().guardedWindows()) {
-            if (!window || window->nonDocument() || window->key() == QLatin1String("HELP WINDOW"))
+            if (!window || window->nonDocument() || window->key() == kHelpWindowKey)
                 continue;
             DS->documents().setVisible(*window, false);
             if (window && window->visible()) {

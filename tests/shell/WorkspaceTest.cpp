@@ -7,6 +7,10 @@
 #include "files/Project.h"
 #include "files/ProjectLoading.h"
 #include "files/Workspaces.h"
+#include "explorer/HelpBrowser.h"
+#include "explorer/frmMainHelp.h"
+#include "platform/Host.h"
+#include "vocabulary/WindowKeys.h"
 
 #include <QDir>
 
@@ -143,4 +147,19 @@ TEST_F(WorkspaceTest, ACancelledSavePromptStopsLoadingAndClosing) {
     EXPECT_FALSE(gProjects.Exist_Key(gameFile()));
     EXPECT_FALSE(windowKeys().contains(homeFile("game/main.bb")));
     EXPECT_FALSE(windowKeys().contains(homeFile("game/util.bb")));
+}
+
+TEST_F(WorkspaceTest, ARestoredHelpWindowShowsTheHelpBrowserAgain) {
+    OpenHelpWindow();
+    ASSERT_TRUE(OpenFile(homeFile("x.bb")));
+    ASSERT_TRUE(SaveWorkSpace(workspace()));
+    platform::host().closeDocumentWindow(kHelpWindowKey);
+    UnloadHelpForm();
+
+    ASSERT_TRUE(LoadWorkSpace(workspace()));
+    dock::DocumentWindow* help = main->DS->documents().find(kHelpWindowKey);
+    ASSERT_NE(help, nullptr);
+    EXPECT_NE(HelpForm(), nullptr);
+    EXPECT_EQ(help->form(), HelpForm());
+    EXPECT_EQ(HelpWindowID(), help->id());
 }
