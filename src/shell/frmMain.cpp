@@ -18,7 +18,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/dock/HostLayer.h"
 #include "vocabulary/SettingsValues.h"
-#include "shell/DockPlaceholders.h"
+#include "shell/DockForms.h"
 #include "platform/Host.h"
 #include "shell/InstanceHandOff.h"
 #include "shell/LayoutSlots.h"
@@ -123,7 +123,7 @@ void frmMain::AddDockForms(bool FirstTimeLoading) {
         }
         if (dockForms_.isEmpty())
             for (const DockFormSlot& slot : kDockFormSlots)
-                dockForms_.append(CreateDockForm(slot, this));
+                dockForms_.append(slot.create(this));
         for (qsizetype i = 0; i < dockForms_.size(); ++i)
             AttachDockForm(QString::fromLatin1(kDockFormSlots[i].key), dockForms_[i], FirstTimeLoading);
     } catch (...) {

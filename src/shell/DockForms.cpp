@@ -1,4 +1,4 @@
-#include "shell/DockPlaceholders.h"
+#include "shell/DockForms.h"
 
 #include "aids/frmSnippets.h"
 #include "build/frmOutput.h"
@@ -22,15 +22,6 @@ QWidget* CreateOutputForm(QWidget* parent) {
 
 QWidget* CreateFileExplorerForm(QWidget* parent) {
     return new frmExplorer(parent);
-}
-
-QWidget* CreateDockForm(const DockFormSlot& slot, QWidget* parent) {
-    if (slot.create)
-        return slot.create(parent);
-    auto* form = new QWidget(parent);
-    form->setWindowTitle(QString::fromLatin1(slot.caption));
-    form->setMinimumSize(160, 100);
-    return form;
 }
 
 QWidget* CreateCodeExplorerForm(QWidget* parent) {
