@@ -102,7 +102,7 @@ void WebBrowser::showTop(const QString& address, const QList<QPair<QString, QStr
         view->showPage(address, page);
         content = view;
     }
-    layout()->replaceWidget(content_, content);
+    delete layout()->replaceWidget(content_, content);
     // The old view may be the one whose link click got us here.
     content_->hide();
     content_->deleteLater();
