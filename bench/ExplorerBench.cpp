@@ -10,7 +10,6 @@
 #include "language/keywords/Compiler.h"
 #include "language/parser/Parser.h"
 #include "language/parser/Unparse.h"
-#include "platform/AnsiText.h"
 #include "platform/dock/DockLayer.h"
 
 #include <QElapsedTimer>
@@ -47,8 +46,7 @@ int RunExplorerBench(int lines, const QString& keywordListing) {
     compiler.SetDefaultKeywords();
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("explorer.bb"));
-    platform::writeFileBytesAtomically(path, generateProgram(lines));
-    OpenedDocument doc = OpenSourceFile(path);
+    OpenedDocument doc = OpenSourceText(path, generateProgram(lines));
     if (!doc)
         return 1;
     frmMainList panel;

@@ -158,7 +158,7 @@ int main(int argc, char* argv[]) {
     std::printf("blitzbasic lexer  %.2f ms\n", lexer);
     std::printf("ratio             %.2f\n", parse / lexer);
     PrintLineReparseTimes(path, text);
-    PrintScreenColouringTimes(path, text);
+    PrintScreenColouringTimes(path);
     PrintTypingTimes(path, text);
     PrintTypingTimes(home.filePath(QStringLiteral("small.bb")), generateProgram(500));
     PrintFindReplaceTimes(home.path());

@@ -44,7 +44,7 @@ double screenMs(const std::function<void(long)>& pass, long first) {
 
 }
 
-void PrintScreenColouringTimes(const QString& path, const QByteArray& text) {
+void PrintScreenColouringTimes(const QString& path) {
     OpenedDocument doc = OpenSourceFile(path);
     if (!doc)
         return;

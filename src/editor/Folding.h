@@ -1,5 +1,7 @@
 #pragma once
 
+#include "vocabulary/Markers.h"
+
 #include <Qsci/qsciscintillabase.h>
 
 // Folds are the program's own: the parser sets fold levels line by line.
@@ -14,10 +16,10 @@ void ToggleFold(int Line);
 
 // Marker masks of the fold commands: every fold header, or only the
 // headers that also carry a function, Type or block marker.
-constexpr long kFoldAllHeaders = 1L << 5;
-constexpr long kFoldFunctions = 1L << 0;
-constexpr long kFoldTypes = 1L << 2;
-constexpr long kFoldBlocks = 1L << 22;
+constexpr long kFoldAllHeaders = markerMask(MARKER_FOLDSTART);
+constexpr long kFoldFunctions = markerMask(MARKER_FUNCTION);
+constexpr long kFoldTypes = markerMask(MARKER_TYPE);
+constexpr long kFoldBlocks = markerMask(MARKER_BLOCK);
 
 // Collapse (expand) from the top every open (closed) fold header whose
 // markers share a bit with the mask; nothing while the fold margin is off.

@@ -32,8 +32,3 @@ void FocusEditor() {
     } catch (...) {
     }
 }
-
-void FocusEditorIfDocPane() {
-    if (IsEditorActive() && platform::host().documentPaneActive())
-        SciGrabFocus();
-}

@@ -9,7 +9,5 @@ void GotoLineShow(long Line);
 // Shows the position, unfolded, with the caret on it.
 void GotoPosShow(long Pos);
 
-// Gives the active document's editor the keyboard focus; the second only
-// while the document pane is the active one.
+// Gives the active document's editor the keyboard focus.
 void FocusEditor();
-void FocusEditorIfDocPane();

@@ -87,7 +87,6 @@ void CheckCBrowser(long Pos, long Line) {
         CodeBrowserEntry& entry = gCodeBrowser[slot];
         entry.MarkerHandle = int(SciMarkerAdd(Line, MARKER_POSITION));
         entry.View = gSciWndData;
-        entry.DocumentWindowID = gActiveDoc ? gActiveDoc->m_strDocumentWindowID : QString();
         entry.Sequence = sequence + 1;
         entry.Offset = Pos - SciPositionFromLine(Line);
     } catch (...) {

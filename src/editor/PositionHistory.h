@@ -13,7 +13,6 @@
 // over.
 
 struct CodeBrowserEntry {
-    QString DocumentWindowID;
     SciHandle View;         // the document's view, which alone can read the marker
     int MarkerHandle = 0;   // 0: a free slot
     long Sequence = 0;      // order of recording; 0: a free slot

@@ -15,10 +15,6 @@ int compareNames(const QString& a, const QString& b) {
 }
 }
 
-QString ExplorerKey::text() const {
-    return QString::number(view) + QLatin1Char('#') + QString::number(handle);
-}
-
 CodeListItem::CodeListItem(const QStringList& texts)
     : QTreeWidgetItem(texts), name_(texts.value(0)), file_(texts.value(1)), line_(texts.value(2)) {}
 

@@ -14,8 +14,6 @@ struct ExplorerKey {
     int handle = 0;
 
     static ExplorerKey of(const CodeRecord& record) { return {record.SciWndData.id(), record.Handle}; }
-    // "view#handle", the two numbers in decimal.
-    QString text() const;
     bool operator==(const ExplorerKey&) const = default;
 };
 
@@ -66,7 +64,6 @@ public:
 
     // 0 orders by name, 2 by the "Line" column; re-orders the rows.
     void setOrderColumn(int column);
-    int orderColumn() const { return orderColumn_; }
 
     int count() const { return topLevelItemCount(); }
     CodeListItem* at(int index) const;

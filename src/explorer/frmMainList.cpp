@@ -6,6 +6,7 @@
 #include "explorer/frmList.h"
 #include "files/OpenDocuments.h"
 #include "files/Project.h"
+#include "language/model/DeclarationKinds.h"
 #include "foundation/errors/ErrorLog.h"
 #include "platform/Host.h"
 #include "platform/KorvoError.h"
@@ -67,16 +68,8 @@ void frmMainList::setChecked(const QString& key, bool checked) {
 void frmMainList::AllConstructsDirty() {
     if (!gActiveProject)
         return;
-    CodeModel& model = gActiveProject->Model;
-    model.GlobalsDirty = true;
-    model.ConstantsDirty = true;
-    model.TypesDirty = true;
-    model.FunctionsDirty = true;
-    model.ArraysDirty = true;
-    model.LabelsDirty = true;
-    model.FieldsDirty = true;
-    model.LocalsDirty = true;
-    model.IncludesDirty = true;
+    for (const DeclarationKind& kind : kDeclarationKinds)
+        gActiveProject->Model.*kind.dirty = true;
 }
 
 void frmMainList::CommandClick(dock::Command& command) {

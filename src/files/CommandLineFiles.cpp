@@ -40,7 +40,7 @@ QStringList ResolveCommandLine(QStringList pieces, const QDir& base) {
             continue;
         }
         const QString path = pieces[i].isEmpty() ? QString() : base.absoluteFilePath(pieces[i]);
-        if (!path.isEmpty() && !ShortPathOrEmpty(path).isEmpty())
+        if (PathExists(path))
             resolved.append(path);
         else if (i + 1 < pieces.size())
             pieces[i + 1] = pieces[i] + QLatin1Char(' ') + pieces[i + 1];

@@ -428,7 +428,6 @@ void frmColors::cmdApplyStyle_Click() {
         if (selected.isEmpty())
             return;
         ApplyColourStyleToEveryEditor();
-        SciStyleName = selected;
         SaveStyle(selected);
         MarkListed(selected, selected);
         storeSciStyleName(selected);

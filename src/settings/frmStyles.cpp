@@ -106,11 +106,7 @@ void frmStyles::cmdBarApply_Click() {
 }
 
 void frmStyles::OKButton_Click() {
-    const int checked = chkUseWinXpVisuals->isChecked() ? 1 : 0;
-    if (checked != useVisuals_) {
-        useVisuals_ = checked;
-        platform::SaveSetting(kOptions, kVisualsKey, QString::number(useVisuals_));
-    }
+    useVisuals_ = chkUseWinXpVisuals->isChecked() ? 1 : 0;
     accept();
 }
 

@@ -11,12 +11,11 @@
 #include "platform/Prompt.h"
 #include "shell/RecentLists.h"
 #include "vocabulary/SettingsValues.h"
+#include "vocabulary/WindowKeys.h"
 
 #include <QCursor>
 
 namespace {
-
-const QLatin1String kHelpWindow("HELP WINDOW");
 
 void enable(dock::DockLayer& layer, const char* key, bool enabled) {
     if (dock::Command* command = layer.findCommand(QLatin1String(key)))
@@ -62,7 +61,7 @@ const char* viewCommandOf(const QString& dockKey) {
 
 frmDoc* frmMain::ActiveDocument() const {
     const dock::DocumentWindow* window = DS->documents().active();
-    if (!window || window->key() == kHelpWindow)
+    if (!window || window->key() == kHelpWindowKey)
         return nullptr;
     return qobject_cast<frmDoc*>(window->form());
 }
@@ -145,7 +144,7 @@ void frmMain::DockWindowHidden(dock::DockWindow& window) {
 
 void frmMain::DocumentWindowContextClick(dock::DocumentWindow& window, dock::HitArea area, bool& cancel) {
     try {
-        if (window.key() == kHelpWindow) {
+        if (window.key() == kHelpWindowKey) {
             cancel = true;
             return;
         }
@@ -188,7 +187,7 @@ void frmMain::ShowEditorMenu(dock::DocumentWindow& window) {
 }
 
 void frmMain::DocumentWindowDblClick(dock::DocumentWindow& window, dock::HitArea area, bool& cancel) {
-    if (area != dock::HitTab || window.key() == kHelpWindow || gDoubleClickClosesTabs == 0)
+    if (area != dock::HitTab || window.key() == kHelpWindowKey || gDoubleClickClosesTabs == 0)
         return;
     try {
         if (activeProject().SingleFile) {

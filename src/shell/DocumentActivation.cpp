@@ -24,13 +24,12 @@
 #include "vocabulary/SettingsValues.h"
 #include "shell/StatusObjects.h"
 #include "shell/frmMain.h"
+#include "vocabulary/WindowKeys.h"
 
 QString gActiveDocWindowKey;
 QString gPreviousDocWindowKey;
 
 namespace {
-
-const QLatin1String kHelpWindow("HELP WINDOW");
 
 frmDoc* hostedDocument(const dock::DocumentWindow& window) {
     return qobject_cast<frmDoc*>(window.form());
@@ -86,7 +85,7 @@ void frmMain::DS_DocumentWindowActivate(dock::DocumentWindow& window) {
     try {
         if (window.nonDocument() || !window.form())
             return;
-        if (window.key() != kHelpWindow) {
+        if (window.key() != kHelpWindowKey) {
             if (frmDoc* doc = hostedDocument(window))
                 activateEditorDocument(*this, *doc);
         } else {
@@ -107,7 +106,7 @@ void frmMain::DocumentWindowActivate(dock::DocumentWindow& window) {
 }
 
 void frmMain::DocumentWindowDeactivate(dock::DocumentWindow& window) {
-    if (window.nonDocument() || window.key() == kHelpWindow)
+    if (window.nonDocument() || window.key() == kHelpWindowKey)
         return;
     if (frmDoc* doc = hostedDocument(window)) {
         // The document leaving parses what it held back while it is still current.
@@ -119,7 +118,7 @@ void frmMain::DocumentWindowDeactivate(dock::DocumentWindow& window) {
 void frmMain::DocumentWindowHiding(dock::DocumentWindow& window, bool& cancel) {
     try {
         frmDoc* doc = hostedDocument(window);
-        if (window.nonDocument() || !doc || window.key() == kHelpWindow || !doc->Dirty())
+        if (window.nonDocument() || !doc || window.key() == kHelpWindowKey || !doc->Dirty())
             return;
         QPointer<frmDoc> guard(doc);
         DS->documents().activate(window);

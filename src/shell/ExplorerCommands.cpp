@@ -5,6 +5,7 @@
 #include "editor/CurrentWord.h"
 #include "editor/WaitCursor.h"
 #include "editor/frmDoc.h"
+#include "explorer/ExplorerListKinds.h"
 #include "explorer/ExplorerServices.h"
 #include "files/Project.h"
 #include "foundation/MessageHelpers.h"
@@ -29,13 +30,6 @@ namespace {
 const QString kModule = QStringLiteral("Mod_MenuCommands");
 constexpr int kHelpPageChecks = 50;
 constexpr int kHelpPageCheckMs = 20;
-
-bool isExplorerList(const QString& name) {
-    static const QStringList lists = {QStringLiteral("Functions"), QStringLiteral("Types"), QStringLiteral("Arrays"),
-                                      QStringLiteral("Globals"), QStringLiteral("Constants"), QStringLiteral("Labels"),
-                                      QStringLiteral("Includes")};
-    return lists.contains(name);
-}
 
 // Each step on its own: a list that cannot answer keeps what it had.
 template <typename Step>
@@ -121,7 +115,7 @@ void ExploreFocusOn(const QString& Name) {
         lists->PuniLista();
         if (!lists->Visible())
             ToggleDockWindow(QStringLiteral("CodeExplorer"));
-        if (isExplorerList(Name))
+        if (FindExplorerList(Name))
             lists->FocusList(Name);
     } catch (...) {
         SetErrorLog(QStringLiteral("ExploreFocusOn"), kModule);

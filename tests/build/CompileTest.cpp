@@ -61,13 +61,7 @@ protected:
         return doc;
     }
     bool finished(frmDoc* doc) { return waitUntil([doc] { return !doc->ShellClass->Running(); }); }
-    QStringList loggedArguments() const {
-        QStringList arguments;
-        for (const QString& line : QString::fromUtf8(readAll(log())).split(QLatin1Char('\n')))
-            if (line.startsWith(QStringLiteral("arg=")))
-                arguments << line.mid(4);
-        return arguments;
-    }
+    QStringList loggedArguments() const { return ::loggedArguments(log()); }
     QString log() const { return logDir.path() + QStringLiteral("/stand-in.log"); }
     QStringList outputLines() const { return OutputWindow().text().split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
 

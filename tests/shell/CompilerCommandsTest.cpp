@@ -33,11 +33,7 @@ protected:
         QFile::remove(log());
         click(key);
         EXPECT_TRUE(waitUntil([] { return gActiveDoc && !gActiveDoc->ShellClass->Running(); }));
-        QStringList arguments;
-        for (const QString& line : QString::fromUtf8(readAll(log())).split(QLatin1Char('\n')))
-            if (line.startsWith(QStringLiteral("arg=")))
-                arguments << line.mid(4);
-        return arguments;
+        return loggedArguments(log());
     }
     QString log() const { return logDir.path() + QStringLiteral("/stand-in.log"); }
 

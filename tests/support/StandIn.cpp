@@ -49,6 +49,14 @@ QList<qint64> loggedPids(const QString& logPath) {
     return pids;
 }
 
+QStringList loggedArguments(const QString& logPath) {
+    QStringList arguments;
+    for (const QString& line : QString::fromUtf8(readAll(logPath)).split(QLatin1Char('\n')))
+        if (line.startsWith(QStringLiteral("arg=")))
+            arguments << line.mid(4);
+    return arguments;
+}
+
 bool processGone(qint64 pid) {
     const QByteArray stat = readAll(QStringLiteral("/proc/%1/stat").arg(pid));
     if (stat.isEmpty())

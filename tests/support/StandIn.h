@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -39,6 +40,9 @@ bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 10000);
 
 // The pids that BLITZCC_LOG recorded, one per run.
 QList<qint64> loggedPids(const QString& logPath);
+
+// The arguments that BLITZCC_LOG recorded, of every run in order.
+QStringList loggedArguments(const QString& logPath);
 
 // True when no process has that pid any more, or only its zombie is left
 // (an orphan waits for a reaper the test cannot control).

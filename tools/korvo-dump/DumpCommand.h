@@ -16,3 +16,5 @@ struct DumpCommand {
 };
 
 void printLine(const QString& line);
+// Backslash, CR and LF written as \\, \r and \n, so that any text fits one line.
+QString shownLineEnds(QString text);

@@ -43,10 +43,6 @@ bool runStep(frmMain& main, const QString& step) {
     return true;
 }
 
-QString shownLineEnds(QString text) {
-    return text.replace(QLatin1Char('\\'), QStringLiteral("\\\\")).replace(QLatin1Char('\r'), QStringLiteral("\\r")).replace(QLatin1Char('\n'), QStringLiteral("\\n"));
-}
-
 void printState(frmMain& main) {
     if (IsEditorActive()) {
         gTextRange.cpMin = 0;

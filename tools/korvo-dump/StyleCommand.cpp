@@ -59,7 +59,6 @@ int loadStyle(const QStringList& args) {
         return 1;
     }
     StartHeadlessKorvo();
-    GetEditOptions();
     const QString result = LoadStyle(args[0]);
     printLine(QStringLiteral("result:") + result);
     printLine(QStringLiteral("SciStyleName:") + platform::GetSetting(QStringLiteral("OptionsEdit"), QStringLiteral("SciStyleName")));

@@ -1,4 +1,5 @@
 #include "StyleText.h"
+#include "DumpCommand.h"
 
 #include "platform/AnsiText.h"
 
@@ -7,21 +8,6 @@
 #include <cstdio>
 
 namespace {
-
-QString escaped(const QString& text) {
-    QString out;
-    for (const QChar c : text) {
-        if (c == QLatin1Char('\\'))
-            out += QStringLiteral("\\\\");
-        else if (c == QLatin1Char('\r'))
-            out += QStringLiteral("\\r");
-        else if (c == QLatin1Char('\n'))
-            out += QStringLiteral("\\n");
-        else
-            out += c;
-    }
-    return out;
-}
 
 QString unescaped(const QString& text) {
     QString out;
@@ -66,7 +52,7 @@ bool parseSlotLine(const QString& line, StyleFileContent& content, QString& prob
 }
 
 QStringList StyleTextLines(const StyleFileContent& content) {
-    QStringList lines{QStringLiteral("version 1"), QStringLiteral("description ") + escaped(content.description)};
+    QStringList lines{QStringLiteral("version 1"), QStringLiteral("description ") + shownLineEnds(content.description)};
     const ColorStyle& style = content.style;
     for (int slot = 0; slot < kColorStyleSlots; ++slot) {
         QString line = QStringLiteral("slot %1 %2 %3 %4 %5 %6 %7 %8")

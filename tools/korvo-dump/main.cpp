@@ -29,6 +29,10 @@ DumpCommand::DumpCommand(const char* option, const char* usageText, DumpHandler 
     commands()[option] = {usageText, std::move(handler)};
 }
 
+QString shownLineEnds(QString text) {
+    return text.replace(QLatin1Char('\\'), QStringLiteral("\\\\")).replace(QLatin1Char('\r'), QStringLiteral("\\r")).replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+}
+
 void printLine(const QString& line) {
     std::fputs(line.toUtf8().constData(), stdout);
     std::fputc('\n', stdout);

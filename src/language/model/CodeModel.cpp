@@ -1,5 +1,6 @@
 #include "language/model/CodeModel.h"
 
+#include "language/model/DeclarationKinds.h"
 #include "language/model/DeclarationRecords.h"
 #include "language/parser/ParseState.h"
 
@@ -23,9 +24,9 @@ void visitTable(const clsHash& table, const std::function<void(CodeRecord&)>& vi
 }
 
 void ForEachRecord(const CodeModel& model, const std::function<void(CodeRecord&)>& visit) {
-    for (const clsHash* table : {&model.Funkcii, &model.Globals, &model.Types, &model.Arrays, &model.Labels,
-                                 &model.Includes, &model.Constants})
-        visitTable(*table, visit);
+    for (const DeclarationKind& kind : kDeclarationKinds)
+        if (kind.table)
+            visitTable(model.*kind.table, visit);
     for (const CodeRecordPtr& record : model.Funkcii.Items())
         if (auto function = std::dynamic_pointer_cast<ClsFunkcija>(record))
             visitTable(*function->Locals, visit);
