@@ -65,20 +65,6 @@ public:
 };
 
 // The main window's drawing frozen for a scope.
-class MainWindowUpdateLock {
-public:
-    MainWindowUpdateLock() : locked_(platform::LockWindowUpdate(MainWindow())) {}
-    ~MainWindowUpdateLock() {
-        if (locked_)
-            platform::LockWindowUpdate(nullptr);
-    }
-    MainWindowUpdateLock(const MainWindowUpdateLock&) = delete;
-    MainWindowUpdateLock& operator=(const MainWindowUpdateLock&) = delete;
-
-private:
-    bool locked_;
-};
-
 // The project's open documents by window key, in the host's order.
 QList<QPair<QString, QPointer<frmDoc>>> openDocumentsOf(const ClsProject& project) {
     QList<QPair<QString, QPointer<frmDoc>>> documents;
@@ -159,7 +145,7 @@ void ListUnusedVars() {
             WaitCursorScope waiting;
             const QString previousKey = gPreviousDocWindowKey;
             const QString activeKey = gActiveDoc ? gActiveDoc->FullFilename : QString();
-            MainWindowUpdateLock frozen;
+            platform::ScopedWindowUpdateLock frozen(MainWindow());
             // References left by an interrupted review would count as uses.
             ForEachRecord(project->Model, [](CodeRecord& record) { record.References.clear(); });
             for (const auto& [key, doc] : openDocumentsOf(*project))

@@ -22,10 +22,8 @@ public:
     FrozenMainWindow(frmMain& main, bool stopRedraw) : main_(main), stopRedraw_(stopRedraw) {
         if (stopRedraw_)
             main_.DS->setRedraw(false);
-        platform::LockWindowUpdate(&main_);
     }
     ~FrozenMainWindow() {
-        platform::LockWindowUpdate(nullptr);
         if (stopRedraw_)
             main_.DS->setRedraw(true);
     }
@@ -35,6 +33,7 @@ public:
 private:
     frmMain& main_;
     bool stopRedraw_;
+    platform::ScopedWindowUpdateLock locked_{&main_};
 };
 
 // The quick-help line lives in a status pane that a layout load rebuilds.

@@ -68,12 +68,11 @@ bool frmSplash::start() {
         main->setAttribute(Qt::WA_DeleteOnClose);
         main->Form_Load();
         SetStatus(QStringLiteral("Starting Editor..."));
-        platform::LockWindowUpdate(main);
+        const platform::ScopedWindowUpdateLock locked(main);
         main->show();
         QCoreApplication::processEvents();
         const dock::Command* strict = main->DS->findCommand(QStringLiteral("Strict Mode"));
         gStrictModeStyle = strict && strict->checked() == 1 ? 16 : 0;
-        platform::LockWindowUpdate(nullptr);
         return true;
     } catch (...) {
         SetErrorLog(QStringLiteral("start"), QStringLiteral("frmSplash"));

@@ -81,14 +81,14 @@ bool SortableRow::operator<(const QTreeWidgetItem& other) const {
 }
 
 void SortListViewByColumn(QTreeWidget* list, int column) {
-    const bool locked = platform::LockWindowUpdate(list);
-    const Qt::SortOrder order =
-        listsort::SortOrder(list) == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
-    listsort::SetSortOrder(list, order);
-    listsort::SetSortKey(list, column);
-    list->sortItems(column, order);
-    if (locked)
-        platform::LockWindowUpdate(nullptr);
+    {
+        const platform::ScopedWindowUpdateLock locked(list);
+        const Qt::SortOrder order =
+            listsort::SortOrder(list) == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
+        listsort::SetSortOrder(list, order);
+        listsort::SetSortKey(list, column);
+        list->sortItems(column, order);
+    }
     ShowListViewSortIcon(list);
 }
 

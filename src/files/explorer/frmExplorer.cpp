@@ -300,12 +300,12 @@ void frmExplorer::PopulateListView() {
         listsort::SetSortOrder(lvFiles, Qt::AscendingOrder);
         TrimIconCache(imlFileIcons16);
         currentFolder_ = WithTrailingSeparator(folder);
-        const bool locked = platform::LockWindowUpdate(lvFiles);
-        AddFileRows(lvFiles, folder, filePattern_);
-        ClearHeaderSortImage(lvFiles, 0);
-        ClearHeaderSortImage(lvFiles, 1);
-        if (locked)
-            platform::LockWindowUpdate(nullptr);
+        {
+            const platform::ScopedWindowUpdateLock locked(lvFiles);
+            AddFileRows(lvFiles, folder, filePattern_);
+            ClearHeaderSortImage(lvFiles, 0);
+            ClearHeaderSortImage(lvFiles, 1);
+        }
         const QPointer<frmExplorer> alive(this);
         for (int i = 0; i < lvFiles->topLevelItemCount(); ++i) {
             QApplication::processEvents();
