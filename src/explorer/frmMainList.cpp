@@ -21,14 +21,6 @@ namespace {
 
 const QString kModule = QStringLiteral("frmMainList");
 
-template <typename Step>
-void ignoringErrors(Step step) {
-    try {
-        step();
-    } catch (...) {
-    }
-}
-
 bool helpWindowActive() {
     return platform::host().activeDocumentWindowKey() == kHelpWindowKey;
 }
@@ -81,7 +73,7 @@ void frmMainList::DocumentWindowHiding(dock::DocumentWindow&, bool& cancel) {
 }
 
 void frmMainList::setScope(bool onlyFile) {
-    ignoringErrors([&] {
+    RunIgnoringErrors([&] {
         if (helpWindowActive())
             return;
         frmList::ShowOnlyFile = onlyFile;
@@ -96,8 +88,8 @@ void frmMainList::setScope(bool onlyFile) {
 void frmMainList::DSList_CommandClick(dock::Command& command) {
     const QString key = command.key();
     const bool scope = key == QLatin1String("File") || key == QLatin1String("Project");
-    ignoringErrors([&] { setChecked(frmList::LastConstruct, false); });
-    ignoringErrors([&] {
+    RunIgnoringErrors([&] { setChecked(frmList::LastConstruct, false); });
+    RunIgnoringErrors([&] {
         frmList::ColWidth1 = ColumnWidth(frmList::LastConstruct, 1);
         if (!frmList::ShowOnlyFile)
             frmList::ColWidth2 = ColumnWidth(frmList::LastConstruct, 2);

@@ -37,11 +37,7 @@ void setIcon(QListWidgetItem* item, const QString& icon) {
 // Runs a handler that logs what it raises under its own name.
 template <typename Handler>
 void trapped(const char* name, Handler handler) {
-    try {
-        handler();
-    } catch (...) {
-        SetErrorLog(QLatin1String(name), kForm);
-    }
+    RunReportingErrors(QLatin1String(name), kForm, handler);
 }
 
 }

@@ -42,11 +42,7 @@ bool sameName(const QString& a, const QString& b) {
 
 template <typename Body>
 void guarded(const char* procedure, Body body) {
-    try {
-        body();
-    } catch (...) {
-        SetErrorLog(QLatin1String(procedure), QStringLiteral("frmColors"));
-    }
+    RunReportingErrors(QLatin1String(procedure), QStringLiteral("frmColors"), body);
 }
 
 // As the editor shows the slot: its face resolved to an installed one.

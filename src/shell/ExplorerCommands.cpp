@@ -32,20 +32,12 @@ constexpr int kHelpPageChecks = 50;
 constexpr int kHelpPageCheckMs = 20;
 
 // Each step on its own: a list that cannot answer keeps what it had.
-template <typename Step>
-void skipOnFailure(Step step) {
-    try {
-        step();
-    } catch (...) {
-    }
-}
-
 void leaveList(ExplorerLists& lists) {
     const QString left = lists.LastConstruct();
-    skipOnFailure([&] { lists.SetListChecked(left, false); });
-    skipOnFailure([&] { lists.SetColWidth1(lists.ColumnWidth(left, 1)); });
+    RunIgnoringErrors([&] { lists.SetListChecked(left, false); });
+    RunIgnoringErrors([&] { lists.SetColWidth1(lists.ColumnWidth(left, 1)); });
     if (!lists.ShowOnlyFile())
-        skipOnFailure([&] { lists.SetColWidth2(lists.ColumnWidth(left, 2)); });
+        RunIgnoringErrors([&] { lists.SetColWidth2(lists.ColumnWidth(left, 2)); });
 }
 
 void yieldForMs(int ms) {

@@ -17,3 +17,22 @@ void SetStopErrorLog(int StopNum);
 // Appends a record for the error being handled without showing anything:
 // for errors that would otherwise repeat on every repaint or every setting.
 void LogErrorQuietly(const QString& strMetName, const QString& sFilename);
+
+// Runs a step; what it raises is reported under the procedure and module.
+template <typename Step>
+void RunReportingErrors(const QString& strMetName, const QString& sFilename, Step step) {
+    try {
+        step();
+    } catch (...) {
+        SetErrorLog(strMetName, sFilename);
+    }
+}
+
+// Runs a step whose failure changes nothing that follows.
+template <typename Step>
+void RunIgnoringErrors(Step step) {
+    try {
+        step();
+    } catch (...) {
+    }
+}
