@@ -11,19 +11,6 @@ using S = QsciScintillaBase;
 
 namespace {
 
-constexpr int kLastTextSlot = 20;
-constexpr int kFoldLines = 21;
-constexpr int kWhiteSpace = 22;
-constexpr int kCallTip = 23;
-constexpr int kCallTipHighlight = 24;
-constexpr int kCaretLine = 25;
-constexpr int kCaret = 26;
-constexpr int kSelection = 27;
-constexpr int kBackgrounds = 29;
-constexpr int kBookmarks = 30;
-constexpr int kFoldMarkers = 31;
-constexpr int kIndentGuides = 37;
-
 void setFont(const ColorStyle& c, int style, int slot) {
     SciStyleSetFont(style, InstalledFace(c.FontName[slot]));
 }
@@ -39,7 +26,7 @@ void applyTextStyle(const ColorStyle& c, int slot) {
 
 void applyDefaultStyle(const ColorStyle& c) {
     SciStyleSetFore(S::STYLE_DEFAULT, c.ForeColor[STYLE_Text]);
-    SciStyleSetBack(S::STYLE_DEFAULT, c.ForeColor[kBackgrounds]);
+    SciStyleSetBack(S::STYLE_DEFAULT, c.ForeColor[kSlotBackgrounds]);
     setFont(c, S::STYLE_DEFAULT, STYLE_Text);
     SciStyleSetSize(S::STYLE_DEFAULT, c.FontSize[STYLE_Text]);
     SciStyleSetUnderline(S::STYLE_DEFAULT, c.Underline[STYLE_Text] != 0);
@@ -58,9 +45,9 @@ void applyLineNumberStyle(const ColorStyle& c) {
 }
 
 void applyFoldSymbols(const ColorStyle& c) {
-    const long closed = c.AltColor[kFoldMarkers];
-    const long open = c.ForeColor[kFoldMarkers];
-    const long back = c.BackColor[kFoldMarkers];
+    const long closed = c.AltColor[kSlotFoldMarkers];
+    const long open = c.ForeColor[kSlotFoldMarkers];
+    const long back = c.BackColor[kSlotFoldMarkers];
     SciMarkerSetFore(S::SC_MARKNUM_FOLDER, closed);
     SciMarkerSetBack(S::SC_MARKNUM_FOLDER, back);
     SciMarkerSetFore(S::SC_MARKNUM_FOLDEREND, closed);
@@ -82,32 +69,32 @@ void ApplyEditorStyles() {
     const ColorStyle& c = gColorStyle;
     applyDefaultStyle(c);
     SciStyleClearAll();
-    for (int slot = 0; slot <= kLastTextSlot; ++slot)
+    for (int slot = 0; slot <= kSlotLastText; ++slot)
         applyTextStyle(c, slot);
     applyTextStyle(c, STYLE_BraceLight);
     applyLineNumberStyle(c);
 
-    SciSetSelFore(true, c.ForeColor[kSelection]);
-    SciSetSelBack(true, c.BackColor[kSelection]);
-    SciSetCaretFore(c.ForeColor[kCaret]);
-    SciSetCaretLineBack(c.ForeColor[kCaretLine]);
-    SciCallTipSetBack(c.BackColor[kCallTip]);
-    SciCallTipSetFore(c.ForeColor[kCallTip]);
-    SciCallTipSetForeHlt(c.ForeColor[kCallTipHighlight]);
-    SciSetWhitespaceFore(true, c.ForeColor[kWhiteSpace]);
-    SciStyleSetFore(S::STYLE_INDENTGUIDE, c.ForeColor[kIndentGuides]);
-    SciStyleSetFore(S::STYLE_DEFAULT, c.ForeColor[kFoldLines]);
-    SciMarkerSetBack(MARKER_MAINPROGRAM, c.BackColor[kBackgrounds]);
-    SciSetFoldMarginColour(true, c.AltColor[kFoldLines]);
-    SciSetFoldMarginHiColour(true, c.AltColor[kFoldLines]);
-    SciMarkerSetBack(MARKER_INACTIVELINE, c.AltColor[kCaretLine]);
-    SciMarkerSetFore(MARKER_BREAKPOINT, c.AltColor[kBookmarks]);
-    SciMarkerSetBack(MARKER_BREAKPOINT, c.AltColor[kBookmarks]);
-    SciMarkerSetFore(MARKER_BOOKMARK, c.ForeColor[kBookmarks]);
-    SciMarkerSetBack(MARKER_BOOKMARK, c.BackColor[kBookmarks]);
+    SciSetSelFore(true, c.ForeColor[kSlotSelection]);
+    SciSetSelBack(true, c.BackColor[kSlotSelection]);
+    SciSetCaretFore(c.ForeColor[kSlotCaret]);
+    SciSetCaretLineBack(c.ForeColor[kSlotCaretLine]);
+    SciCallTipSetBack(c.BackColor[kSlotCallTip]);
+    SciCallTipSetFore(c.ForeColor[kSlotCallTip]);
+    SciCallTipSetForeHlt(c.ForeColor[kSlotCallTipHighlight]);
+    SciSetWhitespaceFore(true, c.ForeColor[kSlotWhiteSpace]);
+    SciStyleSetFore(S::STYLE_INDENTGUIDE, c.ForeColor[kSlotIndentGuides]);
+    SciStyleSetFore(S::STYLE_DEFAULT, c.ForeColor[kSlotFoldLines]);
+    SciMarkerSetBack(MARKER_MAINPROGRAM, c.BackColor[kSlotBackgrounds]);
+    SciSetFoldMarginColour(true, c.AltColor[kSlotFoldLines]);
+    SciSetFoldMarginHiColour(true, c.AltColor[kSlotFoldLines]);
+    SciMarkerSetBack(MARKER_INACTIVELINE, c.AltColor[kSlotCaretLine]);
+    SciMarkerSetFore(MARKER_BREAKPOINT, c.AltColor[kSlotBookmarks]);
+    SciMarkerSetBack(MARKER_BREAKPOINT, c.AltColor[kSlotBookmarks]);
+    SciMarkerSetFore(MARKER_BOOKMARK, c.ForeColor[kSlotBookmarks]);
+    SciMarkerSetBack(MARKER_BOOKMARK, c.BackColor[kSlotBookmarks]);
     applyFoldSymbols(c);
 }
 
 long SelectionBackColour(bool focused) {
-    return focused ? gColorStyle.BackColor[kSelection] : gColorStyle.AltColor[kSelection];
+    return focused ? gColorStyle.BackColor[kSlotSelection] : gColorStyle.AltColor[kSlotSelection];
 }

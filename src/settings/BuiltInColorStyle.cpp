@@ -61,27 +61,27 @@ ColorStyle BuiltInColorStyle() {
     }
     const long marginBack = rgb(236, 236, 236);
     style.BackColor[STYLE_LineNumber] = marginBack;
-    style.ForeColor[21] = rgb(0, 0, 0);
-    style.AltColor[21] = marginBack;
-    style.ForeColor[22] = rgb(190, 190, 190);
-    style.ForeColor[23] = rgb(64, 64, 64);
-    style.BackColor[23] = rgb(255, 255, 225);
-    style.ForeColor[24] = rgb(0, 0, 255);
-    style.ForeColor[25] = rgb(255, 255, 220);
-    style.AltColor[25] = rgb(240, 240, 240);
-    style.ForeColor[26] = rgb(0, 0, 0);
-    style.ForeColor[27] = rgb(0, 0, 0);
-    style.BackColor[27] = rgb(173, 214, 255);
-    style.AltColor[27] = rgb(220, 220, 220);
-    style.ForeColor[29] = rgb(255, 255, 255);
-    style.BackColor[29] = rgb(255, 255, 255);
-    style.ForeColor[30] = rgb(0, 0, 128);
-    style.BackColor[30] = rgb(128, 160, 255);
-    style.AltColor[30] = rgb(255, 200, 200);
-    style.ForeColor[31] = rgb(255, 255, 255);
-    style.BackColor[31] = rgb(128, 128, 128);
-    style.AltColor[31] = rgb(255, 255, 255);
-    style.ForeColor[37] = rgb(200, 200, 200);
+    style.ForeColor[kSlotFoldLines] = rgb(0, 0, 0);
+    style.AltColor[kSlotFoldLines] = marginBack;
+    style.ForeColor[kSlotWhiteSpace] = rgb(190, 190, 190);
+    style.ForeColor[kSlotCallTip] = rgb(64, 64, 64);
+    style.BackColor[kSlotCallTip] = rgb(255, 255, 225);
+    style.ForeColor[kSlotCallTipHighlight] = rgb(0, 0, 255);
+    style.ForeColor[kSlotCaretLine] = rgb(255, 255, 220);
+    style.AltColor[kSlotCaretLine] = rgb(240, 240, 240);
+    style.ForeColor[kSlotCaret] = rgb(0, 0, 0);
+    style.ForeColor[kSlotSelection] = rgb(0, 0, 0);
+    style.BackColor[kSlotSelection] = rgb(173, 214, 255);
+    style.AltColor[kSlotSelection] = rgb(220, 220, 220);
+    style.ForeColor[kSlotBackgrounds] = rgb(255, 255, 255);
+    style.BackColor[kSlotBackgrounds] = rgb(255, 255, 255);
+    style.ForeColor[kSlotBookmarks] = rgb(0, 0, 128);
+    style.BackColor[kSlotBookmarks] = rgb(128, 160, 255);
+    style.AltColor[kSlotBookmarks] = rgb(255, 200, 200);
+    style.ForeColor[kSlotFoldMarkers] = rgb(255, 255, 255);
+    style.BackColor[kSlotFoldMarkers] = rgb(128, 128, 128);
+    style.AltColor[kSlotFoldMarkers] = rgb(255, 255, 255);
+    style.ForeColor[kSlotIndentGuides] = rgb(200, 200, 200);
     return style;
 }
 

@@ -30,28 +30,28 @@ constexpr TextStyleTag kTextStyleTags[] = {
 
 constexpr ColourTag kMarginColourTags[] = {
     {"STYLE_NONFOLDINGMARGINS", 33, ColourTable::Back, "Non-Folding Margins Color"},
-    {"STYLE_FOLDINGMARGIN", 21, ColourTable::Alt, "Folding Margin Color"},
-    {"STYLE_BOOKMARKS", 30, ColourTable::Back, "Bookmark Color"},
-    {"Style_BREAKPOINTS", 30, ColourTable::Alt, "Breakpoint Color"},
-    {"Style_OUTLINE", 30, ColourTable::Fore, "Bookmark Outline Color"},
-    {"Style_CLOSEDFOLD", 31, ColourTable::Alt, "Closed Fold Marker Color"},
-    {"Style_OPENFOLD", 31, ColourTable::Fore, "Open Fold Marker Color"},
-    {"Style_FOLDMARKERSOUTLINE", 31, ColourTable::Back, "Fold Markers OutLine Color"},
+    {"STYLE_FOLDINGMARGIN", kSlotFoldLines, ColourTable::Alt, "Folding Margin Color"},
+    {"STYLE_BOOKMARKS", kSlotBookmarks, ColourTable::Back, "Bookmark Color"},
+    {"Style_BREAKPOINTS", kSlotBookmarks, ColourTable::Alt, "Breakpoint Color"},
+    {"Style_OUTLINE", kSlotBookmarks, ColourTable::Fore, "Bookmark Outline Color"},
+    {"Style_CLOSEDFOLD", kSlotFoldMarkers, ColourTable::Alt, "Closed Fold Marker Color"},
+    {"Style_OPENFOLD", kSlotFoldMarkers, ColourTable::Fore, "Open Fold Marker Color"},
+    {"Style_FOLDMARKERSOUTLINE", kSlotFoldMarkers, ColourTable::Back, "Fold Markers OutLine Color"},
 };
 
 constexpr ColourTag kOtherColourTags[] = {
-    {"Style_InactiveCurrentLine", 25, ColourTable::Alt, "Inactive Current Line"},
-    {"Style_InactiveSelectionBack", 27, ColourTable::Alt, "Inactive Selection Backcolor"},
-    {"Style_Cursor", 26, ColourTable::Fore, "Cursor"},
-    {"Style_Indentguide", 37, ColourTable::Fore, "Indent guides"},
-    {"STYLE_FoldBorderLine", 21, ColourTable::Fore, "Folded code Border Lines"},
-    {"Style_WhiteSpace", 22, ColourTable::Fore, "White Spaces"},
-    {"Style_CurrentLine", 25, ColourTable::Fore, "Current Line Background"},
-    {"Style_SelectionFore", 27, ColourTable::Fore, "Selection Forecolor"},
-    {"Style_SelectionBack", 27, ColourTable::Back, "Selection Backcolor"},
-    {"Style_CallTipFore", 23, ColourTable::Fore, "CallTips Forecolor"},
-    {"Style_CallTipBack", 23, ColourTable::Back, "CallTips Background"},
-    {"Style_CallTipHigh", 24, ColourTable::Fore, "CallTips Highlight"},
+    {"Style_InactiveCurrentLine", kSlotCaretLine, ColourTable::Alt, "Inactive Current Line"},
+    {"Style_InactiveSelectionBack", kSlotSelection, ColourTable::Alt, "Inactive Selection Backcolor"},
+    {"Style_Cursor", kSlotCaret, ColourTable::Fore, "Cursor"},
+    {"Style_Indentguide", kSlotIndentGuides, ColourTable::Fore, "Indent guides"},
+    {"STYLE_FoldBorderLine", kSlotFoldLines, ColourTable::Fore, "Folded code Border Lines"},
+    {"Style_WhiteSpace", kSlotWhiteSpace, ColourTable::Fore, "White Spaces"},
+    {"Style_CurrentLine", kSlotCaretLine, ColourTable::Fore, "Current Line Background"},
+    {"Style_SelectionFore", kSlotSelection, ColourTable::Fore, "Selection Forecolor"},
+    {"Style_SelectionBack", kSlotSelection, ColourTable::Back, "Selection Backcolor"},
+    {"Style_CallTipFore", kSlotCallTip, ColourTable::Fore, "CallTips Forecolor"},
+    {"Style_CallTipBack", kSlotCallTip, ColourTable::Back, "CallTips Background"},
+    {"Style_CallTipHigh", kSlotCallTipHighlight, ColourTable::Fore, "CallTips Highlight"},
 };
 
 bool sameTag(const QString& tag, const char* known) {

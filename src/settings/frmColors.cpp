@@ -122,9 +122,9 @@ void frmColors::connectControls() {
         connect(flag, &QCheckBox::clicked, this, [this, flag] { flagClicked(flag); });
     connect(PicFore, &ColourBox::clicked, this, &frmColors::PicFore_Click);
     connect(picBackground, &ColourBox::clicked, this,
-            [this] { colourBox_Click(picBackground, &gColorStyle.BackColor[29], QStringLiteral("Background color:")); });
+            [this] { colourBox_Click(picBackground, &gColorStyle.BackColor[kSlotBackgrounds], QStringLiteral("Background color:")); });
     connect(picFunBackground, &ColourBox::clicked, this,
-            [this] { colourBox_Click(picFunBackground, &gColorStyle.ForeColor[29], QStringLiteral("Background in Functions:")); });
+            [this] { colourBox_Click(picFunBackground, &gColorStyle.ForeColor[kSlotBackgrounds], QStringLiteral("Background in Functions:")); });
     for (auto* boxes : {&picMarginColor, &picOtherColor})
         for (const TaggedBox& tagged : *boxes)
             connect(tagged.box, &ColourBox::clicked, this, [this, tagged] {
@@ -206,9 +206,9 @@ void frmColors::ColorControls() {
     guarded("ColorControls", [this] {
         for (int i = 0; i < int(lblText.size()); ++i)
             showTextLabel(i);
-        showBackground(*picBack, gColorStyle.BackColor[29]);
-        picBackground->setColour(gColorStyle.BackColor[29]);
-        picFunBackground->setColour(gColorStyle.ForeColor[29]);
+        showBackground(*picBack, gColorStyle.BackColor[kSlotBackgrounds]);
+        picBackground->setColour(gColorStyle.BackColor[kSlotBackgrounds]);
+        picFunBackground->setColour(gColorStyle.ForeColor[kSlotBackgrounds]);
         for (auto* boxes : {&picMarginColor, &picOtherColor})
             for (const TaggedBox& tagged : *boxes)
                 if (const long* colour = ColourOfTag(gColorStyle, tagged.tag))
@@ -293,7 +293,7 @@ void frmColors::colourBox_Click(ColourBox* box, long* colour, const QString& tit
         return;
     *colour = *chosen;
     box->setColour(*chosen);
-    showBackground(*picBack, gColorStyle.BackColor[29]);
+    showBackground(*picBack, gColorStyle.BackColor[kSlotBackgrounds]);
     MarkChanged();
 }
 

@@ -12,6 +12,20 @@
 // BackColor the page's and marker 21's.
 constexpr int kColorStyleSlots = 41;
 
+// The slots after the text styles: what of the editor each one colours.
+constexpr int kSlotLastText = 20;
+constexpr int kSlotFoldLines = 21;
+constexpr int kSlotWhiteSpace = 22;
+constexpr int kSlotCallTip = 23;
+constexpr int kSlotCallTipHighlight = 24;
+constexpr int kSlotCaretLine = 25;
+constexpr int kSlotCaret = 26;
+constexpr int kSlotSelection = 27;
+constexpr int kSlotBackgrounds = 29;
+constexpr int kSlotBookmarks = 30;
+constexpr int kSlotFoldMarkers = 31;
+constexpr int kSlotIndentGuides = 37;
+
 struct ColorStyle {
     template <typename T>
     using Slots = std::array<T, kColorStyleSlots>;
