@@ -3,6 +3,7 @@
 #include "editor/ActiveDocument.h"
 #include "editor/Navigation.h"
 #include "explorer/ExplorerIcons.h"
+#include "explorer/MemberWindow.h"
 #include "files/Project.h"
 #include "foundation/Twips.h"
 #include "foundation/controls/Splitter.h"
@@ -276,21 +277,12 @@ void frmList::GotoItem(CodeListItem* item) {
         const ProjectPtr project = ShownProject();
         if (!project)
             return;
-        platform::Host& host = platform::host();
-        if (project->SingleFile) {
-            if (host.activeDocumentWindowKey() != project->FullPath)
-                host.activateDocumentWindow(project->FullPath);
-        } else {
-            const QString member = item->file().isEmpty() ? project->MainFile : item->file();
-            if (!project->Files.Exist_Key(member)) {
-                if (item->file().isEmpty())
-                    platform::MsgBox(QStringLiteral("Please Set the 'Main File' for this project first..."),
-                                     platform::vbExclamation | platform::vbOKOnly, QStringLiteral("Operation aborted"));
-                return;
-            }
-            const QString path = MemberDiskPath(*project, *project->Files.Item(member));
-            if (!gActiveDoc || gActiveDoc->FullFilename != path)
-                host.activateDocumentWindow(path);
+        const QString member = item->file().isEmpty() ? project->MainFile : item->file();
+        if (!ShowDeclaringDocument(*project, member)) {
+            if (item->file().isEmpty())
+                platform::MsgBox(QStringLiteral("Please Set the 'Main File' for this project first..."),
+                                 platform::vbExclamation | platform::vbOKOnly, QStringLiteral("Operation aborted"));
+            return;
         }
         // Only the item's own document can show its line.
         if (!item->view.isAlive() || !(gSciWndData == item->view))

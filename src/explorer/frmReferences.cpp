@@ -3,6 +3,7 @@
 #include "editor/ActiveDocument.h"
 #include "editor/SciWrappers.h"
 #include "explorer/ExplorerIcons.h"
+#include "explorer/MemberWindow.h"
 #include "explorer/UnusedDeclarations.h"
 #include "files/Project.h"
 #include "foundation/Twips.h"
@@ -98,17 +99,8 @@ void frmReferences::lvReferences_DblClick() {
         return;
     try {
         const ReferencePlace place = ParseReference(row->data(0, kReferenceRole).toString());
-        platform::Host& host = platform::host();
-        if (project->SingleFile) {
-            if (host.activeDocumentWindowKey() != project->FullPath)
-                host.activateDocumentWindow(project->FullPath);
-        } else {
-            if (!project->Files.Exist_Key(place.file))
-                return;
-            const QString path = MemberDiskPath(*project, *project->Files.Item(place.file));
-            if (!gActiveDoc || gActiveDoc->FullFilename != path)
-                host.activateDocumentWindow(path);
-        }
+        if (!ShowDeclaringDocument(*project, place.file))
+            return;
         if (gActiveDoc && gActiveDoc->Filename() == place.file)
             selectLineOf(place.position);
     } catch (...) {
