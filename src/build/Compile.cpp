@@ -8,6 +8,7 @@
 #include "build/frmCompiling.h"
 #include "build/frmOutput.h"
 #include "editor/ActiveDocument.h"
+#include "editor/DocumentWindows.h"
 #include "files/OpenDocuments.h"
 #include "files/Project.h"
 #include "files/SaveDocuments.h"
@@ -58,7 +59,7 @@ bool prepareSource(BuildKind kind, QString& FileName) {
         const bool mustSave = doc.Dirty() || (kind == BuildKind::Exe && doc.NewFile);
         if (mustSave && !SaveDocument(&doc))
             return false;
-        if (FileName.isEmpty() || (kind == BuildKind::Exe && FileName.startsWith(QLatin1Char('{'))))
+        if (FileName.isEmpty() || (kind == BuildKind::Exe && IsUntitledKey(FileName)))
             FileName = doc.FullFilename;
         return true;
     }

@@ -4,6 +4,7 @@
 #include "build/CompilerErrorLine.h"
 #include "build/frmOutput.h"
 #include "editor/ActiveDocument.h"
+#include "editor/DocumentWindows.h"
 #include "editor/SciWrappers.h"
 #include "files/OpenDocuments.h"
 #include "files/Project.h"
@@ -20,10 +21,6 @@
 #include <algorithm>
 
 namespace {
-
-bool isUntitled(const frmDoc& doc) {
-    return doc.FullFilename.startsWith(QLatin1Char('{'));
-}
 
 QString absoluteErrorFile(const QString& file, const QString& compiledSource) {
     if (compiledSource.isEmpty() || QFileInfo(file).isAbsolute())
@@ -75,7 +72,7 @@ void ParseError(const QString& Line, const QString& compiledSource) {
         frmDoc* doc = gActiveDoc;
         if (!doc)
             RaiseError(ErrObjectRequired, QStringLiteral("No document to show the error in"));
-        if (isUntitled(*doc)) {
+        if (IsUntitledKey(doc->FullFilename)) {
             // Its text was compiled from the temporary source; another file's
             // error is not its own.
             if (QFileInfo(fileName) != QFileInfo(TemporarySourcePath())) {

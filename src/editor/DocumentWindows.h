@@ -3,10 +3,17 @@
 #include "platform/scintilla/SciView.h"
 
 #include <QList>
+#include <QString>
 
 class frmDoc;
 
 // The document windows of the host, seen as the documents they hold.
+
+// An untitled document is keyed by its window's ID, which begins with "{";
+// every other document by its path.
+inline bool IsUntitledKey(const QString& key) {
+    return key.startsWith(QLatin1Char('{'));
+}
 
 // The document whose view the handle names; null when that view is gone.
 frmDoc* DocumentOfView(const SciHandle& view);

@@ -1,6 +1,7 @@
 #include "explorer/frmMainList.h"
 
 #include "editor/ActiveDocument.h"
+#include "editor/DocumentWindows.h"
 #include "explorer/CodeExplorerLayout.h"
 #include "explorer/IncludePath.h"
 #include "explorer/frmList.h"
@@ -121,7 +122,7 @@ void frmMainList::OpenInclude() {
             RaiseError(ErrInvalidProcedureCall, QStringLiteral("No member file ") + include->file(), kModule);
         holder = MemberDiskPath(*project, *member);
     }
-    if (holder.startsWith(QLatin1Char('{')))
+    if (IsUntitledKey(holder))
         return;
     QString path = IncludedFilePath(holder, include->name());
     if (path.isEmpty())

@@ -1,6 +1,7 @@
 #include "files/SaveDocuments.h"
 
 #include "editor/ActiveDocument.h"
+#include "editor/DocumentWindows.h"
 #include "editor/SciWrappers.h"
 #include "editor/WaitCursor.h"
 #include "files/Backups.h"
@@ -20,10 +21,6 @@
 #include "vocabulary/SettingsValues.h"
 
 namespace {
-
-bool isUntitled(const frmDoc& doc) {
-    return doc.FullFilename.startsWith(QLatin1Char('{'));
-}
 
 ProjectPtr projectOf(const frmDoc& doc) {
     return gProjects.Item(doc.PrjFullPath);
@@ -110,7 +107,7 @@ bool SaveDocument(frmDoc* doc) {
         SetStopErrorLog(99020);
         return false;
     }
-    if (isUntitled(*doc))
+    if (IsUntitledKey(doc->FullFilename))
         return SaveDocumentAs(doc);
     if (gBackupEnabled != 0 && doc->Dirty())
         BackupFile(doc->FullFilename);

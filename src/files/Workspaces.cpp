@@ -1,6 +1,7 @@
 #include "files/Workspaces.h"
 
 #include "editor/ActiveDocument.h"
+#include "editor/DocumentWindows.h"
 #include "editor/SciWrappers.h"
 #include "files/Attributes.h"
 #include "files/OpenDocuments.h"
@@ -27,7 +28,7 @@ WorkspaceContent currentWorkspace() {
     content.windows = platform::host().layoutText();
     content.caretPosition = IsEditorActive() ? long(SciGetCurrentPos()) : 0;
     for (const ProjectPtr& project : gProjects.NewEnum())
-        if (!project->FullPath.startsWith(QLatin1Char('{')))
+        if (!IsUntitledKey(project->FullPath))
             content.projects.append({project->FullPath, project->SingleFile});
     return content;
 }
