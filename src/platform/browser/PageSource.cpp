@@ -169,14 +169,19 @@ QString hoistHeadElements(const QString& html) {
     QString moved;
     QString rest;
     qsizetype done = 0;
+    int count = 0;
+    bool dropped = false;
     for (auto element = scan.next(); element.first >= 0; element = scan.next()) {
-        if (headEnd >= 0 && element.first >= headEnd && headClose > element.first)
+        const bool keep = ++count <= kMaxHeadElements;
+        if (keep && headEnd >= 0 && element.first >= headEnd && headClose > element.first)
             continue;  // already inside <head>
         rest += QStringView(before).mid(done, element.first - done);
-        moved += QStringView(before).mid(element.first, element.second - element.first);
+        if (keep)
+            moved += QStringView(before).mid(element.first, element.second - element.first);
+        dropped = dropped || !keep;
         done = element.second;
     }
-    if (moved.isEmpty())
+    if (moved.isEmpty() && !dropped)
         return html;
     rest += QStringView(before).mid(done);
     const QString after = bodyAt < 0 ? QString() : html.mid(bodyAt);

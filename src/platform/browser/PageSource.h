@@ -42,11 +42,14 @@ struct PageSource {
 inline constexpr qint64 kMaxPageBytes = qint64(16) << 20;
 inline constexpr int kMaxFramesetDepth = 8;
 inline constexpr int kMaxFrames = 64;
+// The rich-text view slows down with each style sheet more than the last.
+inline constexpr int kMaxHeadElements = 64;
 
 // By the declared charset, else UTF-8 when valid, else Windows-1252.
 QString decodeHtml(const QByteArray& bytes);
-// Moves <link> and <style> elements found before <body> into <head>, in
-// time linear in the page's length.
+// Moves <link> and <style> elements found before <body> into <head> and
+// drops those beyond the first kMaxHeadElements, in time linear in the
+// page's length.
 QString hoistHeadElements(const QString& html);
 // The outermost <frameset> of the page, when it has one.
 bool parseFrameset(const QString& html, FrameNode& frameset);
