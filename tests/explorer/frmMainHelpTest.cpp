@@ -240,7 +240,7 @@ TEST_F(frmMainHelpTest, TheLayoutIsKeptWithoutTheAddressHistory) {
 // On the help tree of a real installation: plain links and example links
 // of command pages, clicked as a user does.
 TEST_F(frmMainHelpTest, OnARealHelpTreeLinksMoveTheAddressAndExamplesShowAsText) {
-    const QString corpus = QStringLiteral(KORVO_CORPUS_DIR "/help");
+    const QString corpus = QDir::cleanPath(QStringLiteral(KORVO_CORPUS_DIR "/help"));
     if (!QFileInfo(corpus).isDir())
         GTEST_SKIP() << "no help tree in the corpus";
     gActiveCompiler->HelpPath = corpus;
