@@ -1975,7 +1975,7 @@
   },
   {
    "key": "Snippets",
-   "caption": "Snippets",
+   "caption": "Snippets Manager",
    "area": "right"
   },
   {

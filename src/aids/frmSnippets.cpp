@@ -75,7 +75,7 @@ QString NodeFullPath(const QTreeWidgetItem* item) {
 frmSnippets::frmSnippets(QWidget* parent) : QWidget(parent) {
     gPanel = this;
     setObjectName(QStringLiteral("frmSnippets"));
-    setWindowTitle(QStringLiteral("Snippets"));
+    setWindowTitle(QStringLiteral("Snippets Manager"));
     setMinimumSize(160, 100);
 
     tvSnippets = new SnippetsTree(*this);

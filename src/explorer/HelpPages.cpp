@@ -58,7 +58,7 @@ QString GetBBHelpTitle(const QString& helpFolder, const QString& sFilename) {
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     if (dot < 1)
         return name;
-    return name.left(1).toUpper() + name.mid(1, dot - 1).toLower();
+    return name.left(1).toUpper() + name.mid(1, dot - 1);
 }
 
 QString KeywordHelpFile(const QString& helpFolder, const QString& keyword) {

@@ -11,7 +11,7 @@ QString ActiveHelpFolder();
 
 // The tab title of a page below the help folder: fixed titles for the
 // start page and the command reference, else the file name up to its last
-// dot with only its first letter upper-case ("Drawimage").
+// dot with its first letter upper-cased ("drawImage.htm" gives "DrawImage").
 QString GetBBHelpTitle(const QString& helpFolder, const QString& sFilename);
 
 // The keyword's page in "2d_commands", "3d_commands" or "gui_commands", in

@@ -124,13 +124,11 @@ void frmMainList::OpenInclude() {
     }
     if (IsUntitledKey(holder))
         return;
-    QString path = IncludedFilePath(holder, include->name());
+    const QString path = IncludedFilePath(holder, include->name());
     if (path.isEmpty())
         return;
-    // Below the project folder a name may differ from the disk's in letter case.
-    if (!project->Path.isEmpty() && path.startsWith(project->Path))
-        path = MemberDiskPath(*project, path.mid(project->Path.size()));
-    OpenFile(path);
+    // Sources written on Windows may spell the name in another letter case.
+    OpenFile(DiskLetterCase(path));
 }
 
 void frmMainList::showIncludesMenu() {

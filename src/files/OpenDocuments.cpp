@@ -156,7 +156,7 @@ bool openSingleFile(const QString& path, bool attachToExisting, bool snippet) {
         WaitCursorScope hourglass;
         if (!loadText(*doc, path)) {
             delete doc;
-            platform::MsgBox(QStringLiteral("Could not load file:\r\n") + path, platform::vbCritical,
+            platform::MsgBox(QStringLiteral("Could not load file:\r\n") + platform::fileReadFailure(path), platform::vbCritical,
                              QStringLiteral("File Could Not Be Loaded!"));
             return false;
         }

@@ -96,6 +96,12 @@ QString MemberDiskPath(const ClsProject& project, const QString& absPath) {
     return resolveLetterCase(project.Path, joined.mid(project.Path.size()));
 }
 
+QString DiskLetterCase(const QString& path) {
+    if (QFileInfo::exists(path) || !QDir::isAbsolutePath(path))
+        return path;
+    return resolveLetterCase(QStringLiteral("/"), path);
+}
+
 QString MemberDiskPath(const ClsProject& project, const clsFile& file) {
     return MemberDiskPath(project, file.AbsPath);
 }

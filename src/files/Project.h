@@ -73,3 +73,6 @@ void SetFolderPaths(clsFolder& folder, const ClsProject& project);
 // written takes the one disk entry that matches it without regard to case.
 QString MemberDiskPath(const ClsProject& project, const clsFile& file);
 QString MemberDiskPath(const ClsProject& project, const QString& absPath);
+// The path as the disk spells it: each level that does not exist as written
+// takes the one entry of its folder that matches it but for letter case.
+QString DiskLetterCase(const QString& path);

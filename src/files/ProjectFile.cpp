@@ -8,6 +8,8 @@
 #include "platform/KorvoError.h"
 #include "platform/Prompt.h"
 
+#include <QFileInfo>
+
 #include <optional>
 
 namespace {
@@ -155,7 +157,7 @@ bool BuildProjectFromFile(const QString& path, ClsProject& project) {
         SetProjectFilePath(project, path);
         QByteArray bytes;
         if (!platform::readFileBytes(path, bytes))
-            RaiseError(ErrFileNotFound, QStringLiteral("File not found: ") + path);
+            RaiseError(QFileInfo::exists(path) ? ErrPathFileAccess : ErrFileNotFound, platform::fileReadFailure(path));
         return readSections(DecodeAttributeLines(bytes), project);
     } catch (...) {
         SetErrorLog(QStringLiteral("BuildProjectFromFile"), QStringLiteral("Mod_File"));

@@ -36,7 +36,7 @@ WorkspaceContent currentWorkspace() {
 std::optional<WorkspaceContent> readWorkspace(const QString& path) {
     QByteArray bytes;
     if (!platform::readFileBytes(path, bytes))
-        RaiseError(ErrPathFileAccess, QStringLiteral("Path/File access error: ") + path);
+        RaiseError(ErrPathFileAccess, platform::fileReadFailure(path));
     return ReadWorkspaceFile(DecodeAttributeLines(bytes));
 }
 

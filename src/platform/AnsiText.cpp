@@ -1,11 +1,19 @@
 #include "platform/AnsiText.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QScopeGuard>
 #include <QSaveFile>
 #include <QStringDecoder>
 
 #include <algorithm>
 #include <array>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
 namespace {
@@ -67,12 +75,51 @@ QString fromUtf8OrAnsi(const QByteArray& bytes) {
     return utf8.hasError() ? fromAnsi(bytes) : text;
 }
 
-bool readFileBytes(const QString& path, QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+bool readFileBytes(const QString& path, QByteArray& bytes, qint64 maxBytes) {
+    if (path.startsWith(QLatin1Char(':'))) {  // compiled-in resources: no device behind them
+        QFile resource(path);
+        if (!resource.open(QIODevice::ReadOnly) || resource.size() > maxBytes)
+            return false;
+        bytes = resource.readAll();
+        return true;
+    }
+    // Non-blocking, so that a FIFO put in place after a check cannot hang
+    // the open; the type is then asked of what was opened.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         return false;
-    bytes = file.readAll();
-    return file.error() == QFile::NoError;
+    const auto closeFd = qScopeGuard([fd] { ::close(fd); });
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > maxBytes)
+        return false;
+    QByteArray data;
+    data.reserve(qsizetype(status.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return false;
+        if (got == 0)
+            break;
+        if (data.size() + got > maxBytes)
+            return false;  // it grew while being read
+        data.append(buffer, got);
+    }
+    bytes = data;
+    return true;
+}
+
+QString fileReadFailure(const QString& path, qint64 maxBytes) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QStringLiteral("File not found: ") + path;
+    if (!info.isFile())
+        return QStringLiteral("Not a regular file: ") + path;
+    if (info.size() > maxBytes)
+        return QStringLiteral("File larger than %1: ").arg(QLocale::c().formattedDataSize(maxBytes, 0)) + path;
+    return QStringLiteral("Path/File access error: ") + path;
 }
 
 bool writeFileBytesAtomically(const QString& path, const QByteArray& bytes) {

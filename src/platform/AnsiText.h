@@ -17,7 +17,12 @@ bool fitsAnsi(const QString& text);
 // Bytes that are valid UTF-8 read as UTF-8, any others as Windows-1252.
 QString fromUtf8OrAnsi(const QByteArray& bytes);
 
-bool readFileBytes(const QString& path, QByteArray& bytes);
+// Whole-file reads take regular files only (a link is followed), and at
+// most maxBytes of them: a device, FIFO or socket would block or never end.
+inline constexpr qint64 kMaxFileReadBytes = qint64(256) << 20;
+bool readFileBytes(const QString& path, QByteArray& bytes, qint64 maxBytes = kMaxFileReadBytes);
+// Why readFileBytes refuses the path, as a sentence naming it for a message.
+QString fileReadFailure(const QString& path, qint64 maxBytes = kMaxFileReadBytes);
 // Writes through a temporary file and renames it into place, so a failure
 // never leaves a half-written file behind.
 bool writeFileBytesAtomically(const QString& path, const QByteArray& bytes);

@@ -38,8 +38,14 @@ bool loadStyleFile(const QString& path) {
         gStyleDescription = parsed.content.description;
         return true;
     case StyleFileFault::Damaged:
-        LogNewErrorQuietly(ErrPathFileAccess, (readable ? QStringLiteral("Style file is damaged: ") : QStringLiteral("Path/File access error: ")) + path,
-                           QStringLiteral("LoadStyle"), QStringLiteral("Mod_File"));
+        if (!readable) {
+            const QString failure = platform::fileReadFailure(path);
+            LogNewErrorQuietly(ErrPathFileAccess, failure, QStringLiteral("LoadStyle"), QStringLiteral("Mod_File"));
+            platform::MsgBox(failure + kCrLf + QStringLiteral("Press Ok to load the Default Style..."), platform::vbExclamation);
+            return false;
+        }
+        LogNewErrorQuietly(ErrPathFileAccess, QStringLiteral("Style file is damaged: ") + path, QStringLiteral("LoadStyle"),
+                           QStringLiteral("Mod_File"));
         warnBeforeDefault(QStringLiteral("Style file is damaged:"), path);
         return false;
     case StyleFileFault::WrongVersion:

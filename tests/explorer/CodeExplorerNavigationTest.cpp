@@ -102,6 +102,43 @@ TEST_F(ExplorerTest, OpenInKorvoOpensTheIncludedFileBelowTheIncludingMember) {
     docs.emplace_back(gActiveDoc.data());
 }
 
+TEST_F(ExplorerTest, OpenInKorvoFindsAnIncludeWrittenInAnotherLetterCase) {
+    QDir(home()).mkpath(QStringLiteral("game/Lib"));
+    writeAll(homeFile(QStringLiteral("game/Menu.bb")), "Global menu\r\n");
+    writeAll(homeFile(QStringLiteral("game/Lib/Gfx.bb")), "Global sprite\r\n");
+    writeAll(homeFile(QStringLiteral("game/other.bb")), "Global other\r\n");
+    const auto openInclude = [this](frmDoc& holder, int row) {
+        makeCurrent(holder);
+        click(QStringLiteral("Includes"));
+        if (row >= shown().count())
+            return QStringLiteral("no include %1").arg(row);
+        shown().at(row)->setSelected(true);
+        click(QStringLiteral("OpenInclude"));
+        const QString opened = gActiveDoc ? gActiveDoc->FullFilename : QString();
+        if (gActiveDoc)
+            docs.emplace_back(gActiveDoc.data());
+        return opened;
+    };
+
+    // A file opened alone.
+    frmDoc& alone = parse("Include \"menu.bb\"\r\nInclude \"lib\\GFX.BB\"\r\n", QStringLiteral("game/main.bb"));
+    EXPECT_EQ(openInclude(alone, 0), homeFile(QStringLiteral("game/Lib/Gfx.bb")));
+    EXPECT_EQ(openInclude(alone, 1), homeFile(QStringLiteral("game/Menu.bb")));
+    EXPECT_TRUE(prompts.isEmpty());
+
+    // A member of a project.
+    frmDoc& member = parse("Include \"..\\Other.BB\"\r\n", QStringLiteral("game/Lib/Sub.bb"));
+    ClsProject& project = *gActiveProject;
+    project.SingleFile = false;
+    project.Path = homeFile(QStringLiteral("game/"));
+    auto file = std::make_shared<clsFile>();
+    file->Name = member.Filename();
+    file->AbsPath = QStringLiteral("\\lib\\sub.bb");
+    DodajFileSorted(file, project);
+    EXPECT_EQ(openInclude(member, 0), homeFile(QStringLiteral("game/other.bb")));
+    EXPECT_TRUE(prompts.isEmpty());
+}
+
 TEST_F(ExplorerTest, AnIncludeOfAnUntitledDocumentOpensNothing) {
     parse("Include \"gfx.bb\"\r\n");
     const QString path = gActiveProject->FullPath;

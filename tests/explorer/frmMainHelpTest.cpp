@@ -6,11 +6,13 @@
 #include "platform/browser/WebBrowser.h"
 #include "platform/dock/DockLayer.h"
 #include "platform/dock/LayoutFile.h"
+#include "support/LinkClick.h"
 #include "support/TestEnvironment.h"
 #include "vocabulary/SettingsValues.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -69,13 +71,11 @@ protected:
             addresses.append(item.caption);
         return addresses;
     }
-    // Clicks the link showing the text, as the view reports it.
+    // Clicks the link showing the text with the mouse.
     void clickLink(const QString& frame, const QString& text) {
         browser::FrameView* view = browser().frameView(frame);
         ASSERT_NE(view, nullptr);
-        const QTextCursor found = view->document()->find(text);
-        ASSERT_FALSE(found.isNull()) << text.toStdString();
-        emit view->anchorClicked(QUrl(found.charFormat().anchorHref()));
+        ASSERT_TRUE(::clickLink(*view, text)) << text.toStdString();
     }
 
     QString help;
@@ -86,7 +86,7 @@ protected:
 TEST_F(frmMainHelpTest, KeywordHelpOpensTheWordsPageInATabTitledByIt) {
     ASSERT_TRUE(form->ShowBrowserHelp(QStringLiteral("DrawImage")));
     EXPECT_EQ(browser().locationURL(), help + QStringLiteral("/commands/2d_commands/DrawImage.htm"));
-    EXPECT_EQ(caption(), QStringLiteral("Drawimage"));
+    EXPECT_EQ(caption(), QStringLiteral("DrawImage"));
     EXPECT_EQ(command("cboAddress").text(), browser().locationURL());
     EXPECT_EQ(form->ProgressValue(), 100);
 
@@ -163,7 +163,7 @@ TEST_F(frmMainHelpTest, TheAddressHistoryKeepsTwentyOnePagesNewestFirst) {
     const QString drawImage = browser().locationURL();
     browser().navigate(QStringLiteral("http:///"));
     EXPECT_EQ(browser().locationURL(), drawImage);
-    EXPECT_EQ(caption(), QStringLiteral("Drawimage"));
+    EXPECT_EQ(caption(), QStringLiteral("DrawImage"));
     EXPECT_EQ(history(), QStringList{drawImage});
     EXPECT_FALSE(command("Back").enabled());
 
@@ -235,6 +235,41 @@ TEST_F(frmMainHelpTest, TheLayoutIsKeptWithoutTheAddressHistory) {
     form = std::make_unique<frmMainHelp>();
     EXPECT_NE(form->DSHelp->findCommand(QStringLiteral("cboAddress")), nullptr);
     EXPECT_EQ(form->DSHelp->bar(QStringLiteral("HelpToolBar")).findControl(QStringLiteral("Back")), 1);
+}
+
+// On the help tree of a real installation: plain links and example links
+// of command pages, clicked as a user does.
+TEST_F(frmMainHelpTest, OnARealHelpTreeLinksMoveTheAddressAndExamplesShowAsText) {
+    const QString corpus = QDir::cleanPath(QStringLiteral(KORVO_CORPUS_DIR "/help"));
+    if (!QFileInfo(corpus).isDir())
+        GTEST_SKIP() << "no help tree in the corpus";
+    gActiveCompiler->HelpPath = corpus;
+    const QString commands = corpus + QStringLiteral("/commands/3d_commands/");
+
+    ASSERT_TRUE(form->ShowBrowserHelp(QStringLiteral("MeshWidth")));
+    clickLink(QString(), QStringLiteral("MeshHeight"));
+    EXPECT_EQ(browser().locationURL(), commands + QStringLiteral("MeshHeight.htm"));
+    EXPECT_EQ(command("cboAddress").text(), commands + QStringLiteral("MeshHeight.htm"));
+    EXPECT_EQ(caption(), QStringLiteral("MeshHeight"));
+    EXPECT_EQ(history(), (QStringList{commands + QStringLiteral("MeshHeight.htm"), commands + QStringLiteral("MeshWidth.htm")}));
+    ASSERT_TRUE(command("Back").enabled());
+    form->RunCommand(QStringLiteral("Back"));
+    EXPECT_EQ(command("cboAddress").text(), commands + QStringLiteral("MeshWidth.htm"));
+    EXPECT_EQ(caption(), QStringLiteral("MeshWidth"));
+
+    ASSERT_TRUE(form->ShowBrowserHelp(QStringLiteral("CreateCube")));
+    EXPECT_EQ(caption(), QStringLiteral("CreateCube"));
+    clickLink(QString(), QStringLiteral("Example"));
+    const QString example = corpus + QStringLiteral("/commands/3d_examples/CreateCube.bb");
+    EXPECT_EQ(command("cboAddress").text(), example);
+    const QTextDocument& text = *browser().frameView(QString())->document();
+    EXPECT_EQ(text.findBlockByNumber(0).text(), QStringLiteral("; CreateCube Example"));
+    EXPECT_EQ(text.findBlockByNumber(3).text(), QStringLiteral("Graphics3D 640,480"));
+    form->RunCommand(QStringLiteral("Back"));
+    EXPECT_EQ(command("cboAddress").text(), commands + QStringLiteral("CreateCube.htm"));
+
+    ASSERT_TRUE(form->ShowBrowserHelp(QStringLiteral("WaitKey")));
+    EXPECT_EQ(caption(), QStringLiteral("WaitKey"));
 }
 
 }

@@ -25,7 +25,7 @@ TEST_F(MainWindowTest, LoadingBuildsTheBarsPanesAndDockPanels) {
     for (const dock::DockWindow* window : main->DS->dockWindows())
         captions.append(window->caption() + QLatin1Char('=') + window->form()->windowTitle());
     EXPECT_EQ(captions, (QStringList{"Projects=Projects", "File Explorer=File Explorer", "Code Explorer=Code Explorer",
-                                     "Snippets=Snippets", "Output window=Output window"}));
+                                     "Snippets Manager=Snippets Manager", "Output window=Output window"}));
     ASSERT_TRUE(gStatusMain && gStatusBar && gPositionPane && gStatusProgressBar && gEdit1Pane);
     EXPECT_EQ(gEdit1Pane->hostedWidget(), main->Rtb);
     EXPECT_FALSE(gStatusProgressBar->visible());
@@ -136,8 +136,8 @@ TEST_F(MainWindowTest, ALayoutWithoutADockPanelGetsItBackAndKeepsTheQuickHelpLin
     main->AdditionalUISetup();
     main->AddDockForms(false);
     ASSERT_TRUE(main->DS->findDockWindow(QStringLiteral("Snippets")));
-    EXPECT_EQ(main->DS->dockWindow(QStringLiteral("Snippets")).caption(), QStringLiteral("Snippets"));
-    EXPECT_EQ(main->DS->dockWindow(QStringLiteral("Snippets")).form()->windowTitle(), QStringLiteral("Snippets"));
+    EXPECT_EQ(main->DS->dockWindow(QStringLiteral("Snippets")).caption(), QStringLiteral("Snippets Manager"));
+    EXPECT_EQ(main->DS->dockWindow(QStringLiteral("Snippets")).form()->windowTitle(), QStringLiteral("Snippets Manager"));
     EXPECT_EQ(gEdit1Pane->hostedWidget(), main->Rtb);
     EXPECT_EQ(main->Rtb->parentWidget()->objectName(), QStringLiteral("Edit1"));
 }

@@ -2,6 +2,7 @@
 #include "support/TestEnvironment.h"
 
 #include <QDir>
+#include <QFile>
 
 namespace {
 
@@ -38,6 +39,12 @@ TEST_F(ProjectDumpTest, PrintsAProjectAsLoadingReadsItAndSavesItBack) {
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_EQ(bad.out, "");
     EXPECT_TRUE(bad.err.contains("Not a valid project file !"));
+
+    // A link to a device is refused before anything is read from it.
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), homeFile("zero.kpf")));
+    const DumpRun device = korvoDump({"--project", homeFile("zero.kpf")});
+    EXPECT_EQ(device.exitCode, 1);
+    EXPECT_TRUE(device.err.contains(QStringLiteral("Not a regular file: ") + homeFile("zero.kpf"))) << device.err.toStdString();
 }
 
 TEST_F(ProjectDumpTest, PrintsAWorkspaceOrWhyItIsNone) {

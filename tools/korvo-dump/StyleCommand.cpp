@@ -10,7 +10,6 @@
 #include "vocabulary/ColorStyle.h"
 #include "vocabulary/SettingsValues.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -33,13 +32,13 @@ int dumpStyle(const QStringList& args) {
 int writeStyle(const QStringList& args) {
     if (args.size() != 2)
         return kWrongArguments;
-    QFile text(args[0]);
-    if (!text.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "korvo-dump --write-style: cannot read %s\n", args[0].toUtf8().constData());
+    QByteArray text;
+    if (!platform::readFileBytes(args[0], text)) {
+        std::fprintf(stderr, "korvo-dump --write-style: %s\n", platform::fileReadFailure(args[0]).toUtf8().constData());
         return 1;
     }
     QString problem;
-    const std::optional<StyleFileContent> content = ParseStyleText(QString::fromUtf8(text.readAll()), problem);
+    const std::optional<StyleFileContent> content = ParseStyleText(QString::fromUtf8(text), problem);
     if (!content) {
         std::fprintf(stderr, "korvo-dump --write-style: %s\n", problem.toUtf8().constData());
         return 1;

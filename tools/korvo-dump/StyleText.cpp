@@ -93,7 +93,7 @@ std::optional<StyleFileContent> ParseStyleText(const QString& text, QString& pro
 std::optional<StyleFileContent> ReadStyleFile(const QString& path) {
     QByteArray bytes;
     if (!platform::readFileBytes(path, bytes)) {
-        std::fprintf(stderr, "%s: cannot be read\n", path.toUtf8().constData());
+        std::fprintf(stderr, "%s\n", platform::fileReadFailure(path).toUtf8().constData());
         return std::nullopt;
     }
     const ParsedStyle parsed = ParseStyle(bytes);

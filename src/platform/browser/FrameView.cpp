@@ -1,8 +1,8 @@
 #include "platform/browser/FrameView.h"
 
+#include "platform/AnsiText.h"
 #include "platform/browser/Address.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QTextDocument>
 
@@ -53,10 +53,9 @@ QVariant FrameView::loadResource(int type, const QUrl& name) {
         path = resolveLink(withoutFragment(address_), name.toString());
     if (path.isEmpty())
         return QVariant();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (!platform::readFileBytes(path, bytes, kMaxPageBytes))
         return QVariant();
-    const QByteArray bytes = file.readAll();
     if (type == QTextDocument::StyleSheetResource)
         return decodeHtml(bytes);
     return bytes;

@@ -5,7 +5,8 @@
 #include <QTextBrowser>
 
 // One frame of the browser control (or its only view): shows one local
-// page, loads its style sheets and images from the page's folder, and
+// page, loads its style sheets and images from the page's folder (regular
+// files only, of a page's bounded size), and
 // tells its owner of clicked and hovered links with their full address
 // and target.
 namespace browser {

@@ -147,12 +147,12 @@ void WebBrowser::followLink(FrameView& from, const QString& address, const QStri
         emit newWindow(address);
         return;
     }
-    FrameView* view = frameView(target);
-    const bool topLevel = target.compare(QLatin1String("_top"), Qt::CaseInsensitive) == 0 || from.frameName().isEmpty();
-    if (!view && topLevel) {
+    // A link on a page without frames loads a new top page, whatever its target.
+    if (&from == content_ || target.compare(QLatin1String("_top"), Qt::CaseInsensitive) == 0) {
         navigate(address);
         return;
     }
+    FrameView* view = target.isEmpty() ? nullptr : frameView(target);
     if (!view)
         view = &from;
     if (!allowed(address))

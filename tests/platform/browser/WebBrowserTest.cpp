@@ -1,9 +1,15 @@
 #include "platform/ShellOpen.h"
+#include "platform/browser/FrameView.h"
 #include "platform/browser/WebBrowser.h"
+#include "support/LinkClick.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFontInfo>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
@@ -85,6 +91,43 @@ TEST_F(WebBrowserTest, ANewPageAfterGoingBackDropsTheForwardPages) {
     view.goBack();
     EXPECT_EQ(view.locationURL(), path("a.htm"));
     EXPECT_FALSE(view.canGoBack());
+}
+
+TEST_F(WebBrowserTest, AClickedLinkOnAPageWithoutFramesLoadsANewPageThatBackLeaves) {
+    write("c.htm", "<html><body><h1>C</h1><p>See also: <a class=small href=a.htm>Page A</a>.</p></body></html>");
+    view.navigate(path("c.htm"));
+    events.clear();
+    ASSERT_TRUE(clickLink(*view.frameView(QString()), QStringLiteral("Page A")));
+    EXPECT_EQ(view.locationURL(), path("a.htm"));
+    EXPECT_EQ(view.locationName(), QStringLiteral("Page A"));
+    EXPECT_TRUE(view.frames().isEmpty());
+    EXPECT_EQ(events, (QStringList{"before a.htm", "progress 0/100", "complete a.htm back", "progress 100/100"}));
+
+    ASSERT_TRUE(clickLink(*view.frameView(QString()), QStringLiteral("b")));
+    EXPECT_EQ(view.locationURL(), path("b.htm"));
+    view.goBack();
+    view.goBack();
+    EXPECT_EQ(view.locationURL(), path("c.htm"));
+    EXPECT_FALSE(view.canGoBack());
+}
+
+TEST_F(WebBrowserTest, APageThatIsNoHtmlShowsItsTextLineByLineInAFixedFace) {
+    write("p.htm", "<a href=\"example.bb\">Example</a> <a href=notes.TXT>Notes</a>");
+    write("example.bb", "; Print Example\r\n; <b>not bold</b>\r\n\r\nPrint \"Caf\xE9\"\r\rWaitKey");
+    write("notes.TXT", "one\ntwo");
+    view.navigate(path("p.htm"));
+    ASSERT_TRUE(clickLink(*view.frameView(QString()), QStringLiteral("Example")));
+    EXPECT_EQ(view.locationURL(), path("example.bb"));
+    EXPECT_EQ(view.locationName(), QStringLiteral("example.bb"));
+    const browser::FrameView& shown = *view.frameView(QString());
+    EXPECT_EQ(shown.toPlainText(), QStringLiteral("; Print Example\n; <b>not bold</b>\n\nPrint \"Caf\u00E9\"\n\nWaitKey"));
+    QTextCursor line(shown.document()->findBlockByNumber(3));
+    line.movePosition(QTextCursor::NextCharacter);
+    EXPECT_TRUE(QFontInfo(line.charFormat().font()).fixedPitch());
+
+    view.goBack();
+    ASSERT_TRUE(clickLink(*view.frameView(QString()), QStringLiteral("Notes")));
+    EXPECT_EQ(view.frameView(QString())->toPlainText(), QStringLiteral("one\ntwo"));
 }
 
 }
