@@ -222,7 +222,7 @@ int DocumentArea::groupIndexOf(const DocumentWindow& window) const {
 }
 
 bool DocumentArea::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ContextMenu && events_) {
+    if (event->type() == QEvent::ContextMenu && events_ && !insideNestedArea(watched)) {
         if (DocumentWindow* window = windowOfWidget(watched)) {
             bool cancel = false;
             events_->DocumentWindowContextClick(*window, HitClient, cancel);
@@ -359,6 +359,13 @@ DocumentWindow* DocumentArea::windowOfWidget(QObject* object) const {
             if (window->form() == object)
                 return window;
     return nullptr;
+}
+
+bool DocumentArea::insideNestedArea(const QObject* object) const {
+    for (; object && object != this; object = object->parent())
+        if (qobject_cast<const DocumentArea*>(object))
+            return true;
+    return false;
 }
 
 void DocumentArea::watchForm(QWidget* form) {
