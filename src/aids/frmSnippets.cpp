@@ -95,6 +95,8 @@ frmSnippets::frmSnippets(QWidget* parent) : QWidget(parent) {
     splitter_->setMinSize2(300);
     splitter_->setChild1(QStringLiteral("tvSnippets"));
     splitter_->setChild2(QStringLiteral("rtfPreview"));
+    // The splitter covers the whole panel; below its children it takes only the bar's clicks.
+    splitter_->lower();
 
     connect(tvSnippets, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) { setImage(item, kFolderOpen); });
     connect(tvSnippets, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem* item) { setImage(item, kFolderClosed); });
