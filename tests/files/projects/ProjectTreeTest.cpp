@@ -36,12 +36,12 @@ TEST_F(ProjectManagerTest, TheTreeShowsCategoriesThenFilesInNameOrderAndTheMainF
                                         "  b.bb\t.BB\t-"}));
     EXPECT_EQ(projects::NodeKey(panel->tvProjects->currentItem()), game->FullPath);
     EXPECT_EQ(panel->imlProjectEx.Count(), 4) << "one image for every .bb file";
+    EXPECT_FALSE(game->Dirty) << "a rebuild that opens nothing changes no project";
 
     game->MainFile = QStringLiteral("MAIN.bb");
     panel->PopulateTreeView(key(game, "\\src\\MAIN.bb"));
     EXPECT_EQ(treeLines()[4], "    MAIN.bb\t.BB\tbold");
     EXPECT_EQ(projects::NodeTreePath(panel->tvProjects->currentItem()), "game\\src\\MAIN.bb");
-    EXPECT_FALSE(game->Dirty) << "a rebuild changes no project";
 }
 
 TEST_F(ProjectManagerTest, NodesWhoseParentIsMissingGoUnderTheirRoot) {
