@@ -3,6 +3,7 @@
 #include "aids/SnippetFiles.h"
 #include "aids/SnippetsTree.h"
 #include "editor/WaitCursor.h"
+#include "foundation/FolderIcons.h"
 #include "foundation/controls/Splitter.h"
 #include "foundation/errors/ErrorLog.h"
 #include "platform/AnsiText.h"
@@ -32,12 +33,11 @@ const QString kFolderClosed = QStringLiteral("FolderClosed");
 const QString kFile = QStringLiteral("File");
 
 QIcon imageIcon(const QString& image) {
-    QStyle* style = QApplication::style();
     if (image == kFolderOpen)
-        return style->standardIcon(QStyle::SP_DirOpenIcon);
+        return OpenFolderIcon();
     if (image == kFolderClosed)
-        return style->standardIcon(QStyle::SP_DirClosedIcon);
-    return style->standardIcon(QStyle::SP_FileIcon);
+        return ClosedFolderIcon();
+    return QApplication::style()->standardIcon(QStyle::SP_FileIcon);
 }
 
 void collectExpanded(QTreeWidgetItem* item, QStringList& keys) {

@@ -11,6 +11,7 @@
 #include "files/explorer/FolderListing.h"
 #include "files/projects/ProjectNodes.h"
 #include "files/projects/ProjectsTree.h"
+#include "foundation/FolderIcons.h"
 #include "foundation/errors/ErrorLog.h"
 #include "platform/Host.h"
 #include "platform/dock/DockLayer.h"
@@ -49,8 +50,8 @@ frmProjectEx::frmProjectEx(QWidget* parent) : QWidget(parent) {
     tvProjects->setObjectName(QStringLiteral("tvProjects"));
     tvProjects->setIconSize(QSize(16, 16));
     QStyle* style = QApplication::style();
-    imlProjectEx.Add(kClosedFolder, style->standardIcon(QStyle::SP_DirClosedIcon));
-    imlProjectEx.Add(kOpenFolder, style->standardIcon(QStyle::SP_DirOpenIcon));
+    imlProjectEx.Add(kClosedFolder, ClosedFolderIcon());
+    imlProjectEx.Add(kOpenFolder, OpenFolderIcon());
     imlProjectEx.Add(kProject, style->standardIcon(QStyle::SP_DriveHDIcon));
     SetPopulateTreeView([this](const QString& selectedKey) { PopulateTreeView(selectedKey); });
 }
