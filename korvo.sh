@@ -2,8 +2,9 @@
 # ./korvo.sh [FILE...]   install what is missing, build, start Korvo on FILEs
 # ./korvo.sh test        install what is missing, build, run every test headless: the plain
 #                        build, the same suite under AddressSanitizer and
-#                        UndefinedBehaviorSanitizer (build-sanitize/), and each fuzz target
-#                        for KORVO_FUZZ_SECONDS (60) (tests/fuzz/run.sh, build-fuzz/)
+#                        UndefinedBehaviorSanitizer (build-sanitize/), each fuzz target
+#                        for KORVO_FUZZ_SECONDS (60) (tests/fuzz/run.sh, build-fuzz/), and the
+#                        real-display tests under Xvfb with openbox (tests/display/run.sh)
 set -euo pipefail
 # File arguments name files from where the script was started.
 arguments=()
@@ -15,7 +16,8 @@ for argument in "$@"; do
 done
 cd "$(dirname "$0")"
 
-packages=(cmake make g++ clang qt6-base-dev libqscintilla2-qt6-dev libgtest-dev fonts-dejavu-core)
+packages=(cmake make g++ clang qt6-base-dev libqscintilla2-qt6-dev libgtest-dev fonts-dejavu-core
+          xvfb openbox xdotool x11-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -34,8 +36,8 @@ if [ "${1:-}" = "test" ]; then
   cmake --build build-sanitize -j "$(nproc)"
   tests/fuzz/run.sh "${KORVO_FUZZ_SECONDS:-60}"
   (cd build-sanitize && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
-  cd build
-  QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"
+  (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
+  tests/display/run.sh
 else
   exec build/korvo "${arguments[@]}"
 fi

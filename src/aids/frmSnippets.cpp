@@ -3,6 +3,7 @@
 #include "aids/SnippetFiles.h"
 #include "aids/SnippetsTree.h"
 #include "editor/WaitCursor.h"
+#include "foundation/FolderIcons.h"
 #include "foundation/controls/Splitter.h"
 #include "foundation/errors/ErrorLog.h"
 #include "platform/AnsiText.h"
@@ -32,12 +33,11 @@ const QString kFolderClosed = QStringLiteral("FolderClosed");
 const QString kFile = QStringLiteral("File");
 
 QIcon imageIcon(const QString& image) {
-    QStyle* style = QApplication::style();
     if (image == kFolderOpen)
-        return style->standardIcon(QStyle::SP_DirOpenIcon);
+        return OpenFolderIcon();
     if (image == kFolderClosed)
-        return style->standardIcon(QStyle::SP_DirClosedIcon);
-    return style->standardIcon(QStyle::SP_FileIcon);
+        return ClosedFolderIcon();
+    return QApplication::style()->standardIcon(QStyle::SP_FileIcon);
 }
 
 void collectExpanded(QTreeWidgetItem* item, QStringList& keys) {
@@ -95,6 +95,8 @@ frmSnippets::frmSnippets(QWidget* parent) : QWidget(parent) {
     splitter_->setMinSize2(300);
     splitter_->setChild1(QStringLiteral("tvSnippets"));
     splitter_->setChild2(QStringLiteral("rtfPreview"));
+    // The splitter covers the whole panel; below its children it takes only the bar's clicks.
+    splitter_->lower();
 
     connect(tvSnippets, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) { setImage(item, kFolderOpen); });
     connect(tvSnippets, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem* item) { setImage(item, kFolderClosed); });

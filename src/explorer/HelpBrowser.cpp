@@ -76,8 +76,8 @@ void OpenHelpWindow() {
         gHelpWindowID = platform::host().documentWindowId(kHelpWindowKey);
         return;
     }
-    gHelpWindowID = platform::host().addDocumentWindow(QStringLiteral("HELP"), &help, QString());
-    platform::host().setDocumentWindowKey(gHelpWindowID, kHelpWindowKey);
+    // Added under its key, so that its activation is the help window's.
+    gHelpWindowID = platform::host().addDocumentWindow(QStringLiteral("HELP"), &help, kHelpWindowKey);
 }
 
 QString HelpWindowID() {

@@ -45,6 +45,7 @@ frmMainHelp::frmMainHelp(bool keepsLayout) : DSHelp(new dock::DockLayer(*this)),
     setWindowTitle(QStringLiteral("HELP"));
     setWindowFlags(Qt::Widget);
     DSHelp->setEvents(this);
+    DSHelp->keepFromOuterLayers(QKeySequence(Qt::CTRL | Qt::Key_N));
     Form_Load();
 }
 

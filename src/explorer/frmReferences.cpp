@@ -75,6 +75,9 @@ void frmReferences::Form_Load() {
             row->setIcon(0, ExplorerIcon(unused.picture));
             row->setData(0, kReferenceRole, unused.reference);
         }
+        // Names and kinds are shown whole.
+        lvReferences_->resizeColumnToContents(0);
+        lvReferences_->resizeColumnToContents(1);
         ClearReferences(model);
     } catch (...) {
         SetErrorLog(QStringLiteral("Form_Load"), kModule);

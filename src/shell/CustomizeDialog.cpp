@@ -53,7 +53,9 @@ CustomizeDialog::CustomizeDialog(dock::DockLayer& layer, QWidget* parent)
     left->addWidget(commands_, 1);
     left->addLayout(edit);
     auto* right = new QVBoxLayout;
-    right->addWidget(new QLabel(QStringLiteral("&Toolbars:"), this));
+    auto* toolBarsLabel = new QLabel(QStringLiteral("&Toolbars:"), this);
+    toolBarsLabel->setBuddy(toolBars_);
+    right->addWidget(toolBarsLabel);
     right->addWidget(toolBars_, 1);
     auto* columns = new QHBoxLayout;
     columns->addLayout(left, 3);

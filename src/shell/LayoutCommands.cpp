@@ -82,6 +82,7 @@ void SwitchToLayout(int slot) {
         main->DS->loadLayout(path);
         main->AdditionalUISetup();
         main->AddDockForms(false);
+        main->FillCommandCombos();
         const WindowPlacement placement = ReadSlotPlacement(LayoutSectionName(slot));
         if (placement.state == 2)
             main->setWindowState(Qt::WindowMaximized);
@@ -114,6 +115,7 @@ void ResetLayout() {
         }
         main->setWindowState(Qt::WindowNoState);
         main->AddDockForms(true);
+        main->FillCommandCombos();
         LoadRecentFilesProjects();
     } catch (...) {
         SetErrorLog(QStringLiteral("ResetLayout"), QStringLiteral("Mod_MenuCommands"));

@@ -1,13 +1,17 @@
 #include "shell/frmMain.h"
 
 #include "aids/FindDialog.h"
+#include "build/ActiveCompiler.h"
 #include "build/CommandCombos.h"
+#include "build/CompilerList.h"
 #include "build/ExternalTools.h"
 #include "explorer/HelpBrowser.h"
 #include "explorer/frmBrowser.h"
 #include "explorer/frmMainHelp.h"
 #include "platform/browser/WebBrowser.h"
 #include "files/CommandLineFiles.h"
+#include "editor/ActiveDocument.h"
+#include "files/Project.h"
 #include "files/Workspaces.h"
 #include "files/RecentFilesProjects.h"
 #include "foundation/FileHelpers.h"
@@ -93,13 +97,9 @@ void frmMain::Form_Load() {
         if (!recentFiles || storedRecent != recentFiles->items().size())
             LoadRecentFilesProjects();
         AddExternalToolsToMenu();
-        PopulateCboCompilers();
         gMRUCommandLine.setNumber(5);
         gMRUCommandLine.Load();
-        QStringList commandLines;
-        for (int i = 1; i <= gMRUCommandLine.Count(); ++i)
-            commandLines.append(gMRUCommandLine.IndexItem(i));
-        PopulateCboCommandLine(commandLines);
+        FillCommandCombos();
         if (gOpenBrowserAtStartup != 0) {
             OpenBrowser();
             if (gDefaultHelpPage.size() > 4) {
@@ -149,6 +149,18 @@ void frmMain::AttachDockForm(const QString& key, QWidget* form, bool FirstTimeLo
         }
         DS->addDockWindow(key, form->windowTitle(), form->windowIcon(), form, true);
     }
+}
+
+void frmMain::FillCommandCombos() {
+    PopulateCboCompilers();
+    QStringList commandLines;
+    for (int i = 1; i <= gMRUCommandLine.Count(); ++i)
+        commandLines.append(gMRUCommandLine.IndexItem(i));
+    PopulateCboCommandLine(commandLines);
+    if (dock::Command* compilers = DS->findCommand(QStringLiteral("cboCompilers")); compilers && gActiveCompiler)
+        compilers->setText(gActiveCompiler->Name);
+    if (dock::Command* commandLine = DS->findCommand(QStringLiteral("cboCommandLine")); commandLine && gActiveProject)
+        commandLine->setText(gActiveProject->CommandLine);
 }
 
 void frmMain::OpenBrowser() {

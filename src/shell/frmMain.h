@@ -26,6 +26,9 @@ public:
     void Form_Load();
     // Puts the quick-help line and the five tool forms in place.
     void AddDockForms(bool FirstTimeLoading);
+    // Fills the compiler and command-line combos and shows the active
+    // compiler and project command line in them: a layout brings them back empty.
+    void FillCommandCombos();
     // Opens the help browser as the document window "HELP WINDOW", when there is one.
     void OpenBrowser();
     // A second start's message: brings the window forward and opens its files.

@@ -21,6 +21,10 @@ public:
         frmReferences form(owner);
         QTreeWidget* list = form.lvReferences();
         fileColumnHidden = list->isColumnHidden(2);
+        namesWhole = true;
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            namesWhole = namesWhole &&
+                         list->columnWidth(0) >= list->fontMetrics().horizontalAdvance(list->topLevelItem(i)->text(0)) + 16;
         rows.clear();
         for (int i = 0; i < list->topLevelItemCount(); ++i) {
             QTreeWidgetItem* row = list->topLevelItem(i);
@@ -34,6 +38,7 @@ public:
 
     QStringList rows;
     bool fileColumnHidden = false;
+    bool namesWhole = false;
 };
 
 }
@@ -58,6 +63,15 @@ TEST_F(ExplorerTest, TheReviewListsWhatOnlyItsDeclarationUsesAndSelectsItsLine) 
 
     ListUnusedVars();
     EXPECT_EQ(review.rows, expected);
+}
+
+TEST_F(ExplorerTest, TheReviewShowsLongNamesWhole) {
+    useKeywords(keywordFileText({"Global"}, 0));
+    parse("Global AnUnusedGlobalWithAVeryLongNameIndeed\r\n");
+    ReviewRecorder review;
+    ListUnusedVars();
+    ASSERT_EQ(review.rows.size(), 1);
+    EXPECT_TRUE(review.namesWhole);
 }
 
 TEST_F(ExplorerTest, AReviewWithNothingUnusedSaysSo) {

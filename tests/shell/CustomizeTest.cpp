@@ -4,6 +4,7 @@
 #include "shell/CustomizeDialog.h"
 #include "settings/UIStyle.h"
 
+#include <QLabel>
 #include <QToolBar>
 
 TEST_F(MainWindowTest, CustomizingChangesCaptionsShortcutsAndToolBarsOnlyOnApply) {
@@ -26,6 +27,16 @@ TEST_F(MainWindowTest, CustomizingChangesCaptionsShortcutsAndToolBarsOnlyOnApply
     ASSERT_TRUE(main->DS->loadLayout(path));
     EXPECT_EQ(main->DS->command(QStringLiteral("Find")).caption(), QStringLiteral("Search"));
     EXPECT_TRUE(main->findChild<QToolBar*>(QStringLiteral("Standard"))->isHidden());
+}
+
+TEST_F(MainWindowTest, TheCustomizeDialogsLabelsShowNoAmpersand) {
+    CustomizeDialog dialog(*main->DS);
+    // A label shows its "&" as the underline of a key only when it has a field to take the focus.
+    const QList<QLabel*> labels = dialog.findChildren<QLabel*>();
+    ASSERT_FALSE(labels.isEmpty());
+    for (const QLabel* label : labels)
+        if (label->text().contains(QLatin1Char('&')))
+            EXPECT_NE(label->buddy(), nullptr) << label->text().toStdString();
 }
 
 TEST_F(MainWindowTest, TheAppearanceFollowsTheStyleSettings) {

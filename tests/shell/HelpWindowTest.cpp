@@ -2,6 +2,8 @@
 
 #include "build/ActiveCompiler.h"
 #include "build/CompilerList.h"
+#include "editor/ActiveDocument.h"
+#include "editor/frmDoc.h"
 #include "explorer/HelpBrowser.h"
 #include "explorer/frmBrowser.h"
 #include "explorer/frmMainHelp.h"
@@ -9,9 +11,16 @@
 #include "platform/browser/WebBrowser.h"
 #include "platform/dock/DockLayer.h"
 #include "platform/dock/LayoutFile.h"
+#include "shell/DocumentActivation.h"
 #include "vocabulary/SettingsValues.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QTabBar>
+#include <QTextBrowser>
 
 namespace {
 
@@ -66,6 +75,53 @@ TEST_F(HelpWindowTest, TheFileExplorerOpensHtmlPagesInANewHelpTab) {
     EXPECT_EQ(HelpForm(), nullptr);
     EXPECT_TRUE(OpenInHelpBrowser(path));
     EXPECT_EQ(HelpForm()->DSHelp->documents().windowCount(), 1);
+}
+
+TEST_F(HelpWindowTest, StartedWithoutAFileTheFileAndEditingCommandsAreOff) {
+    gOpenBrowserAtStartup = 1;
+    restart();
+    ASSERT_NE(helpWindow(), nullptr);
+    EXPECT_EQ(gActiveDocWindowKey, QStringLiteral("HELP WINDOW"));
+    for (const char* key : {"Save File", "Save File As", "Export To HTML", "Cut", "Copy", "Paste", "Undo", "Redo"})
+        EXPECT_FALSE(main->DS->command(QLatin1String(key)).enabled()) << key;
+    EXPECT_TRUE(main->DS->command(QStringLiteral("New File")).enabled());
+}
+
+TEST_F(HelpWindowTest, TheHelpTabsCaptionPopupAndItsHoldOnCtrlN) {
+    gOpenBrowserAtStartup = 1;
+    restart();
+    main->show();
+    QApplication::setActiveWindow(main.get());
+    HelpForm()->AddNewHelpTab();
+    HelpForm()->AddNewHelpTab();
+    ASSERT_EQ(HelpForm()->DSHelp->documents().windowCount(), 2);
+
+    // A right click on the first tab's caption, as the window system delivers it.
+    auto* bar = HelpForm()->DSHelp->documents().findChild<QTabBar*>();
+    ASSERT_NE(bar, nullptr);
+    const QPoint at = bar->tabRect(0).center();
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, at, bar->mapToGlobal(at), Qt::NoModifier);
+    QApplication::sendEvent(bar, &rightClick);
+    QMenu& popup = HelpForm()->DSHelp->popupMenu(QStringLiteral("CaptionContextPopup"));
+    EXPECT_TRUE(popup.isVisible());
+    popup.hide();
+    EXPECT_EQ(HelpForm()->ActiveTab(), HelpForm()->DSHelp->documents().windows().first()->form());
+
+    // Ctrl+N stays with a help page; in an editor it makes a new file.
+    const auto ctrlNRunsACommand = [](QWidget* focus) {
+        QKeyEvent override(QEvent::ShortcutOverride, Qt::Key_N, Qt::ControlModifier, QStringLiteral("\x0e"));
+        override.ignore();
+        QApplication::sendEvent(focus, &override);
+        return !override.isAccepted();
+    };
+    auto* page = HelpForm()->ActiveTab()->findChild<QTextBrowser*>();
+    ASSERT_NE(page, nullptr);
+    page->setFocus();
+    EXPECT_FALSE(ctrlNRunsACommand(page));
+    writeAll(homeFile(QStringLiteral("a.bb")), "Print 1\r\n");
+    main->Text1_Change(homeFile(QStringLiteral("a.bb")));
+    ASSERT_NE(gActiveDoc, nullptr);
+    EXPECT_TRUE(ctrlNRunsACommand(gActiveDoc->Sci));
 }
 
 }

@@ -215,6 +215,8 @@ TEST_F(ShellCommandsTest, LayoutSlotsSaveAndSwitchTheArrangementAndPlacement) {
 }
 
 TEST_F(ShellCommandsTest, ResetLayoutAsksFirstAndKeepsTheRecentLists) {
+    openFiles({QStringLiteral("A.bb")});
+    gActiveProject->CommandLine = QStringLiteral("-fast");
     main->showMaximized();
     main->DS->command(QStringLiteral("FileRecentFiles")).setItems({{QStringLiteral("x.bb"), homeFile(QStringLiteral("x.bb"))}});
     main->DS->command(QStringLiteral("Strict Mode")).setCaption(QStringLiteral("changed"));
@@ -236,4 +238,10 @@ TEST_F(ShellCommandsTest, ResetLayoutAsksFirstAndKeepsTheRecentLists) {
     EXPECT_NE(main->DS->command(QStringLiteral("Strict Mode")).caption(), QStringLiteral("changed"));
     ASSERT_EQ(main->DS->command(QStringLiteral("FileRecentFiles")).items().size(), 1);
     EXPECT_EQ(main->DS->command(QStringLiteral("FileRecentFiles")).items()[0].key, homeFile(QStringLiteral("x.bb")));
+    // The combos show the active document's compiler and command line again.
+    const dock::Command& compilers = main->DS->command(QStringLiteral("cboCompilers"));
+    EXPECT_EQ(compilers.text(), QStringLiteral("Blitz"));
+    ASSERT_EQ(compilers.items().size(), 1);
+    EXPECT_EQ(compilers.items()[0].caption, QStringLiteral("Blitz"));
+    EXPECT_EQ(main->DS->command(QStringLiteral("cboCommandLine")).text(), QStringLiteral("-fast"));
 }

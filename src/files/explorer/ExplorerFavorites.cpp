@@ -7,13 +7,13 @@
 #include "files/explorer/FolderList.h"
 #include "files/explorer/FolderListing.h"
 #include "foundation/FileHelpers.h"
+#include "foundation/FolderIcons.h"
 #include "foundation/Twips.h"
 #include "foundation/errors/ErrorLog.h"
 #include "platform/KorvoError.h"
 #include "platform/Prompt.h"
 
 #include <QFileInfo>
-#include <QStyle>
 
 namespace {
 
@@ -23,8 +23,7 @@ constexpr int kFolderImageRole = Qt::UserRole + 2;
 
 void setFolderImage(QTreeWidgetItem* row, int image) {
     row->setData(0, kFolderImageRole, image);
-    const QStyle* style = row->treeWidget()->style();
-    row->setIcon(0, style->standardIcon(image == 2 ? QStyle::SP_DirOpenIcon : QStyle::SP_DirClosedIcon));
+    row->setIcon(0, image == 2 ? OpenFolderIcon() : ClosedFolderIcon());
 }
 
 bool askToRemove(const QString& firstLine) {

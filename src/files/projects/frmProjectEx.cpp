@@ -11,12 +11,14 @@
 #include "files/explorer/FolderListing.h"
 #include "files/projects/ProjectNodes.h"
 #include "files/projects/ProjectsTree.h"
+#include "foundation/FolderIcons.h"
 #include "foundation/errors/ErrorLog.h"
 #include "platform/Host.h"
 #include "platform/dock/DockLayer.h"
 #include "platform/dock/HostLayer.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QPointer>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -48,8 +50,8 @@ frmProjectEx::frmProjectEx(QWidget* parent) : QWidget(parent) {
     tvProjects->setObjectName(QStringLiteral("tvProjects"));
     tvProjects->setIconSize(QSize(16, 16));
     QStyle* style = QApplication::style();
-    imlProjectEx.Add(kClosedFolder, style->standardIcon(QStyle::SP_DirClosedIcon));
-    imlProjectEx.Add(kOpenFolder, style->standardIcon(QStyle::SP_DirOpenIcon));
+    imlProjectEx.Add(kClosedFolder, ClosedFolderIcon());
+    imlProjectEx.Add(kOpenFolder, OpenFolderIcon());
     imlProjectEx.Add(kProject, style->standardIcon(QStyle::SP_DriveHDIcon));
     SetPopulateTreeView([this](const QString& selectedKey) { PopulateTreeView(selectedKey); });
 }
@@ -93,39 +95,20 @@ QTreeWidgetItem* frmProjectEx::addNode(QTreeWidgetItem* parent, const QString& k
 
 // Categories and files whose parent node is missing (a hand-edited project
 // file) go under their project's root, so that the rebuild always finishes.
+// Parents are found by key, so the rebuild grows with the nodes, not their square.
 void frmProjectEx::PopulateTreeView(const QString& Selekcija) {
     try {
-        const QSignalBlocker quiet(tvProjects);
-        dropHighlight_.set(nullptr);
-        tvProjects->clear();
-        for (const ProjectPtr& project : gProjects.NewEnum()) {
-            if (!project || project->SingleFile)
-                continue;
-            QTreeWidgetItem* root = addNode(nullptr, project->FullPath, project->Name, kProject);
-            root->setExpanded(project->Expanded);
-            auto parentOf = [&](const QString& key) {
-                QTreeWidgetItem* parent = node(key);
-                return parent && RootParent(parent) == project->FullPath ? parent : root;
-            };
-            for (const FolderPtr& folder : project->Folders.NewEnum()) {
-                QTreeWidgetItem* item = addNode(parentOf(folder->TreeParent), folder->FullPath, folder->Name,
-                                                folder->Expanded ? kOpenFolder : kClosedFolder);
-                item->setExpanded(folder->Expanded);
-            }
-            for (const FilePtr& file : project->Files.NewEnum()) {
-                const QString type = IconKey(file->Name);
-                QTreeWidgetItem* item = addNode(parentOf(file->TreeParent), file->TreeParent + QLatin1Char('\\') + file->Name,
-                                                file->Name, type);
-                item->setIcon(0, imlProjectEx.Icon(FileIconIndexAt(MemberDiskPath(*project, *file), type, imlProjectEx)));
-                SetNodeTag(*item, QStringLiteral("File"));
-                if (project->MainFile == file->Name) {
-                    QFont bold = item->font(0);
-                    bold.setBold(true);
-                    item->setFont(0, bold);
-                }
-            }
+        QHash<QString, QTreeWidgetItem*> nodes;
+        {
+            const QSignalBlocker quiet(tvProjects);
+            dropHighlight_.set(nullptr);
+            tvProjects->clear();
+            for (const ProjectPtr& project : gProjects.NewEnum())
+                if (project && !project->SingleFile)
+                    addProjectNodes(*project, nodes);
         }
-        QTreeWidgetItem* selected = node(Selekcija);
+        // Showing the selection may open categories: that is recorded as a user's opening is.
+        QTreeWidgetItem* selected = Selekcija.isEmpty() ? nullptr : nodes.value(Selekcija);
         if (!selected)
             selected = tvProjects->topLevelItem(0);
         tvProjects->setCurrentItem(selected);
@@ -133,6 +116,34 @@ void frmProjectEx::PopulateTreeView(const QString& Selekcija) {
             tvProjects->scrollToItem(selected);
     } catch (...) {
         SetErrorLog(QStringLiteral("PopulateTreeView"), QStringLiteral("frmProjectEx"));
+    }
+}
+
+void frmProjectEx::addProjectNodes(const ClsProject& project, QHash<QString, QTreeWidgetItem*>& nodes) {
+    QTreeWidgetItem* root = addNode(nullptr, project.FullPath, project.Name, kProject);
+    root->setExpanded(project.Expanded);
+    // The project's own nodes by key; the first of a key wins, as a walk of the tree finds it.
+    QHash<QString, QTreeWidgetItem*> own{{project.FullPath, root}};
+    const auto add = [&](const QString& treeParent, const QString& key, const QString& text, const QString& image) {
+        QTreeWidgetItem* item = addNode(own.value(treeParent, root), key, text, image);
+        own.insert(key, own.value(key, item));
+        nodes.insert(key, nodes.value(key, item));
+        return item;
+    };
+    nodes.insert(project.FullPath, nodes.value(project.FullPath, root));
+    for (const FolderPtr& folder : project.Folders.NewEnum())
+        add(folder->TreeParent, folder->FullPath, folder->Name, folder->Expanded ? kOpenFolder : kClosedFolder)
+            ->setExpanded(folder->Expanded);
+    for (const FilePtr& file : project.Files.NewEnum()) {
+        const QString type = IconKey(file->Name);
+        QTreeWidgetItem* item = add(file->TreeParent, file->TreeParent + QLatin1Char('\\') + file->Name, file->Name, type);
+        item->setIcon(0, imlProjectEx.Icon(FileIconIndexAt(MemberDiskPath(project, *file), type, imlProjectEx)));
+        SetNodeTag(*item, QStringLiteral("File"));
+        if (project.MainFile == file->Name) {
+            QFont bold = item->font(0);
+            bold.setBold(true);
+            item->setFont(0, bold);
+        }
     }
 }
 

@@ -3,6 +3,7 @@
 #include "foundation/FileIcons.h"
 #include "foundation/controls/DropHighlight.h"
 
+#include <QHash>
 #include <QPoint>
 #include <QString>
 #include <QWidget>
@@ -96,6 +97,8 @@ protected:
 
 private:
     QTreeWidgetItem* addNode(QTreeWidgetItem* parent, const QString& key, const QString& text, const QString& image);
+    // The project's nodes, each also entered under its key in nodes unless the key is there.
+    void addProjectNodes(const ClsProject& project, QHash<QString, QTreeWidgetItem*>& nodes);
     void setImage(QTreeWidgetItem& item, const QString& image);
     // The selected node, or its parent when it is a file.
     QTreeWidgetItem* addTarget() const;

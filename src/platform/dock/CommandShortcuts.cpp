@@ -53,6 +53,16 @@ bool CommandShortcuts::takePassed(const Command& command) {
     return passed;
 }
 
+bool CommandShortcuts::keptByInnerWindow(const QWidget& widget, const QKeySequence& keys) const {
+    for (const DockLayer* inner : DockLayer::layers()) {
+        const QWidget& window = inner->window();
+        if (inner != &layer_ && layer_.window().isAncestorOf(&window) &&
+            (&window == &widget || window.isAncestorOf(&widget)) && inner->keepsFromOuterLayers(keys))
+            return true;
+    }
+    return false;
+}
+
 bool CommandShortcuts::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::ShortcutOverride)
         return false;
@@ -63,7 +73,7 @@ bool CommandShortcuts::eventFilter(QObject* watched, QEvent* event) {
     // A keypad key matches the shortcut of the same key, as Qt's own lookup does.
     const QKeyCombination combination(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key()));
     Command* command = commandsByKey_.value(combination.toCombined());
-    if (!command || !command->enabled())
+    if (!command || !command->enabled() || keptByInnerWindow(*widget, QKeySequence(combination)))
         return false;
     if (layer_.askShortcut(*command, QKeySequence(combination))) {
         event->ignore();

@@ -7,11 +7,14 @@
 #include <QPointer>
 #include <QShortcut>
 
+class QWidget;
+
 // The keyboard shortcuts of the commands, run by the layer itself rather
 // than by the QActions. When Qt is about to take a command's key for a
 // shortcut, the host decides first: it lets the shortcut run, or leaves
 // the key to the focused widget. Only a command's first shortcut repeats
-// while held, and only when the command says so.
+// while held, and only when the command says so. A window of a layer
+// nested in this one's may keep a key from it while the focus is inside.
 namespace dock {
 
 class Command;
@@ -34,6 +37,8 @@ protected:
 
 private:
     void forgetKeys(const Command& command);
+    // Whether the widget lies in the window of a layer inside this one's that keeps the key.
+    bool keptByInnerWindow(const QWidget& widget, const QKeySequence& keys) const;
 
     DockLayer& layer_;
     QHash<const Command*, QList<QPointer<QShortcut>>> shortcuts_;

@@ -57,6 +57,11 @@ public:
     // empty): unless the host already let it pass, it may cancel it.
     void runShortcut(Command& command, const QKeySequence& keys = QKeySequence());
 
+    // A key that the host window keeps while the focus is inside it: the
+    // shortcuts of the layers around it leave it to the focused widget.
+    void keepFromOuterLayers(const QKeySequence& keys) { keptKeys_.append(keys); }
+    bool keepsFromOuterLayers(const QKeySequence& keys) const { return keptKeys_.contains(keys); }
+
     // Command bars.
     CommandBar* findBar(const QString& key) const;
     CommandBar& bar(const QString& key) const;
@@ -131,6 +136,7 @@ private:
     QHash<QString, QMenu*> popupMenus_;
     std::unique_ptr<BarWidgets> barWidgets_;
     std::unique_ptr<CommandShortcuts> shortcuts_;
+    QList<QKeySequence> keptKeys_;
     int dockWindowStyle_ = 0;
     int commandBarStyle_ = 2;
     int commandsValue_ = 0;

@@ -3,6 +3,7 @@
 #include "platform/KorvoError.h"
 #include "platform/dock/DockEvents.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QScopedValueRollback>
 #include <QSplitter>
@@ -198,6 +199,10 @@ void DocumentArea::splitOff(DocumentWindow& window, TabGroupSide side) {
     QTabWidget* from = groupOf(window);
     if (!from || from->count() < 2)
         return;
+    // Taking the page out of its group takes the keyboard focus from it.
+    QPointer<QWidget> focus = QApplication::focusWidget();
+    if (focus && !window.page_->isAncestorOf(focus))
+        focus = nullptr;
     QTabWidget* to = newGroup();
     {
         const QScopedValueRollback hold(rearranging_, true);
@@ -208,6 +213,8 @@ void DocumentArea::splitOff(DocumentWindow& window, TabGroupSide side) {
     }
     focused_ = to;
     updateActive();
+    if (focus)
+        focus->setFocus(Qt::OtherFocusReason);
 }
 
 int DocumentArea::groupIndexOf(const DocumentWindow& window) const {
@@ -215,7 +222,7 @@ int DocumentArea::groupIndexOf(const DocumentWindow& window) const {
 }
 
 bool DocumentArea::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ContextMenu && events_) {
+    if (event->type() == QEvent::ContextMenu && events_ && !insideNestedArea(watched)) {
         if (DocumentWindow* window = windowOfWidget(watched)) {
             bool cancel = false;
             events_->DocumentWindowContextClick(*window, HitClient, cancel);
@@ -247,11 +254,15 @@ void DocumentArea::placeAfter(QTabWidget* group, QTabWidget* beside, Qt::Orienta
         }
         return;
     }
+    // The new splitter takes its neighbour's place and size, which the two share.
+    const QList<int> sizes = splitter->sizes();
+    const int extent = orientation == Qt::Vertical ? beside->height() : beside->width();
     auto* inner = new QSplitter(orientation);
     splitter->insertWidget(at, inner);
     inner->addWidget(beside);
     inner->addWidget(group);
-    inner->setSizes({1, 1});
+    splitter->setSizes(sizes);
+    inner->setSizes({qMax(extent / 2, 1), qMax(extent - extent / 2, 1)});
 }
 
 void DocumentArea::dropIfEmpty(QTabWidget* group) {
@@ -348,6 +359,13 @@ DocumentWindow* DocumentArea::windowOfWidget(QObject* object) const {
             if (window->form() == object)
                 return window;
     return nullptr;
+}
+
+bool DocumentArea::insideNestedArea(const QObject* object) const {
+    for (; object && object != this; object = object->parent())
+        if (qobject_cast<const DocumentArea*>(object))
+            return true;
+    return false;
 }
 
 void DocumentArea::watchForm(QWidget* form) {

@@ -76,6 +76,8 @@ private:
     QTabWidget* groupOf(const DocumentWindow& window) const;
     DocumentWindow* windowAt(const QTabWidget* group, int index) const;
     DocumentWindow* windowOfWidget(QObject* object) const;
+    // Clicks inside the document area of a form's own docking layer are that layer's.
+    bool insideNestedArea(const QObject* object) const;
     void watchForm(QWidget* form);
 
     QSplitter* root_;

@@ -61,6 +61,12 @@ void SciView::trackMarkerLines(unsigned numbers) {
 }
 
 sptr_t SciView::send(unsigned int message, uptr_t wParam, sptr_t lParam) const {
+    // QScintilla leaves this message to the platform and ignores it, so a
+    // view asked to take the keyboard focus would never get it.
+    if (message == SCI_GRABFOCUS) {
+        const_cast<SciView*>(this)->setFocus(Qt::OtherFocusReason);
+        return 0;
+    }
     if (isMarkerMessage(message))
         return const_cast<SciView*>(this)->sendTracked(message, wParam, lParam);
     return SendScintilla(message, wParam, lParam);

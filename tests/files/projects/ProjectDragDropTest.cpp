@@ -108,3 +108,21 @@ TEST_F(ProjectDragDropTest, DroppedFilesAreAddedUnderTheNodeAndFoldersSkipped) {
     EXPECT_EQ(game->Files.Item("d2.bb")->PrjFolder, "\\src");
     EXPECT_EQ(game->Sources.Count(), 2);
 }
+
+TEST_F(ProjectDragDropTest, CategoriesOpenedToShowADroppedOrSelectedNodeStayOpen) {
+    const ProjectPtr game = addProject("game", "game", {"\\a", "\\a\\b", "\\c"}, {{"\\x.bb", ""}, {"\\y.bb", "\\a\\b"}});
+    panel->PopulateTreeView(key(game, "\\a\\b\\y.bb"));
+    for (const char* category : {"\\a", "\\a\\b"}) {
+        EXPECT_TRUE(game->Folders.Item(key(game, category))->Expanded) << category;
+        EXPECT_EQ(projects::NodeImage(panel->node(key(game, category))), "OpenFolder") << category;
+    }
+    EXPECT_FALSE(game->Folders.Item(key(game, "\\c"))->Expanded);
+    EXPECT_TRUE(game->Dirty);
+
+    dragOnto(key(game, "\\x.bb"), key(game, "\\c"));
+    EXPECT_TRUE(panel->node(key(game, "\\c"))->isExpanded());
+    EXPECT_TRUE(game->Folders.Item(key(game, "\\c"))->Expanded);
+    // Reopened, the project shows them as it was left.
+    panel->PopulateTreeView(QString());
+    EXPECT_EQ(treeLines().mid(1, 3), (QStringList{"  a\tOpenFolder\t-", "    b\tOpenFolder\t-", "      y.bb\t.BB\t-"}));
+}

@@ -6,6 +6,7 @@
 #include "files/projects/ProjectsTree.h"
 
 #include <QFileInfo>
+#include <QImage>
 
 namespace {
 
@@ -36,12 +37,12 @@ TEST_F(ProjectManagerTest, TheTreeShowsCategoriesThenFilesInNameOrderAndTheMainF
                                         "  b.bb\t.BB\t-"}));
     EXPECT_EQ(projects::NodeKey(panel->tvProjects->currentItem()), game->FullPath);
     EXPECT_EQ(panel->imlProjectEx.Count(), 4) << "one image for every .bb file";
+    EXPECT_FALSE(game->Dirty) << "a rebuild that opens nothing changes no project";
 
     game->MainFile = QStringLiteral("MAIN.bb");
     panel->PopulateTreeView(key(game, "\\src\\MAIN.bb"));
     EXPECT_EQ(treeLines()[4], "    MAIN.bb\t.BB\tbold");
     EXPECT_EQ(projects::NodeTreePath(panel->tvProjects->currentItem()), "game\\src\\MAIN.bb");
-    EXPECT_FALSE(game->Dirty) << "a rebuild changes no project";
 }
 
 TEST_F(ProjectManagerTest, NodesWhoseParentIsMissingGoUnderTheirRoot) {
@@ -113,6 +114,21 @@ TEST_F(ProjectManagerTest, CreateCategoryAddsUnderTheTargetAndRefusesDuplicatesA
     scriptAnswer(name);
     panel->cmdCreateFolder_Click();
     EXPECT_EQ(prompts.last().text, "     Select an item first     ");
+}
+
+TEST_F(ProjectManagerTest, OpenAndClosedCategoriesLookDifferent) {
+    const QImage open = panel->imlProjectEx.Icon(panel->imlProjectEx.IndexOf(QStringLiteral("OpenFolder"))).pixmap(16).toImage();
+    const QImage closed = panel->imlProjectEx.Icon(panel->imlProjectEx.IndexOf(QStringLiteral("ClosedFolder"))).pixmap(16).toImage();
+    ASSERT_FALSE(open.isNull());
+    ASSERT_EQ(open.size(), closed.size());
+    // Told apart at a glance: a good share of the pixels differ clearly.
+    int differing = 0;
+    for (int y = 0; y < open.height(); ++y)
+        for (int x = 0; x < open.width(); ++x) {
+            const QColor a = open.pixelColor(x, y), b = closed.pixelColor(x, y);
+            differing += qAbs(a.alpha() - b.alpha()) + qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue()) > 150;
+        }
+    EXPECT_GT(differing, open.width() * open.height() / 8) << differing;
 }
 
 TEST_F(ProjectManagerTest, ExpandingAndSettingTheMainFileAreProjectChanges) {

@@ -1,0 +1,114 @@
+#include "display/KorvoWindowFixture.h"
+
+#include "display/DisplayInput.h"
+
+#include "build/ActiveCompiler.h"
+#include "build/CompilerList.h"
+#include "editor/ActiveDocument.h"
+#include "editor/frmDoc.h"
+#include "files/Project.h"
+#include "platform/dock/DockLayer.h"
+#include "platform/dock/DockWindow.h"
+#include "shell/frmMain.h"
+#include "shell/frmSplash.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QWindow>
+#include <Qsci/qsciscintillabase.h>
+
+void KorvoWindowTest::SetUp() {
+    KorvoTest::SetUp();
+    QDir().mkpath(homeFile(QStringLiteral("conf")));
+    QDir().mkpath(homeFile(QStringLiteral("Styles")));
+    QFile::copy(QStringLiteral(KORVO_SOURCE_DIR "/data/conf/compilers.dat"), homeFile(QStringLiteral("conf/compilers.dat")));
+    QFile::copy(QStringLiteral(KORVO_SOURCE_DIR "/data/Styles/Default.style"), homeFile(QStringLiteral("Styles/Default.style")));
+    beforeStart();
+    {
+        frmSplash splash;
+        ASSERT_TRUE(splash.start());
+    }
+    main = MainWindow();
+    ASSERT_TRUE(main);
+    ASSERT_TRUE(display::waitFor([this] { return main && main->isVisible() && main->windowHandle() && main->windowHandle()->isExposed(); }));
+    main->activateWindow();
+    ASSERT_TRUE(display::waitFor([this] { return main && main->isActiveWindow(); })) << "the window manager never activated the window";
+}
+
+void KorvoWindowTest::TearDown() {
+    if (QApplication::activePopupWidget())
+        closePopup();
+    if (main) {
+        main->close();
+        display::waitFor([this] { return !main; });
+    }
+    gActiveDoc = nullptr;
+    gActiveProject.reset();
+    gProjects.RemoveAll();
+    gCompilers.RemoveAll();
+    gActiveCompiler.reset();
+    DefaultCompiler.clear();
+    KorvoTest::TearDown();
+}
+
+void KorvoWindowTest::openDocument(const QString& name, const QByteArray& text) {
+    writeAll(homeFile(name), text);
+    main->Text1_Change(homeFile(name));
+    ASSERT_TRUE(gActiveDoc && gActiveDoc->Sci);
+    ASSERT_TRUE(display::waitFor([] { return gActiveDoc && !gActiveDoc->Sci->viewport()->visibleRegion().isEmpty(); }));
+}
+
+QWidget* KorvoWindowTest::editorViewport() const {
+    return gActiveDoc && gActiveDoc->Sci ? gActiveDoc->Sci->viewport() : nullptr;
+}
+
+QByteArray KorvoWindowTest::editorText() const {
+    if (!gActiveDoc || !gActiveDoc->Sci)
+        return {};
+    const auto length = gActiveDoc->Sci->send(QsciScintillaBase::SCI_GETLENGTH);
+    QByteArray text(length + 1, '\0');
+    gActiveDoc->Sci->send(QsciScintillaBase::SCI_GETTEXT, length + 1, reinterpret_cast<sptr_t>(text.data()));
+    text.chop(1);
+    return text;
+}
+
+QWidget* KorvoWindowTest::showPanel(const QString& key) {
+    dock::DockWindow* window = main->DS->findDockWindow(key);
+    if (!window) {
+        ADD_FAILURE() << "no dock window " << key.toStdString();
+        return nullptr;
+    }
+    window->show();
+    window->raise();
+    QWidget* form = window->form();
+    const bool shown = display::waitFor([form] { return form && form->isVisible() && !form->visibleRegion().isEmpty(); });
+    EXPECT_TRUE(shown) << key.toStdString() << " never showed";
+    return shown ? form : nullptr;
+}
+
+QMenu* KorvoWindowTest::openPopup() {
+    display::waitFor([] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr; }, 10000);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu)
+        display::waitFor([menu] { return menu->isVisible() && menu->windowHandle() && menu->windowHandle()->isExposed(); });
+    return menu;
+}
+
+void KorvoWindowTest::closePopup() {
+    QWidget* popup = QApplication::activePopupWidget();
+    if (!popup)
+        return;
+    display::keyChord(QStringLiteral("Escape"));
+    if (!display::waitFor([] { return !QApplication::activePopupWidget(); }, 5000))
+        popup->close();
+}
+
+void KorvoWindowTest::shot(const QString& suffix) {
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    QString name = QString::fromLatin1(test->test_suite_name()) + QLatin1Char('.') + QString::fromLatin1(test->name());
+    if (!suffix.isEmpty())
+        name += QLatin1Char('-') + suffix;
+    display::saveShot(name);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "support/TestEnvironment.h"
+
+#include <QPointer>
+
+class frmMain;
+class QMenu;
+class QWidget;
+
+// Korvo started in this process as a full start starts it (the splash's
+// loaders, then the main window shown), on a program folder with the
+// build's conf/ and Styles/, on the real display. beforeStart() may write
+// settings and files first. TearDown closes the window as the user does.
+class KorvoWindowTest : public KorvoTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    virtual void beforeStart() {}
+
+    // Writes the file into the program folder and opens it as the active document.
+    void openDocument(const QString& name, const QByteArray& text);
+    // The active document's editor view, where the pointer meets it.
+    QWidget* editorViewport() const;
+    QByteArray editorText() const;
+    // The dock panel's form of a key ("Snippets", "FileExplorer", ...), made visible and raised.
+    QWidget* showPanel(const QString& key);
+    // The popup menu open now, waiting for it to show; null when none shows.
+    QMenu* openPopup();
+    // Closes the popup menu open now.
+    void closePopup();
+    // The screenshot of the test's name with a suffix, in build/display-shots/.
+    void shot(const QString& suffix = QString());
+
+    QPointer<frmMain> main;
+};
