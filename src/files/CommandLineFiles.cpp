@@ -3,23 +3,13 @@
 #include "editor/SciWrappers.h"
 #include "files/OpenDocuments.h"
 #include "foundation/FileHelpers.h"
+#include "foundation/NumberHelpers.h"
 #include "foundation/errors/ErrorLog.h"
-
-#include <QRegularExpression>
-
-#include <cmath>
 
 namespace {
 
 bool isLineSwitch(const QString& piece) {
     return piece.trimmed().toUpper().startsWith(QLatin1String("/L:"));
-}
-
-// The number at the start of the switch's value, as far as it goes, rounded.
-long switchLine(const QString& piece) {
-    static const QRegularExpression leadingNumber(QStringLiteral("^\\s*[+-]?(\\d+\\.?\\d*|\\.\\d+)"));
-    const QRegularExpressionMatch match = leadingNumber.match(piece.trimmed().mid(3));
-    return match.hasMatch() ? std::lround(match.captured(0).trimmed().toDouble()) : 0;
 }
 
 QString unquoted(QString piece) {
@@ -32,18 +22,27 @@ QString unquoted(QString piece) {
 
 }
 
-QStringList ResolveCommandLine(QStringList pieces, const QDir& base) {
+QStringList ResolveCommandLine(const QStringList& pieces, const QDir& base) {
     QStringList resolved;
-    for (qsizetype i = 0; i < pieces.size(); ++i) {
-        if (isLineSwitch(pieces[i])) {
-            resolved.append(pieces[i]);
+    QString candidate;
+    bool joining = false;
+    for (const QString& piece : pieces) {
+        if (!joining)
+            candidate = piece;
+        else if (candidate.size() <= kLongestPath)
+            candidate += QLatin1Char(' ') + piece;
+        else
+            continue;  // too long to name anything, however much more joins it
+        joining = false;
+        if (isLineSwitch(candidate)) {
+            resolved.append(candidate);
             continue;
         }
-        const QString path = pieces[i].isEmpty() ? QString() : base.absoluteFilePath(pieces[i]);
+        const QString path = candidate.isEmpty() ? QString() : CanonicalPath(base.absoluteFilePath(candidate));
         if (PathExists(path))
             resolved.append(path);
-        else if (i + 1 < pieces.size())
-            pieces[i + 1] = pieces[i] + QLatin1Char(' ') + pieces[i + 1];
+        else
+            joining = true;
     }
     return resolved;
 }
@@ -66,7 +65,7 @@ void OpenFilesFromCommand(const QString& commandLine) {
         long line = 0;
         for (const QString& item : ResolveCommandLine(pieces, QDir::current())) {
             if (isLineSwitch(item))
-                line = switchLine(item);
+                line = LeadingNumber(item.trimmed().mid(3));
             else if (OpenFile(item) && line > 0)
                 SciGotoLine(line - 1);
         }

@@ -55,9 +55,11 @@ std::optional<QString> askNewPath(const frmDoc& doc, const ClsProject* project) 
     const QString folder = project && !project->SingleFile ? project->Path : GetFolderOfPath(doc.FullFilename, true);
     std::optional<QString> path = platform::chooseSaveFile(QStringLiteral("Save File As"), folder + doc.Filename(),
                                                            QStringLiteral("Blitz Basic File (*.bb)"));
-    if (path && GetExtension(*path).isEmpty())
+    if (!path)
+        return path;
+    if (GetExtension(*path).isEmpty())
         *path += QStringLiteral(".bb");
-    return path;
+    return CanonicalPath(*path);
 }
 
 bool refusedForProject(const ClsProject& project, const QString& newPath, const QString& newName) {

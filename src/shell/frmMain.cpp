@@ -8,6 +8,7 @@
 #include "explorer/frmMainHelp.h"
 #include "platform/browser/WebBrowser.h"
 #include "files/CommandLineFiles.h"
+#include "files/ProjectLoading.h"
 #include "files/Workspaces.h"
 #include "files/RecentFilesProjects.h"
 #include "foundation/FileHelpers.h"
@@ -192,6 +193,10 @@ bool frmMain::Form_QueryUnload() {
         ReleaseInstanceHandle();
         frmFind::Unload();
         SaveWorkSpace(FixDoubleBackslash(platform::programSubfolder(QStringLiteral("conf/LastWorkspace.kws"))));
+        if (!SaveChangedProjects()) {
+            ClaimInstanceHandle();
+            return true;
+        }
         for (const QPointer<dock::DocumentWindow>& window : DS->documents().guardedWindows()) {
             if (!window || window->nonDocument() || window->key() == kHelpWindowKey)
                 continue;
