@@ -5,6 +5,7 @@
 #include "editor/SciWrappers.h"
 #include "editor/WaitCursor.h"
 #include "files/Backups.h"
+#include "files/EditorParameters.h"
 #include "files/FileParameters.h"
 #include "files/OpenDocuments.h"
 #include "files/Project.h"
@@ -30,9 +31,10 @@ ProjectPtr projectOf(const frmDoc& doc) {
 bool writeDocument(frmDoc& doc, const QString& path, bool withBlock) {
     ScopedCurrentView current(doc);
     const ProjectPtr project = projectOf(doc);
-    const QByteArray block = withBlock ? GetFileParameters(project.get()) : QByteArray();
+    const QByteArray text = SciGetAllText(doc.SciEdi_WndData);
+    const QByteArray block = withBlock ? GetFileParameters(project.get(), LineEndOf(text)) : QByteArray();
     WaitCursorScope hourglass;
-    return platform::writeFileBytesAtomically(path, SciGetAllText(doc.SciEdi_WndData) + block);
+    return platform::writeFileBytesAtomically(path, text + block);
 }
 
 void markSaved(frmDoc& doc) {

@@ -78,6 +78,37 @@ TEST_F(OpenSaveTest, FoldsBookmarksAndCompilerMakeTheRoundTripByteForByte) {
     EXPECT_TRUE(prompts.isEmpty());
 }
 
+TEST_F(OpenSaveTest, LineEndsAreKeptByTheParameterBlock) {
+    QByteArray lf = program();
+    lf.replace("\r\n", "\n");
+    lf += '\n';
+    frmDoc* doc = open(QStringLiteral("lf.bb"), lf);
+    ASSERT_TRUE(doc);
+    ASSERT_TRUE(SaveDocument(doc));
+    const QByteArray saved = lf + "\n;~Korvo Editor Parameters:\n;~C#Blitz";
+    EXPECT_EQ(readAll(homeFile("lf.bb")), saved);
+    close(doc);
+
+    // Re-saved unchanged, a file with its block keeps its bytes.
+    ASSERT_TRUE(OpenFile(homeFile("lf.bb")));
+    doc = gActiveDoc;
+    EXPECT_EQ(SciGetAllText(doc->SciEdi_WndData), lf);
+    SciMarkerAdd(3, MARKER_BOOKMARK);
+    ASSERT_TRUE(SaveDocument(doc));
+    const QByteArray marked = lf + "\n;~Korvo Editor Parameters:\n;~B#3\n;~C#Blitz";
+    EXPECT_EQ(readAll(homeFile("lf.bb")), marked);
+    close(doc);
+    ASSERT_TRUE(OpenFile(homeFile("lf.bb")));
+    ASSERT_TRUE(SaveDocument(gActiveDoc));
+    EXPECT_EQ(readAll(homeFile("lf.bb")), marked);
+    close(gActiveDoc);
+
+    doc = open(QStringLiteral("crlf.bb"), program() + "\r\n");
+    ASSERT_TRUE(doc);
+    ASSERT_TRUE(SaveDocument(doc));
+    EXPECT_EQ(readAll(homeFile("crlf.bb")), program() + "\r\n\r\n;~Korvo Editor Parameters:\r\n;~C#Blitz");
+}
+
 TEST_F(OpenSaveTest, WithoutFoldsBookmarksOrCompilerLineTheFileIsItsText) {
     SaveCompilerCommandLine = 0;
     frmDoc* doc = open(QStringLiteral("a.bb"), program());
