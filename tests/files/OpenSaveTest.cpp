@@ -11,6 +11,7 @@
 #include "vocabulary/SettingsValues.h"
 
 #include <QDir>
+#include <QDirIterator>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -107,6 +108,37 @@ TEST_F(OpenSaveTest, LineEndsAreKeptByTheParameterBlock) {
     ASSERT_TRUE(doc);
     ASSERT_TRUE(SaveDocument(doc));
     EXPECT_EQ(readAll(homeFile("crlf.bb")), program() + "\r\n\r\n;~Korvo Editor Parameters:\r\n;~C#Blitz");
+}
+
+TEST_F(OpenSaveTest, EverySampleReSavedUnchangedKeepsItsLineEnds) {
+    const QDir corpus(QStringLiteral(KORVO_CORPUS_DIR "/samples"));
+    if (!corpus.exists())
+        GTEST_SKIP() << "no corpus";
+    int files = 0;
+    QDirIterator it(corpus.path(), {QStringLiteral("*.bb")}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QByteArray original = readAll(it.next());
+        SCOPED_TRACE(it.filePath().toStdString());
+        frmDoc* doc = open(QStringLiteral("sample.bb"), original);
+        ASSERT_TRUE(doc);
+        ASSERT_TRUE(SaveDocument(doc));
+        const QByteArray saved = readAll(homeFile("sample.bb"));
+        close(doc);
+        ASSERT_TRUE(saved.startsWith(original));
+        const QByteArray lf = QByteArray(original).replace("\r\n", "");
+        if (original.contains('\n') && !lf.contains('\n'))
+            EXPECT_FALSE(saved.mid(original.size()).replace("\r\n", "").contains('\n'));
+        if (!original.contains('\r') && original.contains('\n'))
+            EXPECT_FALSE(saved.contains('\r'));
+
+        // Saved again unchanged, the file with its block keeps its bytes.
+        ASSERT_TRUE(OpenFile(homeFile("sample.bb")));
+        ASSERT_TRUE(SaveDocument(gActiveDoc));
+        EXPECT_EQ(readAll(homeFile("sample.bb")), saved);
+        close(gActiveDoc);
+        ++files;
+    }
+    EXPECT_GT(files, 100);
 }
 
 TEST_F(OpenSaveTest, WithoutFoldsBookmarksOrCompilerLineTheFileIsItsText) {
