@@ -201,6 +201,8 @@ TEST_F(ShellCommandsTest, ProjectChangesAreNeverDroppedByARoadThatClosesEverythi
     click("Close All Files");
     EXPECT_EQ(gProjects.Count(), 1);
     EXPECT_NE(main->DS->documents().find(homeFile(QStringLiteral("game/main.bb"))), nullptr);
+    EXPECT_FALSE(main->close());
+    EXPECT_NE(main->DS->documents().find(homeFile(QStringLiteral("game/main.bb"))), nullptr);
 
     QDir().rmdir(kpf);
     writeAll(kpf, saved);
