@@ -12,39 +12,55 @@ bool isLineSwitch(const QString& piece) {
     return piece.trimmed().toUpper().startsWith(QLatin1String("/L:"));
 }
 
-QString unquoted(QString piece) {
+QStringView unquoted(QStringView piece) {
     if (piece.startsWith(QLatin1Char('"')))
-        piece.remove(0, 1);
+        piece = piece.mid(1);
     if (piece.endsWith(QLatin1Char('"')))
         piece.chop(1);
     return piece;
 }
 
+// Takes the pieces one at a time, so that a long command line is never held
+// twice over.
+class PieceJoiner {
+public:
+    explicit PieceJoiner(const QDir& base) : base_(base) {}
+
+    void add(QStringView piece) {
+        if (!joining_)
+            candidate_ = piece.toString();
+        else if (candidate_.size() <= kLongestPath)
+            candidate_.append(QLatin1Char(' ')).append(piece);
+        else
+            return;  // too long to name anything, however much more joins it
+        joining_ = false;
+        if (isLineSwitch(candidate_)) {
+            resolved_.append(candidate_);
+            return;
+        }
+        const QString path = candidate_.isEmpty() ? QString() : CanonicalPath(base_.absoluteFilePath(candidate_));
+        if (PathExists(path))
+            resolved_.append(path);
+        else
+            joining_ = true;
+    }
+
+    const QStringList& resolved() const { return resolved_; }
+
+private:
+    const QDir& base_;
+    QString candidate_;
+    bool joining_ = false;
+    QStringList resolved_;
+};
+
 }
 
 QStringList ResolveCommandLine(const QStringList& pieces, const QDir& base) {
-    QStringList resolved;
-    QString candidate;
-    bool joining = false;
-    for (const QString& piece : pieces) {
-        if (!joining)
-            candidate = piece;
-        else if (candidate.size() <= kLongestPath)
-            candidate += QLatin1Char(' ') + piece;
-        else
-            continue;  // too long to name anything, however much more joins it
-        joining = false;
-        if (isLineSwitch(candidate)) {
-            resolved.append(candidate);
-            continue;
-        }
-        const QString path = candidate.isEmpty() ? QString() : CanonicalPath(base.absoluteFilePath(candidate));
-        if (PathExists(path))
-            resolved.append(path);
-        else
-            joining = true;
-    }
-    return resolved;
+    PieceJoiner joiner(base);
+    for (const QString& piece : pieces)
+        joiner.add(piece);
+    return joiner.resolved();
 }
 
 QString JoinCommandLine(const QStringList& arguments) {
@@ -59,11 +75,12 @@ QString JoinCommandLine(const QStringList& arguments) {
 
 void OpenFilesFromCommand(const QString& commandLine) {
     try {
-        QStringList pieces;
-        for (const QString& piece : commandLine.split(QLatin1Char(' ')))
-            pieces.append(unquoted(piece));
+        const QDir here = QDir::current();
+        PieceJoiner joiner(here);
+        for (QStringView piece : qTokenize(commandLine, QLatin1Char(' ')))
+            joiner.add(unquoted(piece));
         long line = 0;
-        for (const QString& item : ResolveCommandLine(pieces, QDir::current())) {
+        for (const QString& item : joiner.resolved()) {
             if (isLineSwitch(item))
                 line = LeadingNumber(item.trimmed().mid(3));
             else if (OpenFile(item) && line > 0)

@@ -57,9 +57,11 @@ TEST_F(CommandLineFilesTest, ArgumentsAreResolvedWhereTheyWereGiven) {
     const QDir base(home());
     EXPECT_EQ(ResolveCommandLine({"My", "Work/a.bb", "/L:3", "b.bb", "nothing"}, base),
               (QStringList{homeFile("My Work/a.bb"), "/L:3", homeFile("b.bb")}));
+    const QString before = QDir::currentPath();
     QDir::setCurrent(home());
     EXPECT_EQ(JoinCommandLine({"My", "Work/a.bb", "/l:2", "b.bb"}),
               "\"" + homeFile("My Work/a.bb") + "\" /l:2 " + homeFile("b.bb"));
+    QDir::setCurrent(before);
 }
 
 TEST_F(CommandLineFilesTest, TwoEditorsOnOneFileNeverOpenFromAnotherSpellingOfItsPath) {
