@@ -106,4 +106,7 @@ TEST_F(CommandLineFilesTest, AHugeHandOffOfWordsNamingNothingResolvesToNothing) 
     joined.prepend(QStringLiteral("/L:3"));
     joined.prepend(homeFile("b.bb"));
     EXPECT_EQ(ResolveCommandLine(joined, QDir(home())), (QStringList{homeFile("b.bb"), "/L:3"}));
+
+    OpenFilesFromCommand(QStringLiteral("a ").repeated(500000) + homeFile("b.bb"));
+    EXPECT_TRUE(host.windows.isEmpty());
 }
