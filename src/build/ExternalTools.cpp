@@ -22,13 +22,13 @@ void LoadExternalTools() {
         const QString path = ExternalToolsFilePath();
         if (!QFileInfo::exists(path))
             return;
+        const auto keep = [](const ExToolPtr& tool) {
+            gExternalTools.Add(tool, tool->Caption);
+            return gExternalTools.LastError == 0;
+        };
         QByteArray bytes;
         const std::optional<ListFileFault> fault =
-            platform::readFileBytes(path, bytes) ? ReadExternalToolsFile(bytes,
-                                                                         [](const ExToolPtr& tool) {
-                                                                             gExternalTools.Add(tool, tool->Caption);
-                                                                             return gExternalTools.LastError == 0;
-                                                                         })
+            platform::readFileBytes(path, bytes) ? ReadExternalToolsFile(bytes, keep)
                                                  : ListFileFault{0, QStringLiteral("Path/File access error: ") + path};
         if (!fault) {
             ForgetDamagedListFile(path);
