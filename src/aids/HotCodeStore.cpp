@@ -1,5 +1,6 @@
 #include "aids/HotCodeStore.h"
 
+#include "foundation/DamagedListFiles.h"
 #include "foundation/errors/LogNewError.h"
 #include "platform/AnsiText.h"
 #include "platform/KorvoError.h"
@@ -58,7 +59,11 @@ QList<HotCodesFileError> LoadHotCodesFrom(const QString& path) {
     for (const HotCode& code : read.codes)
         AddHotCode(code.Name, code.Text);
     for (const HotCodesFileError& error : read.errors)
-        LogNewError(error.number, error.description, QStringLiteral("LoadHotCodes"), kModule);
+        LogNewErrorQuietly(error.number, error.description, QStringLiteral("LoadHotCodes"), kModule);
+    if (read.errors.isEmpty())
+        ForgetDamagedListFile(path);
+    else
+        ReportDamagedListFile(path, read.errors[0].line, read.errors[0].description);
     return read.errors;
 }
 
@@ -67,6 +72,8 @@ void SaveHotcodes() {
 }
 
 bool SaveHotcodesTo(const QString& path) {
+    if (!MayReplaceListFile(path))
+        return false;
     QDir().mkpath(QFileInfo(path).path());
     if (platform::writeFileBytesAtomically(path, FormatHotCodes(HotCodesInStoreOrder())))
         return true;

@@ -17,13 +17,14 @@ QList<HotCode> HotCodesInStoreOrder();
 
 // Replaces the store by the hot codes of conf/hotcodes.dat, when it exists.
 // Each failure is logged under "LoadHotCodes"; the hot codes read before it
-// stay.
+// stay, and the user hears of the first (the file counts as damaged).
 void LoadHotCodes();
 // The same from any file; returns the failures it logged.
 QList<HotCodesFileError> LoadHotCodesFrom(const QString& path);
 
 // Writes the whole store to conf/hotcodes.dat. A failure is logged under
-// "SaveHotcodes" and leaves the file as it was.
+// "SaveHotcodes" and leaves the file as it was; a damaged file is replaced
+// only when the user agrees (MayReplaceListFile).
 void SaveHotcodes();
-// The same to any file; false when the file could not be written.
+// The same to any file; false when the file was not written.
 bool SaveHotcodesTo(const QString& path);

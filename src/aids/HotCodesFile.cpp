@@ -28,27 +28,28 @@ QByteArray FormatHotCodes(const QList<HotCode>& codes) {
 HotCodesRead ReadHotCodes(const QByteArray& bytes) {
     HotCodesRead read;
     CollectionTools<QString> names;
+    SequentialReader in(bytes);
     try {
-        SequentialReader in(bytes);
         in.readInteger();
         const int count = in.readInteger();
         for (int k = 0; k < count; ++k) {
             HotCode code;
             code.Name = in.readString();
+            const int nameLine = in.line();
             code.Text = in.readString();
             if (code.Name.isEmpty()) {
-                read.errors.append({ErrInvalidProcedureCall, QStringLiteral("HotCode without a name")});
+                read.errors.append({ErrInvalidProcedureCall, QStringLiteral("HotCode without a name"), nameLine});
                 continue;
             }
             names.Add(code.Name, code.Name);
             if (names.LastError) {
-                read.errors.append({ErrKeyAlreadyAssociated, QStringLiteral("HotCode listed twice: ") + code.Name});
+                read.errors.append({ErrKeyAlreadyAssociated, QStringLiteral("HotCode listed twice: ") + code.Name, nameLine});
                 continue;
             }
             read.codes.append(code);
         }
     } catch (const KorvoError& error) {
-        read.errors.append({error.number, error.description});
+        read.errors.append({error.number, error.description, in.line()});
     }
     return read;
 }

@@ -13,6 +13,7 @@ struct HotCode {
 struct HotCodesFileError {
     int number = 0;
     QString description;
+    int line = 0;  // 1-based line of the value at fault
 };
 
 // What a read of conf/hotcodes.dat found: the hot codes in file order and

@@ -15,14 +15,15 @@ QString DefaultCompiler;
 namespace {
 
 void readCompilers(const QString& path) {
-    try {
-        QByteArray bytes;
-        if (!platform::readFileBytes(path, bytes))
-            RaiseError(ErrPathFileAccess, QStringLiteral("Path/File access error: ") + path);
-        ReadCompilerList(bytes, gCompilers);
-    } catch (...) {
-        SetErrorLog(QStringLiteral("LoadCompilers"), QStringLiteral("Mod_Main"));
-    }
+    QByteArray bytes;
+    const std::optional<ListFileFault> fault =
+        platform::readFileBytes(path, bytes)
+            ? ReadCompilerList(bytes, gCompilers)
+            : ListFileFault{0, QStringLiteral("Path/File access error: ") + path};
+    if (fault)
+        ReportDamagedListFile(path, fault->line, fault->reason);
+    else
+        ForgetDamagedListFile(path);
 }
 
 // The stored default when it is listed, else the first compiler.

@@ -1,5 +1,6 @@
 #include "build/CompilerListFile.h"
 
+#include "foundation/DamagedListFiles.h"
 #include "foundation/errors/LogNewError.h"
 #include "foundation/FileHelpers.h"
 #include "foundation/SequentialValues.h"
@@ -38,27 +39,44 @@ QByteArray FormatCompilerList(const CompilerList& compilers) {
     return out.bytes();
 }
 
-void ReadCompilerList(const QByteArray& bytes, CompilerList& compilers) {
+std::optional<ListFileFault> ReadCompilerList(const QByteArray& bytes, CompilerList& compilers) {
+    std::optional<ListFileFault> fault;
     SequentialReader in(bytes);
-    in.readInteger();
-    const int count = in.readInteger();
-    for (int k = 0; k < count; ++k) {
-        auto compiler = std::make_shared<ClsCompiler>();
-        compiler->Name = in.readString();
-        compiler->Path = in.readString();
-        compiler->HelpPath = in.readString();
-        compiler->RealConsole = in.readBoolean();
-        if (!IsValidCompilerName(compiler->Name)) {
-            LogNewError(ErrInvalidProcedureCall, refusal(compiler->Name), QStringLiteral("LoadCompilers"), QStringLiteral("Mod_Main"));
-            continue;
+    try {
+        in.readInteger();
+        const int count = in.readInteger();
+        for (int k = 0; k < count; ++k) {
+            auto compiler = std::make_shared<ClsCompiler>();
+            compiler->Name = in.readString();
+            const int nameLine = in.line();
+            compiler->Path = in.readString();
+            compiler->HelpPath = in.readString();
+            compiler->RealConsole = in.readBoolean();
+            if (!IsValidCompilerName(compiler->Name)) {
+                LogNewErrorQuietly(ErrInvalidProcedureCall, refusal(compiler->Name), QStringLiteral("LoadCompilers"),
+                                   QStringLiteral("Mod_Main"));
+                if (!fault)
+                    fault = ListFileFault{nameLine, refusal(compiler->Name)};
+                continue;
+            }
+            compilers.Add(compiler, compiler->Name);
+            if (compilers.LastError) {
+                const QString twice = QStringLiteral("Compiler listed twice: ") + compiler->Name;
+                LogNewErrorQuietly(ErrKeyAlreadyAssociated, twice, QStringLiteral("LoadCompilers"), QStringLiteral("Mod_Main"));
+                return fault ? fault : ListFileFault{nameLine, twice};
+            }
         }
-        compilers.Add(compiler, compiler->Name);
-        if (compilers.LastError)
-            RaiseError(ErrKeyAlreadyAssociated, QStringLiteral("Compiler listed twice: ") + compiler->Name);
+    } catch (const KorvoError& error) {
+        LogNewErrorQuietly(error.number, error.description, QStringLiteral("LoadCompilers"), QStringLiteral("Mod_Main"));
+        if (!fault)
+            fault = ListFileFault{in.line(), error.description};
     }
+    return fault;
 }
 
 void SaveCompilerList(const CompilerList& compilers) {
+    if (!MayReplaceListFile(CompilerListPath()))
+        return;
     for (const CompilerPtr& compiler : compilers.NewEnum())
         if (!IsValidCompilerName(compiler->Name))
             RaiseError(ErrInvalidProcedureCall, refusal(compiler->Name));

@@ -3,7 +3,11 @@
 #include "foundation/CollectionTools.h"
 #include "language/keywords/Compiler.h"
 
+#include "foundation/DamagedListFiles.h"
+
 #include <QByteArray>
+
+#include <optional>
 
 using CompilerList = CollectionTools<CompilerPtr>;
 
@@ -19,10 +23,12 @@ bool IsValidCompilerName(const QString& name);
 QByteArray FormatCompilerList(const CompilerList& compilers);
 
 // Adds the compilers of the file to the list in file order; a record whose
-// name cannot key a compiler is logged and passed over. Raises on a short or
-// malformed file, keeping the compilers read before.
-void ReadCompilerList(const QByteArray& bytes, CompilerList& compilers);
+// name cannot key a compiler is logged and passed over; a short or malformed
+// file is logged and ends the read, keeping the compilers read before. The
+// first fault met, if any.
+std::optional<ListFileFault> ReadCompilerList(const QByteArray& bytes, CompilerList& compilers);
 
-// Writes the list to conf/compilers.dat. Raises, before writing anything,
-// for a name that cannot key a compiler, and when the file cannot be written.
+// Writes the list to conf/compilers.dat; a damaged file only when the user
+// agrees (MayReplaceListFile). Raises, before writing anything, for a name
+// that cannot key a compiler, and when the file cannot be written.
 void SaveCompilerList(const CompilerList& compilers);

@@ -1,7 +1,9 @@
 #include "build/ExternalTools.h"
 
 #include "build/ExternalToolsFile.h"
+#include "foundation/DamagedListFiles.h"
 #include "foundation/errors/ErrorLog.h"
+#include "foundation/errors/LogNewError.h"
 #include "platform/AnsiText.h"
 #include "platform/Host.h"
 #include "platform/KorvoError.h"
@@ -20,10 +22,20 @@ void LoadExternalTools() {
         const QString path = ExternalToolsFilePath();
         if (!QFileInfo::exists(path))
             return;
+        const auto keep = [](const ExToolPtr& tool) {
+            gExternalTools.Add(tool, tool->Caption);
+            return gExternalTools.LastError == 0;
+        };
         QByteArray bytes;
-        if (!platform::readFileBytes(path, bytes))
-            RaiseError(ErrPathFileAccess, QStringLiteral("Path/File access error: ") + path);
-        ReadExternalToolsFile(bytes, [](const ExToolPtr& tool) { gExternalTools.Add(tool, tool->Caption); });
+        const std::optional<ListFileFault> fault =
+            platform::readFileBytes(path, bytes) ? ReadExternalToolsFile(bytes, keep)
+                                                 : ListFileFault{0, QStringLiteral("Path/File access error: ") + path};
+        if (!fault) {
+            ForgetDamagedListFile(path);
+            return;
+        }
+        LogNewErrorQuietly(ErrInvalidProcedureCall, fault->reason, QStringLiteral("LoadExternalTools"), kModule);
+        ReportDamagedListFile(path, fault->line, fault->reason);
     } catch (...) {
         SetErrorLog(QStringLiteral("LoadExternalTools"), kModule);
     }
@@ -32,6 +44,8 @@ void LoadExternalTools() {
 void SaveExternalTools() {
     try {
         const QString path = ExternalToolsFilePath();
+        if (!MayReplaceListFile(path))
+            return;
         QDir().mkpath(QFileInfo(path).path());
         if (!platform::writeFileBytesAtomically(path, ExternalToolsFileBytes(gExternalTools.NewEnum())))
             RaiseError(ErrPathFileAccess, QStringLiteral("Path/File access error: ") + path);

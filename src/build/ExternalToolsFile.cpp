@@ -25,8 +25,12 @@ class LineReader {
 public:
     explicit LineReader(QString text) : text_(std::move(text)) {}
 
+    // The 1-based line of the value read last or being read.
+    int valueLine() const { return valueLine_; }
+
     // A value that a comma or the line end closes.
     QString field() {
+        valueLine_ = line_;
         requireMore();
         qsizetype end = pos_;
         while (end < text_.size() && !isLineEnd(text_[end]) && text_[end] != QLatin1Char(','))
@@ -41,6 +45,7 @@ public:
     }
 
     QString line() {
+        valueLine_ = line_;
         requireMore();
         qsizetype end = pos_;
         while (end < text_.size() && !isLineEnd(text_[end]))
@@ -60,14 +65,19 @@ private:
     }
 
     void skipLineEnd() {
+        const qsizetype before = pos_;
         if (pos_ < text_.size() && text_[pos_] == QLatin1Char('\r'))
             ++pos_;
         if (pos_ < text_.size() && text_[pos_] == QLatin1Char('\n'))
             ++pos_;
+        if (pos_ > before)
+            ++line_;
     }
 
     QString text_;
     qsizetype pos_ = 0;
+    int line_ = 1;
+    int valueLine_ = 1;
 };
 
 int toInteger(const QString& text) {
@@ -95,16 +105,26 @@ QByteArray ExternalToolsFileBytes(const QList<ExToolPtr>& tools) {
     return platform::fitsAnsi(text) ? platform::toAnsi(text) : text.toUtf8();
 }
 
-void ReadExternalToolsFile(const QByteArray& bytes, const std::function<void(const ExToolPtr&)>& add) {
+std::optional<ListFileFault> ReadExternalToolsFile(const QByteArray& bytes,
+                                                  const std::function<bool(const ExToolPtr&)>& add) {
+    std::optional<ListFileFault> fault;
     LineReader reader(platform::fromUtf8OrAnsi(bytes));
-    reader.field();  // the format number
-    const int count = toInteger(reader.field());
-    for (int i = 0; i < count; ++i) {
-        auto tool = std::make_shared<clsExTool>();
-        tool->Caption = reader.line();
-        tool->Path = reader.line();
-        tool->Parameters = reader.line();
-        tool->AskForConfirmation = toInteger(reader.line());
-        add(tool);
+    try {
+        reader.field();  // the format number
+        const int count = toInteger(reader.field());
+        for (int i = 0; i < count; ++i) {
+            auto tool = std::make_shared<clsExTool>();
+            tool->Caption = reader.line();
+            const int captionLine = reader.valueLine();
+            tool->Path = reader.line();
+            tool->Parameters = reader.line();
+            tool->AskForConfirmation = toInteger(reader.line());
+            if (!add(tool) && !fault)
+                fault = ListFileFault{captionLine, QStringLiteral("Tool listed twice: ") + tool->Caption};
+        }
+    } catch (const KorvoError& error) {
+        if (!fault)
+            fault = ListFileFault{reader.valueLine(), error.description};
     }
+    return fault;
 }

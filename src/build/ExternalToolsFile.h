@@ -1,12 +1,14 @@
 #pragma once
 
 #include "build/ExternalTool.h"
+#include "foundation/DamagedListFiles.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 // conf/ExTools.dat: the format number 1, the number of tools, then four
 // lines per tool (caption, directory, command, " flag "), every line ended
@@ -16,6 +18,9 @@ QString ExternalToolsFilePath();
 
 QByteArray ExternalToolsFileBytes(const QList<ExToolPtr>& tools);
 
-// Hands each tool to add in file order. A damaged file (fewer tools than its
-// count, a flag that is no number) raises after the tools before the damage.
-void ReadExternalToolsFile(const QByteArray& bytes, const std::function<void(const ExToolPtr&)>& add);
+// Hands each tool to add in file order; a tool that add refuses (false) is
+// passed over. A damaged file (fewer tools than its count, a flag that is
+// no number) ends the read after the tools before the damage. The first
+// fault met, if any.
+std::optional<ListFileFault> ReadExternalToolsFile(const QByteArray& bytes,
+                                                  const std::function<bool(const ExToolPtr&)>& add);

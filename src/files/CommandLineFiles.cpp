@@ -3,11 +3,8 @@
 #include "editor/SciWrappers.h"
 #include "files/OpenDocuments.h"
 #include "foundation/FileHelpers.h"
+#include "foundation/NumberHelpers.h"
 #include "foundation/errors/ErrorLog.h"
-
-#include <QRegularExpression>
-
-#include <cmath>
 
 namespace {
 
@@ -15,37 +12,55 @@ bool isLineSwitch(const QString& piece) {
     return piece.trimmed().toUpper().startsWith(QLatin1String("/L:"));
 }
 
-// The number at the start of the switch's value, as far as it goes, rounded.
-long switchLine(const QString& piece) {
-    static const QRegularExpression leadingNumber(QStringLiteral("^\\s*[+-]?(\\d+\\.?\\d*|\\.\\d+)"));
-    const QRegularExpressionMatch match = leadingNumber.match(piece.trimmed().mid(3));
-    return match.hasMatch() ? std::lround(match.captured(0).trimmed().toDouble()) : 0;
-}
-
-QString unquoted(QString piece) {
+QStringView unquoted(QStringView piece) {
     if (piece.startsWith(QLatin1Char('"')))
-        piece.remove(0, 1);
+        piece = piece.mid(1);
     if (piece.endsWith(QLatin1Char('"')))
         piece.chop(1);
     return piece;
 }
 
+// Takes the pieces one at a time, so that a long command line is never held
+// twice over.
+class PieceJoiner {
+public:
+    explicit PieceJoiner(const QDir& base) : base_(base) {}
+
+    void add(QStringView piece) {
+        if (!joining_)
+            candidate_ = piece.toString();
+        else if (candidate_.size() <= kLongestPath)
+            candidate_.append(QLatin1Char(' ')).append(piece);
+        else
+            return;  // too long to name anything, however much more joins it
+        joining_ = false;
+        if (isLineSwitch(candidate_)) {
+            resolved_.append(candidate_);
+            return;
+        }
+        const QString path = candidate_.isEmpty() ? QString() : CanonicalPath(base_.absoluteFilePath(candidate_));
+        if (PathExists(path))
+            resolved_.append(path);
+        else
+            joining_ = true;
+    }
+
+    const QStringList& resolved() const { return resolved_; }
+
+private:
+    const QDir& base_;
+    QString candidate_;
+    bool joining_ = false;
+    QStringList resolved_;
+};
+
 }
 
-QStringList ResolveCommandLine(QStringList pieces, const QDir& base) {
-    QStringList resolved;
-    for (qsizetype i = 0; i < pieces.size(); ++i) {
-        if (isLineSwitch(pieces[i])) {
-            resolved.append(pieces[i]);
-            continue;
-        }
-        const QString path = pieces[i].isEmpty() ? QString() : base.absoluteFilePath(pieces[i]);
-        if (PathExists(path))
-            resolved.append(path);
-        else if (i + 1 < pieces.size())
-            pieces[i + 1] = pieces[i] + QLatin1Char(' ') + pieces[i + 1];
-    }
-    return resolved;
+QStringList ResolveCommandLine(const QStringList& pieces, const QDir& base) {
+    PieceJoiner joiner(base);
+    for (const QString& piece : pieces)
+        joiner.add(piece);
+    return joiner.resolved();
 }
 
 QString JoinCommandLine(const QStringList& arguments) {
@@ -60,13 +75,14 @@ QString JoinCommandLine(const QStringList& arguments) {
 
 void OpenFilesFromCommand(const QString& commandLine) {
     try {
-        QStringList pieces;
-        for (const QString& piece : commandLine.split(QLatin1Char(' ')))
-            pieces.append(unquoted(piece));
+        const QDir here = QDir::current();
+        PieceJoiner joiner(here);
+        for (QStringView piece : qTokenize(commandLine, QLatin1Char(' ')))
+            joiner.add(unquoted(piece));
         long line = 0;
-        for (const QString& item : ResolveCommandLine(pieces, QDir::current())) {
+        for (const QString& item : joiner.resolved()) {
             if (isLineSwitch(item))
-                line = switchLine(item);
+                line = LeadingNumber(item.trimmed().mid(3));
             else if (OpenFile(item) && line > 0)
                 SciGotoLine(line - 1);
         }

@@ -11,9 +11,10 @@
 // with blanks may come unquoted.
 
 // The pieces resolved against the folder relative paths were given in:
-// each switch as given, each existing path made absolute; pieces that never
-// name anything are dropped.
-QStringList ResolveCommandLine(QStringList pieces, const QDir& base);
+// each switch as given, each existing path in its canonical form; pieces
+// that never name anything are dropped. Work and memory grow linearly with
+// the pieces.
+QStringList ResolveCommandLine(const QStringList& pieces, const QDir& base);
 // The resolved arguments as one command line, a path holding a blank quoted.
 QString JoinCommandLine(const QStringList& arguments);
 

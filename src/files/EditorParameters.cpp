@@ -9,10 +9,10 @@ const QByteArray kHeader = ";~Korvo Editor Parameters:";
 const QByteArray kCrLf = "\r\n";
 constexpr int kEntriesPerLine = 20;
 
-void appendLines(QByteArray& block, const QByteArray& tag, const QList<long>& lines) {
+void appendLines(QByteArray& block, const QByteArray& lineEnd, const QByteArray& tag, const QList<long>& lines) {
     for (int i = 0; i < lines.size(); ++i) {
         if (i % kEntriesPerLine == 0)
-            block += kCrLf + tag;
+            block += lineEnd + tag;
         block += '#' + QByteArray::number(qlonglong(lines[i]), 16).toUpper();
     }
 }
@@ -47,17 +47,22 @@ qsizetype lastHeaderAtLineStart(const QByteArray& text) {
 
 }
 
-QByteArray FormatEditorParameters(const EditorParameters& parameters) {
+QByteArray FormatEditorParameters(const EditorParameters& parameters, const QByteArray& lineEnd) {
     if (parameters.collapsedFolds.size() > kMaxFoldEntries || parameters.bookmarks.size() > kMaxBookmarkEntries)
         return {};
     QByteArray block;
-    appendLines(block, ";~F", parameters.collapsedFolds);
-    appendLines(block, ";~B", parameters.bookmarks);
+    appendLines(block, lineEnd, ";~F", parameters.collapsedFolds);
+    appendLines(block, lineEnd, ";~B", parameters.bookmarks);
     if (parameters.commandLine)
-        block += kCrLf + ";~L#" + platform::toAnsi(*parameters.commandLine);
+        block += lineEnd + ";~L#" + platform::toAnsi(*parameters.commandLine);
     if (parameters.compiler)
-        block += kCrLf + ";~C#" + platform::toAnsi(*parameters.compiler);
-    return block.isEmpty() ? block : kCrLf + kHeader + block;
+        block += lineEnd + ";~C#" + platform::toAnsi(*parameters.compiler);
+    return block.isEmpty() ? block : lineEnd + kHeader + block;
+}
+
+QByteArray LineEndOf(const QByteArray& text) {
+    const qsizetype lf = text.lastIndexOf('\n');
+    return lf < 0 || (lf > 0 && text[lf - 1] == '\r') ? kCrLf : QByteArray("\n");
 }
 
 std::optional<EditorParametersBlock> FindEditorParameters(const QByteArray& text) {

@@ -35,10 +35,10 @@ public:
 }
 
 QByteArray GetFileParameters() {
-    return GetFileParameters(gActiveProject.get());
+    return GetFileParameters(gActiveProject.get(), "\r\n");
 }
 
-QByteArray GetFileParameters(const ClsProject* project) {
+QByteArray GetFileParameters(const ClsProject* project, const QByteArray& lineEnd) {
     try {
         EditorParameters parameters;
         if (SaveFoldingState != 0)
@@ -50,7 +50,7 @@ QByteArray GetFileParameters(const ClsProject* project) {
                 parameters.commandLine = project->CommandLine;
             parameters.compiler = project->Compiler;
         }
-        return FormatEditorParameters(parameters);
+        return FormatEditorParameters(parameters, lineEnd);
     } catch (...) {
         SetErrorLog(QStringLiteral("GetFileParameters"), QStringLiteral("Mod_File"));
         return {};

@@ -8,11 +8,11 @@
 
 class ClsProject;
 
-// The block to write after the text, as the editor options allow; "" when
-// there is none. The second form names the project whose command line and
-// compiler go into it.
+// The block to write after the text, as the editor options allow, with the
+// given line end; "" when there is none. The second form names the project
+// whose command line and compiler go into it.
 QByteArray GetFileParameters();
-QByteArray GetFileParameters(const ClsProject* project);
+QByteArray GetFileParameters(const ClsProject* project, const QByteArray& lineEnd);
 // Applies the block of the freshly loaded text (folds, bookmarks, a single
 // file's command line) and removes it from the text.
 void CheckFileParameters();

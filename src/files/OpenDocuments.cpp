@@ -9,6 +9,7 @@
 #include "files/ProjectLoading.h"
 #include "files/RecentFilesProjects.h"
 #include "files/Workspaces.h"
+#include "editor/DocumentWindows.h"
 #include "foundation/FileHelpers.h"
 #include "foundation/ShellExecute.h"
 #include "foundation/errors/ErrorLog.h"
@@ -83,12 +84,14 @@ ProjectPtr addSingleFileProject(frmDoc& doc, const QString& key) {
 
 enum class OpenState { NotOpen, Handled, Reload };
 
-// The visible document whose path equals this one, exactly or in another
-// letter case; its window's ID goes to id.
+// The visible document whose canonical path equals this one, exactly or in
+// another letter case; its window's ID goes to id. A project member may be
+// known by a link's path.
 frmDoc* openDocument(const QString& path, Qt::CaseSensitivity cs, QString& id) {
     for (const QString& each : platform::host().documentWindowIds()) {
         frmDoc* doc = DocumentOfWindow(each);
-        if (doc && platform::host().documentWindowVisible(each) && doc->FullFilename.compare(path, cs) == 0) {
+        if (doc && platform::host().documentWindowVisible(each) && !IsUntitledKey(doc->FullFilename) &&
+            CanonicalPath(doc->FullFilename).compare(path, cs) == 0) {
             id = each;
             return doc;
         }
@@ -202,8 +205,8 @@ frmDoc* DocumentOfWindow(const QString& keyOrId) {
     return qobject_cast<frmDoc*>(platform::host().documentWindow(keyOrId));
 }
 
-bool OpenFile(const QString& path, bool attachToExisting, bool snippet) {
-    if (path.isEmpty()) {
+bool OpenFile(const QString& requested, bool attachToExisting, bool snippet) {
+    if (requested.isEmpty()) {
         const QStringList chosen = platform::chooseOpenFiles(QStringLiteral("Open File"), gLastOpenFolder, kOpenFilter);
         for (const QString& one : chosen)
             OpenFile(one, false, false);
@@ -212,6 +215,7 @@ bool OpenFile(const QString& path, bool attachToExisting, bool snippet) {
         return false;
     }
     try {
+        const QString path = CanonicalPath(requested);
         if (dispatchByExtension(path))
             return false;
         ProjectPtr memberProject;

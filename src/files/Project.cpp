@@ -90,7 +90,7 @@ QString resolveLetterCase(const QString& folder, const QString& relative) {
 QString MemberDiskPath(const ClsProject& project, const QString& absPath) {
     QString joined = project.Path + absPath;
     joined.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    joined = FixDoubleBackslash(joined);
+    joined = QDir::cleanPath(FixDoubleBackslash(joined));
     if (QFileInfo::exists(joined) || project.Path.isEmpty() || !joined.startsWith(project.Path))
         return joined;
     return resolveLetterCase(project.Path, joined.mid(project.Path.size()));

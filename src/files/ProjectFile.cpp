@@ -106,7 +106,8 @@ bool readSections(const QStringList& lines, ClsProject& project) {
 
 }
 
-void SetProjectFilePath(ClsProject& project, const QString& path) {
+void SetProjectFilePath(ClsProject& project, const QString& given) {
+    const QString path = CanonicalPath(given);
     const QString fileName = GetFileName(path);
     project.FullPath = path;
     project.Path = GetFolderOfPath(path, true);

@@ -27,6 +27,11 @@ QString memberOpenElsewhere(const ClsProject& project) {
     return QString();
 }
 
+// A single file's project has no project file to write.
+bool saveWhenChanged(ClsProject& project) {
+    return !project.Dirty || project.SingleFile || SaveProject(project);
+}
+
 void announceOpenElsewhere(const QString& diskPath) {
     platform::MsgBox(QStringLiteral("Some of the files in this project are already opened in Korvo as single file or "
                                     "as part of another project:\r\n") +
@@ -90,10 +95,17 @@ bool LoadProject(const QString& path, bool windowsExist) {
     }
 }
 
+bool SaveChangedProjects() {
+    for (const ProjectPtr& project : gProjects.NewEnum())
+        if (project && !saveWhenChanged(*project))
+            return false;
+    return true;
+}
+
 bool CloseProject(ClsProject& project) {
     try {
         // A project whose changes could not be written stays open.
-        if (project.Dirty && !SaveProject(project))
+        if (!saveWhenChanged(project))
             return false;
         for (frmDoc* doc : project.Sources.NewEnum())
             if (!platform::host().hideDocumentWindow(doc->FullFilename))

@@ -5,6 +5,7 @@
 #include "editor/SciWrappers.h"
 #include "editor/WaitCursor.h"
 #include "files/Backups.h"
+#include "files/EditorParameters.h"
 #include "files/FileParameters.h"
 #include "files/OpenDocuments.h"
 #include "files/Project.h"
@@ -30,9 +31,10 @@ ProjectPtr projectOf(const frmDoc& doc) {
 bool writeDocument(frmDoc& doc, const QString& path, bool withBlock) {
     ScopedCurrentView current(doc);
     const ProjectPtr project = projectOf(doc);
-    const QByteArray block = withBlock ? GetFileParameters(project.get()) : QByteArray();
+    const QByteArray text = SciGetAllText(doc.SciEdi_WndData);
+    const QByteArray block = withBlock ? GetFileParameters(project.get(), LineEndOf(text)) : QByteArray();
     WaitCursorScope hourglass;
-    return platform::writeFileBytesAtomically(path, SciGetAllText(doc.SciEdi_WndData) + block);
+    return platform::writeFileBytesAtomically(path, text + block);
 }
 
 void markSaved(frmDoc& doc) {
@@ -55,9 +57,11 @@ std::optional<QString> askNewPath(const frmDoc& doc, const ClsProject* project) 
     const QString folder = project && !project->SingleFile ? project->Path : GetFolderOfPath(doc.FullFilename, true);
     std::optional<QString> path = platform::chooseSaveFile(QStringLiteral("Save File As"), folder + doc.Filename(),
                                                            QStringLiteral("Blitz Basic File (*.bb)"));
-    if (path && GetExtension(*path).isEmpty())
+    if (!path)
+        return path;
+    if (GetExtension(*path).isEmpty())
         *path += QStringLiteral(".bb");
-    return path;
+    return CanonicalPath(*path);
 }
 
 bool refusedForProject(const ClsProject& project, const QString& newPath, const QString& newName) {

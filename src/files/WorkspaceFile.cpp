@@ -1,24 +1,11 @@
 #include "files/WorkspaceFile.h"
 
 #include "files/Attributes.h"
-
-#include <QRegularExpression>
-
-#include <cmath>
+#include "foundation/NumberHelpers.h"
 
 namespace {
 
 const QString kHeader = QStringLiteral("[Korvo WorkSpace File]");
-
-// The number the value starts with, rounded; 0 when it starts with none.
-long leadingNumber(const QString& value) {
-    static const QRegularExpression number(QStringLiteral(R"(^\s*[-+]?(\d+\.?\d*|\.\d+))"));
-    const QRegularExpressionMatch match = number.match(value);
-    if (!match.hasMatch())
-        return 0;
-    const double read = match.captured(0).trimmed().toDouble();
-    return std::abs(read) < 2147483647.0 ? long(std::lround(read)) : 0;
-}
 
 bool readProjects(const QStringList& section, WorkspaceContent& content) {
     for (const QString& line : section) {
@@ -63,7 +50,7 @@ std::optional<WorkspaceContent> ReadWorkspaceFile(const QStringList& lines) {
         if (!section)
             return std::nullopt;
         if (opener == QLatin1String("<Settings>"))
-            content.caretPosition = leadingNumber(GetAttribute(section->join(QString()), QStringLiteral("CPOS")));
+            content.caretPosition = LeadingNumber(GetAttribute(section->join(QString()), QStringLiteral("CPOS")));
         else if (opener == QLatin1String("<Workspace>"))
             content.windows = GetAttribute(section->join(QString()), QStringLiteral("Windows"));
         else if (!readProjects(*section, content))

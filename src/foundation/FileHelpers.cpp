@@ -81,6 +81,27 @@ bool PathExists(const QString& path) {
     return QFileInfo::exists(path) || QFileInfo::exists(withSlashes(path));
 }
 
+QString CanonicalPath(const QString& path) {
+    if (path.isEmpty())
+        return path;
+    const QString written = QFileInfo::exists(path) ? path : withSlashes(path);
+    const QString absolute = QDir::cleanPath(QDir::current().absoluteFilePath(written));
+    if (absolute.size() > kLongestPath)
+        return absolute;
+    // A file about to be made has no canonical form of its own: its nearest
+    // existing folder has, and the missing rest follows it unchanged.
+    QString existing = absolute;
+    QString missing;
+    while (!QFileInfo::exists(existing) && existing != QLatin1String("/")) {
+        missing = QLatin1Char('/') + existing.mid(existing.lastIndexOf(QLatin1Char('/')) + 1) + missing;
+        existing = QFileInfo(existing).path();
+    }
+    const QString canonical = QFileInfo(existing).canonicalFilePath();
+    if (canonical.isEmpty())
+        return absolute;
+    return (canonical == QLatin1String("/") ? QString() : canonical) + missing;
+}
+
 QString ShortPathOrEmpty(const QString& path) {
     if (path.isEmpty())
         return QString();

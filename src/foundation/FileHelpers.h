@@ -28,6 +28,14 @@ QString GetFolderOfPath(const QString& path, bool withSlash);
 // True when the path names an existing file, folder or drive; never fails.
 bool PathExists(const QString& path);
 
+// Longer paths name nothing on Linux (PATH_MAX).
+constexpr qsizetype kLongestPath = 4096;
+
+// The one form of a path by which Korvo knows a file: absolute (a relative
+// path against the current folder), "." and ".." resolved, symbolic links
+// followed as far as the path exists, "\" read as "/". "" stays "".
+QString CanonicalPath(const QString& path);
+
 // Korvo's file systems have no short (8.3) names: the existing path itself,
 // or "" when it does not exist.
 QString ShortPathOrEmpty(const QString& path);

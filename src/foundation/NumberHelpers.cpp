@@ -1,5 +1,9 @@
 #include "foundation/NumberHelpers.h"
 
+#include <QRegularExpression>
+
+#include <cmath>
+
 namespace {
 bool isHexDigit(QChar c) {
     const char16_t u = c.unicode();
@@ -20,6 +24,15 @@ int32_t HexToLong(const QString& text) {
             return 0;
     const auto value = static_cast<int32_t>(digits.toUInt(nullptr, 16));
     return negative ? static_cast<int32_t>(-static_cast<int64_t>(value)) : value;
+}
+
+long LeadingNumber(const QString& text) {
+    static const QRegularExpression number(QStringLiteral(R"(^\s*[-+]?(\d+\.?\d*|\.\d+))"));
+    const QRegularExpressionMatch match = number.match(text);
+    if (!match.hasMatch())
+        return 0;
+    const double read = match.captured(0).trimmed().toDouble();
+    return std::abs(read) < 2147483647.0 ? long(std::lround(read)) : 0;
 }
 
 int16_t HiWord(int32_t value) {

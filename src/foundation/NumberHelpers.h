@@ -9,5 +9,10 @@
 // anything that is not such a number gives 0.
 int32_t HexToLong(const QString& text);
 
+// The number a text starts with (blanks before it allowed), rounded to a
+// whole number; 0 when it starts with none or the number does not fit in
+// 32 bits.
+long LeadingNumber(const QString& text);
+
 // The upper 16 bits of value.
 int16_t HiWord(int32_t value);

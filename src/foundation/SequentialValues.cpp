@@ -3,6 +3,7 @@
 #include "platform/AnsiText.h"
 #include "platform/KorvoError.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -57,6 +58,7 @@ QByteArray SequentialReader::nextField(bool& quoted) {
     // Blank lines between values are skipped, as the runtime's reader does.
     while (true) {
         skipBlanks();
+        fieldStart_ = pos_;
         if (pos_ >= bytes_.size())
             RaiseError(ErrInputPastEnd, QStringLiteral("Input past end of file"));
         if (!isLineEnd(bytes_[pos_]))
@@ -91,6 +93,10 @@ QByteArray SequentialReader::nextField(bool& quoted) {
     }
     skipDelimiter();
     return field;
+}
+
+int SequentialReader::line() const {
+    return int(std::min<qsizetype>(bytes_.left(fieldStart_).count('\n') + 1, std::numeric_limits<int>::max()));
 }
 
 int SequentialReader::readInteger() {

@@ -31,6 +31,8 @@ public:
     int readInteger();
     QString readString();
     bool readBoolean();
+    // The 1-based line of the value read last, or being read when one raised.
+    int line() const;
 
 private:
     QByteArray nextField(bool& quoted);
@@ -39,4 +41,5 @@ private:
 
     QByteArray bytes_;
     qsizetype pos_ = 0;
+    qsizetype fieldStart_ = 0;
 };

@@ -59,9 +59,11 @@ public:
     // Hides the window as the user's close does: the main window's save
     // prompt may keep it. True when it no longer shows.
     virtual bool hideDocumentWindow(const QString&) { return false; }
-    // "Close All Files": every document window but the help window is
-    // hidden in turn, and the open projects go. False when a save prompt
-    // kept a document, which stops it there with every project still open.
+    // "Close All Files": every changed project is saved, then every
+    // document window but the help window is hidden in turn, and the open
+    // projects go. False when a project could not be written (nothing is
+    // closed) or a save prompt kept a document, which stops it there with
+    // every project still open.
     virtual bool closeAllDocuments() { return false; }
     // The layout with the shown document windows as one text, and back:
     // the windows of the text that the host lacks come back empty. Loading

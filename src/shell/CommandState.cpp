@@ -6,6 +6,7 @@
 #include "editor/frmDoc.h"
 #include "files/Project.h"
 #include "foundation/errors/ErrorLog.h"
+#include "foundation/errors/LogNewError.h"
 #include "platform/CommandProcedures.h"
 #include "platform/KorvoError.h"
 #include "platform/Prompt.h"
@@ -109,6 +110,13 @@ void frmMain::ShortcutAboutToRun(dock::Command& command, const QKeySequence&, bo
     if (command.category() != QLatin1String("SciFocus"))
         return;
     cancel = !IsEditorActive() || !SciGetFocus();
+}
+
+void frmMain::ShortcutTakenTwice(dock::Command& kept, dock::Command& dropped, const QString& shortcut) {
+    LogNewErrorQuietly(ErrKeyAlreadyAssociated,
+                       QStringLiteral("Shortcut ") + shortcut + QStringLiteral(" of ") + dropped.key() +
+                           QStringLiteral(" dropped: ") + kept.key() + QStringLiteral(" holds it"),
+                       QStringLiteral("ApplyLayout"), QStringLiteral("frmMain"));
 }
 
 // Customising shows the editor's popup as an entry of the main menu, so that

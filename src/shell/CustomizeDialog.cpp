@@ -70,10 +70,8 @@ CustomizeDialog::CustomizeDialog(dock::DockLayer& layer, QWidget* parent)
     fillToolBars();
     connect(commands_, &QTreeWidget::currentItemChanged, this, &CustomizeDialog::showSelected);
     connect(caption_, &QLineEdit::textEdited, this, &CustomizeDialog::setCaption);
-    connect(shortcut_, &QKeySequenceEdit::keySequenceChanged, this, [this](const QKeySequence& keys) {
-        if (!showing_)
-            setShortcut(keys);
-    });
+    // Only the finished keys count: starting to record clears the edit first.
+    connect(shortcut_, &QKeySequenceEdit::editingFinished, this, [this] { setShortcut(shortcut_->keySequence()); });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     showSelected();
@@ -116,12 +114,10 @@ QString CustomizeDialog::selectedKey() const {
 
 void CustomizeDialog::showSelected() {
     const QString key = selectedKey();
-    showing_ = true;
     caption_->setEnabled(!key.isEmpty());
     shortcut_->setEnabled(!key.isEmpty());
     caption_->setText(edits_.value(key).caption);
     shortcut_->setKeySequence(QKeySequence(edits_.value(key).shortcut));
-    showing_ = false;
 }
 
 void CustomizeDialog::refreshItem(const QString& key) {
@@ -146,12 +142,41 @@ void CustomizeDialog::setCaption(const QString& caption) {
     refreshItem(key);
 }
 
-void CustomizeDialog::setShortcut(const QKeySequence& keys) {
+// The command other than except whose shortcuts, as edited so far, hold the keys.
+QString CustomizeDialog::holderOf(const QString& portable, const QString& except) const {
+    for (const dock::Command* command : layer_.commands()) {
+        if (command->key() == except)
+            continue;
+        QStringList held = command->shortcuts();
+        if (edits_.contains(command->key())) {
+            if (!held.isEmpty())
+                held.removeFirst();
+            held.prepend(edits_.value(command->key()).shortcut);
+        }
+        for (const QString& text : held)
+            if (!text.isEmpty() && QKeySequence(text).toString(QKeySequence::PortableText) == portable)
+                return command->key();
+    }
+    return QString();
+}
+
+bool CustomizeDialog::setShortcut(const QKeySequence& keys) {
     const QString key = selectedKey();
     if (key.isEmpty())
-        return;
-    edits_[key].shortcut = keys.toString(QKeySequence::PortableText);
+        return false;
+    const QString portable = keys.toString(QKeySequence::PortableText);
+    if (const QString holder = portable.isEmpty() ? QString() : holderOf(portable, key); !holder.isEmpty()) {
+        const QString caption = edits_.contains(holder) ? edits_.value(holder).caption : layer_.findCommand(holder)->caption();
+        platform::MsgBox(QStringLiteral("The shortcut ") + keys.toString(QKeySequence::NativeText) +
+                             QStringLiteral(" is already taken by \"") + QString(caption).remove(QLatin1Char('&')) +
+                             QStringLiteral("\".\r\nChoose another one, or first take it from that command."),
+                         platform::vbExclamation, QStringLiteral("Korvo - Customize UI"));
+        showSelected();
+        return false;
+    }
+    edits_[key].shortcut = portable;
     refreshItem(key);
+    return true;
 }
 
 void CustomizeDialog::setToolBarVisible(const QString& barKey, bool visible) {

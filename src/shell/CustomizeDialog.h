@@ -28,7 +28,9 @@ public:
     // For tests: choose a command and edit it as the controls would.
     bool selectCommand(const QString& key);
     void setCaption(const QString& caption);
-    void setShortcut(const QKeySequence& keys);
+    // False, and nothing changed, when another command holds the keys (the
+    // user is told which).
+    bool setShortcut(const QKeySequence& keys);
     void setToolBarVisible(const QString& barKey, bool visible);
 
 private:
@@ -42,6 +44,7 @@ private:
     void showSelected();
     QString selectedKey() const;
     void refreshItem(const QString& key);
+    QString holderOf(const QString& portable, const QString& except) const;
 
     dock::DockLayer& layer_;
     QTreeWidget* commands_;
@@ -50,7 +53,6 @@ private:
     QListWidget* toolBars_;
     QHash<QString, Edit> edits_;
     QHash<QString, QTreeWidgetItem*> items_;
-    bool showing_ = false;
 };
 
 // Shows the dialog modally (through the prompt seam), inside the layer's

@@ -3,6 +3,7 @@
 #include "editor/ActiveDocument.h"
 #include "editor/CurrentView.h"
 #include "editor/frmDoc.h"
+#include "files/ProjectLoading.h"
 #include "files/ProjectTreeHook.h"
 #include "foundation/errors/ErrorLog.h"
 #include "platform/CtrlKeyState.h"
@@ -54,7 +55,7 @@ void CloseFile() {
 bool CloseAllFiles() {
     try {
         dock::DocumentArea* area = documentArea();
-        if (!area)
+        if (!area || !SaveChangedProjects())
             return false;
         for (const QPointer<dock::DocumentWindow>& window : area->guardedWindows()) {
             if (!window || window->nonDocument() || window->key() == kHelpWindowKey || !window->visible())

@@ -12,6 +12,7 @@
 #include "files/CommandLineFiles.h"
 #include "editor/ActiveDocument.h"
 #include "files/Project.h"
+#include "files/ProjectLoading.h"
 #include "files/Workspaces.h"
 #include "files/RecentFilesProjects.h"
 #include "foundation/FileHelpers.h"
@@ -204,6 +205,10 @@ bool frmMain::Form_QueryUnload() {
         ReleaseInstanceHandle();
         frmFind::Unload();
         SaveWorkSpace(FixDoubleBackslash(platform::programSubfolder(QStringLiteral("conf/LastWorkspace.kws"))));
+        if (!SaveChangedProjects()) {
+            ClaimInstanceHandle();
+            return true;
+        }
         for (const QPointer<dock::DocumentWindow>& window : DS->documents().guardedWindows()) {
             if (!window || window->nonDocument() || window->key() == kHelpWindowKey)
                 continue;

@@ -57,6 +57,7 @@ public:
     void NoActiveDocument() override;
     void ComboTextEntered(dock::Command& command) override;
     void ShortcutAboutToRun(dock::Command& command, const QKeySequence& keys, bool& cancel) override;
+    void ShortcutTakenTwice(dock::Command& kept, dock::Command& dropped, const QString& shortcut) override;
     void DocumentWindowContextClick(dock::DocumentWindow& window, dock::HitArea area, bool& cancel) override;
     void DocumentWindowDblClick(dock::DocumentWindow& window, dock::HitArea area, bool& cancel) override;
     void DockWindowShown(dock::DockWindow& window) override;

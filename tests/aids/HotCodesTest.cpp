@@ -235,3 +235,37 @@ TEST_F(HotCodesTest, DeletingEmptiesTheStoreAndClosingAlwaysSaves) {
     EditHotCodes();
     EXPECT_EQ(file(), "1\r\n1\r\n\"fori\"\r\n\"For i = 1 To 10\r\nNext\"\r\n");
 }
+
+TEST_F(HotCodesTest, ADamagedListFileIsNeverRewrittenShort) {
+    const QString path = homeFile(QStringLiteral("conf/hotcodes.dat"));
+    const QByteArray damaged = "1\r\n3\r\n\"fori\"\r\n\"x\"\r\n\"bad\r\n";
+    writeAll(path, damaged);
+    LoadHotCodes();
+    EXPECT_EQ(gHotCodeNames.NewEnum(), QList<QString>({"fori"}));
+    ASSERT_EQ(prompts.size(), 1);
+    EXPECT_EQ(prompts[0].kind, platform::PromptKind::MessageBox);
+    EXPECT_TRUE(prompts[0].text.startsWith("The file " + path + " did not load whole.\r\nLine 5: Unterminated string"));
+
+    // Closing the list and a hot code from the selection each ask; No keeps the file.
+    {
+        FrmHotCodes form;
+        click(form, "bnClose");
+    }
+    auto doc = openDocument("Print 1\r\n");
+    SciSetSel(0, 7);
+    answerForm(HotCodesEditOk, QStringLiteral("p"));
+    HotCodeForSelection();
+    EXPECT_EQ(file(), damaged);
+    EXPECT_EQ(gHotCodeNames.Count(), 2);
+    ASSERT_EQ(prompts.size(), 4);
+    EXPECT_EQ(prompts[3].buttons, platform::vbYesNo);
+    EXPECT_TRUE(prompts[3].text.contains(path + ".damaged"));
+
+    // Yes keeps the damaged bytes beside the file first, and asks no more.
+    scriptButton(platform::vbYes);
+    SaveHotcodes();
+    EXPECT_EQ(readAll(path + ".damaged"), damaged);
+    EXPECT_TRUE(file().startsWith("1\r\n2\r\n\"fori\""));
+    SaveHotcodes();
+    EXPECT_EQ(prompts.size(), 5);
+}

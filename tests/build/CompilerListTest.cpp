@@ -91,6 +91,13 @@ TEST_F(CompilerListTest, AReadErrorKeepsTheCompilersReadSoFar) {
     EXPECT_EQ(gCompilers.Item(1)->HelpPath, "/a/help");
     EXPECT_TRUE(errorLog().contains("LoadCompilers"));
     EXPECT_EQ(DefaultCompiler, "Blitz");
+    ASSERT_EQ(prompts.size(), 1);
+    EXPECT_TRUE(prompts[0].text.contains(CompilerListPath() + " did not load whole.\r\nLine 9: Input past end of file"));
+    // The damaged file is kept until the user agrees to replace it.
+    const QByteArray damaged = readAll(CompilerListPath());
+    SaveCompilerList(gCompilers);
+    EXPECT_EQ(readAll(CompilerListPath()), damaged);
+    EXPECT_EQ(prompts.size(), 2);
 
     gCompilers.RemoveAll();
     writeList("1\r\n1\r\n\"Blitz\"\r\n\"/a\"\r\n\"\"\r\nmaybe\r\n");

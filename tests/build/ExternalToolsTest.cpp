@@ -72,21 +72,26 @@ TEST_F(ExternalToolsTest, LoadingKeepsTheFirstOfTwoCaptionsAndWhatCameBeforeDama
     LoadExternalTools();
     EXPECT_EQ(captions(), QStringList({"Kept", "Edit"}));
     EXPECT_EQ(gExternalTools.Item(QStringLiteral("edit"))->Path, "/usr/bin");
-    EXPECT_TRUE(prompts.isEmpty());
+    // The second caption cannot be held: the file did not load whole.
+    ASSERT_EQ(prompts.size(), 1);
+    EXPECT_TRUE(prompts[0].text.contains(file() + " did not load whole.\r\nLine 7: "));
 
     gExternalTools.RemoveAll();
     writeAll(file(), "1\n3\nOne\n\none\n1\nTwo\n\ntwo\n0\n");
     LoadExternalTools();
     EXPECT_EQ(captions(), QStringList({"One", "Two"}));
-    ASSERT_EQ(prompts.size(), 1);
-    EXPECT_EQ(prompts[0].kind, platform::PromptKind::ModalForm);
-    EXPECT_EQ(readAll(errorLogPath()).count("LoadExternalTools"), 1);
+    ASSERT_EQ(prompts.size(), 2);
+    EXPECT_TRUE(prompts[1].text.contains("Line 11: Input past end of file"));
+    EXPECT_EQ(readAll(errorLogPath()).count("LoadExternalTools"), 2);
 
     gExternalTools.RemoveAll();
     writeAll(file(), "1\r\n1\r\nBad\r\n\r\nx\r\nyes\r\n");
     LoadExternalTools();
     EXPECT_TRUE(captions().isEmpty());
-    EXPECT_EQ(prompts.size(), 2);
+    ASSERT_EQ(prompts.size(), 3);
+    EXPECT_TRUE(prompts[2].text.contains("Line 6: Type mismatch"));
+    SaveExternalTools();
+    EXPECT_EQ(readAll(file()), "1\r\n1\r\nBad\r\n\r\nx\r\nyes\r\n");
 }
 
 TEST_F(ExternalToolsTest, AMissingFileLoadsNothingAndSaysNothing) {

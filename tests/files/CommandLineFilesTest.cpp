@@ -4,6 +4,7 @@
 #include "editor/ActiveDocument.h"
 #include "editor/SciWrappers.h"
 #include "files/OpenDocuments.h"
+#include "foundation/NumberHelpers.h"
 
 #include <QDir>
 
@@ -56,7 +57,56 @@ TEST_F(CommandLineFilesTest, ArgumentsAreResolvedWhereTheyWereGiven) {
     const QDir base(home());
     EXPECT_EQ(ResolveCommandLine({"My", "Work/a.bb", "/L:3", "b.bb", "nothing"}, base),
               (QStringList{homeFile("My Work/a.bb"), "/L:3", homeFile("b.bb")}));
+    const QString before = QDir::currentPath();
     QDir::setCurrent(home());
     EXPECT_EQ(JoinCommandLine({"My", "Work/a.bb", "/l:2", "b.bb"}),
               "\"" + homeFile("My Work/a.bb") + "\" /l:2 " + homeFile("b.bb"));
+    QDir::setCurrent(before);
+}
+
+TEST_F(CommandLineFilesTest, TwoEditorsOnOneFileNeverOpenFromAnotherSpellingOfItsPath) {
+    const QString before = QDir::currentPath();
+    QDir().mkpath(homeFile("my dir/sub"));
+    writeAll(homeFile("my dir/a b.bb"), "; a\r\n");
+    ASSERT_TRUE(QFile::link(homeFile("b.bb"), homeFile("link.bb")));
+    QDir::setCurrent(homeFile("my dir/sub"));
+
+    OpenFilesFromCommand(homeFile("b.bb"));
+    OpenFilesFromCommand("../../b.bb");
+    OpenFilesFromCommand(homeFile("My Work/../b.bb"));
+    OpenFilesFromCommand(homeFile("link.bb"));
+    OpenFile("./../../b.bb");
+    EXPECT_EQ(ResolveCommandLine({"../a", "b.bb"}, QDir(homeFile("my dir/sub"))),
+              QStringList{homeFile("my dir/a b.bb")});
+    OpenFilesFromCommand("\"../a b.bb\"");
+    OpenFile("../a b.bb");
+    QDir::setCurrent(before);
+
+    ASSERT_EQ(host.windows.size(), 2);
+    EXPECT_EQ(host.windows[0].key, homeFile("b.bb"));
+    EXPECT_EQ(host.windows[1].key, homeFile("my dir/a b.bb"));
+    for (const platform::CommandListItem& item : host.commandListItems(QStringLiteral("FileRecentFiles")))
+        EXPECT_FALSE(item.key.contains(QStringLiteral("/."))) << item.key.toStdString();
+}
+
+TEST_F(CommandLineFilesTest, ALineBeyond32BitsIsNoLine) {
+    OpenFilesFromCommand("/L:99999999999 " + homeFile("b.bb"));
+    EXPECT_EQ(caretLine("b.bb"), 0);
+    EXPECT_EQ(LeadingNumber(" 2147483646.4x"), 2147483646L);
+    EXPECT_EQ(LeadingNumber("-2147483647"), 0);
+    EXPECT_EQ(LeadingNumber("7.5"), 8);
+}
+
+TEST_F(CommandLineFilesTest, AHugeHandOffOfWordsNamingNothingResolvesToNothing) {
+    QStringList pieces(200000, QStringLiteral("a"));
+    pieces.append(homeFile("b.bb"));
+    EXPECT_TRUE(ResolveCommandLine(pieces, QDir(home())).isEmpty());
+
+    QStringList joined = QString(QStringLiteral("a ")).repeated(100000).split(QLatin1Char(' '));
+    joined.prepend(QStringLiteral("/L:3"));
+    joined.prepend(homeFile("b.bb"));
+    EXPECT_EQ(ResolveCommandLine(joined, QDir(home())), (QStringList{homeFile("b.bb"), "/L:3"}));
+
+    OpenFilesFromCommand(QStringLiteral("a ").repeated(500000) + homeFile("b.bb"));
+    EXPECT_TRUE(host.windows.isEmpty());
 }

@@ -11,6 +11,7 @@
 #include "vocabulary/SettingsValues.h"
 
 #include <QDir>
+#include <QDirIterator>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -76,6 +77,68 @@ TEST_F(OpenSaveTest, FoldsBookmarksAndCompilerMakeTheRoundTripByteForByte) {
     ASSERT_TRUE(SaveDocument(doc));
     EXPECT_EQ(readAll(homeFile("b.bb")), unknown);
     EXPECT_TRUE(prompts.isEmpty());
+}
+
+TEST_F(OpenSaveTest, LineEndsAreKeptByTheParameterBlock) {
+    QByteArray lf = program();
+    lf.replace("\r\n", "\n");
+    lf += '\n';
+    frmDoc* doc = open(QStringLiteral("lf.bb"), lf);
+    ASSERT_TRUE(doc);
+    ASSERT_TRUE(SaveDocument(doc));
+    const QByteArray saved = lf + "\n;~Korvo Editor Parameters:\n;~C#Blitz";
+    EXPECT_EQ(readAll(homeFile("lf.bb")), saved);
+    close(doc);
+
+    // Re-saved unchanged, a file with its block keeps its bytes.
+    ASSERT_TRUE(OpenFile(homeFile("lf.bb")));
+    doc = gActiveDoc;
+    EXPECT_EQ(SciGetAllText(doc->SciEdi_WndData), lf);
+    SciMarkerAdd(3, MARKER_BOOKMARK);
+    ASSERT_TRUE(SaveDocument(doc));
+    const QByteArray marked = lf + "\n;~Korvo Editor Parameters:\n;~B#3\n;~C#Blitz";
+    EXPECT_EQ(readAll(homeFile("lf.bb")), marked);
+    close(doc);
+    ASSERT_TRUE(OpenFile(homeFile("lf.bb")));
+    ASSERT_TRUE(SaveDocument(gActiveDoc));
+    EXPECT_EQ(readAll(homeFile("lf.bb")), marked);
+    close(gActiveDoc);
+
+    doc = open(QStringLiteral("crlf.bb"), program() + "\r\n");
+    ASSERT_TRUE(doc);
+    ASSERT_TRUE(SaveDocument(doc));
+    EXPECT_EQ(readAll(homeFile("crlf.bb")), program() + "\r\n\r\n;~Korvo Editor Parameters:\r\n;~C#Blitz");
+}
+
+TEST_F(OpenSaveTest, EverySampleReSavedUnchangedKeepsItsLineEnds) {
+    const QDir corpus(QStringLiteral(KORVO_CORPUS_DIR "/samples"));
+    if (!corpus.exists())
+        GTEST_SKIP() << "no corpus";
+    int files = 0;
+    QDirIterator it(corpus.path(), {QStringLiteral("*.bb")}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QByteArray original = readAll(it.next());
+        SCOPED_TRACE(it.filePath().toStdString());
+        frmDoc* doc = open(QStringLiteral("sample.bb"), original);
+        ASSERT_TRUE(doc);
+        ASSERT_TRUE(SaveDocument(doc));
+        const QByteArray saved = readAll(homeFile("sample.bb"));
+        close(doc);
+        ASSERT_TRUE(saved.startsWith(original));
+        const QByteArray lf = QByteArray(original).replace("\r\n", "");
+        if (original.contains('\n') && !lf.contains('\n'))
+            EXPECT_FALSE(saved.mid(original.size()).replace("\r\n", "").contains('\n'));
+        if (!original.contains('\r') && original.contains('\n'))
+            EXPECT_FALSE(saved.contains('\r'));
+
+        // Saved again unchanged, the file with its block keeps its bytes.
+        ASSERT_TRUE(OpenFile(homeFile("sample.bb")));
+        ASSERT_TRUE(SaveDocument(gActiveDoc));
+        EXPECT_EQ(readAll(homeFile("sample.bb")), saved);
+        close(gActiveDoc);
+        ++files;
+    }
+    EXPECT_GT(files, 100);
 }
 
 TEST_F(OpenSaveTest, WithoutFoldsBookmarksOrCompilerLineTheFileIsItsText) {

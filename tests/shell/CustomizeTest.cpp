@@ -2,8 +2,12 @@
 
 #include "platform/SettingsStore.h"
 #include "shell/CustomizeDialog.h"
+#include "support/StandIn.h"
 #include "settings/UIStyle.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+#include <QKeySequenceEdit>
 #include <QLabel>
 #include <QToolBar>
 
@@ -61,4 +65,39 @@ TEST_F(MainWindowTest, TheAppearanceFollowsTheStyleSettings) {
     EXPECT_EQ(main->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
     apply("Nothing", "nothing");
     EXPECT_EQ(main->DS->commandBarStyle(), 1);
+}
+
+TEST_F(MainWindowTest, AShortcutIsNeverTakenTwice) {
+    {
+        CustomizeDialog dialog(*main->DS);
+        ASSERT_TRUE(dialog.selectCommand(QStringLiteral("Open File")));
+        auto* keys = dialog.findChild<QKeySequenceEdit*>();
+        ASSERT_TRUE(keys);
+        // The edit takes the keys once they are released and it has waited for more.
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_S, Qt::ControlModifier);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_S, Qt::ControlModifier);
+        QApplication::sendEvent(keys, &press);
+        QApplication::sendEvent(keys, &release);
+        ASSERT_TRUE(waitUntil([this] { return !prompts.isEmpty(); }));
+        ASSERT_EQ(prompts.size(), 1);
+        EXPECT_EQ(prompts[0].icon, platform::vbExclamation);
+        EXPECT_TRUE(prompts[0].text.contains(QStringLiteral("already taken by \"Save File\"")));
+        EXPECT_EQ(keys->keySequence(), QKeySequence(QStringLiteral("Ctrl+O")));
+        dialog.apply();
+    }
+    EXPECT_EQ(main->DS->command(QStringLiteral("Open File")).shortcut(), QStringLiteral("Ctrl+O"));
+    EXPECT_EQ(main->DS->command(QStringLiteral("Save File")).shortcut(), QStringLiteral("Ctrl+S"));
+
+    // A stored layout that gives one shortcut twice: the first command in it keeps it.
+    main->DS->command(QStringLiteral("Open File")).setShortcuts({QStringLiteral("Ctrl+S")});
+    const QString path = homeFile(QStringLiteral("twice.mp"));
+    ASSERT_TRUE(main->DS->saveLayout(path));
+    QStringList order;
+    for (const dock::Command* command : main->DS->commands())
+        order.append(command->key());
+    const bool openFirst = order.indexOf(QStringLiteral("Open File")) < order.indexOf(QStringLiteral("Save File"));
+    ASSERT_TRUE(main->DS->loadLayout(path));
+    EXPECT_EQ(main->DS->command(QStringLiteral("Open File")).shortcut(), openFirst ? QStringLiteral("Ctrl+S") : QString());
+    EXPECT_EQ(main->DS->command(QStringLiteral("Save File")).shortcut(), openFirst ? QString() : QStringLiteral("Ctrl+S"));
+    EXPECT_TRUE(readAll(homeFile(QStringLiteral("error.log"))).contains("Shortcut Ctrl+S of"));
 }

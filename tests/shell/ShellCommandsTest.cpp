@@ -5,6 +5,7 @@
 #include "editor/SciWrappers.h"
 #include "editor/frmDoc.h"
 #include "files/Project.h"
+#include "files/Workspaces.h"
 #include "language/colour/ColouringFlags.h"
 #include "platform/DetachedStart.h"
 #include "platform/SettingsStore.h"
@@ -164,6 +165,51 @@ TEST_F(ShellCommandsTest, CloseAllFilesStopsAtACancelledPromptAndKeepsTheProject
     click("Close All Files");
     EXPECT_EQ(main->DS->documents().windowCount(), 0);
     EXPECT_EQ(gProjects.Count(), 0);
+}
+
+TEST_F(ShellCommandsTest, ProjectChangesAreNeverDroppedByARoadThatClosesEverything) {
+    QDir().mkpath(homeFile(QStringLiteral("game")));
+    writeAll(homeFile(QStringLiteral("game/main.bb")), "Print 1\r\n");
+    const QString kpf = homeFile(QStringLiteral("game/game.kpf"));
+    writeAll(kpf, "[Korvo Project file]\r\n<Settings>\r\n Expanded=\"False\"\r\n</Settings>\r\n<Folders>\r\n</Folders>\r\n<Files>\r\n"
+                  " AbsPath=\"\\main.bb\" PrjFolder=\"\" Line=\"0\" Column=\"0\" Tip=\"0\" Visible=\"False\"\r\n"
+                  "</Files>\r\n");
+    const auto addMember = [&](const QString& name) {
+        writeAll(homeFile(QStringLiteral("game/") + name), "");
+        const ProjectPtr project = gProjects.Item(kpf);
+        ASSERT_TRUE(project);
+        auto member = std::make_shared<clsFile>();
+        member->Name = name;
+        member->AbsPath = QStringLiteral("\\") + name;
+        DodajFileSorted(member, *project);
+        project->Dirty = true;
+    };
+
+    main->Text1_Change(kpf);
+    addMember(QStringLiteral("added.bb"));
+    click("Close All Files");
+    EXPECT_EQ(gProjects.Count(), 0);
+    EXPECT_TRUE(readAll(kpf).contains("added.bb"));
+
+    // A project file that cannot be written stops the road before it closes anything.
+    main->Text1_Change(kpf);
+    addMember(QStringLiteral("more.bb"));
+    const QByteArray saved = readAll(kpf);
+    QFile::remove(kpf);
+    QDir().mkpath(kpf);
+    ASSERT_FALSE(LoadWorkSpace(homeFile(QStringLiteral("none.kws"))));
+    click("Close All Files");
+    EXPECT_EQ(gProjects.Count(), 1);
+    EXPECT_NE(main->DS->documents().find(homeFile(QStringLiteral("game/main.bb"))), nullptr);
+    EXPECT_FALSE(main->close());
+    EXPECT_NE(main->DS->documents().find(homeFile(QStringLiteral("game/main.bb"))), nullptr);
+
+    QDir().rmdir(kpf);
+    writeAll(kpf, saved);
+    writeAll(homeFile(QStringLiteral("w.kws")), "[Korvo WorkSpace File]\r\n<Projects>\r\n</Projects>\r\n");
+    EXPECT_TRUE(LoadWorkSpace(homeFile(QStringLiteral("w.kws"))));
+    EXPECT_EQ(gProjects.Count(), 0);
+    EXPECT_TRUE(readAll(kpf).contains("more.bb"));
 }
 
 TEST_F(ShellCommandsTest, RunLastCreatedExeStartsTheProgramOrReportsItMissing) {

@@ -24,9 +24,15 @@ protected:
 }
 
 TEST_F(ToolsDumpTest, PrintsTheToolsAndSavesThemBack) {
-    writeAll(tools(), "1\n2\nEdit\n/usr/bin\ngedit %Activefile%\n1\nEDIT\n\nvi\n0\n");
+    writeAll(tools(), "1\n1\nEdit\n/usr/bin\ngedit %Activefile%\n1\n");
     EXPECT_EQ(dump({"--tools"}), "tool:Edit|/usr/bin|gedit %Activefile%|1\n");
     EXPECT_EQ(readAll(tools()), QByteArray("1\r\n1\r\nEdit\r\n/usr/bin\r\ngedit %Activefile%\r\n 1 \r\n"));
+
+    // A tool that cannot be held leaves the file as it is.
+    const QByteArray twice = "1\n2\nEdit\n/usr/bin\ngedit %Activefile%\n1\nEDIT\n\nvi\n0\n";
+    writeAll(tools(), twice);
+    EXPECT_EQ(dump({"--tools"}), "tool:Edit|/usr/bin|gedit %Activefile%|1\n");
+    EXPECT_EQ(readAll(tools()), twice);
 }
 
 TEST_F(ToolsDumpTest, PrintsWhatAToolStarts) {

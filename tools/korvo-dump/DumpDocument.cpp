@@ -6,11 +6,11 @@
 #include "editor/SciWrappers.h"
 #include "editor/ActiveDocument.h"
 #include "files/Project.h"
+#include "foundation/FileHelpers.h"
 #include "../support/OpenedDocument.h"
 #include "language/parser/DocumentPasses.h"
 #include "platform/AnsiText.h"
 
-#include <QFileInfo>
 
 #include <algorithm>
 #include <cstdio>
@@ -21,7 +21,7 @@ bool DumpDocument::open(const QString& path, const QString& Keywords, const std:
     if (!(Keywords.isEmpty() ? LoadBuiltInKeywords(compiler_) : compiler_.LoadKeywordsFrom(Keywords)))
         return false;
     compiler_.SetDefaultKeywords();
-    path_ = QFileInfo(path).absoluteFilePath();
+    path_ = CanonicalPath(path);
     if (beforeParse)
         beforeParse();
     doc_ = OpenSourceFile(path_);

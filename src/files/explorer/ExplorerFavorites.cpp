@@ -35,7 +35,7 @@ bool askToRemove(const QString& firstLine) {
 
 void frmExplorer::cmdAddToFilesFav_Click() {
     for (QTreeWidgetItem* row : lvFiles->selectedRows())
-        FileFavorites.Add(currentFolder_ + row->text(0));
+        FileFavorites.Add(CanonicalPath(currentFolder_ + row->text(0)));
     lvFiles->setFocus();
 }
 

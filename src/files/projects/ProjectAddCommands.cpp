@@ -132,7 +132,7 @@ void frmProjectEx::cmdAddExisFile_Click() {
         const QString selectedKey = NodeKey(selected);
         CopyToProjectAnswer = 0;
         for (const QString& path : paths)
-            addAndOpen(path, project);
+            addAndOpen(CanonicalPath(path), project);
         PopulateTreeView(selectedKey);
     } catch (...) {
         SetErrorLog(QStringLiteral("cmdAddExisFile_Click"), QStringLiteral("frmProjectEx"));

@@ -4,6 +4,7 @@
 #include "files/Project.h"
 #include "files/projects/ProjectNodes.h"
 #include "files/projects/ProjectsTree.h"
+#include "foundation/FileHelpers.h"
 #include "foundation/errors/ErrorLog.h"
 #include "platform/Prompt.h"
 
@@ -27,7 +28,7 @@ QStringList droppedFiles(const QMimeData& data) {
     QStringList files;
     for (const QUrl& url : data.urls())
         if (url.isLocalFile())
-            files.append(url.toLocalFile());
+            files.append(CanonicalPath(url.toLocalFile()));
     return files;
 }
 

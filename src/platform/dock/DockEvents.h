@@ -24,6 +24,9 @@ public:
     // Text typed into an editable combo and confirmed with Enter.
     virtual void ComboTextEntered(Command&) {}
     virtual void ShortcutAboutToRun(Command&, const QKeySequence&, bool& /*cancel*/) {}
+    // A layout gave the shortcut to two commands, which would run neither:
+    // the first keeps it and the second has lost it.
+    virtual void ShortcutTakenTwice(Command& /*kept*/, Command& /*dropped*/, const QString& /*shortcut*/) {}
 
     virtual void DocumentWindowActivate(DocumentWindow&) {}
     virtual void DocumentWindowDeactivate(DocumentWindow&) {}

@@ -247,6 +247,29 @@ LayoutData DockLayer::layout() const {
     return layout;
 }
 
+void DockLayer::keepFirstHoldersOfShortcuts(const LayoutData& layout) {
+    QHash<QString, Command*> holders;
+    for (const CommandData& data : layout.commands) {
+        Command* command = findCommand(data.key);
+        if (!command)
+            continue;
+        QStringList kept;
+        for (const QString& text : command->shortcuts()) {
+            const QString portable = QKeySequence(text).toString(QKeySequence::PortableText);
+            Command* holder = holders.value(portable);
+            if (!portable.isEmpty() && holder && holder != command) {
+                if (events_)
+                    events_->ShortcutTakenTwice(*holder, *command, portable);
+                continue;
+            }
+            holders.insert(portable, command);
+            kept.append(text);
+        }
+        if (kept.size() != command->shortcuts().size())
+            command->setShortcuts(kept);
+    }
+}
+
 void DockLayer::applyLayout(const LayoutData& layout) {
     QHash<QString, const CommandData*> wanted;
     for (const CommandData& data : layout.commands)
@@ -260,6 +283,7 @@ void DockLayer::applyLayout(const LayoutData& layout) {
             command = &addCommand(data.kind, data.key, data.caption);
         command->setData(data);
     }
+    keepFirstHoldersOfShortcuts(layout);
     // Commands keep their layout order, which is the order of UpdateCommandUI's walk.
     std::sort(commands_.begin(), commands_.end(), [&layout](const Command* a, const Command* b) {
         const auto position = [&layout](const Command* c) {

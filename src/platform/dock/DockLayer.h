@@ -124,6 +124,8 @@ private:
     void dropCommand(Command* command);
     void watchDockWindow(DockWindow& window);
     void placeDockWindows(const QList<DockData>& docks);
+    // A shortcut that the layout gives to several commands stays with the first.
+    void keepFirstHoldersOfShortcuts(const LayoutData& layout);
 
     QMainWindow& window_;
     DockEvents* events_ = nullptr;
