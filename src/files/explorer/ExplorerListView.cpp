@@ -69,4 +69,3 @@ QMimeData* ExplorerListView::mimeData(const QList<QTreeWidgetItem*>& items) cons
     data->setText(focused->text(0));
     return data;
 }
-
