@@ -28,7 +28,10 @@ if ((${#missing[@]})); then
   apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
-[ -f build/CMakeCache.txt ] || cmake -S . -B build
+# Under CI a warning fails the build.
+werror=()
+[ "${CI:-}" = "true" ] && werror=(-DKORVO_WERROR=ON)
+[ -f build/CMakeCache.txt ] || cmake -S . -B build "${werror[@]}"
 cmake --build build -j "$(nproc)"
 
 if [ "${1:-}" = "test" ]; then

@@ -55,7 +55,7 @@ QByteArray lexerKeywords(const QString& listing) {
     return words;
 }
 
-double parseFileMs(const QString& path, const QByteArray& text) {
+double parseFileMs(const QString& path) {
     OpenedDocument doc = OpenSourceFile(path);
     if (!doc)
         return 0;
@@ -148,7 +148,7 @@ int main(int argc, char* argv[]) {
     double parse = std::numeric_limits<double>::max();
     double lexer = std::numeric_limits<double>::max();
     for (int round = 0; round < rounds; ++round) {
-        parse = std::min(parse, parseFileMs(path, text));
+        parse = std::min(parse, parseFileMs(path));
         lexer = std::min(lexer, builtInLexerMs(lexerView, text, keywords));
     }
     const long lines = SciDirect(SciHandle(&lexerView), S::SCI_GETLINECOUNT);

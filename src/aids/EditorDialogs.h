@@ -2,6 +2,6 @@
 
 class QWidget;
 
-// The window that owns the dialogs of the editing aids: the one holding the
-// active document (the main window), or none without a document.
+// The window that owns the dialogs of the editing aids: the host's main
+// window; without one, the window holding the active document, or none.
 QWidget* DialogOwner();

@@ -11,19 +11,12 @@
 #include "foundation/MessageHelpers.h"
 #include "foundation/errors/ErrorLog.h"
 #include "platform/Prompt.h"
-#include "platform/dock/DockLayer.h"
-#include "platform/dock/HostLayer.h"
 
 #include <QDir>
 
 QList<unsigned> gCustomColors(16, 0);
 
 namespace {
-
-QWidget* mainWindow() {
-    dock::DockLayer* layer = dock::hostLayer();
-    return layer ? &layer->window() : DialogOwner();
-}
 
 const QString kFilePathFilter = QStringLiteral(
     "All Files (*.*);;"
@@ -43,7 +36,7 @@ int askForm(const QString& title, const QString& detail, const QStringList& choi
 }
 
 void showInsertColor(unsigned colour) {
-    FrmInsertColor form(mainWindow());
+    FrmInsertColor form(DialogOwner());
     form.FillColors(colour);
     const int choice = askForm(form.windowTitle(), form.ChosenText(), {QStringLiteral("&Cancel"), QStringLiteral("&Insert Color")});
     if (choice == 1)
@@ -104,7 +97,7 @@ void InsertFilename() {
 
 void InsertScancode() {
     try {
-        FrmScancode form(mainWindow());
+        FrmScancode form(DialogOwner());
         if (askForm(form.windowTitle(), QString(), {QStringLiteral("Cancel")}) == -1)
             form.exec();
         else

@@ -7,15 +7,9 @@
 #include "editor/ActiveDocument.h"
 #include "editor/frmDoc.h"
 #include "platform/CommandProcedures.h"
-#include "platform/dock/DockLayer.h"
-#include "platform/dock/HostLayer.h"
+#include "platform/Host.h"
 
 namespace {
-
-QWidget* mainWindow() {
-    dock::DockLayer* layer = dock::hostLayer();
-    return layer ? &layer->window() : nullptr;
-}
 
 void runClickedTool(const platform::CommandClick& click) {
     if (click.entry)
@@ -27,8 +21,8 @@ void runClickedTool(const platform::CommandClick& click) {
 void RegisterBuildCommands() {
     platform::RegisterCommandProcedures({
         {"Check For Errors", [] { if (gActiveDoc) CheckForErrors(gActiveDoc->FullFilename); }},
-        {"External Tools", [] { ShowExToolsDialog(mainWindow()); }},
+        {"External Tools", [] { ShowExToolsDialog(platform::host().mainWindow()); }},
         {"MRUExternalTools", runClickedTool},
-        {"Edit Userlibs", [] { ShowUserlibsDialog(mainWindow()); }},
+        {"Edit Userlibs", [] { ShowUserlibsDialog(platform::host().mainWindow()); }},
     });
 }

@@ -1,8 +1,8 @@
 #include "build/frmCompiling.h"
 
-#include <QApplication>
+#include "platform/Host.h"
+
 #include <QLabel>
-#include <QMainWindow>
 #include <QPointer>
 #include <QProgressBar>
 #include <QVBoxLayout>
@@ -30,16 +30,9 @@ public:
 
 QPointer<frmCompiling> gWindow;
 
-QWidget* mainWindow() {
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (qobject_cast<QMainWindow*>(window))
-            return window;
-    return nullptr;
-}
-
 frmCompiling& window() {
     if (!gWindow) {
-        gWindow = new frmCompiling(mainWindow());
+        gWindow = new frmCompiling(platform::host().mainWindow());
         gWindow->ProgressBar->setValue(0);
     }
     return *gWindow;

@@ -1,14 +1,12 @@
 #include "explorer/CodeListView.h"
 
-#include "foundation/Twips.h"
+#include "foundation/controls/ColumnTwips.h"
 
 #include <QHeaderView>
 
 #include <algorithm>
 
 namespace {
-constexpr int kTwipsRole = Qt::UserRole + 1;
-
 int compareNames(const QString& a, const QString& b) {
     const int folded = a.compare(b, Qt::CaseInsensitive);
     return folded != 0 ? folded : a.compare(b);
@@ -37,17 +35,13 @@ void CodeListView::setColumnWidthTwips(int column, int widthTwips) {
     setColumnHidden(column, widthTwips <= 0);
     if (widthTwips <= 0)
         return;
-    setColumnWidth(column, qMax(1, qRound(double(widthTwips) / twips::perPixelX(this))));
-    headerItem()->setData(column, kTwipsRole, QList<QVariant>{widthTwips, columnWidth(column)});
+    SetColumnWidthTwips(*this, column, widthTwips);
 }
 
 int CodeListView::columnWidthTwips(int column) const {
     if (column < 0 || column >= columnCount() || isColumnHidden(column))
         return 0;
-    const QList<QVariant> applied = headerItem()->data(column, kTwipsRole).toList();
-    if (applied.size() == 2 && applied[1].toInt() == columnWidth(column))
-        return applied[0].toInt();
-    return columnWidth(column) * twips::perPixelX(this);
+    return ColumnWidthTwips(*this, column);
 }
 
 void CodeListView::setOrderColumn(int column) {

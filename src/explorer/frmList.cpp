@@ -5,7 +5,7 @@
 #include "explorer/ExplorerIcons.h"
 #include "explorer/MemberWindow.h"
 #include "files/Project.h"
-#include "foundation/Twips.h"
+#include "foundation/controls/ColumnTwips.h"
 #include "foundation/controls/Splitter.h"
 #include "foundation/errors/ErrorLog.h"
 #include "language/model/DeclarationRecords.h"
@@ -32,16 +32,6 @@ QPointer<frmList>& instance() {
 
 QString& filledFor(DeclarationKindId kind) {
     return frmList::ListProjectFullPath[static_cast<size_t>(kind)];
-}
-
-// A stored width in twips: a number, rounded; the default when it is none
-// or lies outside the range.
-int storedWidth(const QString& key, int defaultWidth, int lowest, int highest) {
-    bool ok = false;
-    const double stored =
-        platform::GetSetting(QStringLiteral("UISettings"), key, QString::number(defaultWidth)).trimmed().toDouble(&ok);
-    const int width = ok ? twips::roundHalfEven(stored) : defaultWidth;
-    return width < lowest || width > highest ? defaultWidth : width;
 }
 
 class SplitterPage : public QWidget {
@@ -109,8 +99,8 @@ frmList::~frmList() {
 void frmList::Form_Load() {
     ShowOnlyFile = false;
     LastConstruct = QStringLiteral("Functions");
-    ColWidth1 = storedWidth(QStringLiteral("CodeExCol1"), 2200, 200, 12000);
-    ColWidth2 = storedWidth(QStringLiteral("CodeExCol2"), 4000, 0, 15000);
+    ColWidth1 = StoredColumnWidthTwips(QStringLiteral("CodeExCol1"), 2200, 200, 12000);
+    ColWidth2 = StoredColumnWidthTwips(QStringLiteral("CodeExCol2"), 4000, 0, 15000);
     const QStringList nameAndFile = {QStringLiteral("Name"), QStringLiteral("File")};
 
     CodeListView* functions =

@@ -26,10 +26,16 @@ QList<long> markedLines(int marker, bool collapsedOnly, int limit) {
     return lines;
 }
 
+// Restores the flag as it found it, so that it nests in another scope that ignores.
 class IgnoreModifications {
 public:
-    IgnoreModifications() { gIgnoreSciModified = true; }
-    ~IgnoreModifications() { gIgnoreSciModified = false; }
+    IgnoreModifications() : ignoring_(gIgnoreSciModified) { gIgnoreSciModified = true; }
+    ~IgnoreModifications() { gIgnoreSciModified = ignoring_; }
+    IgnoreModifications(const IgnoreModifications&) = delete;
+    IgnoreModifications& operator=(const IgnoreModifications&) = delete;
+
+private:
+    bool ignoring_;
 };
 
 }

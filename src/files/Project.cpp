@@ -39,6 +39,20 @@ void DodajFileSorted(const FilePtr& file, ClsProject& project) {
     }
 }
 
+bool RenameMember(ClsProject& project, const QString& oldName, const QString& newAbsPath) {
+    const FilePtr member = project.Files.Item(oldName);
+    if (!member)
+        return false;
+    project.Files.RemoveKey(oldName);
+    member->AbsPath = newAbsPath;
+    member->Name = newAbsPath.mid(newAbsPath.lastIndexOf(QLatin1Char('\\')) + 1);
+    DodajFileSorted(member, project);
+    if (project.MainFile.compare(oldName, Qt::CaseInsensitive) == 0)
+        project.MainFile = member->Name;
+    project.Dirty = true;
+    return true;
+}
+
 void DodajFolderSorted(const FolderPtr& folder, ClsProject& project) {
     try {
         insertSorted(project.Folders, folder, folder->FullPath, [](const clsFolder& f) { return f.FullPath; });

@@ -61,6 +61,11 @@ using ProjectPtr = std::shared_ptr<ClsProject>;
 // Inserts a member at its place in name order (upper-cased, ordinal); a name
 // already there in any letter case is refused (Files.LastError is set).
 void DodajFileSorted(const FilePtr& file, ClsProject& project);
+// Gives the member named oldName a new AbsPath ("\" separators, relative to
+// the project folder) and the name its last part holds, at its place in name
+// order; the main file follows it and the project is marked for saving. False
+// when no member has that name.
+bool RenameMember(ClsProject& project, const QString& oldName, const QString& newAbsPath);
 // The same for a category, by FullPath.
 void DodajFolderSorted(const FolderPtr& folder, ClsProject& project);
 // FullPath, TreeParent and Name of a category from its AbsPath, which holds

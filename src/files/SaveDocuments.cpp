@@ -78,19 +78,11 @@ bool refusedForProject(const ClsProject& project, const QString& newPath, const 
     return false;
 }
 
-void renameMember(ClsProject& project, const QString& oldName, const QString& newPath, const QString& newName) {
-    const FilePtr member = project.Files.Item(oldName);
-    if (!member)
-        return;
-    project.Files.RemoveKey(oldName);
-    member->Name = newName;
-    QString relative = newPath.mid(project.Path.size());
+// A member's AbsPath: its path below the project folder, written with "\".
+QString memberAbsPath(const ClsProject& project, const QString& path) {
+    QString relative = path.mid(project.Path.size());
     relative.replace(QLatin1Char('/'), QLatin1Char('\\'));
-    member->AbsPath = QLatin1Char('\\') + relative;
-    DodajFileSorted(member, project);
-    if (project.MainFile.compare(oldName, Qt::CaseInsensitive) == 0)
-        project.MainFile = newName;
-    project.Dirty = true;
+    return QLatin1Char('\\') + relative;
 }
 
 void renameSingleFile(const ProjectPtr& project, frmDoc& doc, const QString& oldKey, const QString& newPath) {
@@ -171,7 +163,7 @@ bool SaveDocumentAs(frmDoc* doc) {
         if (project->SingleFile)
             renameSingleFile(project, *doc, oldPath, *newPath);
         else
-            renameMember(*project, oldName, *newPath, newName);
+            RenameMember(*project, oldName, memberAbsPath(*project, *newPath));
         PopulateTreeView();
     }
     if (doc == gActiveDoc) {

@@ -18,12 +18,118 @@
 
 using namespace dialogcontrols;
 
+// One setting of the dialog: its key, the control that shows it and the
+// value loaded for it. A flag pair is two check boxes for bits 1 and 0; the
+// fold margin is a check box written only when it changes.
+struct OptionField {
+    enum Control { Check, FoldMargin, FlagPair, Spin, Choice, Text };
+
+    OptionField(const char* key, Control control, const char* name, const int& value, const char* second = nullptr)
+        : key(key), control(control), name(name), second(second), integer(&value) {}
+    OptionField(const char* key, Control control, const char* name, const bool& value)
+        : key(key), control(control), name(name), flag(&value) {}
+    OptionField(const char* key, Control control, const char* name, const QString& value)
+        : key(key), control(control), name(name), text(&value) {}
+
+    int number() const { return integer ? *integer : flag ? int(*flag) : 0; }
+
+    const char* key;
+    Control control;
+    const char* name;  // the control; a choice's radio buttons are name(index)
+    const char* second = nullptr;
+    const int* integer = nullptr;
+    const bool* flag = nullptr;
+    const QString* text = nullptr;
+};
+
 namespace {
 
 QString number(long value) {
     return QString::number(value);
 }
 
+// Every setting of the dialog, in the order Apply writes them.
+const QList<OptionField>& optionFields() {
+    using F = OptionField;
+    static const QList<OptionField> fields = {
+        {"HighlightCurrentLine", F::Check, "chkHighlightCurrentLine", HighlightCurrentLine},
+        {"AutoIndentType", F::Choice, "optAutoindentType", AutoIndentType},
+        {"AutoIndentOnLoad", F::Check, "chkAutoIndentOnLoad", AutoIndentOnLoad},
+        {"EmptyUndo", F::Check, "chkEmptyUndo", EmptyUndo},
+        {"FixVariableCase", F::Check, "chkFixVariableCase", FixVariableCase},
+        {"ReplaceVarPlusPlus", F::Check, "chkReplaceVarPlusPlus", ReplaceVarPlusPlus},
+        {"HighlightMatchedBraces", F::Check, "chkHighlightMatchedBraces", HighlightMatchedBraces},
+        {"ShowIndentGuides", F::Check, "chkShowIndentGuides", ShowIndentGuides},
+        {"ShowWhiteSpaces", F::Check, "chkShowWhiteSpaces", ShowWhiteSpaces},
+        {"InsertSpacesForTabs", F::Check, "chkInsertSpacesForTabs", InsertSpacesForTabs},
+        {"ShowCurrentFunction", F::Check, "chkShowCurrentFunction", ShowCurrentFunction},
+        {"ShowLineNumbers", F::Check, "chkShowLineNumbers", ShowLineNumbers},
+        {"ShowFoldMargin", F::FoldMargin, "chkShowFoldMargin", ShowFoldMargin},
+        {"ShowMarkerMargin", F::Check, "chkShowMarkerMargin", ShowMarkerMargin},
+        {"TabValue", F::Spin, "txtTabValue", TabValue},
+        {"CursorPeriod", F::Spin, "txtCursorPeriod", CursorPeriod},
+        {"cursorwidth", F::Spin, "txtCursorWidth", CursorWidth},
+        {"WordWrap", F::Check, "chkWordWrap", WordWrap},
+        {"WordWrapFlags", F::FlagPair, "chkVisualFlagAtBegin", WordWrapFlags, "chkVisualFlagAtEnd"},
+        {"WordWrapFlagLocation", F::FlagPair, "chkNearTextAtBegin", WordWrapFlagLocation, "chkNearTextAtEnd"},
+        {"WordWrapStartIndent", F::Spin, "txtWordWrapIndent", WordWrapStartIndent},
+        {"Hmargin", F::Spin, "txtHscrollvalue", Hmargin},
+        {"HmarginStrict", F::Choice, "optHScrollStrict", HmarginStrict},
+        {"Vmargin", F::Spin, "txtVscrollvalue", Vmargin},
+        {"GotoPositionsAtTop", F::Check, "chkGotoPositionsAtTop", GotoPositionsAtTop},
+        {"ACshowAuto", F::Check, "chkACShowAuto", ACshowAuto},
+        {"ACshowOnlyLonger", F::Spin, "txtACshowOnlyLonger", ACshowOnlyLonger},
+        {"ACshowWhenNoMore", F::Spin, "txtACshowWhenNoMore", ACshowWhenNoMore},
+        {"ACstartAfter", F::Spin, "txtACstartAfter", ACstartAfter},
+        {"ACcompleteOnlyOne", F::Check, "chkACcompleteOnlyOne", ACcompleteOnlyOne},
+        {"ACIncConstants", F::Check, "chkACIncConstants", ACIncConstants},
+        {"ACIncFunctions", F::Check, "chkACIncFunctions", ACIncFunctions},
+        {"ACIncKeywords", F::Check, "chkACIncKeywords", ACIncKeywords},
+        {"ACIncVars", F::Check, "chkACIncVars", ACIncVars},
+        {"ACCloseListOnDelete", F::Check, "chkACCloseListOnDelete", ACCloseListOnDelete},
+        {"ACCloseListOnNoMatch", F::Check, "chkACCloseListOnNoMatch", ACCloseListOnNoMatch},
+        {"ACCloseListOnMatch", F::Check, "chkACcloseListOnMatch", ACCloseListOnMatch},
+        {"ACFillUpChars", F::Text, "txtACFillUpChars", ACFillUpChars},
+        {"ACStopChars", F::Text, "txtACStopChars", ACStopChars},
+        {"ACTypesLabelsEnable", F::Check, "chkACTypesLabelsEnable", ACTypesLabelsEnable},
+        {"ACRowsHeight", F::Spin, "txtACRowsHeight", ACRowsHeight},
+        {"PopupCallTips", F::Check, "chkPopupCallTips", PopupCallTips},
+        {"BreakpointsAsBackground", F::Check, "chkBreakpointAsBackground", BreakpointsAsBackground},
+        {"CBrowserMarkAsNew", F::Spin, "txtCBrowserMarkAsNew", CBrowserMarkAsNew},
+        {"CBrowserRememberOnGotoDefinition", F::Check, "chkCBrowserRememberOnGotoDefinition", CBrowserRememberOnGotoDefinition},
+        {"BookMarksSingleFileBased", F::Check, "chkBookMarksSingleFileBased", BookMarksSingleFileBased},
+        {"SaveBookmarks", F::Check, "chkSaveBookmarks", SaveBookmarks},
+        {"SaveFoldingState", F::Check, "chkSaveFoldingState", SaveFoldingState},
+        {"SaveCompilerCommandLine", F::Check, "chkSaveCompilerCommandLine", SaveCompilerCommandLine},
+        {"FileDirtyOnBookmarks", F::Check, "chkFileDirtyOnBookmarks", FileDirtyOnBookmarks},
+        {"EachHelpInNewTab", F::Check, "chkEachHelpInNewTab", EachHelpInNewTab},
+        {"IFNoHelpFound", F::Choice, "optIFNoHelpFound", IFNoHelpFound},
+        {"HomeGoesToFirst", F::Check, "chkHomeGoesToFirst", HomeGoesToFirst},
+        {"CheckForMissingBracesOnFunctions", F::Check, "chkCheckForMissingBracesOnFunctions", CheckForMissingBracesOnFunctions},
+    };
+    return fields;
+}
+
+}
+
+QString FrmOptionsEdit::shownValue(const OptionField& field) const {
+    switch (field.control) {
+    case OptionField::Check:
+    case OptionField::FoldMargin:
+        return state(box(field.name));
+    case OptionField::FlagPair:
+        return number(box(field.name)->isChecked() * 2 | box(field.second)->isChecked());
+    case OptionField::Spin:
+        return spinBox(field.name)->Text();
+    case OptionField::Choice:
+        for (int index = 1; QRadioButton* button = opt(field.name, index); ++index)
+            if (button->isChecked())
+                return number(index);
+        return number(0);
+    case OptionField::Text:
+        return text(field.name)->text();
+    }
+    return QString();
 }
 
 FrmOptionsEdit::FrmOptionsEdit(QWidget* parent)
@@ -203,66 +309,28 @@ void FrmOptionsEdit::buildAutoScrollPage() {
 }
 
 void FrmOptionsEdit::loadValues() {
-    const std::pair<const char*, long> boxes[] = {
-        {"chkHighlightCurrentLine", HighlightCurrentLine},
-        {"chkAutoIndentOnLoad", AutoIndentOnLoad},
-        {"chkEmptyUndo", EmptyUndo},
-        {"chkFixVariableCase", FixVariableCase},
-        {"chkReplaceVarPlusPlus", ReplaceVarPlusPlus},
-        {"chkHighlightMatchedBraces", HighlightMatchedBraces},
-        {"chkShowIndentGuides", ShowIndentGuides},
-        {"chkShowWhiteSpaces", ShowWhiteSpaces},
-        {"chkWordWrap", WordWrap},
-        {"chkInsertSpacesForTabs", InsertSpacesForTabs},
-        {"chkShowCurrentFunction", ShowCurrentFunction},
-        {"chkShowLineNumbers", ShowLineNumbers},
-        {"chkShowFoldMargin", ShowFoldMargin},
-        {"chkShowMarkerMargin", ShowMarkerMargin},
-        {"chkGotoPositionsAtTop", GotoPositionsAtTop},
-        {"chkACShowAuto", ACshowAuto},
-        {"chkACcompleteOnlyOne", ACcompleteOnlyOne},
-        {"chkACIncKeywords", ACIncKeywords},
-        {"chkACIncVars", ACIncVars},
-        {"chkACIncConstants", ACIncConstants},
-        {"chkACIncFunctions", ACIncFunctions},
-        {"chkACCloseListOnDelete", ACCloseListOnDelete},
-        {"chkACCloseListOnNoMatch", ACCloseListOnNoMatch},
-        {"chkACcloseListOnMatch", ACCloseListOnMatch},
-        {"chkACTypesLabelsEnable", ACTypesLabelsEnable},
-        {"chkPopupCallTips", PopupCallTips},
-        {"chkBreakpointAsBackground", BreakpointsAsBackground},
-        {"chkCBrowserRememberOnGotoDefinition", CBrowserRememberOnGotoDefinition},
-        {"chkBookMarksSingleFileBased", BookMarksSingleFileBased},
-        {"chkSaveBookmarks", SaveBookmarks},
-        {"chkSaveFoldingState", SaveFoldingState},
-        {"chkSaveCompilerCommandLine", SaveCompilerCommandLine},
-        {"chkFileDirtyOnBookmarks", FileDirtyOnBookmarks},
-        {"chkEachHelpInNewTab", EachHelpInNewTab},
-        {"chkHomeGoesToFirst", HomeGoesToFirst},
-        {"chkCheckForMissingBracesOnFunctions", CheckForMissingBracesOnFunctions},
-        {"chkVisualFlagAtBegin", (WordWrapFlags >> 1) & 1},
-        {"chkVisualFlagAtEnd", WordWrapFlags & 1},
-        {"chkNearTextAtBegin", (WordWrapFlagLocation >> 1) & 1},
-        {"chkNearTextAtEnd", WordWrapFlagLocation & 1},
-    };
-    for (const auto& [name, value] : boxes)
-        box(name)->setChecked(value != 0);
-    for (const auto& [group, value] : {std::pair{"optAutoindentType", AutoIndentType}, std::pair{"optHScrollStrict", HmarginStrict},
-                                       std::pair{"optIFNoHelpFound", IFNoHelpFound}})
-        if (QRadioButton* selected = opt(group, value))
-            selected->setChecked(true);
-    const std::pair<const char*, long> spins[] = {
-        {"txtTabValue", TabValue},           {"txtCursorWidth", CursorWidth},
-        {"txtCursorPeriod", CursorPeriod},   {"txtWordWrapIndent", WordWrapStartIndent},
-        {"txtHscrollvalue", Hmargin},        {"txtVscrollvalue", Vmargin},
-        {"txtACshowOnlyLonger", ACshowOnlyLonger}, {"txtACstartAfter", ACstartAfter},
-        {"txtACshowWhenNoMore", ACshowWhenNoMore}, {"txtACRowsHeight", ACRowsHeight},
-        {"txtCBrowserMarkAsNew", CBrowserMarkAsNew},
-    };
-    for (const auto& [name, value] : spins)
-        spinBox(name)->setText(number(value));
-    text("txtACFillUpChars")->setText(ACFillUpChars);
-    text("txtACStopChars")->setText(ACStopChars);
+    for (const OptionField& field : optionFields()) {
+        switch (field.control) {
+        case OptionField::Check:
+        case OptionField::FoldMargin:
+            box(field.name)->setChecked(field.number() != 0);
+            break;
+        case OptionField::FlagPair:
+            box(field.name)->setChecked((field.number() >> 1) & 1);
+            box(field.second)->setChecked(field.number() & 1);
+            break;
+        case OptionField::Spin:
+            spinBox(field.name)->setText(number(field.number()));
+            break;
+        case OptionField::Choice:
+            if (QRadioButton* selected = opt(field.name, field.number()))
+                selected->setChecked(true);
+            break;
+        case OptionField::Text:
+            text(field.name)->setText(*field.text);
+            break;
+        }
+    }
 }
 
 void FrmOptionsEdit::EnableWrapOptions(bool enable) {
@@ -282,65 +350,14 @@ void FrmOptionsEdit::chkACShowAuto_Click() {
 }
 
 void FrmOptionsEdit::apply() {
-    auto write = [](const char* key, const QString& value) { platform::SaveSetting(kOptionsEditSection, QLatin1String(key), value); };
-    auto selected = [this](const char* group, std::initializer_list<int> indexes) {
-        for (int index : indexes)
-            if (opt(group, index)->isChecked())
-                return number(index);
-        return number(0);
-    };
-    auto spinText = [this](const char* name) { return spinBox(name)->Text(); };
-
-    write("HighlightCurrentLine", state(box("chkHighlightCurrentLine")));
-    write("AutoIndentType", selected("optAutoindentType", {1, 2}));
-    for (const char* key : {"AutoIndentOnLoad", "EmptyUndo", "FixVariableCase", "ReplaceVarPlusPlus", "HighlightMatchedBraces",
-                            "ShowIndentGuides", "ShowWhiteSpaces", "InsertSpacesForTabs", "ShowCurrentFunction", "ShowLineNumbers"})
-        write(key, state(box(qPrintable(QStringLiteral("chk") + QLatin1String(key)))));
-
-    const bool foldMargin = box("chkShowFoldMargin")->isChecked();
-    if (foldMargin != (ShowFoldMargin != 0)) {
-        write("ShowFoldMargin", state(box("chkShowFoldMargin")));
-        if (!foldMargin)
+    for (const OptionField& field : optionFields()) {
+        const bool foldMargin = field.control == OptionField::FoldMargin;
+        if (foldMargin && box(field.name)->isChecked() == (field.number() != 0))
+            continue;
+        platform::SaveSetting(kOptionsEditSection, QLatin1String(field.key), shownValue(field));
+        if (foldMargin && !box(field.name)->isChecked())
             UnfoldEveryEditor();
     }
-
-    write("ShowMarkerMargin", state(box("chkShowMarkerMargin")));
-    write("TabValue", spinText("txtTabValue"));
-    write("CursorPeriod", spinText("txtCursorPeriod"));
-    write("cursorwidth", spinText("txtCursorWidth"));
-    write("WordWrap", state(box("chkWordWrap")));
-    write("WordWrapFlags", number(box("chkVisualFlagAtBegin")->isChecked() * 2 | box("chkVisualFlagAtEnd")->isChecked()));
-    write("WordWrapFlagLocation", number(box("chkNearTextAtBegin")->isChecked() * 2 | box("chkNearTextAtEnd")->isChecked()));
-    write("WordWrapStartIndent", spinText("txtWordWrapIndent"));
-    write("Hmargin", spinText("txtHscrollvalue"));
-    write("HmarginStrict", opt("optHScrollStrict", 1)->isChecked() ? number(1) : number(0));
-    write("Vmargin", spinText("txtVscrollvalue"));
-    write("GotoPositionsAtTop", state(box("chkGotoPositionsAtTop")));
-    write("ACshowAuto", state(box("chkACShowAuto")));
-    write("ACshowOnlyLonger", spinText("txtACshowOnlyLonger"));
-    write("ACshowWhenNoMore", spinText("txtACshowWhenNoMore"));
-    write("ACstartAfter", spinText("txtACstartAfter"));
-    const std::pair<const char*, const char*> autocomplete[] = {
-        {"ACcompleteOnlyOne", "chkACcompleteOnlyOne"},       {"ACIncConstants", "chkACIncConstants"},
-        {"ACIncFunctions", "chkACIncFunctions"},             {"ACIncKeywords", "chkACIncKeywords"},
-        {"ACIncVars", "chkACIncVars"},                       {"ACCloseListOnDelete", "chkACCloseListOnDelete"},
-        {"ACCloseListOnNoMatch", "chkACCloseListOnNoMatch"}, {"ACCloseListOnMatch", "chkACcloseListOnMatch"},
-    };
-    for (const auto& [key, name] : autocomplete)
-        write(key, state(box(name)));
-    write("ACFillUpChars", text("txtACFillUpChars")->text());
-    write("ACStopChars", text("txtACStopChars")->text());
-    write("ACTypesLabelsEnable", state(box("chkACTypesLabelsEnable")));
-    write("ACRowsHeight", spinText("txtACRowsHeight"));
-    write("PopupCallTips", state(box("chkPopupCallTips")));
-    write("BreakpointsAsBackground", state(box("chkBreakpointAsBackground")));
-    write("CBrowserMarkAsNew", spinText("txtCBrowserMarkAsNew"));
-    for (const char* key : {"CBrowserRememberOnGotoDefinition", "BookMarksSingleFileBased", "SaveBookmarks", "SaveFoldingState",
-                            "SaveCompilerCommandLine", "FileDirtyOnBookmarks", "EachHelpInNewTab"})
-        write(key, state(box(qPrintable(QStringLiteral("chk") + QLatin1String(key)))));
-    write("IFNoHelpFound", selected("optIFNoHelpFound", {1, 2}));
-    write("HomeGoesToFirst", state(box("chkHomeGoesToFirst")));
-    write("CheckForMissingBracesOnFunctions", state(box("chkCheckForMissingBracesOnFunctions")));
 
     GetEditOptions();
     ApplyOptionsToEveryEditor();

@@ -2,6 +2,7 @@
 
 #include "settings/OptionsDialog.h"
 
+struct OptionField;
 
 // "Editor options": the settings of section "OptionsEdit". Apply writes
 // them, reloads the values and puts them into every open editor at once.
@@ -20,6 +21,8 @@ private:
     void buildHelpPage();
     void buildAutoScrollPage();
     void loadValues();
+    // What the field's control shows, as Apply writes it.
+    QString shownValue(const OptionField& field) const;
     void EnableWrapOptions(bool enable);
     void chkACShowAuto_Click();
 };

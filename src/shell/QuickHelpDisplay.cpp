@@ -20,11 +20,7 @@ unsigned bgrOf(const QColor& colour) {
 void drawQuickHelp(frmMain& main, QString& shownText) {
     const QuickHelp& help = quickHelp();
     QuickHelpLine& line = *main.Rtb;
-    line.setText(help.text());
-    if (help.colourLength() > 0) {
-        line.setSelection(help.colourStart(), help.colourLength());
-        line.setSelectionColour(bgrOf(help.colour()));
-    }
+    line.show(help.text(), help.colourStart(), help.colourLength(), bgrOf(help.colour()));
     if (help.text() == shownText)
         return;
     shownText = help.text();

@@ -20,6 +20,7 @@ QString QuickHelpLine::Text() const {
 void QuickHelpLine::setText(const QString& text) {
     setPlainText(QString(text).remove(QLatin1Char('\r')).replace(QLatin1Char('\n'), QLatin1Char(' ')));
     selection_ = QTextCursor(document());
+    shown_.reset();
 }
 
 void QuickHelpLine::setSelection(int start, int length) {
@@ -27,12 +28,27 @@ void QuickHelpLine::setSelection(int start, int length) {
     selection_ = QTextCursor(document());
     selection_.setPosition(qBound(0, start, end));
     selection_.setPosition(end, QTextCursor::KeepAnchor);
+    shown_.reset();
 }
 
 void QuickHelpLine::setSelectionColour(unsigned bgr) {
     QTextCharFormat format;
     format.setForeground(QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF));
     selection_.mergeCharFormat(format);
+    shown_.reset();
+}
+
+void QuickHelpLine::show(const QString& text, int colourStart, int colourLength, unsigned bgr) {
+    const bool coloured = colourLength > 0;
+    const Shown wanted{text, coloured ? colourStart : 0, coloured ? colourLength : 0, coloured ? bgr : 0u};
+    if (shown_ == wanted)
+        return;
+    setText(text);
+    if (colourLength > 0) {
+        setSelection(colourStart, colourLength);
+        setSelectionColour(bgr);
+    }
+    shown_ = wanted;
 }
 
 int QuickHelpLine::widthTwips() const {

@@ -10,9 +10,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-const char* const kHomePage = "https://korvo.example.org/";
-
 namespace {
+
+// The address the link opens.
+const char* const kHomePage = "https://korvo.example.org/";
 
 QLabel* staticLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);

@@ -21,8 +21,5 @@ public:
     QLabel* lblDisclaimer = nullptr;
 };
 
-// The address the link opens.
-extern const char* const kHomePage;
-
 // "About": shows the dialog modally, owned by the main window.
 void ShowAbout();

@@ -51,3 +51,25 @@ TEST_F(ProjectTest, AMembersDiskPathUsesSlashesOnly) {
     bad.AbsPath = QStringLiteral("nobackslash");
     EXPECT_THROW(SetFolderPaths(bad, project), KorvoError);
 }
+
+TEST_F(ProjectTest, ARenamedMemberMovesToItsNewPlaceAndTakesTheMainFileAlong) {
+    ClsProject project;
+    for (const char* name : {"a.bb", "m.bb", "z.bb"}) {
+        const FilePtr f = file(QString::fromLatin1(name));
+        f->AbsPath = QStringLiteral("\\src\\") + f->Name;
+        DodajFileSorted(f, project);
+    }
+    project.MainFile = QStringLiteral("A.BB");
+
+    ASSERT_TRUE(RenameMember(project, QStringLiteral("a.bb"), QStringLiteral("\\lib\\q.bb")));
+    EXPECT_EQ(names(project), (QStringList{"m.bb", "q.bb", "z.bb"}));
+    EXPECT_EQ(project.Files.Item(QStringLiteral("q.bb"))->AbsPath, "\\lib\\q.bb");
+    EXPECT_EQ(project.MainFile, "q.bb");
+    EXPECT_TRUE(project.Dirty);
+
+    project.Dirty = false;
+    ASSERT_TRUE(RenameMember(project, QStringLiteral("z.bb"), QStringLiteral("\\src\\b.bb")));
+    EXPECT_EQ(names(project), (QStringList{"b.bb", "m.bb", "q.bb"}));
+    EXPECT_EQ(project.MainFile, "q.bb") << "only the main file's own rename moves it";
+    EXPECT_FALSE(RenameMember(project, QStringLiteral("gone.bb"), QStringLiteral("\\x.bb")));
+}

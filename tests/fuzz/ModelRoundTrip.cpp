@@ -91,9 +91,15 @@ std::string quoted(const QByteArray& text) {
 
 std::string describe(const RoundTripScenario& scenario) {
     std::string text = "document " + quoted(scenario.document) + "\n";
-    for (const RoundTripStep& step : scenario.steps)
-        text += (step.type ? "type at line " : "take back typed line #") + std::to_string(step.at)
-            + (step.type ? " " + quoted(step.text) : std::string()) + "\n";
+    for (const RoundTripStep& step : scenario.steps) {
+        text += step.type ? "type at line " : "take back typed line #";
+        text += std::to_string(step.at);
+        if (step.type) {
+            text += ' ';
+            text += quoted(step.text);
+        }
+        text += "\n";
+    }
     return text;
 }
 

@@ -95,8 +95,9 @@ TEST_F(CommandDispatchTest, AnOlderLayoutGainsSaveAllFilesOnceRightAfterSaveFile
     main->DS->applyLayout(*fresh);
     const QString path = homeFile(QStringLiteral("older.mp"));
     for (int load = 0; load < 2; ++load) {
-        if (load > 0)
+        if (load > 0) {
             ASSERT_TRUE(main->DS->loadLayout(path));
+        }
         main->AdditionalUISetup();
         EXPECT_EQ(entries(command("File")).mid(3, 3), (QStringList{"Save File As", "Save All Files", "|Close File"}));
         EXPECT_EQ(entries(command("File")).count(QStringLiteral("Save All Files")), 1);
@@ -108,14 +109,18 @@ TEST_F(CommandDispatchTest, AnOlderLayoutGainsSaveAllFilesOnceRightAfterSaveFile
 
 TEST_F(CommandDispatchTest, WithoutADocumentEditorCommandsAreOffAndDoNothing) {
     main->UpdateCommandUI();
-    for (const dock::Command* c : main->DS->commands())
-        if (c->category() == QLatin1String("Sci") || c->category() == QLatin1String("SciFocus"))
+    for (const dock::Command* c : main->DS->commands()) {
+        if (c->category() == QLatin1String("Sci") || c->category() == QLatin1String("SciFocus")) {
             EXPECT_FALSE(c->enabled()) << c->key().toStdString();
+        }
+    }
     EXPECT_FALSE(command("Save File As").enabled());
     EXPECT_TRUE(command("Exit").enabled());
     click("Undo");
     click("Find");
-    dock::Command lowerCase(dock::CommandData{.key = QStringLiteral("undo")}, nullptr);
+    dock::CommandData undo;
+    undo.key = QStringLiteral("undo");
+    dock::Command lowerCase(undo, nullptr);
     main->DS_CommandClick(lowerCase);
     EXPECT_TRUE(prompts.isEmpty());
 }

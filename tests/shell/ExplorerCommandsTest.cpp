@@ -184,7 +184,7 @@ TEST_F(ReviewTest, EveryOpenDocumentOfTheProjectIsRecolouredWhileReferencesAreCo
     ReviewDouble review;
     frmDoc& first = parse("Global used\r\nGlobal unused\r\nused = 1\r\n", QStringLiteral("a.bb"));
     frmDoc& second = parseInProjectOf(first, "Print used\r\n", QStringLiteral("b.bb"));
-    frmDoc& other = parse("Global used\r\n", QStringLiteral("other.bb"));
+    parse("Global used\r\n", QStringLiteral("other.bb"));  // another project: none of its references count
     // Opening a file gave it its window; the second one came in by hand.
     host.windows.insert(1, {second.FullFilename, &second, second.Filename()});
     makeCurrent(first);

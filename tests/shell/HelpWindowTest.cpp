@@ -55,9 +55,11 @@ TEST_F(HelpWindowTest, StartsWithTheDefaultPageAndKeepsItsLayoutWhenKorvoCloses)
     EXPECT_EQ(HelpForm(), nullptr);
     const std::optional<dock::LayoutData> layout = dock::readLayoutFile(homeFile(QStringLiteral("Layouts/Layout0.8_h.mp")));
     ASSERT_TRUE(layout.has_value());
-    for (const dock::CommandData& command : layout->commands)
-        if (command.key == QLatin1String("cboAddress"))
+    for (const dock::CommandData& command : layout->commands) {
+        if (command.key == QLatin1String("cboAddress")) {
             EXPECT_TRUE(command.items.isEmpty());
+        }
+    }
 }
 
 TEST_F(HelpWindowTest, TheFileExplorerOpensHtmlPagesInANewHelpTab) {

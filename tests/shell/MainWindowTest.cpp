@@ -1,7 +1,6 @@
 #include "shell/MainWindowFixture.h"
 #include "editor/frmDoc.h"
-
-#include "editor/frmDoc.h"
+#include "language/complete/QuickHelp.h"
 #include "platform/Host.h"
 #include "platform/KorvoError.h"
 #include "platform/SettingsStore.h"
@@ -37,6 +36,26 @@ TEST_F(MainWindowTest, LoadingBuildsTheBarsPanesAndDockPanels) {
     main->Rtb->setSelectionColour(255);
     EXPECT_EQ(main->Rtb->Text(), QStringLiteral("Print a, b"));
     EXPECT_GT(main->TextWidth(QStringLiteral("Print a, b")), main->TextWidth(QStringLiteral("Print")));
+}
+
+TEST_F(MainWindowTest, AnUnchangedQuickHelpIsNotRedrawnYetComesBackAfterTheLineWasCleared) {
+    int redraws = 0;
+    QObject::connect(main->Rtb, &QTextEdit::textChanged, main->Rtb, [&redraws] { ++redraws; });
+    quickHelp().show(QStringLiteral("Foo (a, b)"), 5, 1, QuickHelp::kArgumentColour);
+    EXPECT_EQ(main->Rtb->Text(), "Foo (a, b)");
+    const int first = redraws;
+    EXPECT_GT(first, 0);
+    quickHelp().show(QStringLiteral("Foo (a, b)"), 5, 1, QuickHelp::kArgumentColour);
+    EXPECT_EQ(redraws, first) << "the same help again draws nothing";
+    quickHelp().show(QStringLiteral("Foo (a, b)"), 8, 1, QuickHelp::kArgumentColour);
+    EXPECT_GT(redraws, first) << "the next argument coloured";
+
+    // What the progress pane does when it takes the place of the position pane.
+    main->Rtb->setText(QString());
+    quickHelp().show(QStringLiteral("Foo (a, b)"), 8, 1, QuickHelp::kArgumentColour);
+    EXPECT_EQ(main->Rtb->Text(), "Foo (a, b)");
+    quickHelp().clear();
+    EXPECT_TRUE(main->Rtb->Text().isEmpty());
 }
 
 TEST_F(MainWindowTest, PlacementComesBackOnScreen) {

@@ -15,8 +15,7 @@ TEST_F(Splash, RunsTheLoadersInOrderAndShowsTheMainWindow) {
     QStringList shown;
     {
         frmSplash splash;
-        EXPECT_EQ(splash.lblBuild->text(),
-                  QStringLiteral("Build %1.%2.%3").arg(KORVO_VERSION_MAJOR).arg(KORVO_VERSION_MINOR).arg(KORVO_VERSION_PATCH));
+        EXPECT_EQ(splash.lblBuild->text(), QStringLiteral("Build 0.1.0")) << "the version CMakeLists.txt declares";
         QObject::connect(&splash, &frmSplash::statusShown, [&shown](const QString& text) { shown.append(text); });
         EXPECT_TRUE(splash.start());
     }

@@ -18,7 +18,7 @@ public:
         QString key;
         QWidget* form = nullptr;
         QString caption;
-        QString id;
+        QString id = {};  // the tests' own windows leave it out
         bool visible = true;
     };
     QList<Window> windows;

@@ -1,15 +1,10 @@
 #include "files/explorer/ExplorerListView.h"
 
 #include "files/explorer/ListViewSort.h"
-#include "foundation/Twips.h"
-#include "platform/SettingsStore.h"
+#include "foundation/controls/ColumnTwips.h"
 
 #include <QHeaderView>
 #include <QMimeData>
-
-namespace {
-constexpr int kTwipsRole = Qt::UserRole + 1;
-}
 
 ExplorerListView::ExplorerListView(const QString& name, QWidget* parent) : QTreeWidget(parent) {
     setObjectName(name);
@@ -35,15 +30,11 @@ void ExplorerListView::setColumns(std::initializer_list<Column> columns) {
 }
 
 void ExplorerListView::setColumnWidthTwips(int column, int widthTwips) {
-    setColumnWidth(column, qRound(double(widthTwips) / twips::perPixelX(this)));
-    headerItem()->setData(column, kTwipsRole, QList<QVariant>{widthTwips, columnWidth(column)});
+    SetColumnWidthTwips(*this, column, widthTwips);
 }
 
 int ExplorerListView::columnWidthTwips(int column) const {
-    const QList<QVariant> applied = headerItem()->data(column, kTwipsRole).toList();
-    if (applied.size() == 2 && applied[1].toInt() == columnWidth(column))
-        return applied[0].toInt();
-    return columnWidth(column) * twips::perPixelX(this);
+    return ColumnWidthTwips(*this, column);
 }
 
 QTreeWidgetItem* ExplorerListView::addRow(const QStringList& texts) {
@@ -77,11 +68,4 @@ QMimeData* ExplorerListView::mimeData(const QList<QTreeWidgetItem*>& items) cons
     auto* data = new QMimeData;
     data->setText(focused->text(0));
     return data;
-}
-
-int StoredFirstColumnWidth(const QString& key, int lowerBound) {
-    bool ok = false;
-    const double stored = platform::GetSetting(QStringLiteral("UISettings"), key, QStringLiteral("2000")).toDouble(&ok);
-    const int width = ok ? twips::roundHalfEven(stored) : 2000;
-    return width < lowerBound || width > 20000 ? 2000 : width;
 }

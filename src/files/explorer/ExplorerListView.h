@@ -35,7 +35,3 @@ protected:
     QMimeData* mimeData(const QList<QTreeWidgetItem*>& items) const override;
     QStringList mimeTypes() const override;
 };
-
-// The first column's width stored under UISettings/key: a whole number of
-// twips; below lowerBound or above 20000 (or no number) gives 2000.
-int StoredFirstColumnWidth(const QString& key, int lowerBound);

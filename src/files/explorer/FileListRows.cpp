@@ -8,8 +8,8 @@ void SetUpFileListColumns(ExplorerListView* list, int nameWidthTwips) {
 }
 
 void AddFileRows(ExplorerListView* list, const QString& folder, const QString& patterns) {
-    for (const QString& name : ListFolderFiles(folder, patterns)) {
-        const FileRow row = ReadFileRow(folder, name);
+    for (const QFileInfo& file : ListFolderFiles(folder, patterns)) {
+        const FileRow row = ReadFileRow(file);
         list->addRow({row.name, row.size, row.date});
     }
 }

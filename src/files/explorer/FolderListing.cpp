@@ -4,10 +4,9 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
 #include <QRegularExpression>
 
-QStringList ListFolderFiles(const QString& folder, const QString& patterns) {
+QFileInfoList ListFolderFiles(const QString& folder, const QString& patterns) {
     QDir dir(folder);
     QStringList filters = patterns.split(QLatin1Char(';'), Qt::SkipEmptyParts);
     // "*.*" means every file, as it does on the platform the patterns come from.
@@ -17,11 +16,11 @@ QStringList ListFolderFiles(const QString& folder, const QString& patterns) {
     // QDir::Hidden hidden files stay out.
     dir.setFilter(QDir::Files);
     dir.setSorting(QDir::Name | QDir::IgnoreCase);
-    return dir.entryList();
+    return dir.entryInfoList();
 }
 
-FileRow ReadFileRow(const QString& folder, const QString& name) {
-    const QFileInfo file(WithTrailingSeparator(folder) + name);
+FileRow ReadFileRow(const QFileInfo& file) {
+    const QString name = file.fileName();
     if (!file.exists())
         return {name, QString(), QString()};
     return {name, QString::number(file.size()), file.lastModified().toString(QString::fromLatin1(listsort::kDateFormat))};

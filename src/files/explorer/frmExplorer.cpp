@@ -9,6 +9,7 @@
 #include "files/explorer/FolderListing.h"
 #include "files/explorer/ListViewSort.h"
 #include "foundation/FileHelpers.h"
+#include "foundation/controls/ColumnTwips.h"
 #include "foundation/controls/Splitter.h"
 #include "foundation/errors/ErrorLog.h"
 #include "platform/SettingsStore.h"
@@ -190,10 +191,10 @@ void frmExplorer::Form_Load() {
 
 void frmExplorer::PrepareExplorerUI() {
     try {
-        SetUpFileListColumns(lvFiles, StoredFirstColumnWidth(QStringLiteral("FileExFCol1"), 500));
-        lvFilesFavorites->setColumns({{"Name", StoredFirstColumnWidth(QStringLiteral("FileExFFCol1"), 500), false, "STRING"},
+        SetUpFileListColumns(lvFiles, StoredColumnWidthTwips(QStringLiteral("FileExFCol1"), 2000, 500, 20000));
+        lvFilesFavorites->setColumns({{"Name", StoredColumnWidthTwips(QStringLiteral("FileExFFCol1"), 2000, 500, 20000), false, "STRING"},
                                       {"Path", 3000, false, "STRING"}});
-        lvDirsFavorites->setColumns({{"Folder Name", StoredFirstColumnWidth(QStringLiteral("FileExDFCol1"), 200), false, "STRING"},
+        lvDirsFavorites->setColumns({{"Folder Name", StoredColumnWidthTwips(QStringLiteral("FileExDFCol1"), 2000, 200, 20000), false, "STRING"},
                                      {"Full Path", 3000, false, "STRING"}});
         splitter->setRatioFromTop(setting("UISettings", "FileExSplitter", QStringLiteral("0.5")).toFloat());
         const QSignalBlocker quiet(cboFiletypes);

@@ -172,8 +172,7 @@ bool frmProjectEx::renameFile(QTreeWidgetItem* item, const QString& newText, Cls
     const QString newPath = GetFolderOfPath(oldPath, true) + newText;
     if (!RenameDiskFile(oldPath, newText))
         return false;
-    file->AbsPath = file->AbsPath.left(file->AbsPath.lastIndexOf(QLatin1Char('\\')) + 1) + newText;
-    file->Name = newText;
+    RenameMember(project, oldName, file->AbsPath.left(file->AbsPath.lastIndexOf(QLatin1Char('\\')) + 1) + newText);
     if (frmDoc* doc = memberDocument(project, oldPath)) {
         platform::host().setDocumentWindowKey(oldPath, newPath);
         doc->FullFilename = newPath;
@@ -183,9 +182,5 @@ bool frmProjectEx::renameFile(QTreeWidgetItem* item, const QString& newText, Cls
     }
     UpdateVarFileNames(project.Model, oldName, newText);
     platform::host().refreshCodeExplorer();
-    project.Files.RemoveKey(oldName);
-    DodajFileSorted(file, project);
-    if (project.MainFile.compare(oldName, Qt::CaseInsensitive) == 0)
-        project.MainFile = newText;
     return true;
 }

@@ -28,34 +28,27 @@ int foldFloor() {
     return InMainProgram() ? kFoldBase : kFoldBase + 1;
 }
 
-void closeOne(BlockCounts& counts) {
-    if (counts.openers > 0)
-        --counts.openers;
-    else
-        ++counts.closers;
+bool nextIsComment(const TokenRecord* tokens, int i) {
+    return tokens[i + 1].Kind == tkComment;
 }
 
-bool nextIsComment(int i) {
-    return gTokens[i + 1].Kind == tkComment;
-}
-
-bool nextIsWordIf(int i) {
-    const TokenRecord& next = gTokens[i + 1];
+bool nextIsWordIf(const TokenRecord* tokens, int i) {
+    const TokenRecord& next = tokens[i + 1];
     return next.Kind == tkIdent && next.Text.compare(QLatin1String("IF"), Qt::CaseInsensitive) == 0;
 }
 
-void countEndKeyword(BlockCounts& counts, const QString& name, int i, int TokenCount) {
+void countEndKeyword(BlockCounts& counts, const QString& name, const TokenRecord* tokens, int i, int TokenCount) {
     const bool last = i == TokenCount;
     if (name == QLatin1String("End"))
         return;  // the End statements count themselves
     if (name == QLatin1String("Then")) {
-        if (!last && !nextIsComment(i))
-            closeOne(counts);  // a one-line If closes what its If opened
+        if (!last && !nextIsComment(tokens, i))
+            counts.closeOne();  // a one-line If closes what its If opened
     } else if (name == QLatin1String("Else")) {
-        if (last || nextIsComment(i)) {
+        if (last || nextIsComment(tokens, i)) {
             ++counts.closers;
             ++counts.openers;
-        } else if (i == 1 && nextIsWordIf(i)) {
+        } else if (i == 1 && nextIsWordIf(tokens, i)) {
             ++counts.closers;  // the If that follows opens the new level
         }
     } else if (name == QLatin1String("ElseIf")) {
@@ -64,7 +57,7 @@ void countEndKeyword(BlockCounts& counts, const QString& name, int i, int TokenC
     } else if (name == QLatin1String("Case") || name == QLatin1String("Default")) {
         ++counts.closers;
     } else {
-        closeOne(counts);
+        counts.closeOne();
     }
 }
 
@@ -126,9 +119,14 @@ void PrepareIndentLevel(int Line, bool InFilePass) {
 }
 
 void CountBlockKeyword(BlockCounts& counts, const ClsBBFunkcija& keyword, int i, int TokenCount) {
+    CountBlockKeyword(counts, keyword, gTokens, i, TokenCount);
+}
+
+void CountBlockKeyword(BlockCounts& counts, const ClsBBFunkcija& keyword, const TokenRecord* tokens, int i,
+                       int TokenCount) {
     countOpeners(counts, keyword);
     if (keyword.IsEndScope)
-        countEndKeyword(counts, keyword.Ime, i, TokenCount);
+        countEndKeyword(counts, keyword.Ime, tokens, i, TokenCount);
 }
 
 void CountKeyword(BlockCounts& counts, const ClsBBFunkcija& keyword, int i, int TokenCount) {

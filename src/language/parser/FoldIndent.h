@@ -2,6 +2,7 @@
 
 #include "editor/Folding.h"
 #include "language/keywords/KeywordRecord.h"
+#include "language/lexer/Lexer.h"
 
 // The block structure of a parsed line: what it opens and closes, counted
 // while the parser walks its tokens, and from that the line's fold level and
@@ -14,6 +15,14 @@ struct BlockCounts {
     int foldDelta = 0;  // fold blocks opened (+1) and closed (-1)
     bool noIndent = false;  // the line starts with a comment: its indentation stays
     bool functionBoundary = false;  // a Function or End Function line
+
+    // Closes a block the line opened, else one of the lines above.
+    void closeOne() {
+        if (openers > 0)
+            --openers;
+        else
+            ++closers;
+    }
 };
 
 // Before the token walk: the level of this line, from the line above unless
@@ -24,6 +33,9 @@ void PrepareIndentLevel(int Line, bool InFilePass);
 // the blocks it opens and closes. The parser's count leaves the closing out
 // unless AutoIndentType is 2.
 void CountBlockKeyword(BlockCounts& counts, const ClsBBFunkcija& keyword, int i, int TokenCount);
+// The same over another tokenized line, such as gLightTokens.
+void CountBlockKeyword(BlockCounts& counts, const ClsBBFunkcija& keyword, const TokenRecord* tokens, int i,
+                       int TokenCount);
 void CountKeyword(BlockCounts& counts, const ClsBBFunkcija& keyword, int i, int TokenCount);
 
 // After the walk, in this order.

@@ -4,6 +4,7 @@
 #include "foundation/errors/ErrorLog.h"
 #include "language/keywords/ActiveKeywords.h"
 #include "language/lexer/Lexer.h"
+#include "language/parser/FoldIndent.h"
 #include "vocabulary/Markers.h"
 #include "vocabulary/SettingsValues.h"
 
@@ -11,50 +12,15 @@
 
 namespace {
 
-struct LevelChange {
-    int opens = 0;
-    int closes = 0;
-
-    void closeOne() {
-        if (opens > 0)
-            --opens;
-        else
-            ++closes;
+// An End statement closes its block, and an End Select the level of its last
+// Case as well; the word after End is its own.
+void countEndStatement(BlockCounts& counts, int& i) {
+    if (gLightTokens[i + 1].Kind == tkIdent) {
+        ++i;
+        if (gLightTokens[i].Text == QLatin1String("Select"))
+            ++counts.closers;
     }
-};
-
-bool isWord(int i, const char* word) {
-    return gLightTokens[i].Kind == tkIdent && gLightTokens[i].Text == QLatin1String(word);
-}
-
-void countEnd(LevelChange& change, int& i, int count) {
-    const QString& text = gLightTokens[i].Text;
-    const bool last = i == count;
-    if (text == QLatin1String("End")) {
-        if (gLightTokens[i + 1].Kind == tkIdent) {
-            ++i;
-            if (gLightTokens[i].Text == QLatin1String("Select"))
-                ++change.closes;
-        }
-        change.closeOne();
-    } else if (text == QLatin1String("Then")) {
-        if (!last)
-            change.closeOne();
-    } else if (text == QLatin1String("Else")) {
-        if (last) {
-            ++change.closes;
-            ++change.opens;
-        } else if (i == 1 && isWord(i + 1, "If")) {
-            ++change.closes;
-        }
-    } else if (text == QLatin1String("ElseIf")) {
-        if (i == 1)
-            ++change.closes;
-    } else if (text == QLatin1String("Case") || text == QLatin1String("Default")) {
-        ++change.closes;
-    } else {
-        change.closeOne();
-    }
+    counts.closeOne();
 }
 
 }
@@ -76,24 +42,20 @@ int GetNextIndent(int Line) {
             --line;  // blank and comment-only lines are skipped upward
         }
 
-        LevelChange change;
+        BlockCounts counts;
         for (int i = 1; i <= count; ++i) {
             if (gLightTokens[i].Kind != tkIdent)
                 continue;
             const KeywordPtr keyword = gKeywords.Find(gLightTokens[i].Text);
             if (!keyword)
                 continue;
-            if (keyword->IsStartScope) {
-                ++change.opens;
-                if (keyword->Ime == QLatin1String("Select"))
-                    ++change.opens;
-            }
-            if (keyword->IsEndScope)
-                countEnd(change, i, count);
+            CountBlockKeyword(counts, *keyword, gLightTokens, i, count);
+            if (keyword->Ime == QLatin1String("End"))
+                countEndStatement(counts, i);
         }
-        level += change.opens;
+        level += counts.openers;
         if (!(SciMarkerGet(line) & markerMask(MARKER_PARSED)))
-            level -= change.closes;
+            level -= counts.closers;
     } catch (...) {
         SetErrorLog(QStringLiteral("GetNextIndent"), QStringLiteral("Mod_Parse"));
     }

@@ -34,3 +34,17 @@ TEST_F(NextIndentTest, RecolouringRestylesKeywordsInTheTablesSpelling) {
     EXPECT_EQ(styleAt(10), STYLE_Keyword);
     EXPECT_EQ(styleAt(6), STYLE_Text);
 }
+
+// The closing words count by their keyword, in any letter case, as the
+// parser counts them.
+TEST_F(NextIndentTest, ClosingWordsCountInAnyLetterCase) {
+    parse("");
+    SciLoadText(gSciWndData, "    End If\r\n    end if\r\n    If a Then\r\n    if a then\r\n    Else\r\n    else\r\n");
+    TabValue = 4;
+    EXPECT_EQ(GetNextIndent(0), 1);
+    EXPECT_EQ(GetNextIndent(1), 1);
+    EXPECT_EQ(GetNextIndent(2), 3);
+    EXPECT_EQ(GetNextIndent(3), 3);
+    EXPECT_EQ(GetNextIndent(4), 2);
+    EXPECT_EQ(GetNextIndent(5), 2);
+}

@@ -169,7 +169,7 @@ TEST_F(CommandWidgets, DocumentAndDockWindowEventsReachTheHost) {
     auto* form = new QWidget;
     auto* inner = new QWidget(form);
     DocumentWindow& a = layer->documents().add(QStringLiteral("a.bb"), form, QStringLiteral("/x/a.bb"));
-    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(1, 1));
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(1, 1), inner->mapToGlobal(QPoint(1, 1)));
     events.cancelContext = true;
     EXPECT_TRUE(QCoreApplication::sendEvent(inner, &click));
     EXPECT_EQ(events.seen.last(), QStringLiteral("context /x/a.bb 1"));

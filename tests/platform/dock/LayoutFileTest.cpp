@@ -107,9 +107,11 @@ TEST(DefaultLayout, HoldsTheCommandsBarsPanesAndDocksTheShellNeeds) {
     for (const ControlData& control : layout->bars.last().controls)
         panes.append(control.key);
     EXPECT_EQ(panes, (QStringList{"StatusMain", "Edit1", "Position", "StatusProgressBar", "StatusTime"}));
-    for (const CommandData& c : layout->commands)
-        if (c.key == QLatin1String("StatusProgressBar"))
+    for (const CommandData& c : layout->commands) {
+        if (c.key == QLatin1String("StatusProgressBar")) {
             EXPECT_FALSE(c.visible);
+        }
+    }
     QStringList docks;
     for (const DockData& d : layout->docks)
         docks.append(d.key);
