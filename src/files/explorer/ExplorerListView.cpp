@@ -1,6 +1,7 @@
 #include "files/explorer/ExplorerListView.h"
 
 #include "files/explorer/ListViewSort.h"
+#include "foundation/controls/SortArrows.h"
 #include "foundation/Twips.h"
 #include "platform/SettingsStore.h"
 
@@ -19,6 +20,7 @@ ExplorerListView::ExplorerListView(const QString& name, QWidget* parent) : QTree
     setAllColumnsShowFocus(true);
     header()->setSectionsClickable(true);
     header()->setStretchLastSection(false);
+    UseKorvoSortArrows(header());
     connect(header(), &QHeaderView::sectionClicked, this, [this](int column) { SortListViewByColumn(this, column); });
 }
 
