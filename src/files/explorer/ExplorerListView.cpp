@@ -2,6 +2,7 @@
 
 #include "files/explorer/ListViewSort.h"
 #include "foundation/controls/ColumnTwips.h"
+#include "foundation/controls/SortArrows.h"
 
 #include <QHeaderView>
 #include <QMimeData>
@@ -14,6 +15,7 @@ ExplorerListView::ExplorerListView(const QString& name, QWidget* parent) : QTree
     setAllColumnsShowFocus(true);
     header()->setSectionsClickable(true);
     header()->setStretchLastSection(false);
+    UseKorvoSortArrows(header());
     connect(header(), &QHeaderView::sectionClicked, this, [this](int column) { SortListViewByColumn(this, column); });
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/dock/DockEvents.h"
 #include "platform/dock/DockLayer.h"
+#include "platform/dock/ToolBarOverflow.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -111,6 +112,7 @@ void BarWidgets::rebuildToolBar(const CommandBar& bar) {
         toolBar = new QToolBar(bar.caption(), &layer_.window());
         toolBar->setObjectName(bar.key());
         layer_.window().addToolBar(toolBar);
+        FoldOverflowAfterUse(toolBar);
     }
     toolBar->setWindowTitle(bar.caption());
     toolBar->clear();

@@ -2,7 +2,10 @@
 #include "files/explorer/FileListRows.h"
 #include "files/explorer/ListViewSort.h"
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QImage>
+#include <QStyle>
 
 #include <gtest/gtest.h>
 
@@ -29,6 +32,34 @@ protected:
     }
     ExplorerListView list;
 };
+
+struct ScopedApplicationStyle {
+    explicit ScopedApplicationStyle(const QString& name) : before(QApplication::style()->name()) { QApplication::setStyle(name); }
+    ~ScopedApplicationStyle() { QApplication::setStyle(before); }
+    const QString before;
+};
+
+QImage headerPicture(ExplorerListView& list, Qt::SortOrder order, bool shown) {
+    list.header()->setSortIndicator(0, order);
+    list.header()->setSortIndicatorShown(shown);
+    return list.header()->grab().toImage();
+}
+
+// The rows of the sort arrow, found as the pixels that showing the indicator
+// changes, and how many pixels wide each row is.
+QList<int> arrowRowWidths(ExplorerListView& list, Qt::SortOrder order) {
+    const QImage without = headerPicture(list, order, false);
+    const QImage with = headerPicture(list, order, true);
+    QList<int> widths;
+    for (int y = 0; y < with.height(); ++y) {
+        int changed = 0;
+        for (int x = 0; x < list.header()->sectionSize(0); ++x)
+            changed += with.pixel(x, y) != without.pixel(x, y) ? 1 : 0;
+        if (changed > 0)
+            widths.append(changed);
+    }
+    return widths;
+}
 
 }
 
@@ -60,4 +91,24 @@ TEST_F(ListViewSortTest, ClearingAnotherHeaderKeepsTheIndicator) {
     EXPECT_TRUE(list.header()->isSortIndicatorShown());
     ClearHeaderSortImage(&list, 2);
     EXPECT_FALSE(list.header()->isSortIndicatorShown());
+}
+
+TEST(ListViewSortArrowTest, AscendingPointsUpAndDescendingDownInBothStyles) {
+    for (const QString& style : {QStringLiteral("Fusion"), QStringLiteral("Windows")}) {
+        SCOPED_TRACE(style.toStdString());
+        const ScopedApplicationStyle applied(style);
+        ASSERT_EQ(QApplication::style()->name().toLower(), style.toLower());
+        ExplorerListView list(QStringLiteral("lvFiles"));
+        SetUpFileListColumns(&list, 2000);
+        list.resize(400, 120);
+        list.show();
+
+        const QList<int> ascending = arrowRowWidths(list, Qt::AscendingOrder);
+        ASSERT_GE(ascending.size(), 3);
+        EXPECT_LT(ascending.first(), ascending.last()) << "an ascending arrow is wide at its bottom";
+
+        const QList<int> descending = arrowRowWidths(list, Qt::DescendingOrder);
+        ASSERT_GE(descending.size(), 3);
+        EXPECT_GT(descending.first(), descending.last()) << "a descending arrow is wide at its top";
+    }
 }
