@@ -126,10 +126,12 @@ TEST_F(OpenSaveTest, EverySampleReSavedUnchangedKeepsItsLineEnds) {
         close(doc);
         ASSERT_TRUE(saved.startsWith(original));
         const QByteArray lf = QByteArray(original).replace("\r\n", "");
-        if (original.contains('\n') && !lf.contains('\n'))
+        if (original.contains('\n') && !lf.contains('\n')) {
             EXPECT_FALSE(saved.mid(original.size()).replace("\r\n", "").contains('\n'));
-        if (!original.contains('\r') && original.contains('\n'))
+        }
+        if (!original.contains('\r') && original.contains('\n')) {
             EXPECT_FALSE(saved.contains('\r'));
+        }
 
         // Saved again unchanged, the file with its block keeps its bytes.
         ASSERT_TRUE(OpenFile(homeFile("sample.bb")));

@@ -38,9 +38,11 @@ TEST_F(MainWindowTest, TheCustomizeDialogsLabelsShowNoAmpersand) {
     // A label shows its "&" as the underline of a key only when it has a field to take the focus.
     const QList<QLabel*> labels = dialog.findChildren<QLabel*>();
     ASSERT_FALSE(labels.isEmpty());
-    for (const QLabel* label : labels)
-        if (label->text().contains(QLatin1Char('&')))
+    for (const QLabel* label : labels) {
+        if (label->text().contains(QLatin1Char('&'))) {
             EXPECT_NE(label->buddy(), nullptr) << label->text().toStdString();
+        }
+    }
 }
 
 TEST_F(MainWindowTest, TheAppearanceFollowsTheStyleSettings) {
