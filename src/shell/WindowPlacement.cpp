@@ -3,7 +3,41 @@
 #include "foundation/Twips.h"
 #include "platform/SettingsStore.h"
 
+#include <QEvent>
+#include <QWidget>
+
 namespace {
+
+// The window manager's frame of a window that was never shown is not known
+// yet: the stored frame size is reached once it is, by one resize.
+class FrameSizeOnFirstFrame : public QObject {
+public:
+    FrameSizeOnFirstFrame(QWidget& window, QSize frame) : QObject(&window), frame_(frame) {
+        setObjectName(kName);
+        window.installEventFilter(this);
+    }
+
+    static inline const QString kName = QStringLiteral("FrameSizeOnFirstFrame");
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Move && event->type() != QEvent::Resize && event->type() != QEvent::Show)
+            return false;
+        auto* window = static_cast<QWidget*>(watched);
+        const QSize decoration = window->frameGeometry().size() - window->geometry().size();
+        if (!window->isVisible() || decoration.isNull())
+            return false;
+        window->removeEventFilter(this);
+        if (window->windowState() == Qt::WindowNoState)
+            window->resize(qMax(1, frame_.width() - decoration.width()), qMax(1, frame_.height() - decoration.height()));
+        deleteLater();
+        return false;
+    }
+
+private:
+    QSize frame_;
+};
+
 int number(const platform::SectionValues& values, const char* key, int defaultValue) {
     bool ok = false;
     const int value = values.value(QLatin1String(key)).trimmed().toInt(&ok);
@@ -39,6 +73,10 @@ void ApplyPlacement(QWidget& window, const WindowPlacement& placement) {
     const QSize decoration = window.frameGeometry().size() - window.geometry().size();
     window.move(frame.topLeft());
     window.resize(qMax(1, frame.width() - decoration.width()), qMax(1, frame.height() - decoration.height()));
+    if (!window.isVisible()) {
+        delete window.findChild<QObject*>(FrameSizeOnFirstFrame::kName, Qt::FindDirectChildrenOnly);
+        new FrameSizeOnFirstFrame(window, frame.size());
+    }
     window.setWindowState(placement.state == 2 ? Qt::WindowMaximized : Qt::WindowNoState);
 }
 

@@ -19,13 +19,31 @@
 #include <QWindow>
 #include <Qsci/qsciscintillabase.h>
 
+void PrepareProgramFolder(const QString& home) {
+    QDir().mkpath(home + QStringLiteral("/conf"));
+    QDir().mkpath(home + QStringLiteral("/Styles"));
+    QFile::copy(QStringLiteral(KORVO_SOURCE_DIR "/data/conf/compilers.dat"), home + QStringLiteral("/conf/compilers.dat"));
+    QFile::copy(QStringLiteral(KORVO_SOURCE_DIR "/data/Styles/Default.style"), home + QStringLiteral("/Styles/Default.style"));
+}
+
 void KorvoWindowTest::SetUp() {
     KorvoTest::SetUp();
-    QDir().mkpath(homeFile(QStringLiteral("conf")));
-    QDir().mkpath(homeFile(QStringLiteral("Styles")));
-    QFile::copy(QStringLiteral(KORVO_SOURCE_DIR "/data/conf/compilers.dat"), homeFile(QStringLiteral("conf/compilers.dat")));
-    QFile::copy(QStringLiteral(KORVO_SOURCE_DIR "/data/Styles/Default.style"), homeFile(QStringLiteral("Styles/Default.style")));
+    PrepareProgramFolder(home());
     beforeStart();
+    start();
+}
+
+void KorvoWindowTest::TearDown() {
+    close();
+    KorvoTest::TearDown();
+}
+
+void KorvoWindowTest::restart() {
+    close();
+    start();
+}
+
+void KorvoWindowTest::start() {
     {
         frmSplash splash;
         ASSERT_TRUE(splash.start());
@@ -37,12 +55,15 @@ void KorvoWindowTest::SetUp() {
     ASSERT_TRUE(display::waitFor([this] { return main && main->isActiveWindow(); })) << "the window manager never activated the window";
 }
 
-void KorvoWindowTest::TearDown() {
+void KorvoWindowTest::close() {
     if (QApplication::activePopupWidget())
         closePopup();
     if (main) {
         main->close();
-        display::waitFor([this] { return !main; });
+        if (!display::waitFor([this] { return !main; })) {
+            ADD_FAILURE() << "the main window did not close";
+            delete main.data();
+        }
     }
     gActiveDoc = nullptr;
     gActiveProject.reset();
@@ -50,7 +71,6 @@ void KorvoWindowTest::TearDown() {
     gCompilers.RemoveAll();
     gActiveCompiler.reset();
     DefaultCompiler.clear();
-    KorvoTest::TearDown();
 }
 
 void KorvoWindowTest::openDocument(const QString& name, const QByteArray& text) {

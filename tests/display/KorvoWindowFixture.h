@@ -5,6 +5,9 @@
 #include <QPointer>
 
 class frmMain;
+
+// Fills a program folder with the build's conf/ and Styles/.
+void PrepareProgramFolder(const QString& home);
 class QMenu;
 class QWidget;
 
@@ -17,6 +20,8 @@ protected:
     void SetUp() override;
     void TearDown() override;
     virtual void beforeStart() {}
+    // Closes the main window as the user does and starts again as a full start does.
+    void restart();
 
     // Writes the file into the program folder and opens it as the active document.
     void openDocument(const QString& name, const QByteArray& text);
@@ -33,4 +38,8 @@ protected:
     void shot(const QString& suffix = QString());
 
     QPointer<frmMain> main;
+
+private:
+    void start();
+    void close();
 };
