@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QMenuBar>
 #include <QWindow>
 #include <Qsci/qsciscintillabase.h>
 
@@ -106,6 +107,31 @@ QWidget* KorvoWindowTest::showPanel(const QString& key) {
     const bool shown = display::waitFor([form] { return form && form->isVisible() && !form->visibleRegion().isEmpty(); });
     EXPECT_TRUE(shown) << key.toStdString() << " never showed";
     return shown ? form : nullptr;
+}
+
+namespace {
+QString plain(QString caption) {
+    return caption.remove(QLatin1Char('&'));
+}
+}
+
+void KorvoWindowTest::chooseFromMenuBar(const QString& menu, const QString& item) {
+    QMenuBar* bar = main->menuBar();
+    QAction* title = nullptr;
+    for (QAction* action : bar->actions())
+        if (plain(action->text()) == menu)
+            title = action;
+    ASSERT_TRUE(title) << "no menu " << menu.toStdString();
+    ASSERT_TRUE(display::click(*bar, bar->actionGeometry(title).center()));
+    QMenu* popup = openPopup();
+    ASSERT_TRUE(popup) << "the menu " << menu.toStdString() << " did not open";
+    QAction* entry = nullptr;
+    for (QAction* action : popup->actions())
+        if (plain(action->text()) == item)
+            entry = action;
+    ASSERT_TRUE(entry) << "no item " << item.toStdString() << " in " << menu.toStdString();
+    ASSERT_TRUE(display::click(*popup, popup->actionGeometry(entry).center()));
+    display::waitFor([] { return !QApplication::activePopupWidget(); });
 }
 
 QMenu* KorvoWindowTest::openPopup() {

@@ -30,6 +30,8 @@ protected:
     QByteArray editorText() const;
     // The dock panel's form of a key ("Snippets", "FileExplorer", ...), made visible and raised.
     QWidget* showPanel(const QString& key);
+    // Chooses a command of the menu bar with the pointer: the menu's title, then the item.
+    void chooseFromMenuBar(const QString& menu, const QString& item);
     // The popup menu open now, waiting for it to show; null when none shows.
     QMenu* openPopup();
     // Closes the popup menu open now.
