@@ -17,8 +17,15 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 #include <QWindow>
 #include <Qsci/qsciscintillabase.h>
+
+namespace {
+QString plain(QString caption) {
+    return caption.remove(QLatin1Char('&'));
+}
+}
 
 void PrepareProgramFolder(const QString& home) {
     QDir().mkpath(home + QStringLiteral("/conf"));
@@ -29,6 +36,16 @@ void PrepareProgramFolder(const QString& home) {
 
 void KorvoWindowTest::SetUp() {
     KorvoTest::SetUp();
+    // Context menus show for real; every other question takes its default answer.
+    platform::setPromptHandler([this](const platform::PromptRequest& request) {
+        prompts.append(request);
+        if (request.kind == platform::PromptKind::ModalForm && request.title == QLatin1String("Context menu")) {
+            platform::PromptAnswer shown;
+            shown.button = -1;
+            return shown;
+        }
+        return platform::defaultAnswer(request);
+    });
     PrepareProgramFolder(home());
     beforeStart();
     start();
@@ -109,12 +126,6 @@ QWidget* KorvoWindowTest::showPanel(const QString& key) {
     return shown ? form : nullptr;
 }
 
-namespace {
-QString plain(QString caption) {
-    return caption.remove(QLatin1Char('&'));
-}
-}
-
 void KorvoWindowTest::chooseFromMenuBar(const QString& menu, const QString& item) {
     QMenuBar* bar = main->menuBar();
     QAction* title = nullptr;
@@ -132,6 +143,27 @@ void KorvoWindowTest::chooseFromMenuBar(const QString& menu, const QString& item
     ASSERT_TRUE(entry) << "no item " << item.toStdString() << " in " << menu.toStdString();
     ASSERT_TRUE(display::click(*popup, popup->actionGeometry(entry).center()));
     display::waitFor([] { return !QApplication::activePopupWidget(); });
+}
+
+QStringList KorvoWindowTest::popupAfter(const std::function<void()>& action) {
+    QStringList captions;
+    bool seen = false;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [this, &captions, &seen] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (seen || !menu || !menu->isVisible() || !menu->windowHandle() || !menu->windowHandle()->isExposed())
+            return;
+        seen = true;
+        for (QAction* entry : menu->actions())
+            if (entry->isVisible() && !entry->isSeparator())
+                captions.append(plain(entry->text()));
+        shot(QStringLiteral("popup"));
+        display::xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
+    });
+    watcher.start(20);
+    action();
+    display::waitFor([&seen] { return seen && !QApplication::activePopupWidget(); }, 10000);
+    return captions;
 }
 
 QMenu* KorvoWindowTest::openPopup() {

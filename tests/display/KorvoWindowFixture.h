@@ -3,6 +3,9 @@
 #include "support/TestEnvironment.h"
 
 #include <QPointer>
+#include <QStringList>
+
+#include <functional>
 
 class frmMain;
 
@@ -15,6 +18,8 @@ class QWidget;
 // loaders, then the main window shown), on a program folder with the
 // build's conf/ and Styles/, on the real display. beforeStart() may write
 // settings and files first. TearDown closes the window as the user does.
+// Context menus show on the screen; every other question takes its default
+// answer, recorded in prompts.
 class KorvoWindowTest : public KorvoTest {
 protected:
     void SetUp() override;
@@ -32,6 +37,10 @@ protected:
     QWidget* showPanel(const QString& key);
     // Chooses a command of the menu bar with the pointer: the menu's title, then the item.
     void chooseFromMenuBar(const QString& menu, const QString& item);
+    // Runs the action (a right-click, say) and returns the captions of the
+    // popup menu it shows, after a screenshot and closing it with Escape;
+    // empty when none shows. It serves menus that run their own event loop too.
+    QStringList popupAfter(const std::function<void()>& action);
     // The popup menu open now, waiting for it to show; null when none shows.
     QMenu* openPopup();
     // Closes the popup menu open now.
