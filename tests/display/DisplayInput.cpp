@@ -236,6 +236,10 @@ QString saveShot(const QString& name) {
     const QString folder = QStringLiteral(KORVO_DISPLAY_SHOTS_DIR);
     QDir().mkpath(folder);
     const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".png");
+    // Paints what is pending, so that the picture shows the state the test sees.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible())
+            window->repaint();
     QGuiApplication::primaryScreen()->grabWindow(0).save(path);
     return path;
 }

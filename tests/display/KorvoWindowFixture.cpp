@@ -27,11 +27,27 @@ QString plain(QString caption) {
 }
 }
 
+namespace {
+// A keyword file of the compiler "Blitz" of conf/compilers.dat, as a refresh
+// would write it: one keyword a line, at least 3000 bytes.
+QByteArray keywordListing() {
+    QByteArray text;
+    for (const char* keyword : {"Function", "End", "Type", "Field", "For", "To", "Step", "Next", "While", "Wend", "Repeat",
+                                "Until", "Forever", "Select", "Case", "Default", "If", "Then", "Else", "ElseIf", "EndIf",
+                                "Global", "Local", "Dim", "Const", "Include", "Return", "Exit", "Print", "True", "False"})
+        text += QByteArray(keyword) + "\r\n";
+    for (int i = 0; text.size() < 3200; ++i)
+        text += "Zfiller" + QByteArray::number(i) + "\r\n";
+    return text;
+}
+}
+
 void PrepareProgramFolder(const QString& home) {
     QDir().mkpath(home + QStringLiteral("/conf"));
     QDir().mkpath(home + QStringLiteral("/Styles"));
     QFile::copy(QStringLiteral(KORVO_SOURCE_DIR "/data/conf/compilers.dat"), home + QStringLiteral("/conf/compilers.dat"));
     QFile::copy(QStringLiteral(KORVO_SOURCE_DIR "/data/Styles/Default.style"), home + QStringLiteral("/Styles/Default.style"));
+    writeAll(home + QStringLiteral("/conf/Blitz.lng"), keywordListing());
 }
 
 void KorvoWindowTest::SetUp() {

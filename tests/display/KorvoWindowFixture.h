@@ -9,7 +9,8 @@
 
 class frmMain;
 
-// Fills a program folder with the build's conf/ and Styles/.
+// Fills a program folder with the build's conf/ and Styles/ and a keyword
+// file of the compiler "Blitz".
 void PrepareProgramFolder(const QString& home);
 class QMenu;
 class QWidget;
