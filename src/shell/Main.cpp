@@ -49,10 +49,6 @@ int Main(QApplication& app) {
                 return 1;
         }
         openStartFiles(arguments);
-        // Closed while it started (the splash and the opening pump events),
-        // the window can no longer end the event loop.
-        if (!MainWindow() || !MainWindow()->isVisible())
-            return 0;
         CloseMainWindowOnSignals();
         const int status = app.exec();
         RemoveFont(StyleFontPath());

@@ -32,7 +32,9 @@ bool KorvoProcess::waitForMainWindow() {
             QProcess xprop;
             xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), window, QStringLiteral("_NET_WM_WINDOW_TYPE")});
             xprop.waitForFinished(30000);
-            if (xprop.readAllStandardOutput().contains("_NET_WM_WINDOW_TYPE_NORMAL")) {
+            // Qt names the splash a normal window too, after its own type.
+            const QByteArray types = xprop.readAllStandardOutput();
+            if (types.contains("_NET_WM_WINDOW_TYPE_NORMAL") && !types.contains("_NET_WM_WINDOW_TYPE_SPLASH")) {
                 window_ = window;
                 return true;
             }
@@ -62,8 +64,8 @@ QRect KorvoProcess::clientGeometry() const {
 
 bool KorvoProcess::closeAndWait() {
     QElapsedTimer sinceRequest;
-    // A close the window manager sends while the start still pumps events
-    // can be lost; asked again every few seconds until the process ends.
+    // Asked again every few seconds until the process ends, in case a close
+    // comes while Korvo cannot take it yet.
     const auto ended = [this, &sinceRequest] {
         if (process_.state() == QProcess::NotRunning)
             return true;
