@@ -226,6 +226,13 @@ void typeText(const QString& text) {
         << "not every key of \"" << text.toStdString() << "\" arrived";
 }
 
+bool typeAt(const QWidget& widget, const QString& text, QPoint local) {
+    if (!click(widget, local))
+        return false;
+    typeText(text);
+    return true;
+}
+
 void keyChord(const QString& chord) {
     const int before = counter().keyReleases;
     xdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), chord});

@@ -60,9 +60,12 @@ TEST_F(FileExplorerPanelDisplay, AClickSelectsADoubleClickOpensAndTheRightButton
     shot();
 }
 
-TEST_F(FileExplorerPanelDisplay, AFileDraggedIntoTheEditorInsertsItsName) {
+TEST_F(FileExplorerPanelDisplay, AFileDraggedIntoTheEditorInsertsItsNameAndTheEditorTakesTheKeys) {
     openDocument(QStringLiteral("main.bb"), "");
     showPanel(QStringLiteral("FileExplorer"));
     ASSERT_TRUE(display::drag(*files->viewport(), rowPoint(QStringLiteral("alpha.bb")), *editorViewport()));
     EXPECT_TRUE(display::waitFor([this] { return editorText() == "alpha.bb"; })) << editorText().toStdString();
+    // Below the one line the click puts the caret at its end.
+    ASSERT_TRUE(display::typeAt(*editorViewport(), QStringLiteral(" = 1")));
+    EXPECT_TRUE(display::waitFor([this] { return editorText() == "alpha.bb = 1"; })) << editorText().toStdString();
 }

@@ -81,10 +81,9 @@ bool KorvoProcess::closeAndWait() {
     return process_.state() == QProcess::NotRunning && process_.exitStatus() == QProcess::NormalExit && process_.exitCode() == 0;
 }
 
-QString KorvoProcess::report() const {
-    auto& process = const_cast<QProcess&>(process_);
+QString KorvoProcess::report() {
     return QStringLiteral("%1 %2, errors: %3")
-        .arg(process.exitStatus() == QProcess::NormalExit ? QStringLiteral("exit code") : QStringLiteral("crashed,"))
-        .arg(process.exitCode())
-        .arg(QString::fromLocal8Bit(process.readAllStandardError()));
+        .arg(process_.exitStatus() == QProcess::NormalExit ? QStringLiteral("exit code") : QStringLiteral("crashed,"))
+        .arg(process_.exitCode())
+        .arg(QString::fromLocal8Bit(process_.readAllStandardError()));
 }

@@ -22,7 +22,7 @@ public:
     // waits for the process to end; true when it ended normally with 0.
     bool closeAndWait();
     // What the process wrote to its error output, and how it ended.
-    QString report() const;
+    QString report();
 
 private:
     QProcess process_;

@@ -36,7 +36,7 @@ protected:
 TEST_F(StartUpDisplay, TheExplorerStoredAtTheRootWithEveryFileShownStartsEveryTime) {
     save("FileExSettings", "LastPath", QStringLiteral("/"));
     save("Options", "ComboFileTypesState", QStringLiteral("5"));
-    for (int start = 1; start <= 8; ++start) {
+    for (int start = 1; start <= 20; ++start) {
         KorvoProcess korvo(work());
         ASSERT_TRUE(korvo.waitForMainWindow()) << "start " << start << ": " << korvo.report().toStdString();
         ASSERT_TRUE(korvo.closeAndWait()) << "start " << start << ": " << korvo.report().toStdString();
