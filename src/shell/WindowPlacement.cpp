@@ -9,7 +9,8 @@
 namespace {
 
 // The window manager's frame of a window that was never shown is not known
-// yet: the stored frame size is reached once it is, by one resize.
+// yet: the stored frame size is reached once it is, by one resize, when the
+// window is first framed in its normal state (a maximised start: when restored).
 class FrameSizeOnFirstFrame : public QObject {
 public:
     FrameSizeOnFirstFrame(QWidget& window, QSize frame) : QObject(&window), frame_(frame) {
@@ -21,15 +22,15 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::Move && event->type() != QEvent::Resize && event->type() != QEvent::Show)
+        const QEvent::Type type = event->type();
+        if (type != QEvent::Move && type != QEvent::Resize && type != QEvent::Show && type != QEvent::WindowStateChange)
             return false;
         auto* window = static_cast<QWidget*>(watched);
         const QSize decoration = window->frameGeometry().size() - window->geometry().size();
-        if (!window->isVisible() || decoration.isNull())
+        if (!window->isVisible() || window->windowState() != Qt::WindowNoState || decoration.isNull())
             return false;
         window->removeEventFilter(this);
-        if (window->windowState() == Qt::WindowNoState)
-            window->resize(qMax(1, frame_.width() - decoration.width()), qMax(1, frame_.height() - decoration.height()));
+        window->resize(qMax(1, frame_.width() - decoration.width()), qMax(1, frame_.height() - decoration.height()));
         deleteLater();
         return false;
     }

@@ -2,6 +2,8 @@
 #include "display/KorvoProcess.h"
 #include "display/KorvoWindowFixture.h"
 
+#include "shell/frmMain.h"
+
 #include "platform/SettingsStore.h"
 #include "shell/LayoutSlots.h"
 
@@ -65,4 +67,26 @@ TEST_F(StartUpDisplay, ANormalWindowKeepsItsPlaceAndSizeOverThreeStarts) {
     EXPECT_EQ(clients[2], clients[0]);
     EXPECT_LT(clients[0].width(), 900);
     EXPECT_LT(clients[0].height(), 700);
+}
+
+namespace {
+
+// Started maximised, with the normal frame stored.
+class MaximisedStartDisplay : public KorvoWindowTest {
+protected:
+    void beforeStart() override {
+        for (const auto& [key, value] : {std::pair{"MainState", 2}, {"MainLeft", 1500}, {"MainTop", 1200},
+                                         {"MainWidth", 13500}, {"MainHeight", 10500}})
+            platform::SaveSetting(LayoutSectionName(0), QLatin1String(key), QString::number(value));
+    }
+};
+
+}
+
+TEST_F(MaximisedStartDisplay, RestoredTheWindowTakesTheStoredFrameSize) {
+    ASSERT_TRUE(display::waitFor([this] { return main->isMaximized(); }));
+    main->showNormal();
+    EXPECT_TRUE(display::waitFor([this] { return !main->isMaximized() && main->frameGeometry().size() == QSize(900, 700); }))
+        << main->frameGeometry().width() << "x" << main->frameGeometry().height();
+    shot();
 }
