@@ -22,12 +22,11 @@
 #include <Qsci/qsciscintillabase.h>
 
 namespace {
+
 QString plain(QString caption) {
     return caption.remove(QLatin1Char('&'));
 }
-}
 
-namespace {
 // A keyword file of the compiler "Blitz" of conf/compilers.dat, as a refresh
 // would write it: one keyword a line, at least 3000 bytes.
 QByteArray keywordListing() {
@@ -40,6 +39,7 @@ QByteArray keywordListing() {
         text += "Zfiller" + QByteArray::number(i) + "\r\n";
     return text;
 }
+
 }
 
 void PrepareProgramFolder(const QString& home) {
