@@ -9,11 +9,11 @@
 namespace {
 
 // The window manager's frame of a window that was never shown is not known
-// yet: the stored frame size is reached once it is, by one resize, when the
-// window is first framed in its normal state (a maximised start: when restored).
+// yet: the stored frame is reached once it is, by one move and resize, when
+// the window is first framed in its normal state (a maximised start: when restored).
 class FrameSizeOnFirstFrame : public QObject {
 public:
-    FrameSizeOnFirstFrame(QWidget& window, QSize frame) : QObject(&window), frame_(frame) {
+    FrameSizeOnFirstFrame(QWidget& window, QRect frame) : QObject(&window), frame_(frame) {
         setObjectName(kName);
         window.installEventFilter(this);
     }
@@ -30,13 +30,14 @@ protected:
         if (!window->isVisible() || window->windowState() != Qt::WindowNoState || decoration.isNull())
             return false;
         window->removeEventFilter(this);
+        window->move(frame_.topLeft());
         window->resize(qMax(1, frame_.width() - decoration.width()), qMax(1, frame_.height() - decoration.height()));
         deleteLater();
         return false;
     }
 
 private:
-    QSize frame_;
+    QRect frame_;
 };
 
 int number(const platform::SectionValues& values, const char* key, int defaultValue) {
@@ -76,7 +77,7 @@ void ApplyPlacement(QWidget& window, const WindowPlacement& placement) {
     window.resize(qMax(1, frame.width() - decoration.width()), qMax(1, frame.height() - decoration.height()));
     if (!window.isVisible()) {
         delete window.findChild<QObject*>(FrameSizeOnFirstFrame::kName, Qt::FindDirectChildrenOnly);
-        new FrameSizeOnFirstFrame(window, frame.size());
+        new FrameSizeOnFirstFrame(window, frame);
     }
     window.setWindowState(placement.state == 2 ? Qt::WindowMaximized : Qt::WindowNoState);
 }

@@ -83,10 +83,11 @@ protected:
 
 }
 
-TEST_F(MaximisedStartDisplay, RestoredTheWindowTakesTheStoredFrameSize) {
+TEST_F(MaximisedStartDisplay, RestoredTheWindowTakesTheStoredFrame) {
     ASSERT_TRUE(display::waitFor([this] { return main->isMaximized(); }));
     main->showNormal();
-    EXPECT_TRUE(display::waitFor([this] { return !main->isMaximized() && main->frameGeometry().size() == QSize(900, 700); }))
-        << main->frameGeometry().width() << "x" << main->frameGeometry().height();
+    EXPECT_TRUE(display::waitFor([this] { return !main->isMaximized() && main->frameGeometry() == QRect(100, 80, 900, 700); }))
+        << main->frameGeometry().x() << "," << main->frameGeometry().y() << " " << main->frameGeometry().width() << "x"
+        << main->frameGeometry().height();
     shot();
 }
