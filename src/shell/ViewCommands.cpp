@@ -16,7 +16,8 @@ void ToggleDockWindow(const QString& key) {
     if (!layer)
         return;
     dock::DockWindow& window = layer->dockWindow(key);
-    if (window.isVisible()) {
+    // A dock behind another one's tab counts as visible to Qt but shows nothing: it is raised.
+    if (window.isVisible() && !window.visibleRegion().isEmpty()) {
         window.hide();
         return;
     }

@@ -3,7 +3,43 @@
 #include "foundation/Twips.h"
 #include "platform/SettingsStore.h"
 
+#include <QEvent>
+#include <QWidget>
+
 namespace {
+
+// The window manager's frame of a window that was never shown is not known
+// yet: the stored frame is reached once it is, by one move and resize, when
+// the window is first framed in its normal state (a maximised start: when restored).
+class FrameSizeOnFirstFrame : public QObject {
+public:
+    FrameSizeOnFirstFrame(QWidget& window, QRect frame) : QObject(&window), frame_(frame) {
+        setObjectName(kName);
+        window.installEventFilter(this);
+    }
+
+    static inline const QString kName = QStringLiteral("FrameSizeOnFirstFrame");
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::Move && type != QEvent::Resize && type != QEvent::Show && type != QEvent::WindowStateChange)
+            return false;
+        auto* window = static_cast<QWidget*>(watched);
+        const QSize decoration = window->frameGeometry().size() - window->geometry().size();
+        if (!window->isVisible() || window->windowState() != Qt::WindowNoState || decoration.isNull())
+            return false;
+        window->removeEventFilter(this);
+        window->move(frame_.topLeft());
+        window->resize(qMax(1, frame_.width() - decoration.width()), qMax(1, frame_.height() - decoration.height()));
+        deleteLater();
+        return false;
+    }
+
+private:
+    QRect frame_;
+};
+
 int number(const platform::SectionValues& values, const char* key, int defaultValue) {
     bool ok = false;
     const int value = values.value(QLatin1String(key)).trimmed().toInt(&ok);
@@ -39,6 +75,10 @@ void ApplyPlacement(QWidget& window, const WindowPlacement& placement) {
     const QSize decoration = window.frameGeometry().size() - window.geometry().size();
     window.move(frame.topLeft());
     window.resize(qMax(1, frame.width() - decoration.width()), qMax(1, frame.height() - decoration.height()));
+    if (!window.isVisible()) {
+        delete window.findChild<QObject*>(FrameSizeOnFirstFrame::kName, Qt::FindDirectChildrenOnly);
+        new FrameSizeOnFirstFrame(window, frame);
+    }
     window.setWindowState(placement.state == 2 ? Qt::WindowMaximized : Qt::WindowNoState);
 }
 

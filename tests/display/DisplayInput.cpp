@@ -226,6 +226,13 @@ void typeText(const QString& text) {
         << "not every key of \"" << text.toStdString() << "\" arrived";
 }
 
+bool typeAt(const QWidget& widget, const QString& text, QPoint local) {
+    if (!click(widget, local))
+        return false;
+    typeText(text);
+    return true;
+}
+
 void keyChord(const QString& chord) {
     const int before = counter().keyReleases;
     xdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), chord});
@@ -236,6 +243,10 @@ QString saveShot(const QString& name) {
     const QString folder = QStringLiteral(KORVO_DISPLAY_SHOTS_DIR);
     QDir().mkpath(folder);
     const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".png");
+    // Paints what is pending, so that the picture shows the state the test sees.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible())
+            window->repaint();
     QGuiApplication::primaryScreen()->grabWindow(0).save(path);
     return path;
 }

@@ -38,6 +38,8 @@ void movePointer(QPoint global);
 // Types plain text, or a chord in xdotool's names ("ctrl+z", "Return"),
 // to the window that has the keyboard focus, waiting until the keys arrived.
 void typeText(const QString& text);
+// Clicks at a point of the widget (its centre by default), then types there.
+bool typeAt(const QWidget& widget, const QString& text, QPoint local = QPoint(-1, -1));
 void keyChord(const QString& chord);
 
 // Saves the whole screen as build/display-shots/NAME.png for a person to look at.

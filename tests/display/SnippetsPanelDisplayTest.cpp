@@ -4,7 +4,6 @@
 #include "aids/frmSnippets.h"
 
 #include <QDir>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTreeWidget>
 
@@ -51,16 +50,8 @@ TEST_F(SnippetsPanelDisplay, AClickPreviewsADoubleClickInsertsAndTheRightButtonO
     ASSERT_TRUE(display::doubleClick(*tree(), rowOf(QStringLiteral("hello"))));
     EXPECT_TRUE(display::waitFor([this] { return editorText() == "Print \"hello\"\r\n"; })) << editorText().toStdString();
 
-    ASSERT_TRUE(display::rightClick(*tree(), rowOf(QStringLiteral("hello"))));
-    QMenu* menu = openPopup();
-    ASSERT_TRUE(menu) << "no popup menu showed";
-    QStringList captions;
-    for (QAction* action : menu->actions())
-        if (action->isVisible() && !action->isSeparator())
-            captions.append(action->text().remove(QLatin1Char('&')));
-    EXPECT_TRUE(captions.contains(QStringLiteral("Insert Snippet"))) << captions.join(QLatin1String(", ")).toStdString();
-    shot(QStringLiteral("popup"));
-    closePopup();
+    const QStringList menu = popupAfter([this] { display::rightClick(*tree(), rowOf(QStringLiteral("hello"))); });
+    EXPECT_TRUE(menu.contains(QStringLiteral("Insert Snippet"))) << menu.join(QLatin1String(", ")).toStdString();
 }
 
 TEST_F(SnippetsPanelDisplay, ASnippetDraggedIntoTheEditorIsInserted) {

@@ -10,7 +10,9 @@
 #include "shell/WindowPlacement.h"
 
 #include <QCoreApplication>
+#include <QApplication>
 #include <QFileInfo>
+#include <QWindow>
 
 namespace {
 QString setting(const char* section, const char* key) {
@@ -92,7 +94,13 @@ TEST_F(MainWindowTest, ClosingInNormalStateSavesPlacementAndLayout) {
 
 TEST_F(MainWindowTest, ClosingMinimisedSavesNeitherLayoutNorPlacement) {
     main->show();
+    // The platform reports the states of the show and of the minimising
+    // later; both are in before the close, which must see the window minimised.
+    QApplication::processEvents();
     main->setWindowState(Qt::WindowMinimized);
+    QApplication::processEvents();
+    ASSERT_TRUE(main->isMinimized());
+    ASSERT_EQ(main->windowHandle()->windowStates(), Qt::WindowMinimized);
     platform::SaveSetting(QStringLiteral("Instance"), QStringLiteral("Handle"), QStringLiteral("4242"));
     EXPECT_TRUE(main->close());
     EXPECT_TRUE(setting("Layout0.8_0", "MainTop").isEmpty());

@@ -2,9 +2,11 @@
 
 #include "shell/CoreStartUp.h"
 
+#include <QDir>
 #include <QFile>
 
 void KorvoTest::SetUp() {
+    currentFolder_ = QDir::currentPath();
     ASSERT_TRUE(homeDir_.isValid());
     ASSERT_TRUE(configDir_.isValid());
     qputenv("KORVO_HOME", homeDir_.path().toUtf8());
@@ -20,6 +22,7 @@ void KorvoTest::SetUp() {
 void KorvoTest::TearDown() {
     ResetSession();
     platform::setPromptHandler({});
+    QDir::setCurrent(currentFolder_);
 }
 
 void KorvoTest::scriptButton(int button) {

@@ -9,7 +9,7 @@
 
 // A fresh program folder (KORVO_HOME) and settings folder (XDG_CONFIG_HOME)
 // for each test, the core started on them on a fresh session, and a prompt seam that records every prompt and answers
-// from a script (the default answer once the script runs out).
+// from a script (the default answer once the script runs out). The current folder is restored afterwards.
 class KorvoTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -25,6 +25,7 @@ protected:
     QList<platform::PromptRequest> prompts;
 
 private:
+    QString currentFolder_;
     QTemporaryDir homeDir_;
     QTemporaryDir configDir_;
     QList<platform::PromptAnswer> script_;

@@ -21,6 +21,19 @@ QTreeWidgetItem* addFolder(QTreeWidget* list, QTreeWidgetItem* parent, const QSt
 
 }
 
+QString NearestExistingFolder(const QString& path) {
+    if (path.isEmpty() || QDir::isRelativePath(path))
+        return QDir::homePath();
+    QString folder = QDir::cleanPath(path);
+    while (!QFileInfo(folder).isDir()) {
+        const QString parent = QFileInfo(folder).path();
+        if (parent == folder)
+            return QDir::rootPath();
+        folder = parent;
+    }
+    return folder;
+}
+
 FolderList::FolderList(QWidget* parent) : QTreeWidget(parent) {
     setHeaderHidden(true);
     setColumnCount(1);

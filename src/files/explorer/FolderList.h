@@ -3,6 +3,11 @@
 #include <QString>
 #include <QTreeWidget>
 
+// The folder itself when it exists, else its nearest existing ancestor;
+// the home folder for a path that is empty or relative (the current
+// directory of a process whose folder was deleted has no name).
+QString NearestExistingFolder(const QString& path);
+
 // The explorer's folder list: the folders from the root down to the current
 // folder, each expanded, and the current folder's own subfolders (hidden
 // ones left out). Setting another path refills it and raises Change.

@@ -16,14 +16,12 @@
 #include "platform/WindowUpdateLock.h"
 #include "vocabulary/SettingsValues.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QStorageInfo>
 #include <QStyle>
 #include <QTabWidget>
@@ -129,7 +127,7 @@ QWidget* frmExplorer::buildDirsTab() {
     cmdAddToFoldersFav = toolButton("cmdAddToFoldersFav", "Add to Favorites", QStyle::SP_FileDialogNewFolder, this);
     Dir1 = new FolderList;
     Dir1->setObjectName(QStringLiteral("Dir1"));
-    Dir1->setPath(QDir::currentPath());
+    Dir1->setPath(NearestExistingFolder(QDir::currentPath()));
     showDriveOf(Dir1->Path());
     connect(Dir1, &FolderList::Change, this, &frmExplorer::Dir1_Change);
     connect(Drive1, &QComboBox::activated, this, &frmExplorer::Drive1_Change);
@@ -222,7 +220,7 @@ void frmExplorer::Form_Paint() {
                 return;
             }
         }
-        Dir1->setPath(QDir::currentPath());
+        Dir1->setPath(NearestExistingFolder(QDir::currentPath()));
     } catch (...) {
         SetErrorLog(QStringLiteral("Form_Paint"), kModule);
     }
@@ -307,13 +305,9 @@ void frmExplorer::PopulateListView() {
             ClearHeaderSortImage(lvFiles, 0);
             ClearHeaderSortImage(lvFiles, 1);
         }
-        const QPointer<frmExplorer> alive(this);
+        // Without yielding to the event loop: the listing runs from show and
+        // paint handlers, while the main window may still be showing its children.
         for (int i = 0; i < lvFiles->topLevelItemCount(); ++i) {
-            QApplication::processEvents();
-            // A folder change, a filter change or a timer check that ran
-            // meanwhile owns the list now.
-            if (!alive || listing != listing_ || i >= lvFiles->topLevelItemCount())
-                return;
             QTreeWidgetItem* row = lvFiles->topLevelItem(i);
             row->setIcon(0, imlFileIcons16.Icon(FileIconIndex(currentFolder_, row->text(0), imlFileIcons16)));
         }

@@ -313,14 +313,33 @@ TEST_F(frmExplorerTest, HtmlFilesGoToTheHelpBrowserOnlyWhenTheSettingSaysSo) {
     EXPECT_EQ(shellFiles, QStringList({file("page.HTML")}));
 }
 
-TEST_F(frmExplorerTest, AListingOvertakenWhileItYieldsLeavesTheNewListingAlone) {
-    open();
+// The listing runs from the first show, while the main window may still be
+// showing its children: an event handled in between can delete them.
+TEST_F(frmExplorerTest, ShowingAndListingHandleNoOtherEvent) {
+    bool handled = false;
+    QMetaObject::invokeMethod(qApp, [&handled] { handled = true; }, Qt::QueuedConnection);
+    form = std::make_unique<frmExplorer>();
+    form->show();
+    EXPECT_FALSE(handled);
     auto* filter = form->findChild<QComboBox*>(QStringLiteral("cboFiletypes"));
-    QTimer::singleShot(0, form.get(), [filter] { filter->setCurrentIndex(3); });
-    filter->setCurrentIndex(5);
-    QApplication::processEvents();
+    filter->setCurrentIndex(3);
+    EXPECT_FALSE(handled);
     EXPECT_EQ(names("lvFiles"), QStringList({"c.txt"}));
     EXPECT_FALSE(list("lvFiles")->topLevelItem(0)->icon(0).isNull());
+    QApplication::processEvents();
+    EXPECT_TRUE(handled);
+}
+
+TEST_F(frmExplorerTest, ACurrentFolderThatWasDeletedStartsInItsNearestExistingParent) {
+    QDir(home()).mkpath(QStringLiteral("gone/deeper"));
+    ASSERT_TRUE(QDir::setCurrent(home() + QStringLiteral("/gone/deeper")));
+    ASSERT_TRUE(QDir(home() + QStringLiteral("/gone")).removeRecursively());
+    platform::SaveSetting(QStringLiteral("FileExSettings"), QStringLiteral("LastPath"), home() + QStringLiteral("/gone"));
+    ASSERT_NO_THROW(open());
+    const QString start = folders()->Path();
+    EXPECT_TRUE(QFileInfo(start).isDir()) << start.toStdString();
+    EXPECT_TRUE(start == QDir::homePath() || home().startsWith(start)) << start.toStdString();
+    EXPECT_TRUE(prompts.isEmpty());
 }
 
 TEST_F(frmExplorerTest, AFileTheTrashRefusesStaysWhereItIs) {
