@@ -28,6 +28,10 @@ double keystrokeMs(SciView& view, bool atStart) {
     const long at = atStart ? 0 : SciDirect(handle, S::SCI_GETLENGTH);
     SciDirect(handle, S::SCI_INSERTTEXT, static_cast<uptr_t>(at), reinterpret_cast<sptr_t>("\r\n"));
     SciDirect(handle, S::SCI_GOTOPOS, static_cast<uptr_t>(atStart ? 0 : SciDirect(handle, S::SCI_GETLENGTH)));
+    // A lexer styles lazily from its first unstyled position: as Korvo's
+    // document is, the whole text is styled before the keys come.
+    if (SciDirect(handle, S::SCI_GETLEXER) != 0)
+        SciDirect(handle, S::SCI_COLOURISE, 0, -1);
     view.viewport()->repaint();
     QElapsedTimer timer;
     timer.start();

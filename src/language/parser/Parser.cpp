@@ -314,29 +314,10 @@ bool LineParse::statement(const QString& word) {
     return true;
 }
 
-// The declaration readers style only what follows a name and its type
-// suffix, and only when it opens with this token: "=" or "[" after a
-// variable, "(" after an array or a function. Around them the parser's own
-// styles are written back and read again.
-bool stylesAfterName(int nameIndex, unsigned char opener) {
-    int k = nameIndex + 1;
-    const unsigned char kind = TokenKindAt(k);
-    if (kind == '#' || kind == '$' || kind == '%')
-        ++k;
-    else if (kind == '.')
-        k += TokenKindAt(k + 1) == tkIdent ? 2 : 1;
-    return TokenKindAt(k) == opener;
-}
-
 bool LineParse::functionStatement() {
     auto function = newRecord<ClsFunkcija>(DeclarationKindId::Function, gTokens[i_ + 1].Text);
-    const int nameIndex = ++i_;
-    const bool stylesParameters = stylesAfterName(i_, '(');
-    if (stylesParameters)
-        ParserStyles().flush();
+    ++i_;
     const int paramsAt = BuildFunction(*function, i_, count_, lineBase_, text_);
-    if (stylesParameters)
-        ParserStyles().refresh(lineBase_ + gTokens[nameIndex + 1].StartPos);
     if (function->VlezNum > 0) {
         // Read back from the document: the parameters' keywords are in the
         // keyword table's spelling by now.
@@ -469,18 +450,11 @@ bool LineParse::declarationList(const DeclarationKind& kind) {
 // suffix and its initialiser or size.
 void LineParse::readTypeAndSize(TypedRecord& record, const DeclarationKind& kind) {
     const bool array = kind.id == DeclarationKindId::Array;
-    const int nameIndex = i_;
-    const bool stylesAhead =
-        array ? stylesAfterName(nameIndex, '(') : stylesAfterName(nameIndex, '=') || stylesAfterName(nameIndex, '[');
-    if (stylesAhead)
-        ParserStyles().flush();
     QString typeName;
     int bracketIndex = 0;
     bool hasBrackets = false;
     record.Tip = array ? GetArrayVarTipColor(i_, typeName, bracketIndex, hasBrackets, count_, lineBase_)
                        : GetVarTipColor(i_, typeName, bracketIndex, hasBrackets, count_, lineBase_);
-    if (stylesAhead)
-        ParserStyles().refresh(lineBase_ + gTokens[nameIndex + 1].StartPos);
     if (kind.id == DeclarationKindId::Constant)
         return;  // a constant keeps its type code only
     if (record.Tip == TipCustom)
