@@ -353,14 +353,15 @@ bool LineParse::functionStatement() {
 }
 
 void LineParse::endStatement() {
-    const QString next = gTokens[i_ + 1].Text.toUpper();
-    if (next == QLatin1String("FUNCTION"))
+    const QString& next = gTokens[i_ + 1].Text;
+    auto is = [&](const char* word) { return next.compare(QLatin1String(word), Qt::CaseInsensitive) == 0; };
+    if (is("FUNCTION"))
         endFunction();
-    else if (next == QLatin1String("TYPE"))
+    else if (is("TYPE"))
         endType();
-    else if (next == QLatin1String("IF"))
+    else if (is("IF"))
         endOther("If", 1);
-    else if (next == QLatin1String("SELECT"))
+    else if (is("SELECT"))
         endOther("Select", 2);
 }
 
