@@ -70,7 +70,7 @@ void ParseFile() {
     } catch (...) {
         SetErrorLog(QStringLiteral("ParseFile"), kModule);
     }
-    ParserStyles().flush();
+    ParserStyles().endRun();
 }
 
 void UnParseFile() {

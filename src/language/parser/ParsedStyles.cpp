@@ -110,13 +110,16 @@ bool ParsedStyles::takes(long Position) const {
     return lineOpen_ && Position >= lineStart_ && Position < lineEnd_ && view_ == gSciWndData;
 }
 
-void ParsedStyles::endLine(bool lastOfDocument) {
+void ParsedStyles::endLine() {
     lineOpen_ = false;
-    if (!acrossLines_ || lastOfDocument || pendingEnd_ - pendingFirst_ >= kStretch) {
+    if (!acrossLines_)
+        endRun();
+    else if (pendingEnd_ - pendingFirst_ >= kStretch)
         flush();
-        if (!acrossLines_ || lastOfDocument) {
-            window_.clear();
-            plainFrom_ = -1;
-        }
-    }
+}
+
+void ParsedStyles::endRun() {
+    flush();
+    window_.clear();
+    plainFrom_ = -1;
 }

@@ -24,8 +24,10 @@ public:
     // Length characters from Position, as far as they lie on the line.
     void set(int Position, int Length, int style);
     void flush();
-    // Writes back, unless the next line is to follow in the same run.
-    void endLine(bool lastOfDocument);
+    // Writes back, unless the next line may follow in the same run.
+    void endLine();
+    // Writes back and forgets the copy: the whole-document pass is over.
+    void endRun();
     // A line of the current view is being parsed and holds Position.
     bool takes(long Position) const;
 

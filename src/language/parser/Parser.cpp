@@ -130,7 +130,6 @@ private:
     void label();
     void blockComment(bool open);
 
-    bool isLastLine() const { return line_ >= SciGetLineCount() - 1; }
     void style(int startPos, int length, int styleNumber) const;
     long addMarker(int marker) const { return SciMarkerAdd(line_, marker); }
     // Markers whose handles no record keeps, the parsed-line marker among
@@ -191,7 +190,7 @@ void LineParse::run() {
     }
     walkTokens();
     try {
-        ParserStyles().endLine(isLastLine());
+        ParserStyles().endLine();
         if (pendingMarkers_)
             SciDirect(gSciWndData, QsciScintillaBase::SCI_MARKERADDSET, static_cast<uptr_t>(line_), pendingMarkers_);
         ApplyFoldLevel(line_, inFilePass_, counts_);
