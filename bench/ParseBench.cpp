@@ -3,10 +3,14 @@
 // then how long the re-parse of single declaration lines takes at the top
 // and at the bottom of the file, and what a screen of lines costs to colour
 // there; last, what Replace All, its Undo and Mark All cost per match.
+// Opening the file (OpenFile) is timed beside the lexer too, and typing
+// beside the bare component with its lexer. --ranges times the unparses of
+// many lines on generated programs of three sizes.
 //
 //   korvo-bench FILE.bb --lng KEYWORDS [--rounds N]
 //   korvo-bench --generate LINES [--out FILE.bb] --lng KEYWORDS [--rounds N]
 //   korvo-bench --explorer [LINES] [--lng KEYWORDS]
+//   korvo-bench --ranges --lng KEYWORDS
 
 #include "ExplorerBench.h"
 #include "FindReplaceBench.h"
@@ -14,6 +18,9 @@
 #include "LineReparse.h"
 #include "ScreenColouring.h"
 #include "Typing.h"
+#include "BuiltInLexer.h"
+#include "Median.h"
+#include "RangeUnparse.h"
 #include "platform/scintilla/SciDirectCalls.h"
 #include "../tools/support/HeadlessKorvo.h"
 #include "OpenedDocument.h"
@@ -28,33 +35,15 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
-#include <limits>
+#include <vector>
 
 namespace {
 
 using S = QsciScintillaBase;
 
 
-// The keyword set of Scintilla's lexer, in its lower case.
-QByteArray lexerKeywords(const QString& listing) {
-    QByteArray bytes;
-    platform::readFileBytes(listing, bytes);
-    QByteArray words;
-    for (const QByteArray& line : bytes.split('\n')) {
-        QByteArray name;
-        for (const char c : line.trimmed()) {
-            if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_')
-                break;
-            name += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        }
-        if (!name.isEmpty())
-            words += name + ' ';
-    }
-    return words;
-}
-
+// The warm parse: the document was parsed and unparsed before.
 double parseFileMs(const QString& path) {
     OpenedDocument doc = OpenSourceFile(path);
     if (!doc)
@@ -63,15 +52,31 @@ double parseFileMs(const QString& path) {
     QElapsedTimer timer;
     timer.start();
     ParseFile();
-    const double ms = timer.nsecsElapsed() / 1e6;
-    return ms;
+    return timer.nsecsElapsed() / 1e6;
+}
+
+// Opening the file as Korvo does: the text loaded into a fresh view, its
+// first parse, its parameter block. The window's closing is not counted.
+double openFileMs(const QString& path) {
+    QElapsedTimer timer;
+    timer.start();
+    OpenedDocument doc = OpenSourceFile(path);
+    return doc ? timer.nsecsElapsed() / 1e6 : 0;
+}
+
+// What the component alone takes to load the text into a fresh view.
+double loadTextMs(const QByteArray& text) {
+    SciView view;
+    QElapsedTimer timer;
+    timer.start();
+    SciLoadText(SciHandle(&view), text);
+    return timer.nsecsElapsed() / 1e6;
 }
 
 double builtInLexerMs(SciView& view, const QByteArray& text, const QByteArray& keywords) {
     const SciHandle handle(&view);
     SciLoadText(handle, text);
-    SciDirect(handle, S::SCI_SETLEXERLANGUAGE, 0, reinterpret_cast<sptr_t>("blitzbasic"));
-    SciDirect(handle, S::SCI_SETKEYWORDS, 0, reinterpret_cast<sptr_t>(keywords.constData()));
+    UseBuiltInLexer(view, keywords);
     QElapsedTimer timer;
     timer.start();
     SciDirect(handle, S::SCI_COLOURISE, 0, -1);
@@ -82,7 +87,8 @@ int usage() {
     std::fprintf(stderr,
                  "usage: korvo-bench FILE.bb --lng KEYWORDS [--rounds N]\n"
                  "       korvo-bench --generate LINES [--out FILE.bb] --lng KEYWORDS [--rounds N]\n"
-                 "       korvo-bench --explorer [LINES] [--lng KEYWORDS]\n");
+                 "       korvo-bench --explorer [LINES] [--lng KEYWORDS]\n"
+                 "       korvo-bench --ranges --lng KEYWORDS\n");
     return 2;
 }
 
@@ -112,9 +118,25 @@ int main(int argc, char* argv[]) {
         StartHeadlessKorvo();
         return RunExplorerBench(lines, listing);
     }
+    if (args.removeAll(QStringLiteral("--ranges")) > 0) {
+        if (listing.isEmpty() || !args.isEmpty())
+            return usage();
+        QTemporaryDir home;
+        qputenv("KORVO_HOME", home.path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
+        StartHeadlessKorvo();
+        ClsCompiler compiler;
+        compiler.Name = QStringLiteral("korvo-bench");
+        if (!compiler.LoadKeywordsFrom(listing))
+            return 1;
+        compiler.SetDefaultKeywords();
+        PrintRangeUnparseTimes(home.path());
+        return 0;
+    }
     const QString generate = option(QStringLiteral("--generate"));
     QString path = option(QStringLiteral("--out"));
-    const int rounds = std::max(option(QStringLiteral("--rounds")).toInt(), 1);
+    const QString roundsOption = option(QStringLiteral("--rounds"));
+    const int rounds = roundsOption.isEmpty() ? 5 : std::max(roundsOption.toInt(), 1);
     if (listing.isEmpty() || (generate.isEmpty() == args.isEmpty()))
         return usage();
 
@@ -144,22 +166,34 @@ int main(int argc, char* argv[]) {
     }
 
     SciView lexerView;
-    const QByteArray keywords = lexerKeywords(listing);
-    double parse = std::numeric_limits<double>::max();
-    double lexer = std::numeric_limits<double>::max();
+    const QByteArray keywords = LexerKeywords(listing);
+    std::vector<double> parses;
+    std::vector<double> lexers;
+    std::vector<double> opens;
+    std::vector<double> loads;
     for (int round = 0; round < rounds; ++round) {
-        parse = std::min(parse, parseFileMs(path));
-        lexer = std::min(lexer, builtInLexerMs(lexerView, text, keywords));
+        opens.push_back(openFileMs(path));
+        loads.push_back(loadTextMs(text));
+        parses.push_back(parseFileMs(path));
+        lexers.push_back(builtInLexerMs(lexerView, text, keywords));
     }
+    const double parse = median(parses);
+    const double lexer = median(lexers);
+    const double open = median(opens);
+    const double load = median(loads);
+    const double firstParse = open - load;
     const long lines = SciDirect(SciHandle(&lexerView), S::SCI_GETLINECOUNT);
     std::printf("file              %s\n", path.toUtf8().constData());
-    std::printf("lines             %ld\n", lines);
+    std::printf("lines             %ld   (medians of %d rounds)\n", lines, rounds);
     std::printf("ParseFile         %.2f ms\n", parse);
     std::printf("blitzbasic lexer  %.2f ms\n", lexer);
     std::printf("ratio             %.2f\n", parse / lexer);
+    std::printf("OpenFile          %.2f ms   (the component's text load %.2f ms)\n", open, load);
+    std::printf("first parse       %.2f ms   (OpenFile less the load)   x%.2f the warm parse   x%.2f the lexer\n",
+                firstParse, firstParse / parse, firstParse / lexer);
     PrintLineReparseTimes(path, text);
     PrintScreenColouringTimes(path);
-    PrintTypingTimes(path, text);
+    PrintTypingTimes(path, text, keywords);
     PrintTypingTimes(home.filePath(QStringLiteral("small.bb")), generateProgram(500));
     PrintFindReplaceTimes(home.path());
     return 0;

@@ -9,8 +9,9 @@ frmDoc::frmDoc(QWidget* parent)
     : QWidget(parent), Sci(new SciView(this)), m_oSubclass(std::make_unique<cSubclass>()),
       ShellClass(std::make_unique<platform::StdShell>()) {
     SciEdi_WndData = SciHandle(Sci);
-    // The re-parse queue finds its lines by marker handle at every update.
-    Sci->trackMarkerLines(kRecordMarkers | 1u << MARKER_REPARSE);
+    // The re-parse queue and the position history find their lines by
+    // marker handle at every update.
+    Sci->trackMarkerLines(kRecordMarkers | 1u << MARKER_REPARSE | 1u << MARKER_POSITION);
     Sci->setGeometry(0, 0, 200, 200);
 }
 

@@ -14,8 +14,6 @@
 #include "foundation/ShellExecute.h"
 #include "foundation/errors/ErrorLog.h"
 #include "language/parser/DocumentPasses.h"
-#include "language/parser/ParseState.h"
-#include "language/parser/Parser.h"
 #include "platform/AnsiText.h"
 #include "platform/Host.h"
 #include "platform/Prompt.h"
@@ -185,20 +183,6 @@ bool openSingleFile(const QString& path, bool attachToExisting, bool snippet) {
     return true;
 }
 
-// The whole-project parse of one member, from the project's main program.
-void parseMember(ClsProject& project) {
-    gFoldLevel = 0;
-    gIndentLevel = 0;
-    gCurrentType.clear();
-    gCurrentFunction = QStringLiteral("*Main Program*");
-    gCurrentLocals = project.Model.MainFunLocals;
-    gParsingFile = true;
-    const long last = long(SciLineFromPosition(SciGetLength()));
-    for (long line = 0; line <= last; ++line)
-        Parseline(line, true);
-    gParsingFile = false;
-}
-
 }
 
 frmDoc* DocumentOfWindow(const QString& keyOrId) {
@@ -251,7 +235,7 @@ bool OpenProjectsFile(ClsProject& project, const QString& path, bool attachToExi
         project.SingleFile = false;
         ActivateDocument(doc);
         doc->Initialise(GetFileName(path));
-        parseMember(project);
+        ParseFile();
         CheckFileParameters();
         doc->SubClass();
         showInWindow(*doc, path, attachToExisting);

@@ -1,4 +1,5 @@
 #include "foundation/Hash.h"
+#include "foundation/UpperKey.h"
 
 #include "platform/scintilla/SciDirectCalls.h"
 #include "foundation/errors/ErrorLog.h"
@@ -108,7 +109,7 @@ void clsHash::unlink(int bucket, int slot, int previous) {
 }
 
 bool clsHash::Exists(const QString& key, int hash) {
-    return ExistsU(key.toUpper(), hash);
+    return ExistsU(UpperKey(key), hash);
 }
 
 bool clsHash::ExistsU(const QString& upperKey, int hash) {
@@ -119,17 +120,17 @@ bool clsHash::ExistsU(const QString& upperKey, int hash) {
 }
 
 bool clsHash::ExistsHash(const QString& key) {
-    const QString upper = key.toUpper();
+    const QString upper = UpperKey(key);
     return ExistsU(upper, HashCode(upper));
 }
 
 bool clsHash::ExistsOnlyHash(const QString& key) const {
-    const QString upper = key.toUpper();
+    const QString upper = UpperKey(key);
     return findSlot(bucketOf(HashCode(upper)), upper, anyRecord) != 0;
 }
 
 bool clsHash::ExistsCodeExplorer(const QString& key, int Handle, const SciHandle& SciWndData) const {
-    const QString upper = key.toUpper();
+    const QString upper = UpperKey(key);
     return findSlot(bucketOf(HashCode(upper)), upper, [&](const CodeRecord* record) {
         return record && record->Handle == Handle && record->SciWndData == SciWndData;
     }) != 0;
@@ -144,7 +145,7 @@ void clsHash::Add(const QString& key, CodeRecordPtr record) {
     Slot& s = slots_[static_cast<size_t>(slot)];
     freeHead_ = s.next;
     s.next = 0;
-    s.key = key.toUpper();
+    s.key = UpperKey(key);
     s.keyHash = qHash(s.key);
     s.record = std::move(record);
     ++count_;
@@ -159,13 +160,13 @@ void clsHash::Add(const QString& key, CodeRecordPtr record) {
 }
 
 CodeRecordPtr clsHash::ItemHash(const QString& key) const {
-    const QString upper = key.toUpper();
+    const QString upper = UpperKey(key);
     const int slot = findSlot(bucketOf(HashCode(upper)), upper, anyRecord);
     return slot ? slots_[static_cast<size_t>(slot)].record : CodeRecordPtr();
 }
 
 CodeRecordPtr clsHash::ItemHandle(const QString& key, int line, const SciHandle& SciWndData) const {
-    const QString upper = key.toUpper();
+    const QString upper = UpperKey(key);
     const int slot = findSlot(bucketOf(HashCode(upper)), upper, [&](const CodeRecord* record) {
         return record && record->SciWndData == SciWndData && markerLine(*record) == line;
     });
@@ -176,7 +177,7 @@ bool clsHash::Remove(const QString& key, int line, const SciHandle& SciWndData, 
     try {
         if (key.isEmpty())
             return false;
-        const QString upper = key.toUpper();
+        const QString upper = UpperKey(key);
         const int bucket = bucketOf(HashCode(upper));
         int previous = 0;
         const int slot = findSlot(bucket, upper, [&](const CodeRecord* record) {
@@ -196,7 +197,7 @@ void clsHash::RemovePoHandle(const QString& key, int Handle) {
     if (key.isEmpty())
         return;
     try {
-        const QString upper = key.toUpper();
+        const QString upper = UpperKey(key);
         const int bucket = bucketOf(HashCode(upper));
         int previous = 0;
         const int slot = findSlot(bucket, upper, [&](const CodeRecord* record) {

@@ -136,3 +136,21 @@ TEST_F(PositionHistoryTest, StepsActivateTheEntrysDocument) {
     EXPECT_EQ(gActiveDoc, b.get());
     EXPECT_EQ(caretLine(), 40);
 }
+
+TEST_F(PositionHistoryTest, EntriesFollowTheirLinesAsLinesAboveComeAndGo) {
+    auto doc = hosted(linesOfText(300), "a.bb");
+    editAt(200, 4);
+    editAt(10);
+    SciInsertText(SciPositionFromLine(50), "a\r\nb\r\nc\r\n");
+    SciSetSel(SciPositionFromLine(20), SciPositionFromLine(22));
+    SciClear();
+    SciInsertText(SciPositionFromLine(250), "after\r\n");
+
+    // The view's own index answers as the component would.
+    const uptr_t handle = uptr_t(gCodeBrowser[1].MarkerHandle);
+    EXPECT_EQ(SciDirect(gSciWndData, QsciScintillaBase::SCI_MARKERLINEFROMHANDLE, handle), 201);
+    EXPECT_EQ(doc->Sci->SendScintilla(QsciScintillaBase::SCI_MARKERLINEFROMHANDLE, handle), 201);
+    SciGotoPos(SciPositionFromLine(10));
+    GotoPreviousPosition();
+    EXPECT_EQ(SciGetCurrentPos(), SciPositionFromLine(201) + 4);
+}

@@ -5,6 +5,7 @@
 #include "files/Project.h"
 #include "files/SaveDocuments.h"
 #include "platform/scintilla/SciDirectCalls.h"
+#include "vocabulary/StyleNumbers.h"
 
 #include <QDir>
 
@@ -94,4 +95,22 @@ TEST_F(ProjectMemberFilesTest, TheOpenDialogOpensEveryChosenFileInItsOrder) {
     EXPECT_TRUE(prompts[0].multiple);
     EXPECT_EQ(prompts[0].title, "Open File");
     EXPECT_EQ(captions(), (QStringList{"util.bb", "main.bb"}));
+}
+
+TEST_F(ProjectMemberFilesTest, AMemberIsFirstStyledAsItOpens) {
+    writeAll(homeFile("game/util.bb"), "x = \"s\" + 12 ; note\r\n.start\r\n");
+    ASSERT_TRUE(OpenProjectsFile(*project, homeFile("game/util.bb"), false));
+    const SciHandle view = gActiveDoc->SciEdi_WndData;
+    const auto styleAt = [&](long position) { return int(SciDirect(view, QsciScintillaBase::SCI_GETSTYLEAT, uptr_t(position))); };
+    EXPECT_EQ(styleAt(0), STYLE_Text);
+    EXPECT_EQ(styleAt(2), STYLE_Operator);
+    for (long position = 4; position <= 6; ++position)
+        EXPECT_EQ(styleAt(position), STYLE_String) << position;
+    EXPECT_EQ(styleAt(8), STYLE_Operator);
+    EXPECT_EQ(styleAt(10), STYLE_Number);
+    EXPECT_EQ(styleAt(11), STYLE_Number);
+    EXPECT_EQ(styleAt(14), STYLE_Comment);
+    EXPECT_EQ(styleAt(18), STYLE_Comment);
+    EXPECT_TRUE(project->Model.Labels.ExistsOnlyHash(QStringLiteral("start")));
+    close(gActiveDoc);
 }

@@ -110,12 +110,10 @@ void cSubclass::beforeDeletion(long startLine, long endLine, const SciNotificati
             takeUnderEdit(startLine);
         }
     }
-    for (long i = startLine + 1; i <= endLine; ++i) {
-        if (hasMarker(i, MARKER_PARSED))
-            UnparseLine(int(i), false);
-        else if (hasMarker(i, MARKER_REPARSE))
+    for (long i = startLine + 1; i <= endLine; ++i)
+        if (!hasMarker(i, MARKER_PARSED) && hasMarker(i, MARKER_REPARSE))
             SciMarkerDelete(i, MARKER_REPARSE);
-    }
+    UnparseLines(startLine + 1, endLine, true);
     if (scn.modificationType & S::SC_PERFORMED_USER) {
         gRecordPositionPending = true;
         // A line break deleted before an indented line: the blanks that come up after the caret go at the next update.

@@ -1,9 +1,10 @@
 #include "language/keywords/KeywordTable.h"
 
+#include "foundation/UpperKey.h"
 #include "platform/KorvoError.h"
 
 void KeywordTable::Add(const QString& key, KeywordPtr item) {
-    const QString upper = key.toUpper();
+    const QString upper = UpperKey(key);
     if (byKey_.contains(upper))
         RaiseError(ErrKeyAlreadyAssociated, QStringLiteral("This key is already associated with an element of this collection"));
     byKey_.insert(upper, item);
@@ -11,11 +12,11 @@ void KeywordTable::Add(const QString& key, KeywordPtr item) {
 }
 
 bool KeywordTable::Exists(const QString& key) const {
-    return byKey_.contains(key.toUpper());
+    return byKey_.contains(UpperKey(key));
 }
 
 KeywordPtr KeywordTable::Item(const QString& key) const {
-    return byKey_.value(key.toUpper());
+    return byKey_.value(UpperKey(key));
 }
 
 void KeywordTable::RemoveAll() {

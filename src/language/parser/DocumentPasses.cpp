@@ -70,16 +70,14 @@ void ParseFile() {
     } catch (...) {
         SetErrorLog(QStringLiteral("ParseFile"), kModule);
     }
-    ParserStyles().flush();
+    ParserStyles().endRun();
 }
 
 void UnParseFile() {
     try {
         WaitCursorScope waiting;
         startFromTheTop();
-        const long last = lastLine();
-        for (long line = 0; line <= last; ++line)
-            UnparseLine(static_cast<int>(line), true);
+        UnparseLines(0, lastLine(), false);
         platform::host().refreshCodeExplorer();
     } catch (...) {
         SetErrorLog(QStringLiteral("UnParseFile"), kModule);

@@ -5,9 +5,19 @@
 
 using S = QsciScintillaBase;
 
-OwnEdits::OwnEdits()
-    : view_(gSciWndData), ignoring_(gIgnoreSciModified), reported_(SciDirect(view_, S::SCI_GETMODEVENTMASK)) {
+namespace {
+// The innermost scope alive: one nested in a scope of the same view finds
+// the view silent already, and asks it nothing (a whole-document parse
+// opens one per line).
+const OwnEdits* gInnermost = nullptr;
+}
+
+OwnEdits::OwnEdits() : view_(gSciWndData), ignoring_(gIgnoreSciModified), outer_(gInnermost) {
     gIgnoreSciModified = true;
+    gInnermost = this;
+    if (outer_ && outer_->view_ == view_ && view_.isAlive())
+        return;
+    reported_ = SciDirect(view_, S::SCI_GETMODEVENTMASK);
     if (reported_)
         SciDirect(view_, S::SCI_SETMODEVENTMASK, 0);
 }
@@ -16,4 +26,5 @@ OwnEdits::~OwnEdits() {
     if (reported_)
         SciDirect(view_, S::SCI_SETMODEVENTMASK, static_cast<uptr_t>(reported_));
     gIgnoreSciModified = ignoring_;
+    gInnermost = outer_;
 }

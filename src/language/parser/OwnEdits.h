@@ -17,5 +17,6 @@ public:
 private:
     SciHandle view_;
     bool ignoring_;
-    long reported_;  // the view's modification event mask
+    const OwnEdits* outer_;
+    long reported_ = 0;  // the view's modification event mask, when this scope silenced it
 };

@@ -35,6 +35,7 @@ void ParsedStyles::startPlainDocument() {
     window_.clear();
     view_ = gSciWndData;
     acrossLines_ = false;
+    lineOpen_ = false;
     lineEnd_ = 0;
     plainFrom_ = 0;
 }
@@ -52,6 +53,7 @@ void ParsedStyles::beginLine(int LineStart, int Length, bool AcrossLines) {
     acrossLines_ = AcrossLines;
     lineStart_ = LineStart;
     lineEnd_ = LineStart + std::max(Length, 0);
+    lineOpen_ = true;
 }
 
 void ParsedStyles::load(int first, int end) {
@@ -104,21 +106,20 @@ void ParsedStyles::flush() {
     pendingFirst_ = pendingEnd_ = 0;
 }
 
-// What else styled the line may reach its end.
-void ParsedStyles::refresh(int Position) {
-    if (plainFrom_ >= 0)
-        plainFrom_ = std::max(plainFrom_, lineEnd_);
-    const int first = std::max(Position, lineStart_);
-    if (first < lineEnd_ && holds(first, lineEnd_))
-        load(first, lineEnd_);
+bool ParsedStyles::takes(long Position) const {
+    return lineOpen_ && Position >= lineStart_ && Position < lineEnd_ && view_ == gSciWndData;
 }
 
-void ParsedStyles::endLine(bool lastOfDocument) {
-    if (!acrossLines_ || lastOfDocument || pendingEnd_ - pendingFirst_ >= kStretch) {
+void ParsedStyles::endLine() {
+    lineOpen_ = false;
+    if (!acrossLines_)
+        endRun();
+    else if (pendingEnd_ - pendingFirst_ >= kStretch)
         flush();
-        if (!acrossLines_ || lastOfDocument) {
-            window_.clear();
-            plainFrom_ = -1;
-        }
-    }
+}
+
+void ParsedStyles::endRun() {
+    flush();
+    window_.clear();
+    plainFrom_ = -1;
 }

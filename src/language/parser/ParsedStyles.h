@@ -9,8 +9,9 @@
 // of its own. In a whole-document pass the copy runs ahead over the lines
 // that follow and is written back once per stretch of text.
 //
-// Whatever else styles the current line (the declaration readers) must come
-// after flush(), and refresh() then takes the view's styles back from there.
+// While a line is parsed, every style run on it (StyleRun, which the
+// declaration readers use too) comes here, so that it is written once with
+// the rest.
 class ParsedStyles {
 public:
     // The line of the current view from LineStart, Length characters with
@@ -23,9 +24,12 @@ public:
     // Length characters from Position, as far as they lie on the line.
     void set(int Position, int Length, int style);
     void flush();
-    void refresh(int Position);
-    // Writes back, unless the next line is to follow in the same run.
-    void endLine(bool lastOfDocument);
+    // Writes back, unless the next line may follow in the same run.
+    void endLine();
+    // Writes back and forgets the copy: the whole-document pass is over.
+    void endRun();
+    // A line of the current view is being parsed and holds Position.
+    bool takes(long Position) const;
 
 private:
     bool holds(int first, int end) const;
@@ -33,6 +37,7 @@ private:
 
     SciHandle view_;
     bool acrossLines_ = false;
+    bool lineOpen_ = false;
     int lineStart_ = 0;
     int lineEnd_ = 0;
     int windowStart_ = 0;

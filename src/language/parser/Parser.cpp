@@ -130,7 +130,6 @@ private:
     void label();
     void blockComment(bool open);
 
-    bool isLastLine() const { return line_ >= SciGetLineCount() - 1; }
     void style(int startPos, int length, int styleNumber) const;
     long addMarker(int marker) const { return SciMarkerAdd(line_, marker); }
     // Markers whose handles no record keeps, the parsed-line marker among
@@ -191,7 +190,7 @@ void LineParse::run() {
     }
     walkTokens();
     try {
-        ParserStyles().endLine(isLastLine());
+        ParserStyles().endLine();
         if (pendingMarkers_)
             SciDirect(gSciWndData, QsciScintillaBase::SCI_MARKERADDSET, static_cast<uptr_t>(line_), pendingMarkers_);
         ApplyFoldLevel(line_, inFilePass_, counts_);
@@ -314,29 +313,10 @@ bool LineParse::statement(const QString& word) {
     return true;
 }
 
-// The declaration readers style only what follows a name and its type
-// suffix, and only when it opens with this token: "=" or "[" after a
-// variable, "(" after an array or a function. Around them the parser's own
-// styles are written back and read again.
-bool stylesAfterName(int nameIndex, unsigned char opener) {
-    int k = nameIndex + 1;
-    const unsigned char kind = TokenKindAt(k);
-    if (kind == '#' || kind == '$' || kind == '%')
-        ++k;
-    else if (kind == '.')
-        k += TokenKindAt(k + 1) == tkIdent ? 2 : 1;
-    return TokenKindAt(k) == opener;
-}
-
 bool LineParse::functionStatement() {
     auto function = newRecord<ClsFunkcija>(DeclarationKindId::Function, gTokens[i_ + 1].Text);
-    const int nameIndex = ++i_;
-    const bool stylesParameters = stylesAfterName(i_, '(');
-    if (stylesParameters)
-        ParserStyles().flush();
+    ++i_;
     const int paramsAt = BuildFunction(*function, i_, count_, lineBase_, text_);
-    if (stylesParameters)
-        ParserStyles().refresh(lineBase_ + gTokens[nameIndex + 1].StartPos);
     if (function->VlezNum > 0) {
         // Read back from the document: the parameters' keywords are in the
         // keyword table's spelling by now.
@@ -372,14 +352,15 @@ bool LineParse::functionStatement() {
 }
 
 void LineParse::endStatement() {
-    const QString next = gTokens[i_ + 1].Text.toUpper();
-    if (next == QLatin1String("FUNCTION"))
+    const QString& next = gTokens[i_ + 1].Text;
+    auto is = [&](const char* word) { return next.compare(QLatin1String(word), Qt::CaseInsensitive) == 0; };
+    if (is("FUNCTION"))
         endFunction();
-    else if (next == QLatin1String("TYPE"))
+    else if (is("TYPE"))
         endType();
-    else if (next == QLatin1String("IF"))
+    else if (is("IF"))
         endOther("If", 1);
-    else if (next == QLatin1String("SELECT"))
+    else if (is("SELECT"))
         endOther("Select", 2);
 }
 
@@ -469,18 +450,11 @@ bool LineParse::declarationList(const DeclarationKind& kind) {
 // suffix and its initialiser or size.
 void LineParse::readTypeAndSize(TypedRecord& record, const DeclarationKind& kind) {
     const bool array = kind.id == DeclarationKindId::Array;
-    const int nameIndex = i_;
-    const bool stylesAhead =
-        array ? stylesAfterName(nameIndex, '(') : stylesAfterName(nameIndex, '=') || stylesAfterName(nameIndex, '[');
-    if (stylesAhead)
-        ParserStyles().flush();
     QString typeName;
     int bracketIndex = 0;
     bool hasBrackets = false;
     record.Tip = array ? GetArrayVarTipColor(i_, typeName, bracketIndex, hasBrackets, count_, lineBase_)
                        : GetVarTipColor(i_, typeName, bracketIndex, hasBrackets, count_, lineBase_);
-    if (stylesAhead)
-        ParserStyles().refresh(lineBase_ + gTokens[nameIndex + 1].StartPos);
     if (kind.id == DeclarationKindId::Constant)
         return;  // a constant keeps its type code only
     if (record.Tip == TipCustom)

@@ -46,9 +46,18 @@ struct BoundaryStatement {
     QString name;
 };
 
+// In a pass over a range of lines from its top, every line stands in the
+// scope of the line above the range: the lines above it in the pass have
+// lost their boundaries. So the scope found once is carried down, the type
+// too when there is none, which its empty name alone cannot tell from unknown.
+struct CarriedType {
+    bool known = false;
+};
+
 class LineUnparse {
 public:
-    LineUnparse(int line, bool inFilePass) : line_(line), inFilePass_(inFilePass) {}
+    LineUnparse(int line, bool inFilePass, CarriedType* carried = nullptr)
+        : line_(line), inFilePass_(inFilePass), carried_(carried) {}
 
     void run(const std::optional<QByteArray>& text);
 
@@ -78,9 +87,12 @@ private:
     std::vector<std::shared_ptr<Record>> headersHere(Boundary kind, const clsHash& table) const;
 
     bool recompute(const QString& cached) const { return !inFilePass_ || cached.isEmpty(); }
+    bool recomputeType() const { return recompute(gCurrentType) && !(inFilePass_ && carried_ && carried_->known); }
+    void findType();
 
     const int line_;
     const bool inFilePass_;
+    CarriedType* const carried_;
     int count_ = 0;
     int i_ = 1;
     std::vector<Declaration> declarations_;
@@ -272,8 +284,8 @@ void LineUnparse::removeField(const QString& name) {
     for (const auto& type : headersHere<ClsType>(Boundary::Type, project_->Types))
         if (type->Fields->Remove(name, line_, gSciWndData))
             return;
-    if (recompute(gCurrentType))
-        gCurrentType = CurrentType(line_ - 1);
+    if (recomputeType())
+        findType();
     if (!gCurrentType.isEmpty() && gCurrentFields && gCurrentFields->Remove(name, line_, gSciWndData))
         return;
     if (removeOrphanField(name))
@@ -284,8 +296,15 @@ void LineUnparse::removeField(const QString& name) {
                 return;
 }
 
+void LineUnparse::findType() {
+    gCurrentType = CurrentType(line_ - 1);
+    if (carried_)
+        carried_->known = true;
+}
+
 void LineUnparse::undoFunction(const QString& name) {
-    gCurrentFunction = CurrentFunction(line_ - 1);
+    if (recompute(gCurrentFunction))
+        gCurrentFunction = CurrentFunction(line_ - 1);
     if (auto function = std::dynamic_pointer_cast<ClsFunkcija>(project_->Funkcii.ItemHandle(name, line_, gSciWndData))) {
         // The parameters go with the function; its other locals now belong
         // to the scope around it.
@@ -305,7 +324,8 @@ void LineUnparse::undoEndFunction() {
 }
 
 void LineUnparse::undoType(const QString& name) {
-    gCurrentType = CurrentType(line_ - 1);
+    if (recomputeType())
+        findType();
     if (auto type = std::dynamic_pointer_cast<ClsType>(project_->Types.ItemHandle(name, line_, gSciWndData))) {
         for (const CodeRecordPtr& field : type->Fields->Items()) {
             if (!field)
@@ -320,8 +340,8 @@ void LineUnparse::undoType(const QString& name) {
 }
 
 void LineUnparse::undoEndType() {
-    if (recompute(gCurrentType))
-        gCurrentType = CurrentType(line_ - 1);
+    if (recomputeType())
+        findType();
     if (!gCurrentType.isEmpty() && gCurrentFields) {
         MoveRecords(doc_->tmpFields, *gCurrentFields, ThroughNextBoundary(line_, markerMask(MARKER_TYPE)));
     }
@@ -360,6 +380,20 @@ void UnparseLine(int Line, bool InFilePass, const std::optional<QByteArray>& Tex
         LineUnparse(Line, InFilePass).run(Text);
     } catch (...) {
         SetErrorLog(QStringLiteral("UnparseLine"), kModule);
+    }
+}
+
+void UnparseLines(long First, long Last, bool ParsedOnly) {
+    gCurrentFunction.clear();
+    gCurrentType.clear();
+    CarriedType carried;
+    for (long line = First; line <= Last; ++line) {
+        try {
+            if (!ParsedOnly || (SciMarkerGet(line) & markerMask(MARKER_PARSED)))
+                LineUnparse(int(line), true, &carried).run(std::nullopt);
+        } catch (...) {
+            SetErrorLog(QStringLiteral("UnparseLine"), kModule);
+        }
     }
 }
 

@@ -13,3 +13,8 @@
 void UnparseLine(int Line, bool InFilePass, const std::optional<QByteArray>& Text = std::nullopt);
 
 void UnparseLineText(int Line, const QByteArray& Text);
+
+// Unparses lines First to Last in order from the top: the scope is found at
+// First and carried down, so the pass costs the same at any line.
+// ParsedOnly: lines without the parsed-line marker are left alone.
+void UnparseLines(long First, long Last, bool ParsedOnly);

@@ -102,8 +102,10 @@ LineGroups::Group* LineGroups::obtain(long line) {
     Group* next = lowerBound(line);
     if (next && lineOf(next) == line)
         return next;
-    Group *above = nullptr, *below = nullptr;
-    split(root_, line, 0, above, below);
+    Group *above = root_, *below = nullptr;
+    // Below every group, as markers come in a pass from the top: nothing to split.
+    if (next)
+        split(root_, line, 0, above, below);
     auto* group = new Group;
     seed_ ^= seed_ << 13;
     seed_ ^= seed_ >> 17;

@@ -231,3 +231,24 @@ TEST_F(ParserTest, StylesInitialisersAfterTheSeparatorsBeforeThem) {
     EXPECT_EQ(styles(2), "22222222000090004039011111111");
     EXPECT_EQ(styles(3), "0040309922222299949390");
 }
+
+TEST_F(ParserTest, WhatTheDeclarationReadersStyleIsKeptWithTheLinesOwnStyles) {
+    // Each declaration sits among lines the parse styles in one run.
+    parse("; top\r\nGlobal a = 12 + 3, b ; note\r\nFunction F(p = 7, q$)\r\nEnd Function\r\nDim m(4) : Const K = \"s\"\r\n");
+    const long global = SciPositionFromLine(1);
+    EXPECT_EQ(styleAt(global + 9), STYLE_Operator);
+    EXPECT_EQ(styleAt(global + 11), STYLE_Number);
+    EXPECT_EQ(styleAt(global + 14), STYLE_Operator);
+    EXPECT_EQ(styleAt(global + 16), STYLE_Number);
+    EXPECT_EQ(styleAt(global + 17), STYLE_Separator);
+    EXPECT_EQ(styleAt(global + 21), STYLE_Comment);
+    const long function = SciPositionFromLine(2);
+    EXPECT_EQ(styleAt(function + 13), STYLE_Operator);
+    EXPECT_EQ(styleAt(function + 15), STYLE_Number);
+    EXPECT_EQ(styleAt(function + 16), STYLE_Separator);
+    const long dim = SciPositionFromLine(4);
+    EXPECT_EQ(styleAt(dim + 6), STYLE_Number);
+    EXPECT_EQ(styleAt(dim + 9), STYLE_Separator);
+    EXPECT_EQ(styleAt(dim + 21), STYLE_String);
+    EXPECT_EQ(styleAt(SciPositionFromLine(0) + 2), STYLE_Comment);
+}
