@@ -30,10 +30,19 @@ protected:
         if (!window->isVisible() || window->windowState() != Qt::WindowNoState || decoration.isNull())
             return false;
         window->removeEventFilter(this);
-        window->move(frame_.topLeft());
-        window->resize(qMax(1, frame_.width() - decoration.width()), qMax(1, frame_.height() - decoration.height()));
-        deleteLater();
+        // Resizing a window while it shows its children would lay them out twice.
+        if (type == QEvent::Show)
+            QMetaObject::invokeMethod(this, [this, window] { placeFrame(*window); }, Qt::QueuedConnection);
+        else
+            placeFrame(*window);
         return false;
+    }
+
+    void placeFrame(QWidget& window) {
+        const QSize decoration = window.frameGeometry().size() - window.geometry().size();
+        window.move(frame_.topLeft());
+        window.resize(qMax(1, frame_.width() - decoration.width()), qMax(1, frame_.height() - decoration.height()));
+        deleteLater();
     }
 
 private:
@@ -75,10 +84,10 @@ void ApplyPlacement(QWidget& window, const WindowPlacement& placement) {
     const QSize decoration = window.frameGeometry().size() - window.geometry().size();
     window.move(frame.topLeft());
     window.resize(qMax(1, frame.width() - decoration.width()), qMax(1, frame.height() - decoration.height()));
-    if (!window.isVisible()) {
-        delete window.findChild<QObject*>(FrameSizeOnFirstFrame::kName, Qt::FindDirectChildrenOnly);
+    // A later placement replaces one still waiting for the first frame.
+    delete window.findChild<QObject*>(FrameSizeOnFirstFrame::kName, Qt::FindDirectChildrenOnly);
+    if (!window.isVisible())
         new FrameSizeOnFirstFrame(window, frame);
-    }
     window.setWindowState(placement.state == 2 ? Qt::WindowMaximized : Qt::WindowNoState);
 }
 
