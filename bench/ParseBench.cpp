@@ -21,7 +21,6 @@
 #include "BuiltInLexer.h"
 #include "Median.h"
 #include "RangeUnparse.h"
-#include "platform/scintilla/SciDirectCalls.h"
 #include "../tools/support/HeadlessKorvo.h"
 #include "OpenedDocument.h"
 #include "language/keywords/Compiler.h"
@@ -83,6 +82,24 @@ double builtInLexerMs(SciView& view, const QByteArray& text, const QByteArray& k
     return timer.nsecsElapsed() / 1e6;
 }
 
+// Settings and prompts of a scratch program folder, not the user's.
+struct ScratchKorvo {
+    QTemporaryDir home;
+    ScratchKorvo() {
+        qputenv("KORVO_HOME", home.path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
+        StartHeadlessKorvo();
+    }
+};
+
+bool useKeywords(ClsCompiler& compiler, const QString& listing) {
+    compiler.Name = QStringLiteral("korvo-bench");
+    if (!compiler.LoadKeywordsFrom(listing))
+        return false;
+    compiler.SetDefaultKeywords();
+    return true;
+}
+
 int usage() {
     std::fprintf(stderr,
                  "usage: korvo-bench FILE.bb --lng KEYWORDS [--rounds N]\n"
@@ -112,25 +129,17 @@ int main(int argc, char* argv[]) {
         const int lines = explorer + 1 < args.size() ? args[explorer + 1].toInt() : 50000;
         if (lines <= 0 || args.size() > explorer + 2)
             return usage();
-        QTemporaryDir home;
-        qputenv("KORVO_HOME", home.path().toUtf8());
-        qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
-        StartHeadlessKorvo();
+        const ScratchKorvo korvo;
         return RunExplorerBench(lines, listing);
     }
     if (args.removeAll(QStringLiteral("--ranges")) > 0) {
         if (listing.isEmpty() || !args.isEmpty())
             return usage();
-        QTemporaryDir home;
-        qputenv("KORVO_HOME", home.path().toUtf8());
-        qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
-        StartHeadlessKorvo();
+        const ScratchKorvo korvo;
         ClsCompiler compiler;
-        compiler.Name = QStringLiteral("korvo-bench");
-        if (!compiler.LoadKeywordsFrom(listing))
+        if (!useKeywords(compiler, listing))
             return 1;
-        compiler.SetDefaultKeywords();
-        PrintRangeUnparseTimes(home.path());
+        PrintRangeUnparseTimes(korvo.home.path());
         return 0;
     }
     const QString generate = option(QStringLiteral("--generate"));
@@ -140,22 +149,16 @@ int main(int argc, char* argv[]) {
     if (listing.isEmpty() || (generate.isEmpty() == args.isEmpty()))
         return usage();
 
-    // Settings and prompts of a scratch program folder, not the user's.
-    QTemporaryDir home;
-    qputenv("KORVO_HOME", home.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
-    StartHeadlessKorvo();
+    const ScratchKorvo korvo;
     ClsCompiler compiler;
-    compiler.Name = QStringLiteral("korvo-bench");
-    if (!compiler.LoadKeywordsFrom(listing))
+    if (!useKeywords(compiler, listing))
         return 1;
-    compiler.SetDefaultKeywords();
 
     QByteArray text;
     if (!generate.isEmpty()) {
         text = generateProgram(generate.toInt());
         if (path.isEmpty())
-            path = home.filePath(QStringLiteral("generated.bb"));
+            path = korvo.home.filePath(QStringLiteral("generated.bb"));
         platform::writeFileBytesAtomically(path, text);
     } else {
         path = QFileInfo(args.first()).absoluteFilePath();
@@ -194,7 +197,7 @@ int main(int argc, char* argv[]) {
     PrintLineReparseTimes(path, text);
     PrintScreenColouringTimes(path);
     PrintTypingTimes(path, text, keywords);
-    PrintTypingTimes(home.filePath(QStringLiteral("small.bb")), generateProgram(500));
-    PrintFindReplaceTimes(home.path());
+    PrintTypingTimes(korvo.home.filePath(QStringLiteral("small.bb")), generateProgram(500));
+    PrintFindReplaceTimes(korvo.home.path());
     return 0;
 }
