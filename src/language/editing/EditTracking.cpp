@@ -71,8 +71,8 @@ void cSubclass::takeUnderEdit(long line) {
     UnparsedLine = line;
 }
 
-void cSubclass::releaseUnparsedLine() {
-    UnparseLineText(int(UnparsedLine), UnparsedText);
+void cSubclass::releaseUnparsedLine(long markersLine) {
+    UnparseLineText(int(markersLine), UnparsedText);
 }
 
 void cSubclass::modified(const SciNotification& scn) {
@@ -94,7 +94,7 @@ void cSubclass::beforeDeletion(long startLine, long endLine, const SciNotificati
     if (endLine - startLine > kManyLines)
         beginWaitForManyLines();
     if (UnparsedLine >= 0 && UnparsedLine != startLine) {
-        releaseUnparsedLine();
+        releaseUnparsedLine(UnparsedLine);
         if (UnparsedLine < startLine || UnparsedLine > endLine)
             queueLine(UnparsedLine);
         UnparsedLine = -1;
@@ -151,7 +151,7 @@ void cSubclass::beforeInsertion(long startLine, long endLine, const SciNotificat
         }
     }
     if (UnparsedLine >= 0 && UnparsedLine != startLine) {
-        releaseUnparsedLine();
+        releaseUnparsedLine(UnparsedLine);
         queueLine(UnparsedLine);
         UnparsedLine = -1;
     }
@@ -159,7 +159,8 @@ void cSubclass::beforeInsertion(long startLine, long endLine, const SciNotificat
         takeUnderEdit(startLine);
     if (scn.modificationType & S::SC_PERFORMED_USER)
         gRecordPositionPending = true;
-    mPendingInsertion = PendingInsertion{scn.position, scn.length, long(SciGetLineCount())};
+    mPendingInsertion = PendingInsertion{scn.position, scn.length, long(SciGetLineCount()),
+                                         scn.position == SciPositionFromLine(startLine)};
 }
 
 void cSubclass::afterInsertion() {
@@ -179,7 +180,7 @@ void cSubclass::afterInsertion() {
     if (endLine == startLine)
         return;
     if (UnparsedLine >= 0) {
-        releaseUnparsedLine();
+        releaseUnparsedLine(insertion.atLineStart && UnparsedLine == startLine ? UnparsedLine + linesAdded : UnparsedLine);
         if (UnparsedLine != startLine) {
             SetStopErrorLog(11951);
             queueLine(UnparsedLine);
@@ -235,7 +236,7 @@ void cSubclass::updateUI() {
         CheckCBrowser(caret, line);
     }
     if (UnparsedLine >= 0 && UnparsedLine != line) {
-        releaseUnparsedLine();
+        releaseUnparsedLine(UnparsedLine);
         if (hasMarker(UnparsedLine, MARKER_REPARSE))
             SetStopErrorLog(11443);
         queueLine(UnparsedLine);
@@ -283,7 +284,7 @@ void cSubclass::DeactivateCheck() {
     if (mPendingInsertion)
         afterInsertion();
     if (UnparsedLine >= 0) {
-        releaseUnparsedLine();
+        releaseUnparsedLine(UnparsedLine);
         if (hasMarker(UnparsedLine, MARKER_REPARSE))
             SetStopErrorLog(18893);
         queueLine(UnparsedLine);

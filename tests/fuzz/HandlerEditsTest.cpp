@@ -1,0 +1,61 @@
+#include "fuzz/HandlerEdits.h"
+
+#include "language/lexer/InitScintillaAndCharTables.h"
+#include "support/TestEnvironment.h"
+#include "vocabulary/SettingsValues.h"
+
+// Edits through the notification handler on a shown view, each named after
+// what it does; the model must then be what a fresh parse of the text makes.
+namespace {
+
+class HandlerEditsTest : public KorvoTest {
+protected:
+    void SetUp() override {
+        KorvoTest::SetUp();
+        InitScintillaAndCharTables();
+        GetOptions();
+        GetEditOptions();
+        edits = std::make_unique<HandlerEdits>(home());
+    }
+    void TearDown() override {
+        edits.reset();
+        KorvoTest::TearDown();
+    }
+
+    void expectFreshModel(const EditScenario& scenario) {
+        const std::string difference = edits->run(scenario);
+        EXPECT_TRUE(difference.empty()) << difference;
+    }
+
+    std::unique_ptr<HandlerEdits> edits;
+};
+
+}
+
+const QByteArray kAddPoint = "Global g0\r\nFunction AddPoint.Point(px, py)\r\n    Local d\r\nEnd Function\r\n";
+
+TEST_F(HandlerEditsTest, EnterAtColumn0OfAFunctionLine) {
+    expectFreshModel({kAddPoint, {{Edit::Enter, 1, 0}}});
+}
+
+TEST_F(HandlerEditsTest, TwoGlobalsPastedAtColumn0OfAGlobalLine) {
+    expectFreshModel({"Global g0\r\n", {{Edit::Paste, 0, 0, "Global p1\r\nGlobal p2\r\n"}}});
+}
+
+TEST_F(HandlerEditsTest, CutLineAboveAFunctionThenUndo) {
+    expectFreshModel({"x = 1\r\n\r\n" + kAddPoint, {{Edit::CutLine, 1}, {Edit::Undo}, {Edit::Redo}, {Edit::Undo}}});
+}
+
+TEST_F(HandlerEditsTest, EnterAtColumn0OfAFunctionLineThenItsLineCut) {
+    expectFreshModel({kAddPoint, {{Edit::Enter, 1, 0}, {Edit::CutLine, 2}}});
+}
+
+const QByteArray kParameterBlockAfterAnEmptyLine = "Print 1\r\n\r\n;~Korvo Editor Parameters:\r\n;~C#X\r\n";
+
+TEST_F(HandlerEditsTest, EnterAtTheEndOfAFileWhoseParameterBlockFollowsAnEmptyLine) {
+    expectFreshModel({kParameterBlockAfterAnEmptyLine, {{Edit::Enter, 9, 255}}});
+}
+
+TEST_F(HandlerEditsTest, TypingAtTheEndOfAFileWhoseParameterBlockFollowsAnEmptyLine) {
+    expectFreshModel({kParameterBlockAfterAnEmptyLine, {{Edit::Type, 9, 255, "Global z"}, {Edit::Leave}}});
+}
