@@ -59,3 +59,15 @@ TEST_F(HandlerEditsTest, EnterAtTheEndOfAFileWhoseParameterBlockFollowsAnEmptyLi
 TEST_F(HandlerEditsTest, TypingAtTheEndOfAFileWhoseParameterBlockFollowsAnEmptyLine) {
     expectFreshModel({kParameterBlockAfterAnEmptyLine, {{Edit::Type, 9, 255, "Global z"}, {Edit::Leave}}});
 }
+
+TEST_F(HandlerEditsTest, AUseOfAGlobalTypedBelowAnOrphanFieldOfThatNameInOtherCase) {
+    expectFreshModel({"Field f0\r\nGlobal F0\r\nx = 1\r\n", {{Edit::Type, 2, 255, " : f0 = 1"}, {Edit::Leave}}});
+}
+
+TEST_F(HandlerEditsTest, PastesAndCutsAroundAnOrphanFieldAboveAType) {
+    const QByteArray orphan = "Field a\r\nType T\r\nEnd Type\r\n";
+    expectFreshModel({orphan, {{Edit::Paste, 0, 0, "x\r\ny\r\n"}}});
+    expectFreshModel({orphan, {{Edit::Paste, 1, 0, "x\r\ny\r\n"}}});
+    expectFreshModel({orphan, {{Edit::Paste, 0, 0, "Type S\r\nEnd Type\r\n"}, {Edit::Undo}}});
+    expectFreshModel({"Type S\r\nEnd Type\r\n" + orphan, {{Edit::CutLine, 1}, {Edit::Undo}}});
+}

@@ -2,6 +2,7 @@
 
 #include "editor/CurrentView.h"
 #include "language/model/CodeModel.h"
+#include "language/model/DeclarationParsing.h"
 #include "foundation/errors/ErrorLog.h"
 #include "language/colour/BracketStack.h"
 #include "language/colour/CaseCorrection.h"
@@ -177,8 +178,18 @@ void LightPass::enterType() {
 void LightPass::fieldList() {
     if (gCurrentType.isEmpty())
         gCurrentType = CurrentType(l_.line);
-    if (gCurrentType.isEmpty() || !gCurrentFields)
+    if (gCurrentType.isEmpty() || !gCurrentFields) {
+        // A field outside every Type is declared all the same: its names keep their spelling.
+        while (nextIsIdentifier()) {
+            ++i_;
+            SkipVarDeclaration(i_, l_.count);
+            if (TokenKindAt(i_) != ',') {
+                --i_;
+                return;
+            }
+        }
         return;
+    }
     while (nextIsIdentifier()) {
         if (!gCurrentFields->ExistsHash(nextText()))
             return;
