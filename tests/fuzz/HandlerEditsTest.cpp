@@ -71,3 +71,9 @@ TEST_F(HandlerEditsTest, PastesAndCutsAroundAnOrphanFieldAboveAType) {
     expectFreshModel({orphan, {{Edit::Paste, 0, 0, "Type S\r\nEnd Type\r\n"}, {Edit::Undo}}});
     expectFreshModel({"Type S\r\nEnd Type\r\n" + orphan, {{Edit::CutLine, 1}, {Edit::Undo}}});
 }
+
+TEST_F(HandlerEditsTest, ATypeHeaderAfterAnOrphanFieldOnItsLineEditedOrPastedOn) {
+    expectFreshModel({"x = 1\r\nField f# Type Ship\r\n", {{Edit::Type, 1, 255, "X"}, {Edit::Leave}}});
+    expectFreshModel({"x = 1\r\nField f# Type Ship\r\n", {{Edit::Paste, 1, 255, "X\r\nField a\r\n"}}});
+    expectFreshModel({"x = 1\r\nField f# : Type Ship\r\n", {{Edit::Enter, 0, 255}}});
+}

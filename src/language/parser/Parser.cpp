@@ -433,7 +433,9 @@ void LineParse::typeStatement() {
         if (!gCurrentType.isEmpty() && gCurrentFields) {
             MoveRecords(*gCurrentFields, *type->Fields, {line_, kBeyondLastLine});
         } else {
-            MoveRecords(doc_->tmpFields, *type->Fields, ThroughNextBoundary(line_, markerMask(MARKER_TYPE)));
+            // The orphans of this very line were declared before the header: they stay orphans.
+            const LineSpan below = ThroughNextBoundary(line_, markerMask(MARKER_TYPE));
+            MoveRecords(doc_->tmpFields, *type->Fields, {line_ + 1, below.end});
         }
     }
     project_->Types.Add(type->Ime, type);
