@@ -34,7 +34,7 @@ struct EditStep {
     Edit edit;
     int line = 0;
     int column = 0;
-    QByteArray text;
+    QByteArray text{};
     int count = 0;
 };
 

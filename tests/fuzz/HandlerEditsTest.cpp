@@ -77,3 +77,10 @@ TEST_F(HandlerEditsTest, ATypeHeaderAfterAnOrphanFieldOnItsLineEditedOrPastedOn)
     expectFreshModel({"x = 1\r\nField f# Type Ship\r\n", {{Edit::Paste, 1, 255, "X\r\nField a\r\n"}}});
     expectFreshModel({"x = 1\r\nField f# : Type Ship\r\n", {{Edit::Enter, 0, 255}}});
 }
+
+TEST_F(HandlerEditsTest, LocalBeforeEndFunctionAndAFunctionHeaderOnOneLine) {
+    expectFreshModel({"x = 1\r\n", {{Edit::Type, 0, 0, "Local f[3] : End Function : Function a()"}, {Edit::Leave}}});
+    expectFreshModel({"x = 1\r\n", {{Edit::Paste, 0, 0, "Local f[3] : Function a()\r\nLocal g\r\n"}}});
+    expectFreshModel({"Function b(p)\r\nx = 1\r\nLocal y\r\nEnd Function\r\n",
+                      {{Edit::Type, 1, 0, "Local f : Function a()"}, {Edit::Leave}}});
+}

@@ -151,7 +151,6 @@ private:
     const int line_;
     const bool inFilePass_;
     bool functionBoundaryHere_ = false;
-    int functionHandleHere_ = 0;  // of the last Function header on the line
     bool typeBoundaryHere_ = false;
     int length_ = 0;
     int lineBase_ = 0;
@@ -350,10 +349,12 @@ bool LineParse::functionStatement() {
     if (!wholeDocumentPass()) {
         if (recomputeFunction())
             gCurrentFunction = CurrentFunction(line_ - 1);
+        // The locals of this very line were declared before the header: they stay where they are.
         if (gCurrentFunction != kMainProgram) {
-            MoveRecords(CurrentLocalsTable(), *function->Locals, {line_, kBeyondLastLine}, functionHandleHere_);
+            MoveRecords(CurrentLocalsTable(), *function->Locals, {line_ + 1, kBeyondLastLine});
         } else if (SciMarkerNext(line_, markerMask(MARKER_LOCAL)) >= 0) {
-            MoveRecords(CurrentLocalsTable(), *function->Locals, ThroughNextBoundary(line_, markerMask(MARKER_FUNCTION)));
+            const LineSpan below = ThroughNextBoundary(line_, markerMask(MARKER_FUNCTION));
+            MoveRecords(CurrentLocalsTable(), *function->Locals, {line_ + 1, below.end});
         }
     }
 
@@ -366,7 +367,6 @@ bool LineParse::functionStatement() {
     gCurrentFunction = function->Ime;
     gCurrentLocals = function->Locals;
     functionBoundaryHere_ = true;
-    functionHandleHere_ = function->Handle;
     project_->FunctionsDirty = true;
     return false;
 }
