@@ -84,3 +84,8 @@ TEST_F(HandlerEditsTest, LocalBeforeEndFunctionAndAFunctionHeaderOnOneLine) {
     expectFreshModel({"Function b(p)\r\nx = 1\r\nLocal y\r\nEnd Function\r\n",
                       {{Edit::Type, 1, 0, "Local f : Function a()"}, {Edit::Leave}}});
 }
+
+TEST_F(HandlerEditsTest, AFunctionHeaderInsideALocalsInitialiser) {
+    expectFreshModel({"local b = 1 Function a() : \r\n", {}});
+    expectFreshModel({"x = 1\r\n", {{Edit::Type, 0, 255, " : Local b = 1 Function a()"}, {Edit::Leave}}});
+}

@@ -156,7 +156,9 @@ void LightPass::declaredNext(clsHash& table, int styleNumber) {
 void LightPass::enterFunction() {
     CodeModel& project = *ActiveCodeModel();
     if (!project.Funkcii.ExistsOnlyHash(nextText())) {
-        SetStopErrorLog(18800);
+        // Within a statement (an initialiser, say) the parser reads no header: nothing is amiss.
+        if (i_ == 1 || TokenKindAt(i_ - 1) == ':')
+            SetStopErrorLog(18800);
         return;
     }
     gCurrentFunction = nextText();
