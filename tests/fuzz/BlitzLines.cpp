@@ -35,7 +35,10 @@ QByteArray statement(ByteReader& bytes) {
 
 QByteArray BlitzLine(ByteReader& bytes) {
     QByteArray text = statement(bytes);
-    for (unsigned more = bytes.below(3); more; --more)
-        text += kJoins[bytes.below(std::size(kJoins))] + statement(bytes);
+    for (unsigned more = bytes.below(3); more; --more) {
+        // Two statements: the join is read first whatever order the compiler evaluates operands in.
+        text += kJoins[bytes.below(std::size(kJoins))];
+        text += statement(bytes);
+    }
     return text;
 }

@@ -3,8 +3,10 @@
 # and UndefinedBehaviorSanitizer) in build-fuzz/ and runs each for SECONDS (60 unless
 # given): korvo-document-fuzzer first runs every seed whole, then fuzzes inputs of up to
 # 8 KiB; korvo-model-fuzzer fuzzes typed lines; korvo-edit-fuzzer fuzzes edits through the
-# notification handler against a fresh parse after each. Any crash, leak or sanitizer report fails
-# the run and the input that caused it is printed.
+# notification handler against a fresh parse after each, from long inputs on (its seeds in
+# tests/fuzz/edit-seeds paste lines, press Enter at line starts and ends, cut, undo and
+# redo). Any crash, leak or sanitizer report fails the run and the input that caused it is
+# printed.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 seconds="${1:-60}"
@@ -47,4 +49,4 @@ fuzz() {
   failed "$(grep -o "^Running: .*" "$log" | tail -1 | cut -d' ' -f2-)"
 fuzz korvo-document-fuzzer -max_len=8192 -dict=tests/fuzz/blitz.dict "$build/corpus/document" "$seeds"
 fuzz korvo-model-fuzzer -max_len=512 "$build/corpus/model"
-fuzz korvo-edit-fuzzer -max_len=1024 "$build/corpus/edit"
+fuzz korvo-edit-fuzzer -max_len=1024 -len_control=0 "$build/corpus/edit" tests/fuzz/edit-seeds
