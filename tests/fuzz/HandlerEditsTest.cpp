@@ -89,3 +89,13 @@ TEST_F(HandlerEditsTest, AFunctionHeaderInsideALocalsInitialiser) {
     expectFreshModel({"local b = 1 Function a() : \r\n", {}});
     expectFreshModel({"x = 1\r\n", {{Edit::Type, 0, 255, " : Local b = 1 Function a()"}, {Edit::Leave}}});
 }
+
+TEST_F(HandlerEditsTest, AFieldBeforeATypeHeaderOnOneLineInsideAnOpenType) {
+    expectFreshModel({"Type p\r\n", {{Edit::Paste, 11, 255, "Field T:Type T\r\n\r\n\r\n"}}});
+    expectFreshModel({"\r\n\r\nType p\r\n\r\n\r\n\r\nField T\tType f\r\n", {{Edit::CutLine, 5}}});
+}
+
+TEST_F(HandlerEditsTest, AFieldPastedOnTheLineAboveATypeNotClosedBeforeTheEnd) {
+    expectFreshModel({"\r\n\r\n\r\n\r\n\r\nType p\r\n", {{Edit::Paste, 4, 255, "\r\nField b"}}});
+    expectFreshModel({"\r\n\r\n\r\n\r\n\r\n\r\n\r\nType T\r\n", {{Edit::Paste, 6, 5, "\r\n\r\nField a"}}});
+}

@@ -180,6 +180,9 @@ void LineParse::run() {
         ParserStyles().beginLine(lineBase_ + 1, length_, gParsingFile && inFilePass_ && !ReindentsLines());
         if (!inFilePass_ || gCurrentFunction.isEmpty())
             gCurrentFunction = CurrentFunction(line_ - 1);
+        // A pass starting here must not take the Type where the last parse ended: it is looked up when needed.
+        if (!inFilePass_)
+            gCurrentType.clear();
         if (gCurrentFunction == kMainProgram)
             addMarkerLater(MARKER_MAINPROGRAM);
         PrepareIndentLevel(line_, inFilePass_);
@@ -430,10 +433,10 @@ void LineParse::typeStatement() {
     auto type = newRecord<ClsType>(DeclarationKindId::Type, gTokens[i_ + 1].Text);
     ++i_;
     if (!wholeDocumentPass()) {
+        // The fields of this very line were declared before the header: they stay where they are.
         if (!gCurrentType.isEmpty() && gCurrentFields) {
-            MoveRecords(*gCurrentFields, *type->Fields, {line_, kBeyondLastLine});
+            MoveRecords(*gCurrentFields, *type->Fields, {line_ + 1, kBeyondLastLine});
         } else {
-            // The orphans of this very line were declared before the header: they stay orphans.
             const LineSpan below = ThroughNextBoundary(line_, markerMask(MARKER_TYPE));
             MoveRecords(doc_->tmpFields, *type->Fields, {line_ + 1, below.end});
         }
