@@ -99,3 +99,7 @@ TEST_F(HandlerEditsTest, AFieldPastedOnTheLineAboveATypeNotClosedBeforeTheEnd) {
     expectFreshModel({"\r\n\r\n\r\n\r\n\r\nType p\r\n", {{Edit::Paste, 4, 255, "\r\nField b"}}});
     expectFreshModel({"\r\n\r\n\r\n\r\n\r\n\r\n\r\nType T\r\n", {{Edit::Paste, 6, 5, "\r\n\r\nField a"}}});
 }
+
+TEST_F(HandlerEditsTest, AConstantNamedFunctionPastedThenALetterDeleted) {
+    expectFreshModel({"\r\n\r\n", {{Edit::Paste, 1, 0, "\r\n\r\nConst Function\tP\r\n"}, {Edit::Delete, 3, 8}}});
+}

@@ -30,7 +30,9 @@ void keywordContext(int& i, int Line) {
     CodeModel& project = *ActiveCodeModel();
     if (word == QLatin1String("Function")) {
         if (!project.Funkcii.ExistsOnlyHash(next)) {
-            SetStopErrorLog(11781);
+            // Within a statement (a declared name, say) the parser reads no header: nothing is amiss.
+            if (i == 1 || gTokens[i - 1].Kind == ':')
+                SetStopErrorLog(11781);
             return;
         }
         gCurrentFunction = next;
