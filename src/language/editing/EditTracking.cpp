@@ -93,6 +93,11 @@ void cSubclass::modified(const SciNotification& scn) {
 void cSubclass::beforeDeletion(long startLine, long endLine, const SciNotification& scn) {
     if (endLine - startLine > kManyLines)
         beginWaitForManyLines();
+    // Deleting the whole text takes every marker with it: the line under edit gives its declarations back first.
+    if (UnparsedLine >= 0 && scn.position == 0 && scn.length == long(SciGetLength())) {
+        releaseUnparsedLine(UnparsedLine);
+        UnparsedLine = -1;
+    }
     if (UnparsedLine >= 0 && UnparsedLine != startLine) {
         releaseUnparsedLine(UnparsedLine);
         if (UnparsedLine < startLine || UnparsedLine > endLine)
@@ -157,6 +162,8 @@ void cSubclass::beforeInsertion(long startLine, long endLine, const SciNotificat
     }
     if (UnparsedLine == -1 && hasMarker(startLine, MARKER_PARSED))
         takeUnderEdit(startLine);
+    else if (SciGetLength() == 0)
+        queueLine(0);  // deleting the whole text took every marker with it, the queued line's too
     if (scn.modificationType & S::SC_PERFORMED_USER)
         gRecordPositionPending = true;
     mPendingInsertion = PendingInsertion{scn.position, scn.length, long(SciGetLineCount()),
