@@ -247,6 +247,8 @@ bool OpenProjectsFile(ClsProject& project, const QString& path, bool attachToExi
         project.SingleFile = false;
         ActivateDocument(doc);
         doc->Initialise(GetFileName(path));
+        // Parsed under its project's keywords, whichever project was active before.
+        ActivateCompiler(project.Compiler);
         parseMember(project);
         CheckFileParameters();
         doc->SubClass();

@@ -114,3 +114,13 @@ TEST_F(HandlerEditsTest, TheWholeTextDeletedThenTypedOrUndone) {
     erased.steps.push_back({Edit::Type, 0, 0, "Local h"});
     expectFreshModel(erased);
 }
+
+const QByteArray kParameterBlockAtTheTop =
+    ";~Korvo Editor Parameters:\r\n;~C#X\r\nGlobal g\r\nFunction f()\r\n    Local a\r\nEnd Function\r\n";
+
+TEST_F(HandlerEditsTest, EditsOnTheLineAParameterBlockAtTheTopLeaves) {
+    expectFreshModel({kParameterBlockAtTheTop, {{Edit::Enter, 0, 0}, {Edit::Enter, 1, 255}}});
+    expectFreshModel({kParameterBlockAtTheTop, {{Edit::Type, 0, 0, "Global h"}, {Edit::Leave}, {Edit::Undo}}});
+    expectFreshModel({kParameterBlockAtTheTop, {{Edit::CutLine, 0}, {Edit::Undo}, {Edit::Redo}}});
+    expectFreshModel({kParameterBlockAtTheTop, {{Edit::Paste, 0, 0, "Function h()\r\n"}, {Edit::Backspace, 1, 0}}});
+}
