@@ -124,3 +124,9 @@ TEST_F(HandlerEditsTest, EditsOnTheLineAParameterBlockAtTheTopLeaves) {
     expectFreshModel({kParameterBlockAtTheTop, {{Edit::CutLine, 0}, {Edit::Undo}, {Edit::Redo}}});
     expectFreshModel({kParameterBlockAtTheTop, {{Edit::Paste, 0, 0, "Function h()\r\n"}, {Edit::Backspace, 1, 0}}});
 }
+
+TEST_F(HandlerEditsTest, AFunctionHeaderAfterEndFunctionOnOneLineReparsed) {
+    expectFreshModel({"Function b()\r\nEnd Function : Function a()\r\nLocal x\r\n", {{Edit::Type, 1, 255, " "}, {Edit::Leave}}});
+    expectFreshModel({"Function b()\r\nLocal y\r\nx = 1\r\nLocal x\r\nEnd Function\r\n",
+                      {{Edit::Type, 2, 0, "End Function : Function a() : "}, {Edit::Leave}}});
+}

@@ -350,8 +350,13 @@ bool LineParse::functionStatement() {
     }
 
     if (!wholeDocumentPass()) {
-        if (recomputeFunction())
+        if (recomputeFunction() && functionBoundaryHere_) {
+            // An End Function before it on this line closed the scope: the header stands in the main program.
+            gCurrentFunction = kMainProgram;
+            gCurrentLocals = project_->MainFunLocals;
+        } else if (recomputeFunction()) {
             gCurrentFunction = CurrentFunction(line_ - 1);
+        }
         // The locals of this very line were declared before the header: they stay where they are.
         if (gCurrentFunction != kMainProgram) {
             MoveRecords(CurrentLocalsTable(), *function->Locals, {line_ + 1, kBeyondLastLine});
