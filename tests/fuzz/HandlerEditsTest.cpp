@@ -4,6 +4,9 @@
 #include "support/TestEnvironment.h"
 #include "vocabulary/SettingsValues.h"
 
+#include <QDir>
+#include <QFile>
+
 // Edits through the notification handler on a shown view, each named after
 // what it does; the model must then be what a fresh parse of the text makes.
 namespace {
@@ -129,4 +132,19 @@ TEST_F(HandlerEditsTest, AFunctionHeaderAfterEndFunctionOnOneLineReparsed) {
     expectFreshModel({"Function b()\r\nEnd Function : Function a()\r\nLocal x\r\n", {{Edit::Type, 1, 255, " "}, {Edit::Leave}}});
     expectFreshModel({"Function b()\r\nLocal y\r\nx = 1\r\nLocal x\r\nEnd Function\r\n",
                       {{Edit::Type, 2, 0, "End Function : Function a() : "}, {Edit::Leave}}});
+}
+
+// The fuzz target starts from these: each must hold as it stands.
+TEST_F(HandlerEditsTest, TheSeedsOfTheFuzzTarget) {
+    const QDir seeds(QStringLiteral(KORVO_SOURCE_DIR "/tests/fuzz/edit-seeds"));
+    ASSERT_GE(seeds.entryList(QDir::Files).size(), 4);
+    for (const QString& name : seeds.entryList(QDir::Files)) {
+        QFile file(seeds.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+        const QByteArray bytes = file.readAll();
+        const EditScenario scenario =
+            EditScenarioFromBytes(reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size()));
+        EXPECT_GE(scenario.steps.size(), 7u) << name.toStdString();
+        expectFreshModel(scenario);
+    }
 }
