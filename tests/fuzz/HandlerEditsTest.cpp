@@ -88,9 +88,11 @@ TEST_F(HandlerEditsTest, LocalBeforeEndFunctionAndAFunctionHeaderOnOneLine) {
                       {{Edit::Type, 1, 0, "Local f : Function a()"}, {Edit::Leave}}});
 }
 
-TEST_F(HandlerEditsTest, AFunctionHeaderInsideALocalsInitialiser) {
+TEST_F(HandlerEditsTest, AFunctionWordInsideAnInitialiserOpenOrBracketed) {
     expectFreshModel({"local b = 1 Function a() : \r\n", {}});
     expectFreshModel({"x = 1\r\n", {{Edit::Type, 0, 255, " : Local b = 1 Function a()"}, {Edit::Leave}}});
+    expectFreshModel({"\r\n", {{Edit::Type, 1, 0, "Const p=()"}, {Edit::Backspace, 1, 255},
+                                 {Edit::Paste, 1, 255, ":Function b\r\n\r\n\r\n"}, {Edit::Type, 4, 255, ""}}});
 }
 
 TEST_F(HandlerEditsTest, AFieldBeforeATypeHeaderOnOneLineInsideAnOpenType) {

@@ -156,8 +156,9 @@ void LightPass::declaredNext(clsHash& table, int styleNumber) {
 void LightPass::enterFunction() {
     CodeModel& project = *ActiveCodeModel();
     if (!project.Funkcii.ExistsOnlyHash(nextText())) {
-        // Within a statement (an initialiser, say) the parser reads no header: nothing is amiss.
-        if (i_ == 1 || TokenKindAt(i_ - 1) == ':')
+        // Only at the line's start is the word surely a header to the parser; further on an
+        // initialiser or a declared name may hold it.
+        if (i_ == 1)
             SetStopErrorLog(18800);
         return;
     }

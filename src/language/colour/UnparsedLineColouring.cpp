@@ -30,8 +30,9 @@ void keywordContext(int& i, int Line) {
     CodeModel& project = *ActiveCodeModel();
     if (word == QLatin1String("Function")) {
         if (!project.Funkcii.ExistsOnlyHash(next)) {
-            // Within a statement (a declared name, say) the parser reads no header: nothing is amiss.
-            if (i == 1 || gTokens[i - 1].Kind == ':')
+            // Only at the line's start is the word surely a header to the parser; further on an
+            // initialiser or a declared name may hold it.
+            if (i == 1)
                 SetStopErrorLog(11781);
             return;
         }
