@@ -1,4 +1,5 @@
 #include "build/KeywordRefresh.h"
+#include "build/ActiveCompiler.h"
 
 #include "build/CompilerCommand.h"
 #include "build/CompilerList.h"
@@ -9,6 +10,7 @@
 #include "foundation/errors/ErrorLog.h"
 #include "foundation/errors/LogNewError.h"
 #include "language/keywords/Compiler.h"
+#include "language/parser/DocumentPasses.h"
 #include "platform/AnsiText.h"
 #include "platform/KorvoError.h"
 #include "platform/Prompt.h"
@@ -40,7 +42,12 @@ void reloadKeywords(const QString& compilerName) {
                            QStringLiteral("RefreshDefinitions"), QStringLiteral("Mod_Compiler"));
         return;
     }
-    compiler->LoadKeywords();
+    if (!compiler->LoadKeywords() || compiler != gActiveCompiler)
+        return;
+    // The active keywords changed under the open document: it is parsed under the new ones.
+    compiler->SetDefaultKeywords();
+    if (IsEditorActive())
+        ReparseFile();
 }
 
 QByteArray failureReport(const WaitedRun& run, const QByteArray& listing, const QByteArray& errorOutput) {

@@ -7,6 +7,7 @@
 #include "files/ProjectCompiler.h"
 #include "foundation/errors/ErrorLog.h"
 #include "language/parser/Parser.h"
+#include "language/parser/Unparse.h"
 #include "platform/scintilla/SciDirectCalls.h"
 #include "vocabulary/Markers.h"
 #include "vocabulary/SettingsValues.h"
@@ -80,9 +81,17 @@ void CheckFileParameters() {
                 SciMarkerAdd(line, MARKER_BOOKMARK);
         if (block->parameters.commandLine && gActiveProject && gActiveProject->SingleFile)
             gActiveProject->CommandLine = *block->parameters.commandLine;
+        // The lines the block takes away were parsed: their parse markers
+        // would otherwise join those of the line that stays.
+        const long firstLine = long(SciLineFromPosition(block->first));
+        const bool wholeFirstLine = block->first == SciPositionFromLine(firstLine);
+        for (long line = wholeFirstLine ? firstLine : firstLine + 1; line <= long(SciLineFromPosition(block->end)); ++line)
+            UnparseLine(int(line), false);
         SciSetTargetStart(block->first);
         SciSetTargetEnd(block->end);
         SciReplaceTarget(0, QByteArray());
+        if (wholeFirstLine)
+            Parseline(int(firstLine), false);
     } catch (...) {
         SetErrorLog(QStringLiteral("CheckFileParameters"), QStringLiteral("Mod_File"));
     }

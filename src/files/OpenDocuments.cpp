@@ -235,6 +235,8 @@ bool OpenProjectsFile(ClsProject& project, const QString& path, bool attachToExi
         project.SingleFile = false;
         ActivateDocument(doc);
         doc->Initialise(GetFileName(path));
+        // Parsed under its project's keywords, whichever project was active before.
+        ActivateCompiler(project.Compiler);
         ParseFile();
         CheckFileParameters();
         doc->SubClass();
@@ -282,10 +284,14 @@ void UnloadDocument(frmDoc* doc) {
     const ProjectPtr project = gProjects.Item(doc->PrjFullPath);
     if (project) {
         project->Sources.RemoveKey(doc->FullFilename);
+        // What the document declared goes with it, also from a project that stays open.
+        ForgetDeclarationsOf(project->Model, doc->SciEdi_WndData);
         if (doc->SingleFile)
             gProjects.RemoveKey(doc->PrjFullPath);
     }
     if (doc == gActiveDoc || (project && project == gActiveProject && doc->SingleFile))
         ActivateDocument(nullptr);
     delete doc;
+    platform::host().invalidateCodeExplorer();
+    platform::host().refreshCodeExplorer();
 }

@@ -211,6 +211,21 @@ void clsHash::RemovePoHandle(const QString& key, int Handle) {
     }
 }
 
+void clsHash::RemoveFromView(const SciHandle& SciWndData) {
+    for (size_t bucket = 0; bucket < buckets_.size(); ++bucket) {
+        int previous = 0;
+        for (int slot = buckets_[bucket]; slot;) {
+            const int next = slots_[static_cast<size_t>(slot)].next;
+            const CodeRecordPtr& record = slots_[static_cast<size_t>(slot)].record;
+            if (record && record->SciWndData == SciWndData)
+                unlink(int(bucket), slot, previous);
+            else
+                previous = slot;
+            slot = next;
+        }
+    }
+}
+
 void clsHash::RemoveAll() {
     SetSize(hashSize_, listSize_, chunkSize_);
 }

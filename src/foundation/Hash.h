@@ -56,6 +56,8 @@ public:
     // missing record is reported to the error log.
     void RemovePoHandle(const QString& key, int Handle);
     void RemoveAll();
+    // Removes every record of that document.
+    void RemoveFromView(const SciHandle& SciWndData);
 
     int Count() const { return count_; }
     // In bucket order, then in order of addition within a bucket.

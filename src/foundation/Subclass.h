@@ -82,6 +82,7 @@ private:
         long position;
         long length;
         long linesBefore;
+        bool atLineStart;  // Scintilla then moves the line's markers down with its text
     };
 
     void routeNotifications(SciView* view);
@@ -99,7 +100,8 @@ private:
     void RefreshOtherDocuments();
     void queueLine(long line);
     void takeUnderEdit(long line);
-    void releaseUnparsedLine();
+    // Takes out what the saved text declared; its records' markers are on markersLine.
+    void releaseUnparsedLine(long markersLine);
     void drainParseQueue(bool sequential);
 
     QPointer<SciView> mHwnd;

@@ -32,8 +32,9 @@ bool selectCompiler(const QString& name) {
         return false;
     gActiveProject->Compiler = name;
     gActiveCompiler = gCompilers.Item(gActiveProject->Compiler);
+    // What the document declares depends on the keywords: its declarations are made again.
     if (IsEditorActive())
-        ReColorFile();
+        ReparseFile();
     if (!gActiveProject->SingleFile && gActiveDoc)
         gActiveDoc->CompilerUsed = gActiveProject->Compiler;
     return true;

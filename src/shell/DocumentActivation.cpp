@@ -61,7 +61,7 @@ void activateEditorDocument(frmMain& main, frmDoc& doc) {
     ActivateCompiler(gActiveProject->Compiler);
     if (!gActiveProject->SingleFile) {
         if (doc.CompilerUsed != gActiveProject->Compiler) {
-            ReColorFile();
+            ReparseFile();
             doc.CompilerUsed = gActiveProject->Compiler;
         }
         if (frmList::ShowOnlyFile)

@@ -7,6 +7,7 @@
 #include "files/ProjectTreeHook.h"
 #include "foundation/errors/ErrorLog.h"
 #include "platform/CtrlKeyState.h"
+#include "platform/Host.h"
 #include "platform/dock/DockLayer.h"
 #include "platform/dock/HostLayer.h"
 #include "shell/DocumentActivation.h"
@@ -66,6 +67,8 @@ bool CloseAllFiles() {
         }
         for (int count = gProjects.Count(); count > 0; --count)
             gProjects.RemoveIndex(1);
+        platform::host().invalidateCodeExplorer();
+        platform::host().refreshCodeExplorer();
         PopulateTreeView();
         return true;
     } catch (...) {

@@ -1,5 +1,7 @@
 #include "fuzz/ModelRoundTrip.h"
 
+#include "fuzz/BlitzLines.h"
+
 #include "editor/CurrentView.h"
 #include "editor/SciWrappers.h"
 #include "platform/scintilla/SciDirectCalls.h"
@@ -20,53 +22,6 @@
 #include <algorithm>
 
 namespace {
-
-const char* const kStatements[] = {
-    "Function @()",  "Function @%(a, b$)", "Function @.T(p)", "Function",      "Function?@",   "End Function",
-    "end function",  "Type T",             "Type Ship",       "End Type",      "END TYPE",     "Field @#",
-    "Field @, @",    "Field @.T",          "Local @",         "local @ = 1",   "Local @[3]",   "Global @",
-    "Global @$, @",  "Dim @(3)",           "Const @ = 1",     ".@",            "Include \"@.bb\"", "Stop",
-    "If @ Then",     "EndIf",              "; note",          ";[Block",       ";[End",        "Select @",
-    "End Select",    "@ = @ + 1",          "End",             "Return @",      "For @ = 1 To 3", "Next",
-};
-const char* const kNames[] = {"a", "b", "f", "g", "keep", "x", "T", "Ship"};
-const char* const kJoins[] = {" : ", " ", ":", "\t"};
-
-class ByteReader {
-public:
-    ByteReader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-    bool empty() const { return at_ >= size_; }
-    unsigned next() { return at_ < size_ ? data_[at_++] : 0; }
-    unsigned below(unsigned n) { return n ? next() % n : 0; }
-
-private:
-    const std::uint8_t* data_;
-    std::size_t size_;
-    std::size_t at_ = 0;
-};
-
-QByteArray statement(ByteReader& bytes) {
-    if (bytes.below(8) == 0) {
-        QByteArray raw;
-        for (unsigned n = bytes.below(6) + 1; n; --n) {
-            const char c = static_cast<char>(bytes.next());
-            if (c != '\0' && c != '\r' && c != '\n')
-                raw += c;
-        }
-        return raw;
-    }
-    QByteArray text = kStatements[bytes.below(std::size(kStatements))];
-    for (qsizetype at = text.indexOf('@'); at >= 0; at = text.indexOf('@'))
-        text.replace(at, 1, kNames[bytes.below(std::size(kNames))]);
-    return text;
-}
-
-QByteArray line(ByteReader& bytes) {
-    QByteArray text = statement(bytes);
-    for (unsigned more = bytes.below(3); more; --more)
-        text += kJoins[bytes.below(std::size(kJoins))] + statement(bytes);
-    return text;
-}
 
 void deleteLine(int line) {
     const long start = SciPositionFromLine(line);
@@ -109,7 +64,7 @@ RoundTripScenario ScenarioFromBytes(const std::uint8_t* data, std::size_t size) 
     ByteReader bytes(data, size);
     RoundTripScenario scenario;
     for (unsigned n = bytes.below(12); n; --n)
-        scenario.document += line(bytes) + "\r\n";
+        scenario.document += BlitzLine(bytes) + "\r\n";
     int typed = 0;
     int lines = static_cast<int>(scenario.document.count('\n')) + 1;
     while (!bytes.empty()) {
@@ -117,7 +72,7 @@ RoundTripScenario ScenarioFromBytes(const std::uint8_t* data, std::size_t size) 
         step.type = typed == 0 || bytes.below(3) != 0;
         if (step.type) {
             step.at = static_cast<int>(bytes.below(static_cast<unsigned>(lines)));
-            step.text = line(bytes);
+            step.text = BlitzLine(bytes);
             ++typed;
             ++lines;
         } else {

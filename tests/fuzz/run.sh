@@ -2,8 +2,11 @@
 # tests/fuzz/run.sh [SECONDS]   builds the fuzz targets (clang, libFuzzer, AddressSanitizer
 # and UndefinedBehaviorSanitizer) in build-fuzz/ and runs each for SECONDS (60 unless
 # given): korvo-document-fuzzer first runs every seed whole, then fuzzes inputs of up to
-# 8 KiB; korvo-model-fuzzer fuzzes typed lines. Any crash, leak or sanitizer report fails
-# the run and the input that caused it is printed.
+# 8 KiB; korvo-model-fuzzer fuzzes typed lines; korvo-edit-fuzzer fuzzes edits through the
+# notification handler against a fresh parse after each, from long inputs on (its seeds in
+# tests/fuzz/edit-seeds paste lines, press Enter at line starts and ends, cut, undo and
+# redo). Any crash, leak or sanitizer report fails the run and the input that caused it is
+# printed.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 seconds="${1:-60}"
@@ -12,8 +15,8 @@ seeds=tests/fuzz/seeds
 log="$build/fuzz.log"
 
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DKORVO_FUZZ=ON >/dev/null
-cmake --build "$build" -j "$(nproc)" --target korvo-document-fuzzer korvo-model-fuzzer
-mkdir -p "$build/corpus/document" "$build/corpus/model" "$build/crashes"
+cmake --build "$build" -j "$(nproc)" --target korvo-document-fuzzer korvo-model-fuzzer korvo-edit-fuzzer
+mkdir -p "$build/corpus/document" "$build/corpus/model" "$build/corpus/edit" "$build/crashes"
 rm -f "$build/crashes/"*
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="detect_leaks=1:quarantine_size_mb=64:${ASAN_OPTIONS:-}"
@@ -46,3 +49,4 @@ fuzz() {
   failed "$(grep -o "^Running: .*" "$log" | tail -1 | cut -d' ' -f2-)"
 fuzz korvo-document-fuzzer -max_len=8192 -dict=tests/fuzz/blitz.dict "$build/corpus/document" "$seeds"
 fuzz korvo-model-fuzzer -max_len=512 "$build/corpus/model"
+fuzz korvo-edit-fuzzer -max_len=1024 -len_control=0 "$build/corpus/edit" tests/fuzz/edit-seeds

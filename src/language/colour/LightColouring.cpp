@@ -2,6 +2,7 @@
 
 #include "editor/CurrentView.h"
 #include "language/model/CodeModel.h"
+#include "language/model/DeclarationParsing.h"
 #include "foundation/errors/ErrorLog.h"
 #include "language/colour/BracketStack.h"
 #include "language/colour/CaseCorrection.h"
@@ -155,7 +156,10 @@ void LightPass::declaredNext(clsHash& table, int styleNumber) {
 void LightPass::enterFunction() {
     CodeModel& project = *ActiveCodeModel();
     if (!project.Funkcii.ExistsOnlyHash(nextText())) {
-        SetStopErrorLog(18800);
+        // Only at the line's start is the word surely a header to the parser; further on an
+        // initialiser or a declared name may hold it.
+        if (i_ == 1)
+            SetStopErrorLog(18800);
         return;
     }
     gCurrentFunction = nextText();
@@ -177,8 +181,18 @@ void LightPass::enterType() {
 void LightPass::fieldList() {
     if (gCurrentType.isEmpty())
         gCurrentType = CurrentType(l_.line);
-    if (gCurrentType.isEmpty() || !gCurrentFields)
+    if (gCurrentType.isEmpty() || !gCurrentFields) {
+        // A field outside every Type is declared all the same: its names keep their spelling.
+        while (nextIsIdentifier()) {
+            ++i_;
+            SkipVarDeclaration(i_, l_.count);
+            if (TokenKindAt(i_) != ',') {
+                --i_;
+                return;
+            }
+        }
         return;
+    }
     while (nextIsIdentifier()) {
         if (!gCurrentFields->ExistsHash(nextText()))
             return;

@@ -30,7 +30,10 @@ void keywordContext(int& i, int Line) {
     CodeModel& project = *ActiveCodeModel();
     if (word == QLatin1String("Function")) {
         if (!project.Funkcii.ExistsOnlyHash(next)) {
-            SetStopErrorLog(11781);
+            // Only at the line's start is the word surely a header to the parser; further on an
+            // initialiser or a declared name may hold it.
+            if (i == 1)
+                SetStopErrorLog(11781);
             return;
         }
         gCurrentFunction = next;

@@ -71,8 +71,8 @@ void cSubclass::takeUnderEdit(long line) {
     UnparsedLine = line;
 }
 
-void cSubclass::releaseUnparsedLine() {
-    UnparseLineText(int(UnparsedLine), UnparsedText);
+void cSubclass::releaseUnparsedLine(long markersLine) {
+    UnparseLineText(int(markersLine), UnparsedText);
 }
 
 void cSubclass::modified(const SciNotification& scn) {
@@ -93,8 +93,13 @@ void cSubclass::modified(const SciNotification& scn) {
 void cSubclass::beforeDeletion(long startLine, long endLine, const SciNotification& scn) {
     if (endLine - startLine > kManyLines)
         beginWaitForManyLines();
+    // Deleting the whole text takes every marker with it: the line under edit gives its declarations back first.
+    if (UnparsedLine >= 0 && scn.position == 0 && scn.length == long(SciGetLength())) {
+        releaseUnparsedLine(UnparsedLine);
+        UnparsedLine = -1;
+    }
     if (UnparsedLine >= 0 && UnparsedLine != startLine) {
-        releaseUnparsedLine();
+        releaseUnparsedLine(UnparsedLine);
         if (UnparsedLine < startLine || UnparsedLine > endLine)
             queueLine(UnparsedLine);
         UnparsedLine = -1;
@@ -149,15 +154,18 @@ void cSubclass::beforeInsertion(long startLine, long endLine, const SciNotificat
         }
     }
     if (UnparsedLine >= 0 && UnparsedLine != startLine) {
-        releaseUnparsedLine();
+        releaseUnparsedLine(UnparsedLine);
         queueLine(UnparsedLine);
         UnparsedLine = -1;
     }
     if (UnparsedLine == -1 && hasMarker(startLine, MARKER_PARSED))
         takeUnderEdit(startLine);
+    else if (SciGetLength() == 0)
+        queueLine(0);  // deleting the whole text took every marker with it, the queued line's too
     if (scn.modificationType & S::SC_PERFORMED_USER)
         gRecordPositionPending = true;
-    mPendingInsertion = PendingInsertion{scn.position, scn.length, long(SciGetLineCount())};
+    mPendingInsertion = PendingInsertion{scn.position, scn.length, long(SciGetLineCount()),
+                                         scn.position == SciPositionFromLine(startLine)};
 }
 
 void cSubclass::afterInsertion() {
@@ -177,7 +185,7 @@ void cSubclass::afterInsertion() {
     if (endLine == startLine)
         return;
     if (UnparsedLine >= 0) {
-        releaseUnparsedLine();
+        releaseUnparsedLine(insertion.atLineStart && UnparsedLine == startLine ? UnparsedLine + linesAdded : UnparsedLine);
         if (UnparsedLine != startLine) {
             SetStopErrorLog(11951);
             queueLine(UnparsedLine);
@@ -233,7 +241,7 @@ void cSubclass::updateUI() {
         CheckCBrowser(caret, line);
     }
     if (UnparsedLine >= 0 && UnparsedLine != line) {
-        releaseUnparsedLine();
+        releaseUnparsedLine(UnparsedLine);
         if (hasMarker(UnparsedLine, MARKER_REPARSE))
             SetStopErrorLog(11443);
         queueLine(UnparsedLine);
@@ -281,7 +289,7 @@ void cSubclass::DeactivateCheck() {
     if (mPendingInsertion)
         afterInsertion();
     if (UnparsedLine >= 0) {
-        releaseUnparsedLine();
+        releaseUnparsedLine(UnparsedLine);
         if (hasMarker(UnparsedLine, MARKER_REPARSE))
             SetStopErrorLog(18893);
         queueLine(UnparsedLine);

@@ -34,3 +34,12 @@ void ForEachRecord(const CodeModel& model, const std::function<void(CodeRecord&)
         if (auto type = std::dynamic_pointer_cast<ClsType>(record))
             visitTable(*type->Fields, visit);
 }
+
+void ForgetDeclarationsOf(CodeModel& model, const SciHandle& view) {
+    for (const DeclarationKind& kind : kDeclarationKinds) {
+        if (kind.table)
+            (model.*kind.table).RemoveFromView(view);
+        model.*kind.dirty = true;
+    }
+    model.MainFunLocals->RemoveFromView(view);
+}

@@ -43,6 +43,10 @@ public:
 // the locals of each function and the fields of each type.
 void ForEachRecord(const CodeModel& model, const std::function<void(CodeRecord&)>& visit);
 
+// Takes every record declared in the document of that view out of the
+// model and marks every kind changed.
+void ForgetDeclarationsOf(CodeModel& model, const SciHandle& view);
+
 // The tables of gActiveProject, or null when no project is active. Projects
 // belong to files/, which defines this; the language layer sees only tables.
 CodeModel* ActiveCodeModel();

@@ -18,6 +18,7 @@
 #include "language/parser/Unparse.h"
 #include "platform/Host.h"
 #include "platform/KorvoError.h"
+#include "vocabulary/Markers.h"
 #include "vocabulary/StyleNumbers.h"
 
 namespace {
@@ -71,6 +72,22 @@ void ParseFile() {
         SetErrorLog(QStringLiteral("ParseFile"), kModule);
     }
     ParserStyles().endRun();
+}
+
+void ReparseFile() {
+    CodeModel* model = ActiveCodeModel();
+    if (!gActiveDoc || !model)
+        return;
+    frmDoc& doc = *gActiveDoc;
+    doc.m_oSubclass->DeactivateCheck();
+    ForgetDeclarationsOf(*model, gSciWndData);
+    doc.tmpFields.clear();
+    for (int marker : {MARKER_FUNCTION, MARKER_REPARSE, MARKER_TYPE, MARKER_PARSED, MARKER_FOLDSTART, MARKER_FOLDEND,
+                       MARKER_DECLARATION, MARKER_LOCAL, MARKER_MAINPROGRAM, MARKER_BLOCK, MARKER_BREAKPOINT})
+        SciMarkerDeleteAll(marker);
+    ParseFile();
+    doc.m_oSubclass->RestyleOnNextRequest();
+    platform::host().refreshCodeExplorer();
 }
 
 void UnParseFile() {

@@ -10,6 +10,9 @@ class CodeModel;
 void ParseFile();
 // Takes every declaration of the document out of the model.
 void UnParseFile();
+// Forgets every declaration of the document, whatever keywords made it,
+// and parses the document again under the keywords active now.
+void ReparseFile();
 // Colours every line with the light pass, in order from the top, so that
 // every character carries its current style.
 void ColorFileLight();

@@ -150,7 +150,6 @@ private:
     const int line_;
     const bool inFilePass_;
     bool functionBoundaryHere_ = false;
-    int functionHandleHere_ = 0;  // of the last Function header on the line
     bool typeBoundaryHere_ = false;
     int length_ = 0;
     int lineBase_ = 0;
@@ -180,6 +179,9 @@ void LineParse::run() {
         ParserStyles().beginLine(lineBase_ + 1, length_, gParsingFile && inFilePass_ && !ReindentsLines());
         if (!inFilePass_ || gCurrentFunction.isEmpty())
             gCurrentFunction = CurrentFunction(line_ - 1);
+        // A pass starting here must not take the Type where the last parse ended: it is looked up when needed.
+        if (!inFilePass_)
+            gCurrentType.clear();
         if (gCurrentFunction == kMainProgram)
             addMarkerLater(MARKER_MAINPROGRAM);
         PrepareIndentLevel(line_, inFilePass_);
@@ -328,12 +330,19 @@ bool LineParse::functionStatement() {
     }
 
     if (!wholeDocumentPass()) {
-        if (recomputeFunction())
+        if (recomputeFunction() && functionBoundaryHere_) {
+            // An End Function before it on this line closed the scope: the header stands in the main program.
+            gCurrentFunction = kMainProgram;
+            gCurrentLocals = project_->MainFunLocals;
+        } else if (recomputeFunction()) {
             gCurrentFunction = CurrentFunction(line_ - 1);
+        }
+        // The locals of this very line were declared before the header: they stay where they are.
         if (gCurrentFunction != kMainProgram) {
-            MoveRecords(CurrentLocalsTable(), *function->Locals, {line_, kBeyondLastLine}, functionHandleHere_);
+            MoveRecords(CurrentLocalsTable(), *function->Locals, {line_ + 1, kBeyondLastLine});
         } else if (SciMarkerNext(line_, markerMask(MARKER_LOCAL)) >= 0) {
-            MoveRecords(CurrentLocalsTable(), *function->Locals, ThroughNextBoundary(line_, markerMask(MARKER_FUNCTION)));
+            const LineSpan below = ThroughNextBoundary(line_, markerMask(MARKER_FUNCTION));
+            MoveRecords(CurrentLocalsTable(), *function->Locals, {line_ + 1, below.end});
         }
     }
 
@@ -346,7 +355,6 @@ bool LineParse::functionStatement() {
     gCurrentFunction = function->Ime;
     gCurrentLocals = function->Locals;
     functionBoundaryHere_ = true;
-    functionHandleHere_ = function->Handle;
     project_->FunctionsDirty = true;
     return false;
 }
@@ -411,10 +419,12 @@ void LineParse::typeStatement() {
     auto type = newRecord<ClsType>(DeclarationKindId::Type, gTokens[i_ + 1].Text);
     ++i_;
     if (!wholeDocumentPass()) {
+        // The fields of this very line were declared before the header: they stay where they are.
         if (!gCurrentType.isEmpty() && gCurrentFields) {
-            MoveRecords(*gCurrentFields, *type->Fields, {line_, kBeyondLastLine});
+            MoveRecords(*gCurrentFields, *type->Fields, {line_ + 1, kBeyondLastLine});
         } else {
-            MoveRecords(doc_->tmpFields, *type->Fields, ThroughNextBoundary(line_, markerMask(MARKER_TYPE)));
+            const LineSpan below = ThroughNextBoundary(line_, markerMask(MARKER_TYPE));
+            MoveRecords(doc_->tmpFields, *type->Fields, {line_ + 1, below.end});
         }
     }
     project_->Types.Add(type->Ime, type);

@@ -22,11 +22,11 @@ LineSpan ThroughNextBoundary(long first, long mask) {
 
 // Hands each record of from whose line lies in lines to put, then removes it.
 template <typename Put>
-void moveOut(clsHash& from, LineSpan lines, int stays, Put put) {
+void moveOut(clsHash& from, LineSpan lines, Put put) {
     if (from.Count() == 0)
         return;
     for (const CodeRecordPtr& record : from.Items()) {
-        if (!record || (stays && record->Handle == stays) || !inSpan(*record, lines))
+        if (!record || !inSpan(*record, lines))
             continue;
         put(record);
         // By its own handle: a parameter of the same name may share its line.
@@ -34,12 +34,12 @@ void moveOut(clsHash& from, LineSpan lines, int stays, Put put) {
     }
 }
 
-void MoveRecords(clsHash& from, clsHash& to, LineSpan lines, int stays) {
-    moveOut(from, lines, stays, [&](const CodeRecordPtr& record) { to.Add(record->Ime, record); });
+void MoveRecords(clsHash& from, clsHash& to, LineSpan lines) {
+    moveOut(from, lines, [&](const CodeRecordPtr& record) { to.Add(record->Ime, record); });
 }
 
 void MoveRecords(clsHash& from, OrphanFields& to, LineSpan lines) {
-    moveOut(from, lines, 0, [&](const CodeRecordPtr& record) { to.insert(record->Handle, record); });
+    moveOut(from, lines, [&](const CodeRecordPtr& record) { to.insert(record->Handle, record); });
 }
 
 void MoveRecords(OrphanFields& from, clsHash& to, LineSpan lines) {

@@ -26,8 +26,6 @@ constexpr long kBeyondLastLine = 1000000;
 // before its own End belong to the scope that the End closes.
 LineSpan ThroughNextBoundary(long first, long mask);
 
-// Records whose handle is `stays` (the parameters of the function that
-// owns `from`) are not moved.
-void MoveRecords(clsHash& from, clsHash& to, LineSpan lines, int stays = 0);
+void MoveRecords(clsHash& from, clsHash& to, LineSpan lines);
 void MoveRecords(clsHash& from, OrphanFields& to, LineSpan lines);
 void MoveRecords(OrphanFields& from, clsHash& to, LineSpan lines);

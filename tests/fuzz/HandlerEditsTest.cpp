@@ -1,0 +1,152 @@
+#include "fuzz/HandlerEdits.h"
+
+#include "language/lexer/InitScintillaAndCharTables.h"
+#include "support/TestEnvironment.h"
+#include "vocabulary/SettingsValues.h"
+
+#include <QDir>
+#include <QFile>
+
+// Edits through the notification handler on a shown view, each named after
+// what it does; the model must then be what a fresh parse of the text makes.
+namespace {
+
+class HandlerEditsTest : public KorvoTest {
+protected:
+    void SetUp() override {
+        KorvoTest::SetUp();
+        InitScintillaAndCharTables();
+        GetOptions();
+        GetEditOptions();
+        edits = std::make_unique<HandlerEdits>(home());
+    }
+    void TearDown() override {
+        edits.reset();
+        KorvoTest::TearDown();
+    }
+
+    void expectFreshModel(const EditScenario& scenario) {
+        const std::string difference = edits->run(scenario);
+        EXPECT_TRUE(difference.empty()) << difference;
+    }
+
+    std::unique_ptr<HandlerEdits> edits;
+};
+
+}
+
+const QByteArray kAddPoint = "Global g0\r\nFunction AddPoint.Point(px, py)\r\n    Local d\r\nEnd Function\r\n";
+
+TEST_F(HandlerEditsTest, EnterAtColumn0OfAFunctionLine) {
+    expectFreshModel({kAddPoint, {{Edit::Enter, 1, 0}}});
+}
+
+TEST_F(HandlerEditsTest, TwoGlobalsPastedAtColumn0OfAGlobalLine) {
+    expectFreshModel({"Global g0\r\n", {{Edit::Paste, 0, 0, "Global p1\r\nGlobal p2\r\n"}}});
+}
+
+TEST_F(HandlerEditsTest, CutLineAboveAFunctionThenUndo) {
+    expectFreshModel({"x = 1\r\n\r\n" + kAddPoint, {{Edit::CutLine, 1}, {Edit::Undo}, {Edit::Redo}, {Edit::Undo}}});
+}
+
+TEST_F(HandlerEditsTest, EnterAtColumn0OfAFunctionLineThenItsLineCut) {
+    expectFreshModel({kAddPoint, {{Edit::Enter, 1, 0}, {Edit::CutLine, 2}}});
+}
+
+const QByteArray kParameterBlockAfterAnEmptyLine = "Print 1\r\n\r\n;~Korvo Editor Parameters:\r\n;~C#X\r\n";
+
+TEST_F(HandlerEditsTest, EnterAtTheEndOfAFileWhoseParameterBlockFollowsAnEmptyLine) {
+    expectFreshModel({kParameterBlockAfterAnEmptyLine, {{Edit::Enter, 9, 255}}});
+}
+
+TEST_F(HandlerEditsTest, TypingAtTheEndOfAFileWhoseParameterBlockFollowsAnEmptyLine) {
+    expectFreshModel({kParameterBlockAfterAnEmptyLine, {{Edit::Type, 9, 255, "Global z"}, {Edit::Leave}}});
+}
+
+TEST_F(HandlerEditsTest, AUseOfAGlobalTypedBelowAnOrphanFieldOfThatNameInOtherCase) {
+    expectFreshModel({"Field f0\r\nGlobal F0\r\nx = 1\r\n", {{Edit::Type, 2, 255, " : f0 = 1"}, {Edit::Leave}}});
+}
+
+TEST_F(HandlerEditsTest, PastesAndCutsAroundAnOrphanFieldAboveAType) {
+    const QByteArray orphan = "Field a\r\nType T\r\nEnd Type\r\n";
+    expectFreshModel({orphan, {{Edit::Paste, 0, 0, "x\r\ny\r\n"}}});
+    expectFreshModel({orphan, {{Edit::Paste, 1, 0, "x\r\ny\r\n"}}});
+    expectFreshModel({orphan, {{Edit::Paste, 0, 0, "Type S\r\nEnd Type\r\n"}, {Edit::Undo}}});
+    expectFreshModel({"Type S\r\nEnd Type\r\n" + orphan, {{Edit::CutLine, 1}, {Edit::Undo}}});
+}
+
+TEST_F(HandlerEditsTest, ATypeHeaderAfterAnOrphanFieldOnItsLineEditedOrPastedOn) {
+    expectFreshModel({"x = 1\r\nField f# Type Ship\r\n", {{Edit::Type, 1, 255, "X"}, {Edit::Leave}}});
+    expectFreshModel({"x = 1\r\nField f# Type Ship\r\n", {{Edit::Paste, 1, 255, "X\r\nField a\r\n"}}});
+    expectFreshModel({"x = 1\r\nField f# : Type Ship\r\n", {{Edit::Enter, 0, 255}}});
+}
+
+TEST_F(HandlerEditsTest, LocalBeforeEndFunctionAndAFunctionHeaderOnOneLine) {
+    expectFreshModel({"x = 1\r\n", {{Edit::Type, 0, 0, "Local f[3] : End Function : Function a()"}, {Edit::Leave}}});
+    expectFreshModel({"x = 1\r\n", {{Edit::Paste, 0, 0, "Local f[3] : Function a()\r\nLocal g\r\n"}}});
+    expectFreshModel({"Function b(p)\r\nx = 1\r\nLocal y\r\nEnd Function\r\n",
+                      {{Edit::Type, 1, 0, "Local f : Function a()"}, {Edit::Leave}}});
+}
+
+TEST_F(HandlerEditsTest, AFunctionWordInsideAnInitialiserOpenOrBracketed) {
+    expectFreshModel({"local b = 1 Function a() : \r\n", {}});
+    expectFreshModel({"x = 1\r\n", {{Edit::Type, 0, 255, " : Local b = 1 Function a()"}, {Edit::Leave}}});
+    expectFreshModel({"\r\n", {{Edit::Type, 1, 0, "Const p=()"}, {Edit::Backspace, 1, 255},
+                                 {Edit::Paste, 1, 255, ":Function b\r\n\r\n\r\n"}, {Edit::Type, 4, 255, ""}}});
+}
+
+TEST_F(HandlerEditsTest, AFieldBeforeATypeHeaderOnOneLineInsideAnOpenType) {
+    expectFreshModel({"Type p\r\n", {{Edit::Paste, 11, 255, "Field T:Type T\r\n\r\n\r\n"}}});
+    expectFreshModel({"\r\n\r\nType p\r\n\r\n\r\n\r\nField T\tType f\r\n", {{Edit::CutLine, 5}}});
+}
+
+TEST_F(HandlerEditsTest, AFieldPastedOnTheLineAboveATypeNotClosedBeforeTheEnd) {
+    expectFreshModel({"\r\n\r\n\r\n\r\n\r\nType p\r\n", {{Edit::Paste, 4, 255, "\r\nField b"}}});
+    expectFreshModel({"\r\n\r\n\r\n\r\n\r\n\r\n\r\nType T\r\n", {{Edit::Paste, 6, 5, "\r\n\r\nField a"}}});
+}
+
+TEST_F(HandlerEditsTest, AConstantNamedFunctionPastedThenALetterDeleted) {
+    expectFreshModel({"\r\n\r\n", {{Edit::Paste, 1, 0, "\r\n\r\nConst Function\tP\r\n"}, {Edit::Delete, 3, 8}}});
+}
+
+TEST_F(HandlerEditsTest, TheWholeTextDeletedThenTypedOrUndone) {
+    expectFreshModel({"local p", {{Edit::CutLine, 0}, {Edit::Undo}}});
+    expectFreshModel({"local p\r\n", {{Edit::Backspace, 1, 0}, {Edit::CutLine, 0}, {Edit::Undo}}});
+    expectFreshModel({"\r\n", {{Edit::Backspace, 1, 0}, {Edit::Type, 0, 0, "Function T"}}});
+    expectFreshModel({"\r\n", {{Edit::Type, 0, 0, "Function b"}, {Edit::CutLine, 0}, {Edit::Cut, 0, 0, {}, 32}, {Edit::Undo}}});
+    EditScenario erased{"Global g", {{Edit::Type, 0, 255, "x"}}};
+    erased.steps.insert(erased.steps.end(), 9, {Edit::Backspace, 0, 255});
+    erased.steps.push_back({Edit::Type, 0, 0, "Local h"});
+    expectFreshModel(erased);
+}
+
+const QByteArray kParameterBlockAtTheTop =
+    ";~Korvo Editor Parameters:\r\n;~C#X\r\nGlobal g\r\nFunction f()\r\n    Local a\r\nEnd Function\r\n";
+
+TEST_F(HandlerEditsTest, EditsOnTheLineAParameterBlockAtTheTopLeaves) {
+    expectFreshModel({kParameterBlockAtTheTop, {{Edit::Enter, 0, 0}, {Edit::Enter, 1, 255}}});
+    expectFreshModel({kParameterBlockAtTheTop, {{Edit::Type, 0, 0, "Global h"}, {Edit::Leave}, {Edit::Undo}}});
+    expectFreshModel({kParameterBlockAtTheTop, {{Edit::CutLine, 0}, {Edit::Undo}, {Edit::Redo}}});
+    expectFreshModel({kParameterBlockAtTheTop, {{Edit::Paste, 0, 0, "Function h()\r\n"}, {Edit::Backspace, 1, 0}}});
+}
+
+TEST_F(HandlerEditsTest, AFunctionHeaderAfterEndFunctionOnOneLineReparsed) {
+    expectFreshModel({"Function b()\r\nEnd Function : Function a()\r\nLocal x\r\n", {{Edit::Type, 1, 255, " "}, {Edit::Leave}}});
+    expectFreshModel({"Function b()\r\nLocal y\r\nx = 1\r\nLocal x\r\nEnd Function\r\n",
+                      {{Edit::Type, 2, 0, "End Function : Function a() : "}, {Edit::Leave}}});
+}
+
+// The fuzz target starts from these: each must hold as it stands.
+TEST_F(HandlerEditsTest, TheSeedsOfTheFuzzTarget) {
+    const QDir seeds(QStringLiteral(KORVO_SOURCE_DIR "/tests/fuzz/edit-seeds"));
+    ASSERT_GE(seeds.entryList(QDir::Files).size(), 4);
+    for (const QString& name : seeds.entryList(QDir::Files)) {
+        QFile file(seeds.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+        const QByteArray bytes = file.readAll();
+        const EditScenario scenario =
+            EditScenarioFromBytes(reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size()));
+        EXPECT_GE(scenario.steps.size(), 7u) << name.toStdString();
+        expectFreshModel(scenario);
+    }
+}
