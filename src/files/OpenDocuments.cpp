@@ -18,6 +18,7 @@
 #include "platform/AnsiText.h"
 #include "platform/Host.h"
 #include "platform/Prompt.h"
+#include "platform/ShellOpen.h"
 #include "platform/scintilla/SciDirectCalls.h"
 #include "vocabulary/SettingsValues.h"
 
@@ -128,7 +129,8 @@ OpenState checkAlreadyOpen(const QString& path, ProjectPtr& memberProject) {
 }
 
 // Sends project, workspace and other files where they go; true when the
-// path was such a file.
+// path was such a file. A file the desktop might run as a program opens here
+// as text: Korvo never starts what it was asked to open.
 bool dispatchByExtension(const QString& path) {
     if (path.size() <= 3)
         return false;
@@ -141,7 +143,7 @@ bool dispatchByExtension(const QString& path) {
         LoadWorkSpace(path);
         return true;
     }
-    if (extension == QLatin1String(".BB"))
+    if (extension == QLatin1String(".BB") || platform::desktopCouldStart(path))
         return false;
     if (PathExists(path))
         GShell(path, 10);
