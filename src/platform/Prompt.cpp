@@ -1,5 +1,7 @@
 #include "platform/Prompt.h"
 
+#include "platform/scintilla/PaintGuard.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -177,7 +179,8 @@ PromptAnswer defaultAnswer(const PromptRequest& r) {
 PromptAnswer ask(const PromptRequest& request) {
     if (installedHandler())
         return installedHandler()(request);
-    if (nonInteractive()) {
+    // A modal loop inside a view's paint would paint views inside that paint.
+    if (nonInteractive() || insidePaint()) {
         const PromptAnswer a = defaultAnswer(request);
         record(request, a);
         return a;
