@@ -188,6 +188,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 bool frmMain::Form_QueryUnload() {
+    const platform::SettingsBatch oneWrite;
     try {
         ReleaseInstanceHandle();
         frmFind::Unload();
