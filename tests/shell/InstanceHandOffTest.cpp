@@ -11,8 +11,13 @@
 #include <QLocalSocket>
 #include <QThread>
 
+#include <csignal>
+#include <cstring>
 #include <future>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -119,4 +124,52 @@ TEST_F(MainWindowTest, EveryMessageOnOneConnectionIsAnswered) {
     EXPECT_EQ(answers.get(), "KK");
     EXPECT_TRUE(main->DS->documents().find(homeFile(QStringLiteral("a.bb"))));
     EXPECT_TRUE(main->DS->documents().find(homeFile(QStringLiteral("b.bb"))));
+}
+
+// A listener of another user (root can make one: it binds, then listens as
+// "nobody", whose credentials the socket then carries) answers like Korvo,
+// and is still not handed the message.
+TEST_F(MainWindowTest, AHandOffGoesOnlyToAListenerOfTheSameUser) {
+    if (getuid() != 0)
+        GTEST_SKIP() << "needs root to listen as another user";
+    int path[2];
+    int listening[2];
+    ASSERT_EQ(pipe(path), 0);
+    ASSERT_EQ(pipe(listening), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        char name[sizeof(sockaddr_un::sun_path)] = {};
+        if (read(path[0], name, sizeof name - 1) <= 0)
+            _exit(1);
+        const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path, name, sizeof name);
+        if (bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || setresgid(65534, 65534, 65534) != 0
+            || setresuid(65534, 65534, 65534) != 0 || listen(listener, 1) != 0)
+            _exit(1);
+        (void)write(listening[1], "L", 1);
+        const int client = accept(listener, nullptr, nullptr);
+        char frame[4096];
+        (void)read(client, frame, sizeof frame);
+        (void)write(client, "K", 1);
+        _exit(0);
+    }
+    const QByteArray name = QFile::encodeName(InstanceServerName(child));
+    ASSERT_LT(name.size(), qsizetype(sizeof(sockaddr_un::sun_path)));
+    ASSERT_EQ(write(path[1], name.constData(), size_t(name.size())), name.size());
+    close(path[1]);
+    close(path[0]);
+    close(listening[1]);
+    char answer = 0;
+    const bool ready = read(listening[0], &answer, 1) == 1;
+    close(listening[0]);
+    platform::SaveSetting(QStringLiteral("Instance"), QStringLiteral("Handle"), QString::number(child));
+    const bool handedOff = ready && HandOff(QStringLiteral("a.bb"), 1, 1);
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    QFile::remove(QFile::decodeName(name));
+    ASSERT_TRUE(ready);
+    EXPECT_FALSE(handedOff);
 }
