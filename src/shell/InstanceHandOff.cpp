@@ -92,12 +92,12 @@ void RemoveStaleInstanceSockets() {
 }
 
 void ClaimInstanceHandle() {
-    platform::SaveSetting(kSection, kKey, QString::number(QCoreApplication::applicationPid()));
+    platform::SaveSettingNow(kSection, kKey, QString::number(QCoreApplication::applicationPid()));
 }
 
 void ReleaseInstanceHandle() {
     if (storedHandle() == QCoreApplication::applicationPid())
-        platform::SaveSetting(kSection, kKey, QStringLiteral("0"));
+        platform::SaveSettingNow(kSection, kKey, QStringLiteral("0"));
 }
 
 InstanceLock::InstanceLock() {
