@@ -353,7 +353,7 @@ bool LineParse::functionStatement() {
         if (gCurrentFunction != kMainProgram) {
             MoveRecords(CurrentLocalsTable(), *function->Locals, {line_, kBeyondLastLine}, functionHandleHere_);
         } else if (SciMarkerNext(line_, markerMask(MARKER_LOCAL)) >= 0) {
-            MoveRecords(CurrentLocalsTable(), *function->Locals, ThroughNextBoundary(line_, markerMask(MARKER_FUNCTION)));
+            MoveRecords(CurrentLocalsTable(), *function->Locals, ThroughNextBoundary(line_, markerMask(MARKER_FUNCTION), QLatin1StringView("Function")));
         }
     }
 
@@ -433,7 +433,7 @@ void LineParse::typeStatement() {
         if (!gCurrentType.isEmpty() && gCurrentFields) {
             MoveRecords(*gCurrentFields, *type->Fields, {line_, kBeyondLastLine});
         } else {
-            MoveRecords(doc_->tmpFields, *type->Fields, ThroughNextBoundary(line_, markerMask(MARKER_TYPE)));
+            MoveRecords(doc_->tmpFields, *type->Fields, ThroughNextBoundary(line_, markerMask(MARKER_TYPE), QLatin1StringView("Type")));
         }
     }
     project_->Types.Add(type->Ime, type);
