@@ -8,15 +8,39 @@ bool isSeparator(QChar c) {
     return c == QLatin1Char('/') || c == QLatin1Char('\\');
 }
 
-QString expandMacros(QString word, const ToolMacroValues& values) {
-    if (values.documentActive) {
-        word.replace(QStringLiteral("%Activefile%"), values.activeFile, Qt::CaseInsensitive);
-        word.replace(QStringLiteral("%ActivefileDir%"), values.activeFileDir, Qt::CaseInsensitive);
-        word.replace(QStringLiteral("%ProjectDir%"), values.projectDir, Qt::CaseInsensitive);
+// One pass from left to right: a value put in is never searched for macros
+// again, so a file named "%LastExe%.bb" reaches the tool as it is named.
+QString expandMacros(const QString& word, const ToolMacroValues& values) {
+    struct Macro {
+        QLatin1StringView name;
+        const QString* value;
+    };
+    QList<Macro> macros;
+    if (values.documentActive)
+        macros = {{QLatin1StringView("%Activefile%"), &values.activeFile},
+                  {QLatin1StringView("%ActivefileDir%"), &values.activeFileDir},
+                  {QLatin1StringView("%ProjectDir%"), &values.projectDir}};
+    macros.append({QLatin1StringView("%LastExe%"), &values.lastExe});
+    macros.append({QLatin1StringView("%KorvoDir%"), &values.korvoDir});
+
+    QString expanded;
+    qsizetype at = 0;
+    while (at < word.size()) {
+        const Macro* found = nullptr;
+        if (word[at] == QLatin1Char('%'))
+            for (const Macro& macro : macros)
+                if (QStringView(word).mid(at).startsWith(macro.name, Qt::CaseInsensitive)) {
+                    found = &macro;
+                    break;
+                }
+        if (found) {
+            expanded += *found->value;
+            at += found->name.size();
+        } else {
+            expanded += word[at++];
+        }
     }
-    word.replace(QStringLiteral("%LastExe%"), values.lastExe, Qt::CaseInsensitive);
-    word.replace(QStringLiteral("%KorvoDir%"), values.korvoDir, Qt::CaseInsensitive);
-    return word;
+    return expanded;
 }
 
 QString joinedProgram(const QString& directory, const QString& command) {

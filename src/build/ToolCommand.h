@@ -19,8 +19,9 @@ struct ToolMacroValues {
 
 // The program and arguments a tool starts. Its command is split into words
 // as a command line is (blanks separate, double quotes group), then the
-// macros are expanded inside each word without regard to case, so a value
-// never leaves its word; a word left empty is dropped. The directory, never
+// macros are expanded inside each word without regard to case, once, so a
+// value never leaves its word and is never expanded again; a word left
+// empty is dropped. The directory, never
 // split, joined by one "/" to the first word is the program; without a
 // directory the first word is.
 platform::ChildProcess ToolCommand(const clsExTool& tool, const ToolMacroValues& values);

@@ -3,6 +3,7 @@
 #include "foundation/CodeRecord.h"
 #include "foundation/Subclass.h"
 #include "platform/scintilla/SciView.h"
+#include "platform/FileStamp.h"
 #include "platform/StdShell.h"
 
 #include <QMap>
@@ -49,6 +50,9 @@ public:
     bool NewFile = false;
     QString m_strDocumentWindowID;
     bool IsSnippet = false;
+    // The file as Korvo last read or wrote it, so that a save can tell
+    // whether another program changed it meanwhile.
+    platform::FileStamp DiskStamp;
     std::unique_ptr<cSubclass> m_oSubclass;
     // Runs this document's builds; its child dies with the document.
     std::unique_ptr<platform::StdShell> ShellClass;

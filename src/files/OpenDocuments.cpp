@@ -17,10 +17,10 @@
 #include "platform/AnsiText.h"
 #include "platform/Host.h"
 #include "platform/Prompt.h"
+#include "platform/ShellOpen.h"
 #include "platform/scintilla/SciDirectCalls.h"
 #include "vocabulary/SettingsValues.h"
 
-#include <QFileInfo>
 #include <QUuid>
 
 #include <algorithm>
@@ -33,11 +33,15 @@ const QString kOpenFilter = QStringLiteral(
     "All Supported Formats (*.bb *.kpf);;Korvo Project Files (*.kpf);;Blitz Basic File (*.bb);;All Files (*)");
 QString gLastOpenFolder;
 
+// The stamp is taken before reading, so that a change made while reading
+// shows as a change at the next save.
 bool loadText(frmDoc& doc, const QString& path) {
     QByteArray bytes;
-    if (!QFileInfo(path).isFile() || !platform::readFileBytes(path, bytes))
+    const platform::FileStamp stamp = platform::fileStampOf(path);
+    if (!stamp.exists || !platform::readFileBytes(path, bytes))
         return false;
     SciLoadText(doc.SciEdi_WndData, bytes);
+    doc.DiskStamp = stamp;
     return true;
 }
 
@@ -97,6 +101,15 @@ frmDoc* openDocument(const QString& path, Qt::CaseSensitivity cs, QString& id) {
     return nullptr;
 }
 
+// Closes the document's window and unloads it, to be opened again; its
+// project when it is a member of one.
+ProjectPtr closeForReload(frmDoc* doc, const QString& id) {
+    const ProjectPtr memberProject = doc->SingleFile ? ProjectPtr() : gProjects.Item(doc->PrjFullPath);
+    platform::host().closeDocumentWindow(id);
+    UnloadDocument(doc);
+    return memberProject;
+}
+
 // What an open document of the same path means for opening it again. A
 // project member to reload is left in memberProject.
 OpenState checkAlreadyOpen(const QString& path, ProjectPtr& memberProject) {
@@ -121,15 +134,13 @@ OpenState checkAlreadyOpen(const QString& path, ProjectPtr& memberProject) {
         platform::vbYesNo | platform::vbExclamation | platform::vbDefaultButton2, QStringLiteral("Warning"));
     if (answer != platform::vbYes)
         return OpenState::Handled;
-    if (!doc->SingleFile)
-        memberProject = gProjects.Item(doc->PrjFullPath);
-    platform::host().closeDocumentWindow(id);
-    UnloadDocument(doc);
+    memberProject = closeForReload(doc, id);
     return OpenState::Reload;
 }
 
 // Sends project, workspace and other files where they go; true when the
-// path was such a file.
+// path was such a file. A file the desktop might run as a program opens here
+// as text: Korvo never starts what it was asked to open.
 bool dispatchByExtension(const QString& path) {
     if (path.size() <= 3)
         return false;
@@ -142,7 +153,7 @@ bool dispatchByExtension(const QString& path) {
         LoadWorkSpace(path);
         return true;
     }
-    if (extension == QLatin1String(".BB"))
+    if (extension == QLatin1String(".BB") || platform::desktopCouldStart(path))
         return false;
     if (PathExists(path))
         GShell(path, 10);
@@ -215,6 +226,22 @@ bool OpenFile(const QString& requested, bool attachToExisting, bool snippet) {
     } catch (...) {
         SetErrorLog(QStringLiteral("OpenFile"), QStringLiteral("Mod_File"));
         return false;
+    }
+}
+
+void ReloadDocument(frmDoc* doc) {
+    QString id;
+    if (!doc || openDocument(doc->FullFilename, Qt::CaseSensitive, id) != doc)
+        return;
+    const QString path = doc->FullFilename;
+    const bool snippet = doc->IsSnippet;
+    try {
+        if (const ProjectPtr memberProject = closeForReload(doc, id))
+            OpenProjectsFile(*memberProject, path, false);
+        else
+            openSingleFile(path, false, snippet);
+    } catch (...) {
+        SetErrorLog(QStringLiteral("ReloadDocument"), QStringLiteral("Mod_File"));
     }
 }
 

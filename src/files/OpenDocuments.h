@@ -9,7 +9,8 @@ class frmDoc;
 extern int gNewFileCounter;
 
 // Opens a path by itself: no path asks for files; a project or workspace
-// goes to its loader; another non-source file to the desktop's shell; an
+// goes to its loader; another non-source file to the desktop's default
+// application, or into an editor tab when the desktop could run it; an
 // open source file is activated (or reloaded, when changed and the user
 // agrees); otherwise it becomes a new document window of a single-file
 // project, current, parsed, its parameter block applied. attachToExisting
@@ -22,6 +23,10 @@ bool OpenFile(const QString& path = QString(), bool attachToExisting = false, bo
 // file cannot be read.
 bool OpenProjectsFile(ClsProject& project, const QString& path, bool attachToExisting);
 bool OpenProjectsFile(const QString& path, bool attachToExisting);
+
+// Closes the document's window and opens its file again from disk, in a new
+// window of the same project; its changes in Korvo are lost.
+void ReloadDocument(frmDoc* doc);
 
 // A new untitled document of its own project. Its window's key and its
 // FullFilename are a fresh "{" + UUID + "}", which marks it untitled.

@@ -49,6 +49,10 @@ public:
     QString Path;         // the project folder, with a trailing "/"
     QString FullPath;     // key in gProjects; an untitled document's window ID begins with "{"
     CollectionTools<FilePtr> Files;  // sorted by upper-cased Name
+    // Members the project file lists under a file name (in any letter case)
+    // that an earlier member has: named when loading, not opened, and
+    // written back as they were read, so that no save drops them.
+    QList<FilePtr> UnheldFiles;
     QString MainFile;     // Name of the member that is compiled
     QString Icon;
     CollectionTools<FolderPtr> Folders;  // sorted by upper-cased FullPath

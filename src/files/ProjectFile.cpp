@@ -50,13 +50,46 @@ bool readFolders(const QStringList& section, ClsProject& project) {
     return true;
 }
 
-void announceMissingMember(const QString& diskPath) {
-    platform::MsgBox(QStringLiteral(" File ") + diskPath + QStringLiteral(" that is part of this project is missing \r\n") +
-                         QStringLiteral(" This file will be removed from this project"),
-                     platform::vbExclamation, QStringLiteral("File not found"));
+// At most this many paths are listed in one message; the rest are counted.
+constexpr qsizetype kListedPaths = 10;
+
+QString listedPaths(const QStringList& paths) {
+    QString text = paths.mid(0, kListedPaths).join(QStringLiteral("\r\n"));
+    if (paths.size() > kListedPaths)
+        text += QStringLiteral("\r\n... and %1 more").arg(paths.size() - kListedPaths);
+    return text;
+}
+
+// One message however many members are missing.
+void announceMissingMembers(const QStringList& diskPaths) {
+    if (diskPaths.isEmpty())
+        return;
+    if (diskPaths.size() == 1)
+        platform::MsgBox(QStringLiteral(" File ") + diskPaths.first() +
+                             QStringLiteral(" that is part of this project is missing \r\n") +
+                             QStringLiteral(" This file will be removed from this project"),
+                         platform::vbExclamation, QStringLiteral("File not found"));
+    else
+        platform::MsgBox(QString::number(diskPaths.size()) +
+                             QStringLiteral(" files that are part of this project are missing:\r\n") +
+                             listedPaths(diskPaths) + QStringLiteral("\r\nThese files will be removed from this project"),
+                         platform::vbExclamation, QStringLiteral("Files not found"));
+}
+
+void announceUnheldMembers(const QList<FilePtr>& unheld, const ClsProject& project) {
+    if (unheld.isEmpty())
+        return;
+    QStringList paths;
+    for (const FilePtr& file : unheld)
+        paths.append(MemberDiskPath(project, *file));
+    platform::MsgBox(QStringLiteral("These files of the project have the same name as another of its files and are not "
+                                    "opened; the project file keeps them:\r\n") +
+                         listedPaths(paths),
+                     platform::vbExclamation, QStringLiteral("Files with the same name"));
 }
 
 bool readFiles(const QStringList& section, ClsProject& project) {
+    QStringList missing;
     for (const QString& line : section) {
         auto file = std::make_shared<clsFile>();
         file->AbsPath = storedPath(line, QStringLiteral("AbsPath"));
@@ -74,11 +107,15 @@ bool readFiles(const QStringList& section, ClsProject& project) {
         file->TreeParent = project.FullPath + file->PrjFolder;
         file->Name = file->AbsPath.mid(file->AbsPath.lastIndexOf(QLatin1Char('\\')) + 1);
         const QString diskPath = MemberDiskPath(project, *file);
-        if (PathExists(diskPath))
-            DodajFileSorted(file, project);
+        if (!PathExists(diskPath))
+            missing.append(diskPath);
+        else if (project.Files.Exist_Key(file->Name))
+            project.UnheldFiles.append(file);
         else
-            announceMissingMember(diskPath);
+            DodajFileSorted(file, project);
     }
+    announceMissingMembers(missing);
+    announceUnheldMembers(project.UnheldFiles, project);
     return true;
 }
 
@@ -130,7 +167,9 @@ QStringList ProjectFileLines(const ClsProject& project) {
                      FormatAttribute(QStringLiteral("Expanded"), folder->Expanded));
     lines.append(QStringLiteral("</Folders>"));
     lines.append(QStringLiteral("<Files>"));
-    for (const FilePtr& file : project.Files.NewEnum())
+    QList<FilePtr> members = project.Files.NewEnum();
+    members += project.UnheldFiles;
+    for (const FilePtr& file : members)
         lines.append(FormatAttribute(QStringLiteral("AbsPath"), file->AbsPath) +
                      FormatAttribute(QStringLiteral("PrjFolder"), file->PrjFolder) +
                      FormatAttribute(QStringLiteral("Line"), file->Line) +

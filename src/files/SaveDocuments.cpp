@@ -17,9 +17,12 @@
 #include "language/parser/DocumentPasses.h"
 #include "platform/AnsiText.h"
 #include "platform/Host.h"
+#include "platform/FileStamp.h"
 #include "platform/Prompt.h"
 #include "platform/scintilla/SciDirectCalls.h"
 #include "vocabulary/SettingsValues.h"
+
+#include <QTimer>
 
 namespace {
 
@@ -37,7 +40,29 @@ bool writeDocument(frmDoc& doc, const QString& path, bool withBlock) {
     return platform::writeFileBytesAtomically(path, text + block);
 }
 
-void markSaved(frmDoc& doc) {
+// Another program wrote the file since Korvo read or wrote it: the user
+// chooses between overwriting it, reloading it (later, once the caller is
+// done with the document) and not saving, which is what happens when
+// nobody answers. A file that is gone is written again without a question.
+bool mayOverwrite(frmDoc& doc) {
+    const platform::FileStamp now = platform::fileStampOf(doc.FullFilename);
+    if (!now.exists || !doc.DiskStamp.exists || now == doc.DiskStamp)
+        return true;
+    const int answer = platform::MsgBox(
+        QStringLiteral("The file ") + doc.FullFilename +
+            QStringLiteral(" has been changed by another program since Korvo loaded or saved it.\r\n\r\n") +
+            QStringLiteral("Yes: overwrite it with the text in Korvo.\r\n") +
+            QStringLiteral("No: reload it from disk and lose the changes made in Korvo.\r\n") +
+            QStringLiteral("Cancel: do not save it now."),
+        platform::vbYesNoCancel | platform::vbExclamation | platform::vbDefaultButton3,
+        QStringLiteral("File changed on disk"));
+    if (answer == platform::vbNo)
+        QTimer::singleShot(0, &doc, [document = &doc] { ReloadDocument(document); });
+    return answer == platform::vbYes;
+}
+
+void markSaved(frmDoc& doc, const QString& path) {
+    doc.DiskStamp = platform::fileStampOf(path);
     ScopedCurrentView current(doc);
     doc.NewFile = false;
     if (EmptyUndo != 0)
@@ -105,13 +130,15 @@ bool SaveDocument(frmDoc* doc) {
     }
     if (IsUntitledKey(doc->FullFilename))
         return SaveDocumentAs(doc);
+    if (!mayOverwrite(*doc))
+        return false;
     if (gBackupEnabled != 0 && doc->Dirty())
         BackupFile(doc->FullFilename);
     if (!writeDocument(*doc, doc->FullFilename, !doc->IsSnippet)) {
         ShowSaveFailure(doc->FullFilename);
         return false;
     }
-    markSaved(*doc);
+    markSaved(*doc, doc->FullFilename);
     return true;
 }
 
@@ -156,7 +183,7 @@ bool SaveDocumentAs(frmDoc* doc) {
     platform::host().setDocumentWindowKey(oldPath, *newPath);
     doc->setFilename(newName);
     doc->FullFilename = *newPath;
-    markSaved(*doc);
+    markSaved(*doc, *newPath);
     if (project) {
         project->Sources.RemoveKey(oldPath);
         project->Sources.Add(doc, *newPath);

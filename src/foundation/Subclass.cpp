@@ -1,5 +1,7 @@
 #include "foundation/Subclass.h"
 
+#include "platform/scintilla/PaintGuard.h"
+
 #include <QKeyEvent>
 #include <QVariant>
 
@@ -72,7 +74,10 @@ bool cSubclass::eventFilter(QObject*, QEvent* event) {
 
 void cSubclass::routeNotifications(SciView* view) {
     using Base = QsciScintillaBase;
-    auto route = [this](SciNotification scn) { WindowProc(scn); };
+    auto route = [this](SciNotification scn) {
+        platform::NotificationScope handling;
+        WindowProc(scn);
+    };
     auto simple = [route](int code) { return [route, code] { route(SciNotification{.code = code}); }; };
 
     connect(view, &Base::SCN_STYLENEEDED, this, [route](int position) {

@@ -1,5 +1,7 @@
 #include "platform/Prompt.h"
 
+#include "platform/scintilla/PaintGuard.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -177,7 +179,8 @@ PromptAnswer defaultAnswer(const PromptRequest& r) {
 PromptAnswer ask(const PromptRequest& request) {
     if (installedHandler())
         return installedHandler()(request);
-    if (nonInteractive()) {
+    // A modal loop inside a view's paint would paint views inside that paint.
+    if (nonInteractive() || insidePaint()) {
         const PromptAnswer a = defaultAnswer(request);
         record(request, a);
         return a;
@@ -189,11 +192,26 @@ QString applicationTitle() {
     return QStringLiteral("Korvo");
 }
 
+QString BoundedMessageText(const QString& text, qsizetype longestLine) {
+    constexpr qsizetype kMostLines = 40;
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    QStringList kept;
+    for (qsizetype i = 0; i < lines.size() && i < kMostLines; ++i) {
+        const QString& line = lines[i];
+        kept.append(line.size() > longestLine ? line.left(longestLine) + QStringLiteral("...") +
+                                                    (line.endsWith(QLatin1Char('\r')) ? QStringLiteral("\r") : QString())
+                                              : line);
+    }
+    if (lines.size() > kMostLines)
+        kept.append(QStringLiteral("... (%1 more lines)").arg(lines.size() - kMostLines));
+    return kept.join(QLatin1Char('\n'));
+}
+
 int MsgBox(const QString& text, int style, const QString& title) {
     PromptRequest r;
     r.kind = PromptKind::MessageBox;
-    r.text = text;
-    r.title = title.isEmpty() ? applicationTitle() : title;
+    r.text = BoundedMessageText(text);
+    r.title = title.isEmpty() ? applicationTitle() : BoundedMessageText(title, 100).section(QLatin1Char('\n'), 0, 0);
     r.buttons = style & 7;
     r.icon = style & 0x70;
     r.defaultButton = (style & 0x300) >> 8;

@@ -73,7 +73,12 @@ PromptAnswer defaultAnswer(const PromptRequest& request);
 
 QString applicationTitle();
 
-// MsgBox(text, buttons + icon + default button, title); an empty title is the application's.
+// The text cut to what a screen can show: at most 40 lines of at most
+// longestLine characters, each cut line and the lines left out marked.
+QString BoundedMessageText(const QString& text, qsizetype longestLine = 300);
+// MsgBox(text, buttons + icon + default button, title); an empty title is the
+// application's. Text and title are bounded (BoundedMessageText), the title
+// to one line.
 int MsgBox(const QString& text, int style = vbOKOnly, const QString& title = QString());
 // The entered text, or "" when cancelled.
 QString InputBox(const QString& text, const QString& title = QString(), const QString& defaultText = QString());

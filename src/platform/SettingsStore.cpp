@@ -82,6 +82,34 @@ void save(const Store& store) {
     writeFileBytesAtomically(path, text.toUtf8());
 }
 
+// The store of the open batch: read once when it opened, written once when it closes.
+struct Batch {
+    int depth = 0;
+    Store store;
+    bool changed = false;
+};
+
+Batch& openBatch() {
+    static Batch batch;
+    return batch;
+}
+
+// The store to read or change: the open batch's, else the file's as it is now.
+Store& currentStore(Store& local) {
+    if (openBatch().depth > 0)
+        return openBatch().store;
+    local = load();
+    return local;
+}
+
+// A changed store goes to the file, or waits for the batch to close.
+void changed(const Store& store) {
+    if (openBatch().depth > 0)
+        openBatch().changed = true;
+    else
+        save(store);
+}
+
 bool sameName(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
@@ -109,8 +137,25 @@ QString settingsFilePath() {
     return config + QStringLiteral("/Korvo/Korvo.ini");
 }
 
+SettingsBatch::SettingsBatch() {
+    if (openBatch().depth++ == 0) {
+        openBatch().store = load();
+        openBatch().changed = false;
+    }
+}
+
+SettingsBatch::~SettingsBatch() {
+    if (--openBatch().depth > 0)
+        return;
+    if (openBatch().changed)
+        save(openBatch().store);
+    openBatch().store.clear();
+    openBatch().changed = false;
+}
+
 QString GetSetting(const QString& section, const QString& key, const QString& defaultValue) {
-    Store store = load();
+    Store local;
+    Store& store = currentStore(local);
     const Section* found = findSection(store, section);
     if (!found)
         return defaultValue;
@@ -119,7 +164,8 @@ QString GetSetting(const QString& section, const QString& key, const QString& de
 }
 
 void SaveSetting(const QString& section, const QString& key, const QString& value) {
-    Store store = load();
+    Store local;
+    Store& store = currentStore(local);
     Section* found = findSection(store, section);
     if (!found) {
         store.append({section, {}});
@@ -130,22 +176,32 @@ void SaveSetting(const QString& section, const QString& key, const QString& valu
         found->values.append({key, value});
     else
         found->values[i].second = value;
-    save(store);
+    changed(store);
+}
+
+void SaveSettingNow(const QString& section, const QString& key, const QString& value) {
+    SaveSetting(section, key, value);
+    if (openBatch().depth > 0) {
+        save(openBatch().store);
+        openBatch().changed = false;
+    }
 }
 
 void DeleteSetting(const QString& section) {
-    Store store = load();
+    Store local;
+    Store& store = currentStore(local);
     store.removeIf([&](const Section& s) { return sameName(s.name, section); });
-    save(store);
+    changed(store);
 }
 
 void DeleteSetting(const QString& section, const QString& key) {
-    Store store = load();
+    Store local;
+    Store& store = currentStore(local);
     if (Section* found = findSection(store, section)) {
         const qsizetype i = findKey(found->values, key);
         if (i >= 0) {
             found->values.removeAt(i);
-            save(store);
+            changed(store);
         }
     }
 }
@@ -160,14 +216,16 @@ QString SectionValues::value(const QString& key, const QString& defaultValue) co
 }
 
 void ReplaceSection(const QString& section, const SettingPairs& values) {
-    Store store = load();
+    Store local;
+    Store& store = currentStore(local);
     store.removeIf([&](const Section& s) { return sameName(s.name, section); });
     store.append({section, values});
-    save(store);
+    changed(store);
 }
 
 SettingPairs GetAllSettings(const QString& section) {
-    Store store = load();
+    Store local;
+    Store& store = currentStore(local);
     const Section* found = findSection(store, section);
     return found ? found->values : SettingPairs{};
 }

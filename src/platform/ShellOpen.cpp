@@ -2,8 +2,10 @@
 
 #include <QDesktopServices>
 #include <QFileInfo>
-#include <QProcess>
+#include <QMimeDatabase>
 #include <QUrl>
+
+#include <array>
 
 namespace platform {
 namespace {
@@ -28,16 +30,28 @@ int desktopShellExecute(const ShellRequest& r) {
     const QFileInfo info(r.file);
     if (!info.exists())
         return QFileInfo(info.absolutePath()).isDir() ? ShellFileNotFound : ShellPathNotFound;
-    // A file that merely carries the executable bit (common on shared
-    // drives) still opens as a document when it cannot be started.
-    if (info.isFile() && info.isExecutable()
-        && QProcess::startDetached(info.absoluteFilePath(), QProcess::splitCommand(r.parameters), r.folder))
-        return ShellSuccess;
-    if (!info.isReadable())
+    if (!info.isReadable() || desktopCouldStart(info.absoluteFilePath()))
         return ShellAccessDenied;
     return openWithDesktop(QUrl::fromLocalFile(info.absoluteFilePath()));
 }
 
+}
+
+bool desktopCouldStart(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return false;
+    static constexpr std::array kStartable{
+        "application/x-executable",     "application/x-pie-executable", "application/x-sharedlib",
+        "application/x-desktop",        "application/x-shellscript",    "application/x-ms-dos-executable",
+        "application/x-msdownload",     "application/vnd.appimage",     "application/x-msi",
+        "application/x-ms-shortcut",    "application/x-object",         "application/x-java-archive",
+    };
+    const QMimeType type = QMimeDatabase().mimeTypeForFile(info);
+    for (const char* startable : kStartable)
+        if (type.inherits(QLatin1String(startable)))
+            return true;
+    return info.isExecutable() && type.inherits(QStringLiteral("text/plain"));
 }
 
 void setShellHandler(ShellHandler handler) {

@@ -5,8 +5,9 @@
 #include <functional>
 
 // Korvo's stand-in for the desktop shell's "open": a document goes to the
-// program the desktop associates with its type, a program is started. Tests
-// install a handler so that nothing is opened for real.
+// program the desktop associates with its type. Nothing is ever started as a
+// program: a file the desktop could start is refused. Tests install a handler
+// so that nothing is opened for real.
 namespace platform {
 
 struct ShellRequest {
@@ -32,5 +33,10 @@ using ShellHandler = std::function<int(const ShellRequest&)>;
 void setShellHandler(ShellHandler handler);
 
 int shellExecute(const ShellRequest& request);
+
+// True for a file that a desktop's opener may run rather than show: a
+// program, a library, a desktop entry, or a script (text with the execute
+// bit, or a type the desktop knows as a script).
+bool desktopCouldStart(const QString& path);
 
 }

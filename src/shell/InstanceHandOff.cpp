@@ -9,7 +9,15 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalSocket>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QThread>
+
+#include <cerrno>
+#include <csignal>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -31,21 +39,65 @@ QByteArray framed(const QString& message) {
     return frame + bytes;
 }
 
+// A folder that only this user can enter: its own, not a link, no access
+// for anyone else.
+bool isPrivateFolder(const QString& path) {
+    struct stat info {};
+    return !path.isEmpty() && lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISDIR(info.st_mode)
+        && info.st_uid == getuid() && (info.st_mode & 077) == 0;
+}
+
+QString settingsDigest() {
+    const QByteArray settings = QFileInfo(platform::settingsFilePath()).absoluteFilePath().toUtf8();
+    return QString::fromLatin1(QCryptographicHash::hash(settings, QCryptographicHash::Sha1).toHex().left(16));
+}
+
+bool processAlive(qint64 processId) {
+    return processId > 0 && (kill(pid_t(processId), 0) == 0 || errno == EPERM);
+}
+
+// The other end of a connected socket runs as this user.
+bool peerIsThisUser(const QLocalSocket& socket) {
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    return getsockopt(int(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == getuid();
+}
+
+}
+
+QString InstanceSocketFolder() {
+    // Qt's runtime location is $XDG_RUNTIME_DIR, or a folder of the user's
+    // own in the temporary folder that it makes with mode 0700.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return isPrivateFolder(folder) ? folder : QString();
 }
 
 QString InstanceServerName(qint64 processId) {
-    const QByteArray settings = QFileInfo(platform::settingsFilePath()).absoluteFilePath().toUtf8();
-    const QByteArray digest = QCryptographicHash::hash(settings, QCryptographicHash::Sha1).toHex().left(16);
-    return QStringLiteral("korvo-%1-%2").arg(QString::fromLatin1(digest)).arg(processId);
+    const QString folder = InstanceSocketFolder();
+    if (folder.isEmpty())
+        return QString();
+    return folder + QStringLiteral("/korvo-%1-%2").arg(settingsDigest()).arg(processId);
+}
+
+void RemoveStaleInstanceSockets() {
+    const QString folder = InstanceSocketFolder();
+    if (folder.isEmpty())
+        return;
+    const QRegularExpression ours(QStringLiteral("^korvo-%1-(\\d+)$").arg(settingsDigest()));
+    for (const QFileInfo& entry : QDir(folder).entryInfoList(QDir::System | QDir::Files)) {
+        const QRegularExpressionMatch match = ours.match(entry.fileName());
+        if (match.hasMatch() && !processAlive(match.captured(1).toLongLong()))
+            QFile::remove(entry.filePath());
+    }
 }
 
 void ClaimInstanceHandle() {
-    platform::SaveSetting(kSection, kKey, QString::number(QCoreApplication::applicationPid()));
+    platform::SaveSettingNow(kSection, kKey, QString::number(QCoreApplication::applicationPid()));
 }
 
 void ReleaseInstanceHandle() {
     if (storedHandle() == QCoreApplication::applicationPid())
-        platform::SaveSetting(kSection, kKey, QStringLiteral("0"));
+        platform::SaveSettingNow(kSection, kKey, QStringLiteral("0"));
 }
 
 InstanceLock::InstanceLock() {
@@ -64,11 +116,12 @@ bool HandOff(const QString& message, int reads, int intervalMs) {
         if (handle == 0 && i + 1 < reads)
             QThread::msleep(intervalMs);
     }
-    if (handle == 0)
+    const QString server = InstanceServerName(handle);
+    if (handle == 0 || server.isEmpty())
         return false;
     QLocalSocket socket;
-    socket.connectToServer(InstanceServerName(handle));
-    if (!socket.waitForConnected(3000))
+    socket.connectToServer(server);
+    if (!socket.waitForConnected(3000) || !peerIsThisUser(socket))
         return false;
     socket.write(framed(message));
     if (!socket.waitForBytesWritten(3000))
@@ -81,10 +134,13 @@ bool HandOff(const QString& message, int reads, int intervalMs) {
 }
 
 InstanceReceiver::InstanceReceiver(frmMain& window) : QObject(&window), window_(window) {
+    RemoveStaleInstanceSockets();
     const QString name = InstanceServerName(QCoreApplication::applicationPid());
-    QLocalServer::removeServer(name);
-    server_.setSocketOptions(QLocalServer::UserAccessOption);
-    server_.listen(name);
+    if (!name.isEmpty()) {
+        QLocalServer::removeServer(name);
+        server_.setSocketOptions(QLocalServer::UserAccessOption);
+        server_.listen(name);
+    }
     connect(&server_, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = server_.nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
@@ -94,21 +150,23 @@ InstanceReceiver::InstanceReceiver(frmMain& window) : QObject(&window), window_(
     ClaimInstanceHandle();
 }
 
+// Serves every whole message that has come, one after the other, each
+// answered once handled.
 void InstanceReceiver::serve(QLocalSocket* socket) {
-    if (socket->bytesAvailable() < 4)
-        return;
-    QDataStream in(socket->peek(4));
-    quint32 length = 0;
-    in >> length;
-    if (length > kLongestMessage) {
-        socket->abort();
-        return;
+    while (socket->bytesAvailable() >= 4) {
+        QDataStream in(socket->peek(4));
+        quint32 length = 0;
+        in >> length;
+        if (length > kLongestMessage) {
+            socket->abort();
+            return;
+        }
+        if (socket->bytesAvailable() < 4 + qint64(length))
+            return;
+        socket->read(4);
+        const QString message = QString::fromUtf8(socket->read(length));
+        window_.Text1_Change(message);
+        socket->write(QByteArray(1, kAnswer));
+        socket->flush();
     }
-    if (socket->bytesAvailable() < 4 + qint64(length))
-        return;
-    socket->read(4);
-    const QString message = QString::fromUtf8(socket->read(length));
-    window_.Text1_Change(message);
-    socket->write(QByteArray(1, kAnswer));
-    socket->flush();
 }

@@ -13,14 +13,21 @@ class frmMain;
 // settings file; while another start holds it, a new start hands its
 // command line over instead. The running instance names itself in
 // Instance/Handle by its process id and listens on a local socket named from
-// the settings file's path and that id. A message is a 32-bit big-endian
+// the settings file's path and that id, in a folder only the user can enter;
+// the sender hands over only to a listener running as the same user. A message is a 32-bit big-endian
 // length and that many UTF-8 bytes; the answer, one byte, comes once the
 // receiver has handled it.
 
 // Sent when the second start has no arguments: bring the window forward.
 inline constexpr char kActivateMessage[] = "Aktiviraj";
 
+// The folder of the hand-off sockets: $XDG_RUNTIME_DIR, else a folder of
+// the user's own; "" when neither is the user's alone (no hand-off then).
+QString InstanceSocketFolder();
+// The socket path of the instance with this process id; "" without a folder.
 QString InstanceServerName(qint64 processId);
+// Removes the sockets of this settings file's instances that are gone.
+void RemoveStaleInstanceSockets();
 // Instance/Handle := this process's id.
 void ClaimInstanceHandle();
 // Instance/Handle := "0", unless another instance has claimed it since.

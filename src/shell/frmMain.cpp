@@ -201,6 +201,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 bool frmMain::Form_QueryUnload() {
+    const platform::SettingsBatch oneWrite;
     try {
         ReleaseInstanceHandle();
         frmFind::Unload();

@@ -1,5 +1,7 @@
 #include "shell/frmSplash.h"
 
+#include "platform/SettingsStore.h"
+
 #include "aids/HotCodeStore.h"
 #include "build/CompilerList.h"
 #include "build/ExternalTools.h"
@@ -40,6 +42,7 @@ void frmSplash::SetStatus(const QString& sMessage) {
 }
 
 bool frmSplash::start() {
+    const platform::SettingsBatch oneRead;
     try {
         show();
         repaint();

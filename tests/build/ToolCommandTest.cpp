@@ -60,3 +60,11 @@ TEST(ToolCommand, WithoutADocumentItsMacrosStayAndEmptyWordsGo) {
     EXPECT_EQ(commandOf("/opt/t", "%LastExe% run").program, "/opt/t/run");
     EXPECT_EQ(commandOf("/opt/t", "").program, "/opt/t/");
 }
+
+TEST(ToolCommand, AValueIsNeverExpandedAgain) {
+    ToolMacroValues values = activeDocument(QStringLiteral("/home/u/%LastExe%%KorvoDir%%ProjectDir%.bb"));
+    values.projectDir = QStringLiteral("/p/%Activefile%/");
+    const platform::ChildProcess command = commandOf("", "tool %Activefile% %ProjectDir% %%LastExe%%", values);
+    EXPECT_EQ(command.arguments, QStringList({"/home/u/%LastExe%%KorvoDir%%ProjectDir%.bb", "/p/%Activefile%/",
+                                              "%/home/u/out/game%"}));
+}

@@ -10,8 +10,13 @@
 #include "vocabulary/Markers.h"
 #include "vocabulary/SettingsValues.h"
 
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QDirIterator>
+#include <QFile>
+#include <QPointer>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -234,6 +239,56 @@ TEST_F(OpenSaveTest, ReopeningAChangedDocumentAsksBeforeItReloads) {
     // Unchanged: only activated.
     EXPECT_FALSE(OpenFile(homeFile("a.bb")));
     EXPECT_EQ(prompts.size(), 2);
+}
+
+TEST_F(OpenSaveTest, AFileChangedByAnotherProgramIsNotOverwrittenWithoutAsking) {
+    const QString path = homeFile("ext.bb");
+    frmDoc* doc = open(QStringLiteral("ext.bb"), "Print 1\r\n");
+    ASSERT_TRUE(doc);
+    writeAll(path, "Print 1\r\nPrint 2\r\n");
+    SciLoadText(doc->SciEdi_WndData, "Print 1\r\n; typed\r\n");
+    doc->setDirty(true);
+
+    // Nobody answers: nothing is written.
+    EXPECT_FALSE(SaveDocument(doc));
+    EXPECT_EQ(readAll(path), "Print 1\r\nPrint 2\r\n");
+    EXPECT_TRUE(doc->Dirty());
+    ASSERT_EQ(prompts.size(), 1);
+    EXPECT_TRUE(prompts[0].text.startsWith("The file " + path + " has been changed by another program"));
+    EXPECT_EQ(prompts[0].buttons, platform::vbYesNoCancel);
+    EXPECT_EQ(prompts[0].defaultButton, 2);
+
+    scriptButton(platform::vbYes);
+    EXPECT_TRUE(SaveDocument(doc));
+    EXPECT_TRUE(readAll(path).startsWith("Print 1\r\n; typed\r\n\r\n;~Korvo"));
+    // Korvo's own write is no change by another program.
+    SciLoadText(doc->SciEdi_WndData, "Print 3\r\n");
+    doc->setDirty(true);
+    EXPECT_TRUE(SaveDocument(doc));
+    EXPECT_EQ(prompts.size(), 2);
+
+    // Same size, later time: still a change. Answering No reloads the disk's text.
+    writeAll(path, "Print 4\r\n");
+    QFile touched(path);
+    ASSERT_TRUE(touched.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(touched.setFileTime(QDateTime::currentDateTimeUtc().addSecs(60), QFileDevice::FileModificationTime));
+    touched.close();
+    SciLoadText(doc->SciEdi_WndData, "Print 5\r\n");
+    doc->setDirty(true);
+    scriptButton(platform::vbNo);
+    EXPECT_FALSE(SaveDocument(doc));
+    EXPECT_EQ(prompts.size(), 3);
+    QPointer<frmDoc> replaced(doc);
+    QDeadlineTimer deadline(30000);
+    while (replaced && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    ASSERT_FALSE(replaced);
+    ASSERT_TRUE(gActiveDoc);
+    EXPECT_EQ(gActiveDoc->FullFilename, path);
+    EXPECT_EQ(SciGetAllText(gActiveDoc->SciEdi_WndData), "Print 4\r\n");
+    EXPECT_FALSE(gActiveDoc->Dirty());
+    EXPECT_EQ(host.windows.size(), 1);
+    EXPECT_EQ(readAll(path), "Print 4\r\n");
 }
 
 TEST_F(OpenSaveTest, AnotherLetterCaseOfAnOpenPathIsRefused) {

@@ -112,6 +112,55 @@ TEST_F(ProjectFileTest, AMissingMemberIsAnnouncedAndLeftOut) {
                                    " that is part of this project is missing \r\n This file will be removed from this project");
 }
 
+TEST_F(ProjectFileTest, ManyMissingMembersAreAnnouncedInOneMessage) {
+    QByteArray bytes = kGame.left(kGame.indexOf("</Files>"));
+    for (int i = 0; i < 500; ++i)
+        bytes += " AbsPath=\"\\moved\\m" + QByteArray::number(i) + ".bb\" PrjFolder=\"\" Line=\"0\" Column=\"0\" Tip=\"0\" "
+                 "Visible=\"False\"\r\n";
+    bytes += "</Files>\r\n";
+    writeAll(gameFile(), bytes);
+    ClsProject project;
+    ASSERT_TRUE(BuildProjectFromFile(gameFile(), project));
+    EXPECT_EQ(project.Files.Count(), 2);
+    ASSERT_EQ(prompts.size(), 1);
+    EXPECT_EQ(prompts[0].icon, platform::vbExclamation);
+    EXPECT_TRUE(prompts[0].text.startsWith("500 files that are part of this project are missing:\r\n" +
+                                           homeFile("game/moved/m0.bb") + "\r\n"));
+    EXPECT_TRUE(prompts[0].text.contains(homeFile("game/moved/m9.bb") + "\r\n... and 490 more\r\n"));
+    EXPECT_FALSE(prompts[0].text.contains("m10.bb"));
+}
+
+TEST_F(ProjectFileTest, MembersWithTheSameFileNameAreNamedAndNeverDroppedBySaving) {
+    QDir().mkpath(homeFile("game/x"));
+    QDir().mkpath(homeFile("game/y"));
+    for (const char* name : {"game/x/a.bb", "game/y/a.bb", "game/b.bb", "game/B.bb"})
+        writeAll(homeFile(name), "; member");
+    const QByteArray lines[] = {
+        " AbsPath=\"\\x\\a.bb\" PrjFolder=\"\" Line=\"1\" Column=\"2\" Tip=\"3\" Visible=\"True\"\r\n",
+        " AbsPath=\"\\y\\a.bb\" PrjFolder=\"\" Line=\"4\" Column=\"5\" Tip=\"6\" Visible=\"False\"\r\n",
+        " AbsPath=\"\\b.bb\" PrjFolder=\"\" Line=\"0\" Column=\"0\" Tip=\"0\" Visible=\"False\"\r\n",
+        " AbsPath=\"\\B.bb\" PrjFolder=\"\" Line=\"7\" Column=\"0\" Tip=\"0\" Visible=\"False\"\r\n",
+    };
+    QByteArray bytes = kGame.left(kGame.indexOf("<Files>\r\n") + 9);
+    for (const QByteArray& line : lines)
+        bytes += line;
+    bytes += "</Files>\r\n";
+    writeAll(gameFile(), bytes);
+
+    ClsProject project;
+    ASSERT_TRUE(BuildProjectFromFile(gameFile(), project));
+    EXPECT_EQ(project.Files.Count(), 2);
+    ASSERT_EQ(prompts.size(), 1);
+    EXPECT_TRUE(prompts[0].text.contains(homeFile("game/y/a.bb")));
+    EXPECT_TRUE(prompts[0].text.contains(homeFile("game/B.bb")));
+    EXPECT_FALSE(prompts[0].text.contains(homeFile("game/x/a.bb")));
+
+    ASSERT_TRUE(SaveProject(project));
+    const QByteArray saved = readAll(gameFile());
+    for (const QByteArray& line : lines)
+        EXPECT_TRUE(saved.contains(line)) << line.toStdString();
+}
+
 TEST_F(ProjectFileTest, InvalidFilesReadAsFalse) {
     QByteArray lowerHeader = kGame;
     lowerHeader.replace("[Korvo Project file]", "[korvo project file]");

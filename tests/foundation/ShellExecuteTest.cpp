@@ -2,6 +2,8 @@
 #include "platform/ShellOpen.h"
 #include "support/TestEnvironment.h"
 
+#include <QFile>
+
 class ShellExecuteTest : public KorvoTest {
 protected:
     void TearDown() override {
@@ -46,4 +48,33 @@ TEST_F(ShellExecuteTest, AMissingFileFailsQuietlyWithItsError) {
     EXPECT_FALSE(GShell(homeFile("a.xyz")));
     EXPECT_EQ(GShellLastError()->number, -2147220456 + 31);
     EXPECT_EQ(GShellLastError()->description, "No application is associated with this file type.");
+}
+
+TEST_F(ShellExecuteTest, TheDesktopIsNeverAskedToRunAProgram) {
+    const QString marker = homeFile("ran");
+    const QString script = homeFile("helper.bbi");
+    writeAll(script, "#!/bin/sh\ntouch '" + marker.toUtf8() + "'\n");
+    QFile::setPermissions(script, QFile::permissions(script) | QFileDevice::ExeOwner);
+    const QString elf = homeFile("payload");
+    writeAll(elf, QByteArray("\x7f" "ELF\x02\x01\x01", 7) + QByteArray(64, '\0'));
+    const QString entry = homeFile("start.desktop");
+    writeAll(entry, "[Desktop Entry]\nType=Application\nExec=touch " + marker.toUtf8() + "\n");
+    const QString text = homeFile("notes.txt");
+    writeAll(text, "plain words\n");
+    const QString fatText = homeFile("fat.txt");
+    writeAll(fatText, "plain words\n");
+    QFile::setPermissions(fatText, QFile::permissions(fatText) | QFileDevice::ExeOwner);
+
+    EXPECT_TRUE(platform::desktopCouldStart(script));
+    EXPECT_TRUE(platform::desktopCouldStart(elf));
+    EXPECT_TRUE(platform::desktopCouldStart(entry));
+    EXPECT_TRUE(platform::desktopCouldStart(fatText));
+    EXPECT_FALSE(platform::desktopCouldStart(text));
+    EXPECT_FALSE(platform::desktopCouldStart(home()));
+
+    for (const QString& program : {script, elf, entry}) {
+        EXPECT_EQ(platform::shellExecute({program, {}, {}, {}, 10}), platform::ShellAccessDenied) << program.toStdString();
+        EXPECT_FALSE(GShell(program, 10, "-x", home()));
+    }
+    EXPECT_FALSE(QFile::exists(marker));
 }

@@ -62,3 +62,9 @@ TEST_F(ModelRoundTripTest, FixedSeedsOfTheFuzzer) {
 TEST_F(ModelRoundTripTest, ALocalNamedAsAParameterOfTheHeaderBeforeOnItsLine) {
     expectRoundTrip("", 0, {"Local b:Function x%(a, b$) Function T.T(p)"});
 }
+
+TEST_F(ModelRoundTripTest, ALocalAfterTheEndOnALineThatOpensAFunctionStaysInTheMainProgram) {
+    expectRoundTrip("Function a()\r\nFunction b()\tEnd Function Local f[3]\r\nEnd Function\r\n", 1, {"End Function"});
+    expectRoundTrip("Global keep\r\nFunction b() End Function Local f\r\n", 1, {"Function c()"});
+    expectRoundTrip("Type S\r\nType T End Type Field f\r\nEnd Type\r\n", 1, {"End Type"});
+}

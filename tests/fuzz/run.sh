@@ -2,16 +2,17 @@
 # tests/fuzz/run.sh [SECONDS]   builds the fuzz targets (clang, libFuzzer, AddressSanitizer
 # and UndefinedBehaviorSanitizer) in build-fuzz/ and runs each for SECONDS (60 unless
 # given): korvo-document-fuzzer first runs every seed whole, then fuzzes inputs of up to
-# 8 KiB; korvo-model-fuzzer fuzzes typed lines; korvo-edit-fuzzer fuzzes edits through the
-# notification handler against a fresh parse after each, from long inputs on (its seeds in
-# tests/fuzz/edit-seeds paste lines, press Enter at line starts and ends, cut, undo and
-# redo). Any crash, leak or sanitizer report fails the run and the input that caused it is
-# printed.
+# 8 KiB; korvo-model-fuzzer fuzzes typed lines from its seeds; korvo-edit-fuzzer fuzzes edits
+# through the notification handler against a fresh parse after each, from long inputs on (its
+# seeds in tests/fuzz/edit-seeds paste lines, press Enter at line starts and ends, cut, undo
+# and redo). Any crash, leak or sanitizer report fails the run and the input that caused it is
+# printed; so does a target whose inputs reach none of the functions it is there to test.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 seconds="${1:-60}"
 build=build-fuzz
 seeds=tests/fuzz/seeds
+model_seeds=tests/fuzz/seeds-model
 log="$build/fuzz.log"
 
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DKORVO_FUZZ=ON >/dev/null
@@ -45,8 +46,26 @@ fuzz() {
     "inputs in $seconds s: no crash, leak or sanitizer report"
 }
 
+# Replays a target's corpus once and fails unless the coverage it prints names each
+# function given (a name as the symbolizer prints it, up to its argument list).
+covers() {
+  local target="$1" corpus="$2"
+  shift 2
+  local coverage="$build/coverage-$target.txt"
+  "$build/$target" -runs=0 -print_coverage=1 "$corpus" >"$coverage" 2>&1 || failed
+  for function in "$@"; do
+    grep -qE "^COVERED_FUNC: hits: [1-9][0-9]* .* $function\(" "$coverage" || {
+      echo "fuzz: $target never reached $function (see $coverage)"
+      exit 1
+    }
+  done
+  echo "fuzz: $target reaches $*"
+}
+
 "$build/korvo-document-fuzzer" "$seeds"/* >>"$log" 2>&1 ||
   failed "$(grep -o "^Running: .*" "$log" | tail -1 | cut -d' ' -f2-)"
 fuzz korvo-document-fuzzer -max_len=8192 -dict=tests/fuzz/blitz.dict "$build/corpus/document" "$seeds"
-fuzz korvo-model-fuzzer -max_len=512 "$build/corpus/model"
+fuzz korvo-model-fuzzer -max_len=512 "$build/corpus/model" "$model_seeds"
 fuzz korvo-edit-fuzzer -max_len=1024 -len_control=0 "$build/corpus/edit" tests/fuzz/edit-seeds
+covers korvo-document-fuzzer "$seeds" OpenFile ParseFile DumpModel ReColorFile UnParseFile
+covers korvo-model-fuzzer "$model_seeds" OpenFile Parseline UnparseLine DumpModel

@@ -34,3 +34,20 @@ TEST_F(PromptTest, CancelledInputGivesEmptyText) {
     scriptAnswer(cancelled);
     EXPECT_EQ(InputBox("Name"), "");
 }
+
+TEST_F(PromptTest, AMessageBoxShowsNoMoreThanAScreenHolds) {
+    const QString hugeName(10 * 1024 * 1024, QLatin1Char('n'));
+    MsgBox("Compiler " + hugeName + " not found\r\nChoose another", vbOKOnly, hugeName);
+    ASSERT_EQ(prompts.size(), 1);
+    EXPECT_EQ(prompts[0].text, "Compiler " + hugeName.left(291) + "...\r\nChoose another");
+    EXPECT_LE(prompts[0].title.size(), 103);
+
+    QStringList lines;
+    for (int i = 0; i < 100; ++i)
+        lines.append(QString::number(i));
+    MsgBox(lines.join("\r\n"));
+    const QStringList shown = prompts[1].text.split("\r\n");
+    ASSERT_EQ(shown.size(), 41);
+    EXPECT_EQ(shown[39], "39");
+    EXPECT_EQ(shown[40], "... (60 more lines)");
+}

@@ -75,3 +75,37 @@ TEST_F(SettingsStoreTest, ASectionReadOnceAnswersKeysInAnyCase) {
     EXPECT_EQ(values.value("COUNT"), "2");
     EXPECT_EQ(values.value("1", "none"), "none");
 }
+
+TEST_F(SettingsStoreTest, ABatchWritesTheFileOnceWhenItCloses) {
+    SaveSetting("Options", "Kept", "1");
+    const QByteArray before = readAll(settingsFilePath());
+    {
+        SettingsBatch outer;
+        for (int i = 0; i < 28; ++i)
+            SaveSetting("Options", "Key" + QString::number(i), QString::number(i));
+        DeleteSetting("Options", "Kept");
+        {
+            SettingsBatch inner;
+            SaveSetting("Layout", "Width", "800");
+        }
+        EXPECT_EQ(readAll(settingsFilePath()), before);
+        EXPECT_EQ(GetSetting("Options", "Key27"), "27");
+        EXPECT_EQ(GetSetting("Options", "Kept", "gone"), "gone");
+        EXPECT_EQ(GetAllSettings("Layout").size(), 1);
+    }
+    EXPECT_EQ(GetSetting("Options", "Key0"), "0");
+    EXPECT_EQ(GetSetting("Layout", "Width"), "800");
+    EXPECT_EQ(GetSetting("Options", "Kept", "gone"), "gone");
+    // After the batch each change goes to the file again.
+    SaveSetting("Options", "After", "x");
+    EXPECT_TRUE(readAll(settingsFilePath()).contains("After=x"));
+}
+
+TEST_F(SettingsStoreTest, AValueAnotherProcessWaitsForIsWrittenAtOnceInsideABatch) {
+    SettingsBatch batch;
+    SaveSetting("Options", "Pending", "1");
+    SaveSettingNow("Instance", "Handle", "4242");
+    const QByteArray written = readAll(settingsFilePath());
+    EXPECT_TRUE(written.contains("Handle=4242"));
+    EXPECT_TRUE(written.contains("Pending=1"));
+}

@@ -10,6 +10,7 @@
 #include "explorer/HelpBrowser.h"
 #include "explorer/frmMainHelp.h"
 #include "platform/Host.h"
+#include "platform/ShellOpen.h"
 #include "vocabulary/WindowKeys.h"
 
 #include <QDir>
@@ -95,6 +96,27 @@ TEST_F(WorkspaceTest, AWorkspaceFromElsewhereStillOpensItsFiles) {
     ASSERT_TRUE(LoadWorkSpace(workspace()));
     EXPECT_EQ(windowKeys(), QStringList{homeFile("x.bb")});
     EXPECT_EQ(SciGetCurrentPos(), 5);
+}
+
+TEST_F(WorkspaceTest, AProgramNamedByAWorkspaceOpensAsTextAndNeverRuns) {
+    QList<platform::ShellRequest> shellRequests;
+    platform::setShellHandler([&shellRequests](const platform::ShellRequest& request) {
+        shellRequests.append(request);
+        return int(platform::ShellSuccess);
+    });
+    const QString payload = homeFile("payload.sh");
+    writeAll(payload, "#!/bin/sh\ntouch ran\n");
+    QFile::setPermissions(payload, QFile::permissions(payload) | QFileDevice::ExeOwner);
+    writeAll(homeFile("notes.txt"), "words\n");
+    writeAll(workspace(), "[Korvo WorkSpace File]\r\n<Settings>\r\n Version=\"1\"\r\n CPOS=\"0\"\r\n</Settings>\r\n"
+                          "<Workspace>\r\n Windows=\"\"\r\n</Workspace>\r\n<Projects>\r\n Path=\"" +
+                              payload.toUtf8() + "\" Single=\"True\"\r\n Path=\"" + homeFile("notes.txt").toUtf8() +
+                              "\" Single=\"True\"\r\n</Projects>\r\n");
+    EXPECT_FALSE(OpenFile(workspace()));
+    platform::setShellHandler({});
+    EXPECT_EQ(windowKeys(), QStringList{payload});
+    ASSERT_EQ(shellRequests.size(), 1);
+    EXPECT_EQ(shellRequests[0].file, homeFile("notes.txt"));
 }
 
 TEST_F(WorkspaceTest, AnInvalidOrMissingWorkspaceClosesNothing) {

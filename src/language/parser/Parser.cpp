@@ -341,7 +341,7 @@ bool LineParse::functionStatement() {
         if (gCurrentFunction != kMainProgram) {
             MoveRecords(CurrentLocalsTable(), *function->Locals, {line_ + 1, kBeyondLastLine});
         } else if (SciMarkerNext(line_, markerMask(MARKER_LOCAL)) >= 0) {
-            const LineSpan below = ThroughNextBoundary(line_, markerMask(MARKER_FUNCTION));
+            const LineSpan below = ThroughNextBoundary(line_, markerMask(MARKER_FUNCTION), QLatin1StringView("Function"));
             MoveRecords(CurrentLocalsTable(), *function->Locals, {line_ + 1, below.end});
         }
     }
@@ -423,7 +423,7 @@ void LineParse::typeStatement() {
         if (!gCurrentType.isEmpty() && gCurrentFields) {
             MoveRecords(*gCurrentFields, *type->Fields, {line_ + 1, kBeyondLastLine});
         } else {
-            const LineSpan below = ThroughNextBoundary(line_, markerMask(MARKER_TYPE));
+            const LineSpan below = ThroughNextBoundary(line_, markerMask(MARKER_TYPE), QLatin1StringView("Type"));
             MoveRecords(doc_->tmpFields, *type->Fields, {line_ + 1, below.end});
         }
     }

@@ -15,9 +15,16 @@ bool inSpan(const CodeRecord& record, LineSpan lines) {
 
 }
 
-LineSpan ThroughNextBoundary(long first, long mask) {
+LineSpan ThroughNextBoundary(long first, long mask, QLatin1StringView opener) {
     const long next = SciMarkerNext(first + 1, mask);
-    return {first, next < 0 ? kBeyondLastLine : next + 1};
+    if (next < 0)
+        return {first, kBeyondLastLine};
+    // A boundary line that opens a scope holds nothing of the scope before
+    // it: what it declares after its own End belongs to the scope around.
+    const QString line = QString::fromLatin1(SciGetLineText(next)).trimmed();
+    const bool opens = line.startsWith(opener, Qt::CaseInsensitive)
+        && (line.size() == opener.size() || !(line[opener.size()].isLetterOrNumber() || line[opener.size()] == QLatin1Char('_')));
+    return {first, opens ? next : next + 1};
 }
 
 // Hands each record of from whose line lies in lines to put, then removes it.

@@ -1,6 +1,9 @@
 #include "platform/scintilla/SciView.h"
 
+#include "platform/scintilla/PaintGuard.h"
+
 #include <QAccessibleWidget>
+#include <QPaintEvent>
 
 namespace {
 long nextViewId() {
@@ -16,6 +19,37 @@ bool isMarkerMessage(unsigned int message) {
     case QsciScintillaBase::SCI_MARKERDELETEALL:
     case QsciScintillaBase::SCI_MARKERDELETEHANDLE:
     case QsciScintillaBase::SCI_MARKERLINEFROMHANDLE:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Messages after which Scintilla may have to draw lines other than those
+// being painted.
+bool changesDrawing(unsigned int message) {
+    switch (message) {
+    case QsciScintillaBase::SCI_SETSTYLING:
+    case QsciScintillaBase::SCI_SETSTYLINGEX:
+    case QsciScintillaBase::SCI_SETFOLDLEVEL:
+    case QsciScintillaBase::SCI_SETLINESTATE:
+    case QsciScintillaBase::SCI_MARKERADD:
+    case QsciScintillaBase::SCI_MARKERADDSET:
+    case QsciScintillaBase::SCI_MARKERDELETE:
+    case QsciScintillaBase::SCI_MARKERDELETEALL:
+    case QsciScintillaBase::SCI_MARKERDELETEHANDLE:
+    case QsciScintillaBase::SCI_INDICATORFILLRANGE:
+    case QsciScintillaBase::SCI_INDICATORCLEARRANGE:
+    case QsciScintillaBase::SCI_REPLACETARGET:
+    case QsciScintillaBase::SCI_REPLACESEL:
+    case QsciScintillaBase::SCI_INSERTTEXT:
+    case QsciScintillaBase::SCI_ADDTEXT:
+    case QsciScintillaBase::SCI_APPENDTEXT:
+    case QsciScintillaBase::SCI_DELETERANGE:
+    case QsciScintillaBase::SCI_SETTEXT:
+    case QsciScintillaBase::SCI_CLEARALL:
+    case QsciScintillaBase::SCI_UNDO:
+    case QsciScintillaBase::SCI_REDO:
         return true;
     default:
         return false;
@@ -55,12 +89,45 @@ SciView::SciView(QWidget* parent) : QsciScintillaBase(parent), viewId_(nextViewI
     installPlainAccessibility();
 }
 
+// Scintilla abandons a paint whose styling changed something outside the
+// painted rectangle, and QScintilla then paints the whole view again with a
+// second painter while the first is still open, which Qt's raster engine
+// does not survive. A paint of the whole text is never abandoned: Scintilla
+// is always handed the whole viewport, Qt's clip keeps the drawing to the
+// region asked for, and what changed elsewhere meanwhile is drawn by a paint
+// of its own from the event loop. A paint asked for inside a paint or a
+// notification is put off in the same way.
+void SciView::paintEvent(QPaintEvent* event) {
+    if (platform::paintWouldReenter()) {
+        platform::notePutOffPaint();
+        viewport()->update(event->region());
+        return;
+    }
+    const QRect whole = viewport()->rect();
+    const bool partial = !event->rect().contains(whole);
+    {
+        platform::PaintScope painting;
+        changedWhilePainting_ = false;
+        if (partial) {
+            QPaintEvent wholeView(whole);
+            QsciScintillaBase::paintEvent(&wholeView);
+        } else {
+            QsciScintillaBase::paintEvent(event);
+        }
+    }
+    if (partial && changedWhilePainting_)
+        viewport()->update();
+    changedWhilePainting_ = false;
+}
+
 void SciView::trackMarkerLines(unsigned numbers) {
     markers_.track(numbers);
     reportedLines_ = SendScintilla(SCI_GETLINECOUNT);
 }
 
 sptr_t SciView::send(unsigned int message, uptr_t wParam, sptr_t lParam) const {
+    if (platform::insidePaint() && changesDrawing(message))
+        const_cast<SciView*>(this)->changedWhilePainting_ = true;
     // QScintilla leaves this message to the platform and ignores it, so a
     // view asked to take the keyboard focus would never get it.
     if (message == SCI_GRABFOCUS) {

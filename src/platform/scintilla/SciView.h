@@ -33,6 +33,9 @@ public:
     // was reported, the view asks Scintilla again from then on.
     void trackMarkerLines(unsigned numbers);
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     long sendTracked(unsigned int message, unsigned long wParam, long lParam);
     long markerAdded(long handle, int number, long line);
@@ -58,6 +61,8 @@ private:
     std::vector<bool> trackedHandles_;
     std::optional<PendingChange> pending_;
     long reportedLines_ = 1;
+    // A message that may change what is drawn went to the view during a paint.
+    bool changedWhilePainting_ = false;
     mutable bool stale_ = false;
 };
 

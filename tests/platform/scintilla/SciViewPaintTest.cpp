@@ -1,0 +1,98 @@
+#include "platform/scintilla/PaintGuard.h"
+#include "platform/scintilla/SciView.h"
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using S = QsciScintillaBase;
+
+// A shown view of 60 lines whose styling request, while asked to, also
+// restyles the first line, as a parse that recolours a block above the
+// caret does.
+class SciViewPaintTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        view = std::make_unique<SciView>();
+        view->send(S::SCI_SETLEXER, S::SCLEX_CONTAINER);
+        QByteArray text;
+        for (int i = 0; i < 60; ++i)
+            text += "MMMMMMMM " + QByteArray::number(i) + "\r\n";
+        view->send(S::SCI_SETTEXT, 0, reinterpret_cast<sptr_t>(text.constData()));
+        view->send(S::SCI_STYLESETFORE, 1, 0x0000FF);
+        QObject::connect(view.get(), &S::SCN_STYLENEEDED, view.get(), [this](int position) {
+            const sptr_t firstLineEnd = view->send(S::SCI_GETLINEENDPOSITION, 0);
+            if (restyleFirstLine)
+                firstLineStyle = 1 - firstLineStyle;
+            view->send(S::SCI_STARTSTYLING, 0, 0x1f);
+            view->send(S::SCI_SETSTYLING, firstLineEnd, firstLineStyle);
+            view->send(S::SCI_SETSTYLING, std::max<sptr_t>(0, position - firstLineEnd), 0);
+            if (repaintInsideStyling)
+                view->viewport()->repaint();
+        });
+        view->resize(400, 300);
+        view->show();
+        settle();
+    }
+    void settle() {
+        for (int round = 0; round < 10; ++round)
+            QCoreApplication::processEvents();
+    }
+    // Has the viewport paint the rectangle of one line there and then.
+    void paintLine(int line) {
+        const int height = int(view->send(S::SCI_TEXTHEIGHT, line));
+        view->send(S::SCI_STARTSTYLING, 0, 0x1f);
+        view->viewport()->repaint(0, line * height, view->viewport()->width(), height);
+    }
+    // Whether the first line shows in the colour of style 1 on the screen
+    // (the window's backing store, not a fresh rendering).
+    bool firstLineShowsRed() {
+        const QImage shown = view->screen()->grabWindow(view->winId()).toImage();
+        const int height = int(view->send(S::SCI_TEXTHEIGHT, 0));
+        const QPoint origin = view->viewport()->mapTo(view.get(), QPoint(0, 0));
+        for (int y = origin.y(); y < origin.y() + height && y < shown.height(); ++y)
+            for (int x = origin.x(); x < shown.width(); ++x) {
+                const QColor c = shown.pixelColor(x, y);
+                if (c.red() > 150 && c.green() < 100 && c.blue() < 100)
+                    return true;
+            }
+        return false;
+    }
+
+    std::unique_ptr<SciView> view;
+    int firstLineStyle = 0;
+    bool restyleFirstLine = false;
+    bool repaintInsideStyling = false;
+};
+
+}
+
+TEST_F(SciViewPaintTest, AChangeOutsideAPartialPaintIsDrawnByALaterPaint) {
+    ASSERT_FALSE(firstLineShowsRed());
+    const int before = platform::reentrantPaints();
+    for (int i = 0; i < 3; ++i) {
+        restyleFirstLine = true;
+        paintLine(20);
+        restyleFirstLine = false;
+        settle();
+        EXPECT_EQ(view->send(S::SCI_GETSTYLEAT, 0), firstLineStyle);
+        EXPECT_EQ(firstLineShowsRed(), firstLineStyle == 1) << "after paint " << i;
+    }
+    EXPECT_EQ(platform::reentrantPaints(), before);
+}
+
+TEST_F(SciViewPaintTest, APaintAskedForInsideAPaintIsPutOffAndCounted) {
+    const int before = platform::reentrantPaints();
+    repaintInsideStyling = true;
+    paintLine(12);
+    repaintInsideStyling = false;
+    settle();
+    EXPECT_GT(platform::reentrantPaints(), before);
+}
