@@ -128,11 +128,18 @@ std::string quoted(const QByteArray& text) {
 std::string describe(const EditScenario& scenario) {
     static const char* const names[] = {"Type", "Enter",     "Paste",  "Cut",  "CutLine",
                                         "Backspace", "Delete", "Undo", "Redo", "Leave"};
-    std::string text = "{" + quoted(scenario.document) + ",\n {";
-    for (const EditStep& step : scenario.steps)
-        text += "{Edit::" + std::string(names[int(step.edit)]) + ", " + std::to_string(step.line) + ", " +
-                std::to_string(step.column) + ", " + quoted(step.text) + ", " + std::to_string(step.count) + "},\n  ";
-    return text + "}}\n";
+    std::string text("{");
+    text += quoted(scenario.document);
+    text += ",\n {";
+    for (const EditStep& step : scenario.steps) {
+        text += "{Edit::";
+        text += names[int(step.edit)];
+        text += ", " + std::to_string(step.line) + ", " + std::to_string(step.column) + ", ";
+        text += quoted(step.text);
+        text += ", " + std::to_string(step.count) + "},\n  ";
+    }
+    text += "}}\n";
+    return text;
 }
 
 QByteArray errorLog() {
