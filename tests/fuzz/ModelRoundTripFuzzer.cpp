@@ -1,46 +1,11 @@
 // libFuzzer target: the code model after lines are typed, parsed, unparsed
 // and deleted, against a fresh parse of the text. A difference aborts.
 
+#include "fuzz/KorvoForFuzzer.h"
 #include "fuzz/ModelRoundTrip.h"
 
-#include "platform/Prompt.h"
-#include "shell/CoreStartUp.h"
-
-#include <QApplication>
-#include <QTemporaryDir>
-
-#include <cstdio>
-#include <cstdlib>
-
-namespace {
-
-ModelRoundTrip& roundTrip() {
-    static int argc = 1;
-    static char name[] = "korvo-model-fuzz";
-    static char* argv[] = {name, nullptr};
-    static QTemporaryDir home;
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        qputenv("KORVO_HOME", home.path().toUtf8());
-        qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
-        auto* application = new QApplication(argc, argv);
-        platform::setPromptHandler([](const platform::PromptRequest& request) { return platform::defaultAnswer(request); });
-        StartCore();
-        ResetSession();
-        return application;
-    }();
-    (void)app;
-    static ModelRoundTrip trip(home.path());
-    return trip;
-}
-
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string difference = roundTrip().run(ScenarioFromBytes(data, size));
-    if (!difference.empty()) {
-        std::fputs(difference.c_str(), stderr);
-        std::abort();
-    }
+    static ModelRoundTrip trip(StartKorvoForFuzzer("korvo-model-fuzz"));
+    AbortOnDifference(trip.run(ScenarioFromBytes(data, size)));
     return 0;
 }
