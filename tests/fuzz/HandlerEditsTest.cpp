@@ -136,6 +136,11 @@ TEST_F(HandlerEditsTest, AFunctionHeaderAfterEndFunctionOnOneLineReparsed) {
                       {{Edit::Type, 2, 0, "End Function : Function a() : "}, {Edit::Leave}}});
 }
 
+TEST_F(HandlerEditsTest, ALocalAfterEndFunctionOnItsLineReparsedOrTypedBeforeAnother) {
+    expectFreshModel({"Function f()\r\nLocal a\r\nEnd Function : Local x\r\nLocal b\r\n", {{Edit::Type, 2, 255, " "}, {Edit::Leave}}});
+    expectFreshModel({"Function f()\r\nLocal a\r\nx = 1\r\nLocal b\r\n", {{Edit::Type, 2, 0, "End Function : Local x"}, {Edit::Leave}}});
+}
+
 // The fuzz target starts from these: each must hold as it stands.
 TEST_F(HandlerEditsTest, TheSeedsOfTheFuzzTarget) {
     const QDir seeds(QStringLiteral(KORVO_SOURCE_DIR "/tests/fuzz/edit-seeds"));

@@ -68,3 +68,10 @@ TEST_F(ModelRoundTripTest, ALocalAfterTheEndOnALineThatOpensAFunctionStaysInTheM
     expectRoundTrip("Global keep\r\nFunction b() End Function Local f\r\n", 1, {"Function c()"});
     expectRoundTrip("Type S\r\nType T End Type Field f\r\nEnd Type\r\n", 1, {"End Type"});
 }
+
+TEST_F(ModelRoundTripTest, DeclarationsAfterAnEndOnItsLineAndBelowItStandOutsideTheClosedScope) {
+    expectRoundTrip("Function x%(a, b$)\r\nFunction\r\nFunction\r\nend function:local g = 1\r\nlocal g = 1\r\n;[End\r\n", 2,
+                    {"end function"});
+    expectRoundTrip("; note\r\nType T\r\nType Ship\r\nEnd Select\r\nFunction?T\r\nNext\r\nEnd Type Field x.T\r\nField x.T\r\ni\r\n",
+                    5, {"END TYPE"});
+}

@@ -143,9 +143,10 @@ private:
     std::shared_ptr<Record> newRecord(DeclarationKindId kind, const QString& name) const;
 
     // The scope is found again unless it is known: carried from the line
-    // above in a pass from the top, or set by a boundary earlier on this line.
+    // above in a pass from the top, or set by a boundary earlier on this line
+    // (after an End Type, no Type is as known as one).
     bool recomputeFunction() const { return gCurrentFunction.isEmpty() || (!inFilePass_ && !functionBoundaryHere_); }
-    bool recomputeType() const { return gCurrentType.isEmpty() || (!inFilePass_ && !typeBoundaryHere_); }
+    bool recomputeType() const { return !typeBoundaryHere_ && (gCurrentType.isEmpty() || !inFilePass_); }
 
     const int line_;
     const bool inFilePass_;
@@ -330,13 +331,8 @@ bool LineParse::functionStatement() {
     }
 
     if (!wholeDocumentPass()) {
-        if (recomputeFunction() && functionBoundaryHere_) {
-            // An End Function before it on this line closed the scope: the header stands in the main program.
-            gCurrentFunction = kMainProgram;
-            gCurrentLocals = project_->MainFunLocals;
-        } else if (recomputeFunction()) {
+        if (recomputeFunction())
             gCurrentFunction = CurrentFunction(line_ - 1);
-        }
         // The locals of this very line were declared before the header: they stay where they are.
         if (gCurrentFunction != kMainProgram) {
             MoveRecords(CurrentLocalsTable(), *function->Locals, {line_ + 1, kBeyondLastLine});
@@ -389,10 +385,13 @@ void LineParse::endFunction() {
         gCurrentFunction = CurrentFunction(line_);
     functionBoundaryHere_ = true;
     if (gCurrentFunction != kMainProgram) {
-        gCurrentFunction.clear();
         if (!wholeDocumentPass() && SciMarkerNext(line_, markerMask(MARKER_LOCAL)) >= 0)
             MoveRecords(CurrentLocalsTable(), *project_->MainFunLocals, {line_ + 1, kBeyondLastLine});
     }
+    // What follows on this line and below it stands in the main program,
+    // which the line's own markers only tell once the line is parsed.
+    gCurrentFunction = kMainProgram;
+    gCurrentLocals = project_->MainFunLocals;
     addMarkerLater(MARKER_FUNCTION);
     addMarkerLater(MARKER_FOLDEND);
     counts_.functionBoundary = true;

@@ -25,9 +25,9 @@ constexpr long kBeyondLastLine = 1000000;
 // From line `first` through the next line below it with a marker of the
 // mask (a scope boundary), or to the end: a boundary line's declarations
 // before its own End belong to the scope that the End closes. A boundary
-// line that begins with the opener ("Function", "Type") is left out: its
-// declarations belong to the scope it opens or, after its End, to the one
-// around it.
+// line that begins with the opener ("Function", "Type") or its End is left
+// out: its declarations belong to the scope it opens or, after its End, to
+// the one around it.
 LineSpan ThroughNextBoundary(long first, long mask, QLatin1StringView opener);
 
 void MoveRecords(clsHash& from, clsHash& to, LineSpan lines);
