@@ -41,10 +41,6 @@ private:
 
 }
 
-QByteArray GetFileParameters() {
-    return GetFileParameters(gActiveProject.get(), "\r\n");
-}
-
 QByteArray GetFileParameters(const ClsProject* project, const QByteArray& lineEnd) {
     try {
         EditorParameters parameters;

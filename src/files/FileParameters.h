@@ -9,9 +9,8 @@
 class ClsProject;
 
 // The block to write after the text, as the editor options allow, with the
-// given line end; "" when there is none. The second form names the project
-// whose command line and compiler go into it.
-QByteArray GetFileParameters();
+// given line end; "" when there is none. The project's command line and
+// compiler go into it.
 QByteArray GetFileParameters(const ClsProject* project, const QByteArray& lineEnd);
 // Applies the block of the freshly loaded text (folds, bookmarks, a single
 // file's command line) and removes it from the text.

@@ -231,7 +231,7 @@ bool OpenFile(const QString& requested, bool attachToExisting, bool snippet) {
 
 void ReloadDocument(frmDoc* doc) {
     QString id;
-    if (!doc || openDocument(doc->FullFilename, Qt::CaseSensitive, id) != doc)
+    if (!doc || openDocument(CanonicalPath(doc->FullFilename), Qt::CaseSensitive, id) != doc)
         return;
     const QString path = doc->FullFilename;
     const bool snippet = doc->IsSnippet;

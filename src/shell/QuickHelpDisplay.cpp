@@ -20,7 +20,7 @@ unsigned bgrOf(const QColor& colour) {
 void drawQuickHelp(frmMain& main, QString& shownText) {
     const QuickHelp& help = quickHelp();
     QuickHelpLine& line = *main.Rtb;
-    line.show(help.text(), help.colourStart(), help.colourLength(), bgrOf(help.colour()));
+    line.showHelp(help.text(), help.colourStart(), help.colourLength(), bgrOf(help.colour()));
     if (help.text() == shownText)
         return;
     shownText = help.text();

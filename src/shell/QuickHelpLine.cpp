@@ -38,7 +38,7 @@ void QuickHelpLine::setSelectionColour(unsigned bgr) {
     shown_.reset();
 }
 
-void QuickHelpLine::show(const QString& text, int colourStart, int colourLength, unsigned bgr) {
+void QuickHelpLine::showHelp(const QString& text, int colourStart, int colourLength, unsigned bgr) {
     const bool coloured = colourLength > 0;
     const Shown wanted{text, coloured ? colourStart : 0, coloured ? colourLength : 0, coloured ? bgr : 0u};
     if (shown_ == wanted)

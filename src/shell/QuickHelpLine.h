@@ -20,7 +20,7 @@ public:
     void setSelectionColour(unsigned bgr);
     // The text with one stretch coloured, as the calls above would show it;
     // nothing is redrawn while the line still shows just that.
-    void show(const QString& text, int colourStart, int colourLength, unsigned bgr);
+    void showHelp(const QString& text, int colourStart, int colourLength, unsigned bgr);
     int widthTwips() const;
     void setWidthTwips(int twips);
 
@@ -34,6 +34,6 @@ private:
     };
 
     QTextCursor selection_;
-    // What show() drew, until another call changes the line.
+    // What showHelp() drew, until another call changes the line.
     std::optional<Shown> shown_;
 };

@@ -6,7 +6,7 @@
 # notification handler against a fresh parse after each, from tests/fuzz/edit-seeds) replay
 # their seeds, and with KORVO_FUZZ_ALL=1 fuzz for SECONDS too. Any crash, leak or sanitizer
 # report fails the run and the input that caused it is printed; so does a target whose inputs
-# reach none of the functions it is there to test.
+# miss a function it is there to test.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 seconds="${1:-60}"

@@ -98,17 +98,16 @@ QTreeWidgetItem* frmProjectEx::addNode(QTreeWidgetItem* parent, const QString& k
 // Parents are found by key, so the rebuild grows with the nodes, not their square.
 void frmProjectEx::PopulateTreeView(const QString& Selekcija) {
     try {
-        QHash<QString, QTreeWidgetItem*> nodes;
         {
             const QSignalBlocker quiet(tvProjects);
             dropHighlight_.set(nullptr);
             tvProjects->clear();
             for (const ProjectPtr& project : gProjects.NewEnum())
                 if (project && !project->SingleFile)
-                    addProjectNodes(*project, nodes);
+                    addProjectNodes(*project);
         }
         // Showing the selection may open categories: that is recorded as a user's opening is.
-        QTreeWidgetItem* selected = Selekcija.isEmpty() ? nullptr : nodes.value(Selekcija);
+        QTreeWidgetItem* selected = node(Selekcija);
         if (!selected)
             selected = tvProjects->topLevelItem(0);
         tvProjects->setCurrentItem(selected);
@@ -119,18 +118,17 @@ void frmProjectEx::PopulateTreeView(const QString& Selekcija) {
     }
 }
 
-void frmProjectEx::addProjectNodes(const ClsProject& project, QHash<QString, QTreeWidgetItem*>& nodes) {
+void frmProjectEx::addProjectNodes(const ClsProject& project) {
     QTreeWidgetItem* root = addNode(nullptr, project.FullPath, project.Name, kProject);
     root->setExpanded(project.Expanded);
     // The project's own nodes by key; the first of a key wins, as a walk of the tree finds it.
     QHash<QString, QTreeWidgetItem*> own{{project.FullPath, root}};
     const auto add = [&](const QString& treeParent, const QString& key, const QString& text, const QString& image) {
         QTreeWidgetItem* item = addNode(own.value(treeParent, root), key, text, image);
-        own.insert(key, own.value(key, item));
-        nodes.insert(key, nodes.value(key, item));
+        if (!own.contains(key))
+            own.insert(key, item);
         return item;
     };
-    nodes.insert(project.FullPath, nodes.value(project.FullPath, root));
     for (const FolderPtr& folder : project.Folders.NewEnum())
         add(folder->TreeParent, folder->FullPath, folder->Name, folder->Expanded ? kOpenFolder : kClosedFolder)
             ->setExpanded(folder->Expanded);

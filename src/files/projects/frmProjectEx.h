@@ -98,7 +98,7 @@ protected:
 private:
     QTreeWidgetItem* addNode(QTreeWidgetItem* parent, const QString& key, const QString& text, const QString& image);
     // The project's nodes, each also entered under its key in nodes unless the key is there.
-    void addProjectNodes(const ClsProject& project, QHash<QString, QTreeWidgetItem*>& nodes);
+    void addProjectNodes(const ClsProject& project);
     void setImage(QTreeWidgetItem& item, const QString& image);
     // The selected node, or its parent when it is a file.
     QTreeWidgetItem* addTarget() const;

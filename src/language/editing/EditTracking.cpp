@@ -115,9 +115,11 @@ void cSubclass::beforeDeletion(long startLine, long endLine, const SciNotificati
             takeUnderEdit(startLine);
         }
     }
-    for (long i = startLine + 1; i <= endLine; ++i)
-        if (!hasMarker(i, MARKER_PARSED) && hasMarker(i, MARKER_REPARSE))
+    for (long i = startLine + 1; i <= endLine; ++i) {
+        const int markers = SciMarkerGet(i);
+        if (!(markers & markerMask(MARKER_PARSED)) && (markers & markerMask(MARKER_REPARSE)))
             SciMarkerDelete(i, MARKER_REPARSE);
+    }
     UnparseLines(startLine + 1, endLine, true);
     if (scn.modificationType & S::SC_PERFORMED_USER) {
         gRecordPositionPending = true;

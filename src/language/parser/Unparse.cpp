@@ -384,6 +384,8 @@ void UnparseLine(int Line, bool InFilePass, const std::optional<QByteArray>& Tex
 }
 
 void UnparseLines(long First, long Last, bool ParsedOnly) {
+    if (First > Last)
+        return;
     gCurrentFunction.clear();
     gCurrentType.clear();
     CarriedType carried;

@@ -29,8 +29,8 @@ PaintScope::~PaintScope() {
     --gPaintDepth;
 }
 
-NotificationScope::NotificationScope() : outerLoopLevel_(loopLevel()) {
-    notificationLoops().push_back(outerLoopLevel_);
+NotificationScope::NotificationScope() {
+    notificationLoops().push_back(loopLevel());
 }
 
 NotificationScope::~NotificationScope() {

@@ -22,9 +22,6 @@ public:
     ~NotificationScope();
     NotificationScope(const NotificationScope&) = delete;
     NotificationScope& operator=(const NotificationScope&) = delete;
-
-private:
-    int outerLoopLevel_;
 };
 
 // True while a view paints.
