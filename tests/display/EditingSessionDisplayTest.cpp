@@ -1,0 +1,167 @@
+#include "display/DisplayInput.h"
+#include "display/KorvoWindowFixture.h"
+
+#include "editor/ActiveDocument.h"
+#include "editor/frmDoc.h"
+#include "explorer/ExplorerListKinds.h"
+#include "files/Project.h"
+#include "foundation/Subclass.h"
+#include "language/model/ModelDump.h"
+#include "shell/frmMain.h"
+#include "vocabulary/Markers.h"
+
+#include <QAction>
+#include <QFile>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include <Qsci/qsciscintillabase.h>
+
+#include <random>
+
+// A real game edited with the real keyboard and mouse for a while: typing,
+// Enter, Backspace, undo and redo, copy, cut and paste, moves and clicks.
+// Afterwards the code model and every list of the code explorer must be
+// what a fresh open of the saved file gives. KORVO_EDITING_ACTIONS and
+// KORVO_EDITING_SEED make longer or other sessions.
+namespace {
+
+const char* const kGame = KORVO_CORPUS_DIR "/samples/Games/wing_ring/wing_ring.bb";
+
+int fromEnvironment(const char* name, int fallback) {
+    const QByteArray value = qgetenv(name);
+    return value.isEmpty() ? fallback : value.toInt();
+}
+
+class EditingSessionDisplay : public KorvoWindowTest {
+protected:
+    void beforeStart() override {
+        QFile::remove(homeFile(QStringLiteral("conf/Blitz.lng")));
+        QFile::copy(QStringLiteral(KORVO_CORPUS_DIR "/keywords.txt"), homeFile(QStringLiteral("conf/Blitz.lng")));
+    }
+
+    static long send(unsigned message, unsigned long wParam = 0, long lParam = 0) {
+        return long(gActiveDoc->Sci->send(message, wParam, lParam));
+    }
+
+    // The caret has left the edited line and no line waits to be parsed.
+    static bool settled() {
+        return gActiveDoc && gActiveDoc->m_oSubclass->UnparsedLine < 0 &&
+               send(QsciScintillaBase::SCI_MARKERNEXT, 0, markerMask(MARKER_REPARSE)) < 0;
+    }
+
+    void act(std::mt19937& random) {
+        static const char* const words[] = {"End Type", "Function f(a)", "Global g", "Local x = 1", "Type T",
+                                            "Field a", "End Function", "Print x", "If a Then", "End If"};
+        QWidget* view = editorViewport();
+        switch (random() % 20) {
+        case 0: case 1: case 2: display::typeText(QString::fromLatin1(words[random() % 10])); break;
+        case 3: case 4: display::keyChord(QStringLiteral("Return")); break;
+        case 5: display::keyChord(QStringLiteral("BackSpace")); break;
+        case 6: display::keyChord(QStringLiteral("ctrl+z")); break;
+        case 7: display::keyChord(QStringLiteral("ctrl+y")); break;
+        case 8: display::keyChord(QStringLiteral("shift+Next")); display::keyChord(QStringLiteral("ctrl+c")); break;
+        case 9: display::keyChord(QStringLiteral("ctrl+v")); break;
+        case 10: display::keyChord(QStringLiteral("shift+Down")); display::keyChord(QStringLiteral("ctrl+x")); break;
+        case 11: display::keyChord(QStringLiteral("Down")); display::keyChord(QStringLiteral("Down")); break;
+        case 12: display::keyChord(QStringLiteral("Up")); break;
+        case 13: display::keyChord(QStringLiteral("Next")); break;
+        case 14: display::keyChord(QStringLiteral("Prior")); break;
+        case 15:
+            // A click past the margins; Escape first takes down a completion list or call tip over the text.
+            display::keyChord(QStringLiteral("Escape"));
+            display::click(*view, QPoint(80 + int(random() % unsigned(std::max(1, view->width() - 100))),
+                                         10 + int(random() % unsigned(std::max(1, view->height() - 20)))));
+            break;
+        case 16: display::keyChord(QStringLiteral("End")); break;
+        case 17: display::keyChord(QStringLiteral("Home")); break;
+        case 18: display::typeText(QStringLiteral("a")); break;
+        default: display::keyChord(QStringLiteral("Escape")); break;
+        }
+    }
+
+    // The code model of the active document, in an order edits cannot change.
+    static std::string model() {
+        QStringList dump = DumpModel(gActiveProject->Model, *gActiveDoc, ModelDumpDetail::Full);
+        dump.sort();
+        return dump.join(QLatin1Char('\n')).toStdString();
+    }
+
+    // Every declaration list of the code explorer, each shown by its tool button.
+    QStringList explorerLists() {
+        QWidget* panel = showPanel(QStringLiteral("CodeExplorer"));
+        if (!panel)
+            return {};
+        QStringList rows;
+        for (const ExplorerListKind& kind : kExplorerLists) {
+            const QString caption = QString::fromLatin1(kind.construct);
+            QWidget* button = toolButton(panel, caption);
+            auto* list = panel->findChild<QTreeWidget*>(QStringLiteral("lv") + caption);
+            if (!button || !list) {
+                ADD_FAILURE() << "no list " << caption.toStdString();
+                continue;
+            }
+            if (!button->isVisible())
+                showOverflow(panel, button);
+            EXPECT_TRUE(display::click(*button)) << caption.toStdString();
+            display::waitFor([list] { return list->isVisible(); });
+            QStringList items;
+            for (int i = 0; i < list->topLevelItemCount(); ++i)
+                items.append(caption + QLatin1Char(' ') + list->topLevelItem(i)->text(0));
+            items.sort();
+            rows += items;
+        }
+        return rows;
+    }
+
+    // A narrow panel folds the last tool buttons behind the tool bar's extension button.
+    static void showOverflow(QWidget* panel, QWidget* button) {
+        auto* extension = panel->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"));
+        ASSERT_TRUE(extension && extension->isVisible());
+        ASSERT_TRUE(display::click(*extension));
+        ASSERT_TRUE(display::waitFor([button] { return button->isVisible(); }));
+    }
+
+    static QWidget* toolButton(QWidget* panel, const QString& caption) {
+        for (QToolBar* bar : panel->findChildren<QToolBar*>())
+            for (QAction* action : bar->actions())
+                if (action->text() == caption)
+                    return bar->widgetForAction(action);
+        return nullptr;
+    }
+};
+
+}
+
+TEST_F(EditingSessionDisplay, ARealGameEditedByHandListsWhatAFreshOpenOfTheSavedFileLists) {
+    QFile game(QString::fromLatin1(kGame));
+    if (!game.open(QIODevice::ReadOnly))
+        GTEST_SKIP() << "no corpus game at " << kGame;
+    openDocument(QStringLiteral("Main.bb"), game.readAll());
+    ASSERT_TRUE(display::click(*editorViewport(), QPoint(200, 100)));
+
+    std::mt19937 random(unsigned(fromEnvironment("KORVO_EDITING_SEED", 7)));
+    const int actions = fromEnvironment("KORVO_EDITING_ACTIONS", 150);
+    for (int i = 0; i < actions && !HasFailure(); ++i)
+        act(random);
+    ASSERT_FALSE(HasFailure()) << "an action did not arrive";
+
+    display::keyChord(QStringLiteral("Escape"));
+    display::keyChord(QStringLiteral("ctrl+End"));
+    display::keyChord(QStringLiteral("ctrl+Home"));
+    ASSERT_TRUE(display::waitFor(settled));
+    shot(QStringLiteral("edited"));
+    const std::string editedModel = model();
+    const QStringList editedLists = explorerLists();
+    display::keyChord(QStringLiteral("ctrl+s"));
+    ASSERT_TRUE(display::waitFor([] { return !gActiveDoc->Sci->send(QsciScintillaBase::SCI_GETMODIFY); }));
+
+    restart();
+    main->Text1_Change(homeFile(QStringLiteral("Main.bb")));
+    ASSERT_TRUE(gActiveDoc);
+    EXPECT_EQ(editedModel, model());
+    EXPECT_EQ(editedLists.join(QLatin1Char('\n')).toStdString(), explorerLists().join(QLatin1Char('\n')).toStdString());
+    EXPECT_GT(editedLists.size(), 10);
+    shot(QStringLiteral("reopened"));
+}
