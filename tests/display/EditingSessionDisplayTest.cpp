@@ -7,6 +7,7 @@
 #include "files/Project.h"
 #include "foundation/Subclass.h"
 #include "language/model/ModelDump.h"
+#include "shell/StatusObjects.h"
 #include "shell/frmMain.h"
 #include "vocabulary/Markers.h"
 
@@ -139,6 +140,9 @@ TEST_F(EditingSessionDisplay, ARealGameEditedByHandListsWhatAFreshOpenOfTheSaved
     if (!game.open(QIODevice::ReadOnly))
         GTEST_SKIP() << "no corpus game at " << kGame;
     openDocument(QStringLiteral("Main.bb"), game.readAll());
+    // The game ends inside a function; it opens at its top, in the main program.
+    EXPECT_TRUE(display::waitFor([] { return gStatusMain->text() == QLatin1String("*Main Program*"); }, 5000))
+        << gStatusMain->text().toStdString();
     ASSERT_TRUE(display::click(*editorViewport(), QPoint(200, 100)));
 
     std::mt19937 random(unsigned(fromEnvironment("KORVO_EDITING_SEED", 7)));

@@ -17,6 +17,8 @@ void SciLoadText(const SciHandle& view, const QByteArray& text) {
     // SCI_SETTEXT would stop at the first NUL byte.
     SciDirect(view, S::SCI_CLEARALL);
     SciDirect(view, S::SCI_ADDTEXT, static_cast<uptr_t>(text.size()), reinterpret_cast<sptr_t>(text.constData()));
+    // Adding leaves the caret at the end; a loaded text starts at its top.
+    SciDirect(view, S::SCI_GOTOPOS, 0);
 }
 
 QByteArray SciGetAllText(const SciHandle& view) {

@@ -9,7 +9,7 @@
 // their declaring document. Through the handle of a closed view they do
 // nothing.
 
-// Replaces the whole text with these bytes, NUL bytes included.
+// Replaces the whole text with these bytes, NUL bytes included, the caret at its start.
 void SciLoadText(const SciHandle& view, const QByteArray& text);
 // The whole text, byte for byte.
 QByteArray SciGetAllText(const SciHandle& view);
