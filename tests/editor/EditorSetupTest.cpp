@@ -38,6 +38,7 @@ TEST_F(EditorSetup, AnInitialisedDocumentIsAnEightBitCrlfEditor) {
     EXPECT_EQ(ask(*doc, S::SCI_MARKERSYMBOLDEFINED, 30), S::SC_MARK_BOXPLUS);
     EXPECT_EQ(SciGetCharAt(SciGetLength() - 3), '1');
 
+    SciGotoPos(SciGetLength());
     SciNewLine();
     EXPECT_EQ(SciGetAllText(doc->SciEdi_WndData), QByteArray("Print 1\r\n\r\n"));
 }
