@@ -1,6 +1,7 @@
 #include "fuzz/HandlerEdits.h"
 
 #include "OpenedDocument.h"
+#include "aids/SearchEngine.h"
 #include "editor/ActiveDocument.h"
 #include "editor/CurrentView.h"
 #include "editor/EditorSetup.h"
@@ -10,6 +11,7 @@
 #include "language/keywords/Compiler.h"
 #include "language/keywords/KeywordFiles.h"
 #include "language/model/ModelDump.h"
+#include "platform/CommandProcedures.h"
 #include "platform/ProgramFolder.h"
 #include "platform/scintilla/SciDirectCalls.h"
 #include "shell/CoreStartUp.h"
@@ -52,6 +54,26 @@ void typeText(frmDoc& doc, const QByteArray& text) {
     }
 }
 
+void runCommand(const EditStep& step) {
+    const long from = SciGetCurrentPos();
+    long to = std::min<long>(from + step.count, long(SciGetLength()));
+    // No key leaves the caret between the two characters of a line break.
+    if (to > 0 && to < SciGetLength() && SciGetCharAt(to - 1) == '\r' && SciGetCharAt(to) == '\n')
+        ++to;
+    SciSetSel(from, to);
+    const QString key = QString::fromLatin1(step.text);
+    if (const platform::CommandRow* command = platform::FindCommandProcedure(key))
+        command->run({key, std::nullopt});
+}
+
+void replaceAll(const EditStep& step) {
+    SearchEngine engine;
+    engine.Options.FindText = QString::fromLatin1(step.text);
+    engine.Options.ReplaceText = QString::fromLatin1(step.with);
+    engine.OptionsChanged();
+    engine.ReplaceAll();
+}
+
 void perform(frmDoc& doc, const EditStep& step) {
     if (step.edit != Edit::Undo && step.edit != Edit::Redo && step.edit != Edit::Leave)
         SciGotoPos(placeOf(step));
@@ -87,6 +109,12 @@ void perform(frmDoc& doc, const EditStep& step) {
         SciRedo();
         break;
     case Edit::Leave:
+        break;
+    case Edit::Command:
+        runCommand(step);
+        break;
+    case Edit::ReplaceAll:
+        replaceAll(step);
         break;
     }
     paint(doc);
@@ -126,8 +154,8 @@ std::string quoted(const QByteArray& text) {
 
 // The scenario as the replay tests write it.
 std::string describe(const EditScenario& scenario) {
-    static const char* const names[] = {"Type", "Enter",     "Paste",  "Cut",  "CutLine",
-                                        "Backspace", "Delete", "Undo", "Redo", "Leave"};
+    static const char* const names[] = {"Type",   "Enter", "Paste", "Cut",   "CutLine", "Backspace",
+                                        "Delete", "Undo",  "Redo",  "Leave", "Command", "ReplaceAll"};
     std::string text("{");
     text += quoted(scenario.document);
     text += ",\n {";
@@ -136,7 +164,10 @@ std::string describe(const EditScenario& scenario) {
         text += names[int(step.edit)];
         text += ", " + std::to_string(step.line) + ", " + std::to_string(step.column) + ", ";
         text += quoted(step.text);
-        text += ", " + std::to_string(step.count) + "},\n  ";
+        text += ", " + std::to_string(step.count);
+        if (!step.with.isEmpty())
+            text += ", " + quoted(step.with);
+        text += "},\n  ";
     }
     text += "}}\n";
     return text;

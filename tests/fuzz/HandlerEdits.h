@@ -26,6 +26,9 @@ enum class Edit {
     Undo,
     Redo,
     Leave,      // takes the caret off the line it is on
+    // Steps that only the replay tests take, after every fuzzed kind:
+    Command,     // runs the command whose key is the text, `count` characters from the place selected
+    ReplaceAll,  // replaces every match of the text in the file by `with`, from the place
 };
 
 // The place is the line and the column, both kept inside the document; a
@@ -36,6 +39,7 @@ struct EditStep {
     int column = 0;
     QByteArray text{};
     int count = 0;
+    QByteArray with{};
 };
 
 struct EditScenario {
