@@ -22,7 +22,8 @@
 #include <random>
 
 // A real game edited with the real keyboard and mouse for a while: typing,
-// Enter, Backspace, undo and redo, copy, cut and paste, moves and clicks.
+// Enter, Backspace, undo and redo, copy, cut and paste, lines dragged to
+// other places, moves and clicks.
 // Afterwards the code model and every list of the code explorer must be
 // what a fresh open of the saved file gives. KORVO_EDITING_ACTIONS and
 // KORVO_EDITING_SEED make longer or other sessions.
@@ -56,7 +57,7 @@ protected:
         static const char* const words[] = {"End Type", "Function f(a)", "Global g", "Local x = 1", "Type T",
                                             "Field a", "End Function", "Print x", "If a Then", "End If"};
         QWidget* view = editorViewport();
-        switch (random() % 20) {
+        switch (random() % 21) {
         case 0: case 1: case 2: display::typeText(QString::fromLatin1(words[random() % 10])); break;
         case 3: case 4: display::keyChord(QStringLiteral("Return")); break;
         case 5: display::keyChord(QStringLiteral("BackSpace")); break;
@@ -78,8 +79,26 @@ protected:
         case 16: display::keyChord(QStringLiteral("End")); break;
         case 17: display::keyChord(QStringLiteral("Home")); break;
         case 18: display::typeText(QStringLiteral("a")); break;
+        case 19: dragALine(*view, random); break;
         default: display::keyChord(QStringLiteral("Escape")); break;
         }
+    }
+
+    // Selects the caret's line and drags it with the pointer to another place of the text.
+    void dragALine(QWidget& view, std::mt19937& random) {
+        display::keyChord(QStringLiteral("Escape"));
+        display::keyChord(QStringLiteral("Home"));
+        display::keyChord(QStringLiteral("shift+Down"));
+        const long start = send(QsciScintillaBase::SCI_GETSELECTIONSTART);
+        if (start == send(QsciScintillaBase::SCI_GETSELECTIONEND))
+            return;
+        const int lineHeight = int(send(QsciScintillaBase::SCI_TEXTHEIGHT));
+        const QPoint from(int(send(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0, start)) + 4,
+                          int(send(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0, start)) + lineHeight / 2);
+        const QPoint to(80 + int(random() % unsigned(std::max(1, view.width() - 100))),
+                        lineHeight + int(random() % unsigned(std::max(1, view.height() - 3 * lineHeight))));
+        if (view.rect().adjusted(0, 0, 0, -3 * lineHeight).contains(from))
+            display::drag(view, from, view, to);
     }
 
     // The code model of the active document, in an order edits cannot change.
