@@ -54,7 +54,7 @@ QList<HotCodesFileError> LoadHotCodesFrom(const QString& path) {
     if (platform::readFileBytes(path, bytes))
         read = ReadHotCodes(bytes);
     else
-        read.errors.append({ErrPathFileAccess, QStringLiteral("Path/File access error: ") + path});
+        read.errors.append({ErrPathFileAccess, platform::fileReadFailure(path)});
     RemoveAllHotCodes();
     for (const HotCode& code : read.codes)
         AddHotCode(code.Name, code.Text);

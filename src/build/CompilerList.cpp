@@ -19,7 +19,7 @@ void readCompilers(const QString& path) {
     const std::optional<ListFileFault> fault =
         platform::readFileBytes(path, bytes)
             ? ReadCompilerList(bytes, gCompilers)
-            : ListFileFault{0, QStringLiteral("Path/File access error: ") + path};
+            : ListFileFault{0, platform::fileReadFailure(path)};
     if (fault)
         ReportDamagedListFile(path, fault->line, fault->reason);
     else

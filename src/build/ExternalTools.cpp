@@ -29,7 +29,7 @@ void LoadExternalTools() {
         QByteArray bytes;
         const std::optional<ListFileFault> fault =
             platform::readFileBytes(path, bytes) ? ReadExternalToolsFile(bytes, keep)
-                                                 : ListFileFault{0, QStringLiteral("Path/File access error: ") + path};
+                                                 : ListFileFault{0, platform::fileReadFailure(path)};
         if (!fault) {
             ForgetDamagedListFile(path);
             return;

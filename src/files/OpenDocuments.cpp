@@ -319,6 +319,5 @@ void UnloadDocument(frmDoc* doc) {
     if (doc == gActiveDoc || (project && project == gActiveProject && doc->SingleFile))
         ActivateDocument(nullptr);
     delete doc;
-    platform::host().invalidateCodeExplorer();
-    platform::host().refreshCodeExplorer();
+    platform::refillCodeExplorer();
 }

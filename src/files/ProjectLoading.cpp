@@ -103,6 +103,7 @@ bool SaveChangedProjects() {
 }
 
 bool CloseProject(ClsProject& project) {
+    const platform::CodeExplorerRefillBatch refillOnce;
     try {
         // A project whose changes could not be written stays open.
         if (!saveWhenChanged(project))
@@ -114,8 +115,7 @@ bool CloseProject(ClsProject& project) {
         if (gActiveProject.get() == &project)
             ActivateDocument(gActiveDoc);
         gProjects.RemoveKey(project.FullPath);
-        platform::host().invalidateCodeExplorer();
-        platform::host().refreshCodeExplorer();
+        platform::refillCodeExplorer();
         PopulateTreeView();
         return true;
     } catch (...) {

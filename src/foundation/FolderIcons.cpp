@@ -30,9 +30,7 @@ void drawBack(QPainter& painter) {
     painter.drawPath(back);
 }
 
-}
-
-QIcon ClosedFolderIcon() {
+QIcon drawClosedFolder() {
     QPixmap pixmap = canvas();
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -43,7 +41,7 @@ QIcon ClosedFolderIcon() {
     return QIcon(pixmap);
 }
 
-QIcon OpenFolderIcon() {
+QIcon drawOpenFolder() {
     QPixmap pixmap = canvas();
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -62,4 +60,16 @@ QIcon OpenFolderIcon() {
     painter.setBrush(kFront);
     painter.drawPath(front);
     return QIcon(pixmap);
+}
+
+}
+
+QIcon ClosedFolderIcon() {
+    static const QIcon icon = drawClosedFolder();
+    return icon;
+}
+
+QIcon OpenFolderIcon() {
+    static const QIcon icon = drawOpenFolder();
+    return icon;
 }

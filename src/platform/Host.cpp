@@ -1,5 +1,7 @@
 #include "platform/Host.h"
 
+#include <utility>
+
 namespace platform {
 namespace {
 
@@ -43,6 +45,9 @@ public:
     void invalidateCodeExplorer() override {}
 };
 
+int gRefillBatches = 0;
+bool gRefillPending = false;
+
 Host*& installed() {
     static Host* current = nullptr;
     return current;
@@ -57,6 +62,24 @@ Host& host() {
 
 void setHost(Host* host) {
     installed() = host;
+}
+
+void refillCodeExplorer() {
+    if (gRefillBatches > 0) {
+        gRefillPending = true;
+        return;
+    }
+    host().invalidateCodeExplorer();
+    host().refreshCodeExplorer();
+}
+
+CodeExplorerRefillBatch::CodeExplorerRefillBatch() {
+    ++gRefillBatches;
+}
+
+CodeExplorerRefillBatch::~CodeExplorerRefillBatch() {
+    if (--gRefillBatches == 0 && std::exchange(gRefillPending, false))
+        refillCodeExplorer();
 }
 
 bool HeadlessHost::hasCommand(const QString& key) const {

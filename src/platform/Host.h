@@ -114,6 +114,21 @@ Host& host();
 // nullptr uninstalls; a host uninstalls itself before it goes.
 void setHost(Host* host);
 
+// Forgets what the code explorer was filled from and refreshes it, as after
+// documents or projects closed; inside a CodeExplorerRefillBatch, once when
+// the outermost batch ends.
+void refillCodeExplorer();
+
+// Closing many documents or projects at once refills the code explorer once,
+// not once per document.
+class CodeExplorerRefillBatch {
+public:
+    CodeExplorerRefillBatch();
+    ~CodeExplorerRefillBatch();
+    CodeExplorerRefillBatch(const CodeExplorerRefillBatch&) = delete;
+    CodeExplorerRefillBatch& operator=(const CodeExplorerRefillBatch&) = delete;
+};
+
 // Freezes the main window's repainting for a scope.
 class RedrawLock {
 public:

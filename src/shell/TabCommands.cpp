@@ -54,6 +54,7 @@ void CloseFile() {
 }
 
 bool CloseAllFiles() {
+    const platform::CodeExplorerRefillBatch refillOnce;
     try {
         dock::DocumentArea* area = documentArea();
         if (!area || !SaveChangedProjects())
@@ -67,8 +68,7 @@ bool CloseAllFiles() {
         }
         for (int count = gProjects.Count(); count > 0; --count)
             gProjects.RemoveIndex(1);
-        platform::host().invalidateCodeExplorer();
-        platform::host().refreshCodeExplorer();
+        platform::refillCodeExplorer();
         PopulateTreeView();
         return true;
     } catch (...) {

@@ -202,6 +202,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
 
 bool frmMain::Form_QueryUnload() {
     const platform::SettingsBatch oneWrite;
+    const platform::CodeExplorerRefillBatch refillOnce;
     try {
         ReleaseInstanceHandle();
         frmFind::Unload();

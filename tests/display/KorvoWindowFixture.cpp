@@ -2,15 +2,13 @@
 
 #include "display/DisplayInput.h"
 
-#include "build/ActiveCompiler.h"
-#include "build/CompilerList.h"
 #include "editor/ActiveDocument.h"
 #include "editor/frmDoc.h"
-#include "files/Project.h"
 #include "platform/dock/DockLayer.h"
 #include "platform/dock/DockWindow.h"
 #include "shell/frmMain.h"
 #include "shell/frmSplash.h"
+#include "support/SessionGlobals.h"
 
 #include <QApplication>
 #include <QDir>
@@ -99,12 +97,7 @@ void KorvoWindowTest::close() {
             delete main.data();
         }
     }
-    gActiveDoc = nullptr;
-    gActiveProject.reset();
-    gProjects.RemoveAll();
-    gCompilers.RemoveAll();
-    gActiveCompiler.reset();
-    DefaultCompiler.clear();
+    ForgetSessionGlobals();
 }
 
 void KorvoWindowTest::openDocument(const QString& name, const QByteArray& text) {

@@ -1,10 +1,10 @@
 #include "files/DocumentFilesFixture.h"
 
-#include "build/ActiveCompiler.h"
 #include "build/CompilerList.h"
 #include "editor/ActiveDocument.h"
 #include "files/OpenDocuments.h"
 #include "language/keywords/KeywordFiles.h"
+#include "support/SessionGlobals.h"
 
 void DocumentFilesTest::SetUp() {
     KorvoTest::SetUp();
@@ -21,10 +21,7 @@ void DocumentFilesTest::SetUp() {
 void DocumentFilesTest::TearDown() {
     while (!host.windows.isEmpty())
         close(qobject_cast<frmDoc*>(host.windows.first().form));
-    gProjects.RemoveAll();
-    gCompilers.RemoveAll();
-    gActiveCompiler.reset();
-    DefaultCompiler.clear();
+    ForgetSessionGlobals();
     KorvoTest::TearDown();
 }
 

@@ -1,4 +1,5 @@
 #include "foundation/FileIcons.h"
+#include "foundation/FolderIcons.h"
 #include "platform/KorvoError.h"
 #include "support/TestEnvironment.h"
 
@@ -45,4 +46,10 @@ TEST_F(FileIconsTest, GetExeIconSharesImagesThatLookAlikeAndSkipsUnreadableIcons
     EXPECT_EQ(GetExeIcon(homeFile("broken.ico"), images), 0);
     EXPECT_EQ(GetExeIcon(homeFile("missing.exe"), images), 0);
     EXPECT_EQ(images.Count(), 2);
+}
+
+TEST_F(FileIconsTest, TheFolderPicturesAreSharedByEveryRowAndToldApart) {
+    EXPECT_EQ(ClosedFolderIcon().cacheKey(), ClosedFolderIcon().cacheKey());
+    EXPECT_EQ(OpenFolderIcon().cacheKey(), OpenFolderIcon().cacheKey());
+    EXPECT_NE(ClosedFolderIcon().pixmap(16).toImage(), OpenFolderIcon().pixmap(16).toImage());
 }

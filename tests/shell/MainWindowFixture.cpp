@@ -2,12 +2,12 @@
 
 #include "editor/frmDoc.h"
 
-#include "build/ActiveCompiler.h"
 #include "build/CompilerList.h"
 #include "editor/CurrentView.h"
 #include "editor/SciWrappers.h"
 #include "files/CommandLineFiles.h"
 #include "editor/ActiveDocument.h"
+#include "support/SessionGlobals.h"
 #include "vocabulary/SettingsValues.h"
 
 void MainWindowTest::SetUp() {
@@ -28,12 +28,7 @@ void MainWindowTest::SetUp() {
 
 void MainWindowTest::TearDown() {
     main.reset();
-    gActiveDoc = nullptr;
-    gActiveProject.reset();
-    gProjects.RemoveAll();
-    gCompilers.RemoveAll();
-    gActiveCompiler.reset();
-    DefaultCompiler.clear();
+    ForgetSessionGlobals();
     KorvoTest::TearDown();
 }
 

@@ -1,7 +1,7 @@
-#include "build/CompilerList.h"
 #include "editor/ActiveDocument.h"
 #include "shell/frmMain.h"
 #include "shell/frmSplash.h"
+#include "support/SessionGlobals.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>
@@ -25,5 +25,5 @@ TEST_F(Splash, RunsTheLoadersInOrderAndShowsTheMainWindow) {
     ASSERT_TRUE(MainWindow());
     EXPECT_TRUE(MainWindow()->isVisible());
     delete MainWindow();
-    gCompilers.RemoveAll();
+    ForgetSessionGlobals();
 }

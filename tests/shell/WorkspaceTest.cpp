@@ -11,6 +11,7 @@
 #include "explorer/frmMainHelp.h"
 #include "platform/Host.h"
 #include "platform/ShellOpen.h"
+#include "shell/MainWindowHost.h"
 #include "vocabulary/WindowKeys.h"
 
 #include <QDir>
@@ -22,6 +23,23 @@ const QByteArray kGame = "[Korvo Project file]\r\n<Settings>\r\n Expanded=\"Fals
                          " AbsPath=\"\\main.bb\" PrjFolder=\"\" Line=\"0\" Column=\"0\" Tip=\"0\" Visible=\"False\"\r\n"
                          " AbsPath=\"\\util.bb\" PrjFolder=\"\" Line=\"0\" Column=\"0\" Tip=\"0\" Visible=\"False\"\r\n"
                          "</Files>\r\n";
+
+// The main window's host, counting the code explorer's fills while installed.
+class FillCountingHost : public MainWindowHost {
+public:
+    explicit FillCountingHost(dock::DockLayer& layer) : MainWindowHost(layer), previous_(platform::host()) {
+        platform::setHost(this);
+    }
+    ~FillCountingHost() override { platform::setHost(&previous_); }
+    void refreshCodeExplorer() override {
+        ++fills;
+        MainWindowHost::refreshCodeExplorer();
+    }
+    int fills = 0;
+
+private:
+    platform::Host& previous_;
+};
 
 class WorkspaceTest : public MainWindowTest {
 protected:
@@ -184,4 +202,29 @@ TEST_F(WorkspaceTest, ARestoredHelpWindowShowsTheHelpBrowserAgain) {
     EXPECT_NE(HelpForm(), nullptr);
     EXPECT_EQ(help->form(), HelpForm());
     EXPECT_EQ(HelpWindowID(), help->id());
+}
+
+TEST_F(WorkspaceTest, ClosingAProjectOrAllFilesFillsTheCodeExplorerOnce) {
+    openSession();
+    FillCountingHost counting(*main->DS);
+    ASSERT_TRUE(CloseProject(*gProjects.Item(gameFile())));
+    EXPECT_EQ(counting.fills, 1);
+
+    // Close All stops at the untitled document's cancelled prompt, after x.bb closed.
+    main->DS->documents().activate(*main->DS->documents().windows().last());
+    gActiveDoc->setDirty(true);
+    counting.fills = 0;
+    scriptButton(platform::vbCancel);
+    main->DS->click(main->DS->command(QStringLiteral("Close All Files")));
+    EXPECT_EQ(windowKeys().size(), 1);
+    EXPECT_EQ(counting.fills, 1);
+
+    ASSERT_TRUE(OpenFile(homeFile("x.bb")));
+    gActiveDoc->setDirty(false);
+    main->DS->documents().activate(*main->DS->documents().windows().first());
+    gActiveDoc->setDirty(false);
+    counting.fills = 0;
+    main->DS->click(main->DS->command(QStringLiteral("Close All Files")));
+    EXPECT_EQ(gProjects.Count(), 0);
+    EXPECT_EQ(counting.fills, 1);
 }

@@ -88,7 +88,7 @@ bool ClsCompiler::LoadKeywordsFrom(const QString& path) {
     return loadListing([&path] {
         QByteArray bytes;
         if (!platform::readFileBytes(path, bytes))
-            RaiseError(ErrPathFileAccess, QStringLiteral("Path/File access error: ") + path);
+            RaiseError(ErrPathFileAccess, platform::fileReadFailure(path));
         return bytes;
     });
 }

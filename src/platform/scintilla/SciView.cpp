@@ -25,37 +25,6 @@ bool isMarkerMessage(unsigned int message) {
     }
 }
 
-// Messages after which Scintilla may have to draw lines other than those
-// being painted.
-bool changesDrawing(unsigned int message) {
-    switch (message) {
-    case QsciScintillaBase::SCI_SETSTYLING:
-    case QsciScintillaBase::SCI_SETSTYLINGEX:
-    case QsciScintillaBase::SCI_SETFOLDLEVEL:
-    case QsciScintillaBase::SCI_SETLINESTATE:
-    case QsciScintillaBase::SCI_MARKERADD:
-    case QsciScintillaBase::SCI_MARKERADDSET:
-    case QsciScintillaBase::SCI_MARKERDELETE:
-    case QsciScintillaBase::SCI_MARKERDELETEALL:
-    case QsciScintillaBase::SCI_MARKERDELETEHANDLE:
-    case QsciScintillaBase::SCI_INDICATORFILLRANGE:
-    case QsciScintillaBase::SCI_INDICATORCLEARRANGE:
-    case QsciScintillaBase::SCI_REPLACETARGET:
-    case QsciScintillaBase::SCI_REPLACESEL:
-    case QsciScintillaBase::SCI_INSERTTEXT:
-    case QsciScintillaBase::SCI_ADDTEXT:
-    case QsciScintillaBase::SCI_APPENDTEXT:
-    case QsciScintillaBase::SCI_DELETERANGE:
-    case QsciScintillaBase::SCI_SETTEXT:
-    case QsciScintillaBase::SCI_CLEARALL:
-    case QsciScintillaBase::SCI_UNDO:
-    case QsciScintillaBase::SCI_REDO:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // QScintilla's accessible text counts the characters from the document's
 // start at every change and caret move, once anyone asked for it, even with
 // no assistive technology listening. A view gets it only while one is.
@@ -89,35 +58,20 @@ SciView::SciView(QWidget* parent) : QsciScintillaBase(parent), viewId_(nextViewI
     installPlainAccessibility();
 }
 
-// Scintilla abandons a paint whose styling changed something outside the
-// painted rectangle, and QScintilla then paints the whole view again with a
-// second painter while the first is still open, which Qt's raster engine
-// does not survive. A paint of the whole text is never abandoned: Scintilla
-// is always handed the whole viewport, Qt's clip keeps the drawing to the
-// region asked for, and what changed elsewhere meanwhile is drawn by a paint
-// of its own from the event loop. A paint asked for inside a paint or a
-// notification is put off in the same way.
+// Scintilla draws only the region asked for. A paint whose styling or
+// notifications change lines outside that region is abandoned by Scintilla,
+// and QScintilla asks for a paint of the whole view from the event loop
+// (an update, never a repaint), so nothing stays stale and no painter is
+// opened inside another. A paint asked for inside a paint or a notification
+// is put off to the event loop.
 void SciView::paintEvent(QPaintEvent* event) {
     if (platform::paintWouldReenter()) {
         platform::notePutOffPaint();
         viewport()->update(event->region());
         return;
     }
-    const QRect whole = viewport()->rect();
-    const bool partial = !event->rect().contains(whole);
-    {
-        platform::PaintScope painting;
-        changedWhilePainting_ = false;
-        if (partial) {
-            QPaintEvent wholeView(whole);
-            QsciScintillaBase::paintEvent(&wholeView);
-        } else {
-            QsciScintillaBase::paintEvent(event);
-        }
-    }
-    if (partial && changedWhilePainting_)
-        viewport()->update();
-    changedWhilePainting_ = false;
+    platform::PaintScope painting;
+    QsciScintillaBase::paintEvent(event);
 }
 
 void SciView::trackMarkerLines(unsigned numbers) {
@@ -126,8 +80,6 @@ void SciView::trackMarkerLines(unsigned numbers) {
 }
 
 sptr_t SciView::send(unsigned int message, uptr_t wParam, sptr_t lParam) const {
-    if (platform::insidePaint() && changesDrawing(message))
-        const_cast<SciView*>(this)->changedWhilePainting_ = true;
     // QScintilla leaves this message to the platform and ignores it, so a
     // view asked to take the keyboard focus would never get it.
     if (message == SCI_GRABFOCUS) {

@@ -61,8 +61,6 @@ private:
     std::vector<bool> trackedHandles_;
     std::optional<PendingChange> pending_;
     long reportedLines_ = 1;
-    // A message that may change what is drawn went to the view during a paint.
-    bool changedWhilePainting_ = false;
     mutable bool stale_ = false;
 };
 

@@ -28,6 +28,7 @@ protected:
         view->send(S::SCI_SETTEXT, 0, reinterpret_cast<sptr_t>(text.constData()));
         view->send(S::SCI_STYLESETFORE, 1, 0x0000FF);
         QObject::connect(view.get(), &S::SCN_STYLENEEDED, view.get(), [this](int position) {
+            styledTo = position;
             const sptr_t firstLineEnd = view->send(S::SCI_GETLINEENDPOSITION, 0);
             if (restyleFirstLine)
                 firstLineStyle = 1 - firstLineStyle;
@@ -68,6 +69,7 @@ protected:
 
     std::unique_ptr<SciView> view;
     int firstLineStyle = 0;
+    sptr_t styledTo = 0;
     bool restyleFirstLine = false;
     bool repaintInsideStyling = false;
 };
@@ -95,4 +97,14 @@ TEST_F(SciViewPaintTest, APaintAskedForInsideAPaintIsPutOffAndCounted) {
     repaintInsideStyling = false;
     settle();
     EXPECT_GT(platform::reentrantPaints(), before);
+}
+
+TEST_F(SciViewPaintTest, APartialPaintAsksForTheStylingOfTheLinesItDrawsOnly) {
+    paintLine(2);
+    EXPECT_GT(styledTo, view->send(S::SCI_POSITIONFROMLINE, 2));
+    EXPECT_LT(styledTo, view->send(S::SCI_POSITIONFROMLINE, 6));
+    settle();
+    view->send(S::SCI_STARTSTYLING, 0, 0x1f);
+    view->viewport()->repaint();
+    EXPECT_GT(styledTo, view->send(S::SCI_POSITIONFROMLINE, 15));
 }
