@@ -319,7 +319,7 @@ void LineUnparse::undoEndFunction() {
     if (recompute(gCurrentFunction))
         gCurrentFunction = CurrentFunction(line_ - 1);
     if (gCurrentFunction != kMainProgram) {
-        MoveRecords(*project_->MainFunLocals, CurrentLocalsTable(), ThroughNextBoundary(line_, markerMask(MARKER_FUNCTION), QLatin1StringView("Function")));
+        MoveRecords(*project_->MainFunLocals, CurrentLocalsTable(), ThroughNextBoundary(line_, markerMask(MARKER_FUNCTION)));
     }
 }
 
@@ -343,7 +343,7 @@ void LineUnparse::undoEndType() {
     if (recomputeType())
         findType();
     if (!gCurrentType.isEmpty() && gCurrentFields) {
-        MoveRecords(doc_->tmpFields, *gCurrentFields, ThroughNextBoundary(line_, markerMask(MARKER_TYPE), QLatin1StringView("Type")));
+        MoveRecords(doc_->tmpFields, *gCurrentFields, ThroughNextBoundary(line_, markerMask(MARKER_TYPE)));
     }
 }
 
