@@ -87,3 +87,8 @@ TEST_F(ModelRoundTripTest, ADeclarationBeforeAnEndThatFollowsAStatementOnItsLine
     expectRoundTrip("Type S\r\nx = 1 : Field a : End Type : Field b\r\n", 1, {"End Type"});
     expectRoundTrip("Local a : Function h() : Local b\r\n", 0, {"Function f()", "End Function"});
 }
+
+TEST_F(ModelRoundTripTest, AFunctionWordInAnInitialiserAfterAnEndFunctionNamesAFunctionTypedBelow) {
+    expectRoundTrip("End Function : Local s = 1 Function a()\r\nLocal k\r\n", 1, {"Function a()"});
+    expectRoundTrip("Type S : Field s = 1 End Type\r\nField k\r\n", 1, {"End Type"});
+}
