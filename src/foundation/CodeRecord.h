@@ -18,6 +18,10 @@ struct CodeRecord {
     QString File;
     SciHandle SciWndData;
     QStringList References;
+    // A local or field declared after a boundary of its scope kind (a
+    // Function or End Function, a Type or End Type) on its own line: a scope
+    // that ends at that line's first boundary does not hold it.
+    bool AfterBoundary = false;
 };
 
 using CodeRecordPtr = std::shared_ptr<CodeRecord>;

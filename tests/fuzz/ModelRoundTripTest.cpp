@@ -75,3 +75,20 @@ TEST_F(ModelRoundTripTest, DeclarationsAfterAnEndOnItsLineAndBelowItStandOutside
     expectRoundTrip("; note\r\nType T\r\nType Ship\r\nEnd Select\r\nFunction?T\r\nNext\r\nEnd Type Field x.T\r\nField x.T\r\ni\r\n",
                     5, {"END TYPE"});
 }
+
+TEST_F(ModelRoundTripTest, ADeclarationAfterAnEndThatFollowsAStatementOnItsLineStaysOutsideWhenAnEndAboveGoes) {
+    expectRoundTrip("Function f()\r\nReturn b End Function local b = 1\r\n", 1, {"End Function"});
+    expectRoundTrip("Type S\r\nFor i = 1 To 2 :END TYPE:Field T\r\n", 1, {"End Type"});
+    expectRoundTrip("Function g()\r\nEnd Type\tend function local x = 1\r\n", 1, {"end function"});
+}
+
+TEST_F(ModelRoundTripTest, ADeclarationBeforeAnEndThatFollowsAStatementOnItsLineJoinsTheScopeAbove) {
+    expectRoundTrip("Function f()\r\nx = 1 : Local a : End Function : Local b\r\n", 1, {"End Function"});
+    expectRoundTrip("Type S\r\nx = 1 : Field a : End Type : Field b\r\n", 1, {"End Type"});
+    expectRoundTrip("Local a : Function h() : Local b\r\n", 0, {"Function f()", "End Function"});
+}
+
+TEST_F(ModelRoundTripTest, AFunctionWordInAnInitialiserAfterAnEndFunctionNamesAFunctionTypedBelow) {
+    expectRoundTrip("End Function : Local s = 1 Function a()\r\nLocal k\r\n", 1, {"Function a()"});
+    expectRoundTrip("Type S : Field s = 1 End Type\r\nField k\r\n", 1, {"End Type"});
+}

@@ -3,9 +3,9 @@
 # and UndefinedBehaviorSanitizer) in build-fuzz/: korvo-document-fuzzer first runs every seed
 # whole, then fuzzes inputs of up to 8 KiB for SECONDS (60 unless given); korvo-model-fuzzer
 # (typed lines, from tests/fuzz/seeds-model) and korvo-edit-fuzzer (edits through the
-# notification handler against a fresh parse after each, from tests/fuzz/edit-seeds) replay
-# their seeds, and with KORVO_FUZZ_ALL=1 fuzz for SECONDS too. Any crash, leak or sanitizer
-# report fails the run and the input that caused it is printed; so does a target whose inputs
+# notification handler against a fresh parse after each, from tests/fuzz/edit-seeds) fuzz
+# for SECONDS each too. Any crash, leak, sanitizer report or model that differs from a fresh
+# parse fails the run and the input that caused it is printed; so does a target whose inputs
 # miss a function it is there to test.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -65,13 +65,8 @@ covers() {
 "$build/korvo-document-fuzzer" "$seeds"/* >>"$log" 2>&1 ||
   failed "$(grep -o "^Running: .*" "$log" | tail -1 | cut -d' ' -f2-)"
 fuzz korvo-document-fuzzer -max_len=8192 -dict=tests/fuzz/blitz.dict "$build/corpus/document" "$seeds"
-# Long runs of the two differential targets still find inputs where the model after edits
-# differs from a fresh parse; until none is left the test command replays their seeds, and
-# KORVO_FUZZ_ALL=1 fuzzes them too.
-if [ "${KORVO_FUZZ_ALL:-}" = 1 ]; then
-  fuzz korvo-model-fuzzer -max_len=512 "$build/corpus/model" "$model_seeds"
-  fuzz korvo-edit-fuzzer -max_len=1024 -len_control=0 "$build/corpus/edit" tests/fuzz/edit-seeds
-fi
+fuzz korvo-model-fuzzer -max_len=512 "$build/corpus/model" "$model_seeds"
+fuzz korvo-edit-fuzzer -max_len=1024 -len_control=0 "$build/corpus/edit" tests/fuzz/edit-seeds
 covers korvo-document-fuzzer "$seeds" OpenFile ParseFile DumpModel ReColorFile UnParseFile
 covers korvo-model-fuzzer "$model_seeds" OpenFile Parseline UnparseLine DumpModel
 covers korvo-edit-fuzzer tests/fuzz/edit-seeds OpenFile Parseline DumpModel

@@ -5,10 +5,9 @@
 #include "editor/SciWrappers.h"
 #include "foundation/errors/ErrorLog.h"
 #include "foundation/errors/LogNewError.h"
-#include "language/lexer/CharTables.h"
-#include "language/lexer/Lexer.h"
 #include "language/model/CodeModel.h"
 #include "language/model/DeclarationRecords.h"
+#include "language/parser/LineStatements.h"
 #include "language/parser/ParseState.h"
 #include "platform/KorvoError.h"
 #include "vocabulary/Markers.h"
@@ -32,67 +31,37 @@ QByteArray lineTextAsParsed(int line) {
     return SciGetLineText(line);
 }
 
-// Only blanks lie between two light tokens: the full tokenizer, which the
-// parser reads, would make the skipped characters tokens of their own.
-bool adjacent(const TokenRecord& first, const TokenRecord& second) {
-    for (int pos = first.EndPos; pos < second.StartPos; ++pos)
-        if (!gIsBlank[gLightBuffer[pos]])
-            return false;
-    return true;
-}
-
-// The scope boundaries of one line, as the parser reads them: the names
-// after `keyword` (case as written, the keyword and the name next to each
-// other), and whether the line's last boundary closes the scope.
-struct LineBoundaries {
-    QStringList headers;
-    bool closes = false;
-};
-
-LineBoundaries boundariesOf(int line, const QString& keyword) {
-    LineBoundaries found;
+// The boundaries of one scope kind on a line, as the parser read them.
+std::vector<BoundaryStatement> boundariesOf(int line, Boundary header, Boundary end) {
     const QByteArray text = lineTextAsParsed(line);
     if (text.isEmpty())
-        return found;
-    const int count = TokenizeLightLine(text);
-    for (int k = 1; k < count; ++k) {
-        const TokenRecord& word = gLightTokens[k];
-        const TokenRecord& next = gLightTokens[k + 1];
-        if (word.Kind != tkIdent || next.Kind != tkIdent || !adjacent(word, next))
-            continue;
-        if (word.Text == QLatin1String("End") && next.Text == keyword) {
-            found.closes = true;
-            ++k;
-        } else if (word.Text == keyword) {
-            found.headers << next.Text;
-            found.closes = false;
-            ++k;
-        }
-    }
+        return {};
+    std::vector<BoundaryStatement> found = BoundariesOfText(text);
+    std::erase_if(found, [&](const BoundaryStatement& b) { return b.kind != header && b.kind != end; });
     return found;
 }
 
-// Walks up the boundaries of `mask` from Line to the nearest header line
-// whose record is in the table. Of several headers on one line the last
-// counts, as it does for the lines the parser reads after it. Returns null
-// when a line whose last boundary is an End, a line without header or the
-// top comes first; `name` is then a header's name that the table holds
-// under another line, if any.
-CodeRecordPtr enclosingRecord(int Line, int mask, const QString& keyword, const clsHash& table, QString& name) {
+// Walks up the boundaries of `mask` from Line to the nearest header whose
+// record is in the table; on a line with several boundaries the last counts,
+// as it does for the lines the parser reads after it. Returns null when an
+// End, a boundary line without header or the top comes first; `name` is then
+// a header's name that the table holds under another line, if any.
+CodeRecordPtr enclosingRecord(int Line, int mask, Boundary header, Boundary end, const clsHash& table, QString& name) {
     for (int h = SciMarkerPrevious(Line, mask); h >= 0; h = SciMarkerPrevious(h - 1, mask)) {
-        const LineBoundaries boundaries = boundariesOf(h, keyword);
-        if (boundaries.closes || boundaries.headers.isEmpty())
+        const std::vector<BoundaryStatement> boundaries = boundariesOf(h, header, end);
+        if (boundaries.empty())
             return nullptr;
-        const QStringList& headers = boundaries.headers;
-        for (qsizetype k = headers.size() - 1; k >= 0; --k) {
-            if (!table.ExistsOnlyHash(headers[k]))
+        for (auto it = boundaries.rbegin(); it != boundaries.rend(); ++it) {
+            if (it->kind == end)
+                return nullptr;
+            if (!table.ExistsOnlyHash(it->name))
                 continue;
-            if (CodeRecordPtr record = table.ItemHandle(headers[k], h, gSciWndData)) {
-                name = headers[k];
+            if (CodeRecordPtr record = table.ItemHandle(it->name, h, gSciWndData)) {
+                name = it->name;
                 return record;
             }
             if (name.isEmpty())
-                name = headers[k];
+                name = it->name;
         }
         if (!name.isEmpty())
             return nullptr;
@@ -118,7 +87,7 @@ QString CurrentFunction(int Line) {
     try {
         QString name;
         const auto function = std::dynamic_pointer_cast<ClsFunkcija>(
-            enclosingRecord(Line, kFunctionBoundaryMask, QStringLiteral("Function"), activeProject().Funkcii, name));
+            enclosingRecord(Line, kFunctionBoundaryMask, Boundary::Function, Boundary::EndFunction, activeProject().Funkcii, name));
         if (function) {
             gCurrentLocals = function->Locals;
             return name;
@@ -139,7 +108,7 @@ QString CurrentType(int Line) {
     try {
         QString name;
         const auto type = std::dynamic_pointer_cast<ClsType>(
-            enclosingRecord(Line, kTypeBoundaryMask, QStringLiteral("Type"), activeProject().Types, name));
+            enclosingRecord(Line, kTypeBoundaryMask, Boundary::Type, Boundary::EndType, activeProject().Types, name));
         if (type) {
             gCurrentFields = type->Fields;
             return name;
@@ -161,8 +130,10 @@ QString CurrentFunctionForDisplay(int Line) {
             if (h < 0)
                 return kMainProgram;
             if (!isEndLine(h)) {
-                const QStringList names = boundariesOf(h, QStringLiteral("Function")).headers;
-                return names.isEmpty() ? kMainProgram : names.first();
+                for (const BoundaryStatement& boundary : boundariesOf(h, Boundary::Function, Boundary::EndFunction))
+                    if (boundary.kind == Boundary::Function)
+                        return boundary.name;
+                return kMainProgram;
             }
             // An End Function line shows the function it closes.
             if (h != n)

@@ -337,8 +337,8 @@ bool LineParse::functionStatement() {
         if (gCurrentFunction != kMainProgram) {
             MoveRecords(CurrentLocalsTable(), *function->Locals, {line_ + 1, kBeyondLastLine});
         } else if (SciMarkerNext(line_, markerMask(MARKER_LOCAL)) >= 0) {
-            const LineSpan below = ThroughNextBoundary(line_, markerMask(MARKER_FUNCTION), QLatin1StringView("Function"));
-            MoveRecords(CurrentLocalsTable(), *function->Locals, {line_ + 1, below.end});
+            const LineSpan below = ThroughNextBoundary(line_, markerMask(MARKER_FUNCTION));
+            MoveRecords(CurrentLocalsTable(), *function->Locals, {line_ + 1, below.end, below.throughEnd});
         }
     }
 
@@ -422,8 +422,8 @@ void LineParse::typeStatement() {
         if (!gCurrentType.isEmpty() && gCurrentFields) {
             MoveRecords(*gCurrentFields, *type->Fields, {line_ + 1, kBeyondLastLine});
         } else {
-            const LineSpan below = ThroughNextBoundary(line_, markerMask(MARKER_TYPE), QLatin1StringView("Type"));
-            MoveRecords(doc_->tmpFields, *type->Fields, {line_ + 1, below.end});
+            const LineSpan below = ThroughNextBoundary(line_, markerMask(MARKER_TYPE));
+            MoveRecords(doc_->tmpFields, *type->Fields, {line_ + 1, below.end, below.throughEnd});
         }
     }
     project_->Types.Add(type->Ime, type);
@@ -475,6 +475,7 @@ void LineParse::readTypeAndSize(TypedRecord& record, const DeclarationKind& kind
 }
 
 void LineParse::addToTable(const std::shared_ptr<TypedRecord>& record, const DeclarationKind& kind) {
+    record->AfterBoundary = kind.id == DeclarationKindId::Field ? typeBoundaryHere_ : functionBoundaryHere_;
     if (kind.table)
         (project_->*kind.table).Add(record->Ime, record);
     else if (kind.id == DeclarationKindId::Local)

@@ -10,27 +10,16 @@ bool inSpan(const CodeRecord& record, LineSpan lines) {
     if (!(record.SciWndData == gSciWndData))
         return false;
     const long line = SciMarkerLineFromHandle(record.SciWndData, record.Handle);
-    return line >= lines.first && line < lines.end;
-}
-
-bool startsWithWord(const QString& line, QLatin1StringView word) {
-    return line.startsWith(word, Qt::CaseInsensitive)
-        && (line.size() == word.size() || !(line[word.size()].isLetterOrNumber() || line[word.size()] == QLatin1Char('_')));
+    return (line >= lines.first && line < lines.end) || (lines.throughEnd && line == lines.end && !record.AfterBoundary);
 }
 
 }
 
-LineSpan ThroughNextBoundary(long first, long mask, QLatin1StringView opener) {
+LineSpan ThroughNextBoundary(long first, long mask) {
     const long next = SciMarkerNext(first + 1, mask);
     if (next < 0)
         return {first, kBeyondLastLine};
-    // A boundary line that begins with its boundary holds nothing of the
-    // scope before it: what it declares belongs to the scope it opens or,
-    // after its End, to the one around.
-    QString line = QString::fromLatin1(SciGetLineText(next)).trimmed();
-    if (startsWithWord(line, QLatin1StringView("End")))
-        line = line.mid(3).trimmed();
-    return {first, startsWithWord(line, opener) ? next : next + 1};
+    return {first, next, true};
 }
 
 // Hands each record of from whose line lies in lines to put, then removes it.

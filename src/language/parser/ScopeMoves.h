@@ -3,7 +3,6 @@
 #include "foundation/CodeRecord.h"
 #include "foundation/Hash.h"
 
-#include <QLatin1StringView>
 #include <QMap>
 
 // A scope boundary typed into or taken out of a document hands the
@@ -14,21 +13,20 @@
 // Orphan fields of a document, keyed by their marker handle.
 using OrphanFields = QMap<int, CodeRecordPtr>;
 
-// Lines from first up to, not including, end.
+// Lines from first up to, not including, end; with throughEnd, also what
+// line end declares before its first boundary.
 struct LineSpan {
     long first;
     long end;
+    bool throughEnd = false;
 };
 
 constexpr long kBeyondLastLine = 1000000;
 
 // From line `first` through the next line below it with a marker of the
-// mask (a scope boundary), or to the end: a boundary line's declarations
-// before its own End belong to the scope that the End closes. A boundary
-// line that begins with the opener ("Function", "Type") or its End is left
-// out: its declarations belong to the scope it opens or, after its End, to
-// the one around it.
-LineSpan ThroughNextBoundary(long first, long mask, QLatin1StringView opener);
+// mask (a scope boundary), or to the end: what that boundary line declares
+// before its first boundary belongs to the same scope as the lines above it.
+LineSpan ThroughNextBoundary(long first, long mask);
 
 void MoveRecords(clsHash& from, clsHash& to, LineSpan lines);
 void MoveRecords(clsHash& from, OrphanFields& to, LineSpan lines);

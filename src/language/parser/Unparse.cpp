@@ -7,10 +7,10 @@
 #include "foundation/errors/ErrorLog.h"
 #include "language/model/CodeModel.h"
 #include "language/model/DeclarationKinds.h"
-#include "language/model/DeclarationParsing.h"
 #include "language/model/DeclarationRecords.h"
 #include "language/lexer/Lexer.h"
 #include "language/lexer/LineReading.h"
+#include "language/parser/LineStatements.h"
 #include "language/parser/ParseState.h"
 #include "language/parser/Parser.h"
 #include "language/parser/ScopeMoves.h"
@@ -31,20 +31,8 @@ void deleteMarkers(int line, int marker) {
         SciMarkerDelete(line, marker);
 }
 
-// What the walk over the line's tokens finds, undone once the walk is over:
-// first the line's own declarations, then its scope boundaries from the
-// last to the first, the inverse of the order in which the parser met them.
-enum class Boundary { Function, EndFunction, Type, EndType };
-
-struct Declaration {
-    DeclarationKindId kind;
-    QString name;
-};
-
-struct BoundaryStatement {
-    Boundary kind;
-    QString name;
-};
+// What the line declares is undone first, then its scope boundaries from
+// the last to the first, the inverse of the order in which the parser met them.
 
 // In a pass over a range of lines from its top, every line stands in the
 // scope of the line above the range: the lines above it in the pass have
@@ -62,18 +50,7 @@ public:
     void run(const std::optional<QByteArray>& text);
 
 private:
-    void walkTokens();
-    // False when token i is still to be examined.
-    bool keyword();
-    bool statement(const QString& word);
-    void functionStatement();
-    void endStatement();
-    void typeStatement();
-    // Steps over a function header as the parser reads it, parameters and all.
-    void skipFunctionHeader();
-    void declarationList(const DeclarationKind& kind);
-
-    void removeDeclaration(const Declaration& declaration);
+    void removeDeclaration(const LineDeclaration& declaration);
     void removeLocal(const QString& name);
     void removeField(const QString& name);
     bool removeOrphanField(const QString& name);
@@ -93,9 +70,7 @@ private:
     const int line_;
     const bool inFilePass_;
     CarriedType* const carried_;
-    int count_ = 0;
-    int i_ = 1;
-    std::vector<Declaration> declarations_;
+    std::vector<LineDeclaration> declarations_;
     std::vector<BoundaryStatement> boundaries_;
     frmDoc* doc_ = nullptr;
     CodeModel* project_ = nullptr;
@@ -108,19 +83,22 @@ void LineUnparse::run(const std::optional<QByteArray>& text) {
         RaiseError(ErrObjectRequired, QStringLiteral("No active document or project"), kModule);
     doc_->m_oSubclass->RestyleOnNextRequest();
 
+    int count = 0;
     if (text) {
-        count_ = TokenizeLine(*text);
+        count = TokenizeLine(*text);
     } else {
         int length = 0;
         QString lineText;
         ReadLineIntoBuffer(line_, lineText, length);
-        count_ = Tokenize(lineText, length);
+        count = Tokenize(lineText, length);
     }
 
     for (int marker : {MARKER_MAINPROGRAM, MARKER_FOLDSTART, MARKER_FOLDEND, MARKER_BLOCK, MARKER_BREAKPOINT})
         deleteMarkers(line_, marker);
-    walkTokens();
-    for (const Declaration& declaration : declarations_)
+    LineStatements statements = ReadLineStatements(count, project_);
+    declarations_ = std::move(statements.declarations);
+    boundaries_ = std::move(statements.boundaries);
+    for (const LineDeclaration& declaration : declarations_)
         removeDeclaration(declaration);
     for (auto it = boundaries_.rbegin(); it != boundaries_.rend(); ++it) {
         switch (it->kind) {
@@ -146,100 +124,10 @@ void LineUnparse::run(const std::optional<QByteArray>& text) {
     };
     if (met([](const BoundaryStatement& b) { return b.kind == Boundary::Type || b.kind == Boundary::EndType; }))
         deleteMarkers(line_, MARKER_TYPE);
-    if (std::any_of(declarations_.begin(), declarations_.end(), [](const Declaration& d) { return d.kind == DeclarationKindId::Local; }))
+    if (std::any_of(declarations_.begin(), declarations_.end(), [](const LineDeclaration& d) { return d.kind == DeclarationKindId::Local; }))
         deleteMarkers(line_, MARKER_LOCAL);
     if (met([](const BoundaryStatement& b) { return b.kind == Boundary::Function || b.kind == Boundary::EndFunction; }))
         deleteMarkers(line_, MARKER_FUNCTION);
-}
-
-void LineUnparse::walkTokens() {
-    while (i_ <= count_) {
-        bool advance = true;
-        const TokenRecord& t = gTokens[i_];
-        if (t.Kind == tkIdent) {
-            advance = keyword();
-        } else if (t.Kind == '.' && i_ == 1 && gTokens[2].Kind == tkIdent) {
-            project_->LabelsDirty = true;
-            i_ = 2;
-            declarations_.push_back({DeclarationKindId::Label, gTokens[2].Text});
-        }
-        if (advance)
-            ++i_;
-    }
-}
-
-bool LineUnparse::keyword() {
-    if (i_ == count_ || !KeywordOfToken(i_))
-        return true;
-    const QString& word = gTokens[i_].Text;
-    const TokenRecord& next = gTokens[i_ + 1];
-    if (next.Kind == tkIdent)
-        return statement(word);
-    if (next.Kind == tkString && word == QLatin1String("Include") && !next.Text.isEmpty()) {
-        ++i_;
-        declarations_.push_back({DeclarationKindId::Include, next.Text});
-        project_->IncludesDirty = true;
-    }
-    return true;
-}
-
-bool LineUnparse::statement(const QString& word) {
-    if (word == QLatin1String("Function")) {
-        functionStatement();
-        return false;
-    }
-    if (word == QLatin1String("End")) {
-        endStatement();
-    } else if (word == QLatin1String("Type")) {
-        typeStatement();
-    } else if (const DeclarationKind* list = FindDeclarationList(word)) {
-        project_->*list->dirty = true;
-        declarationList(*list);
-        return false;
-    }
-    return true;
-}
-
-void LineUnparse::functionStatement() {
-    project_->FunctionsDirty = true;
-    ++i_;
-    boundaries_.push_back({Boundary::Function, gTokens[i_].Text});
-    skipFunctionHeader();
-}
-
-void LineUnparse::skipFunctionHeader() {
-    ++i_;
-    const int kind = gTokens[i_].Kind;
-    if (kind == '#' || kind == '$' || kind == '%') {
-        ++i_;
-    } else if (kind == '.' && gTokens[i_ + 1].Kind == tkIdent) {
-        i_ += 2;
-    }
-    if (gTokens[i_].Kind != '(')
-        return;
-    while (i_ < count_ && gTokens[i_ + 1].Kind == tkIdent) {
-        ++i_;
-        SkipVarDeclaration(i_, count_);
-        if (gTokens[i_].Kind != ',')
-            return;
-    }
-}
-
-void LineUnparse::endStatement() {
-    const TokenRecord& next = gTokens[i_ + 1];
-    if (next.Text == QLatin1String("Function")) {
-        ++i_;
-        boundaries_.push_back({Boundary::EndFunction, QString()});
-    } else if (next.Text == QLatin1String("Type")) {
-        ++i_;
-        boundaries_.push_back({Boundary::EndType, QString()});
-    }
-}
-
-void LineUnparse::typeStatement() {
-    project_->TypesDirty = true;
-    ++i_;
-    boundaries_.push_back({Boundary::Type, gTokens[i_].Text});
 }
 
 template <typename Record>
@@ -252,7 +140,7 @@ std::vector<std::shared_ptr<Record>> LineUnparse::headersHere(Boundary kind, con
     return records;
 }
 
-void LineUnparse::removeDeclaration(const Declaration& declaration) {
+void LineUnparse::removeDeclaration(const LineDeclaration& declaration) {
     const QString& name = declaration.name;
     if (declaration.kind == DeclarationKindId::Local)
         removeLocal(name);
@@ -319,7 +207,7 @@ void LineUnparse::undoEndFunction() {
     if (recompute(gCurrentFunction))
         gCurrentFunction = CurrentFunction(line_ - 1);
     if (gCurrentFunction != kMainProgram) {
-        MoveRecords(*project_->MainFunLocals, CurrentLocalsTable(), ThroughNextBoundary(line_, markerMask(MARKER_FUNCTION), QLatin1StringView("Function")));
+        MoveRecords(*project_->MainFunLocals, CurrentLocalsTable(), ThroughNextBoundary(line_, markerMask(MARKER_FUNCTION)));
     }
 }
 
@@ -343,7 +231,7 @@ void LineUnparse::undoEndType() {
     if (recomputeType())
         findType();
     if (!gCurrentType.isEmpty() && gCurrentFields) {
-        MoveRecords(doc_->tmpFields, *gCurrentFields, ThroughNextBoundary(line_, markerMask(MARKER_TYPE), QLatin1StringView("Type")));
+        MoveRecords(doc_->tmpFields, *gCurrentFields, ThroughNextBoundary(line_, markerMask(MARKER_TYPE)));
     }
 }
 
@@ -357,20 +245,6 @@ bool LineUnparse::removeOrphanField(const QString& name) {
         }
     }
     return false;
-}
-
-// Leaves i on the token that ended the list, which is examined next.
-void LineUnparse::declarationList(const DeclarationKind& kind) {
-    while (gTokens[i_ + 1].Kind == tkIdent) {
-        ++i_;
-        declarations_.push_back({kind.id, gTokens[i_].Text});
-        if (kind.id == DeclarationKindId::Array)
-            SkipArrayDeclaration(i_, count_);
-        else
-            SkipVarDeclaration(i_, count_);
-        if (gTokens[i_].Kind != ',')
-            return;
-    }
 }
 
 }

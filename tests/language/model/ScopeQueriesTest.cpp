@@ -3,6 +3,8 @@
 #include "editor/EditorFixture.h"
 #include "editor/SciWrappers.h"
 #include "files/Project.h"
+#include "language/keywords/Compiler.h"
+#include "language/keywords/KeywordFiles.h"
 #include "language/model/DeclarationRecords.h"
 #include "language/model/ScopeQueries.h"
 #include "language/parser/ParseState.h"
@@ -29,6 +31,10 @@ class ScopeQueries : public EditorTest {
 protected:
     void SetUp() override {
         EditorTest::SetUp();
+        // The headers are read as the parser reads them, which knows its keywords.
+        compiler = std::make_unique<ClsCompiler>();
+        ASSERT_TRUE(compiler->LoadKeywordsFromText(keywordFileText({}, 0)));
+        compiler->SetDefaultKeywords();
         doc = openDocument(kProgram);
         doc->PrjFullPath = QStringLiteral("scopes.bb");
         gProjects.Add(std::make_shared<ClsProject>(), doc->PrjFullPath);
@@ -55,6 +61,7 @@ protected:
 
     QString errorLog() const { return QString::fromLatin1(readAll(homeFile(QStringLiteral("error.log")))); }
 
+    std::unique_ptr<ClsCompiler> compiler;
     std::unique_ptr<frmDoc> doc;
     std::shared_ptr<ClsFunkcija> alpha;
     std::shared_ptr<ClsType> point;
