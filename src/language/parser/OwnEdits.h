@@ -6,7 +6,8 @@
 // current view itself: the notification handler ignores the changes
 // (gIgnoreSciModified), and the view does not report them at all, which
 // spares the component work for every change that grows with the length of
-// the document. Scopes nest.
+// the document (a document's view still announces insertions and deletions,
+// for the markers it keeps itself). Scopes nest.
 class OwnEdits {
 public:
     OwnEdits();
