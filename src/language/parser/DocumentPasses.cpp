@@ -1,5 +1,7 @@
 #include "language/parser/DocumentPasses.h"
 
+#include "language/parser/FoldIndent.h"
+
 #include "editor/ActiveDocument.h"
 #include "editor/frmDoc.h"
 #include "editor/SciWrappers.h"
@@ -25,11 +27,19 @@ namespace {
 
 const QString kModule = QStringLiteral("Mod_Parse");
 
-// gParsingFile for the pass, cleared on every way out of it.
+// gParsingFile for the pass, cleared on every way out of it. Nothing in the
+// pass folds a line away: when every line is shown as it starts, none needs
+// showing until it ends.
 class ParsingFileScope {
 public:
-    ParsingFileScope() { gParsingFile = true; }
-    ~ParsingFileScope() { gParsingFile = false; }
+    ParsingFileScope() {
+        gParsingFile = true;
+        gEveryLineShown = SciGetAllLinesVisible();
+    }
+    ~ParsingFileScope() {
+        gParsingFile = false;
+        gEveryLineShown = false;
+    }
     ParsingFileScope(const ParsingFileScope&) = delete;
     ParsingFileScope& operator=(const ParsingFileScope&) = delete;
 };
