@@ -49,7 +49,9 @@ void ParsedStyles::beginLine(int LineStart, int Length, bool AcrossLines) {
     }
     if (!plainRun)
         plainFrom_ = -1;
-    view_ = gSciWndData;
+    // A handle's copy counts a reference: lines of one view keep the one they have.
+    if (!(view_ == gSciWndData))
+        view_ = gSciWndData;
     acrossLines_ = AcrossLines;
     lineStart_ = LineStart;
     lineEnd_ = LineStart + std::max(Length, 0);

@@ -258,7 +258,7 @@ void LineParse::run() {
 }
 
 void LineParse::readLine() {
-    ReadLineIntoBuffer(line_, text_, length_);
+    ReadLineIntoBuffer(line_, lineBase_ + 1, text_, length_);
     count_ = Tokenize(text_, length_);
     // The buffer holds an overlong line cut at its capacity: so does the parse.
     length_ = std::min(length_, kMaxLineLength);
