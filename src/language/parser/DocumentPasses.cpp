@@ -9,7 +9,6 @@
 #include "foundation/errors/ErrorLog.h"
 #include "language/colour/Colouring.h"
 #include "language/colour/ColouringFlags.h"
-#include "language/colour/StyleRun.h"
 #include "language/model/CodeModel.h"
 #include "language/model/DeclarationKinds.h"
 #include "language/model/DeclarationRecords.h"
@@ -54,8 +53,7 @@ void startFromTheTop() {
 // The parse gives the document its first styling: what it leaves alone is
 // plain text until the colouriser gets to it.
 void styleAllPlain() {
-    OwnEdits ownEdits;
-    StyleWholeDocument(STYLE_Text);
+    static_assert(STYLE_Text == 0, "the parser's styles write plain text as style 0");
     ParserStyles().startPlainDocument();
 }
 
