@@ -16,7 +16,8 @@ public:
     OwnEdits& operator=(const OwnEdits&) = delete;
 
 private:
-    SciHandle view_;
+    long viewId_;
+    SciHandle view_;  // the view this scope silenced
     bool ignoring_;
     const OwnEdits* outer_;
     long reported_ = 0;  // the view's modification event mask, when this scope silenced it

@@ -84,25 +84,24 @@ public:
         used_ = 0;
     }
 
-    KeywordPtr keywordOfToken(int i) {
+    // Valid until the next call.
+    const KeywordPtr& keywordOfToken(int i) {
         const TokenRecord& t = gTokens[i];
         const char* word = reinterpret_cast<const char*>(gLineBuffer + t.StartPos);
         const auto length = static_cast<std::uint32_t>(std::max(t.EndPos - t.StartPos, 0));
         if (slots_.empty())
             startDocument();
         const std::uint32_t hash = hashOf(word, length);
-        size_t at = hash & (slots_.size() - 1);
-        for (; slots_[at].length != kFree; at = (at + 1) & (slots_.size() - 1)) {
-            const Slot& slot = slots_[at];
-            if (slot.hash == hash && slot.length == length && std::memcmp(words_.data() + slot.offset, word, length) == 0)
-                return slot.keyword;
-        }
-        KeywordPtr keyword = KeywordOfToken(i);
-        slots_[at] = Slot{hash, length, static_cast<std::uint32_t>(words_.size()), keyword};
+        size_t at = slotOf(word, length, hash);
+        if (slots_[at].length != kFree)
+            return slots_[at].keyword;
+        slots_[at] = Slot{hash, length, static_cast<std::uint32_t>(words_.size()), KeywordOfToken(i)};
         words_.append(word, length);
-        if (++used_ * 2 > slots_.size())
+        if (++used_ * 2 > slots_.size()) {
             grow();
-        return keyword;
+            at = slotOf(word, length, hash);
+        }
+        return slots_[at].keyword;
     }
 
 private:
@@ -121,6 +120,17 @@ private:
         for (std::uint32_t k = 0; k < length; ++k)
             hash = (hash ^ static_cast<unsigned char>(word[k])) * 16777619u;
         return hash;
+    }
+
+    // The word's slot, or the free one where it would go.
+    size_t slotOf(const char* word, std::uint32_t length, std::uint32_t hash) const {
+        size_t at = hash & (slots_.size() - 1);
+        for (; slots_[at].length != kFree; at = (at + 1) & (slots_.size() - 1)) {
+            const Slot& slot = slots_[at];
+            if (slot.hash == hash && slot.length == length && std::memcmp(words_.data() + slot.offset, word, length) == 0)
+                break;
+        }
+        return at;
     }
 
     void grow() {
@@ -325,15 +335,21 @@ bool LineParse::parseToken() {
 }
 
 bool LineParse::keyword() {
-    const KeywordPtr found = wholeDocumentPass() ? memo().keywordOfToken(i_) : KeywordOfToken(i_);
+    // Copies of the keyword's pointer are shared counts, paid for with
+    // atomic steps: the memo's is only read, and gKeywordItem changes when
+    // another keyword comes.
+    KeywordPtr looked;
+    const KeywordPtr& found = wholeDocumentPass() ? memo().keywordOfToken(i_) : (looked = KeywordOfToken(i_));
     if (!found)
         return true;
-    gKeywordItem = found;
-    correctCase(i_, found->Ime);
-    const QString word = gTokens[i_].Text;
-    if (found->IsStartScope && gCaptureKeyword)
+    if (gKeywordItem != found)
+        gKeywordItem = found;
+    const ClsBBFunkcija& keyword = *gKeywordItem;
+    correctCase(i_, keyword.Ime);
+    const QString& word = gTokens[i_].Text;
+    if (keyword.IsStartScope && gCaptureKeyword)
         gCapturedKeyword = word;
-    CountKeyword(counts_, *found, i_, count_);
+    CountKeyword(counts_, keyword, i_, count_);
     style(gTokens[i_].StartPos, gTokens[i_].EndPos - gTokens[i_].StartPos, STYLE_Keyword);
 
     if (i_ == count_) {
