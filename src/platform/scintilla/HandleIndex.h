@@ -18,7 +18,9 @@ public:
     void clear() { pages_.clear(); }
 
 private:
-    static constexpr int kPageBits = 10;
+    // Small enough for the allocator's small-chunk bins: a larger request
+    // first has it sweep every small chunk freed (an unparse frees many).
+    static constexpr int kPageBits = 6;
     static constexpr int kPageSize = 1 << kPageBits;
 
     struct Page {
