@@ -12,6 +12,8 @@ frmDoc::frmDoc(QWidget* parent)
     // The re-parse queue and the position history find their lines by
     // marker handle at every update.
     Sci->trackMarkerLines(kRecordMarkers | 1u << MARKER_REPARSE | 1u << MARKER_POSITION);
+    // Nearly every line carries one of these: Scintilla would allocate a marker set for each.
+    Sci->keepMarkersItself(1u << MARKER_PARSED | 1u << MARKER_MAINPROGRAM);
     Sci->setGeometry(0, 0, 200, 200);
 }
 

@@ -5,8 +5,6 @@
 #include "foundation/errors/ErrorLog.h"
 #include "platform/KorvoError.h"
 
-#include <QHash>
-
 CodeRecordPtr gFoundItem;
 
 int HashCode(const QString& Key) {
@@ -68,9 +66,20 @@ int clsHash::bucketOf(int hash) const {
     return bucket < 0 ? bucket + hashSize_ : bucket;
 }
 
+namespace {
+// Only a filter before the texts are compared: Qt's seeded hash costs more
+// than the comparisons it would spare on keys as short as names.
+size_t keyHashOf(const QString& upperKey) {
+    size_t hash = 14695981039346656037ull;
+    for (const QChar c : upperKey)
+        hash = (hash ^ c.unicode()) * 1099511628211ull;
+    return hash;
+}
+}
+
 template <typename Matches>
 int clsHash::findSlot(int bucket, const QString& upperKey, Matches matches, int* previous) const {
-    const size_t keyHash = qHash(upperKey);
+    const size_t keyHash = keyHashOf(upperKey);
     int before = 0;
     for (int slot = buckets_[static_cast<size_t>(bucket)]; slot; slot = slots_[static_cast<size_t>(slot)].next) {
         const Slot& s = slots_[static_cast<size_t>(slot)];
@@ -146,7 +155,7 @@ void clsHash::Add(const QString& key, CodeRecordPtr record) {
     freeHead_ = s.next;
     s.next = 0;
     s.key = UpperKey(key);
-    s.keyHash = qHash(s.key);
+    s.keyHash = keyHashOf(s.key);
     s.record = std::move(record);
     ++count_;
 

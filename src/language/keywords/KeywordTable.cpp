@@ -5,18 +5,30 @@
 
 void KeywordTable::Add(const QString& key, KeywordPtr item) {
     const QString upper = UpperKey(key);
-    if (byKey_.contains(upper))
+    if (byKey_.count(upper))
         RaiseError(ErrKeyAlreadyAssociated, QStringLiteral("This key is already associated with an element of this collection"));
-    byKey_.insert(upper, item);
+    byKey_.emplace(upper, item);
     items_.push_back(std::move(item));
 }
 
 bool KeywordTable::Exists(const QString& key) const {
-    return byKey_.contains(UpperKey(key));
+    return byKey_.count(UpperKey(key)) != 0;
 }
 
 KeywordPtr KeywordTable::Item(const QString& key) const {
-    return byKey_.value(UpperKey(key));
+    return ItemU(UpperKey(key));
+}
+
+KeywordPtr KeywordTable::ItemU(const QString& upperKey) const {
+    const auto found = byKey_.find(upperKey);
+    return found == byKey_.end() ? nullptr : found->second;
+}
+
+size_t KeywordTable::WordHash::operator()(const QString& word) const noexcept {
+    size_t hash = 14695981039346656037ull;
+    for (const QChar c : word)
+        hash = (hash ^ c.unicode()) * 1099511628211ull;
+    return hash;
 }
 
 void KeywordTable::RemoveAll() {

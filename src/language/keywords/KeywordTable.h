@@ -2,9 +2,10 @@
 
 #include "language/keywords/KeywordRecord.h"
 
-#include <QHash>
 #include <QString>
 
+#include <cstddef>
+#include <unordered_map>
 #include <vector>
 
 // The keywords of one first character: keyed by name without regard to
@@ -17,13 +18,19 @@ public:
     // The keyword of that name, or null.
     KeywordPtr Item(const QString& key) const;
     // The same for a key already upper-cased.
-    KeywordPtr ItemU(const QString& upperKey) const { return byKey_.value(upperKey); }
+    KeywordPtr ItemU(const QString& upperKey) const;
     int Count() const { return static_cast<int>(items_.size()); }
     const std::vector<KeywordPtr>& Items() const { return items_; }
     void RemoveAll();
 
 private:
-    QHash<QString, KeywordPtr> byKey_;
+    // Every word of the text is looked up, and keyword names are short:
+    // a plain hash of the characters beats Qt's seeded one here.
+    struct WordHash {
+        size_t operator()(const QString& word) const noexcept;
+    };
+
+    std::unordered_map<QString, KeywordPtr, WordHash> byKey_;
     std::vector<KeywordPtr> items_;
 };
 

@@ -8,3 +8,5 @@
 
 // Line of the current view.
 void ReadLineIntoBuffer(long line, QString& Text, int& Length);
+// The same, for a caller that knows the line's first position.
+void ReadLineIntoBuffer(long line, long start, QString& Text, int& Length);

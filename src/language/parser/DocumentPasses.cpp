@@ -1,5 +1,7 @@
 #include "language/parser/DocumentPasses.h"
 
+#include "language/parser/FoldIndent.h"
+
 #include "editor/ActiveDocument.h"
 #include "editor/frmDoc.h"
 #include "editor/SciWrappers.h"
@@ -7,7 +9,6 @@
 #include "foundation/errors/ErrorLog.h"
 #include "language/colour/Colouring.h"
 #include "language/colour/ColouringFlags.h"
-#include "language/colour/StyleRun.h"
 #include "language/model/CodeModel.h"
 #include "language/model/DeclarationKinds.h"
 #include "language/model/DeclarationRecords.h"
@@ -25,11 +26,19 @@ namespace {
 
 const QString kModule = QStringLiteral("Mod_Parse");
 
-// gParsingFile for the pass, cleared on every way out of it.
+// gParsingFile for the pass, cleared on every way out of it. Nothing in the
+// pass folds a line away: when every line is shown as it starts, none needs
+// showing until it ends.
 class ParsingFileScope {
 public:
-    ParsingFileScope() { gParsingFile = true; }
-    ~ParsingFileScope() { gParsingFile = false; }
+    ParsingFileScope() {
+        gParsingFile = true;
+        gEveryLineShown = SciGetAllLinesVisible();
+    }
+    ~ParsingFileScope() {
+        gParsingFile = false;
+        gEveryLineShown = false;
+    }
     ParsingFileScope(const ParsingFileScope&) = delete;
     ParsingFileScope& operator=(const ParsingFileScope&) = delete;
 };
@@ -44,8 +53,7 @@ void startFromTheTop() {
 // The parse gives the document its first styling: what it leaves alone is
 // plain text until the colouriser gets to it.
 void styleAllPlain() {
-    OwnEdits ownEdits;
-    StyleWholeDocument(STYLE_Text);
+    static_assert(STYLE_Text == 0, "the parser's styles write plain text as style 0");
     ParserStyles().startPlainDocument();
 }
 

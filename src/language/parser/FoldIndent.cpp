@@ -109,6 +109,8 @@ void CheckFold(int Line, int Level) {
     }
 }
 
+bool gEveryLineShown = false;
+
 bool InMainProgram() {
     return gCurrentFunction.isEmpty() || gCurrentFunction == kMainProgram;
 }
@@ -157,7 +159,7 @@ void ApplyFoldLevel(int Line, bool InFilePass, const BlockCounts& counts) {
         SciSetFoldLevel(Line, kFoldBase + 1);
         gFoldLevel = kFoldBase;
     } else {
-        if (!SciGetLineVisible(Line + 1))
+        if (!(gEveryLineShown && InFilePass) && !SciGetLineVisible(Line + 1))
             SciEnsureVisible(Line + 1);
         SciSetFoldLevel(Line, gFoldLevel);
         if (counts.foldDelta < 0 && gFoldLevel > foldFloor())

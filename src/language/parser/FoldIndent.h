@@ -38,6 +38,10 @@ void CountBlockKeyword(BlockCounts& counts, const ClsBBFunkcija& keyword, const 
                        int TokenCount);
 void CountKeyword(BlockCounts& counts, const ClsBBFunkcija& keyword, int i, int TokenCount);
 
+// Set by a whole-document pass in which every line of the view is shown:
+// the fold step of a line visited in the pass shows nothing.
+extern bool gEveryLineShown;
+
 // After the walk, in this order.
 void ApplyFoldLevel(int Line, bool InFilePass, const BlockCounts& counts);
 void ApplyIndentation(int Line, const BlockCounts& counts);

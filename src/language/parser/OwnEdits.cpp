@@ -12,11 +12,13 @@ namespace {
 const OwnEdits* gInnermost = nullptr;
 }
 
-OwnEdits::OwnEdits() : view_(gSciWndData), ignoring_(gIgnoreSciModified), outer_(gInnermost) {
+OwnEdits::OwnEdits() : viewId_(gSciWndData.id()), ignoring_(gIgnoreSciModified), outer_(gInnermost) {
     gIgnoreSciModified = true;
     gInnermost = this;
-    if (outer_ && outer_->view_ == view_ && view_.isAlive())
+    // Copying the handle counts a reference: a nested scope takes none.
+    if (outer_ && outer_->viewId_ == viewId_ && gSciWndData.isAlive())
         return;
+    view_ = gSciWndData;
     reported_ = SciDirect(view_, S::SCI_GETMODEVENTMASK);
     if (reported_)
         SciDirect(view_, S::SCI_SETMODEVENTMASK, 0);

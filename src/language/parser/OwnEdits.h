@@ -6,7 +6,8 @@
 // current view itself: the notification handler ignores the changes
 // (gIgnoreSciModified), and the view does not report them at all, which
 // spares the component work for every change that grows with the length of
-// the document. Scopes nest.
+// the document (a document's view still announces insertions and deletions,
+// for the markers it keeps itself). Scopes nest.
 class OwnEdits {
 public:
     OwnEdits();
@@ -15,7 +16,8 @@ public:
     OwnEdits& operator=(const OwnEdits&) = delete;
 
 private:
-    SciHandle view_;
+    long viewId_;
+    SciHandle view_;  // the view this scope silenced
     bool ignoring_;
     const OwnEdits* outer_;
     long reported_ = 0;  // the view's modification event mask, when this scope silenced it

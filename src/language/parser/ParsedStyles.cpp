@@ -31,8 +31,7 @@ bool ParsedStyles::holds(int first, int end) const {
 }
 
 void ParsedStyles::startPlainDocument() {
-    flush();
-    window_.clear();
+    endRun();
     view_ = gSciWndData;
     acrossLines_ = false;
     lineOpen_ = false;
@@ -40,16 +39,34 @@ void ParsedStyles::startPlainDocument() {
     plainFrom_ = 0;
 }
 
+void ParsedStyles::writePlain(int end) {
+    if (plainFrom_ < 0 || end <= plainFrom_)
+        return;
+    SciDirect(view_, S::SCI_STARTSTYLING, static_cast<uptr_t>(plainFrom_), 255);
+    SciDirect(view_, S::SCI_SETSTYLING, static_cast<uptr_t>(end - plainFrom_), 0);
+    plainFrom_ = end;
+}
+
+void ParsedStyles::leavePlainDocument() {
+    if (plainFrom_ < 0)
+        return;
+    flush();
+    writePlain(static_cast<int>(SciDirect(view_, S::SCI_GETLENGTH)));
+    plainFrom_ = -1;
+}
+
 void ParsedStyles::beginLine(int LineStart, int Length, bool AcrossLines) {
     const bool sameRun = acrossLines_ && AcrossLines && view_ == gSciWndData && LineStart == lineEnd_;
     const bool plainRun = plainFrom_ >= 0 && AcrossLines && view_ == gSciWndData && LineStart == lineEnd_;
+    if (!plainRun)
+        leavePlainDocument();
     if (!sameRun) {
         flush();
         window_.clear();
     }
-    if (!plainRun)
-        plainFrom_ = -1;
-    view_ = gSciWndData;
+    // A handle's copy counts a reference: lines of one view keep the one they have.
+    if (!(view_ == gSciWndData))
+        view_ = gSciWndData;
     acrossLines_ = AcrossLines;
     lineStart_ = LineStart;
     lineEnd_ = LineStart + std::max(Length, 0);
@@ -97,6 +114,14 @@ void ParsedStyles::set(int Position, int Length, int style) {
 
 void ParsedStyles::flush() {
     if (pendingFirst_ < pendingEnd_ && holds(pendingFirst_, pendingEnd_)) {
+        // What lies between the last run written and this one is plain:
+        // written with this run when the copy holds it, else on its own.
+        if (plainFrom_ >= 0 && plainFrom_ < pendingFirst_) {
+            if (plainFrom_ >= windowStart_)
+                pendingFirst_ = plainFrom_;
+            else
+                writePlain(pendingFirst_);
+        }
         SciDirect(view_, S::SCI_STARTSTYLING, static_cast<uptr_t>(pendingFirst_), 255);
         SciDirect(view_, S::SCI_SETSTYLINGEX, static_cast<uptr_t>(pendingEnd_ - pendingFirst_),
                   reinterpret_cast<sptr_t>(window_.data() + (pendingFirst_ - windowStart_)));
@@ -119,7 +144,7 @@ void ParsedStyles::endLine() {
 }
 
 void ParsedStyles::endRun() {
+    leavePlainDocument();
     flush();
     window_.clear();
-    plainFrom_ = -1;
 }

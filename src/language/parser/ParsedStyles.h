@@ -18,8 +18,10 @@ public:
     // its line end. AcrossLines: the lines are parsed in order and nothing
     // else changes the document in between.
     void beginLine(int LineStart, int Length, bool AcrossLines);
-    // The whole view is plain (style 0) from here on, as a whole-document
-    // pass starts it: what lies ahead needs no reading.
+    // The whole view is to be plain (style 0) but for what the lines
+    // parsed from here on set, as a whole-document pass starts it: what lies
+    // ahead needs no reading, and each position is written once, in order,
+    // the rest of the view when the run ends or stops going line by line.
     void startPlainDocument();
     // Length characters from Position, as far as they lie on the line.
     void set(int Position, int Length, int style);
@@ -34,6 +36,10 @@ public:
 private:
     bool holds(int first, int end) const;
     void load(int first, int end);
+    // Style 0 from plainFrom_ to end.
+    void writePlain(int end);
+    // Writes what is pending and the plain rest of the view.
+    void leavePlainDocument();
 
     SciHandle view_;
     bool acrossLines_ = false;
@@ -44,7 +50,7 @@ private:
     std::vector<char> window_;  // the view's styles from windowStart_ on
     int pendingFirst_ = 0;      // changed since the last flush: pendingFirst_ to pendingEnd_
     int pendingEnd_ = 0;
-    int plainFrom_ = -1;        // the view holds style 0 from here on; -1: not known
+    int plainFrom_ = -1;        // style 0 is still to be written from here on, but where set; -1: no plain run
     std::vector<char> cells_;
 };
 

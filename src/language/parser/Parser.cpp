@@ -26,9 +26,11 @@
 #include "platform/AnsiText.h"
 #include "platform/KorvoError.h"
 
-#include <QHash>
-
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
 
 int gFoldLevel = 0;
 int gIndentLevel = 0;
@@ -71,24 +73,82 @@ bool wholeDocumentPass() {
 }
 
 // The keyword tables cannot change while a document is parsed from the
-// top: what each word turned out to be is remembered from line 0 on.
+// top: what each word turned out to be is remembered from line 0 on, keyed
+// by the word's bytes on the line (the lookup ignores case, and a byte
+// stands for one character, so the bytes decide the answer).
 class KeywordMemo {
 public:
-    void startDocument() { seen_.clear(); }
-    KeywordPtr keywordOfToken(int i) {
-        const auto seen = seen_.constFind(gTokens[i].Text);
-        if (seen != seen_.constEnd())
-            return *seen;
-        KeywordPtr keyword = KeywordOfToken(i);
-        // A key of its own, so that the token's text is not shared and the
-        // tokenizer can reuse its storage.
-        const QString& text = gTokens[i].Text;
-        seen_.insert(QString(text.constData(), text.size()), keyword);
-        return keyword;
+    void startDocument() {
+        slots_.assign(kFirstCapacity, Slot{});
+        words_.clear();
+        used_ = 0;
+    }
+
+    // Valid until the next call.
+    const KeywordPtr& keywordOfToken(int i) {
+        const TokenRecord& t = gTokens[i];
+        const char* word = reinterpret_cast<const char*>(gLineBuffer + t.StartPos);
+        const auto length = static_cast<std::uint32_t>(std::max(t.EndPos - t.StartPos, 0));
+        if (slots_.empty())
+            startDocument();
+        const std::uint32_t hash = hashOf(word, length);
+        size_t at = slotOf(word, length, hash);
+        if (slots_[at].length != kFree)
+            return slots_[at].keyword;
+        slots_[at] = Slot{hash, length, static_cast<std::uint32_t>(words_.size()), KeywordOfToken(i)};
+        words_.append(word, length);
+        if (++used_ * 2 > slots_.size()) {
+            grow();
+            at = slotOf(word, length, hash);
+        }
+        return slots_[at].keyword;
     }
 
 private:
-    QHash<QString, KeywordPtr> seen_;
+    static constexpr std::uint32_t kFree = ~0u;
+    static constexpr size_t kFirstCapacity = 1024;
+
+    struct Slot {
+        std::uint32_t hash = 0;
+        std::uint32_t length = kFree;
+        std::uint32_t offset = 0;
+        KeywordPtr keyword;
+    };
+
+    static std::uint32_t hashOf(const char* word, std::uint32_t length) {
+        std::uint32_t hash = 2166136261u;
+        for (std::uint32_t k = 0; k < length; ++k)
+            hash = (hash ^ static_cast<unsigned char>(word[k])) * 16777619u;
+        return hash;
+    }
+
+    // The word's slot, or the free one where it would go.
+    size_t slotOf(const char* word, std::uint32_t length, std::uint32_t hash) const {
+        size_t at = hash & (slots_.size() - 1);
+        for (; slots_[at].length != kFree; at = (at + 1) & (slots_.size() - 1)) {
+            const Slot& slot = slots_[at];
+            if (slot.hash == hash && slot.length == length && std::memcmp(words_.data() + slot.offset, word, length) == 0)
+                break;
+        }
+        return at;
+    }
+
+    void grow() {
+        std::vector<Slot> old(slots_.size() * 2);
+        old.swap(slots_);
+        for (Slot& slot : old) {
+            if (slot.length == kFree)
+                continue;
+            size_t at = slot.hash & (slots_.size() - 1);
+            while (slots_[at].length != kFree)
+                at = (at + 1) & (slots_.size() - 1);
+            slots_[at] = std::move(slot);
+        }
+    }
+
+    std::vector<Slot> slots_;
+    std::string words_;
+    size_t used_ = 0;
 };
 
 // The text of the line being parsed; its storage serves line after line.
@@ -208,7 +268,7 @@ void LineParse::run() {
 }
 
 void LineParse::readLine() {
-    ReadLineIntoBuffer(line_, text_, length_);
+    ReadLineIntoBuffer(line_, lineBase_ + 1, text_, length_);
     count_ = Tokenize(text_, length_);
     // The buffer holds an overlong line cut at its capacity: so does the parse.
     length_ = std::min(length_, kMaxLineLength);
@@ -275,15 +335,21 @@ bool LineParse::parseToken() {
 }
 
 bool LineParse::keyword() {
-    const KeywordPtr found = wholeDocumentPass() ? memo().keywordOfToken(i_) : KeywordOfToken(i_);
+    // Copies of the keyword's pointer are shared counts, paid for with
+    // atomic steps: the memo's is only read, and gKeywordItem changes when
+    // another keyword comes.
+    KeywordPtr looked;
+    const KeywordPtr& found = wholeDocumentPass() ? memo().keywordOfToken(i_) : (looked = KeywordOfToken(i_));
     if (!found)
         return true;
-    gKeywordItem = found;
-    correctCase(i_, found->Ime);
-    const QString word = gTokens[i_].Text;
-    if (found->IsStartScope && gCaptureKeyword)
+    if (gKeywordItem != found)
+        gKeywordItem = found;
+    const ClsBBFunkcija& keyword = *gKeywordItem;
+    correctCase(i_, keyword.Ime);
+    const QString& word = gTokens[i_].Text;
+    if (keyword.IsStartScope && gCaptureKeyword)
         gCapturedKeyword = word;
-    CountKeyword(counts_, *found, i_, count_);
+    CountKeyword(counts_, keyword, i_, count_);
     style(gTokens[i_].StartPos, gTokens[i_].EndPos - gTokens[i_].StartPos, STYLE_Keyword);
 
     if (i_ == count_) {

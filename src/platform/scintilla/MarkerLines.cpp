@@ -5,7 +5,7 @@
 void MarkerLines::added(int handle, int number, long line) {
     LineGroups::Group* group = groups_.obtain(line);
     group->markers.push_back({handle, number});
-    lines_[handle] = group;
+    lines_.set(handle, group);
 }
 
 void MarkerLines::drop(LineGroups::Group* group, std::vector<LineGroups::Marker>::iterator marker) {
@@ -36,18 +36,16 @@ void MarkerLines::deletedOnLine(long line, int number) {
 }
 
 void MarkerLines::deletedHandle(int handle) {
-    const auto found = lines_.find(handle);
-    if (found == lines_.end())
+    LineGroups::Group* group = lines_.find(handle);
+    if (!group)
         return;
-    LineGroups::Group* group = found->second;
     drop(group, std::find_if(group->markers.begin(), group->markers.end(), [handle](const auto& m) { return m.handle == handle; }));
 }
 
 int MarkerLines::deletedFirst(int handle) {
-    const auto found = lines_.find(handle);
-    if (found == lines_.end())
+    LineGroups::Group* group = lines_.find(handle);
+    if (!group)
         return -1;
-    LineGroups::Group* group = found->second;
     auto& markers = group->markers;
     auto marker = std::find_if(markers.begin(), markers.end(), [handle](const auto& m) { return m.handle == handle; });
     const int number = marker->number;
@@ -87,10 +85,10 @@ void MarkerLines::linesInserted(long line, bool atLineStart, long count) {
 void MarkerLines::linesDeleted(long line, long count) {
     if (LineGroups::Group* joined = groups_.removeLines(line, count))
         for (const LineGroups::Marker& marker : joined->markers)
-            lines_[marker.handle] = joined;
+            lines_.set(marker.handle, joined);
 }
 
 long MarkerLines::lineOf(int handle) const {
-    const auto found = lines_.find(handle);
-    return found == lines_.end() ? -1 : groups_.lineOf(found->second);
+    const LineGroups::Group* group = lines_.find(handle);
+    return group ? groups_.lineOf(group) : -1;
 }

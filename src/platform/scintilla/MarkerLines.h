@@ -1,8 +1,7 @@
 #pragma once
 
+#include "platform/scintilla/HandleIndex.h"
 #include "platform/scintilla/LineGroups.h"
-
-#include <unordered_map>
 
 // The lines of a view's markers of some numbers, known without asking
 // Scintilla: Scintilla 3.10 (Debian's QScintilla 2.13) finds a marker's line
@@ -33,7 +32,7 @@ public:
     // count lines below `line` deleted into it.
     void linesDeleted(long line, long count);
 
-    bool knows(int handle) const { return lines_.count(handle) != 0; }
+    bool knows(int handle) const { return lines_.find(handle) != nullptr; }
     // -1 for a handle it does not know.
     long lineOf(int handle) const;
 
@@ -42,5 +41,5 @@ private:
 
     unsigned tracked_ = 0;
     LineGroups groups_;
-    std::unordered_map<int, LineGroups::Group*> lines_;
+    HandleIndex lines_;
 };

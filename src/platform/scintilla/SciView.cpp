@@ -5,10 +5,20 @@
 #include <QAccessibleWidget>
 #include <QPaintEvent>
 
+#include <algorithm>
+#include <functional>
+
 namespace {
 long nextViewId() {
     static long last = 0;
     return ++last;
+}
+
+constexpr long kAnnounced = QsciScintillaBase::SC_MOD_BEFOREINSERT | QsciScintillaBase::SC_MOD_BEFOREDELETE;
+
+bool isMarkerQuery(unsigned int message) {
+    return message == QsciScintillaBase::SCI_MARKERGET || message == QsciScintillaBase::SCI_MARKERNEXT
+        || message == QsciScintillaBase::SCI_MARKERPREVIOUS;
 }
 
 bool isMarkerMessage(unsigned int message) {
@@ -74,6 +84,15 @@ void SciView::paintEvent(QPaintEvent* event) {
     QsciScintillaBase::paintEvent(event);
 }
 
+void SciView::keepMarkersItself(unsigned numbers) {
+    keptNumbers_ = numbers;
+    for (LineCounts& counts : kept_)
+        counts.clear();
+    askedEvents_ = SendScintilla(SCI_GETMODEVENTMASK);
+    SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(askedEvents_ | kAnnounced));
+    reportedLines_ = SendScintilla(SCI_GETLINECOUNT);
+}
+
 void SciView::trackMarkerLines(unsigned numbers) {
     markers_.track(numbers);
     reportedLines_ = SendScintilla(SCI_GETLINECOUNT);
@@ -86,6 +105,9 @@ sptr_t SciView::send(unsigned int message, uptr_t wParam, sptr_t lParam) const {
         const_cast<SciView*>(this)->setFocus(Qt::OtherFocusReason);
         return 0;
     }
+    if (keptNumbers_ && (isMarkerMessage(message) || isMarkerQuery(message) || message == SCI_SETMODEVENTMASK
+                             || message == SCI_GETMODEVENTMASK))
+        return const_cast<SciView*>(this)->sendKept(message, wParam, lParam);
     if (isMarkerMessage(message))
         return const_cast<SciView*>(this)->sendTracked(message, wParam, lParam);
     return SendScintilla(message, wParam, lParam);
@@ -124,6 +146,93 @@ long SciView::sendTracked(unsigned int message, unsigned long wParam, long lPara
     case SCI_MARKERLINEFROMHANDLE:
         return markerLine(static_cast<long>(wParam));
     }
+    return SendScintilla(message, wParam, lParam);
+}
+
+bool SciView::validLine(long line) const {
+    return line >= 0 && line < SendScintilla(SCI_GETLINECOUNT);
+}
+
+bool SciView::keeps(long number) const {
+    return number >= 0 && number < 32 && (keptNumbers_ >> number & 1u);
+}
+
+void SciView::forEachKept(const std::function<void(LineCounts&)>& visit) {
+    for (int n = 0; n < 32; ++n)
+        if (keeps(n))
+            visit(kept_[static_cast<size_t>(n)]);
+}
+
+long SciView::sendKept(unsigned int message, unsigned long wParam, long lParam) {
+    settleChange();
+    const long line = static_cast<long>(wParam);
+    const long keptMask = static_cast<long>(keptNumbers_);
+    switch (message) {
+    case SCI_SETMODEVENTMASK:
+        askedEvents_ = static_cast<long>(wParam);
+        return SendScintilla(message, static_cast<unsigned long>(askedEvents_ | kAnnounced));
+    case SCI_GETMODEVENTMASK:
+        return askedEvents_;
+    case SCI_MARKERADD:
+        if (!keeps(lParam))
+            break;
+        if (!validLine(line))
+            return -1;
+        kept_[static_cast<size_t>(lParam)].add(line);
+        return 0;
+    case SCI_MARKERADDSET:
+        if (lParam & keptMask) {
+            if (validLine(line))
+                for (int n = 0; n < 32; ++n)
+                    if ((lParam & keptMask) >> n & 1)
+                        kept_[static_cast<size_t>(n)].add(line);
+            lParam &= ~keptMask;
+            if (!lParam)
+                return 0;
+        }
+        break;
+    case SCI_MARKERDELETE:
+        if (keeps(lParam)) {
+            kept_[static_cast<size_t>(lParam)].remove(line);
+            return 0;
+        }
+        if (lParam == -1)
+            forEachKept([line](LineCounts& counts) { counts.clearLine(line); });
+        break;
+    case SCI_MARKERDELETEALL:
+        if (keeps(static_cast<int>(wParam))) {
+            kept_[wParam].clear();
+            return 0;
+        }
+        if (static_cast<int>(wParam) == -1)
+            forEachKept([](LineCounts& counts) { counts.clear(); });
+        break;
+    case SCI_MARKERGET: {
+        long markers = SendScintilla(message, wParam);
+        for (int n = 0; n < 32; ++n)
+            if (keeps(n) && kept_[static_cast<size_t>(n)].at(line))
+                markers |= 1L << n;
+        return markers;
+    }
+    case SCI_MARKERNEXT:
+    case SCI_MARKERPREVIOUS: {
+        const bool forward = message == SCI_MARKERNEXT;
+        long found = SendScintilla(message, wParam, lParam & ~keptMask);
+        for (int n = 0; n < 32; ++n) {
+            if (!((lParam & keptMask) >> n & 1))
+                continue;
+            const LineCounts& counts = kept_[static_cast<size_t>(n)];
+            const long own = forward ? counts.next(line) : counts.previous(line);
+            if (found < 0 || own < 0)
+                found = std::max(found, own);
+            else
+                found = forward ? std::min(found, own) : std::max(found, own);
+        }
+        return found;
+    }
+    }
+    if (isMarkerMessage(message))
+        return sendTracked(message, wParam, lParam);
     return SendScintilla(message, wParam, lParam);
 }
 
@@ -197,15 +306,20 @@ void SciView::linesChanged(long position, bool deletion, long linesAdded) {
     // Scintilla starts its line data afresh when the whole text goes.
     if (deletion && SendScintilla(SCI_GETLENGTH) == 0) {
         markers_.deletedEverywhere(-1);
+        forEachKept([](LineCounts& counts) { counts.clear(); });
         return;
     }
     if (!linesAdded)
         return;
     const long line = SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(position));
-    if (linesAdded > 0)
-        markers_.linesInserted(line, SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line)) == position, linesAdded);
-    else
+    if (linesAdded > 0) {
+        const bool atLineStart = SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line)) == position;
+        markers_.linesInserted(line, atLineStart, linesAdded);
+        forEachKept([&](LineCounts& counts) { counts.linesInserted(line, atLineStart, linesAdded); });
+    } else {
         markers_.linesDeleted(line, -linesAdded);
+        forEachKept([&](LineCounts& counts) { counts.linesDeleted(line, -linesAdded); });
+    }
 }
 
 SciHandle::SciHandle(SciView* view) : view_(view), id_(view ? view->viewId() : 0) {}

@@ -4,10 +4,13 @@
 
 #include <Qsci/qsciscintillabase.h>
 
+#include "platform/scintilla/LineCounts.h"
 #include "platform/scintilla/MarkerLines.h"
 
 #include <QPointer>
 
+#include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -32,12 +35,24 @@ public:
     // that add or remove lines; should the line count ever differ from what
     // was reported, the view asks Scintilla again from then on.
     void trackMarkerLines(unsigned numbers);
+    // From now on the view keeps the markers of these numbers (a bit per
+    // number) itself, as a count per line, rather than in Scintilla, which
+    // allocates for every line that gets one: for markers that no handle
+    // names and no margin draws. The marker messages answer as if Scintilla held them (an added
+    // one has no handle: 0 is returned), and they move with the text as
+    // Scintilla's do. For that the view announces every insertion and
+    // deletion to itself, whatever modification events it was asked for.
+    void keepMarkersItself(unsigned numbers);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     long sendTracked(unsigned int message, unsigned long wParam, long lParam);
+    long sendKept(unsigned int message, unsigned long wParam, long lParam);
+    bool validLine(long line) const;
+    bool keeps(long number) const;
+    void forEachKept(const std::function<void(LineCounts&)>& visit);
     long markerAdded(long handle, int number, long line);
     long markerLine(long handle) const;
     long deleteMarkerHandle(long handle);
@@ -56,6 +71,10 @@ private:
 
     long viewId_;
     MarkerLines markers_;
+    unsigned keptNumbers_ = 0;
+    std::array<LineCounts, 32> kept_;
+    // The modification events asked for; with a kept marker the component also announces changes.
+    long askedEvents_ = SC_MODEVENTMASKALL;
     // Handles of tracked markers ever added, so that a deleted one is known
     // to be gone without a scan.
     std::vector<bool> trackedHandles_;

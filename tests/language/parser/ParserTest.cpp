@@ -3,6 +3,7 @@
 #include "editor/CurrentView.h"
 #include "editor/SciWrappers.h"
 #include "language/model/DeclarationRecords.h"
+#include "language/parser/DocumentPasses.h"
 #include "language/parser/FoldIndent.h"
 #include "language/parser/Parser.h"
 #include "language/parser/ParseState.h"
@@ -251,4 +252,36 @@ TEST_F(ParserTest, WhatTheDeclarationReadersStyleIsKeptWithTheLinesOwnStyles) {
     EXPECT_EQ(styleAt(dim + 9), STYLE_Separator);
     EXPECT_EQ(styleAt(dim + 21), STYLE_String);
     EXPECT_EQ(styleAt(SciPositionFromLine(0) + 2), STYLE_Comment);
+}
+
+// A parse over a document styled before leaves every position it does not
+// style plain, whether it writes the lines in long runs or, re-indenting
+// them, one by one; across the runs' seams too.
+TEST_F(ParserTest, AWholeDocumentParseLeavesPlainWhatItDoesNotStyle) {
+    QByteArray text;
+    for (int part = 0; part < 700; ++part)
+        text += "x = 1\r\n\r\nlonely\r\nGlobal a, b ; note\r\n";
+    text += "\r\n\r\ntail";
+    parse(text);
+    auto allStyles = [this] {
+        std::string styles;
+        for (long position = 0; position < SciGetLength(); ++position)
+            styles += static_cast<char>('0' + styleAt(position));
+        return styles;
+    };
+    const std::string fresh = allStyles();
+    ASSERT_NE(fresh.find('2'), std::string::npos);
+    const int indentType = AutoIndentType;
+    const int indentOnLoad = AutoIndentOnLoad;
+    for (const bool reindenting : {false, true}) {
+        AutoIndentType = reindenting ? 2 : 1;
+        AutoIndentOnLoad = reindenting ? 1 : 0;
+        UnParseFile();
+        SciStartStyling(0, 255);
+        SciSetStyling(SciGetLength(), STYLE_Number);
+        ParseFile();
+        EXPECT_EQ(allStyles(), fresh) << "re-indenting " << reindenting;
+    }
+    AutoIndentType = indentType;
+    AutoIndentOnLoad = indentOnLoad;
 }

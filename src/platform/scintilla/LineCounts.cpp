@@ -1,0 +1,106 @@
+#include "platform/scintilla/LineCounts.h"
+
+#include <algorithm>
+#include <cstring>
+
+std::uint8_t& LineCounts::cell(long line) {
+    return cells_[static_cast<size_t>(line < gapStart_ ? line : line + gapLength_)];
+}
+
+std::uint8_t LineCounts::cell(long line) const {
+    return cells_[static_cast<size_t>(line < gapStart_ ? line : line + gapLength_)];
+}
+
+int LineCounts::at(long line) const {
+    return line >= 0 && line < size() ? cell(line) : 0;
+}
+
+void LineCounts::add(long line) {
+    if (line < 0)
+        return;
+    if (line >= size())
+        insertEmpty(size(), line + 1 - size());
+    std::uint8_t& count = cell(line);
+    if (count < 255)
+        ++count;
+}
+
+bool LineCounts::remove(long line) {
+    if (line < 0 || line >= size() || cell(line) == 0)
+        return false;
+    --cell(line);
+    return true;
+}
+
+void LineCounts::clearLine(long line) {
+    if (line >= 0 && line < size())
+        cell(line) = 0;
+}
+
+void LineCounts::clear() {
+    cells_.clear();
+    gapStart_ = gapLength_ = 0;
+}
+
+void LineCounts::moveGap(long to) {
+    if (to < gapStart_) {
+        std::memmove(cells_.data() + to + gapLength_, cells_.data() + to, static_cast<size_t>(gapStart_ - to));
+    } else if (to > gapStart_) {
+        std::memmove(cells_.data() + gapStart_, cells_.data() + gapStart_ + gapLength_, static_cast<size_t>(to - gapStart_));
+    }
+    gapStart_ = to;
+}
+
+void LineCounts::insertEmpty(long at, long count) {
+    if (count <= 0)
+        return;
+    if (gapLength_ < count) {
+        // Grown with the gap at the end, where the vector grows.
+        moveGap(size());
+        const long grown = std::max<long>(count, static_cast<long>(cells_.size()) / 2 + 64);
+        cells_.resize(cells_.size() + static_cast<size_t>(grown));
+        gapLength_ += grown;
+    }
+    moveGap(at);
+    std::memset(cells_.data() + gapStart_, 0, static_cast<size_t>(count));
+    gapStart_ += count;
+    gapLength_ -= count;
+}
+
+void LineCounts::erase(long at, long count) {
+    if (count <= 0)
+        return;
+    moveGap(at);
+    gapLength_ += count;
+}
+
+void LineCounts::linesInserted(long line, bool atLineStart, long count) {
+    const long at = atLineStart ? line : line + 1;
+    if (at >= 0 && at < size())
+        insertEmpty(at, count);
+}
+
+void LineCounts::linesDeleted(long line, long count) {
+    if (line < 0 || count <= 0 || line + 1 >= size())
+        return;
+    const long removed = std::min(count, size() - line - 1);
+    int joined = cell(line);
+    for (long k = 1; k <= removed; ++k)
+        joined += cell(line + k);
+    cell(line) = static_cast<std::uint8_t>(std::min(joined, 255));
+    erase(line + 1, removed);
+}
+
+long LineCounts::next(long from) const {
+    for (long line = std::max(from, 0L); line < size(); ++line)
+        if (cell(line))
+            return line;
+    return -1;
+}
+
+long LineCounts::previous(long from) const {
+    for (long line = std::min(from, size() - 1); line >= 0; --line)
+        if (cell(line))
+            return line;
+    return -1;
+}
