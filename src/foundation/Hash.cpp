@@ -78,19 +78,22 @@ size_t keyHashOf(const QString& upperKey) {
 }
 
 template <typename Matches>
-int clsHash::findSlot(int bucket, const QString& upperKey, Matches matches, int* previous) const {
+int clsHash::findSlot(int bucket, const QString& upperKey, Matches matches, int* previous, bool latest) const {
     const size_t keyHash = keyHashOf(upperKey);
     int before = 0;
+    int found = 0;
     for (int slot = buckets_[static_cast<size_t>(bucket)]; slot; slot = slots_[static_cast<size_t>(slot)].next) {
         const Slot& s = slots_[static_cast<size_t>(slot)];
         if (s.keyHash == keyHash && s.key == upperKey && matches(s.record.get())) {
             if (previous)
                 *previous = before;
-            return slot;
+            found = slot;
+            if (!latest)
+                break;
         }
         before = slot;
     }
-    return 0;
+    return found;
 }
 
 void clsHash::grow(int added) {
@@ -178,7 +181,7 @@ CodeRecordPtr clsHash::ItemHandle(const QString& key, int line, const SciHandle&
     const QString upper = UpperKey(key);
     const int slot = findSlot(bucketOf(HashCode(upper)), upper, [&](const CodeRecord* record) {
         return record && record->SciWndData == SciWndData && markerLine(*record) == line;
-    });
+    }, nullptr, true);
     return slot ? slots_[static_cast<size_t>(slot)].record : CodeRecordPtr();
 }
 
@@ -192,7 +195,7 @@ bool clsHash::Remove(const QString& key, int line, const SciHandle& SciWndData, 
         const int slot = findSlot(bucket, upper, [&](const CodeRecord* record) {
             return record && (!passedOver || record->Handle != passedOver) && record->SciWndData == SciWndData
                 && markerLine(*record) == line;
-        }, &previous);
+        }, &previous, true);
         if (slot)
             unlink(bucket, slot, previous);
         return slot != 0;

@@ -44,11 +44,13 @@ public:
     void Add(const QString& key, CodeRecordPtr record);
 
     CodeRecordPtr ItemHash(const QString& key) const;
-    // The first record of that name in that document whose marker is on line.
+    // The record of that name in that document whose marker is on line; of
+    // several, the one added last: a parse of the line added them from left
+    // to right, and the rightmost is the scope the lines below stand in.
     CodeRecordPtr ItemHandle(const QString& key, int line, const SciHandle& SciWndData) const;
 
-    // Removes the first record of that name in that document whose marker
-    // is on line; nothing when there is none. True when one went. A record
+    // Removes the record of that name in that document whose marker is on
+    // line, the one ItemHandle finds; nothing when there is none. True when one went. A record
     // whose handle is passedOver stays (a function's parameters share its
     // handle, its locals do not).
     bool Remove(const QString& key, int line, const SciHandle& SciWndData, int passedOver = 0);
@@ -74,7 +76,7 @@ private:
 
     int bucketOf(int hash) const;
     template <typename Matches>
-    int findSlot(int bucket, const QString& upperKey, Matches matches, int* previous = nullptr) const;
+    int findSlot(int bucket, const QString& upperKey, Matches matches, int* previous = nullptr, bool latest = false) const;
     void grow(int added);
     void unlink(int bucket, int slot, int previous);
 

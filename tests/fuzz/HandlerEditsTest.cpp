@@ -141,6 +141,11 @@ TEST_F(HandlerEditsTest, ALocalAfterEndFunctionOnItsLineReparsedOrTypedBeforeAno
     expectFreshModel({"Function f()\r\nLocal a\r\nx = 1\r\nLocal b\r\n", {{Edit::Type, 2, 0, "End Function : Local x"}, {Edit::Leave}}});
 }
 
+TEST_F(HandlerEditsTest, AHeaderTypedBelowALineOfTwoFunctionsOfOneNameTakesTheLocalsBelowIt) {
+    expectFreshModel({"Function b() : Function b()\r\n\r\nLocal f\r\n", {{Edit::Type, 1, 0, "Function a()"}, {Edit::Leave}}});
+    expectFreshModel({"Type T : End Type : Type T\r\n\r\nField f\r\nEnd Type\r\n", {{Edit::Type, 1, 0, "End Type"}, {Edit::Leave}}});
+}
+
 // The fuzz target starts from these: each must hold as it stands.
 TEST_F(HandlerEditsTest, TheSeedsOfTheFuzzTarget) {
     const QDir seeds(QStringLiteral(KORVO_SOURCE_DIR "/tests/fuzz/edit-seeds"));
