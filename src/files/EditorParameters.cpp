@@ -35,12 +35,14 @@ QByteArray lineAt(const QByteArray& text, qsizetype start, qsizetype& next) {
     return text.mid(start, end - start);
 }
 
+// The header's letters compare without case; its leading ";~" has none, so
+// the text is searched for that pair and the letters compared where it
+// stands, with no upper-cased copy of the whole text.
 qsizetype lastHeaderAtLineStart(const QByteArray& text) {
-    const QByteArray upperText = text.toUpper();
-    const QByteArray upperHeader = kHeader.toUpper();
-    for (qsizetype at = upperText.lastIndexOf(upperHeader); at >= 0;
-         at = at == 0 ? -1 : upperText.lastIndexOf(upperHeader, at - 1))
-        if (at == 0 || text[at - 1] == '\n')
+    const QByteArray lead = kHeader.left(2);
+    for (qsizetype at = text.lastIndexOf(lead); at >= 0; at = at == 0 ? -1 : text.lastIndexOf(lead, at - 1))
+        if ((at == 0 || text[at - 1] == '\n') && text.size() - at >= kHeader.size()
+            && qstrnicmp(text.constData() + at, kHeader.constData(), kHeader.size()) == 0)
             return at;
     return -1;
 }

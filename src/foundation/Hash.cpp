@@ -51,9 +51,16 @@ void clsHash::SetSize(int HashSize, int ListSize, int ChunkSize) {
         chunkSize_ = ChunkSize;
     count_ = 0;
     freeHead_ = 0;
+    buckets_.clear();
+    tails_.clear();
+    slots_.clear();
+}
+
+// Most functions declare no locals and most tables stay empty: the buckets
+// and slots are allocated with the first record, not with the table.
+void clsHash::allocate() {
     buckets_.assign(static_cast<size_t>(hashSize_), 0);
     tails_.assign(static_cast<size_t>(hashSize_), 0);
-    slots_.clear();
     slots_.resize(1);
     grow(listSize_);
 }
@@ -79,6 +86,8 @@ size_t keyHashOf(const QString& upperKey) {
 
 template <typename Matches>
 int clsHash::findSlot(int bucket, const QString& upperKey, Matches matches, int* previous, bool latest) const {
+    if (buckets_.empty())
+        return 0;
     const size_t keyHash = keyHashOf(upperKey);
     int before = 0;
     int found = 0;
@@ -151,6 +160,8 @@ bool clsHash::ExistsCodeExplorer(const QString& key, int Handle, const SciHandle
 void clsHash::Add(const QString& key, CodeRecordPtr record) {
     if (key.isEmpty())
         RaiseError(1001, QStringLiteral("Invalid key"), kClassName);
+    if (buckets_.empty())
+        allocate();
     if (!freeHead_)
         grow(chunkSize_);
     const int slot = freeHead_;

@@ -20,6 +20,7 @@ extern CodeRecordPtr gFoundItem;
 // and one name may hold several records (one per declaring line), kept in
 // the order they were added. Slots are preallocated and reused through a
 // free list, so adding and removing while the user types rarely allocates.
+// An empty table holds no storage.
 class clsHash {
 public:
     clsHash();
@@ -74,6 +75,7 @@ private:
         int next = 0;
     };
 
+    void allocate();
     int bucketOf(int hash) const;
     template <typename Matches>
     int findSlot(int bucket, const QString& upperKey, Matches matches, int* previous = nullptr, bool latest = false) const;

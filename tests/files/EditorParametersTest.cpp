@@ -82,6 +82,8 @@ TEST(EditorParameters, EdgesOfTheBlock) {
     EXPECT_EQ(block->first, text.indexOf("\r\n;~Korvo"));
     EXPECT_EQ(block->parameters.bookmarks, (QList<long>{0, 1}));
     EXPECT_FALSE(FindEditorParameters("Print \";~Korvo Editor Parameters:\""));
+    EXPECT_FALSE(FindEditorParameters("Print 1\n;~Korvo Editor Param"));
+    EXPECT_FALSE(FindEditorParameters("Print 1\n;~Korvo_Editor Parameters:"));
 
     // At the very start of the text, with no line end before it.
     block = FindEditorParameters(";~Korvo Editor Parameters:\r\n;~C#X");
