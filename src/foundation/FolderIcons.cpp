@@ -10,14 +10,13 @@ const QColor kBack(0xC9, 0x8A, 0x1B);
 const QColor kFront(0xF2, 0xC0, 0x4A);
 const QColor kEdge(0x8A, 0x5A, 0x0A);
 
-QPixmap canvas() {
+// A 16-pixel folder: its back with the tab, then the front the caller draws.
+QIcon drawFolder(void (*drawFront)(QPainter&)) {
     QPixmap pixmap(16, 16);
     pixmap.fill(Qt::transparent);
-    return pixmap;
-}
-
-// The folder's back with its tab.
-void drawBack(QPainter& painter) {
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(kEdge, 1));
     QPainterPath back;
     back.moveTo(1.5, 3.5);
     back.lineTo(6.5, 3.5);
@@ -28,25 +27,17 @@ void drawBack(QPainter& painter) {
     back.closeSubpath();
     painter.setBrush(kBack);
     painter.drawPath(back);
-}
-
-QIcon drawClosedFolder() {
-    QPixmap pixmap = canvas();
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(kEdge, 1));
-    drawBack(painter);
-    painter.setBrush(kFront);
-    painter.drawRect(QRectF(1.5, 6.5, 13, 7));
+    drawFront(painter);
+    painter.end();
     return QIcon(pixmap);
 }
 
-QIcon drawOpenFolder() {
-    QPixmap pixmap = canvas();
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(kEdge, 1));
-    drawBack(painter);
+void closedFront(QPainter& painter) {
+    painter.setBrush(kFront);
+    painter.drawRect(QRectF(1.5, 6.5, 13, 7));
+}
+
+void openFront(QPainter& painter) {
     // A white sheet shows in the open folder.
     painter.setBrush(Qt::white);
     painter.drawRect(QRectF(3.5, 4.5, 10, 6));
@@ -59,17 +50,16 @@ QIcon drawOpenFolder() {
     front.closeSubpath();
     painter.setBrush(kFront);
     painter.drawPath(front);
-    return QIcon(pixmap);
 }
 
 }
 
 QIcon ClosedFolderIcon() {
-    static const QIcon icon = drawClosedFolder();
+    static const QIcon icon = drawFolder(closedFront);
     return icon;
 }
 
 QIcon OpenFolderIcon() {
-    static const QIcon icon = drawOpenFolder();
+    static const QIcon icon = drawFolder(openFront);
     return icon;
 }
