@@ -39,7 +39,7 @@ clsHash::clsHash(int HashSize, int ListSize, int ChunkSize) {
 }
 
 std::shared_ptr<clsHash> NewScopeTable() {
-    return std::make_shared<clsHash>(64, 16, 16);
+    return std::allocate_shared<clsHash>(PoolAllocator<clsHash>(), 64, 16, 16);
 }
 
 void clsHash::SetSize(int HashSize, int ListSize, int ChunkSize) {
@@ -51,16 +51,15 @@ void clsHash::SetSize(int HashSize, int ListSize, int ChunkSize) {
         chunkSize_ = ChunkSize;
     count_ = 0;
     freeHead_ = 0;
-    buckets_.clear();
-    tails_.clear();
+    chains_.clear();
     slots_.clear();
 }
 
 // Most functions declare no locals and most tables stay empty: the buckets
 // and slots are allocated with the first record, not with the table.
 void clsHash::allocate() {
-    buckets_.assign(static_cast<size_t>(hashSize_), 0);
-    tails_.assign(static_cast<size_t>(hashSize_), 0);
+    chains_.assign(static_cast<size_t>(hashSize_), Chain{});
+    slots_.reserve(static_cast<size_t>(listSize_) + 1);
     slots_.resize(1);
     grow(listSize_);
 }
@@ -86,12 +85,12 @@ size_t keyHashOf(const QString& upperKey) {
 
 template <typename Matches>
 int clsHash::findSlot(int bucket, const QString& upperKey, Matches matches, int* previous, bool latest) const {
-    if (buckets_.empty())
+    if (chains_.empty())
         return 0;
     const size_t keyHash = keyHashOf(upperKey);
     int before = 0;
     int found = 0;
-    for (int slot = buckets_[static_cast<size_t>(bucket)]; slot; slot = slots_[static_cast<size_t>(slot)].next) {
+    for (int slot = chains_[static_cast<size_t>(bucket)].head; slot; slot = slots_[static_cast<size_t>(slot)].next) {
         const Slot& s = slots_[static_cast<size_t>(slot)];
         if (s.keyHash == keyHash && s.key == upperKey && matches(s.record.get())) {
             if (previous)
@@ -119,9 +118,9 @@ void clsHash::unlink(int bucket, int slot, int previous) {
     if (previous)
         slots_[static_cast<size_t>(previous)].next = s.next;
     else
-        buckets_[static_cast<size_t>(bucket)] = s.next;
-    if (tails_[static_cast<size_t>(bucket)] == slot)
-        tails_[static_cast<size_t>(bucket)] = previous;
+        chains_[static_cast<size_t>(bucket)].head = s.next;
+    if (chains_[static_cast<size_t>(bucket)].tail == slot)
+        chains_[static_cast<size_t>(bucket)].tail = previous;
     s.key.clear();
     s.record.reset();
     s.next = freeHead_;
@@ -160,7 +159,7 @@ bool clsHash::ExistsCodeExplorer(const QString& key, int Handle, const SciHandle
 void clsHash::Add(const QString& key, CodeRecordPtr record) {
     if (key.isEmpty())
         RaiseError(1001, QStringLiteral("Invalid key"), kClassName);
-    if (buckets_.empty())
+    if (chains_.empty())
         allocate();
     if (!freeHead_)
         grow(chunkSize_);
@@ -174,12 +173,12 @@ void clsHash::Add(const QString& key, CodeRecordPtr record) {
     ++count_;
 
     const size_t bucket = static_cast<size_t>(bucketOf(HashCode(s.key)));
-    int& tail = tails_[bucket];
-    if (tail)
-        slots_[static_cast<size_t>(tail)].next = slot;
+    Chain& chain = chains_[bucket];
+    if (chain.tail)
+        slots_[static_cast<size_t>(chain.tail)].next = slot;
     else
-        buckets_[bucket] = slot;
-    tail = slot;
+        chain.head = slot;
+    chain.tail = slot;
 }
 
 CodeRecordPtr clsHash::ItemHash(const QString& key) const {
@@ -235,9 +234,9 @@ void clsHash::RemovePoHandle(const QString& key, int Handle) {
 }
 
 void clsHash::RemoveFromView(const SciHandle& SciWndData) {
-    for (size_t bucket = 0; bucket < buckets_.size(); ++bucket) {
+    for (size_t bucket = 0; bucket < chains_.size(); ++bucket) {
         int previous = 0;
-        for (int slot = buckets_[bucket]; slot;) {
+        for (int slot = chains_[bucket].head; slot;) {
             const int next = slots_[static_cast<size_t>(slot)].next;
             const CodeRecordPtr& record = slots_[static_cast<size_t>(slot)].record;
             if (record && record->SciWndData == SciWndData)
@@ -256,8 +255,8 @@ void clsHash::RemoveAll() {
 QStringList clsHash::Keys() const {
     QStringList keys;
     keys.reserve(count_);
-    for (int head : buckets_)
-        for (int slot = head; slot; slot = slots_[static_cast<size_t>(slot)].next)
+    for (const Chain& chain : chains_)
+        for (int slot = chain.head; slot; slot = slots_[static_cast<size_t>(slot)].next)
             keys.append(slots_[static_cast<size_t>(slot)].key);
     return keys;
 }
@@ -265,8 +264,8 @@ QStringList clsHash::Keys() const {
 QList<CodeRecordPtr> clsHash::Items() const {
     QList<CodeRecordPtr> items;
     items.reserve(count_);
-    for (int head : buckets_)
-        for (int slot = head; slot; slot = slots_[static_cast<size_t>(slot)].next)
+    for (const Chain& chain : chains_)
+        for (int slot = chain.head; slot; slot = slots_[static_cast<size_t>(slot)].next)
             items.append(slots_[static_cast<size_t>(slot)].record);
     return items;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/BlockPool.h"
 #include "foundation/CodeRecord.h"
 
 #include <QList>
@@ -82,9 +83,13 @@ private:
     void grow(int added);
     void unlink(int bucket, int slot, int previous);
 
-    std::vector<int> buckets_;
-    std::vector<int> tails_;  // last slot of each bucket's chain, so that adding does not walk it
-    std::vector<Slot> slots_;
+    // A bucket's chain of slots; its last slot is kept so that adding does not walk it.
+    struct Chain {
+        int head = 0;
+        int tail = 0;
+    };
+    std::vector<Chain, PoolAllocator<Chain>> chains_;
+    std::vector<Slot, PoolAllocator<Slot>> slots_;
     int hashSize_ = 2048;
     int listSize_ = 256;
     int chunkSize_ = 256;

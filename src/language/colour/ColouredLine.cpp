@@ -6,6 +6,6 @@
 
 ColouredLine::ColouredLine(int Line, QString& Text) : line(Line), length(0) {
     ReadLineIntoBuffer(Line, Text, length);
-    count = Tokenize(Text, length);
+    count = Tokenize(length);
     lineBase = static_cast<int>(SciPositionFromLine(Line)) - 1;
 }

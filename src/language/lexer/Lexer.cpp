@@ -72,6 +72,16 @@ void setText(TokenRecord& token, const QString& line, int from, int to) {
     token.Text.setUnicode(line.constData() + first, length);
 }
 
+// The same, cut from the line's bytes at positions from to to.
+void setText(TokenRecord& token, const unsigned char* line, int from, int to) {
+    platform::assignFromAnsi(token.Text, reinterpret_cast<const char*>(line + from), std::max(to - from, 0));
+}
+
+// The buffered line as characters, for the error log.
+QString bufferedLine(const unsigned char* line, int length) {
+    return platform::fromAnsi(QByteArray(reinterpret_cast<const char*>(line + 1), std::clamp(length, 0, kMaxLineLength)));
+}
+
 void clearText(TokenRecord& token) {
     if (!token.Text.isEmpty())
         token.Text.truncate(0);
@@ -90,7 +100,7 @@ bool isWord(const unsigned char* bytes, int length, const char* upperWord) {
 // every run, so no loop tests the bounds.
 class FullScan {
 public:
-    FullScan(const QString& text, int length) : text_(text), end_(length + 1) {}
+    explicit FullScan(int length) : end_(length + 1) {}
 
     int run() {
         gLineBuffer[end_] = kCarriageReturn;
@@ -101,7 +111,7 @@ public:
             if (b_[pos_] == kCarriageReturn)
                 break;
             if (count == kMaxTokens - 1) {
-                reportTooManyTokens(text_, tokenizeLog());
+                reportTooManyTokens(bufferedLine(b_, end_ - 1), tokenizeLog());
                 break;
             }
             scanToken(gTokens[++count]);
@@ -171,7 +181,7 @@ private:
     void scanName(TokenRecord& t) {
         skip(gIsIdentChar);
         t.Kind = tkIdent;
-        setText(t, text_, t.StartPos, pos_);
+        setText(t, b_, t.StartPos, pos_);
         t.EndPos = pos_;
     }
 
@@ -181,7 +191,7 @@ private:
             pos_ += 2;
             const int word = pos_;
             skip(gIsIdentChar);
-            setText(t, text_, word, pos_);
+            setText(t, b_, word, pos_);
             if (isWord(b_ + word, pos_ - word, "BLOCK"))
                 t.Kind = tkBlockOpen;
             else if (isWord(b_ + word, pos_ - word, "END"))
@@ -205,7 +215,7 @@ private:
         while (b_[pos_] != '"' && b_[pos_] > 31)
             ++pos_;
         t.Kind = tkString;
-        setText(t, text_, first, pos_);
+        setText(t, b_, first, pos_);
         t.EndPos = pos_;
         ++pos_;
     }
@@ -218,7 +228,7 @@ private:
             return;
         }
         t.Kind = tkNumber;
-        setText(t, text_, t.StartPos, pos_);
+        setText(t, b_, t.StartPos, pos_);
         t.EndPos = pos_;
     }
 
@@ -235,15 +245,16 @@ private:
     }
 
     const unsigned char* const b_ = gLineBuffer;
-    const QString& text_;
     const int end_;
     int pos_ = 1;
 };
 
 }
 
-int Tokenize(const QString& Text, int Length) {
-    return FullScan(Text, scanLength(Length, Text, tokenizeLog())).run();
+int Tokenize(int Length) {
+    if (Length > kMaxLineLength)
+        return FullScan(scanLength(Length, bufferedLine(gLineBuffer, Length), tokenizeLog())).run();
+    return FullScan(std::max(Length, 0)).run();
 }
 
 int TokenizeLightPomosna(const QString& Text, int Length) {
@@ -292,19 +303,20 @@ int TokenizeLightPomosna(const QString& Text, int Length) {
 }
 
 namespace {
-int tokenizeBytes(const QByteArray& line, unsigned char* buffer, int (*tokenizer)(const QString&, int)) {
+void putIntoBuffer(const QByteArray& line, unsigned char* buffer) {
     const qsizetype kept = std::min<qsizetype>(line.size(), kMaxLineLength);
     std::memcpy(buffer, line.constData(), static_cast<size_t>(kept));
-    return tokenizer(platform::fromAnsi(line), static_cast<int>(line.size()));
 }
 }
 
 int TokenizeLine(const QByteArray& line) {
-    return tokenizeBytes(line, gLineBufferPtr, Tokenize);
+    putIntoBuffer(line, gLineBufferPtr);
+    return Tokenize(static_cast<int>(line.size()));
 }
 
 int TokenizeLightLine(const QByteArray& line) {
-    return tokenizeBytes(line, gLightBufferPtr, TokenizeLightPomosna);
+    putIntoBuffer(line, gLightBufferPtr);
+    return TokenizeLightPomosna(platform::fromAnsi(line), static_cast<int>(line.size()));
 }
 
 int HashCodeNoCase(const QString& Key) {

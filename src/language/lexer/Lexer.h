@@ -42,12 +42,10 @@ extern unsigned char* const gLightBufferPtr;
 extern TokenRecord gTokens[kMaxTokens + 1];
 extern TokenRecord gLightTokens[kMaxTokens + 1];
 
-// Text is the line as characters, Length the number of them to scan; the
-// caller has already put the same line's bytes into gLineBuffer. Kinds are
-// decided on the bytes, token texts cut from Text. A line longer than
-// kMaxLineLength, or with more tokens than the array holds, is cut at the
-// limit and recorded once in the error log.
-int Tokenize(const QString& Text, int Length);
+// The line the caller put into gLineBuffer, Length characters of it. A line
+// longer than kMaxLineLength, or with more tokens than the array holds, is
+// cut at the limit and recorded once in the error log.
+int Tokenize(int Length);
 // Names, whole numbers and one-character tokens only, over gLightBuffer;
 // strings are skipped and the first comment ends the line.
 int TokenizeLightPomosna(const QString& Text, int Length);

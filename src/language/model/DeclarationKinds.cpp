@@ -1,12 +1,13 @@
 #include "language/model/DeclarationKinds.h"
 
+#include "platform/BlockPool.h"
 #include "language/model/DeclarationRecords.h"
 
 namespace {
 
 template <typename Record>
 CodeRecordPtr make() {
-    return std::make_shared<Record>();
+    return std::allocate_shared<Record>(PoolAllocator<Record>());
 }
 
 using Id = DeclarationKindId;

@@ -29,13 +29,20 @@ const QString kModule = QStringLiteral("Mod_Parse");
 // gParsingFile for the pass, cleared on every way out of it. Nothing in the
 // pass folds a line away: when every line is shown as it starts, none needs
 // showing until it ends.
+// Each fold level the pass changes has the component redraw the margin from
+// that line down, after a search of the line starts for where the line is on
+// screen; while it highlights the current fold block it redraws the whole
+// margin instead, without the search. Korvo's views never highlight blocks
+// otherwise, and nothing is drawn during the pass.
 class ParsingFileScope {
 public:
     ParsingFileScope() {
         gParsingFile = true;
         gEveryLineShown = SciGetAllLinesVisible();
+        SciMarkerEnableHighlight(true);
     }
     ~ParsingFileScope() {
+        SciMarkerEnableHighlight(false);
         gParsingFile = false;
         gEveryLineShown = false;
     }

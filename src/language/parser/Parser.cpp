@@ -78,10 +78,16 @@ bool wholeDocumentPass() {
 // stands for one character, so the bytes decide the answer).
 class KeywordMemo {
 public:
+    // The storage stays from one document to the next: a whole-document
+    // pass allocates nothing for the memo once it has grown, and only the
+    // slots taken are emptied.
     void startDocument() {
-        slots_.assign(kFirstCapacity, Slot{});
+        if (slots_.empty())
+            slots_.resize(kFirstCapacity);
+        for (const std::uint32_t at : taken_)
+            slots_[at] = Slot{};
+        taken_.clear();
         words_.clear();
-        used_ = 0;
     }
 
     // Valid until the next call.
@@ -97,7 +103,8 @@ public:
             return slots_[at].keyword;
         slots_[at] = Slot{hash, length, static_cast<std::uint32_t>(words_.size()), KeywordOfToken(i)};
         words_.append(word, length);
-        if (++used_ * 2 > slots_.size()) {
+        taken_.push_back(static_cast<std::uint32_t>(at));
+        if (taken_.size() * 2 > slots_.size()) {
             grow();
             at = slotOf(word, length, hash);
         }
@@ -136,22 +143,23 @@ private:
     void grow() {
         std::vector<Slot> old(slots_.size() * 2);
         old.swap(slots_);
-        for (Slot& slot : old) {
-            if (slot.length == kFree)
-                continue;
+        for (std::uint32_t& taken : taken_) {
+            Slot& slot = old[taken];
             size_t at = slot.hash & (slots_.size() - 1);
             while (slots_[at].length != kFree)
                 at = (at + 1) & (slots_.size() - 1);
             slots_[at] = std::move(slot);
+            taken = static_cast<std::uint32_t>(at);
         }
     }
 
     std::vector<Slot> slots_;
+    std::vector<std::uint32_t> taken_;
     std::string words_;
-    size_t used_ = 0;
 };
 
-// The text of the line being parsed; its storage serves line after line.
+// The line being parsed as characters, made when a step needs more than
+// its tokens; its storage serves line after line.
 QString& lineText() {
     static QString text;
     return text;
@@ -198,6 +206,7 @@ private:
     // Rewrites the word of token i in the spelling given, when it differs.
     void correctCase(int i, const QString& spelling);
     QString textFromTo(int startPos, int endPos) const;
+    const QString& lineAsText() const;
     // A record of the kind, anchored to the line by the kind's marker.
     template <typename Record>
     std::shared_ptr<Record> newRecord(DeclarationKindId kind, const QString& name) const;
@@ -268,10 +277,15 @@ void LineParse::run() {
 }
 
 void LineParse::readLine() {
-    ReadLineIntoBuffer(line_, lineBase_ + 1, text_, length_);
-    count_ = Tokenize(text_, length_);
+    length_ = ReadLineBytes(line_, lineBase_ + 1);
+    count_ = Tokenize(length_);
     // The buffer holds an overlong line cut at its capacity: so does the parse.
     length_ = std::min(length_, kMaxLineLength);
+}
+
+const QString& LineParse::lineAsText() const {
+    platform::assignFromAnsi(text_, reinterpret_cast<const char*>(gLineBufferPtr), length_);
+    return text_;
 }
 
 void LineParse::walkTokens() {
@@ -385,7 +399,7 @@ bool LineParse::statement(const QString& word) {
 bool LineParse::functionStatement() {
     auto function = newRecord<ClsFunkcija>(DeclarationKindId::Function, gTokens[i_ + 1].Text);
     ++i_;
-    const int paramsAt = BuildFunction(*function, i_, count_, lineBase_, text_);
+    const int paramsAt = BuildFunction(*function, i_, count_, lineBase_, lineAsText());
     if (function->VlezNum > 0) {
         // Read back from the document: the parameters' keywords are in the
         // keyword table's spelling by now.
@@ -590,7 +604,8 @@ void LineParse::correctCase(int i, const QString& spelling) {
     if (t.Text == spelling || t.Text.size() != spelling.size())
         return;
     ReplaceToken(spelling, i, lineBase_);
-    text_.replace(t.StartPos - 1, spelling.size(), spelling);
+    const QByteArray bytes = platform::toAnsi(spelling);
+    std::memcpy(gLineBuffer + t.StartPos, bytes.constData(), static_cast<size_t>(bytes.size()));
     t.Text = spelling;
 }
 

@@ -87,10 +87,7 @@ void LineUnparse::run(const std::optional<QByteArray>& text) {
     if (text) {
         count = TokenizeLine(*text);
     } else {
-        int length = 0;
-        QString lineText;
-        ReadLineIntoBuffer(line_, lineText, length);
-        count = Tokenize(lineText, length);
+        count = Tokenize(ReadLineBytes(line_));
     }
 
     for (int marker : {MARKER_MAINPROGRAM, MARKER_FOLDSTART, MARKER_FOLDEND, MARKER_BLOCK, MARKER_BREAKPOINT})

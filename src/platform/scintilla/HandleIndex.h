@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/BlockPool.h"
 #include "platform/scintilla/LineGroups.h"
 
 #include <array>
@@ -18,14 +19,16 @@ public:
     void clear() { pages_.clear(); }
 
 private:
-    // Small enough for the allocator's small-chunk bins: a larger request
-    // first has it sweep every small chunk freed (an unparse frees many).
+    // Small enough for the block pool.
     static constexpr int kPageBits = 6;
     static constexpr int kPageSize = 1 << kPageBits;
 
     struct Page {
         std::array<LineGroups::Group*, kPageSize> groups{};
         int known = 0;
+
+        static void* operator new(std::size_t bytes) { return blockpool::take(bytes); }
+        static void operator delete(void* page, std::size_t bytes) noexcept { blockpool::give(page, bytes); }
     };
 
     std::vector<std::unique_ptr<Page>> pages_;

@@ -6,9 +6,17 @@
 #include <QPaintEvent>
 
 #include <algorithm>
+#include <bit>
 #include <functional>
 
 namespace {
+// Calls visit with each marker number whose bit is set in the mask.
+template <typename Visit>
+void forEachNumber(unsigned mask, Visit visit) {
+    for (; mask; mask &= mask - 1)
+        visit(std::countr_zero(mask));
+}
+
 long nextViewId() {
     static long last = 0;
     return ++last;
@@ -158,9 +166,7 @@ bool SciView::keeps(long number) const {
 }
 
 void SciView::forEachKept(const std::function<void(LineCounts&)>& visit) {
-    for (int n = 0; n < 32; ++n)
-        if (keeps(n))
-            visit(kept_[static_cast<size_t>(n)]);
+    forEachNumber(keptNumbers_, [&](int n) { visit(kept_[static_cast<size_t>(n)]); });
 }
 
 long SciView::sendKept(unsigned int message, unsigned long wParam, long lParam) {
@@ -183,9 +189,8 @@ long SciView::sendKept(unsigned int message, unsigned long wParam, long lParam) 
     case SCI_MARKERADDSET:
         if (lParam & keptMask) {
             if (validLine(line))
-                for (int n = 0; n < 32; ++n)
-                    if ((lParam & keptMask) >> n & 1)
-                        kept_[static_cast<size_t>(n)].add(line);
+                forEachNumber(static_cast<unsigned>(lParam & keptMask),
+                              [&](int n) { kept_[static_cast<size_t>(n)].add(line); });
             lParam &= ~keptMask;
             if (!lParam)
                 return 0;
@@ -209,25 +214,24 @@ long SciView::sendKept(unsigned int message, unsigned long wParam, long lParam) 
         break;
     case SCI_MARKERGET: {
         long markers = SendScintilla(message, wParam);
-        for (int n = 0; n < 32; ++n)
-            if (keeps(n) && kept_[static_cast<size_t>(n)].at(line))
+        forEachNumber(keptNumbers_, [&](int n) {
+            if (kept_[static_cast<size_t>(n)].at(line))
                 markers |= 1L << n;
+        });
         return markers;
     }
     case SCI_MARKERNEXT:
     case SCI_MARKERPREVIOUS: {
         const bool forward = message == SCI_MARKERNEXT;
         long found = SendScintilla(message, wParam, lParam & ~keptMask);
-        for (int n = 0; n < 32; ++n) {
-            if (!((lParam & keptMask) >> n & 1))
-                continue;
+        forEachNumber(static_cast<unsigned>(lParam & keptMask), [&](int n) {
             const LineCounts& counts = kept_[static_cast<size_t>(n)];
             const long own = forward ? counts.next(line) : counts.previous(line);
             if (found < 0 || own < 0)
                 found = std::max(found, own);
             else
                 found = forward ? std::min(found, own) : std::max(found, own);
-        }
+        });
         return found;
     }
     }

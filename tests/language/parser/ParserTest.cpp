@@ -98,12 +98,17 @@ TEST_F(ParserTest, RecordsTheOtherDeclarations) {
 }
 
 TEST_F(ParserTest, WritesKeywordsAndBlockCommentsInTheTablesSpelling) {
-    parse("function f()\r\nend function\r\n;[block\r\nx = 1\r\n;[end\r\n");
-    EXPECT_EQ(lineText(0), "Function f()\r\n");
+    parse("function f(s$[4], n = true)\r\nend function\r\n;[block\r\nx = 1\r\n;[end\r\n");
+    EXPECT_EQ(lineText(0), "Function f(s$[4], n = True)\r\n");
     EXPECT_EQ(lineText(1), "End Function\r\n");
     EXPECT_EQ(lineText(2), ";[Block\r\n");
     EXPECT_EQ(lineText(4), ";[End\r\n");
-    EXPECT_TRUE(recordIn<ClsFunkcija>(project().Funkcii, "f"));
+    const auto f = recordIn<ClsFunkcija>(project().Funkcii, "f");
+    ASSERT_TRUE(f);
+    EXPECT_EQ(f->Help, "s$[4], n = True");
+    const auto s = recordIn<ClsLocalVar>(*f->Locals, "s");
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->ArraySize, "[4]");
     EXPECT_TRUE(hasMarker(2, MARKER_BLOCK) && hasMarker(2, MARKER_FOLDSTART));
     EXPECT_TRUE(hasMarker(4, MARKER_BLOCK) && hasMarker(4, MARKER_FOLDEND));
     EXPECT_EQ(styleAt(SciPositionFromLine(2) + 3), STYLE_Block);
