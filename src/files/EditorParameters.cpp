@@ -3,6 +3,8 @@
 #include "foundation/NumberHelpers.h"
 #include "platform/AnsiText.h"
 
+#include <cstring>
+
 namespace {
 
 const QByteArray kHeader = ";~Korvo Editor Parameters:";
@@ -36,15 +38,22 @@ QByteArray lineAt(const QByteArray& text, qsizetype start, qsizetype& next) {
 }
 
 // The header's letters compare without case; its leading ";~" has none, so
-// the text is searched for that pair and the letters compared where it
+// the text is searched backwards for its "~" and the rest compared where it
 // stands, with no upper-cased copy of the whole text.
 qsizetype lastHeaderAtLineStart(const QByteArray& text) {
-    const QByteArray lead = kHeader.left(2);
-    for (qsizetype at = text.lastIndexOf(lead); at >= 0; at = at == 0 ? -1 : text.lastIndexOf(lead, at - 1))
-        if ((at == 0 || text[at - 1] == '\n') && text.size() - at >= kHeader.size()
-            && qstrnicmp(text.constData() + at, kHeader.constData(), kHeader.size()) == 0)
+    const char* const first = text.constData();
+    for (size_t before = static_cast<size_t>(text.size());;) {
+        const auto* tilde = static_cast<const char*>(memrchr(first, '~', before));
+        if (!tilde)
+            return -1;
+        before = static_cast<size_t>(tilde - first);
+        if (before == 0)
+            continue;
+        const qsizetype at = static_cast<qsizetype>(before) - 1;
+        if (first[at] == ';' && (at == 0 || first[at - 1] == '\n') && text.size() - at >= kHeader.size()
+            && qstrnicmp(first + at, kHeader.constData(), kHeader.size()) == 0)
             return at;
-    return -1;
+    }
 }
 
 }

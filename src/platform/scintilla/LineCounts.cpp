@@ -18,6 +18,12 @@ int LineCounts::at(long line) const {
 void LineCounts::add(long line) {
     if (line < 0)
         return;
+    // A parse from the top counts each line right after the last one counted.
+    if (line == size() && gapStart_ == line && gapLength_ > 0) {
+        cells_[static_cast<size_t>(gapStart_++)] = 1;
+        --gapLength_;
+        return;
+    }
     if (line >= size())
         insertEmpty(size(), line + 1 - size());
     std::uint8_t& count = cell(line);
