@@ -88,6 +88,7 @@ public:
             slots_[at] = Slot{};
         taken_.clear();
         words_.clear();
+        keywords_.clear();
     }
 
     // Valid until the next call.
@@ -98,29 +99,40 @@ public:
         if (slots_.empty())
             startDocument();
         const std::uint32_t hash = hashOf(word, length);
-        size_t at = slotOf(word, length, hash);
+        const size_t at = slotOf(word, length, hash);
         if (slots_[at].length != kFree)
-            return slots_[at].keyword;
-        slots_[at] = Slot{hash, length, static_cast<std::uint32_t>(words_.size()), KeywordOfToken(i)};
+            return keywordOf(slots_[at]);
+        KeywordPtr keyword = KeywordOfToken(i);
+        const bool isKeyword = bool(keyword);
+        if (isKeyword)
+            keywords_.push_back(std::move(keyword));
+        const Slot added{hash, length, static_cast<std::uint32_t>(words_.size()),
+                         isKeyword ? static_cast<std::uint32_t>(keywords_.size()) : 0};
+        slots_[at] = added;
         words_.append(word, length);
         taken_.push_back(static_cast<std::uint32_t>(at));
-        if (taken_.size() * 2 > slots_.size()) {
+        if (taken_.size() * 4 > slots_.size() * 3)
             grow();
-            at = slotOf(word, length, hash);
-        }
-        return slots_[at].keyword;
+        return keywordOf(added);
     }
 
 private:
     static constexpr std::uint32_t kFree = ~0u;
     static constexpr size_t kFirstCapacity = 1024;
 
+    // Small, so that the table of a document of many names stays in the
+    // processor's caches.
     struct Slot {
         std::uint32_t hash = 0;
         std::uint32_t length = kFree;
-        std::uint32_t offset = 0;
-        KeywordPtr keyword;
+        std::uint32_t offset = 0;    // of the word in words_
+        std::uint32_t keyword = 0;  // 1 + its index in keywords_, 0 for a word that is none
     };
+
+    const KeywordPtr& keywordOf(const Slot& slot) const {
+        static const KeywordPtr none;
+        return slot.keyword ? keywords_[slot.keyword - 1] : none;
+    }
 
     static std::uint32_t hashOf(const char* word, std::uint32_t length) {
         std::uint32_t hash = 2166136261u;
@@ -148,7 +160,7 @@ private:
             size_t at = slot.hash & (slots_.size() - 1);
             while (slots_[at].length != kFree)
                 at = (at + 1) & (slots_.size() - 1);
-            slots_[at] = std::move(slot);
+            slots_[at] = slot;
             taken = static_cast<std::uint32_t>(at);
         }
     }
@@ -156,6 +168,7 @@ private:
     std::vector<Slot> slots_;
     std::vector<std::uint32_t> taken_;
     std::string words_;
+    std::vector<KeywordPtr> keywords_;
 };
 
 // The line being parsed as characters, made when a step needs more than
@@ -189,7 +202,7 @@ private:
     void endStatement();
     void endFunction();
     void endType();
-    void endOther(const char* word, int closers);
+    void endOther(const QString& word, int closers);
     void typeStatement();
     bool declarationList(const DeclarationKind& kind);
     void readTypeAndSize(TypedRecord& record, const DeclarationKind& kind);
@@ -443,20 +456,20 @@ void LineParse::endStatement() {
     else if (is("TYPE"))
         endType();
     else if (is("IF"))
-        endOther("If", 1);
+        endOther(QStringLiteral("If"), 1);
     else if (is("SELECT"))
-        endOther("Select", 2);
+        endOther(QStringLiteral("Select"), 2);
 }
 
-void LineParse::endOther(const char* word, int closers) {
+void LineParse::endOther(const QString& word, int closers) {
     ++i_;
-    correctCase(i_, QLatin1String(word));
+    correctCase(i_, word);
     style(gTokens[i_].StartPos, gTokens[i_].EndPos - gTokens[i_].StartPos, STYLE_Keyword);
     counts_.closers += closers;
 }
 
 void LineParse::endFunction() {
-    endOther("Function", 1);
+    endOther(QStringLiteral("Function"), 1);
     --counts_.foldDelta;
     gIndentLevel = 1;
     // Asked before the line carries its own boundary markers, which would
@@ -478,7 +491,7 @@ void LineParse::endFunction() {
 }
 
 void LineParse::endType() {
-    endOther("Type", 1);
+    endOther(QStringLiteral("Type"), 1);
     --counts_.foldDelta;
     if (recomputeType())
         gCurrentType = CurrentType(line_);

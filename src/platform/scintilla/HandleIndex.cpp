@@ -1,25 +1,47 @@
 #include "platform/scintilla/HandleIndex.h"
 
+#include <iterator>
+
+std::unique_ptr<HandleIndex::Page>* HandleIndex::entry(size_t page) {
+    if (page < firstPage_ || page - firstPage_ >= pages_.size())
+        return nullptr;
+    return &pages_[page - firstPage_];
+}
+
 LineGroups::Group* HandleIndex::find(int handle) const {
     if (handle < 0)
         return nullptr;
     const auto page = static_cast<size_t>(handle >> kPageBits);
-    if (page >= pages_.size() || !pages_[page])
+    if (page < firstPage_ || page - firstPage_ >= pages_.size() || !pages_[page - firstPage_])
         return nullptr;
-    return pages_[page]->groups[static_cast<size_t>(handle & (kPageSize - 1))];
+    return pages_[page - firstPage_]->groups[static_cast<size_t>(handle & (kPageSize - 1))];
 }
 
 void HandleIndex::set(int handle, LineGroups::Group* group) {
     if (handle < 0 || !group)
         return;
     const auto page = static_cast<size_t>(handle >> kPageBits);
-    if (page >= pages_.size())
-        pages_.resize(page + 1);
-    if (!pages_[page])
-        pages_[page] = std::make_unique<Page>();
-    LineGroups::Group*& slot = pages_[page]->groups[static_cast<size_t>(handle & (kPageSize - 1))];
+    if (pages_.empty()) {
+        firstPage_ = page;
+        leadingEmpty_ = 0;
+    } else if (page < firstPage_) {
+        std::vector<std::unique_ptr<Page>> grown(firstPage_ - page);
+        grown.insert(grown.end(), std::make_move_iterator(pages_.begin()), std::make_move_iterator(pages_.end()));
+        pages_ = std::move(grown);
+        leadingEmpty_ += firstPage_ - page;
+        firstPage_ = page;
+    }
+    if (page - firstPage_ >= pages_.size())
+        pages_.resize(page - firstPage_ + 1);
+    std::unique_ptr<Page>& owner = pages_[page - firstPage_];
+    if (!owner) {
+        owner = std::make_unique<Page>();
+        if (page - firstPage_ < leadingEmpty_)
+            leadingEmpty_ = page - firstPage_;
+    }
+    LineGroups::Group*& slot = owner->groups[static_cast<size_t>(handle & (kPageSize - 1))];
     if (!slot)
-        ++pages_[page]->known;
+        ++owner->known;
     slot = group;
 }
 
@@ -27,12 +49,38 @@ void HandleIndex::erase(int handle) {
     if (handle < 0)
         return;
     const auto page = static_cast<size_t>(handle >> kPageBits);
-    if (page >= pages_.size() || !pages_[page])
+    std::unique_ptr<Page>* owner = entry(page);
+    if (!owner || !*owner)
         return;
-    LineGroups::Group*& slot = pages_[page]->groups[static_cast<size_t>(handle & (kPageSize - 1))];
+    LineGroups::Group*& slot = (*owner)->groups[static_cast<size_t>(handle & (kPageSize - 1))];
     if (!slot)
         return;
     slot = nullptr;
-    if (--pages_[page]->known == 0)
-        pages_[page].reset();
+    if (--(*owner)->known == 0) {
+        owner->reset();
+        if (page - firstPage_ == leadingEmpty_)
+            dropLeadingEmptyPages();
+    }
+}
+
+void HandleIndex::clear() {
+    pages_.clear();
+    firstPage_ = 0;
+    leadingEmpty_ = 0;
+}
+
+// Counts the empty entries at the front, and cuts them off once they are
+// half the table: each entry is counted and moved a bounded number of times.
+void HandleIndex::dropLeadingEmptyPages() {
+    while (leadingEmpty_ < pages_.size() && !pages_[leadingEmpty_])
+        ++leadingEmpty_;
+    if (leadingEmpty_ == pages_.size()) {
+        clear();
+        return;
+    }
+    if (leadingEmpty_ * 2 < pages_.size())
+        return;
+    pages_.erase(pages_.begin(), pages_.begin() + static_cast<std::ptrdiff_t>(leadingEmpty_));
+    firstPage_ += leadingEmpty_;
+    leadingEmpty_ = 0;
 }

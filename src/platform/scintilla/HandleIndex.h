@@ -9,14 +9,16 @@
 
 // The group of each known marker handle. Scintilla numbers handles upwards
 // from 1 per document, so they are looked up by number in pages of
-// consecutive handles; a page goes once none of its handles is known.
+// consecutive handles; a page goes once none of its handles is known, and
+// the table drops the empty pages below the lowest known handle, so that it
+// does not grow with every re-parse of a document.
 class HandleIndex {
 public:
     // Null for a handle not known.
     LineGroups::Group* find(int handle) const;
     void set(int handle, LineGroups::Group* group);
     void erase(int handle);
-    void clear() { pages_.clear(); }
+    void clear();
 
 private:
     // Small enough for the block pool.
@@ -31,5 +33,11 @@ private:
         static void operator delete(void* page, std::size_t bytes) noexcept { blockpool::give(page, bytes); }
     };
 
-    std::vector<std::unique_ptr<Page>> pages_;
+    // The table's entry for a page of handles, or null.
+    std::unique_ptr<Page>* entry(size_t page);
+    void dropLeadingEmptyPages();
+
+    std::vector<std::unique_ptr<Page>> pages_;  // from page firstPage_ on
+    size_t firstPage_ = 0;
+    size_t leadingEmpty_ = 0;  // empty entries at the front of pages_
 };
