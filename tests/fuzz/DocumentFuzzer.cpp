@@ -42,7 +42,7 @@ void tokenize(const QByteArray& line) {
     TokenizeLightLine(line);
     const int count = TokenizeLine(line);
     for (int i = 1; i <= count; ++i)
-        (void)QStringLiteral("%1 \"%2\" %3 %4").arg(gTokens[i].Kind).arg(gTokens[i].Text).arg(gTokens[i].StartPos).arg(gTokens[i].EndPos);
+        (void)QStringLiteral("%1 \"%2\" %3 %4").arg(gTokens[i].Kind).arg(gTokens[i].Text()).arg(gTokens[i].StartPos).arg(gTokens[i].EndPos);
 }
 
 void tokenizeEachLine(const QByteArray& text) {

@@ -13,7 +13,7 @@ int dumpTokens(const QStringList& args) {
     const int count = TokenizeLine(platform::toAnsi(args.first()));
     for (int i = 1; i <= count; ++i) {
         const TokenRecord& t = gTokens[i];
-        printLine(QStringLiteral("%1 \"%2\" %3 %4").arg(t.Kind).arg(t.Text).arg(t.StartPos).arg(t.EndPos));
+        printLine(QStringLiteral("%1 \"%2\" %3 %4").arg(t.Kind).arg(t.Text()).arg(t.StartPos).arg(t.EndPos));
     }
     return 0;
 }

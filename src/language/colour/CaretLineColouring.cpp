@@ -113,9 +113,9 @@ void CaretLinePass::token() {
 }
 
 void CaretLinePass::identifier() {
-    const PreparedName name = PrepareName(gTokens[i_].Text);
+    const PreparedName name = PrepareName(gTokens[i_].Text());
     if (FindFunction(name)) {
-        if (!declares_ && gTokens[i_].Text != gFoundItem->Ime)
+        if (!declares_ && gTokens[i_].Text() != gFoundItem->Ime)
             FixTokenCase(gFoundItem->Ime, i_, l_.lineBase);
         styleToken(STYLE_Function);
         return;
@@ -133,7 +133,7 @@ void CaretLinePass::identifier() {
 }
 
 void CaretLinePass::keyword(const ClsBBFunkcija& keyword) {
-    if (gTokens[i_].Text != keyword.Ime)
+    if (gTokens[i_].Text() != keyword.Ime)
         FixTokenCase(keyword.Ime, i_, l_.lineBase);
     styleToken(STYLE_Keyword);
     const QString& word = keyword.Ime;
@@ -170,10 +170,10 @@ void CaretLinePass::declaredContext(clsHash& table, int styleNumber, void (*comp
     }
     if (!nextIsIdentifier())
         return;
-    if (table.ExistsHash(gTokens[i_ + 1].Text)) {
+    if (table.ExistsHash(gTokens[i_ + 1].Text())) {
         ++i_;
         // A type after New keeps its spelling here; the light pass corrects it.
-        if (styleNumber == STYLE_Label && gTokens[i_].Text != gFoundItem->Ime)
+        if (styleNumber == STYLE_Label && gTokens[i_].Text() != gFoundItem->Ime)
             FixTokenCase(gFoundItem->Ime, i_, l_.lineBase);
         styleToken(styleNumber);
     } else if (CompletionDueAt(l_.lineBase + gTokens[i_ + 1].EndPos)) {
@@ -186,9 +186,9 @@ void CaretLinePass::objectContext() {
     style(gTokens[i_].StartPos, 1, STYLE_Separator);
     if (caretRightAfterChar(i_) && gCharAdded)
         AutocompleteType();
-    if (nextIsIdentifier() && ActiveCodeModel()->Types.ExistsHash(gTokens[i_ + 1].Text)) {
+    if (nextIsIdentifier() && ActiveCodeModel()->Types.ExistsHash(gTokens[i_ + 1].Text())) {
         ++i_;
-        if (gTokens[i_].Text != gFoundItem->Ime)
+        if (gTokens[i_].Text() != gFoundItem->Ime)
             FixTokenCase(gFoundItem->Ime, i_, l_.lineBase);
         styleToken(STYLE_Type);
     }
@@ -198,7 +198,7 @@ void CaretLinePass::unknownName() {
     const TokenRecord& t = gTokens[i_];
     if (i_ == 2 && gTokens[1].Kind == '.') {
         // A label definition that no table holds.
-        style(gTokens[1].StartPos, static_cast<int>(t.Text.size()) + 1, STYLE_Text);
+        style(gTokens[1].StartPos, static_cast<int>(t.Text().size()) + 1, STYLE_Text);
         return;
     }
     if (CompletionDueAt(l_.lineBase + t.EndPos))

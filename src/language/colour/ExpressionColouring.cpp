@@ -43,10 +43,10 @@ void ColorToken(int i, int LineBase) {
             StyleLiteralToken(i, LineBase);
             return;
         }
-        if (const KeywordPtr keyword = gKeywords.Find(token.Text)) {
-            if (keyword->Ime != token.Text)
+        if (const KeywordPtr keyword = gKeywords.Find(token.Text())) {
+            if (keyword->Ime != token.Text())
                 ReplaceToken(keyword->Ime, i, LineBase);
-            StyleRun(LineBase + token.StartPos, static_cast<int>(token.Text.size()), STYLE_Keyword);
+            StyleRun(LineBase + token.StartPos, static_cast<int>(token.Text().size()), STYLE_Keyword);
         }
     } catch (...) {
         SetErrorLog(QStringLiteral("ColorToken"), QStringLiteral("Mod_Parse"));

@@ -19,7 +19,7 @@ namespace {
 
 void colourKeyword(const ClsBBFunkcija& keyword, int i, int LineBase) {
     const TokenRecord& token = gTokens[i];
-    if (token.Text != keyword.Ime)
+    if (token.Text() != keyword.Ime)
         FixTokenCase(keyword.Ime, i, LineBase);
     const bool missesBrackets = CheckForMissingBracesOnFunctions != 0 && keyword.MoraZagradi && TokenKindAt(i + 1) != '(';
     const int style = missesBrackets && !gColoringCaretLine ? gStrictModeStyle : STYLE_Keyword;
@@ -28,7 +28,7 @@ void colourKeyword(const ClsBBFunkcija& keyword, int i, int LineBase) {
 
 void colourIdentifier(int& i, int N, int LineBase) {
     const TokenRecord& token = gTokens[i];
-    const PreparedName name = PrepareName(token.Text);
+    const PreparedName name = PrepareName(token.Text());
     if (FindFunction(name)) {
         ColourDeclaredName(gFoundItem, STYLE_Function, i, N, LineBase);
         return;

@@ -18,10 +18,10 @@ void ReColorLine(int Line) {
             const TokenRecord& t = gTokens[i];
             if (t.Kind != tkIdent || SciGetStyleAt(l.lineBase + t.StartPos) == STYLE_Keyword)
                 continue;
-            const KeywordPtr keyword = FindKeyword(PrepareName(t.Text));
+            const KeywordPtr keyword = FindKeyword(PrepareName(t.Text()));
             if (!keyword)
                 continue;
-            if (t.Text != keyword->Ime && t.Text.size() == keyword->Ime.size())
+            if (t.Text() != keyword->Ime && t.Text().size() == keyword->Ime.size())
                 ReplaceToken(keyword->Ime, i, l.lineBase);
             StyleRun(l.lineBase + t.StartPos, t.EndPos - t.StartPos, STYLE_Keyword);
         }

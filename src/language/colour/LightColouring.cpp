@@ -44,7 +44,7 @@ private:
     void styleToken(int styleNumber) const {
         StyleRun(l_.lineBase + gTokens[i_].StartPos, gTokens[i_].EndPos - gTokens[i_].StartPos, styleNumber);
     }
-    const QString& nextText() const { return gTokens[i_ + 1].Text; }
+    const QString& nextText() const { return gTokens[i_ + 1].Text(); }
     bool nextIsIdentifier() const { return TokenKindAt(i_ + 1) == tkIdent; }
 
     ColouredLine l_;
@@ -72,7 +72,7 @@ void LightPass::run() {
 }
 
 void LightPass::identifier() {
-    const PreparedName name = PrepareName(gTokens[i_].Text);
+    const PreparedName name = PrepareName(gTokens[i_].Text());
     if (FindFunction(name)) {
         ColourDeclaredName(gFoundItem, STYLE_Function, i_, l_.count, l_.lineBase);
         return;
@@ -97,13 +97,13 @@ void LightPass::identifier() {
 }
 
 bool LightPass::missesBrackets(const ClsBBFunkcija& keyword) const {
-    return CheckForMissingBracesOnFunctions != 0 && gTokens[i_].Text.size() >= 4 && TokenKindAt(i_ + 1) != '(' &&
+    return CheckForMissingBracesOnFunctions != 0 && gTokens[i_].Text().size() >= 4 && TokenKindAt(i_ + 1) != '(' &&
            keyword.MoraZagradi;
 }
 
 // Keywords as written in the line: a lower-case "new" is no type context.
 void LightPass::keywordContext(const ClsBBFunkcija& keyword) {
-    const QString& word = gTokens[i_].Text;
+    const QString& word = gTokens[i_].Text();
     CodeModel& project = *ActiveCodeModel();
     if (word == QLatin1String("Object") && TokenKindAt(i_ + 1) == '.') {
         ++i_;
@@ -147,7 +147,7 @@ void LightPass::declaredNext(clsHash& table, int styleNumber) {
     if (!nextIsIdentifier() || !table.ExistsHash(nextText()))
         return;
     ++i_;
-    if (gTokens[i_].Text != gFoundItem->Ime)
+    if (gTokens[i_].Text() != gFoundItem->Ime)
         FixTokenCase(gFoundItem->Ime, i_, l_.lineBase);
     styleToken(styleNumber);
 }
@@ -172,7 +172,7 @@ void LightPass::enterType() {
     if (!project.Types.ExistsOnlyHash(nextText()))
         return;
     ++i_;
-    gCurrentType = gTokens[i_].Text;
+    gCurrentType = gTokens[i_].Text();
     if (auto type = std::dynamic_pointer_cast<ClsType>(project.Types.ItemHandle(gCurrentType, l_.line, gSciWndData)))
         gCurrentFields = type->Fields;
 }

@@ -52,7 +52,7 @@ void AddReference(CodeRecord& record, long position) {
 
 void ColourDeclaredName(const CodeRecordPtr& record, int style, int& i, int N, int LineBase, bool Respell) {
     const TokenRecord& token = gTokens[i];
-    if (Respell && token.Text != record->Ime)
+    if (Respell && token.Text() != record->Ime)
         FixTokenCase(record->Ime, i, LineBase);
     AddReference(*record, LineBase + token.StartPos);
     if (gIsNameFollower[TokenKindAt(i + 1)]) {

@@ -25,8 +25,8 @@ bool declared(const QString& word, int Line, bool Sequential) {
 }
 
 void keywordContext(int& i, int Line) {
-    const QString& word = gTokens[i].Text;
-    const QString& next = gTokens[i + 1].Text;
+    const QString& word = gTokens[i].Text();
+    const QString& next = gTokens[i + 1].Text();
     CodeModel& project = *ActiveCodeModel();
     if (word == QLatin1String("Function")) {
         if (!project.Funkcii.ExistsOnlyHash(next)) {
@@ -57,10 +57,10 @@ void ColorUnparsedLineLight(int Line, bool Sequential, const QByteArray& Text) {
         for (int i = 1; i <= count; ++i) {
             if (gTokens[i].Kind != tkIdent)
                 continue;
-            if (FindKeyword(PrepareName(gTokens[i].Text))) {
+            if (FindKeyword(PrepareName(gTokens[i].Text()))) {
                 if (Sequential && gTokens[i + 1].Kind == tkIdent)
                     keywordContext(i, Line);
-            } else if (declared(gTokens[i].Text, Line, Sequential) && gIsNameFollower[gTokens[i + 1].Kind]) {
+            } else if (declared(gTokens[i].Text(), Line, Sequential) && gIsNameFollower[gTokens[i + 1].Kind]) {
                 SkipVarDeclaration(i, count);
                 --i;
             }

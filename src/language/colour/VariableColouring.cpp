@@ -24,7 +24,7 @@ int tokenEnd(int i) {
 }
 
 void respell(const QString& spelling, int i, int LineBase) {
-    if (gTokens[i].Text != spelling)
+    if (gTokens[i].Text() != spelling)
         FixTokenCase(spelling, i, LineBase);
 }
 
@@ -100,7 +100,7 @@ NameUse::Step NameUse::typePart() {
     const auto type = knownType(record_->Tajp);
     if (type && type->Ime != record_->Tajp)
         record_->Tajp = type->Ime;
-    if (gTokens[i_ + 1].Text.compare(record_->Tajp, Qt::CaseInsensitive) != 0) {
+    if (gTokens[i_ + 1].Text().compare(record_->Tajp, Qt::CaseInsensitive) != 0) {
         if (CompletionDueAt(lineBase_ + gTokens[i_ + 1].EndPos))
             AutocompleteType();
         return Step::Finish;
@@ -159,9 +159,9 @@ NameUse::Step NameUse::field() {
         return Step::Done;
     }
     const TokenRecord& name = gTokens[i_];
-    if (!type->Fields->ExistsHash(name.Text)) {
+    if (!type->Fields->ExistsHash(name.Text())) {
         if (caret() == lineBase_ + name.EndPos && gCharAdded)
-            AutocompleteBackSlash(*type, name.Text);
+            AutocompleteBackSlash(*type, name.Text());
         --i_;
         return Step::Finish;
     }

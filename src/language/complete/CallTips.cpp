@@ -80,7 +80,7 @@ long ZemiHelp(bool& IsFunction, QString& CommandName, int& ArgIndex, long CaretP
                 }
                 if (depth < 0)
                     continue;
-                CommandName = token.Text;
+                CommandName = token.Text();
                 const bool onName = caretColumn <= token.EndPos - 1;
                 if (const KeywordPtr keyword = gKeywords.Find(CommandName)) {
                     gKeywordItem = keyword;

@@ -31,7 +31,7 @@ int countKeyword(BlockCounts& counts, const ClsBBFunkcija& keyword, int i, int c
         gIndentLevel = 1;
     if (keyword.Ime != QLatin1String("End"))
         return i;
-    const QString block = gTokens[i + 1].Text.toUpper();
+    const QString block = gTokens[i + 1].Text().toUpper();
     if (block == QLatin1String("FUNCTION")) {
         gIndentLevel = 1;
         ++counts.closers;
@@ -50,7 +50,7 @@ BlockCounts countsOfTokens(int count) {
     for (int i = 1; i <= count; ++i) {
         const TokenRecord& token = gTokens[i];
         if (token.Kind == tkIdent) {
-            if (const KeywordPtr keyword = gKeywords.Find(token.Text))
+            if (const KeywordPtr keyword = gKeywords.Find(token.Text()))
                 i = countKeyword(counts, *keyword, i, count);
         } else if (token.Kind == '.' && i == 1 && isWordToken(2)) {
             break;

@@ -65,16 +65,9 @@ void reportTooManyTokens(const QString& Text, OverlongLineLog& log) {
     log.report(Text, QStringLiteral("Line with more than %1 tokens").arg(kMaxTokens - 1));
 }
 
-// Reuses the slot's own storage, so steady retokenizing does not allocate.
-void setText(TokenRecord& token, const QString& line, int from, int to) {
-    const qsizetype first = std::min<qsizetype>(from - 1, line.size());
-    const qsizetype length = std::clamp<qsizetype>(to - from, 0, line.size() - first);
-    token.Text.setUnicode(line.constData() + first, length);
-}
-
-// The same, cut from the line's bytes at positions from to to.
+// The token's text is the line's bytes at positions from to to.
 void setText(TokenRecord& token, const unsigned char* line, int from, int to) {
-    platform::assignFromAnsi(token.Text, reinterpret_cast<const char*>(line + from), std::max(to - from, 0));
+    token.setTextBytes(line + from, std::max(to - from, 0));
 }
 
 // The buffered line as characters, for the error log.
@@ -83,8 +76,7 @@ QString bufferedLine(const unsigned char* line, int length) {
 }
 
 void clearText(TokenRecord& token) {
-    if (!token.Text.isEmpty())
-        token.Text.truncate(0);
+    token.setTextBytes(nullptr, 0);
 }
 
 bool isWord(const unsigned char* bytes, int length, const char* upperWord) {
@@ -117,6 +109,7 @@ public:
             scanToken(gTokens[++count]);
         }
         gTokens[count + 1].Kind = tkNone;
+        clearText(gTokens[count + 1]);
         return count;
     }
 
@@ -294,11 +287,12 @@ int TokenizeLightPomosna(const QString& Text, int Length) {
             while (run[b[pos]])
                 ++pos;
             t.Kind = name ? tkIdent : tkNumber;
-            setText(t, Text, t.StartPos, pos);
+            setText(t, b, t.StartPos, pos);
         }
         t.EndPos = pos;
     }
     gLightTokens[count + 1].Kind = tkNone;
+    clearText(gLightTokens[count + 1]);
     return count;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/AnsiText.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -22,10 +24,34 @@ enum TokenKind : unsigned char {
 
 struct TokenRecord {
     unsigned char Kind = tkNone;
-    QString Text;
     int StartPos = 0;  // 1-based position in the line
     // After the token; for a comment -100 when ";" is followed by "!", else 0.
     int EndPos = 0;
+
+    // A name, a number, a string without its quotes, the word of a block
+    // comment; empty for the rest. Made from the line's bytes when first
+    // asked for, as most tokens' texts never are; valid until the next call
+    // of the same tokenizer.
+    const QString& Text() const {
+        if (pendingLength_ >= 0) {
+            platform::assignFromAnsi(text_, pending_, pendingLength_);
+            pendingLength_ = -1;
+        }
+        return text_;
+    }
+    void setText(const QString& text) {
+        text_ = text;
+        pendingLength_ = -1;
+    }
+    void setTextBytes(const unsigned char* bytes, int length) {
+        pending_ = reinterpret_cast<const char*>(bytes);
+        pendingLength_ = length;
+    }
+
+private:
+    mutable QString text_;
+    mutable const char* pending_ = nullptr;
+    mutable int pendingLength_ = -1;
 };
 
 constexpr int kMaxLineLength = 32767;

@@ -25,7 +25,7 @@ unsigned char readSuffix(int& i, QString& TypeName) {
         return TipInteger;
     case '.':
         if (TokenKindAt(i + 1) == tkIdent) {
-            TypeName = gTokens[i + 1].Text;
+            TypeName = gTokens[i + 1].Text();
             i += 2;
             return TipCustom;
         }
@@ -51,7 +51,7 @@ void skipBracket(int& i, int TokenCount, unsigned char closing) {
 void addParameter(ClsFunkcija& Func, int& i, int TokenCount, int LineBase, const QString& Text) {
     auto local = std::make_shared<ClsLocalVar>();
     ++i;
-    local->Ime = gTokens[i].Text;
+    local->Ime = gTokens[i].Text();
     local->Handle = Func.Handle;  // parameters are anchored to the Function line
     local->File = activeDocumentFilename();
     local->SciWndData = gSciWndData;

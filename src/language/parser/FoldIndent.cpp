@@ -34,7 +34,7 @@ bool nextIsComment(const TokenRecord* tokens, int i) {
 
 bool nextIsWordIf(const TokenRecord* tokens, int i) {
     const TokenRecord& next = tokens[i + 1];
-    return next.Kind == tkIdent && next.Text.compare(QLatin1String("IF"), Qt::CaseInsensitive) == 0;
+    return next.Kind == tkIdent && next.Text().compare(QLatin1String("IF"), Qt::CaseInsensitive) == 0;
 }
 
 void countEndKeyword(BlockCounts& counts, const QString& name, const TokenRecord* tokens, int i, int TokenCount) {

@@ -46,7 +46,7 @@ LineStatements StatementWalk::run() {
         } else if (t.Kind == '.' && i_ == 1 && gTokens[2].Kind == tkIdent) {
             markDirty(&CodeModel::LabelsDirty);
             i_ = 2;
-            found_.declarations.push_back({DeclarationKindId::Label, gTokens[2].Text});
+            found_.declarations.push_back({DeclarationKindId::Label, gTokens[2].Text()});
         }
         if (advance)
             ++i_;
@@ -57,13 +57,13 @@ LineStatements StatementWalk::run() {
 bool StatementWalk::keyword() {
     if (i_ == count_ || !KeywordOfToken(i_))
         return true;
-    const QString& word = gTokens[i_].Text;
+    const QString& word = gTokens[i_].Text();
     const TokenRecord& next = gTokens[i_ + 1];
     if (next.Kind == tkIdent)
         return statement(word);
-    if (next.Kind == tkString && word == QLatin1String("Include") && !next.Text.isEmpty()) {
+    if (next.Kind == tkString && word == QLatin1String("Include") && !next.Text().isEmpty()) {
         ++i_;
-        found_.declarations.push_back({DeclarationKindId::Include, next.Text});
+        found_.declarations.push_back({DeclarationKindId::Include, next.Text()});
         markDirty(&CodeModel::IncludesDirty);
     }
     return true;
@@ -79,7 +79,7 @@ bool StatementWalk::statement(const QString& word) {
     } else if (word == QLatin1String("Type")) {
         markDirty(&CodeModel::TypesDirty);
         ++i_;
-        found_.boundaries.push_back({Boundary::Type, gTokens[i_].Text});
+        found_.boundaries.push_back({Boundary::Type, gTokens[i_].Text()});
     } else if (const DeclarationKind* list = FindDeclarationList(word)) {
         markDirty(list->dirty);
         declarationList(*list);
@@ -91,7 +91,7 @@ bool StatementWalk::statement(const QString& word) {
 void StatementWalk::functionStatement() {
     markDirty(&CodeModel::FunctionsDirty);
     ++i_;
-    found_.boundaries.push_back({Boundary::Function, gTokens[i_].Text});
+    found_.boundaries.push_back({Boundary::Function, gTokens[i_].Text()});
     skipFunctionHeader();
 }
 
@@ -115,10 +115,10 @@ void StatementWalk::skipFunctionHeader() {
 
 void StatementWalk::endStatement() {
     const TokenRecord& next = gTokens[i_ + 1];
-    if (next.Text == QLatin1String("Function")) {
+    if (next.Text() == QLatin1String("Function")) {
         ++i_;
         found_.boundaries.push_back({Boundary::EndFunction, QString()});
-    } else if (next.Text == QLatin1String("Type")) {
+    } else if (next.Text() == QLatin1String("Type")) {
         ++i_;
         found_.boundaries.push_back({Boundary::EndType, QString()});
     }
@@ -128,7 +128,7 @@ void StatementWalk::endStatement() {
 void StatementWalk::declarationList(const DeclarationKind& kind) {
     while (gTokens[i_ + 1].Kind == tkIdent) {
         ++i_;
-        found_.declarations.push_back({kind.id, gTokens[i_].Text});
+        found_.declarations.push_back({kind.id, gTokens[i_].Text()});
         if (kind.id == DeclarationKindId::Array)
             SkipArrayDeclaration(i_, count_);
         else

@@ -17,7 +17,7 @@ namespace {
 void countEndStatement(BlockCounts& counts, int& i) {
     if (gLightTokens[i + 1].Kind == tkIdent) {
         ++i;
-        if (gLightTokens[i].Text == QLatin1String("Select"))
+        if (gLightTokens[i].Text() == QLatin1String("Select"))
             ++counts.closers;
     }
     counts.closeOne();
@@ -46,7 +46,7 @@ int GetNextIndent(int Line) {
         for (int i = 1; i <= count; ++i) {
             if (gLightTokens[i].Kind != tkIdent)
                 continue;
-            const KeywordPtr keyword = gKeywords.Find(gLightTokens[i].Text);
+            const KeywordPtr keyword = gKeywords.Find(gLightTokens[i].Text());
             if (!keyword)
                 continue;
             CountBlockKeyword(counts, *keyword, gLightTokens, i, count);

@@ -51,7 +51,7 @@ KeywordPtr KeywordOfToken(int i) {
     int c = gLineBuffer[gTokens[i].StartPos];
     if (c > 96)
         c -= 32;
-    return gKeywords(c).Item(gTokens[i].Text);
+    return gKeywords(c).Item(gTokens[i].Text());
 }
 
 namespace {
@@ -373,7 +373,7 @@ bool LineParse::keyword() {
         gKeywordItem = found;
     const ClsBBFunkcija& keyword = *gKeywordItem;
     correctCase(i_, keyword.Ime);
-    const QString& word = gTokens[i_].Text;
+    const QString& word = gTokens[i_].Text();
     if (keyword.IsStartScope && gCaptureKeyword)
         gCapturedKeyword = word;
     CountKeyword(counts_, keyword, i_, count_);
@@ -392,7 +392,7 @@ bool LineParse::keyword() {
         addMarkerLater(MARKER_BREAKPOINT);
         return false;
     }
-    if (next.Kind == tkString && word == QLatin1String("Include") && !next.Text.isEmpty())
+    if (next.Kind == tkString && word == QLatin1String("Include") && !next.Text().isEmpty())
         return includeStatement();
     return true;
 }
@@ -410,7 +410,7 @@ bool LineParse::statement(const QString& word) {
 }
 
 bool LineParse::functionStatement() {
-    auto function = newRecord<ClsFunkcija>(DeclarationKindId::Function, gTokens[i_ + 1].Text);
+    auto function = newRecord<ClsFunkcija>(DeclarationKindId::Function, gTokens[i_ + 1].Text());
     ++i_;
     const int paramsAt = BuildFunction(*function, i_, count_, lineBase_, lineAsText());
     if (function->VlezNum > 0) {
@@ -449,7 +449,7 @@ bool LineParse::functionStatement() {
 }
 
 void LineParse::endStatement() {
-    const QString& next = gTokens[i_ + 1].Text;
+    const QString& next = gTokens[i_ + 1].Text();
     auto is = [&](const char* word) { return next.compare(QLatin1String(word), Qt::CaseInsensitive) == 0; };
     if (is("FUNCTION"))
         endFunction();
@@ -508,7 +508,7 @@ void LineParse::endType() {
 void LineParse::typeStatement() {
     if (!wholeDocumentPass() && recomputeType())
         gCurrentType = CurrentType(line_ - 1);
-    auto type = newRecord<ClsType>(DeclarationKindId::Type, gTokens[i_ + 1].Text);
+    auto type = newRecord<ClsType>(DeclarationKindId::Type, gTokens[i_ + 1].Text());
     ++i_;
     if (!wholeDocumentPass()) {
         // The fields of this very line were declared before the header: they stay where they are.
@@ -537,7 +537,7 @@ bool LineParse::declarationList(const DeclarationKind& kind) {
     project_->*kind.dirty = true;
 
     while (gTokens[i_ + 1].Kind == tkIdent) {
-        auto record = newRecord<TypedRecord>(kind.id, gTokens[i_ + 1].Text);
+        auto record = newRecord<TypedRecord>(kind.id, gTokens[i_ + 1].Text());
         ++i_;
         readTypeAndSize(*record, kind);
         addToTable(record, kind);
@@ -580,7 +580,7 @@ void LineParse::addToTable(const std::shared_ptr<TypedRecord>& record, const Dec
 }
 
 bool LineParse::includeStatement() {
-    const QString name = gTokens[i_ + 1].Text;
+    const QString name = gTokens[i_ + 1].Text();
     auto include = newRecord<clsInclude>(DeclarationKindId::Include, name);
     project_->Includes.Add(include->Ime, include);
     project_->IncludesDirty = true;
@@ -589,7 +589,7 @@ bool LineParse::includeStatement() {
 }
 
 void LineParse::label() {
-    auto label = newRecord<clsLabel>(DeclarationKindId::Label, gTokens[2].Text);
+    auto label = newRecord<clsLabel>(DeclarationKindId::Label, gTokens[2].Text());
     project_->Labels.Add(label->Ime, label);
     project_->LabelsDirty = true;
     i_ = 2;
@@ -598,7 +598,7 @@ void LineParse::label() {
 void LineParse::blockComment(bool open) {
     const TokenRecord& t = gTokens[i_];
     const QString word = open ? QStringLiteral("Block") : QStringLiteral("End");
-    if (t.Text != word)
+    if (t.Text() != word)
         ReplaceRange(lineBase_ + t.StartPos + 2, word, word.size());
     style(t.StartPos, length_ - t.StartPos + 1, STYLE_Block);
     addMarkerLater(MARKER_BLOCK);
@@ -614,12 +614,12 @@ void LineParse::style(int startPos, int length, int styleNumber) const {
 // line moves.
 void LineParse::correctCase(int i, const QString& spelling) {
     TokenRecord& t = gTokens[i];
-    if (t.Text == spelling || t.Text.size() != spelling.size())
+    if (t.Text() == spelling || t.Text().size() != spelling.size())
         return;
     ReplaceToken(spelling, i, lineBase_);
     const QByteArray bytes = platform::toAnsi(spelling);
     std::memcpy(gLineBuffer + t.StartPos, bytes.constData(), static_cast<size_t>(bytes.size()));
-    t.Text = spelling;
+    t.setText(spelling);
 }
 
 QString LineParse::textFromTo(int startPos, int endPos) const {

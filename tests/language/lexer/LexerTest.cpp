@@ -8,7 +8,7 @@
 namespace {
 
 QString describe(const TokenRecord& t) {
-    return QStringLiteral("%1 \"%2\" %3 %4").arg(t.Kind).arg(t.Text).arg(t.StartPos).arg(t.EndPos);
+    return QStringLiteral("%1 \"%2\" %3 %4").arg(t.Kind).arg(t.Text()).arg(t.StartPos).arg(t.EndPos);
 }
 
 // The tokens of a line, with the end marker's kind checked on the way.
@@ -25,7 +25,7 @@ QStringList kinds(const QByteArray& line) {
     const int count = TokenizeLine(line);
     QStringList described;
     for (int i = 1; i <= count; ++i)
-        described << QString::number(gTokens[i].Kind) + (gTokens[i].Text.isEmpty() ? QString() : QLatin1Char(':') + gTokens[i].Text);
+        described << QString::number(gTokens[i].Kind) + (gTokens[i].Text().isEmpty() ? QString() : QLatin1Char(':') + gTokens[i].Text());
     return described;
 }
 
@@ -33,7 +33,7 @@ QStringList lightTokens(const QByteArray& line) {
     const int count = TokenizeLightLine(line);
     QStringList described;
     for (int i = 1; i <= count; ++i)
-        described << QString::number(gLightTokens[i].Kind) + (gLightTokens[i].Text.isEmpty() ? QString() : QLatin1Char(':') + gLightTokens[i].Text);
+        described << QString::number(gLightTokens[i].Kind) + (gLightTokens[i].Text().isEmpty() ? QString() : QLatin1Char(':') + gLightTokens[i].Text());
     EXPECT_EQ(gLightTokens[count + 1].Kind, tkNone) << line.constData();
     return described;
 }
@@ -88,7 +88,7 @@ TEST_F(Lexer, TokenTextsComeFromTheLineAsCharacters) {
     // A stale text from an earlier line never survives in a slot without one.
     tokens("abc def");
     tokens("( def");
-    EXPECT_TRUE(gTokens[1].Text.isEmpty());
+    EXPECT_TRUE(gTokens[1].Text().isEmpty());
 }
 
 TEST_F(Lexer, LightTokenizerKeepsNamesWholeNumbersAndSingleCharacters) {
@@ -100,14 +100,14 @@ TEST_F(Lexer, LightTokenizerKeepsNamesWholeNumbersAndSingleCharacters) {
     // The light tokenizer leaves the full tokenizer's result alone.
     TokenizeLine("Global g");
     TokenizeLightLine("Local l");
-    EXPECT_EQ(gTokens[2].Text, "g");
+    EXPECT_EQ(gTokens[2].Text(), "g");
 }
 
 TEST_F(Lexer, OverlongLinesAreCutAndLoggedOnceWithoutAPrompt) {
     QByteArray longLine = "name=" + QByteArray(40000, 'a');
     EXPECT_EQ(TokenizeLine(longLine), 3);
     EXPECT_EQ(gTokens[3].EndPos, kMaxLineLength + 1);
-    EXPECT_EQ(gTokens[3].Text.size(), kMaxLineLength - 5);
+    EXPECT_EQ(gTokens[3].Text().size(), kMaxLineLength - 5);
     const qint64 logged = errorLogSize();
     EXPECT_GT(logged, 0);
     TokenizeLine(longLine);

@@ -19,7 +19,7 @@ protected:
         count = TokenizeLine(SciGetLineText(0));
         i = 0;
         for (int k = count; k >= 1; --k)
-            if (gTokens[k].Text == name && gTokens[k].Kind == tkIdent)
+            if (gTokens[k].Text() == name && gTokens[k].Kind == tkIdent)
                 i = k;
         ASSERT_GT(i, 0) << name.toStdString();
     }
@@ -128,7 +128,7 @@ TEST_F(DeclarationParsing, VariablesAndArraysReadAsFarAsTheyGo) {
     open("Global g[3", "g");
     EXPECT_EQ(GetVarTipColor(i, typeName, bracket, hasBrackets, count, lineBase), TipInteger);
     EXPECT_FALSE(hasBrackets);
-    EXPECT_EQ(gTokens[i].Text, "3");
+    EXPECT_EQ(gTokens[i].Text(), "3");
 
     open("Field pos.Vec[2], n", "pos");
     EXPECT_EQ(GetVarTipColor(i, typeName, bracket, hasBrackets, count, lineBase), TipCustom);
@@ -183,7 +183,7 @@ TEST_F(DeclarationParsing, SkippingWalksADeclarationListInStepWithReading) {
     int bracket = 0;
     bool hasBrackets = false;
     while (true) {
-        read << gTokens[i].Text;
+        read << gTokens[i].Text();
         GetVarTipColor(i, typeName, bracket, hasBrackets, count, lineBase);
         if (gTokens[i].Kind != ',')
             break;
@@ -191,7 +191,7 @@ TEST_F(DeclarationParsing, SkippingWalksADeclarationListInStepWithReading) {
     }
     open(list, "a");
     while (true) {
-        skipped << gTokens[i].Text;
+        skipped << gTokens[i].Text();
         SkipVarDeclaration(i, count);
         if (gTokens[i].Kind != ',')
             break;
