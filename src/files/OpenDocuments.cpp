@@ -61,10 +61,13 @@ void showInWindow(frmDoc& doc, const QString& path, bool attachToExisting) {
 // The loaded text cannot be undone, counts as unchanged and shows from its
 // top. The parse styled all of it, so Scintilla is told to ask again: the
 // first paint then colours the visible names as every later one does.
+// Loading left the caret at the top; moving it there again would lay out
+// the first line in the fonts just set, which the first paint does anyway.
 void settleLoadedText() {
     SciEmptyUndoBuffer();
     SciSetSavePoint();
-    SciGotoPos(0);
+    if (SciGetCurrentPos() != 0 || SciGetAnchor() != 0)
+        SciGotoPos(0);
     SciStartStyling(std::min<sptr_t>(1, SciGetLength()), 255);
 }
 
