@@ -53,9 +53,15 @@ OverlongLineLog& lightLog() {
     return log;
 }
 
-int scanLength(int Length, const QString& Text, OverlongLineLog& log) {
+// The buffered line as characters, for the error log.
+QString bufferedLine(const unsigned char* line, int length) {
+    return platform::fromAnsi(QByteArray(reinterpret_cast<const char*>(line + 1), std::clamp(length, 0, kMaxLineLength)));
+}
+
+// Length cut to what the buffer holds; an overlong line is logged once.
+int scanLength(int Length, const unsigned char* line, OverlongLineLog& log) {
     if (Length > kMaxLineLength) {
-        log.report(Text, QStringLiteral("Line longer than %1 characters").arg(kMaxLineLength));
+        log.report(bufferedLine(line, Length), QStringLiteral("Line longer than %1 characters").arg(kMaxLineLength));
         return kMaxLineLength;
     }
     return std::max(Length, 0);
@@ -68,11 +74,6 @@ void reportTooManyTokens(const QString& Text, OverlongLineLog& log) {
 // The token's text is the line's bytes at positions from to to.
 void setText(TokenRecord& token, const unsigned char* line, int from, int to) {
     token.setTextBytes(line + from, std::max(to - from, 0));
-}
-
-// The buffered line as characters, for the error log.
-QString bufferedLine(const unsigned char* line, int length) {
-    return platform::fromAnsi(QByteArray(reinterpret_cast<const char*>(line + 1), std::clamp(length, 0, kMaxLineLength)));
 }
 
 void clearText(TokenRecord& token) {
@@ -245,14 +246,12 @@ private:
 }
 
 int Tokenize(int Length) {
-    if (Length > kMaxLineLength)
-        return FullScan(scanLength(Length, bufferedLine(gLineBuffer, Length), tokenizeLog())).run();
-    return FullScan(std::max(Length, 0)).run();
+    return FullScan(scanLength(Length, gLineBuffer, tokenizeLog())).run();
 }
 
-int TokenizeLightPomosna(const QString& Text, int Length) {
+int TokenizeLightPomosna(int Length) {
     const unsigned char* const b = gLightBuffer;
-    const int end = scanLength(Length, Text, lightLog()) + 1;
+    const int end = scanLength(Length, b, lightLog()) + 1;
     gLightBuffer[end] = 0;
     int pos = 1;
     int count = 0;
@@ -273,7 +272,7 @@ int TokenizeLightPomosna(const QString& Text, int Length) {
             continue;
         }
         if (count == kMaxTokens - 1) {
-            reportTooManyTokens(Text, lightLog());
+            reportTooManyTokens(bufferedLine(b, end - 1), lightLog());
             break;
         }
         TokenRecord& t = gLightTokens[++count];
@@ -310,7 +309,7 @@ int TokenizeLine(const QByteArray& line) {
 
 int TokenizeLightLine(const QByteArray& line) {
     putIntoBuffer(line, gLightBufferPtr);
-    return TokenizeLightPomosna(platform::fromAnsi(line), static_cast<int>(line.size()));
+    return TokenizeLightPomosna(static_cast<int>(line.size()));
 }
 
 int HashCodeNoCase(const QString& Key) {

@@ -74,7 +74,7 @@ extern TokenRecord gLightTokens[kMaxTokens + 1];
 int Tokenize(int Length);
 // Names, whole numbers and one-character tokens only, over gLightBuffer;
 // strings are skipped and the first comment ends the line.
-int TokenizeLightPomosna(const QString& Text, int Length);
+int TokenizeLightPomosna(int Length);
 
 // Put an 8-bit line into the tokenizer's buffer and tokenize all of it.
 int TokenizeLine(const QByteArray& line);
