@@ -72,22 +72,11 @@ int clsHash::bucketOf(int hash) const {
     return bucket < 0 ? bucket + hashSize_ : bucket;
 }
 
-namespace {
-// Only a filter before the texts are compared: Qt's seeded hash costs more
-// than the comparisons it would spare on keys as short as names.
-size_t keyHashOf(const QString& upperKey) {
-    size_t hash = 14695981039346656037ull;
-    for (const QChar c : upperKey)
-        hash = (hash ^ c.unicode()) * 1099511628211ull;
-    return hash;
-}
-}
-
 template <typename Matches>
 int clsHash::findSlot(int bucket, const QString& upperKey, Matches matches, int* previous, bool latest) const {
     if (chains_.empty())
         return 0;
-    const size_t keyHash = keyHashOf(upperKey);
+    const size_t keyHash = KeyHash(upperKey);
     int before = 0;
     int found = 0;
     for (int slot = chains_[static_cast<size_t>(bucket)].head; slot; slot = slots_[static_cast<size_t>(slot)].next) {
@@ -168,7 +157,7 @@ void clsHash::Add(const QString& key, CodeRecordPtr record) {
     freeHead_ = s.next;
     s.next = 0;
     s.key = UpperKey(key);
-    s.keyHash = keyHashOf(s.key);
+    s.keyHash = KeyHash(s.key);
     s.record = std::move(record);
     ++count_;
 

@@ -20,3 +20,10 @@ QString UpperKey(const QString& key) {
     }
     return upper;
 }
+
+std::size_t KeyHash(const QString& key) {
+    std::size_t hash = 14695981039346656037ull;
+    for (const QChar c : key)
+        hash = (hash ^ c.unicode()) * 1099511628211ull;
+    return hash;
+}

@@ -25,10 +25,7 @@ KeywordPtr KeywordTable::ItemU(const QString& upperKey) const {
 }
 
 size_t KeywordTable::WordHash::operator()(const QString& word) const noexcept {
-    size_t hash = 14695981039346656037ull;
-    for (const QChar c : word)
-        hash = (hash ^ c.unicode()) * 1099511628211ull;
-    return hash;
+    return KeyHash(word);
 }
 
 void KeywordTable::RemoveAll() {

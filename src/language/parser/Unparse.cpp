@@ -31,9 +31,6 @@ void deleteMarkers(int line, int marker) {
         SciMarkerDelete(line, marker);
 }
 
-// What the line declares is undone first, then its scope boundaries from
-// the last to the first, the inverse of the order in which the parser met them.
-
 // In a pass over a range of lines from its top, every line stands in the
 // scope of the line above the range: the lines above it in the pass have
 // lost their boundaries. So the scope found once is carried down, the type
@@ -92,6 +89,8 @@ void LineUnparse::run(const std::optional<QByteArray>& text) {
 
     for (int marker : {MARKER_MAINPROGRAM, MARKER_FOLDSTART, MARKER_FOLDEND, MARKER_BLOCK, MARKER_BREAKPOINT})
         deleteMarkers(line_, marker);
+    // What the line declares is undone first, then its scope boundaries from
+    // the last to the first, the inverse of the order in which the parser met them.
     LineStatements statements = ReadLineStatements(count, project_);
     declarations_ = std::move(statements.declarations);
     boundaries_ = std::move(statements.boundaries);

@@ -2,19 +2,16 @@
 
 #include <iterator>
 
-std::unique_ptr<HandleIndex::Page>* HandleIndex::entry(size_t page) {
-    if (page < firstPage_ || page - firstPage_ >= pages_.size())
-        return nullptr;
-    return &pages_[page - firstPage_];
-}
-
-LineGroups::Group* HandleIndex::find(int handle) const {
+HandleIndex::Page* HandleIndex::pageOf(int handle) const {
     if (handle < 0)
         return nullptr;
     const auto page = static_cast<size_t>(handle >> kPageBits);
-    if (page < firstPage_ || page - firstPage_ >= pages_.size() || !pages_[page - firstPage_])
-        return nullptr;
-    return pages_[page - firstPage_]->groups[static_cast<size_t>(handle & (kPageSize - 1))];
+    return page < firstPage_ || page - firstPage_ >= pages_.size() ? nullptr : pages_[page - firstPage_].get();
+}
+
+LineGroups::Group* HandleIndex::find(int handle) const {
+    const Page* page = pageOf(handle);
+    return page ? page->groups[static_cast<size_t>(handle & (kPageSize - 1))] : nullptr;
 }
 
 void HandleIndex::set(int handle, LineGroups::Group* group) {
@@ -46,19 +43,17 @@ void HandleIndex::set(int handle, LineGroups::Group* group) {
 }
 
 void HandleIndex::erase(int handle) {
-    if (handle < 0)
+    Page* page = pageOf(handle);
+    if (!page)
         return;
-    const auto page = static_cast<size_t>(handle >> kPageBits);
-    std::unique_ptr<Page>* owner = entry(page);
-    if (!owner || !*owner)
-        return;
-    LineGroups::Group*& slot = (*owner)->groups[static_cast<size_t>(handle & (kPageSize - 1))];
+    LineGroups::Group*& slot = page->groups[static_cast<size_t>(handle & (kPageSize - 1))];
     if (!slot)
         return;
     slot = nullptr;
-    if (--(*owner)->known == 0) {
-        owner->reset();
-        if (page - firstPage_ == leadingEmpty_)
+    if (--page->known == 0) {
+        const size_t entry = static_cast<size_t>(handle >> kPageBits) - firstPage_;
+        pages_[entry].reset();
+        if (entry == leadingEmpty_)
             dropLeadingEmptyPages();
     }
 }

@@ -33,8 +33,8 @@ private:
         static void operator delete(void* page, std::size_t bytes) noexcept { blockpool::give(page, bytes); }
     };
 
-    // The table's entry for a page of handles, or null.
-    std::unique_ptr<Page>* entry(size_t page);
+    // The page holding the handle, or null.
+    Page* pageOf(int handle) const;
     void dropLeadingEmptyPages();
 
     std::vector<std::unique_ptr<Page>> pages_;  // from page firstPage_ on
