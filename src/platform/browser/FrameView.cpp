@@ -46,16 +46,21 @@ std::pair<QString, QString> FrameView::linkOf(const QUrl& url) const {
 }
 
 QVariant FrameView::loadResource(int type, const QUrl& name) {
+    // A null answer has the document read the file itself, whole and
+    // unbounded: every refusal answers an empty resource instead.
+    if (name.scheme().compare(QLatin1String("data"), Qt::CaseInsensitive) == 0)
+        return QVariant();  // the document decodes it from the page's own text
+    const QVariant refused = type == QTextDocument::StyleSheetResource ? QVariant(QString()) : QVariant(QByteArray());
     QString path;
     if (name.isLocalFile())
         path = name.toLocalFile();
     else if (name.isRelative())
         path = resolveLink(withoutFragment(address_), name.toString());
     if (path.isEmpty())
-        return QVariant();
+        return refused;
     QByteArray bytes;
     if (!platform::readFileBytes(path, bytes, kMaxPageBytes))
-        return QVariant();
+        return refused;
     if (type == QTextDocument::StyleSheetResource)
         return decodeHtml(bytes);
     return bytes;

@@ -1,6 +1,7 @@
 #include "platform/browser/PageSource.h"
 
 #include "platform/AnsiText.h"
+#include "platform/browser/PageShape.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -284,6 +285,11 @@ PageSource loadPage(const QString& path) {
     page.title = extractTitle(html);
     if (parseFrameset(html, page.frameset)) {
         page.isFrameset = true;
+        return page;
+    }
+    if (const QString fault = pageShapeFault(html); !fault.isEmpty()) {
+        page.html = QStringLiteral("<html><body><p>%1</p></body></html>")
+                        .arg(escaped(QStringLiteral("Page not shown, it holds %1: ").arg(fault) + path));
         return page;
     }
     page.html = numberTargetedLinks(hoistHeadElements(html), page.links);

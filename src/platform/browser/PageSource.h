@@ -55,7 +55,8 @@ QString hoistHeadElements(const QString& html);
 bool parseFrameset(const QString& html, FrameNode& frameset);
 // Reads and prepares the file: one named .htm or .html as HTML, any other
 // as its text with its lines; a file that cannot be read (missing, not a
-// regular file, too large) gives a note naming it.
+// regular file, too large) or that is too much to show (PageShape) gives a
+// note naming it.
 PageSource loadPage(const QString& path);
 // The title, else the file name.
 QString pageName(const PageSource& page, const QString& path);

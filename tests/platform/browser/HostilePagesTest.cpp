@@ -1,4 +1,5 @@
 #include "platform/browser/FrameView.h"
+#include "platform/browser/PageShape.h"
 #include "platform/browser/PageSource.h"
 #include "platform/browser/WebBrowser.h"
 
@@ -91,6 +92,74 @@ TEST_F(HostilePagesTest, FiftyThousandHeadElementsLeaveTheFirstOnesInTheHead) {
     view.navigate(write("links.htm", QStringLiteral("<html><title>Many</title>") + links + QStringLiteral("<body><p>text</p></body></html>")));
     EXPECT_EQ(view.locationName(), QStringLiteral("Many"));
     EXPECT_EQ(shownText(), QStringLiteral("text"));
+}
+
+// Every way a page names another file reads it through the bounded reader:
+// a file past the bound leaves nothing in the document's resources (a
+// device or FIFO is refused by the same reader, but would hang this test
+// were it not).
+TEST_F(HostilePagesTest, EveryResourceAPageNamesIsReadWithinTheBound) {
+    QFile big(dir.filePath("big.png"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(big.resize(browser::kMaxPageBytes + 1));  // sparse: costs no disk
+    big.close();
+    const QString shapes[] = {
+        "<body background=\"%1\"><p>shown</p></body>",
+        "<body><table background=\"%1\"><tr><td>shown</td></tr></table></body>",
+        "<body><p style=\"background-image:url(%1)\">shown</p></body>",
+        "<head><style>@import url(%1);</style></head><body><p>shown</p></body>",
+        "<head><style>body{background:url(%1)}</style></head><body><p>shown</p></body>",
+        "<head><link rel=stylesheet href=\"%1\"></head><body><img src=\"%1\"><p>shown</p></body>",
+    };
+    for (const QString& file : {QStringLiteral("big.png"), dir.filePath("big.png")}) {
+        for (const QString& shape : shapes) {
+            SCOPED_TRACE((shape.arg(file)).toStdString());
+            view.navigate(write("p.htm", QStringLiteral("<html>") + shape.arg(file) + QStringLiteral("</html>")));
+            EXPECT_TRUE(shownText().contains(QStringLiteral("shown")));
+            QTextDocument* document = view.frameView(QString())->document();
+            const QUrl url = QUrl::fromLocalFile(dir.filePath(QFileInfo(file).fileName()));
+            EXPECT_EQ(document->resource(QTextDocument::ImageResource, url).toByteArray().size(), 0);
+            EXPECT_TRUE(document->resource(QTextDocument::StyleSheetResource, url).toString().isEmpty());
+        }
+    }
+}
+
+// What costs the rich-text view more than its share shows below its bound
+// and is refused past it, at ten and a thousand times that size, in a line
+// naming the page.
+TEST_F(HostilePagesTest, PagesWhoseCostOutgrowsTheirSizeAreRefusedWithALine) {
+    struct Shape {
+        const char* name;
+        QString open, close;
+        int shown;
+    };
+    const Shape shapes[] = {
+        {"links in the body", "<link rel=stylesheet href=missing.css>\n", "", browser::kMaxBodyStyleElements / 8},
+        {"styles in the body", "<style>p{}</style>", "", browser::kMaxBodyStyleElements / 8},
+        {"missing images", "<img src=\"x.png\">", "", browser::kMaxImages / 8},
+        {"nested divisions", "<div>", "</div>", browser::kMaxNesting / 8},
+        {"nested tables", "<table><tr><td>", "</td></tr></table>", browser::kMaxNesting / 8},
+        {"nested inline elements", "<b><font color=red>", "</font></b>", browser::kMaxNesting / 8},
+    };
+    for (const Shape& shape : shapes) {
+        for (const int count : {shape.shown, shape.shown * 10, shape.shown * 1000}) {
+            SCOPED_TRACE(QStringLiteral("%1 %2").arg(QLatin1String(shape.name)).arg(count).toStdString());
+            const QString page = write("p.htm", QStringLiteral("<html><body><p>before</p>") + shape.open.repeated(count) +
+                                                    QStringLiteral("text") + shape.close.repeated(count) + QStringLiteral("</body></html>"));
+            view.navigate(page);
+            EXPECT_EQ(view.locationURL(), page);
+            if (count == shape.shown) {
+                EXPECT_TRUE(browser::pageShapeFault(browser::loadPage(page).html).isEmpty());
+                EXPECT_TRUE(shownText().startsWith(QStringLiteral("before")));
+            } else {
+                EXPECT_TRUE(shownText().startsWith(QStringLiteral("Page not shown, it holds ")));
+                EXPECT_TRUE(shownText().endsWith(page));
+            }
+        }
+    }
+    // Comments, tags that hold nothing and ends that pages leave out do not count as nesting.
+    const QString flat = QStringLiteral("<!-- <div><div> -->") + QStringLiteral("<p>a<br><li>b<td>c<img src=x.png><div/>").repeated(900);
+    EXPECT_TRUE(browser::pageShapeFault(flat).isEmpty());
 }
 
 }
