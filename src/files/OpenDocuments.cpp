@@ -21,6 +21,7 @@
 #include "platform/scintilla/SciDirectCalls.h"
 #include "vocabulary/SettingsValues.h"
 
+#include <QFileInfo>
 #include <QUuid>
 
 #include <algorithm>
@@ -141,13 +142,27 @@ OpenState checkAlreadyOpen(const QString& path, ProjectPtr& memberProject) {
     return OpenState::Reload;
 }
 
+void reportUnreadable(const QString& path) {
+    platform::MsgBox(QStringLiteral("Could not load file:\r\n") + platform::fileReadFailure(path), platform::vbCritical,
+                     QStringLiteral("File Could Not Be Loaded!"));
+}
+
 // Sends project, workspace and other files where they go; true when the
 // path was such a file. A file the desktop might run as a program opens here
 // as text: Korvo never starts what it was asked to open.
-bool dispatchByExtension(const QString& path) {
+bool dispatchByExtension(const QString& path, const QString& requested) {
     if (path.size() <= 3)
         return false;
-    const QString extension = GetExtension(path);
+    // A link named for Korvo opens as what it is named, so that a target
+    // that is no regular file gets the reader's message.
+    QString extension = GetExtension(requested);
+    const bool korvoFile = extension == QLatin1String(".KPF") || extension == QLatin1String(".KWS") || extension == QLatin1String(".BB");
+    if (!korvoFile)
+        extension = GetExtension(path);
+    if (korvoFile && PathExists(path) && !QFileInfo(path).isFile()) {
+        reportUnreadable(path);
+        return true;
+    }
     if (extension == QLatin1String(".KPF")) {
         LoadProject(path);
         return true;
@@ -171,8 +186,7 @@ bool openSingleFile(const QString& path, bool attachToExisting, bool snippet) {
         WaitCursorScope hourglass;
         if (!loadText(*doc, path)) {
             delete doc;
-            platform::MsgBox(QStringLiteral("Could not load file:\r\n") + platform::fileReadFailure(path), platform::vbCritical,
-                             QStringLiteral("File Could Not Be Loaded!"));
+            reportUnreadable(path);
             return false;
         }
     }
@@ -214,7 +228,7 @@ bool OpenFile(const QString& requested, bool attachToExisting, bool snippet) {
     }
     try {
         const QString path = CanonicalPath(requested);
-        if (dispatchByExtension(path))
+        if (dispatchByExtension(path, requested))
             return false;
         ProjectPtr memberProject;
         switch (checkAlreadyOpen(path, memberProject)) {

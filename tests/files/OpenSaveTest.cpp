@@ -311,6 +311,24 @@ TEST_F(OpenSaveTest, OtherFilesGoElsewhereOrAreReported) {
     EXPECT_EQ(gProjects.Count(), 0);
 }
 
+// A name Korvo opens that links to a device or a folder is refused with the
+// reader's reason, not handed to the desktop by its target's name.
+TEST_F(OpenSaveTest, ALinkNamedForKorvoToWhatIsNoRegularFileIsReported) {
+    const QStringList targets{QStringLiteral("/dev/zero"), home()};
+    for (const QString& target : targets) {
+        for (const QString& name : {QStringLiteral("x.kpf"), QStringLiteral("x.kws"), QStringLiteral("x.bb")}) {
+            SCOPED_TRACE((name + " -> " + target).toStdString());
+            QFile::remove(homeFile(name));
+            ASSERT_TRUE(QFile::link(target, homeFile(name)));
+            prompts.clear();
+            EXPECT_FALSE(OpenFile(homeFile(name)));
+            ASSERT_EQ(prompts.size(), 1);
+            EXPECT_EQ(prompts[0].text, "Could not load file:\r\nNot a regular file: " + target);
+        }
+    }
+    EXPECT_TRUE(host.windows.isEmpty());
+}
+
 TEST_F(OpenSaveTest, UntitledDocumentsAreNumberedOnAfterOthersClose) {
     gEnumerateNewFiles = 1;
     NewFile();
