@@ -6,6 +6,8 @@
 #include "foundation/NumberHelpers.h"
 #include "foundation/errors/ErrorLog.h"
 
+#include <QStringDecoder>
+
 namespace {
 
 bool isLineSwitch(const QString& piece) {
@@ -61,6 +63,31 @@ QStringList ResolveCommandLine(const QStringList& pieces, const QDir& base) {
     for (const QString& piece : pieces)
         joiner.add(piece);
     return joiner.resolved();
+}
+
+QStringList ReadableArguments(const QList<QByteArray>& arguments, QStringList& unreadable) {
+    QStringList readable;
+    for (const QByteArray& argument : arguments) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString text = utf8.decode(argument);
+        if (!utf8.hasError()) {
+            readable.append(text);
+            continue;
+        }
+        QString bytes;
+        for (const char c : argument) {
+            const auto byte = static_cast<unsigned char>(c);
+            bytes += byte >= 0x20 && byte < 0x7F && byte != '\\' ? QString(QLatin1Char(c))
+                                                                  : QStringLiteral("\\x") + QString::number(byte, 16).toUpper().rightJustified(2, QLatin1Char('0'));
+        }
+        unreadable.append(bytes);
+    }
+    return readable;
+}
+
+QString UnreadableNamesMessage(const QStringList& unreadable) {
+    return QStringLiteral("The name of this file cannot be read (it is no UTF-8 text), so it cannot be opened:\r\n") +
+           unreadable.join(QStringLiteral("\r\n"));
 }
 
 QString JoinCommandLine(const QStringList& arguments) {

@@ -15,6 +15,13 @@
 // that never name anything are dropped. Work and memory grow linearly with
 // the pieces.
 QStringList ResolveCommandLine(const QStringList& pieces, const QDir& base);
+// The program's arguments as text. Paths are UTF-8 bytes to Qt, so an
+// argument whose bytes are no UTF-8 names no file Korvo can open: it is
+// left out, and its bytes (as "\xFF" beyond printable ASCII) are added to
+// unreadable.
+QStringList ReadableArguments(const QList<QByteArray>& arguments, QStringList& unreadable);
+// The message that names the unreadable arguments.
+QString UnreadableNamesMessage(const QStringList& unreadable);
 // The resolved arguments as one command line, a path holding a blank quoted.
 QString JoinCommandLine(const QStringList& arguments);
 

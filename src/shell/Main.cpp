@@ -7,6 +7,7 @@
 #include "foundation/FontHelpers.h"
 #include "foundation/errors/ErrorLog.h"
 #include "platform/ProgramFolder.h"
+#include "platform/Prompt.h"
 #include "platform/SettingsStore.h"
 #include "settings/UIStyle.h"
 #include "vocabulary/SettingsValues.h"
@@ -33,9 +34,12 @@ void openStartFiles(const QStringList& arguments) {
 
 }
 
-int Main(QApplication& app) {
-    const QStringList arguments = app.arguments().mid(1);
+int Main(QApplication& app, const QList<QByteArray>& rawArguments) {
+    QStringList unreadable;
+    const QStringList arguments = ReadableArguments(rawArguments, unreadable);
     try {
+        if (!unreadable.isEmpty())
+            platform::MsgBox(UnreadableNamesMessage(unreadable), platform::vbExclamation);
         MultipleInstances = platform::GetSetting(QStringLiteral("Options"), QStringLiteral("MultipleInstances"), QStringLiteral("0")).toInt();
         const InstanceLock lock;
         // A hand-off that nobody takes goes on as a full start rather than drop the files.

@@ -110,3 +110,13 @@ TEST_F(CommandLineFilesTest, AHugeHandOffOfWordsNamingNothingResolvesToNothing) 
     OpenFilesFromCommand(QStringLiteral("a ").repeated(500000) + homeFile("b.bb"));
     EXPECT_TRUE(host.windows.isEmpty());
 }
+
+// Qt holds paths as UTF-8, so a name of other bytes could never be opened:
+// it is named by its bytes instead, and the readable arguments go on.
+TEST(CommandLineArguments, ANameThatIsNoUtf8IsNamedByItsBytes) {
+    QStringList unreadable;
+    const QStringList readable = ReadableArguments({"/L:3", "\xC3\xA9t\xC3\xA9.bb", "\xFF\xFE.bb", "a\\b\x80 c.kpf"}, unreadable);
+    EXPECT_EQ(readable, (QStringList{"/L:3", QStringLiteral("\u00E9t\u00E9.bb")}));
+    EXPECT_EQ(unreadable, (QStringList{"\\xFF\\xFE.bb", "a\\x5Cb\\x80 c.kpf"}));
+    EXPECT_TRUE(UnreadableNamesMessage(unreadable).endsWith("opened:\r\n\\xFF\\xFE.bb\r\na\\x5Cb\\x80 c.kpf"));
+}
