@@ -54,6 +54,13 @@ void beginWaitForManyLines() {
     BeginWaitCursor();
 }
 
+void endWaitForManyLines() {
+    if (!gEndWaitCursorPending)
+        return;
+    EndWaitCursor();
+    gEndWaitCursorPending = false;
+}
+
 }
 
 // A line queued already keeps its one place in the queue.
@@ -253,10 +260,7 @@ void cSubclass::updateUI() {
         drainParseQueue(true);
         mFrmDoc->Redraw();
     }
-    if (gEndWaitCursorPending) {
-        EndWaitCursor();
-        gEndWaitCursorPending = false;
-    }
+    endWaitForManyLines();
     if (gUndoGroupOpen) {
         SciEndUndoAction();
         gUndoGroupOpen = false;
@@ -299,4 +303,5 @@ void cSubclass::DeactivateCheck() {
     }
     if (!ParseNeeded.isEmpty())
         drainParseQueue(false);
+    endWaitForManyLines();
 }
