@@ -3,8 +3,9 @@
 # ./korvo.sh test        install what is missing, build, run every test headless: the plain
 #                        build, the same suite under AddressSanitizer and
 #                        UndefinedBehaviorSanitizer (build-sanitize/), each fuzz target
-#                        for KORVO_FUZZ_SECONDS (60) (tests/fuzz/run.sh, build-fuzz/), and the
-#                        real-display tests under Xvfb with openbox (tests/display/run.sh)
+#                        for a fixed number of inputs from a fixed seed (tests/fuzz/run.sh,
+#                        build-fuzz/), and the real-display tests under Xvfb with openbox
+#                        (tests/display/run.sh)
 set -euo pipefail
 # File arguments name files from where the script was started.
 arguments=()
@@ -37,7 +38,7 @@ cmake --build build -j "$(nproc)"
 if [ "${1:-}" = "test" ]; then
   [ -f build-sanitize/CMakeCache.txt ] || cmake -S . -B build-sanitize -DKORVO_SANITIZE=ON >/dev/null
   cmake --build build-sanitize -j "$(nproc)"
-  tests/fuzz/run.sh "${KORVO_FUZZ_SECONDS:-60}"
+  tests/fuzz/run.sh
   (cd build-sanitize && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
   (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
   tests/display/run.sh

@@ -227,3 +227,25 @@ TEST_F(HandlerEditsTest, TheSeedsOfTheFuzzTarget) {
         expectFreshModel(scenario);
     }
 }
+
+// A name the colouring respells to a declaration of another line: the record
+// takes the spelling the line then has.
+TEST_F(HandlerEditsTest, ALocalTypedBelowAHeaderWhoseNameItRespellsThenUndone) {
+    expectFreshModel({"Function keep%(a, b$)\r\n",
+                      {{Edit::Backspace, 14, 0},
+                       {Edit::Enter, 11, 1},
+                       {Edit::Type, 1, 0, "Local keep : Local f"},
+                       {Edit::Enter, 8, 255},
+                       {Edit::Undo}}});
+}
+
+TEST_F(HandlerEditsTest, TheInputsTheFuzzTargetFoundNamesRespelledOnTheirDeclaringLines) {
+    for (const char* name : {"names-respelled-by-the-colouring-on-lines-that-declare-them",
+                             "a-local-respelled-as-the-header-word-joined-to-it-then-undone"}) {
+        QFile file(QStringLiteral(KORVO_SOURCE_DIR "/tests/fuzz/edit-seeds/") + QLatin1String(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        const QByteArray bytes = file.readAll();
+        expectFreshModel(
+            EditScenarioFromBytes(reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())));
+    }
+}

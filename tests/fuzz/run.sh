@@ -1,29 +1,49 @@
 #!/usr/bin/env bash
-# tests/fuzz/run.sh [SECONDS]   builds the fuzz targets (clang, libFuzzer, AddressSanitizer
-# and UndefinedBehaviorSanitizer) in build-fuzz/: korvo-document-fuzzer first runs every seed
-# whole, then fuzzes inputs of up to 8 KiB for SECONDS (60 unless given); korvo-model-fuzzer
-# (typed lines, from tests/fuzz/seeds-model) and korvo-edit-fuzzer (edits through the
-# notification handler against a fresh parse after each, from tests/fuzz/edit-seeds) fuzz
-# for SECONDS each too. Any crash, leak, sanitizer report or model that differs from a fresh
-# parse fails the run and the input that caused it is printed; so does a target whose inputs
-# miss a function it is there to test.
+# tests/fuzz/run.sh            builds the fuzz targets (clang, libFuzzer, AddressSanitizer and
+#                              UndefinedBehaviorSanitizer) in build-fuzz/, replays every seed of
+#                              each, then fuzzes each for a fixed number of inputs from a fixed
+#                              seed, starting from the committed seeds alone: one commit gives
+#                              one answer on any machine at any load. The test command runs this.
+# tests/fuzz/run.sh SECONDS    the same replay, then fuzzes each target for SECONDS from a random
+#                              seed, into corpus folders under build-fuzz/corpus/ that grow from
+#                              run to run.
+# korvo-document-fuzzer takes whole files of up to 8 KiB (tests/fuzz/seeds), korvo-model-fuzzer
+# typed lines (tests/fuzz/seeds-model), korvo-edit-fuzzer edits through the notification handler
+# against a fresh parse after each (tests/fuzz/edit-seeds). Any crash, leak, sanitizer report or
+# model that differs from a fresh parse fails the run and the input that caused it is printed; so
+# does a target whose inputs miss a function it is there to test.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-seconds="${1:-60}"
+seconds="${1:-}"
 build=build-fuzz
 seeds=tests/fuzz/seeds
 model_seeds=tests/fuzz/seeds-model
+edit_seeds=tests/fuzz/edit-seeds
 log="$build/fuzz.log"
+
+# Inputs per target in the fixed run: about a minute each on an idle machine.
+fixed_seed=49
+document_runs=40000
+model_runs=30000
+edit_runs=1500
 
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DKORVO_FUZZ=ON >/dev/null
 cmake --build "$build" -j "$(nproc)" --target korvo-document-fuzzer korvo-model-fuzzer korvo-edit-fuzzer
-mkdir -p "$build/corpus/document" "$build/corpus/model" "$build/corpus/edit" "$build/crashes"
+mkdir -p "$build/crashes"
 rm -f "$build/crashes/"*
 export QT_QPA_PLATFORM=offscreen
+# Qt's hash tables are seeded at random otherwise, and their order steers what the targets run.
+export QT_HASH_SEED=0
 export ASAN_OPTIONS="detect_leaks=1:quarantine_size_mb=64:${ASAN_OPTIONS:-}"
 export UBSAN_OPTIONS="print_stacktrace=1:${UBSAN_OPTIONS:-}"
 export LSAN_OPTIONS="suppressions=$PWD/tests/fuzz/lsan.supp:print_suppressions=0:${LSAN_OPTIONS:-}"
 : >"$log"
+
+scratch=""
+if [ -z "$seconds" ]; then
+  scratch="$(mktemp -d)"
+  trap 'rm -rf "$scratch"' EXIT
+fi
 
 failed() {
   grep -E -A40 "ERROR: (Address|Leak|libFuzzer)|runtime error:" "$log" | head -80 || tail -40 "$log"
@@ -36,14 +56,38 @@ failed() {
   exit 1
 }
 
-# Runs a fuzz target for the given time with the options after it.
+# Runs every file of a seed folder through a target once.
+replay() {
+  local target="$1" folder="$2"
+  "$build/$target" "$folder"/* >>"$log" 2>&1 || failed "$(grep -o "^Running: .*" "$log" | tail -1 | cut -d' ' -f2-)"
+  echo "fuzz: $target replayed the $(ls "$folder" | wc -l) seeds of $folder"
+}
+
+# Fuzzes a target from its seeds with the options after them: for the given
+# number of inputs from the fixed seed into a corpus of this run alone, or
+# for SECONDS from a random seed into the corpus kept in build-fuzz/corpus/.
 fuzz() {
-  local target="$1"
-  shift
-  "$build/$target" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=4096 -print_final_stats=1 \
-    -artifact_prefix="$build/crashes/" "$@" >>"$log" 2>&1 || failed "$(ls "$build/crashes/"* 2>/dev/null | head -1)"
-  echo "fuzz: $target ran $(grep -o 'stat::number_of_executed_units: [0-9]*' "$log" | tail -1 | grep -o '[0-9]*$')" \
-    "inputs in $seconds s: no crash, leak or sanitizer report"
+  local target="$1" name="$2" seed_folder="$3" runs="$4"
+  shift 4
+  local corpus limit
+  if [ -z "$seconds" ]; then
+    corpus="$scratch/$name"
+    limit=(-seed="$fixed_seed" -runs="$runs")
+  else
+    corpus="$build/corpus/$name"
+    limit=(-max_total_time="$seconds")
+  fi
+  mkdir -p "$corpus"
+  "$build/$target" "${limit[@]}" -timeout=120 -rss_limit_mb=4096 -print_final_stats=1 \
+    -artifact_prefix="$build/crashes/" "$@" "$corpus" "$seed_folder" >>"$log" 2>&1 ||
+    failed "$(ls "$build/crashes/"* 2>/dev/null | head -1)"
+  local executed
+  executed="$(grep -o 'stat::number_of_executed_units: [0-9]*' "$log" | tail -1 | grep -o '[0-9]*$')"
+  if [ -z "$seconds" ]; then
+    echo "fuzz: $target ran $executed inputs from seed $fixed_seed: no crash, leak or sanitizer report"
+  else
+    echo "fuzz: $target ran $executed inputs in $seconds s: no crash, leak or sanitizer report"
+  fi
 }
 
 # Replays a target's corpus once and fails unless the coverage it prints names each
@@ -62,11 +106,12 @@ covers() {
   echo "fuzz: $target reaches $*"
 }
 
-"$build/korvo-document-fuzzer" "$seeds"/* >>"$log" 2>&1 ||
-  failed "$(grep -o "^Running: .*" "$log" | tail -1 | cut -d' ' -f2-)"
-fuzz korvo-document-fuzzer -max_len=8192 -dict=tests/fuzz/blitz.dict "$build/corpus/document" "$seeds"
-fuzz korvo-model-fuzzer -max_len=512 "$build/corpus/model" "$model_seeds"
-fuzz korvo-edit-fuzzer -max_len=1024 -len_control=0 "$build/corpus/edit" tests/fuzz/edit-seeds
+replay korvo-document-fuzzer "$seeds"
+replay korvo-model-fuzzer "$model_seeds"
+replay korvo-edit-fuzzer "$edit_seeds"
+fuzz korvo-document-fuzzer document "$seeds" "$document_runs" -max_len=8192 -dict=tests/fuzz/blitz.dict
+fuzz korvo-model-fuzzer model "$model_seeds" "$model_runs" -max_len=512
+fuzz korvo-edit-fuzzer edit "$edit_seeds" "$edit_runs" -max_len=1024 -len_control=0
 covers korvo-document-fuzzer "$seeds" OpenFile ParseFile DumpModel ReColorFile UnParseFile
 covers korvo-model-fuzzer "$model_seeds" OpenFile Parseline UnparseLine DumpModel
-covers korvo-edit-fuzzer tests/fuzz/edit-seeds OpenFile Parseline DumpModel
+covers korvo-edit-fuzzer "$edit_seeds" OpenFile Parseline DumpModel

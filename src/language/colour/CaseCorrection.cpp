@@ -3,6 +3,7 @@
 #include "editor/SciWrappers.h"
 #include "editor/UndoGroups.h"
 #include "language/lexer/Lexer.h"
+#include "language/parser/Respelling.h"
 #include "vocabulary/SettingsValues.h"
 
 void FixTokenCase(const QString& Text, int i, int LineBase) {
@@ -20,4 +21,5 @@ void FixTokenCase(const QString& Text, int i, int LineBase) {
     SciSetTargetEnd(LineBase + token.EndPos);
     SciReplaceTarget(-1, Text);
     SciSetUndoCollection(true);
+    FollowRespelling(int(SciLineFromPosition(LineBase + token.StartPos)), token.StartPos, Text);
 }

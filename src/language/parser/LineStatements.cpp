@@ -1,6 +1,7 @@
 #include "language/parser/LineStatements.h"
 
 #include "language/lexer/Lexer.h"
+#include "language/lexer/SavedTokenizerState.h"
 #include "language/model/CodeModel.h"
 #include "language/model/DeclarationParsing.h"
 #include "language/parser/Parser.h"
@@ -46,7 +47,7 @@ LineStatements StatementWalk::run() {
         } else if (t.Kind == '.' && i_ == 1 && gTokens[2].Kind == tkIdent) {
             markDirty(&CodeModel::LabelsDirty);
             i_ = 2;
-            found_.declarations.push_back({DeclarationKindId::Label, gTokens[2].Text()});
+            found_.declarations.push_back({DeclarationKindId::Label, gTokens[2].Text(), 2});
         }
         if (advance)
             ++i_;
@@ -63,7 +64,7 @@ bool StatementWalk::keyword() {
         return statement(word);
     if (next.Kind == tkString && word == QLatin1String("Include") && !next.Text().isEmpty()) {
         ++i_;
-        found_.declarations.push_back({DeclarationKindId::Include, next.Text()});
+        found_.declarations.push_back({DeclarationKindId::Include, next.Text(), i_});
         markDirty(&CodeModel::IncludesDirty);
     }
     return true;
@@ -79,7 +80,7 @@ bool StatementWalk::statement(const QString& word) {
     } else if (word == QLatin1String("Type")) {
         markDirty(&CodeModel::TypesDirty);
         ++i_;
-        found_.boundaries.push_back({Boundary::Type, gTokens[i_].Text()});
+        found_.boundaries.push_back({Boundary::Type, gTokens[i_].Text(), i_});
     } else if (const DeclarationKind* list = FindDeclarationList(word)) {
         markDirty(list->dirty);
         declarationList(*list);
@@ -91,7 +92,7 @@ bool StatementWalk::statement(const QString& word) {
 void StatementWalk::functionStatement() {
     markDirty(&CodeModel::FunctionsDirty);
     ++i_;
-    found_.boundaries.push_back({Boundary::Function, gTokens[i_].Text()});
+    found_.boundaries.push_back({Boundary::Function, gTokens[i_].Text(), i_});
     skipFunctionHeader();
 }
 
@@ -107,6 +108,7 @@ void StatementWalk::skipFunctionHeader() {
         return;
     while (i_ < count_ && gTokens[i_ + 1].Kind == tkIdent) {
         ++i_;
+        found_.parameters.push_back({found_.boundaries.size() - 1, i_});
         SkipVarDeclaration(i_, count_);
         if (gTokens[i_].Kind != ',')
             return;
@@ -128,7 +130,7 @@ void StatementWalk::endStatement() {
 void StatementWalk::declarationList(const DeclarationKind& kind) {
     while (gTokens[i_ + 1].Kind == tkIdent) {
         ++i_;
-        found_.declarations.push_back({kind.id, gTokens[i_].Text()});
+        found_.declarations.push_back({kind.id, gTokens[i_].Text(), i_});
         if (kind.id == DeclarationKindId::Array)
             SkipArrayDeclaration(i_, count_);
         else
@@ -137,23 +139,6 @@ void StatementWalk::declarationList(const DeclarationKind& kind) {
             return;
     }
 }
-
-// Keeps what the full tokenizer's buffer and tokens hold where a line of
-// `length` bytes would overwrite them, and puts it back.
-class SavedTokenizerState {
-public:
-    explicit SavedTokenizerState(int length)
-        : bytes_(gLineBufferPtr, gLineBufferPtr + std::min(length, kMaxLineLength) + 1),
-          tokens_(gTokens + 1, gTokens + 1 + std::min(int(bytes_.size()) + 1, kMaxTokens)) {}
-    ~SavedTokenizerState() {
-        std::copy(bytes_.begin(), bytes_.end(), gLineBufferPtr);
-        std::copy(tokens_.begin(), tokens_.end(), gTokens + 1);
-    }
-
-private:
-    const std::vector<unsigned char> bytes_;
-    const std::vector<TokenRecord> tokens_;
-};
 
 }
 

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <cstddef>
 #include <vector>
 
 class CodeModel;
@@ -14,19 +15,28 @@ class CodeModel;
 // a scope's header where the parser met it.
 enum class Boundary { Function, EndFunction, Type, EndType };
 
+// `at` is the index of the name's token.
 struct LineDeclaration {
     DeclarationKindId kind;
     QString name;
+    int at = 0;
 };
 
 struct BoundaryStatement {
     Boundary kind;
     QString name;  // of a header
+    int at = 0;
+};
+
+struct HeaderParameter {
+    std::size_t header;  // the Function among the boundaries
+    int at;
 };
 
 struct LineStatements {
     std::vector<LineDeclaration> declarations;
     std::vector<BoundaryStatement> boundaries;  // in the order of the line
+    std::vector<HeaderParameter> parameters;
 };
 
 // Reads tokens 1 to count of the full tokenizer's result. When given, the

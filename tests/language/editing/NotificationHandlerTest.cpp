@@ -6,6 +6,7 @@
 #include "foundation/WindowHelpers.h"
 #include "language/editing/TypingAids.h"
 #include "language/model/DeclarationRecords.h"
+#include "language/model/ModelDump.h"
 #include "language/parser/ParsedDocuments.h"
 #include "language/parser/OwnEdits.h"
 #include "platform/scintilla/SciDirectCalls.h"
@@ -299,4 +300,46 @@ TEST_F(NotificationHandler, JoiningAnIndentedLineDropsItsBlanksInOneUndoStep) {
     EXPECT_EQ(text(), "x = 1y = 2");
     SciUndo();
     EXPECT_EQ(text(), "x = 1\r\n        y = 2");
+}
+
+// The colouring respells a name to the spelling of its declaration elsewhere
+// once the caret has left its line; what the line declares takes that
+// spelling too, as the code explorer lists it and a fresh parse would make it.
+TEST_F(NotificationHandler, ADeclaredNameRespelledAfterTheCaretLeftTakesTheNewSpellingInTheModel) {
+    struct Case {
+        QByteArray document;
+        int enterAfter;  // Enter at the end of this line, then the typing on the new line
+        QString typed;
+        QByteArray respelled;
+        QStringList declared;  // what DumpModel gives for the new line
+    };
+    const Case cases[] = {
+        {"Global MyVar\r\nFunction Foo(a)\r\n  Print a\r\nEnd Function\r\n", 0, "Global foo", "Global Foo\r\n",
+         {"Globals Foo% line=1"}},
+        {"Global MyVar\r\nFunction Foo(a)\r\nEnd Function\r\n", 0, "Global myvar", "Global MyVar\r\n",
+         {"Globals MyVar% line=1"}},
+        {"Function Bar()\r\nEnd Function\r\n", 1, "Function Foo(bar, b$)", "Function Foo(Bar, b$)\r\n",
+         {"Funkcii Foo% help=\"Bar, b$\" line=2", "Locals/Foo b$ line=2", "Locals/Foo Bar% line=2"}},
+        {"Const Size = 4\r\n", 0, "Dim grid(size) : Local cells[size]", "Dim grid(Size) : Local cells[Size]\r\n",
+         {"Locals/*Main Program* cells%[Size] line=1", "Arrays grid%(Size) line=1"}},
+    };
+    FixVariableCase = 1;
+    int n = 0;
+    for (const Case& c : cases) {
+        frmDoc& doc = open(c.document, QStringLiteral("respelled%1.bb").arg(++n));
+        SciGotoPos(SciGetLineEndPosition(c.enterAfter));
+        NewLineInUndo();
+        paint(doc);
+        type(doc, c.typed);
+        press(doc, Qt::Key_Down);
+        paint(doc);
+        const int line = c.enterAfter + 1;
+        EXPECT_EQ(lineText(line), c.respelled) << n;
+        QStringList declared;
+        for (const QString& entry : DumpModel(project(), doc))
+            if (entry.endsWith(QStringLiteral(" line=%1").arg(line)))
+                declared << entry;
+        EXPECT_EQ(declared.join('\n').toStdString(), c.declared.join('\n').toStdString()) << n;
+    }
+    EXPECT_EQ(errorLog(), "");
 }
