@@ -46,6 +46,9 @@ public:
     void UnSubClass();
     // Parses what the handler still holds back, while the document is current.
     void DeactivateCheck();
+    // Ends the wait cursor a change of many lines started, which otherwise
+    // lasts until the next update of the view that changed.
+    static void EndWaitForManyLines();
 
     // Has the next styling request restyle every visible line, not only
     // the lines that scrolled into view.

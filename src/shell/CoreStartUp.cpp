@@ -12,6 +12,7 @@
 #include "editor/EditorSetup.h"
 #include "editor/PositionHistory.h"
 #include "explorer/frmList.h"
+#include "foundation/Subclass.h"
 #include "explorer/frmReferences.h"
 #include "files/FileCommands.h"
 #include "language/LanguageCommands.h"
@@ -60,6 +61,7 @@ void ResetSession() {
     ActivateDocument(nullptr);
     gProjects.RemoveAll();
     gUndoGroupOpen = false;
+    cSubclass::EndWaitForManyLines();
     ResetParseState();
     gCompilers.RemoveAll();
     gActiveCompiler.reset();

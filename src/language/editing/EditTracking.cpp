@@ -54,13 +54,14 @@ void beginWaitForManyLines() {
     BeginWaitCursor();
 }
 
-void endWaitForManyLines() {
+
+}
+
+void cSubclass::EndWaitForManyLines() {
     if (!gEndWaitCursorPending)
         return;
     EndWaitCursor();
     gEndWaitCursorPending = false;
-}
-
 }
 
 // A line queued already keeps its one place in the queue.
@@ -260,7 +261,7 @@ void cSubclass::updateUI() {
         drainParseQueue(true);
         mFrmDoc->Redraw();
     }
-    endWaitForManyLines();
+    EndWaitForManyLines();
     if (gUndoGroupOpen) {
         SciEndUndoAction();
         gUndoGroupOpen = false;
@@ -303,5 +304,5 @@ void cSubclass::DeactivateCheck() {
     }
     if (!ParseNeeded.isEmpty())
         drainParseQueue(false);
-    endWaitForManyLines();
+    EndWaitForManyLines();
 }
