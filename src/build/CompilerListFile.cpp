@@ -4,7 +4,9 @@
 #include "foundation/errors/LogNewError.h"
 #include "foundation/FileHelpers.h"
 #include "foundation/SequentialValues.h"
+#include "foundation/errors/WriteFailure.h"
 #include "platform/AnsiText.h"
+#include "platform/AtomicFileWrite.h"
 #include "platform/KorvoError.h"
 #include "platform/ProgramFolder.h"
 
@@ -81,5 +83,5 @@ void SaveCompilerList(const CompilerList& compilers) {
         if (!IsValidCompilerName(compiler->Name))
             RaiseError(ErrInvalidProcedureCall, refusal(compiler->Name));
     if (!platform::writeFileBytesAtomically(CompilerListPath(), FormatCompilerList(compilers)))
-        RaiseError(ErrPathFileAccess, QStringLiteral("Path/File access error: ") + CompilerListPath());
+        ReportWriteFailure(CompilerListPath(), QStringLiteral("SaveCompilerList"), QStringLiteral("Mod_Compiler"));
 }
