@@ -76,12 +76,14 @@ std::optional<ListFileFault> ReadCompilerList(const QByteArray& bytes, CompilerL
     return fault;
 }
 
-void SaveCompilerList(const CompilerList& compilers) {
+bool SaveCompilerList(const CompilerList& compilers) {
     if (!MayReplaceListFile(CompilerListPath()))
-        return;
+        return true;
     for (const CompilerPtr& compiler : compilers.NewEnum())
         if (!IsValidCompilerName(compiler->Name))
             RaiseError(ErrInvalidProcedureCall, refusal(compiler->Name));
-    if (!platform::writeFileBytesAtomically(CompilerListPath(), FormatCompilerList(compilers)))
-        ReportWriteFailure(CompilerListPath(), QStringLiteral("SaveCompilerList"), QStringLiteral("Mod_Compiler"));
+    if (platform::writeFileBytesAtomically(CompilerListPath(), FormatCompilerList(compilers)))
+        return true;
+    ReportWriteFailure(CompilerListPath(), QStringLiteral("SaveCompilerList"), QStringLiteral("Mod_Compiler"));
+    return false;
 }
