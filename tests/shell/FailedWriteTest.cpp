@@ -15,7 +15,6 @@
 #include "files/Workspaces.h"
 #include "foundation/errors/ErrorLogFile.h"
 #include "platform/SettingsStore.h"
-#include "platform/scintilla/SciDirectCalls.h"
 #include "settings/StyleFile.h"
 #include "settings/StyleStore.h"
 #include "vocabulary/ColorStyle.h"
@@ -105,8 +104,7 @@ public:
 
     frmDoc* changedDocument(const QString& name) {
         frmDoc* doc = open(name, big('a'));
-        SciLoadText(doc->SciEdi_WndData, big('n'));
-        doc->setDirty(true);
+        SciInsertText(0, "changed ");
         return doc;
     }
 
