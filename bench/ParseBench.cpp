@@ -26,6 +26,7 @@
 #include "language/keywords/Compiler.h"
 #include "language/parser/DocumentPasses.h"
 #include "platform/AnsiText.h"
+#include "platform/AtomicFileWrite.h"
 #include "platform/scintilla/SciDirectCalls.h"
 
 #include <QApplication>

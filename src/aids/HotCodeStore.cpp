@@ -2,7 +2,9 @@
 
 #include "foundation/DamagedListFiles.h"
 #include "foundation/errors/LogNewError.h"
+#include "foundation/errors/WriteFailure.h"
 #include "platform/AnsiText.h"
+#include "platform/AtomicFileWrite.h"
 #include "platform/KorvoError.h"
 
 #include <QDir>
@@ -77,6 +79,6 @@ bool SaveHotcodesTo(const QString& path) {
     QDir().mkpath(QFileInfo(path).path());
     if (platform::writeFileBytesAtomically(path, FormatHotCodes(HotCodesInStoreOrder())))
         return true;
-    LogNewError(ErrPathFileAccess, QStringLiteral("Path/File access error: ") + path, QStringLiteral("SaveHotcodes"), kModule);
+    ReportWriteFailure(path, QStringLiteral("SaveHotcodes"), kModule);
     return false;
 }

@@ -4,6 +4,7 @@
 #include "aids/frmSnippets.h"
 #include "foundation/errors/ErrorLog.h"
 #include "platform/AnsiText.h"
+#include "platform/AtomicFileWrite.h"
 #include "platform/KorvoError.h"
 #include "platform/Prompt.h"
 #include "platform/dock/DockLayer.h"
@@ -39,9 +40,15 @@ bool sameFile(const QString& a, const QString& b) {
     return first.exists() && second.exists() && first.canonicalFilePath() == second.canonicalFilePath();
 }
 
-void writeSnippet(const QString& path, const QByteArray& bytes) {
-    if (!QFileInfo(QFileInfo(path).path()).isDir() || !platform::writeFileBytesAtomically(path, bytes))
+// False, once the user was told, when the disk refused the bytes; the
+// editor then stays open with them.
+bool writeSnippet(const QString& path, const QByteArray& bytes) {
+    if (!QFileInfo(QFileInfo(path).path()).isDir())
         raiseInvalidName();
+    if (platform::writeFileBytesAtomically(path, bytes))
+        return true;
+    platform::ShowWriteFailure(path);
+    return false;
 }
 
 bool overwriteAllowed(const QString& path) {
@@ -212,23 +219,24 @@ void frmSnipEdit::save() {
     if (windowTitle() == kNewTitle) {
         if (!overwriteAllowed(path))
             return;
-        writeSnippet(path, codeBytes());
+        if (!writeSnippet(path, codeBytes()))
+            return;
         refreshPanel(path);
     } else if (folder != loadedFolder_ || name != loadedName_) {
         const QString loaded = SnippetFile(loadedFolder_, loadedName_);
         if (sameFile(path, loaded)) {
             if (!QFile::rename(loaded, path))
                 raiseInvalidName();
-            writeSnippet(path, codeBytes());
-        } else {
-            if (!overwriteAllowed(path))
+            if (!writeSnippet(path, codeBytes()))
                 return;
-            writeSnippet(path, codeBytes());
+        } else {
+            if (!overwriteAllowed(path) || !writeSnippet(path, codeBytes()))
+                return;
             QFile::remove(loaded);
         }
         refreshPanel(path);
-    } else if (dirty_) {
-        writeSnippet(path, codeBytes());
+    } else if (dirty_ && !writeSnippet(path, codeBytes())) {
+        return;
     }
     close();
 }

@@ -132,8 +132,8 @@ void build(BuildKind kind, QString FileName) {
     frmDoc& doc = *gActiveDoc;
     if (!prepareSource(kind, FileName))
         return;
-    if (gOnCompileSave == 0)
-        SaveAllFiles();
+    if (gOnCompileSave == 0 && !SaveAllFiles())
+        return;
 
     QString executable;
     if (kind == BuildKind::Exe) {

@@ -4,7 +4,9 @@
 #include "foundation/errors/LogNewError.h"
 #include "foundation/FileHelpers.h"
 #include "foundation/SequentialValues.h"
+#include "foundation/errors/WriteFailure.h"
 #include "platform/AnsiText.h"
+#include "platform/AtomicFileWrite.h"
 #include "platform/KorvoError.h"
 #include "platform/ProgramFolder.h"
 
@@ -74,12 +76,14 @@ std::optional<ListFileFault> ReadCompilerList(const QByteArray& bytes, CompilerL
     return fault;
 }
 
-void SaveCompilerList(const CompilerList& compilers) {
+bool SaveCompilerList(const CompilerList& compilers) {
     if (!MayReplaceListFile(CompilerListPath()))
-        return;
+        return true;
     for (const CompilerPtr& compiler : compilers.NewEnum())
         if (!IsValidCompilerName(compiler->Name))
             RaiseError(ErrInvalidProcedureCall, refusal(compiler->Name));
-    if (!platform::writeFileBytesAtomically(CompilerListPath(), FormatCompilerList(compilers)))
-        RaiseError(ErrPathFileAccess, QStringLiteral("Path/File access error: ") + CompilerListPath());
+    if (platform::writeFileBytesAtomically(CompilerListPath(), FormatCompilerList(compilers)))
+        return true;
+    ReportWriteFailure(CompilerListPath(), QStringLiteral("SaveCompilerList"), QStringLiteral("Mod_Compiler"));
+    return false;
 }

@@ -30,5 +30,6 @@ std::optional<ListFileFault> ReadCompilerList(const QByteArray& bytes, CompilerL
 
 // Writes the list to conf/compilers.dat; a damaged file only when the user
 // agrees (MayReplaceListFile). Raises, before writing anything, for a name
-// that cannot key a compiler, and when the file cannot be written.
-void SaveCompilerList(const CompilerList& compilers);
+// that cannot key a compiler. False, once the user was told, when the disk
+// refused the file.
+bool SaveCompilerList(const CompilerList& compilers);

@@ -4,7 +4,9 @@
 #include "foundation/DamagedListFiles.h"
 #include "foundation/errors/ErrorLog.h"
 #include "foundation/errors/LogNewError.h"
+#include "foundation/errors/WriteFailure.h"
 #include "platform/AnsiText.h"
+#include "platform/AtomicFileWrite.h"
 #include "platform/Host.h"
 #include "platform/KorvoError.h"
 
@@ -48,7 +50,7 @@ void SaveExternalTools() {
             return;
         QDir().mkpath(QFileInfo(path).path());
         if (!platform::writeFileBytesAtomically(path, ExternalToolsFileBytes(gExternalTools.NewEnum())))
-            RaiseError(ErrPathFileAccess, QStringLiteral("Path/File access error: ") + path);
+            ReportWriteFailure(path, QStringLiteral("SaveExternalTools"), kModule);
     } catch (...) {
         SetErrorLog(QStringLiteral("SaveExternalTools"), kModule);
     }

@@ -56,6 +56,15 @@ public:
         return value;
     }
 
+    // Only blanks and line ends are left.
+    bool atEnd() const {
+        for (qsizetype i = pos_; i < text_.size(); ++i)
+            if (!text_[i].isSpace())
+                return false;
+        return true;
+    }
+    int nextLine() const { return line_; }
+
 private:
     static bool isLineEnd(QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
 
@@ -122,6 +131,8 @@ std::optional<ListFileFault> ReadExternalToolsFile(const QByteArray& bytes,
             if (!add(tool) && !fault)
                 fault = ListFileFault{captionLine, QStringLiteral("Tool listed twice: ") + tool->Caption};
         }
+        if (!fault && !reader.atEnd())
+            fault = ListFileFault{reader.nextLine(), QStringLiteral("More tools than the count of ") + QString::number(count)};
     } catch (const KorvoError& error) {
         if (!fault)
             fault = ListFileFault{reader.valueLine(), error.description};

@@ -5,6 +5,7 @@
 #include "build/KeywordRefresh.h"
 #include "foundation/errors/ErrorLog.h"
 #include "foundation/errors/LogNewError.h"
+#include "platform/AtomicFileWrite.h"
 #include "platform/KorvoError.h"
 #include "platform/Prompt.h"
 
@@ -216,7 +217,8 @@ void FrmUserlibs::lvUserLibs_DblClick() {
 bool FrmUserlibs::SaveUserlib(int library) {
     const QString path = libraryPath(library);
     if (!WriteDeclarationText(path, {editorText(), lineEndsCrlf_})) {
-        platform::MsgBox(QStringLiteral("Changes to ") + path + QStringLiteral(" could not be saved !"),
+        platform::MsgBox(QStringLiteral("Changes to ") + path + QStringLiteral(" could not be saved !\r\n") +
+                             platform::lastWriteFailure(),
                          platform::vbExclamation | platform::vbOKOnly);
         return false;
     }

@@ -9,9 +9,11 @@
 #include "editor/frmDoc.h"
 #include "foundation/errors/ErrorLog.h"
 #include "foundation/errors/LogNewError.h"
+#include "foundation/errors/WriteFailure.h"
 #include "language/keywords/Compiler.h"
 #include "language/parser/DocumentPasses.h"
 #include "platform/AnsiText.h"
+#include "platform/AtomicFileWrite.h"
 #include "platform/KorvoError.h"
 #include "platform/Prompt.h"
 
@@ -30,9 +32,11 @@ QByteArray readTemporary(QTemporaryFile& file) {
     return bytes;
 }
 
-void writeOrRaise(const QString& path, const QByteArray& bytes) {
-    if (!platform::writeFileBytesAtomically(path, bytes))
-        RaiseError(ErrPathFileAccess, QStringLiteral("Path/File access error: ") + path);
+bool writeReportingFailure(const QString& path, const QByteArray& bytes) {
+    if (platform::writeFileBytesAtomically(path, bytes))
+        return true;
+    ReportWriteFailure(path, QStringLiteral("RefreshDefinitions"), QStringLiteral("Mod_Compiler"));
+    return false;
 }
 
 void reloadKeywords(const QString& compilerName) {
@@ -73,14 +77,16 @@ void regenerate(const QString& compilerName, const QString& compilerPath) {
     const QString reportFile = keywordFile + QStringLiteral(".err");
 
     if (run.endedInTime && run.exitCode == 0 && listing.size() > kSmallestInvalidKeywordFile) {
-        writeOrRaise(keywordFile, listing);
+        if (!writeReportingFailure(keywordFile, listing))
+            return;
         QFile::remove(reportFile);
         reloadKeywords(compilerName);
         platform::MsgBox(QStringLiteral("Keyword definitions for this compiler successfully created !"),
                          platform::vbInformation | platform::vbOKOnly);
         return;
     }
-    writeOrRaise(reportFile, failureReport(run, listing, readTemporary(errorFile)));
+    if (!writeReportingFailure(reportFile, failureReport(run, listing, readTemporary(errorFile))))
+        return;
     platform::MsgBox(QStringLiteral(" Error while creating keyword definitions file !\r\n\r\n See ")
                          + QFileInfo(reportFile).absoluteFilePath() + QStringLiteral(" for details"),
                      platform::vbCritical | platform::vbOKOnly);

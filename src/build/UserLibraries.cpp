@@ -2,6 +2,7 @@
 
 #include "foundation/FileHelpers.h"
 #include "platform/AnsiText.h"
+#include "platform/AtomicFileWrite.h"
 
 #include <QDir>
 #include <QFile>

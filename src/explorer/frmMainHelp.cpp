@@ -7,6 +7,7 @@
 #include "explorer/HelpPages.h"
 #include "explorer/frmBrowser.h"
 #include "foundation/errors/ErrorLog.h"
+#include "platform/AtomicFileWrite.h"
 #include "platform/Host.h"
 #include "platform/ProgramFolder.h"
 #include "platform/browser/WebBrowser.h"
@@ -89,8 +90,8 @@ void frmMainHelp::Form_QueryUnload() {
             address->clearItems();
             address->setText(QString());
         }
-        if (keepsLayout_)
-            DSHelp->saveLayout(LayoutFilePath());
+        if (keepsLayout_ && !DSHelp->saveLayout(LayoutFilePath()))
+            platform::ShowWriteFailure(LayoutFilePath());
     } catch (...) {
         SetErrorLog(QStringLiteral("Form_QueryUnload"), kModule);
     }

@@ -1,15 +1,23 @@
 #include "files/Backups.h"
 
 #include "foundation/FileHelpers.h"
-#include "foundation/errors/ErrorLog.h"
-#include "platform/KorvoError.h"
+#include "platform/AnsiText.h"
+#include "platform/AtomicFileWrite.h"
+#include "platform/Prompt.h"
 #include "vocabulary/SettingsValues.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 
 namespace {
+
+void showBackupFailure(const QString& source, const QString& target, const QString& reason) {
+    platform::MsgBox(QStringLiteral("Could not back up ") + source + QStringLiteral(" as ") + target + QStringLiteral("\r\n") +
+                         reason + QStringLiteral("\r\nThe file was not saved."),
+                     platform::vbCritical, QStringLiteral("Backup failed"));
+}
 
 // The backup folder, ending in exactly one separator.
 QString normalisedStoreFolder() {
@@ -20,9 +28,18 @@ QString normalisedStoreFolder() {
     return folder;
 }
 
+// The copy is written as every file is, so a full disk never leaves a cut copy
+// that passes for the backup.
 bool replaceCopy(const QString& source, const QString& target) {
-    QFile::remove(target);
-    return QFile::copy(source, target);
+    QByteArray bytes;
+    if (!platform::readFileBytes(source, bytes)) {
+        showBackupFailure(source, target, platform::fileReadFailure(source));
+        return false;
+    }
+    if (platform::writeFileBytesAtomically(target, bytes))
+        return true;
+    showBackupFailure(source, target, platform::lastWriteFailure());
+    return false;
 }
 
 void rotateNumberedCopies(const QString& base) {
@@ -45,27 +62,18 @@ QString DatedBackupName(const QString& fileName, const QDateTime& when, bool mon
 }
 
 bool BackupFile(const QString& path) {
+    if (!QFileInfo::exists(path))
+        return true;
     const QString fileName = GetFileName(path);
     const bool inStore = gBackupStoreType == 1;
-    if (inStore)
+    if (inStore) {
         gBackupStoreFolder = normalisedStoreFolder();
-    const QString folder = inStore ? gBackupStoreFolder : GetFolderOfPath(path, true);
-    if (gBackupType == 1) {
-        try {
-            if (inStore && !QDir().mkpath(folder))
-                RaiseError(ErrPathNotFound, QStringLiteral("Path not found: ") + folder);
-            const QString target = folder + DatedBackupName(fileName, QDateTime::currentDateTime(), ShortDateIsMonthFirst());
-            if (QFile::exists(path) && !replaceCopy(path, target))
-                RaiseError(ErrPathFileAccess, QStringLiteral("Permission denied: ") + target);
-            return true;
-        } catch (...) {
-            SetErrorLog(QStringLiteral("BackupFile"), QStringLiteral("Mod_File"));
-            return false;
-        }
+        QDir().mkpath(gBackupStoreFolder);
     }
+    const QString folder = inStore ? gBackupStoreFolder : GetFolderOfPath(path, true);
+    if (gBackupType == 1)
+        return replaceCopy(path, folder + DatedBackupName(fileName, QDateTime::currentDateTime(), ShortDateIsMonthFirst()));
     const QString base = (inStore ? folder + fileName : path) + QStringLiteral(".bak");
     rotateNumberedCopies(base);
-    if (inStore)
-        QDir().mkpath(folder);
     return replaceCopy(path, base + QLatin1Char('1'));
 }

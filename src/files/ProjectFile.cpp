@@ -4,7 +4,9 @@
 #include "files/Project.h"
 #include "foundation/FileHelpers.h"
 #include "foundation/errors/ErrorLog.h"
+#include "foundation/errors/WriteFailure.h"
 #include "platform/AnsiText.h"
+#include "platform/AtomicFileWrite.h"
 #include "platform/KorvoError.h"
 #include "platform/Prompt.h"
 
@@ -182,8 +184,10 @@ QStringList ProjectFileLines(const ClsProject& project) {
 
 bool SaveProject(ClsProject& project) {
     try {
-        if (!platform::writeFileBytesAtomically(project.FullPath, EncodeAttributeLines(ProjectFileLines(project))))
-            RaiseError(ErrPathFileAccess, QStringLiteral("Path/File access error: ") + project.FullPath);
+        if (!platform::writeFileBytesAtomically(project.FullPath, EncodeAttributeLines(ProjectFileLines(project)))) {
+            ReportWriteFailure(project.FullPath, QStringLiteral("SaveProject"), QStringLiteral("Mod_File"));
+            return false;
+        }
         project.Dirty = false;
         return true;
     } catch (...) {

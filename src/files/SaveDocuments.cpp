@@ -16,6 +16,7 @@
 #include "foundation/errors/ErrorLog.h"
 #include "language/parser/DocumentPasses.h"
 #include "platform/AnsiText.h"
+#include "platform/AtomicFileWrite.h"
 #include "platform/Host.h"
 #include "platform/FileStamp.h"
 #include "platform/Prompt.h"
@@ -132,8 +133,8 @@ bool SaveDocument(frmDoc* doc) {
         return SaveDocumentAs(doc);
     if (!mayOverwrite(*doc))
         return false;
-    if (gBackupEnabled != 0 && doc->Dirty())
-        BackupFile(doc->FullFilename);
+    if (gBackupEnabled != 0 && doc->Dirty() && !BackupFile(doc->FullFilename))
+        return false;
     if (!writeDocument(*doc, doc->FullFilename, !doc->IsSnippet)) {
         ShowSaveFailure(doc->FullFilename);
         return false;
@@ -148,8 +149,8 @@ bool SaveAllFiles() {
     platform::RedrawLock frozen;
     for (const QString& id : platform::host().documentWindowIds()) {
         frmDoc* doc = DocumentOfWindow(id);
-        if (doc && platform::host().documentWindowVisible(id) && doc->Dirty() && !doc->NewFile)
-            SaveDocument(doc);
+        if (doc && platform::host().documentWindowVisible(id) && doc->Dirty() && !doc->NewFile && !SaveDocument(doc))
+            return false;
     }
     return true;
 }

@@ -10,7 +10,9 @@
 #include "files/WorkspaceFile.h"
 #include "foundation/FileHelpers.h"
 #include "foundation/errors/ErrorLog.h"
+#include "foundation/errors/WriteFailure.h"
 #include "platform/AnsiText.h"
+#include "platform/AtomicFileWrite.h"
 #include "platform/Host.h"
 #include "platform/KorvoError.h"
 #include "platform/Prompt.h"
@@ -88,8 +90,10 @@ void openWorkspace(const WorkspaceContent& content) {
 bool SaveWorkSpace(const QString& path) {
     try {
         QDir().mkpath(GetFolderOfPath(path, false));
-        if (!platform::writeFileBytesAtomically(path, EncodeAttributeLines(WorkspaceFileLines(currentWorkspace()))))
-            RaiseError(ErrPathFileAccess, QStringLiteral("Path/File access error: ") + path);
+        if (!platform::writeFileBytesAtomically(path, EncodeAttributeLines(WorkspaceFileLines(currentWorkspace())))) {
+            ReportWriteFailure(path, QStringLiteral("SaveWorkSpace"), QStringLiteral("Mod_File"));
+            return false;
+        }
         return true;
     } catch (...) {
         SetErrorLog(QStringLiteral("SaveWorkSpace"), QStringLiteral("Mod_File"));

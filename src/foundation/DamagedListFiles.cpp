@@ -2,6 +2,7 @@
 
 #include "foundation/FileHelpers.h"
 #include "platform/AnsiText.h"
+#include "platform/AtomicFileWrite.h"
 #include "platform/Prompt.h"
 
 #include <QSet>
@@ -48,7 +49,7 @@ bool MayReplaceListFile(const QString& path) {
         return false;
     if (!keepDamagedCopy(path)) {
         platform::MsgBox(QStringLiteral("Could not keep the damaged file as ") + path +
-                             QStringLiteral(".damaged; the file stays as it is."),
+                             QStringLiteral(".damaged; the file stays as it is.\r\n") + platform::lastWriteFailure(),
                          platform::vbCritical, kTitle);
         return false;
     }

@@ -1,6 +1,7 @@
 #include "foundation/Registry.h"
 
 #include "platform/AnsiText.h"
+#include "platform/AtomicFileWrite.h"
 #include "platform/Prompt.h"
 
 #include <QDir>
@@ -47,7 +48,8 @@ QString mimeTypeName(const QString& className, const QString& ext) {
 }
 
 bool writeFile(const QString& path, const QByteArray& bytes) {
-    return QDir().mkpath(QFileInfo(path).absolutePath()) && platform::writeFileBytesAtomically(path, bytes);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    return platform::writeFileBytesAtomically(path, bytes);
 }
 
 QByteArray mimePackage(const QString& mimeType, const QString& description, const QString& ext) {

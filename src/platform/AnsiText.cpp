@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QScopeGuard>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -120,17 +119,6 @@ QString fileReadFailure(const QString& path, qint64 maxBytes) {
     if (info.size() > maxBytes)
         return QStringLiteral("File larger than %1: ").arg(QLocale::c().formattedDataSize(maxBytes, 0)) + path;
     return QStringLiteral("Path/File access error: ") + path;
-}
-
-bool writeFileBytesAtomically(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
 }
 
 }

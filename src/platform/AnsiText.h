@@ -23,8 +23,5 @@ inline constexpr qint64 kMaxFileReadBytes = qint64(256) << 20;
 bool readFileBytes(const QString& path, QByteArray& bytes, qint64 maxBytes = kMaxFileReadBytes);
 // Why readFileBytes refuses the path, as a sentence naming it for a message.
 QString fileReadFailure(const QString& path, qint64 maxBytes = kMaxFileReadBytes);
-// Writes through a temporary file and renames it into place, so a failure
-// never leaves a half-written file behind.
-bool writeFileBytesAtomically(const QString& path, const QByteArray& bytes);
 
 }

@@ -1,6 +1,7 @@
 #include "platform/SettingsStore.h"
 
 #include "platform/AnsiText.h"
+#include "platform/AtomicFileWrite.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -79,7 +80,12 @@ void save(const Store& store) {
     }
     const QString path = settingsFilePath();
     QDir().mkpath(QFileInfo(path).absolutePath());
-    writeFileBytesAtomically(path, text.toUtf8());
+    // Told once, not at every setting, while the disk keeps refusing.
+    static bool failing = false;
+    const bool failed = !writeFileBytesAtomically(path, text.toUtf8());
+    if (failed && !failing)
+        ShowWriteFailure(path);
+    failing = failed;
 }
 
 // The store of the open batch: read once when it opened, written once when it closes.

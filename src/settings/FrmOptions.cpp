@@ -286,8 +286,9 @@ void FrmOptions::setHelpPage(const QString& page) {
     text("txtDefaultHelp")->setText(folder + QLatin1Char('/') + page);
 }
 
-void FrmOptions::apply() {
-    SaveCompilerList(gCompilers);
+bool FrmOptions::apply() {
+    if (!SaveCompilerList(gCompilers))
+        return false;
     Applied = true;
     write("DefaultCompiler", DefaultCompiler);
     write("MultipleInstances", state(box("chkMultipleInstances")));
@@ -335,6 +336,7 @@ void FrmOptions::apply() {
     gRecentFiles = spinBox("txtRecentFiles")->Value();
     platform::host().setCommandListMaxItems(QStringLiteral("FileRecentFiles"), gRecentFiles);
     GetOptions();
+    return true;
 }
 
 void FrmOptions::unload() {

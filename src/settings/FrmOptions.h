@@ -22,7 +22,7 @@ public:
     void setHelpPage(const QString& page);
 
 protected:
-    void apply() override;
+    bool apply() override;
     void unload() override;
 
 private:

@@ -349,7 +349,7 @@ void FrmOptionsEdit::chkACShowAuto_Click() {
         findChild<QLabel*>(QLatin1String(name))->setEnabled(enable);
 }
 
-void FrmOptionsEdit::apply() {
+bool FrmOptionsEdit::apply() {
     for (const OptionField& field : optionFields()) {
         const bool foldMargin = field.control == OptionField::FoldMargin;
         if (foldMargin && box(field.name)->isChecked() == (field.number() != 0))
@@ -363,6 +363,7 @@ void FrmOptionsEdit::apply() {
     ApplyOptionsToEveryEditor();
     if (ShowCurrentFunction == 0)
         platform::host().setStatusPaneText(QStringLiteral("StatusMain"), QString());
+    return true;
 }
 
 void ShowEditorOptions(QWidget* owner) {

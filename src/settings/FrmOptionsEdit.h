@@ -12,7 +12,7 @@ public:
     explicit FrmOptionsEdit(QWidget* parent = nullptr);
 
 protected:
-    void apply() override;
+    bool apply() override;
 
 private:
     void buildGeneralPage();

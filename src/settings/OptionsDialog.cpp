@@ -92,8 +92,8 @@ void OptionsDialog::cmdApply_Click() {
     // The pointer comes back also when the Apply fails.
     WaitCursorScope wait;
     try {
-        apply();
-        Applied = true;
+        if (apply())
+            Applied = true;
     } catch (...) {
         SetErrorLog(QStringLiteral("cmdApply_Click"), formName_);
     }

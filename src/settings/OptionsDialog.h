@@ -36,7 +36,8 @@ protected:
     void finishPages();
 
     // Writes and applies the dialog's values; raising ends the Apply, logged.
-    virtual void apply() = 0;
+    // False: it stopped after telling the user why, and the dialog stays open.
+    virtual bool apply() = 0;
     // Whatever closing the dialog does besides remembering the page.
     virtual void unload() {}
 

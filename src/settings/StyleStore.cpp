@@ -2,7 +2,9 @@
 
 #include "foundation/FileHelpers.h"
 #include "foundation/errors/LogNewError.h"
+#include "foundation/errors/WriteFailure.h"
 #include "platform/AnsiText.h"
+#include "platform/AtomicFileWrite.h"
 #include "platform/KorvoError.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompt.h"
@@ -117,6 +119,6 @@ bool SaveStyleTo(const QString& path, const QString& description) {
     QDir().mkpath(QFileInfo(path).path());
     if (platform::writeFileBytesAtomically(path, FormatStyle(gColorStyle, description)))
         return true;
-    LogNewError(ErrPathFileAccess, QStringLiteral("Path/File access error: ") + path, QStringLiteral("SaveStyle"), QStringLiteral("frmColors"));
+    ReportWriteFailure(path, QStringLiteral("SaveStyle"), QStringLiteral("frmColors"));
     return false;
 }

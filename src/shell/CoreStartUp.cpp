@@ -23,6 +23,8 @@
 #include "shell/ShellCommands.h"
 #include "vocabulary/SettingsValues.h"
 
+#include <csignal>
+
 namespace {
 
 // What the layers above the editor do when another document becomes active.
@@ -49,6 +51,9 @@ void registerCommandProcedures() {
 }
 
 void StartCore() {
+    // A write past the file-size limit then fails with EFBIG, which the
+    // writer reports, instead of killing Korvo with the file half written.
+    std::signal(SIGXFSZ, SIG_IGN);
     InitScintillaAndCharTables();
     GetOptions();
     GetEditOptions();

@@ -6,6 +6,7 @@
 #include "foundation/errors/ErrorLog.h"
 #include "language/parser/DocumentPasses.h"
 #include "platform/AnsiText.h"
+#include "platform/AtomicFileWrite.h"
 #include "platform/Prompt.h"
 #include "platform/ShellOpen.h"
 #include "vocabulary/SettingsValues.h"
@@ -60,7 +61,9 @@ void ExportToHTML() {
         if (!path)
             return;
         if (!platform::writeFileBytesAtomically(*path, ActiveDocumentAsHtml())) {
-            platform::MsgBox(QStringLiteral("The HTML file could not be written: ") + *path, platform::vbCritical);
+            platform::MsgBox(QStringLiteral("The HTML file could not be written: ") + *path + QStringLiteral("\r\n") +
+                                 platform::lastWriteFailure(),
+                             platform::vbCritical);
             return;
         }
         offerToOpen(*path);

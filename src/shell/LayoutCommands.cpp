@@ -3,7 +3,7 @@
 #include "files/RecentFilesProjects.h"
 #include "foundation/FileHelpers.h"
 #include "foundation/errors/ErrorLog.h"
-#include "platform/KorvoError.h"
+#include "platform/AtomicFileWrite.h"
 #include "platform/Prompt.h"
 #include "platform/SettingsStore.h"
 #include "platform/WindowUpdateLock.h"
@@ -56,8 +56,10 @@ void SaveAsLayout(int slot) {
         if (!main || main->isMinimized())
             return;
         const QString section = LayoutSectionName(slot);
-        if (!main->DS->saveLayout(LayoutFilePath(slot)))
-            RaiseError(ErrPathFileAccess, QStringLiteral("Path/File access error"));
+        if (!main->DS->saveLayout(LayoutFilePath(slot))) {
+            platform::ShowWriteFailure(LayoutFilePath(slot));
+            return;
+        }
         SaveBounds(section, *main);
         platform::SaveSetting(section, QStringLiteral("MainState"), QString::number(windowState(*main)));
     } catch (...) {

@@ -18,6 +18,7 @@
 #include "foundation/FileHelpers.h"
 #include "foundation/Twips.h"
 #include "foundation/errors/ErrorLog.h"
+#include "platform/AtomicFileWrite.h"
 #include "platform/KorvoError.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SettingsStore.h"
@@ -226,7 +227,8 @@ bool frmMain::Form_QueryUnload() {
         SaveRecentFilesProjects();
         gMRUCommandLine.Save();
         if (!isMinimized()) {
-            DS->saveLayout(LayoutFilePath(0));
+            if (!DS->saveLayout(LayoutFilePath(0)))
+                platform::ShowWriteFailure(LayoutFilePath(0));
             SavePlacement(LayoutSectionName(0), *this, windowStateNumber(*this));
         }
     } catch (...) {

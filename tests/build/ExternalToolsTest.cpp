@@ -92,6 +92,16 @@ TEST_F(ExternalToolsTest, LoadingKeepsTheFirstOfTwoCaptionsAndWhatCameBeforeDama
     EXPECT_TRUE(prompts[2].text.contains("Line 6: Type mismatch"));
     SaveExternalTools();
     EXPECT_EQ(readAll(file()), "1\r\n1\r\nBad\r\n\r\nx\r\nyes\r\n");
+    // More tools than the count says: the rest is not dropped by the next save.
+    gExternalTools.RemoveAll();
+    const QByteArray longer = "1\r\n1\r\nOne\r\n\r\none\r\n 0 \r\nTwo\r\n\r\ntwo\r\n 0 \r\n";
+    writeAll(file(), longer);
+    LoadExternalTools();
+    EXPECT_EQ(captions(), QStringList({"One"}));
+    ASSERT_GE(prompts.size(), 5);
+    EXPECT_TRUE(prompts[4].text.contains("Line 7: More tools than the count of 1")) << prompts[4].text.toStdString();
+    SaveExternalTools();
+    EXPECT_EQ(readAll(file()), longer);
 }
 
 TEST_F(ExternalToolsTest, AMissingFileLoadsNothingAndSaysNothing) {

@@ -1,6 +1,7 @@
 #include "files/Backups.h"
 #include "files/DiskFiles.h"
 #include "platform/AnsiText.h"
+#include "platform/AtomicFileWrite.h"
 #include "support/TestEnvironment.h"
 #include "vocabulary/SettingsValues.h"
 

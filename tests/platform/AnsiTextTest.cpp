@@ -1,4 +1,5 @@
 #include "platform/AnsiText.h"
+#include "platform/AtomicFileWrite.h"
 #include "support/TestEnvironment.h"
 
 #include <QFile>

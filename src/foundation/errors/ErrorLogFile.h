@@ -7,7 +7,8 @@
 // file is emptied only when the user sends a report.
 QString errorLogPath();
 
-// Appends one record; a log that cannot be written loses the record quietly.
+// Appends one record; a log that cannot take it whole loses the record
+// quietly and keeps its old bytes.
 void WriteErrorLog(const QByteArray& record);
 
 // The whole log, or nothing when it is missing or unreadable.

@@ -2,6 +2,7 @@
 
 #include "foundation/errors/ErrorLogFile.h"
 #include "platform/AnsiText.h"
+#include "platform/AtomicFileWrite.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompt.h"
 #include "platform/ShellOpen.h"

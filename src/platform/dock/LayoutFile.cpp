@@ -1,6 +1,7 @@
 #include "platform/dock/LayoutFile.h"
 
 #include "platform/AnsiText.h"
+#include "platform/AtomicFileWrite.h"
 
 #include <QDir>
 #include <QFile>
@@ -295,7 +296,8 @@ std::optional<LayoutData> readLayoutFile(const QString& path, QString* reason) {
 }
 
 bool writeLayoutFile(const QString& path, const LayoutData& layout) {
-    return QDir().mkpath(QFileInfo(path).absolutePath()) && platform::writeFileBytesAtomically(path, layoutToJson(layout));
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    return platform::writeFileBytesAtomically(path, layoutToJson(layout));
 }
 
 }
