@@ -95,10 +95,21 @@ void foldLevelChanged(QsciScintillaBase& view, long line) {
         holdOrShow(view, line);
         return;
     }
-    // A visible line holds the hidden run below it only as a collapsed
-    // header; the levels of the run's lines are looked at as each changes.
-    if (hiddenLine(view, line + 1) && !isCollapsedHeader(view, line))
+    if (!hiddenLine(view, line + 1))
+        return;
+    if (!isCollapsedHeader(view, line)) {
         holdOrShow(view, line + 1);
+        return;
+    }
+    // A collapsed header whose level rose holds less of the run below it.
+    const long level = levelNumber(view, line);
+    const long lines = ask(view, S::SCI_GETLINECOUNT);
+    for (long below = line + 1; below < lines && !visible(view, below); ++below) {
+        if (levelNumber(view, below) <= level) {
+            showRunFrom(view, below);
+            return;
+        }
+    }
 }
 
 }
