@@ -83,7 +83,7 @@ protected:
         case 19: dragALine(*view, random); break;
         case 21: clickFoldMargin(*view, random); break;
         case 22: display::keyChord(QStringLiteral("ctrl+m")); break;
-        case 23: display::keyChord(QStringLiteral(random() % 2 ? "alt+Up" : "alt+Down")); break;
+        case 23: display::keyChord(random() % 2 ? QStringLiteral("alt+Up") : QStringLiteral("alt+Down")); break;
         case 24: display::keyChord(QStringLiteral("ctrl+shift+l")); break;
         case 25: foldedHeaderEdited(random); break;
         default: display::keyChord(QStringLiteral("Escape")); break;
