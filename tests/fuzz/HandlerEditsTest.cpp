@@ -284,6 +284,11 @@ TEST_F(HandlerEditsTest, FoldsToggledAndClickedThenTheirHeadersEdited) {
     expectFreshModel({kFoldedAtTheTop[0], {{Edit::Type, 0, 0, "x"}, {Edit::Backspace, 0, 1}, {Edit::Leave}}});
 }
 
+TEST_F(HandlerEditsTest, LinesPastedAtTheEndOfAFoldedLastBlock) {
+    expectFreshModel({"Function Ship()\r\nx : Function\r\nEnd Type\r\n",
+                      {{Edit::FoldClick, 0}, {Edit::Paste, 4, 23, "Function?keep\r\nFunction b%(a)\r\nFor T = 1 To 3\r\n"}}});
+}
+
 // The fuzz target starts from these: each must hold as it stands.
 TEST_F(HandlerEditsTest, TheSeedsOfTheFuzzTarget) {
     const QDir seeds(QStringLiteral(KORVO_SOURCE_DIR "/tests/fuzz/edit-seeds"));
