@@ -14,8 +14,8 @@
 // A file whose editor block folds its first or its last block, opened with
 // the compiler's keywords; the folded header's line deleted, cut, selected
 // and deleted, joined to the line above or moved with the real keyboard.
-// Korvo keeps running, and the text's folds are those a fresh open of it
-// shows.
+// Korvo keeps running, no line stays hidden without its folded header, and
+// the text's fold levels are those a fresh open of it gives.
 namespace {
 
 using S = QsciScintillaBase;
@@ -67,16 +67,31 @@ protected:
                send(S::SCI_MARKERNEXT, 0, markerMask(MARKER_REPARSE)) < 0;
     }
 
-    // Each line's fold level, whether it shows, and whether a header is open.
+    // Each line's fold level and whether it opens a fold.
     static std::string folds() {
         std::string text;
         for (long line = 0; line < send(S::SCI_GETLINECOUNT); ++line) {
             const long level = send(S::SCI_GETFOLDLEVEL, line);
             text += std::to_string(line) + ": " + std::to_string(level & S::SC_FOLDLEVELNUMBERMASK) +
-                    (level & S::SC_FOLDLEVELHEADERFLAG ? (send(S::SCI_GETFOLDEXPANDED, line) ? " open" : " folded") : "") +
-                    (send(S::SCI_GETLINEVISIBLE, line) ? "" : " hidden") + "\n";
+                    (level & S::SC_FOLDLEVELHEADERFLAG ? " header" : "") + "\n";
         }
         return text;
+    }
+
+    // The first hidden line that no folded header shown above holds, -1 when none is.
+    static long unheldHiddenLine() {
+        long holder = -1;
+        long holderLevel = 0;
+        for (long line = 0; line < send(S::SCI_GETLINECOUNT); ++line) {
+            const long level = send(S::SCI_GETFOLDLEVEL, line);
+            if (send(S::SCI_GETLINEVISIBLE, line)) {
+                holder = (level & S::SC_FOLDLEVELHEADERFLAG) && !send(S::SCI_GETFOLDEXPANDED, line) ? line : -1;
+                holderLevel = level & S::SC_FOLDLEVELNUMBERMASK;
+            } else if (holder < 0 || (level & S::SC_FOLDLEVELNUMBERMASK) <= holderLevel) {
+                return line;
+            }
+        }
+        return -1;
     }
 };
 
@@ -106,6 +121,7 @@ TEST_F(FoldedHeaderDisplay, AFoldedHeaderDeletedCutJoinedOrMovedLeavesTheFoldsAF
                 shot(QStringLiteral("edited"));
             const QByteArray text = editorText();
             const std::string edited = folds();
+            EXPECT_EQ(unheldHiddenLine(), -1) << what;
 
             openDocument(QStringLiteral("Fresh%1.bb").arg(opened), text);
             EXPECT_EQ(edited, folds()) << what << "\n" << text.toStdString();
