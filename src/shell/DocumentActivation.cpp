@@ -146,6 +146,9 @@ void frmMain::DocumentWindowClosed(dock::DocumentWindow& window) {
             delete form;
     }
     DS->documents().remove(window);
+    // With no document active, no function is the caret's.
+    if (!gActiveDoc && gStatusMain)
+        gStatusMain->setText(QString());
     if (DS->documents().windowCount() == 0)
         UpdateCommandUI();
 }

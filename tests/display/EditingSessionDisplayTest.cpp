@@ -23,7 +23,8 @@
 
 // A real game edited with the real keyboard and mouse for a while: typing,
 // Enter, Backspace, undo and redo, copy, cut and paste, lines dragged to
-// other places, moves and clicks.
+// other places, moves and clicks, folds clicked and toggled and folded
+// headers deleted, moved and joined, the first line's too.
 // Afterwards the code model and every list of the code explorer must be
 // what a fresh open of the saved file gives. KORVO_EDITING_ACTIONS and
 // KORVO_EDITING_SEED make longer or other sessions.
@@ -57,7 +58,7 @@ protected:
         static const char* const words[] = {"End Type", "Function f(a)", "Global g", "Local x = 1", "Type T",
                                             "Field a", "End Function", "Print x", "If a Then", "End If"};
         QWidget* view = editorViewport();
-        switch (random() % 21) {
+        switch (random() % 26) {
         case 0: case 1: case 2: display::typeText(QString::fromLatin1(words[random() % 10])); break;
         case 3: case 4: display::keyChord(QStringLiteral("Return")); break;
         case 5: display::keyChord(QStringLiteral("BackSpace")); break;
@@ -80,7 +81,37 @@ protected:
         case 17: display::keyChord(QStringLiteral("Home")); break;
         case 18: display::typeText(QStringLiteral("a")); break;
         case 19: dragALine(*view, random); break;
+        case 21: clickFoldMargin(*view, random); break;
+        case 22: display::keyChord(QStringLiteral("ctrl+m")); break;
+        case 23: display::keyChord(random() % 2 ? QStringLiteral("alt+Up") : QStringLiteral("alt+Down")); break;
+        case 24: display::keyChord(QStringLiteral("ctrl+shift+l")); break;
+        case 25: foldedHeaderEdited(random); break;
         default: display::keyChord(QStringLiteral("Escape")); break;
+        }
+    }
+
+    // A click in the fold margin on a row of the view.
+    static void clickFoldMargin(QWidget& view, std::mt19937& random) {
+        display::keyChord(QStringLiteral("Escape"));
+        const int x = int(send(QsciScintillaBase::SCI_GETMARGINWIDTHN, 0) + send(QsciScintillaBase::SCI_GETMARGINWIDTHN, 1) +
+                          send(QsciScintillaBase::SCI_GETMARGINWIDTHN, 2) / 2);
+        const int lineHeight = int(send(QsciScintillaBase::SCI_TEXTHEIGHT));
+        const int rows = std::max(1, view.height() / std::max(1, lineHeight) - 1);
+        display::click(view, QPoint(x, int(random() % unsigned(rows)) * lineHeight + lineHeight / 2));
+    }
+
+    // A header folded with Ctrl+M, the first line's now and then, then its
+    // line deleted, cut, moved, or joined to the line above.
+    static void foldedHeaderEdited(std::mt19937& random) {
+        display::keyChord(QStringLiteral("Escape"));
+        if (random() % 3 == 0)
+            display::keyChord(QStringLiteral("ctrl+Home"));
+        display::keyChord(QStringLiteral("ctrl+m"));
+        static const char* const edits[][3] = {{"ctrl+shift+l"}, {"ctrl+l"}, {"alt+Up"}, {"alt+Down"},
+                                                {"Home", "shift+Down", "Delete"}, {"Home", "BackSpace"}};
+        for (const char* chord : edits[random() % 6]) {
+            if (chord)
+                display::keyChord(QString::fromLatin1(chord));
         }
     }
 

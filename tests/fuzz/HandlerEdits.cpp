@@ -5,6 +5,7 @@
 #include "editor/ActiveDocument.h"
 #include "editor/CurrentView.h"
 #include "editor/EditorSetup.h"
+#include "editor/Folding.h"
 #include "editor/SciWrappers.h"
 #include "files/Project.h"
 #include "fuzz/BlitzLines.h"
@@ -20,6 +21,7 @@
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QWindow>
 
 #include <algorithm>
@@ -35,9 +37,40 @@ void key(SciView* view, int code, const QString& text = QString()) {
     QApplication::sendEvent(view, &release);
 }
 
-// Painting is what brings the updates and the styling requests.
+// Painting is what brings the updates and the styling requests, and it
+// draws the margins, where a line left hidden without its fold aborts.
 void paint(frmDoc& doc) {
     doc.Sci->viewport()->repaint();
+}
+
+constexpr int kFoldMargin = 2;
+
+// A press and release of the left button where the fold margin shows the
+// line, or, for a line folded away or off the screen, on a row it shows.
+void clickFoldMargin(frmDoc& doc, long line) {
+    int x = 0;
+    for (int margin = 0; margin < kFoldMargin; ++margin)
+        x += int(SciGetMarginWidthN(margin));
+    x += int(SciGetMarginWidthN(kFoldMargin)) / 2;
+    const int height = std::max(1, int(doc.Sci->send(QsciScintillaBase::SCI_TEXTHEIGHT, 0)));
+    const long rows = std::max<long>(1, long(SciLinesOnScreen()));
+    long row = long(SciVisibleFromDocLine(line)) - long(SciGetFirstVisibleLine());
+    if (!SciGetLineVisible(line) || row < 0 || row >= rows)
+        row = line % rows;
+    const QPointF at(x, row * height + height / 2);
+    QWidget* viewport = doc.Sci->viewport();
+    QMouseEvent press(QEvent::MouseButtonPress, at, viewport->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(viewport, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, viewport->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(viewport, &release);
+}
+
+void runCommandKey(const char* name) {
+    const QString key = QString::fromLatin1(name);
+    if (const platform::CommandRow* command = platform::FindCommandProcedure(key))
+        command->run({key, std::nullopt});
 }
 
 long placeOf(const EditStep& step) {
@@ -61,9 +94,7 @@ void runCommand(const EditStep& step) {
     if (to > 0 && to < SciGetLength() && SciGetCharAt(to - 1) == '\r' && SciGetCharAt(to) == '\n')
         ++to;
     SciSetSel(from, to);
-    const QString key = QString::fromLatin1(step.text);
-    if (const platform::CommandRow* command = platform::FindCommandProcedure(key))
-        command->run({key, std::nullopt});
+    runCommandKey(step.text.constData());
 }
 
 void replaceAll(const EditStep& step) {
@@ -75,7 +106,7 @@ void replaceAll(const EditStep& step) {
 }
 
 void perform(frmDoc& doc, const EditStep& step) {
-    if (step.edit != Edit::Undo && step.edit != Edit::Redo && step.edit != Edit::Leave)
+    if (step.edit != Edit::Undo && step.edit != Edit::Redo && step.edit != Edit::Leave && step.edit != Edit::FoldClick)
         SciGotoPos(placeOf(step));
     switch (step.edit) {
     case Edit::Type:
@@ -109,6 +140,12 @@ void perform(frmDoc& doc, const EditStep& step) {
         SciRedo();
         break;
     case Edit::Leave:
+        break;
+    case Edit::Fold:
+        runCommandKey("Toggle Fold");
+        break;
+    case Edit::FoldClick:
+        clickFoldMargin(doc, std::clamp<long>(step.line, 0, long(SciGetLineCount()) - 1));
         break;
     case Edit::Command:
         runCommand(step);
@@ -154,8 +191,9 @@ std::string quoted(const QByteArray& text) {
 
 // The scenario as the replay tests write it.
 std::string describe(const EditScenario& scenario) {
-    static const char* const names[] = {"Type",   "Enter", "Paste", "Cut",   "CutLine", "Backspace",
-                                        "Delete", "Undo",  "Redo",  "Leave", "Command", "ReplaceAll"};
+    static const char* const names[] = {"Type",  "Enter", "Paste",     "Cut",     "CutLine",
+                                        "Backspace", "Delete", "Undo", "Redo", "Leave",
+                                        "Fold",  "FoldClick", "Command", "ReplaceAll"};
     std::string text("{");
     text += quoted(scenario.document);
     text += ",\n {";
@@ -173,6 +211,24 @@ std::string describe(const EditScenario& scenario) {
     return text;
 }
 
+// "" when every hidden line lies in the block of the collapsed header shown
+// above it; else the first line that does not.
+std::string unheldHiddenLine() {
+    const long lines = long(SciGetLineCount());
+    long holder = -1;
+    int holderLevel = 0;
+    for (long line = 0; line < lines; ++line) {
+        const int level = int(SciGetFoldLevel(line));
+        if (SciGetLineVisible(line)) {
+            holder = (level & kFoldHeaderFlag) && !SciGetFoldExpanded(line) ? line : -1;
+            holderLevel = level & kFoldNumberMask;
+        } else if (holder < 0 || (level & kFoldNumberMask) <= holderLevel) {
+            return "line " + std::to_string(line) + " is hidden with no collapsed header holding it\n";
+        }
+    }
+    return {};
+}
+
 QByteArray errorLog() {
     QFile file(platform::programFolder() + QStringLiteral("/error.log"));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -183,11 +239,18 @@ QByteArray errorLog() {
 EditScenario EditScenarioFromBytes(const std::uint8_t* data, std::size_t size) {
     ByteReader bytes(data, size);
     EditScenario scenario;
-    for (unsigned n = bytes.below(10) + 1; n; --n)
+    const unsigned lines = bytes.below(10) + 1;
+    for (unsigned n = lines; n; --n)
         scenario.document += BlitzLine(bytes) + "\r\n";
+    // The file may open with folds its editor block names, the first line's among them.
+    QByteArray folds;
+    for (unsigned n = bytes.below(4); n; --n)
+        folds += '#' + QByteArray::number(bytes.below(lines), 16).toUpper();
+    if (!folds.isEmpty())
+        scenario.document += "\r\n;~Korvo Editor Parameters:\r\n;~F" + folds;
     while (!bytes.empty()) {
         EditStep step;
-        step.edit = static_cast<Edit>(bytes.below(unsigned(Edit::Leave) + 1));
+        step.edit = static_cast<Edit>(bytes.below(unsigned(Edit::FoldClick) + 1));
         step.line = int(bytes.below(16));
         // Line starts and line ends come often; a column past the end is the end.
         const unsigned column = bytes.below(4);
@@ -236,6 +299,11 @@ std::string HandlerEdits::run(const EditScenario& scenario) {
             perform(edited, scenario.steps[s]);
         if (last || scenario.steps[s].edit == Edit::Leave)
             leaveEditedLine(edited);
+        if (const std::string unheld = unheldHiddenLine(); !unheld.empty()) {
+            difference = describe(scenario) + "after step " + std::to_string(s) + ", the text " +
+                         quoted(SciGetAllText(gSciWndData)) + "\n" + unheld;
+            break;
+        }
         if (edited.m_oSubclass->UnparsedLine >= 0)
             continue;
 

@@ -26,6 +26,8 @@ enum class Edit {
     Undo,
     Redo,
     Leave,      // takes the caret off the line it is on
+    Fold,       // the "Toggle Fold" command with the caret on the line
+    FoldClick,  // a click in the fold margin on the row of the line, or on a row shown when it is hidden
     // Steps that only the replay tests take, after every fuzzed kind:
     Command,     // runs the command whose key is the text, `count` characters from the place selected
     ReplaceAll,  // replaces every match of the text in the file by `with`, from the place
@@ -43,7 +45,7 @@ struct EditStep {
 };
 
 struct EditScenario {
-    QByteArray document;  // CRLF lines
+    QByteArray document;  // CRLF lines, perhaps with an editor block that folds some
     std::vector<EditStep> steps;
 };
 

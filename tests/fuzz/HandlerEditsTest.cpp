@@ -213,6 +213,82 @@ TEST_F(HandlerEditsTest, ReplaceAllOfDeclaringWordsAndNamesThenUndoneAndRedone) 
     }
 }
 
+// A file whose editor block folds its first or its last block: the header's
+// line deleted, cut, joined or moved must show the lines it hid, the model
+// must be a fresh parse's, and the view must paint.
+namespace {
+
+const QByteArray kFoldedAtTheTop[] = {
+    "Function F()\r\n  Local a\r\nEnd Function\r\nPrint 1\r\n\r\n;~Korvo Editor Parameters:\r\n;~F#0",
+    "Type T\r\n  Field a\r\nEnd Type\r\nPrint 1\r\n\r\n;~Korvo Editor Parameters:\r\n;~F#0",
+    ";[Block\r\nGlobal g\r\n;[End\r\nPrint 1\r\n\r\n;~Korvo Editor Parameters:\r\n;~F#0",
+};
+const QByteArray kFoldedAtTheEnd[] = {
+    "Print 1\r\nFunction F()\r\n  Local a\r\nEnd Function\r\n\r\n;~Korvo Editor Parameters:\r\n;~F#1",
+    "Print 1\r\nType T\r\n  Field a\r\nEnd Type\r\n\r\n;~Korvo Editor Parameters:\r\n;~F#1",
+    "Print 1\r\n;[Block\r\nGlobal g\r\n;[End\r\n\r\n;~Korvo Editor Parameters:\r\n;~F#1",
+};
+const QByteArray kNestedFolds =
+    "Function F()\r\n  ;[Block\r\n  Local a\r\n  ;[End\r\nEnd Function\r\nPrint 1\r\n\r\n"
+    ";~Korvo Editor Parameters:\r\n;~F#0#1";
+
+// The length of the line with its line end, for selecting it whole from its start.
+int wholeLine(const QByteArray& document, int line) {
+    qsizetype start = 0;
+    for (int n = 0; n < line; ++n)
+        start = document.indexOf("\r\n", start) + 2;
+    return int(document.indexOf("\r\n", start) + 2 - start);
+}
+
+}
+
+TEST_F(HandlerEditsTest, AFoldedHeaderOnTheFirstLineDeletedCutJoinedOrMoved) {
+    for (const QByteArray& document : kFoldedAtTheTop) {
+        const std::vector<EditScenario> scenarios = {
+            {document, {{Edit::Command, 0, 0, "Delete Current Line"}, {Edit::Leave}, {Edit::Undo}, {Edit::Leave}}},
+            {document, {{Edit::CutLine, 0}, {Edit::Undo}, {Edit::Redo}}},
+            {document, {{Edit::Command, 0, 0, "Delete", wholeLine(document, 0)}, {Edit::Leave}, {Edit::Undo}}},
+            {document, {{Edit::Delete, 0, 255}, {Edit::Leave}, {Edit::Undo}}},
+            {document, {{Edit::Backspace, 3, 0}, {Edit::Leave}, {Edit::Undo}}},
+            {document, {{Edit::Command, 0, 0, "Move Current Line Down"}, {Edit::Leave}, {Edit::Undo}, {Edit::Leave}}},
+            {document, {{Edit::Command, 3, 0, "Move Current Line Up"}, {Edit::Leave}, {Edit::Undo}, {Edit::Leave}}},
+            {document, {{Edit::Type, 0, 0, "; "}, {Edit::Leave}, {Edit::FoldClick, 0}, {Edit::Undo}}},
+        };
+        for (const EditScenario& scenario : scenarios)
+            expectFreshModel(scenario);
+    }
+}
+
+TEST_F(HandlerEditsTest, AFoldedHeaderOnTheLastBlockDeletedCutJoinedOrMoved) {
+    for (const QByteArray& document : kFoldedAtTheEnd) {
+        const std::vector<EditScenario> scenarios = {
+            {document, {{Edit::Command, 1, 0, "Delete Current Line"}, {Edit::Leave}, {Edit::Undo}, {Edit::Leave}}},
+            {document, {{Edit::CutLine, 1}, {Edit::Undo}, {Edit::Redo}}},
+            {document, {{Edit::Command, 1, 0, "Delete", wholeLine(document, 1)}, {Edit::Leave}, {Edit::Undo}}},
+            {document, {{Edit::Backspace, 1, 0}, {Edit::Leave}, {Edit::Undo}}},
+            {document, {{Edit::Delete, 0, 255}, {Edit::Leave}, {Edit::Undo}}},
+            {document, {{Edit::Command, 1, 0, "Move Current Line Up"}, {Edit::Leave}, {Edit::Undo}, {Edit::Leave}}},
+            {document, {{Edit::Command, 1, 0, "Move Current Line Down"}, {Edit::Leave}, {Edit::Undo}, {Edit::Leave}}},
+        };
+        for (const EditScenario& scenario : scenarios)
+            expectFreshModel(scenario);
+    }
+}
+
+TEST_F(HandlerEditsTest, FoldsToggledAndClickedThenTheirHeadersEdited) {
+    expectFreshModel({kNestedFolds, {{Edit::CutLine, 0}, {Edit::FoldClick, 0}, {Edit::Undo}, {Edit::Fold, 1}}});
+    expectFreshModel({kNestedFolds, {{Edit::FoldClick, 0}, {Edit::Fold, 2}, {Edit::Fold, 0}, {Edit::CutLine, 1},
+                                     {Edit::Undo}, {Edit::Redo}}});
+    expectFreshModel({kNestedFolds, {{Edit::FoldClick, 0}, {Edit::Type, 1, 2, "x"}, {Edit::Leave}, {Edit::Undo}}});
+    expectFreshModel({kNestedFolds, {{Edit::Command, 0, 0, "Comment Selection", 60}, {Edit::Leave}, {Edit::Undo}}});
+    expectFreshModel({kFoldedAtTheTop[0], {{Edit::Type, 0, 0, "x"}, {Edit::Backspace, 0, 1}, {Edit::Leave}}});
+}
+
+TEST_F(HandlerEditsTest, LinesPastedAtTheEndOfAFoldedLastBlock) {
+    expectFreshModel({"Function Ship()\r\nx : Function\r\nEnd Type\r\n",
+                      {{Edit::FoldClick, 0}, {Edit::Paste, 4, 23, "Function?keep\r\nFunction b%(a)\r\nFor T = 1 To 3\r\n"}}});
+}
+
 // The fuzz target starts from these: each must hold as it stands.
 TEST_F(HandlerEditsTest, TheSeedsOfTheFuzzTarget) {
     const QDir seeds(QStringLiteral(KORVO_SOURCE_DIR "/tests/fuzz/edit-seeds"));

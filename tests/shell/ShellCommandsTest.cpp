@@ -167,6 +167,14 @@ TEST_F(ShellCommandsTest, CloseAllFilesStopsAtACancelledPromptAndKeepsTheProject
     EXPECT_EQ(gProjects.Count(), 0);
 }
 
+TEST_F(ShellCommandsTest, CloseAllFilesLeavesNoFunctionNamedInTheStatusBar) {
+    openFiles({QStringLiteral("A.bb"), QStringLiteral("B.bb")});
+    ASSERT_EQ(gStatusMain->text(), QStringLiteral("*Main Program*"));
+    click("Close All Files");
+    EXPECT_EQ(main->DS->documents().windowCount(), 0);
+    EXPECT_EQ(gStatusMain->text(), QString());
+}
+
 TEST_F(ShellCommandsTest, ProjectChangesAreNeverDroppedByARoadThatClosesEverything) {
     QDir().mkpath(homeFile(QStringLiteral("game")));
     writeAll(homeFile(QStringLiteral("game/main.bb")), "Print 1\r\n");

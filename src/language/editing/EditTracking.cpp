@@ -186,8 +186,11 @@ void cSubclass::afterInsertion() {
     if (linesAdded > 0) {
         if (linesAdded > kManyLines)
             beginWaitForManyLines();
-        if (!SciGetLineVisible(startLine + linesAdded))
-            SciEnsureVisible(startLine + linesAdded);
+        // Lines put in amid folded ones show, and so does the fold they broke into.
+        for (const long line : {startLine, startLine + linesAdded, startLine + linesAdded + 1}) {
+            if (line < SciGetLineCount() && !SciGetLineVisible(line))
+                SciEnsureVisible(line);
+        }
     } else if (!SciGetLineVisible(startLine)) {
         SciEnsureVisible(startLine);
     }

@@ -88,17 +88,20 @@ void CheckFold(int Line, int Level) {
         const int floor = foldFloor();
         int level = Level;
         for (long i = Line + 1; i < next; ++i) {
-            SciSetFoldLevel(i, level);
+            // Each line's level is set once: a header that lost its flag on
+            // the way would show the lines it holds collapsed.
             const long markers = SciMarkerGet(i);
+            int lineLevel = level;
             if (markers & kFoldStartMask) {
-                SciSetFoldLevel(i, level | kFoldHeaderFlag);
+                lineLevel = level | kFoldHeaderFlag;
                 ++level;
             }
             if (markers & kFoldEndMask) {
-                SciSetFoldLevel(i, level);
+                lineLevel = level;
                 if (level > floor)
                     --level;
             }
+            SciSetFoldLevel(i, lineLevel);
             markMainProgram(i, markers, outside);
         }
         const long markers = SciMarkerGet(next);

@@ -1,5 +1,6 @@
 #include "platform/scintilla/SciView.h"
 
+#include "platform/scintilla/HiddenLines.h"
 #include "platform/scintilla/PaintGuard.h"
 
 #include <QAccessibleWidget>
@@ -70,7 +71,9 @@ SciView::SciView(QWidget* parent) : QsciScintillaBase(parent), viewId_(nextViewI
     send(SCI_SETCODEPAGE, 0);
     send(SCI_SETEOLMODE, SC_EOL_CRLF);
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
-            [this](int position, int modificationType, const char*, int, int linesAdded) {
+            [this](int position, int modificationType, const char*, int length, int linesAdded) {
+                if (modificationType & SC_MOD_BEFOREDELETE)
+                    linesAboutToGo(position, length);
                 changed(position, modificationType, linesAdded);
             });
     installPlainAccessibility();
@@ -118,7 +121,26 @@ sptr_t SciView::send(unsigned int message, uptr_t wParam, sptr_t lParam) const {
         return const_cast<SciView*>(this)->sendKept(message, wParam, lParam);
     if (isMarkerMessage(message))
         return const_cast<SciView*>(this)->sendTracked(message, wParam, lParam);
+    if (message == SCI_SETFOLDLEVEL)
+        return const_cast<SciView*>(this)->setFoldLevel(static_cast<long>(wParam), lParam);
     return SendScintilla(message, wParam, lParam);
+}
+
+long SciView::setFoldLevel(long line, long level) {
+    const long before = SendScintilla(SCI_GETFOLDLEVEL, static_cast<unsigned long>(line));
+    const long result = SendScintilla(SCI_SETFOLDLEVEL, static_cast<unsigned long>(line), level);
+    if (SendScintilla(SCI_GETFOLDLEVEL, static_cast<unsigned long>(line)) != before)
+        hiddenlines::foldLevelChanged(*this, line);
+    return result;
+}
+
+// A deletion across line ends takes lines away from Scintilla's record of
+// what is hidden: the collapsed headers among them open first.
+void SciView::linesAboutToGo(long position, long length) {
+    const long first = SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(position));
+    const long last = SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(position + length));
+    if (last > first)
+        hiddenlines::openFoldsAboutToGo(*this, first, last);
 }
 
 long SciView::sendTracked(unsigned int message, unsigned long wParam, long lParam) {

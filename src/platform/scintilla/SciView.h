@@ -57,6 +57,8 @@ private:
     long markerLine(long handle) const;
     long deleteMarkerHandle(long handle);
     void changed(int position, int modificationType, int linesAdded);
+    long setFoldLevel(long line, long level);
+    void linesAboutToGo(long position, long length);
     void linesChanged(long position, bool deletion, long linesAdded);
     void settleChange();
     bool indexHolds() const;
