@@ -39,8 +39,8 @@ bool inActiveDocument(const CodeBrowserEntry& entry) {
     return IsEditorActive() && entry.View == gSciWndData;
 }
 
-// The position the entry stands for, its line in the current view, which is its document's: the marker's line
-// start plus the offset, which the edits near it may have carried to a later line.
+// The position the entry stands for, in the current view (its document's): the start of the marker's line
+// plus the offset, which later edits near it may have carried onto another line.
 long entryPosition(const CodeBrowserEntry& entry, long line) {
     return std::min(SciPositionFromLine(line) + entry.Offset, long(SciGetLength()));
 }
