@@ -3,6 +3,7 @@
 #include "aids/EditorDialogs.h"
 #include "aids/FrmClipRing.h"
 #include "editor/CurrentView.h"
+#include "editor/DocumentLineEnds.h"
 #include "editor/Navigation.h"
 #include "editor/SciWrappers.h"
 #include "vocabulary/SettingsValues.h"
@@ -52,7 +53,7 @@ void CyclePrivate() {
     }
     if (gClipRingTexts.isEmpty())
         return;
-    SciReplaceSel(ClipRingEntryFromNewest(gClipRingCycleIndex));
+    SciReplaceSel(InDocumentLineEnds(ClipRingEntryFromNewest(gClipRingCycleIndex)));
     SciSetSel(SciGetCurrentPos(), place);
 }
 

@@ -2,6 +2,7 @@
 
 #include "aids/ClipRing.h"
 #include "editor/CurrentView.h"
+#include "editor/DocumentLineEnds.h"
 #include "editor/SciWrappers.h"
 #include "editor/frmDoc.h"
 #include "foundation/Twips.h"
@@ -94,7 +95,7 @@ void FrmClipRing::InsertSelected() {
     const int fromNewest = ListView1->indexOfTopLevelItem(row) + 1;
     if (fromNewest > gClipRingTexts.size())
         return;
-    SciReplaceSel(ClipRingEntryFromNewest(fromNewest));
+    SciReplaceSel(InDocumentLineEnds(ClipRingEntryFromNewest(fromNewest)));
     accept();
 }
 

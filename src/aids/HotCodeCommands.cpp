@@ -5,6 +5,7 @@
 #include "aids/FrmHotCodesEdit.h"
 #include "aids/HotCodeStore.h"
 #include "editor/CurrentView.h"
+#include "editor/DocumentLineEnds.h"
 #include "editor/Navigation.h"
 #include "editor/SciWrappers.h"
 #include "foundation/errors/ErrorLog.h"
@@ -26,7 +27,7 @@ void ApplyHotCode() {
         SciAutoCCancel();
         SciSetSelectionStart(start);
         SciSetSelectionEnd(end);
-        SciReplaceSel(gHotCodeTexts.Item(word));
+        SciReplaceSel(InDocumentLineEnds(platform::toAnsi(gHotCodeTexts.Item(word))));
     } catch (...) {
     }
 }

@@ -4,6 +4,7 @@
 #include "aids/SnippetFiles.h"
 #include "aids/frmSnipEdit.h"
 #include "editor/CurrentView.h"
+#include "editor/DocumentLineEnds.h"
 #include "editor/Navigation.h"
 #include "editor/SciWrappers.h"
 #include "files/OpenDocuments.h"
@@ -74,7 +75,7 @@ void frmSnippets::InsertSnippet(QTreeWidgetItem* item) {
         raiseAccessError();
     if (bytes.isEmpty() || !IsEditorActive())
         return;
-    SciReplaceSel(bytes);
+    SciReplaceSel(InDocumentLineEnds(bytes));
     FocusEditor();
 }
 

@@ -154,8 +154,8 @@ void SetSciOptions(bool withStyle) {
         SciSetUseTabs(checked(1LL - InsertSpacesForTabs));
         SciSetHighlightGuide(0);
 
+        // The line-end mode stays the document's own: CR LF from its view's start, or its file's (OpenFile).
         SciSetLexer(S::SCLEX_CONTAINER);
-        SciSetEOLMode(S::SC_EOL_CRLF);
 
         SciSetMarginTypeN(0, S::SC_MARGIN_NUMBER);
         SciSetMarginSensitiveN(0, false);

@@ -39,6 +39,12 @@ bool inActiveDocument(const CodeBrowserEntry& entry) {
     return IsEditorActive() && entry.View == gSciWndData;
 }
 
+// The position the entry stands for, in the current view (its document's): the start of the marker's line
+// plus the offset, which later edits near it may have carried onto another line.
+long entryPosition(const CodeBrowserEntry& entry, long line) {
+    return std::min(SciPositionFromLine(line) + entry.Offset, long(SciGetLength()));
+}
+
 void freeSlot(CodeBrowserEntry& entry) {
     if (entry.MarkerHandle != 0)
         SciDirect(entry.View, S::SCI_MARKERDELETEHANDLE, uptr_t(entry.MarkerHandle));
@@ -55,7 +61,7 @@ bool showEntry(int slot) {
     if (!inActiveDocument(entry) && !ActivateDocumentWindow(*doc))
         return false;
     gCodeBrowserIndex = slot;
-    GotoPosShow(std::min(SciPositionFromLine(line) + entry.Offset, long(SciGetLength())));
+    GotoPosShow(entryPosition(entry, line));
     return true;
 }
 
@@ -101,8 +107,8 @@ void GotoPreviousPosition() {
         int slot = first;
         const CodeBrowserEntry& current = gCodeBrowser[slot];
         const long currentLine = entryLine(current);
-        if (currentLine < 0 ||
-            (inActiveDocument(current) && SciLineFromPosition(SciGetCurrentPos()) == currentLine))
+        if (currentLine < 0 || (inActiveDocument(current) && SciLineFromPosition(SciGetCurrentPos()) ==
+                                                                  SciLineFromPosition(entryPosition(current, currentLine))))
             slot = previousSlot(slot);
         for (int n = 0; n < kCodeBrowserSlots; ++n, slot = previousSlot(slot)) {
             const long sequence = gCodeBrowser[slot].Sequence;

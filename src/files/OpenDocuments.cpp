@@ -3,6 +3,7 @@
 #include "editor/ActiveDocument.h"
 #include "editor/SciWrappers.h"
 #include "editor/WaitCursor.h"
+#include "files/EditorParameters.h"
 #include "files/FileParameters.h"
 #include "files/Project.h"
 #include "files/ProjectCompiler.h"
@@ -42,6 +43,9 @@ bool loadText(frmDoc& doc, const QString& path) {
     if (!stamp.exists || !platform::readFileBytes(path, bytes))
         return false;
     SciLoadText(doc.SciEdi_WndData, bytes);
+    // Every line break the editing commands add is of the file's own kind.
+    SciDirect(doc.SciEdi_WndData, QsciScintillaBase::SCI_SETEOLMODE,
+              LineEndOf(bytes) == "\n" ? QsciScintillaBase::SC_EOL_LF : QsciScintillaBase::SC_EOL_CRLF);
     doc.DiskStamp = stamp;
     return true;
 }

@@ -7,6 +7,7 @@
 #include "vocabulary/StyleNumbers.h"
 #include "shell/StatusObjects.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -94,7 +95,8 @@ void frmMain::AdditionalUISetup() {
             DS->command(QLatin1String(key)).setMaxItems(gRecentFiles);
         gStatusBar = &DS->bar(QStringLiteral("StatusBar"));
         gPositionPane = &DS->command(QStringLiteral("Position"));
-        gPositionPane->setWidth(1170);
+        // Wide enough for a line of six digits and a column of five, so that the pane keeps its width.
+        gPositionPane->setWidth(std::max(1170, int(TextWidth(QStringLiteral("L: 999999 C: 99999"))) + 120));
         gStatusProgressBar = &DS->command(QStringLiteral("StatusProgressBar"));
         DS->command(QStringLiteral("StatusTime")).setVisible(gDisplayTimeInStatusBar != 0);
         gEdit1Pane = &DS->command(QStringLiteral("Edit1"));

@@ -11,6 +11,7 @@
 #include "files/Project.h"
 #include "foundation/FileHelpers.h"
 #include "foundation/errors/ErrorLog.h"
+#include "language/keywords/ActiveKeywords.h"
 #include "language/parser/DocumentPasses.h"
 #include "platform/DetachedStart.h"
 #include "platform/Host.h"
@@ -28,8 +29,14 @@ dock::Command* findCommand(const char* key) {
 }
 
 bool selectCompiler(const QString& name) {
-    if (!gActiveProject || !gCompilers.Exist_Key(name) || !gCompilers.Item(name)->SetDefaultKeywords())
+    if (!gActiveProject || !gCompilers.Exist_Key(name))
         return false;
+    // A compiler whose keywords do not load made its empty tables current: the active compiler's come back.
+    const KeywordSet activeKeywords = gKeywords;
+    if (!gCompilers.Item(name)->SetDefaultKeywords()) {
+        gKeywords = activeKeywords;
+        return false;
+    }
     gActiveProject->Compiler = name;
     gActiveCompiler = gCompilers.Item(gActiveProject->Compiler);
     // What the document declares depends on the keywords: its declarations are made again.

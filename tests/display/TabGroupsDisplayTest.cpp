@@ -1,15 +1,18 @@
 #include "display/DisplayInput.h"
 #include "display/KorvoWindowFixture.h"
 
+#include "editor/ActiveDocument.h"
 #include "editor/frmDoc.h"
 #include "platform/dock/DockLayer.h"
 #include "shell/frmMain.h"
+#include "vocabulary/WindowKeys.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolBar>
 #include <Qsci/qsciscintillabase.h>
 
 namespace {
@@ -27,6 +30,7 @@ protected:
     dock::DocumentWindow& window(const char* name) {
         return *main->DS->documents().find(homeFile(QLatin1String(name)));
     }
+    dock::DocumentWindow& helpWindow() { return *main->DS->documents().find(kHelpWindowKey); }
     frmDoc* document(const char* name) { return qobject_cast<frmDoc*>(window(name).form()); }
     QString activeKey() {
         const dock::DocumentWindow* active = main->DS->documents().active();
@@ -42,17 +46,30 @@ protected:
     }
 
     // The tab bar showing the window, and the centre of its tab there.
+    static QTabWidget* groupOf(const dock::DocumentWindow& shown) {
+        return qobject_cast<QTabWidget*>(shown.form()->parentWidget()->parentWidget());
+    }
     QTabBar* barOf(const char* name) {
-        QWidget* page = window(name).form();
-        auto* group = qobject_cast<QTabWidget*>(page->parentWidget()->parentWidget());
+        QTabWidget* group = groupOf(window(name));
         return group ? group->tabBar() : nullptr;
     }
     QPoint tabOf(const char* name) {
-        QWidget* page = window(name).form();
-        auto* group = qobject_cast<QTabWidget*>(page->parentWidget()->parentWidget());
-        return group->tabBar()->tabRect(group->indexOf(page)).center();
+        QTabWidget* group = groupOf(window(name));
+        return group->tabBar()->tabRect(group->indexOf(window(name).form())).center();
     }
     bool clickTab(const char* name) { return display::click(*barOf(name), tabOf(name)); }
+    bool clickHelpTab() {
+        QTabWidget* group = groupOf(helpWindow());
+        return display::click(*group->tabBar(), group->tabBar()->tabRect(group->indexOf(helpWindow().form())).center());
+    }
+    // The tool bar's button of a command.
+    QWidget* toolButton(const char* key) const {
+        QAction* action = main->DS->command(QLatin1String(key)).action();
+        for (QToolBar* bar : main->findChildren<QToolBar*>())
+            if (QWidget* button = bar->widgetForAction(action); button && button->isVisible())
+                return button;
+        return nullptr;
+    }
 
     // The entry of the tab's popup menu, chosen with the mouse.
     void chooseFromTabMenu(const char* name, const QString& entry) {
@@ -114,4 +131,37 @@ TEST_F(TabGroupsDisplay, AVerticalSplitOfARowKeepsTheRowsHeight) {
         << "C " << document("C.bb")->height() << " against A " << rowHeight;
     EXPECT_GT(document("C.bb")->width(), 200);
     shot();
+}
+
+TEST_F(TabGroupsDisplay, UndoWithTheHelpWindowActiveUndoesInTheDocumentActiveBeforeItInEitherGroup) {
+    ASSERT_TRUE(clickTab("B.bb"));
+    ASSERT_TRUE(keysGoTo("B.bb"));
+    display::typeText(QStringLiteral("bbb"));
+    chooseFromTabMenu("B.bb", QStringLiteral("New Vertical Tab Group"));
+    ASSERT_EQ(main->DS->documents().groupCount(), 2);
+    ASSERT_NE(groupOf(helpWindow()), groupOf(window("B.bb")));
+    ASSERT_TRUE(clickTab("A.bb"));
+    ASSERT_TRUE(keysGoTo("A.bb"));
+    display::typeText(QStringLiteral("aaa"));
+    ASSERT_TRUE(display::waitFor([this] { return textOf("A.bb") == "aaaPrint 1\r\n"; })) << textOf("A.bb").toStdString();
+
+    ASSERT_TRUE(clickHelpTab());
+    ASSERT_TRUE(display::waitFor([this] { return activeKey() == kHelpWindowKey; }));
+    EXPECT_EQ(gActiveDoc, document("A.bb")) << "the help window took the active document";
+    QWidget* undo = toolButton("Undo");
+    ASSERT_TRUE(undo);
+    ASSERT_TRUE(display::click(*undo));
+    EXPECT_TRUE(display::waitFor([this] { return textOf("A.bb") == "Print 1\r\n"; })) << textOf("A.bb").toStdString();
+    EXPECT_EQ(textOf("B.bb"), "bbbPrint 1\r\n");
+    shot(QStringLiteral("left"));
+
+    // The same from the other group.
+    ASSERT_TRUE(clickTab("B.bb"));
+    ASSERT_TRUE(keysGoTo("B.bb"));
+    ASSERT_TRUE(clickHelpTab());
+    ASSERT_TRUE(display::waitFor([this] { return activeKey() == kHelpWindowKey; }));
+    ASSERT_TRUE(display::click(*toolButton("Undo")));
+    EXPECT_TRUE(display::waitFor([this] { return textOf("B.bb") == "Print 1\r\n"; })) << textOf("B.bb").toStdString();
+    EXPECT_EQ(textOf("A.bb"), "Print 1\r\n");
+    shot(QStringLiteral("right"));
 }

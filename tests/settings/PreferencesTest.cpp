@@ -322,3 +322,16 @@ TEST_F(PreferencesTest, CompilerPageKeepsItsBoxesOnTheSelectedCompiler) {
     click(form, "cmdRename");
     EXPECT_EQ(gCompilers.Item(QStringLiteral("Other"))->HelpPath, QStringLiteral("/opt/other/help"));
 }
+
+TEST_F(PreferencesTest, TheReadmesWayToAddACompilerNamesTheDialogsOwnCaptions) {
+    const QString readme = QString::fromUtf8(readAll(QStringLiteral(KORVO_SOURCE_DIR "/README.md"))).simplified();
+    EXPECT_TRUE(readme.contains(QStringLiteral("Settings → Preferences → Compilers → \"Add new\", pointing it at `build/blitz-stand-in`")));
+    EXPECT_TRUE(readme.contains(QStringLiteral("without a compiler's keyword file command words are not coloured")));
+    FrmOptions form;
+    auto* pages = control<QTabWidget>(form, "SSTab1");
+    QStringList captions;
+    for (int i = 0; i < pages->count(); ++i)
+        captions.append(pages->tabText(i).remove(QLatin1Char('&')));
+    EXPECT_TRUE(captions.contains(QStringLiteral("Compilers"))) << captions.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(control(form, "cmdAdd")->text().remove(QLatin1Char('&')), QStringLiteral("Add new"));
+}

@@ -1,5 +1,6 @@
 #include "language/editing/LineCommands.h"
 
+#include "editor/DocumentLineEnds.h"
 #include "editor/SciWrappers.h"
 #include "editor/TargetRange.h"
 #include "editor/UndoGroups.h"
@@ -83,14 +84,14 @@ void InsertBlockComment() {
         UndoActionScope undo;
         if (range.last + 1 < SciGetLineCount()) {
             const long after = SciPositionFromLine(range.last + 1);
-            ReplaceTargetRange(after, after, ";[End Block]\r\n");
+            ReplaceTargetRange(after, after, ";[End Block]" + DocumentLineEnd());
         } else {
             // The last line has no line end: the closing line needs one before it.
             const long end = SciGetLineEndPosition(range.last);
-            ReplaceTargetRange(end, end, "\r\n;[End Block]");
+            ReplaceTargetRange(end, end, DocumentLineEnd() + ";[End Block]");
         }
         const long before = SciPositionFromLine(range.first);
-        ReplaceTargetRange(before, before, ";[Block]\r\n");
+        ReplaceTargetRange(before, before, ";[Block]" + DocumentLineEnd());
     }
     SciGotoLine(range.last + 3);
 }

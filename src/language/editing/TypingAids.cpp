@@ -1,6 +1,7 @@
 #include "language/editing/TypingAids.h"
 
 #include "editor/CurrentView.h"
+#include "editor/DocumentLineEnds.h"
 #include "editor/EditorSetup.h"
 #include "editor/SciWrappers.h"
 #include "editor/TargetRange.h"
@@ -161,6 +162,6 @@ void InsertBlockEnd() {
     if (closing.isEmpty())
         return;
     // Inside the line break's undo group, which the next update ends.
-    SciInsertText(SciGetCurrentPos(), closing + "\r\n");
+    SciInsertText(SciGetCurrentPos(), closing + DocumentLineEnd());
 }
 

@@ -15,6 +15,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace dock {
 namespace {
 
@@ -250,10 +252,19 @@ QWidget* BarWidgets::paneWidget(Command& command, QWidget* parent) {
     }
     }
     pane->setObjectName(command.key());
-    auto update = [pane, show, &command] {
+    const bool textOnly = command.kind() == CommandKind::Pane;
+    auto update = [pane, show, textOnly, &command] {
         show();
-        if (command.width() > 0 && !command.stretch())
-            pane->setFixedWidth(pixelsWide(pane, command.width()));
+        if (command.width() > 0 && !command.stretch()) {
+            if (textOnly) {
+                // As wide as its widest text so far, and of a fixed size, a pane never asks the window for a
+                // new layout when its text changes (the caret's pane changes with every key).
+                pane->setFixedSize(std::max({pixelsWide(pane, command.width()), pane->sizeHint().width(), pane->minimumWidth()}),
+                                   pane->sizeHint().height());
+            } else {
+                pane->setFixedWidth(pixelsWide(pane, command.width()));
+            }
+        }
         pane->setVisible(command.visible());
     };
     update();

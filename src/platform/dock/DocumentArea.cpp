@@ -43,10 +43,18 @@ QTabWidget* DocumentArea::newGroup() {
     });
     connect(group, &QTabWidget::tabBarClicked, this, [this, group](int index) {
         // A click on the current tab changes no tab, yet moves the focus.
-        if (index >= 0 && index == group->currentIndex())
+        if (index >= 0 && index == group->currentIndex()) {
             focusGroup(group);
-        else
-            focused_ = group;
+            return;
+        }
+        focused_ = group;
+        // Hiding the page that held the focus passes it down the focus chain, maybe into another group,
+        // before the new page takes it; the tab bar's own change that follows changes nothing.
+        if (index >= 0) {
+            switchingTab_ = true;
+            group->setCurrentIndex(index);
+            switchingTab_ = false;
+        }
     });
     connect(group, &QTabWidget::tabCloseRequested, this, [this, group](int index) {
         if (DocumentWindow* window = windowAt(group, index))
@@ -229,7 +237,7 @@ bool DocumentArea::eventFilter(QObject* watched, QEvent* event) {
             if (cancel)
                 return true;
         }
-    } else if (event->type() == QEvent::FocusIn) {
+    } else if (event->type() == QEvent::FocusIn && !switchingTab_) {
         if (DocumentWindow* window = windowOfWidget(watched))
             if (QTabWidget* group = groupOf(*window); group && group != focused_)
                 focusGroup(group);

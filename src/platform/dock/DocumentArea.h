@@ -87,6 +87,8 @@ private:
     QPointer<DocumentWindow> active_;
     DockEvents* events_ = nullptr;
     bool rearranging_ = false;
+    // While a click changes a group's tab: the focus that the page going out hands on is no choice of a group.
+    bool switchingTab_ = false;
 };
 
 }

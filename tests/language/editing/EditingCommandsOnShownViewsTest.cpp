@@ -65,6 +65,20 @@ TEST_F(EditingOnShownViews, TypingRecordsPositionsThatTheStepsReturnTo) {
     EXPECT_EQ(SciLineFromPosition(SciGetCurrentPos()), 100);
 }
 
+TEST_F(EditingOnShownViews, StepsBackFromTheLineWhereAnEntryBeganToWhereItsEditsEnded) {
+    frmDoc& doc = open(assignments(300));
+    typeAt(doc, 0, QStringLiteral("1"));
+    typeAt(doc, 10, QStringLiteral("2"));
+    const long endOfTyping = SciGetCurrentPos();
+    SciGotoPos(SciGetLineEndPosition(11));
+    SciGotoPos(0);
+
+    GotoPreviousPosition();
+    EXPECT_EQ(SciGetCurrentPos(), endOfTyping);
+    GotoPreviousPosition();
+    EXPECT_EQ(SciGetCurrentPos(), endOfTyping) << "nothing older to go to";
+}
+
 TEST_F(EditingOnShownViews, IndentingACleanDocumentMarksItChanged) {
     frmDoc& doc = open(assignments(8));
     SciSetSel(SciPositionFromLine(3) + 2, SciPositionFromLine(6));
