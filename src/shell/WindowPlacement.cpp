@@ -9,8 +9,12 @@
 namespace {
 
 // The window manager's frame of a window that was never shown is not known
-// yet: the stored frame is reached once it is, by one move and resize, when
-// the window is first framed in its normal state (a maximised start: when restored).
+// yet: the stored frame is reached once it is, by a move and resize, when
+// the window is first framed in its normal state (a maximised start: when
+// restored). Right after a restore the frame can still be the maximised
+// one, which lacks the borders: the frame is placed again once the window
+// manager's normal frame arrives, and left alone once a placement was made
+// with the frame the window has.
 class FrameSizeOnFirstFrame : public QObject {
 public:
     FrameSizeOnFirstFrame(QWidget& window, QRect frame) : QObject(&window), frame_(frame) {
@@ -26,27 +30,37 @@ protected:
         if (type != QEvent::Move && type != QEvent::Resize && type != QEvent::Show && type != QEvent::WindowStateChange)
             return false;
         auto* window = static_cast<QWidget*>(watched);
-        const QSize decoration = window->frameGeometry().size() - window->geometry().size();
-        if (!window->isVisible() || window->windowState() != Qt::WindowNoState || decoration.isNull())
+        const QSize decoration = decorationOf(*window);
+        if (!window->isVisible() || window->windowState() != Qt::WindowNoState || decoration.isNull() || placing_)
             return false;
-        window->removeEventFilter(this);
-        // Resizing a window while it shows its children would lay them out twice.
-        if (type == QEvent::Show)
-            QMetaObject::invokeMethod(this, [this, window] { placeFrame(*window); }, Qt::QueuedConnection);
-        else
-            placeFrame(*window);
+        if (placements_ > 0 && (decoration == placedWith_ || placements_ >= kMostPlacements)) {
+            window->removeEventFilter(this);
+            deleteLater();
+            return false;
+        }
+        // Resizing a window while it shows its children or changes its state would lay them out twice.
+        placing_ = true;
+        QMetaObject::invokeMethod(this, [this, window] { placeFrame(*window); }, Qt::QueuedConnection);
         return false;
     }
 
     void placeFrame(QWidget& window) {
-        const QSize decoration = window.frameGeometry().size() - window.geometry().size();
+        placing_ = false;
+        ++placements_;
+        placedWith_ = decorationOf(window);
         window.move(frame_.topLeft());
-        window.resize(qMax(1, frame_.width() - decoration.width()), qMax(1, frame_.height() - decoration.height()));
-        deleteLater();
+        window.resize(qMax(1, frame_.width() - placedWith_.width()), qMax(1, frame_.height() - placedWith_.height()));
     }
 
 private:
+    static QSize decorationOf(const QWidget& window) { return window.frameGeometry().size() - window.geometry().size(); }
+
+    // A window manager that keeps changing the frame is not followed further.
+    static constexpr int kMostPlacements = 3;
     QRect frame_;
+    QSize placedWith_;
+    int placements_ = 0;
+    bool placing_ = false;
 };
 
 int number(const platform::SectionValues& values, const char* key, int defaultValue) {
