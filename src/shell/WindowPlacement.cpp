@@ -5,6 +5,7 @@
 
 #include <QEvent>
 #include <QWidget>
+#include <QWindow>
 
 namespace {
 
@@ -12,9 +13,8 @@ namespace {
 // yet: the stored frame is reached once it is, by a move and resize, when
 // the window is first framed in its normal state (a maximised start: when
 // restored). Right after a restore the frame can still be the maximised
-// one, which lacks the borders: the frame is placed again once the window
-// manager's normal frame arrives, and left alone once a placement was made
-// with the frame the window has.
+// one, which lacks the borders, and the normal one comes a little later: the
+// frame is placed again while it is not the stored one, a few times at most.
 class FrameSizeOnFirstFrame : public QObject {
 public:
     FrameSizeOnFirstFrame(QWidget& window, QRect frame) : QObject(&window), frame_(frame) {
@@ -30,10 +30,9 @@ protected:
         if (type != QEvent::Move && type != QEvent::Resize && type != QEvent::Show && type != QEvent::WindowStateChange)
             return false;
         auto* window = static_cast<QWidget*>(watched);
-        const QSize decoration = decorationOf(*window);
-        if (!window->isVisible() || window->windowState() != Qt::WindowNoState || decoration.isNull() || placing_)
+        if (!window->isVisible() || window->windowState() != Qt::WindowNoState || margins(*window).isNull() || placing_)
             return false;
-        if (placements_ > 0 && (decoration == placedWith_ || placements_ >= kMostPlacements)) {
+        if (placements_ >= kMostPlacements || (placements_ > 0 && frameOf(*window) == frame_)) {
             window->removeEventFilter(this);
             deleteLater();
             return false;
@@ -47,18 +46,21 @@ protected:
     void placeFrame(QWidget& window) {
         placing_ = false;
         ++placements_;
-        placedWith_ = decorationOf(window);
+        const QMargins frame = margins(window);
         window.move(frame_.topLeft());
-        window.resize(qMax(1, frame_.width() - placedWith_.width()), qMax(1, frame_.height() - placedWith_.height()));
+        window.resize(qMax(1, frame_.width() - frame.left() - frame.right()), qMax(1, frame_.height() - frame.top() - frame.bottom()));
     }
 
 private:
-    static QSize decorationOf(const QWidget& window) { return window.frameGeometry().size() - window.geometry().size(); }
+    // The window manager's frame as it is now; the widget's own copy is only renewed by a move or resize.
+    static QMargins margins(const QWidget& window) {
+        return window.windowHandle() ? window.windowHandle()->frameMargins() : QMargins();
+    }
+    static QRect frameOf(const QWidget& window) { return window.geometry().marginsAdded(margins(window)); }
 
-    // A window manager that keeps changing the frame is not followed further.
+    // A window manager that will not take the frame is not followed further.
     static constexpr int kMostPlacements = 3;
     QRect frame_;
-    QSize placedWith_;
     int placements_ = 0;
     bool placing_ = false;
 };
