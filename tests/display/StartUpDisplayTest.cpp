@@ -9,6 +9,9 @@
 
 #include <QDir>
 
+#include <memory>
+#include <vector>
+
 namespace {
 
 // Whole starts and exits of the korvo program on a program folder of its own.
@@ -67,6 +70,21 @@ TEST_F(StartUpDisplay, ANormalWindowKeepsItsPlaceAndSizeOverThreeStarts) {
     EXPECT_EQ(clients[2], clients[0]);
     EXPECT_LT(clients[0].width(), 900);
     EXPECT_LT(clients[0].height(), 700);
+}
+
+TEST_F(StartUpDisplay, TwentyStartsAtOnceHandTheirFilesToTheRunningInstance) {
+    KorvoProcess running(work());
+    ASSERT_TRUE(running.waitForMainWindow()) << running.report().toStdString();
+    std::vector<std::unique_ptr<KorvoProcess>> starts;
+    for (int i = 0; i < 20; ++i)
+        starts.push_back(std::make_unique<KorvoProcess>(work(), QStringList{homeFile(QStringLiteral("work/file%1.bb").arg(i))}));
+    for (int i = 0; i < 20; ++i)
+        EXPECT_TRUE(starts[i]->endsByItself(120000)) << "start " << i << " did not hand off: " << starts[i]->report().toStdString();
+    const QStringList windows = display::xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                                                  QStringLiteral("^Korvo")}).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    EXPECT_EQ(windows.size(), 1) << windows.join(QLatin1Char(' ')).toStdString();
+    display::saveShot(QStringLiteral("StartUpDisplay.TwentyStarts"));
+    EXPECT_TRUE(running.closeAndWait()) << running.report().toStdString();
 }
 
 namespace {
