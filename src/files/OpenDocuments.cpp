@@ -171,7 +171,9 @@ bool openSingleFile(const QString& path, bool attachToExisting, bool snippet) {
         WaitCursorScope hourglass;
         if (!loadText(*doc, path)) {
             delete doc;
-            platform::MsgBox(QStringLiteral("Could not load file:\r\n") + platform::fileReadFailure(path), platform::vbCritical,
+            // A missing file is named alone; any other failure says why it could not be read.
+            const QString what = PathExists(path) ? platform::fileReadFailure(path) : path;
+            platform::MsgBox(QStringLiteral("Could not load file:\r\n") + what, platform::vbCritical,
                              QStringLiteral("File Could Not Be Loaded!"));
             return false;
         }
