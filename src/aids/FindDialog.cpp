@@ -50,9 +50,11 @@ void place(QWidget* widget, int left, int top, int width, int height) {
     widget->setGeometry(twips::toPixels(widget, QRect(left, top, width, height)));
 }
 
+// Enter on a button that has the focus presses it, as on a desktop dialog;
+// elsewhere Enter presses "&Find".
 QPushButton* button(QWidget* parent, const QString& caption) {
     auto* made = new QPushButton(caption, parent);
-    made->setAutoDefault(false);
+    made->setAutoDefault(true);
     return made;
 }
 
@@ -159,6 +161,20 @@ void FrmFind::BuildControls() {
     for (QCheckBox* check : {chkMatchCase, chkWholeWord, chkWordStart})
         connect(check, &QCheckBox::toggled, this, &FrmFind::OptionChanged);
     connect(chkRegExp, &QCheckBox::toggled, this, &FrmFind::chkRegExp_Click);
+
+    // Tab walks the dialog in reading order: the two texts, the options, then the buttons.
+    const QList<QWidget*> order = {cboFind,         cboReplace,     optStartAt[0],  optStartAt[1],  optSearchIn[0],
+                                   optSearchIn[1],  optSearchIn[2], optSearchIn[3], chkMatchCase,   chkWordStart,
+                                   chkWholeWord,    chkRegExp,      cmdInsertWordUnderCursor,       cmdFind,
+                                   cmdReplaceAll,   cmdFindPrev,    cmdMarkAll,     cmdReplace,     cmdCancel};
+    for (int index = 1; index < order.size(); ++index)
+        setTabOrder(order[index - 1], order[index]);
+}
+
+void FrmFind::FocusFindText() {
+    cboFind->setFocus();
+    // Typing replaces the proposed text, as in a desktop combo box given the focus.
+    cboFind->lineEdit()->selectAll();
 }
 
 bool FrmFind::eventFilter(QObject* watched, QEvent* event) {
@@ -269,7 +285,7 @@ void FrmFind::StartFind(bool Replace) {
         }
         FillFromRecent(cboFind, gMRUFind);
         cboFind->setEditText(proposed);
-        cboFind->setFocus();
+        FocusFindText();
         if (optSearchIn[FindOptions::Selection]->isChecked()) {
             for (QRadioButton* option : optStartAt)
                 option->setEnabled(false);
@@ -325,7 +341,7 @@ void FrmFind::cmdInsertWordUnderCursor_Click() {
         FillFromRecent(cboFind, gMRUFind);
         cboFind->setEditText(word);
     }
-    cboFind->setFocus();
+    FocusFindText();
 }
 
 void FrmFind::cmdCancel_Click() {

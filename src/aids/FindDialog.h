@@ -75,6 +75,7 @@ private:
     void optSearchIn_Click(int Index);
     void chkRegExp_Click();
     void SyncOptions();
+    void FocusFindText();
     void ShowSequence();
     void FillFromRecent(QComboBox* box, const ClsMRU& list);
     bool ReplacePartOpen() const;

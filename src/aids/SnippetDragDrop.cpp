@@ -40,6 +40,8 @@ QMimeData* frmSnippets::dragNode(QTreeWidgetItem* item) {
         if (!item)
             return nullptr;
         draggedKey_ = NodeKey(item);
+        // A drag selects the node as a click does, and the preview shows it as after a click.
+        tvSnippets_NodeClick(item);
         auto* data = new QMimeData;
         data->setData(SnippetsTree::kNodeMimeType, draggedKey_.toUtf8());
         if (IsCategory(item)) {

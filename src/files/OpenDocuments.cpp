@@ -146,8 +146,10 @@ OpenState checkAlreadyOpen(const QString& path, ProjectPtr& memberProject) {
     return OpenState::Reload;
 }
 
+// A missing file is named alone; any other failure says why it could not be read.
 void reportUnreadable(const QString& path) {
-    platform::MsgBox(QStringLiteral("Could not load file:\r\n") + platform::fileReadFailure(path), platform::vbCritical,
+    const QString what = PathExists(path) ? platform::fileReadFailure(path) : path;
+    platform::MsgBox(QStringLiteral("Could not load file:\r\n") + what, platform::vbCritical,
                      QStringLiteral("File Could Not Be Loaded!"));
 }
 

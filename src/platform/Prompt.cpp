@@ -6,7 +6,9 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 #include <QPushButton>
 #include <QScreen>
 
@@ -70,6 +72,13 @@ PromptAnswer showMessageBox(const PromptRequest& r) {
     box.setDefaultButton(pushButtons.value(r.defaultButton, pushButtons.first()));
     if (answers.contains(vbCancel))
         box.setEscapeButton(pushButtons[answers.indexOf(vbCancel)]);
+    // A box as wide as its text alone would have the window manager cut its title.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        constexpr int kTitleBarButtons = 120;
+        const int titleWidth = box.fontMetrics().horizontalAdvance(r.title) + kTitleBarButtons;
+        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+    }
     box.exec();
     const qsizetype clicked = pushButtons.indexOf(static_cast<QPushButton*>(box.clickedButton()));
     PromptAnswer a;

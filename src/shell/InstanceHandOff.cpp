@@ -7,6 +7,7 @@
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QRegularExpression>
@@ -108,21 +109,46 @@ InstanceLock::InstanceLock() {
     held_ = lock_->tryLock(0);
 }
 
-bool HandOff(const QString& message, int reads, int intervalMs) {
-    qint64 handle = 0;
-    for (int i = 0; i < reads && handle == 0; ++i) {
-        QCoreApplication::processEvents();
-        handle = storedHandle();
-        if (handle == 0 && i + 1 < reads)
-            QThread::msleep(intervalMs);
-    }
+bool InstanceLock::holderRunning() const {
+    qint64 holder = 0;
+    QString host;
+    QString application;
+    return !held_ && lock_->getLockInfo(&holder, &host, &application) && processAlive(holder);
+}
+
+void InstanceLock::takeOver(int timeoutMs) {
+    if (!held_)
+        held_ = lock_->tryLock(timeoutMs);
+}
+
+namespace {
+
+// Connects to the instance of the handle; false when it does not listen.
+bool connectTo(QLocalSocket& socket, qint64 handle) {
     const QString server = InstanceServerName(handle);
     if (handle == 0 || server.isEmpty())
         return false;
-    QLocalSocket socket;
     socket.connectToServer(server);
-    if (!socket.waitForConnected(3000) || !peerIsThisUser(socket))
-        return false;
+    return socket.waitForConnected(3000) && peerIsThisUser(socket);
+}
+
+}
+
+bool HandOff(const QString& message, int reads, int intervalMs, const InstanceLock* lock, int holderWaitMs) {
+    QElapsedTimer waiting;
+    waiting.start();
+    const auto holderStillStarting = [&] { return lock && waiting.elapsed() < holderWaitMs && lock->holderRunning(); };
+    QLocalSocket socket;
+    for (int i = 0;; ++i) {
+        QCoreApplication::processEvents();
+        const qint64 handle = storedHandle();
+        if (handle != 0 && connectTo(socket, handle))
+            break;
+        socket.abort();
+        if (i + 1 >= reads && !holderStillStarting())
+            return false;
+        QThread::msleep(intervalMs);
+    }
     socket.write(framed(message));
     if (!socket.waitForBytesWritten(3000))
         return false;
@@ -131,6 +157,20 @@ bool HandOff(const QString& message, int reads, int intervalMs) {
     while (socket.bytesAvailable() == 0 && socket.state() == QLocalSocket::ConnectedState)
         socket.waitForReadyRead(1000);
     return socket.bytesAvailable() > 0 && socket.read(1) == QByteArray(1, kAnswer);
+}
+
+bool HandOffOrTakeOver(const QString& message, InstanceLock& lock) {
+    // An instance on its way out ends soon after it stops listening.
+    constexpr int kHolderEndMs = 5000;
+    constexpr int kTakeOvers = 3;
+    for (int attempt = 0; attempt < kTakeOvers; ++attempt) {
+        if (HandOff(message, 31, 100, &lock))
+            return true;
+        lock.takeOver(kHolderEndMs);
+        if (!lock.previousInstanceRunning())
+            return false;
+    }
+    return false;
 }
 
 InstanceReceiver::InstanceReceiver(frmMain& window) : QObject(&window), window_(window) {

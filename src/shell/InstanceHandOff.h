@@ -39,6 +39,12 @@ public:
     InstanceLock();
     // True when another running start holds the lock (and this one does not).
     bool previousInstanceRunning() const { return !held_; }
+    // Whether the start that holds the lock still runs (false when this one holds it).
+    bool holderRunning() const;
+    // After a hand-off that nobody took: waits, up to the milliseconds, for
+    // the holder (an instance on its way out) to end and takes the lock, so
+    // that the next start hands off to this one.
+    void takeOver(int timeoutMs);
 
 private:
     std::unique_ptr<QLockFile> lock_;
@@ -46,9 +52,18 @@ private:
 };
 
 // The sending side: reads Instance/Handle up to `reads` times, `intervalMs`
-// apart, then delivers the message and waits for its answer. False when
-// nobody took it (no handle, or nobody listening): the caller starts in full.
-bool HandOff(const QString& message, int reads = 31, int intervalMs = 100);
+// apart, then delivers the message and waits for its answer. While the
+// lock's holder still runs (it may not have written its handle yet, or its
+// socket may be slow to accept on a loaded machine) it goes on reading and
+// connecting for up to `holderWaitMs`. False when nobody took it (no handle,
+// or nobody listening): the caller starts in full.
+bool HandOff(const QString& message, int reads = 31, int intervalMs = 100, const InstanceLock* lock = nullptr,
+             int holderWaitMs = 60000);
+
+// A second start's hand-off: to the instance holding the lock, or, when that
+// one ended meanwhile, to the start that took the lock after it. False when
+// this start took the lock itself (or nobody takes the message): it starts in full.
+bool HandOffOrTakeOver(const QString& message, InstanceLock& lock);
 
 // The receiving side: listens, claims Instance/Handle, and passes each
 // message to the main window's Text1_Change before answering.

@@ -41,10 +41,10 @@ int Main(QApplication& app, const QList<QByteArray>& rawArguments) {
         if (!unreadable.isEmpty())
             platform::MsgBox(UnreadableNamesMessage(unreadable), platform::vbExclamation);
         MultipleInstances = platform::GetSetting(QStringLiteral("Options"), QStringLiteral("MultipleInstances"), QStringLiteral("0")).toInt();
-        const InstanceLock lock;
+        InstanceLock lock;
         // A hand-off that nobody takes goes on as a full start rather than drop the files.
         if (MultipleInstances == 0 && lock.previousInstanceRunning() &&
-            HandOff(arguments.isEmpty() ? QLatin1String(kActivateMessage) : JoinCommandLine(arguments)))
+            HandOffOrTakeOver(arguments.isEmpty() ? QLatin1String(kActivateMessage) : JoinCommandLine(arguments), lock))
             return 0;
         ApplyVisualStyleSetting();
         {

@@ -5,12 +5,16 @@
 
 #include <QEvent>
 #include <QWidget>
+#include <QWindow>
 
 namespace {
 
 // The window manager's frame of a window that was never shown is not known
-// yet: the stored frame is reached once it is, by one move and resize, when
-// the window is first framed in its normal state (a maximised start: when restored).
+// yet: the stored frame is reached once it is, by a move and resize, when
+// the window is first framed in its normal state (a maximised start: when
+// restored). Right after a restore the frame can still be the maximised
+// one, which lacks the borders, and the normal one comes a little later: the
+// frame is placed again while it is not the stored one, a few times at most.
 class FrameSizeOnFirstFrame : public QObject {
 public:
     FrameSizeOnFirstFrame(QWidget& window, QRect frame) : QObject(&window), frame_(frame) {
@@ -26,27 +30,39 @@ protected:
         if (type != QEvent::Move && type != QEvent::Resize && type != QEvent::Show && type != QEvent::WindowStateChange)
             return false;
         auto* window = static_cast<QWidget*>(watched);
-        const QSize decoration = window->frameGeometry().size() - window->geometry().size();
-        if (!window->isVisible() || window->windowState() != Qt::WindowNoState || decoration.isNull())
+        if (!window->isVisible() || window->windowState() != Qt::WindowNoState || margins(*window).isNull() || placing_)
             return false;
-        window->removeEventFilter(this);
-        // Resizing a window while it shows its children would lay them out twice.
-        if (type == QEvent::Show)
-            QMetaObject::invokeMethod(this, [this, window] { placeFrame(*window); }, Qt::QueuedConnection);
-        else
-            placeFrame(*window);
+        if (placements_ >= kMostPlacements || (placements_ > 0 && frameOf(*window) == frame_)) {
+            window->removeEventFilter(this);
+            deleteLater();
+            return false;
+        }
+        // Resizing a window while it shows its children or changes its state would lay them out twice.
+        placing_ = true;
+        QMetaObject::invokeMethod(this, [this, window] { placeFrame(*window); }, Qt::QueuedConnection);
         return false;
     }
 
     void placeFrame(QWidget& window) {
-        const QSize decoration = window.frameGeometry().size() - window.geometry().size();
+        placing_ = false;
+        ++placements_;
+        const QMargins frame = margins(window);
         window.move(frame_.topLeft());
-        window.resize(qMax(1, frame_.width() - decoration.width()), qMax(1, frame_.height() - decoration.height()));
-        deleteLater();
+        window.resize(qMax(1, frame_.width() - frame.left() - frame.right()), qMax(1, frame_.height() - frame.top() - frame.bottom()));
     }
 
 private:
+    // The window manager's frame as it is now; the widget's own copy is only renewed by a move or resize.
+    static QMargins margins(const QWidget& window) {
+        return window.windowHandle() ? window.windowHandle()->frameMargins() : QMargins();
+    }
+    static QRect frameOf(const QWidget& window) { return window.geometry().marginsAdded(margins(window)); }
+
+    // A window manager that will not take the frame is not followed further.
+    static constexpr int kMostPlacements = 3;
     QRect frame_;
+    int placements_ = 0;
+    bool placing_ = false;
 };
 
 int number(const platform::SectionValues& values, const char* key, int defaultValue) {

@@ -86,12 +86,13 @@ void frmMain::Form_Load() {
     try {
         new InstanceReceiver(*this);
         const QString section = LayoutSectionName(0);
+        // The docks' sizes are restored for the size and state the window comes up in.
+        ApplyPlacement(*this, ReadStartPlacement(section, screenTwips(*this)));
         if (!DS->loadLayout(DefaultLayoutPath()))
             DS->loadLayout(BuiltInLayoutPath());
         DS->loadLayout(LayoutFilePath(0));
         AdditionalUISetup();
         AddDockForms(true);
-        ApplyPlacement(*this, ReadStartPlacement(section, screenTwips(*this)));
         ApplyUIStyle();
 
         const int storedRecent = platform::GetSetting(QStringLiteral("RecentFilenames"), QStringLiteral("Count"), QStringLiteral("0")).toInt();

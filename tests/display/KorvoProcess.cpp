@@ -81,6 +81,11 @@ bool KorvoProcess::closeAndWait() {
     return process_.state() == QProcess::NotRunning && process_.exitStatus() == QProcess::NormalExit && process_.exitCode() == 0;
 }
 
+bool KorvoProcess::endsByItself(int timeoutMs) {
+    display::waitFor([this] { return process_.state() == QProcess::NotRunning; }, timeoutMs);
+    return process_.state() == QProcess::NotRunning && process_.exitStatus() == QProcess::NormalExit && process_.exitCode() == 0;
+}
+
 QString KorvoProcess::report() {
     return QStringLiteral("%1 %2, errors: %3")
         .arg(process_.exitStatus() == QProcess::NormalExit ? QStringLiteral("exit code") : QStringLiteral("crashed,"))

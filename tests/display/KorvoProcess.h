@@ -21,6 +21,8 @@ public:
     // Closes the main window with the window manager's Close (Alt+F4) and
     // waits for the process to end; true when it ended normally with 0.
     bool closeAndWait();
+    // Waits for the process to end by itself; true when it ended normally with 0.
+    bool endsByItself(int timeoutMs);
     // What the process wrote to its error output, and how it ended.
     QString report();
 

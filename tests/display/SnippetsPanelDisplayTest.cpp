@@ -3,6 +3,10 @@
 
 #include "aids/frmSnippets.h"
 
+#include "editor/ActiveDocument.h"
+#include "editor/frmDoc.h"
+
+#include <QApplication>
 #include <QDir>
 #include <QPlainTextEdit>
 #include <QTreeWidget>
@@ -15,6 +19,7 @@ protected:
         QDir().mkpath(homeFile(QStringLiteral("Snippets/Loops")));
         writeAll(homeFile(QStringLiteral("Snippets/Loops/count.bb")), "For i = 1 To 10\r\nNext\r\n");
         writeAll(homeFile(QStringLiteral("Snippets/hello.bb")), "Print \"hello\"\r\n");
+        writeAll(homeFile(QStringLiteral("Snippets/Loops/indented.bb")), "For i = 1 To 10\r\n\tPrint i\r\nNext\r\n");
     }
 
     void SetUp() override {
@@ -59,4 +64,21 @@ TEST_F(SnippetsPanelDisplay, ASnippetDraggedIntoTheEditorIsInserted) {
     ASSERT_TRUE(display::drag(*tree(), rowOf(QStringLiteral("Loops/count")), *editorViewport()));
     EXPECT_TRUE(display::waitFor([this] { return editorText().contains("For i = 1 To 10"); })) << editorText().toStdString();
     shot();
+}
+
+TEST_F(SnippetsPanelDisplay, ADroppedSnippetKeepsItsIndentationTheEditorTakesTheKeysAndThePreviewFollowsTheDrag) {
+    panel->node(homeFile(QStringLiteral("Snippets/Loops")))->setExpanded(true);
+    ASSERT_TRUE(display::click(*tree(), rowOf(QStringLiteral("hello"))));
+    ASSERT_TRUE(display::waitFor([this] { return panel->rtfPreview->toPlainText().startsWith(QLatin1String("Print")); }));
+    ASSERT_TRUE(display::drag(*tree(), rowOf(QStringLiteral("Loops/indented")), *editorViewport()));
+    EXPECT_TRUE(display::waitFor([this] { return editorText() == "For i = 1 To 10\r\n\tPrint i\r\nNext\r\n"; })) << editorText().toStdString();
+    EXPECT_TRUE(panel->rtfPreview->toPlainText().startsWith(QLatin1String("For i"))) << panel->rtfPreview->toPlainText().toStdString();
+    EXPECT_TRUE(display::waitFor([this] { return QApplication::focusWidget() == gActiveDoc->Sci; }))
+        << "the keys went to " << (QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className() : "nothing");
+    shot();
+    display::keyChord(QStringLiteral("ctrl+End"));
+    display::typeText(QStringLiteral("x"));
+    EXPECT_TRUE(display::waitFor([this] { return editorText() == "For i = 1 To 10\r\n\tPrint i\r\nNext\r\nx"; })) << editorText().toStdString();
+    display::keyChord(QStringLiteral("ctrl+z"));
+    EXPECT_TRUE(display::waitFor([this] { return editorText() == "For i = 1 To 10\r\n\tPrint i\r\nNext\r\n"; })) << editorText().toStdString();
 }

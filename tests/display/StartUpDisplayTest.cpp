@@ -9,6 +9,9 @@
 
 #include <QDir>
 
+#include <memory>
+#include <vector>
+
 namespace {
 
 // Whole starts and exits of the korvo program on a program folder of its own.
@@ -69,6 +72,21 @@ TEST_F(StartUpDisplay, ANormalWindowKeepsItsPlaceAndSizeOverThreeStarts) {
     EXPECT_LT(clients[0].height(), 700);
 }
 
+TEST_F(StartUpDisplay, TwentyStartsAtOnceHandTheirFilesToTheRunningInstance) {
+    KorvoProcess running(work());
+    ASSERT_TRUE(running.waitForMainWindow()) << running.report().toStdString();
+    std::vector<std::unique_ptr<KorvoProcess>> starts;
+    for (int i = 0; i < 20; ++i)
+        starts.push_back(std::make_unique<KorvoProcess>(work(), QStringList{homeFile(QStringLiteral("work/file%1.bb").arg(i))}));
+    for (int i = 0; i < 20; ++i)
+        EXPECT_TRUE(starts[i]->endsByItself(120000)) << "start " << i << " did not hand off: " << starts[i]->report().toStdString();
+    const QStringList windows = display::xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                                                  QStringLiteral("^Korvo")}).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    EXPECT_EQ(windows.size(), 1) << windows.join(QLatin1Char(' ')).toStdString();
+    display::saveShot(QStringLiteral("StartUpDisplay.TwentyStarts"));
+    EXPECT_TRUE(running.closeAndWait()) << running.report().toStdString();
+}
+
 namespace {
 
 // Started maximised, with the normal frame stored.
@@ -90,4 +108,56 @@ TEST_F(MaximisedStartDisplay, RestoredTheWindowTakesTheStoredFrame) {
         << main->frameGeometry().x() << "," << main->frameGeometry().y() << " " << main->frameGeometry().width() << "x"
         << main->frameGeometry().height();
     shot();
+}
+
+namespace {
+
+// A normal window of 1100 x 750 at 100, 80, which the user maximises and restores
+// with a double click on the window manager's title bar.
+class MaximisedCyclesDisplay : public KorvoWindowTest {
+protected:
+    void beforeStart() override {
+        for (const auto& [key, value] : {std::pair{"MainState", 0}, {"MainLeft", 1500}, {"MainTop", 1200},
+                                         {"MainWidth", 16500}, {"MainHeight", 11250}})
+            platform::SaveSetting(LayoutSectionName(0), QLatin1String(key), QString::number(value));
+    }
+
+    void doubleClickTitleBar() {
+        const QRect frame = main->frameGeometry();
+        const int titleY = frame.top() + (main->geometry().top() - frame.top()) / 2;
+        display::xdotool({QStringLiteral("mousemove"), QString::number(frame.center().x()), QString::number(titleY)});
+        display::xdotool({QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("2"), QStringLiteral("--delay"),
+                          QStringLiteral("80"), QStringLiteral("1")});
+    }
+
+    static QString text(const QRect& r) {
+        return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+    }
+};
+
+}
+
+TEST_F(MaximisedCyclesDisplay, ThreeMaximisedStartsExitsAndRestoresKeepTheNormalFrame) {
+    const QRect normal(100, 80, 1100, 750);
+    ASSERT_TRUE(display::waitFor([this, normal] { return main->frameGeometry() == normal; })) << text(main->frameGeometry()).toStdString();
+    for (int cycle = 1; cycle <= 3; ++cycle) {
+        doubleClickTitleBar();
+        ASSERT_TRUE(display::waitFor([this] { return main->isMaximized(); })) << "cycle " << cycle;
+        restart();
+        ASSERT_TRUE(main);
+        ASSERT_TRUE(display::waitFor([this] { return main->isMaximized(); })) << "cycle " << cycle;
+        EXPECT_EQ(platform::GetSetting(LayoutSectionName(0), QStringLiteral("MainWidth")).toInt(), 16500) << "cycle " << cycle;
+        EXPECT_EQ(platform::GetSetting(LayoutSectionName(0), QStringLiteral("MainTop")).toInt(), 1200) << "cycle " << cycle;
+        doubleClickTitleBar();
+        EXPECT_TRUE(display::waitFor([this, normal] { return !main->isMaximized() && main->frameGeometry() == normal; }))
+            << "cycle " << cycle << ": " << text(main->frameGeometry()).toStdString();
+        shot(QString::number(cycle));
+        // An exit in the normal state stores the frame as it is.
+        restart();
+        ASSERT_TRUE(main);
+        EXPECT_EQ(platform::GetSetting(LayoutSectionName(0), QStringLiteral("MainWidth")).toInt(), 16500) << "cycle " << cycle;
+        EXPECT_EQ(platform::GetSetting(LayoutSectionName(0), QStringLiteral("MainHeight")).toInt(), 11250) << "cycle " << cycle;
+        EXPECT_TRUE(display::waitFor([this, normal] { return main->frameGeometry() == normal; }))
+            << "cycle " << cycle << ": " << text(main->frameGeometry()).toStdString();
+    }
 }

@@ -55,3 +55,48 @@ TEST_F(StoredLayoutDisplay, TheRaisedPanelsAndTheExplorersFolderComeBackAndTakeT
     ASSERT_TRUE(display::click(*files->viewport(), files->visualItemRect(alpha).topLeft() + QPoint(20, 5)));
     EXPECT_TRUE(display::waitFor([files, alpha] { return files->currentItem() == alpha; }));
 }
+
+namespace {
+
+// The default layout, started maximised.
+class DockSizesDisplay : public KorvoWindowTest {
+protected:
+    // The docks on the screen (not those behind another's tab).
+    QMap<QString, QSize> dockSizes() const {
+        QMap<QString, QSize> sizes;
+        for (dock::DockWindow* window : main->DS->dockWindows())
+            if (window->isVisible() && !window->visibleRegion().isEmpty())
+                sizes.insert(window->key(), window->size());
+        return sizes;
+    }
+
+    static std::string text(const QMap<QString, QSize>& sizes) {
+        QString out;
+        for (auto it = sizes.begin(); it != sizes.end(); ++it)
+            out += QStringLiteral("%1 %2x%3; ").arg(it.key()).arg(it.value().width()).arg(it.value().height());
+        return out.toStdString();
+    }
+};
+
+}
+
+TEST_F(DockSizesDisplay, TheDockSizesOfTheFirstStartComeBackAtTheSecondAndTheThird) {
+    ASSERT_TRUE(display::waitFor([this] { return main->isMaximized(); }));
+    QMap<QString, QSize> first;
+    // The maximised frame has settled when the docks stop changing.
+    ASSERT_TRUE(display::waitFor([this, &first] {
+        const QMap<QString, QSize> now = dockSizes();
+        const bool same = now == first && !now.isEmpty();
+        first = now;
+        return same && main->width() > 1200;
+    }));
+    shot(QStringLiteral("first"));
+    for (int start = 2; start <= 3; ++start) {
+        restart();
+        ASSERT_TRUE(main);
+        ASSERT_TRUE(display::waitFor([this] { return main->isMaximized(); }));
+        EXPECT_TRUE(display::waitFor([this, &first] { return dockSizes() == first; }))
+            << "start " << start << ": " << text(dockSizes()) << " instead of " << text(first);
+        shot(QString::number(start));
+    }
+}

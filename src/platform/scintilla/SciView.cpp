@@ -4,6 +4,7 @@
 #include "platform/scintilla/PaintGuard.h"
 
 #include <QAccessibleWidget>
+#include <QDropEvent>
 #include <QPaintEvent>
 
 #include <algorithm>
@@ -85,6 +86,14 @@ SciView::SciView(QWidget* parent) : QsciScintillaBase(parent), viewId_(nextViewI
 // (an update, never a repaint), so nothing stays stale and no painter is
 // opened inside another. A paint asked for inside a paint or a notification
 // is put off to the event loop.
+void SciView::dropEvent(QDropEvent* event) {
+    QsciScintillaBase::dropEvent(event);
+    if (!event->isAccepted())
+        return;
+    activateWindow();
+    setFocus(Qt::MouseFocusReason);
+}
+
 void SciView::paintEvent(QPaintEvent* event) {
     if (platform::paintWouldReenter()) {
         platform::notePutOffPaint();

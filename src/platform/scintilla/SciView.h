@@ -46,6 +46,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // What is dropped in is edited next: the view takes the keys, as after a click.
+    void dropEvent(QDropEvent* event) override;
 
 private:
     long sendTracked(unsigned int message, unsigned long wParam, long lParam);
