@@ -17,6 +17,8 @@ namespace {
 
 constexpr int kRounds = 5;
 constexpr int kSizes[] = {12500, 50000, 200000};
+// Select All + Delete four times the lines, in every run: at most this many times as long.
+constexpr double kDeleteGrowthGoal = 4.4;
 
 double unParseFileMs(const QString& path, const QByteArray& text) {
     OpenedDocument doc = OpenSourceText(path, text);
@@ -53,6 +55,7 @@ double deleteAllMs(const QString& path, const QByteArray& text) {
 }
 
 void PrintRangeUnparseTimes(const QString& folder) {
+    double lastDelete = 0;
     double firstUnparse = 0;
     double firstDelete = 0;
     int firstSize = 0;
@@ -69,5 +72,11 @@ void PrintRangeUnparseTimes(const QString& folder) {
         }
         std::printf("  %7d lines                          %10.1f   %10.1f      x%.1f lines: x%.1f and x%.1f\n", lines,
                     unparse, deleted, double(lines) / firstSize, unparse / firstUnparse, deleted / firstDelete);
+        if (lastDelete > 0) {
+            const double growth = deleted / lastDelete;
+            std::printf("  Select All + Delete, %d / %d lines   x%.2f   goal <= %.1f: %s\n", lines, lines / 4, growth,
+                        kDeleteGrowthGoal, growth <= kDeleteGrowthGoal ? "met" : "NOT met");
+        }
+        lastDelete = deleted;
     }
 }

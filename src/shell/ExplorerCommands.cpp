@@ -10,7 +10,6 @@
 #include "files/Project.h"
 #include "foundation/MessageHelpers.h"
 #include "foundation/errors/ErrorLog.h"
-#include "language/colour/ColouringFlags.h"
 #include "language/model/CodeModel.h"
 #include "language/parser/DocumentPasses.h"
 #include "platform/Host.h"
@@ -46,17 +45,6 @@ void yieldForMs(int ms) {
     wait.exec();
 }
 
-// gCollectReferences for the colouring of one document, cleared on every
-// way out.
-class CollectingReferences {
-public:
-    CollectingReferences() { gCollectReferences = true; }
-    ~CollectingReferences() { gCollectReferences = false; }
-    CollectingReferences(const CollectingReferences&) = delete;
-    CollectingReferences& operator=(const CollectingReferences&) = delete;
-};
-
-// The main window's drawing frozen for a scope.
 // The project's open documents by window key, in the host's order.
 QList<QPair<QString, QPointer<frmDoc>>> openDocumentsOf(const ClsProject& project) {
     QList<QPair<QString, QPointer<frmDoc>>> documents;
@@ -74,8 +62,7 @@ QList<QPair<QString, QPointer<frmDoc>>> openDocumentsOf(const ClsProject& projec
 void collectReferences(const QString& key, frmDoc& doc) {
     platform::host().activateDocumentWindow(key);
     ScopedCurrentView current(doc);
-    CollectingReferences collecting;
-    ColorFileLight();
+    CollectReferencesInFile();
 }
 
 }

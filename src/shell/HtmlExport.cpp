@@ -1,8 +1,10 @@
 #include "shell/HtmlExport.h"
 
-#include "editor/SciWrappers.h"
+#include "editor/CurrentView.h"
 #include "platform/AnsiText.h"
+#include "platform/scintilla/SciDirectCalls.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -10,6 +12,7 @@ namespace {
 constexpr int kLastStyleSlot = kColorStyleSlots - 1;
 constexpr int kPageBackground = 29;
 const QByteArray kCrLf("\r\n");
+constexpr long kMaxReserved = 1L << 30;
 
 void appendMarkupSafe(QByteArray& out, char c) {
     switch (c) {
@@ -25,41 +28,64 @@ void appendEscaped(QByteArray& out, const QByteArray& text) {
         appendMarkupSafe(out, c);
 }
 
-void appendCharacter(QByteArray& out, char c, const QByteArray& tabText) {
-    switch (c) {
-    case '\n': out += "<BR>"; break;
-    case '\r': break;
-    case ' ': out += "&nbsp;"; break;
-    case '\t': out += tabText; break;
-    default: appendMarkupSafe(out, c);
+// What each byte of the text becomes in the page; an empty entry: the byte itself.
+struct ByteMarkup {
+    std::array<QByteArray, 256> markup;
+    std::array<bool, 256> plain{};
+
+    explicit ByteMarkup(int TabValue) {
+        for (int i = 0; i < TabValue; ++i)
+            markup['\t'] += "&nbsp;";
+        markup['\n'] = "<BR>";
+        markup[' '] = "&nbsp;";
+        markup['&'] = "&amp;";
+        markup['<'] = "&lt;";
+        markup['>'] = "&gt;";
+        for (int c = 0; c < 256; ++c)
+            plain[size_t(c)] = markup[size_t(c)].isEmpty() && c != '\r' && c != '\t';
     }
+};
+
+// The document's bytes and styles, as the component gives them in one read:
+// a byte, then its style.
+class StyledCells {
+public:
+    StyledCells() : cells_(SciGetStyledText(gSciWndData, 0, -1)) {}
+    long size() const { return long(cells_.size() / 2); }
+    char byteAt(long p) const { return cells_[qsizetype(2 * p)]; }
+    int styleAt(long p) const { return static_cast<unsigned char>(cells_[qsizetype(2 * p + 1)]); }
+
+private:
+    QByteArray cells_;
+};
+
+std::array<bool, kColorStyleSlots> usedStyles(const StyledCells& cells) {
+    std::array<bool, kColorStyleSlots> used{};
+    for (long p = 0; p < cells.size(); ++p)
+        if (cells.styleAt(p) <= kLastStyleSlot)
+            used[size_t(cells.styleAt(p))] = true;
+    return used;
 }
 
-QByteArray body(std::array<bool, kColorStyleSlots>& used, int TabValue) {
-    QByteArray tabText;
-    for (int i = 0; i < TabValue; ++i)
-        tabText += "&nbsp;";
-    QByteArray out;
-    const long length = SciGetLength();
-    long style = length > 0 ? SciGetStyleAt(0) : 0;
-    bool runOpen = false;
-    for (long p = 0; p < length; ++p) {
-        if (style >= 0 && style <= kLastStyleSlot)
-            used[size_t(style)] = true;
-        if (!runOpen)
-            out += "<span class=St" + QByteArray::number(qlonglong(style)) + '>';
-        runOpen = true;
-        appendCharacter(out, char(SciGetCharAt(p)), tabText);
-        const long next = p + 1 < length ? SciGetStyleAt(p + 1) : style;
-        if (next != style) {
-            out += "</span>";
-            runOpen = false;
+// One span per run of one style.
+void appendBody(QByteArray& out, const StyledCells& cells, int TabValue) {
+    const ByteMarkup bytes(TabValue);
+    std::array<QByteArray, 256> spanTags;
+    for (int n = 0; n < 256; ++n)
+        spanTags[size_t(n)] = "<span class=St" + QByteArray::number(n) + '>';
+    const long length = cells.size();
+    for (long p = 0; p < length;) {
+        const int style = cells.styleAt(p);
+        out += spanTags[size_t(style)];
+        for (; p < length && cells.styleAt(p) == style; ++p) {
+            const auto c = static_cast<unsigned char>(cells.byteAt(p));
+            if (bytes.plain[c])
+                out += char(c);
+            else
+                out += bytes.markup[c];
         }
-        style = next;
-    }
-    if (runOpen)
         out += "</span>";
-    return out;
+    }
 }
 
 QByteArray styleClass(const ColorStyle& c, int n) {
@@ -88,9 +114,12 @@ QString ColorToHtml(long Color) {
 }
 
 QByteArray HtmlPage(const QString& Title, const ColorStyle& Style, int TabValue) {
-    std::array<bool, kColorStyleSlots> used{};
-    const QByteArray cell = body(used, TabValue);
-    QByteArray page = "<html>" + kCrLf + "<head>" + kCrLf + "<title>";
+    const StyledCells cells;
+    const std::array<bool, kColorStyleSlots> used = usedStyles(cells);
+    QByteArray page;
+    // Most bytes of a program go out as one; blanks, tabs and the spans add to that.
+    page.reserve(qsizetype(std::min<long>(4 * cells.size() + 4096, kMaxReserved)));
+    page += "<html>" + kCrLf + "<head>" + kCrLf + "<title>";
     appendEscaped(page, platform::toAnsi(Title));
     page += "</title>" + kCrLf;
     page += "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\">" + kCrLf;
@@ -100,7 +129,7 @@ QByteArray HtmlPage(const QString& Title, const ColorStyle& Style, int TabValue)
             page += styleClass(Style, n);
     page += "</style>" + kCrLf + "</head>" + kCrLf;
     page += "<body bgcolor=" + ColorToHtml(Style.BackColor[kPageBackground]).toLatin1() + "><table><tr><td nowrap>";
-    page += cell;
+    appendBody(page, cells, TabValue);
     page += "</td></tr></table></body>" + kCrLf + "</html>" + kCrLf;
     return page;
 }

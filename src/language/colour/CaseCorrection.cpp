@@ -2,12 +2,13 @@
 
 #include "editor/SciWrappers.h"
 #include "editor/UndoGroups.h"
+#include "language/colour/ColouringFlags.h"
 #include "language/lexer/Lexer.h"
 #include "language/parser/Respelling.h"
 #include "vocabulary/SettingsValues.h"
 
 void FixTokenCase(const QString& Text, int i, int LineBase) {
-    if (FixVariableCase == 0 || i < 1 || i > kMaxTokens)
+    if (FixVariableCase == 0 || gFindingUsesOnly || i < 1 || i > kMaxTokens)
         return;
     const TokenRecord& token = gTokens[i];
     const long caret = SciGetCurrentPos() - LineBase;

@@ -4,5 +4,6 @@
 
 int gStrictModeStyle = STYLE_Text;
 bool gCollectReferences = false;
+bool gFindingUsesOnly = false;
 bool gColoringCaretLine = false;
 bool gInDeclaration = false;

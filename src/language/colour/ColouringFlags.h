@@ -8,6 +8,9 @@ extern int gStrictModeStyle;
 // While set, the light passes add each use of a declared name to its
 // record's References.
 extern bool gCollectReferences;
+// While set, the light passes only find what the names are: they neither
+// style nor respell, so that uses are counted without colouring.
+extern bool gFindingUsesOnly;
 // Set for the duration of the caret line's full pass.
 extern bool gColoringCaretLine;
 // The caret line declares names (after Type, Function, Field, Global,

@@ -1,12 +1,15 @@
 #include "language/colour/StyleRun.h"
 
 #include "editor/SciWrappers.h"
+#include "language/colour/ColouringFlags.h"
 #include "language/lexer/Lexer.h"
 #include "language/parser/ParsedStyles.h"
 
 #include <algorithm>
 
 void StyleRun(long position, long length, int style) {
+    if (gFindingUsesOnly)
+        return;
     if (ParserStyles().takes(position)) {
         // The parser reads no line longer than kMaxLineLength.
         ParserStyles().set(int(position), int(std::min(length, long(kMaxLineLength) + 2)), style);

@@ -133,6 +133,16 @@ void ColorFileLight() {
         ColorLineLight(static_cast<int>(line), true);
 }
 
+void CollectReferencesInFile() {
+    struct FindingUses {
+        FindingUses() { gCollectReferences = gFindingUsesOnly = true; }
+        ~FindingUses() { gCollectReferences = gFindingUsesOnly = false; }
+        FindingUses(const FindingUses&) = delete;
+        FindingUses& operator=(const FindingUses&) = delete;
+    } finding;
+    ColorFileLight();
+}
+
 void UpdateVarFileNames(const QString& OldName, const QString& NewName) {
     try {
         CodeModel* model = ActiveCodeModel();

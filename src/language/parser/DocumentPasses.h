@@ -16,6 +16,10 @@ void ReparseFile();
 // Colours every line with the light pass, in order from the top, so that
 // every character carries its current style.
 void ColorFileLight();
+// Adds each use of a declared name in the document to its record's
+// References, as colouring every line with the light pass would, but
+// without styling or respelling anything.
+void CollectReferencesInFile();
 // Restyles the keywords of every line after the keyword table changed.
 void ReColorFile();
 

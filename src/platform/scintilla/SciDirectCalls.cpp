@@ -36,6 +36,17 @@ QByteArray SciGetTextRange(const SciHandle& view, long first, long end) {
     return text;
 }
 
+QByteArray SciGetStyledText(const SciHandle& view, long first, long end) {
+    const long length = SciDirect(view, S::SCI_GETLENGTH);
+    first = std::clamp(first, 0L, length);
+    end = end < 0 ? length : std::clamp(end, first, length);
+    QByteArray cells(2 * (end - first) + 2, '\0');
+    SciTextRangeRecord record{first, end, cells.data()};
+    SciDirect(view, S::SCI_GETSTYLEDTEXT, 0, reinterpret_cast<sptr_t>(&record));
+    cells.chop(2);
+    return cells;
+}
+
 long SciMarkerLineFromHandle(const SciHandle& view, long markerHandle) {
     return view.isAlive() ? SciDirect(view, S::SCI_MARKERLINEFROMHANDLE, static_cast<uptr_t>(markerHandle)) : -1;
 }

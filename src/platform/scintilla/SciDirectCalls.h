@@ -16,6 +16,9 @@ QByteArray SciGetAllText(const SciHandle& view);
 // The bytes from first to end (exclusive), the range kept within the text;
 // an end of -1 stands for the end of the text.
 QByteArray SciGetTextRange(const SciHandle& view, long first, long end);
+// The same range read once with its styles: each position as its byte
+// followed by its style byte.
+QByteArray SciGetStyledText(const SciHandle& view, long first, long end);
 
 // The line of the marker in that view; -1 when the view holds no such marker
 // or is gone.
