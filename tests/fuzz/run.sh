@@ -67,6 +67,6 @@ covers() {
 fuzz korvo-document-fuzzer -max_len=8192 -dict=tests/fuzz/blitz.dict "$build/corpus/document" "$seeds"
 fuzz korvo-model-fuzzer -max_len=512 "$build/corpus/model" "$model_seeds"
 fuzz korvo-edit-fuzzer -max_len=1024 -len_control=0 "$build/corpus/edit" tests/fuzz/edit-seeds
-covers korvo-document-fuzzer "$seeds" OpenFile ParseFile DumpModel ReColorFile UnParseFile
+covers korvo-document-fuzzer "$seeds" OpenFile ParseFile DumpModel ReColorLine UnParseFile
 covers korvo-model-fuzzer "$model_seeds" OpenFile Parseline UnparseLine DumpModel
 covers korvo-edit-fuzzer tests/fuzz/edit-seeds OpenFile Parseline DumpModel

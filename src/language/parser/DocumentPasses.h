@@ -16,8 +16,6 @@ void ReparseFile();
 // Colours every line with the light pass, in order from the top, so that
 // every character carries its current style.
 void ColorFileLight();
-// Restyles the keywords of every line after the keyword table changed.
-void ReColorFile();
 
 // Records of gActiveProject declared in the document named OldName (exactly)
 // take NewName; the code explorer's lists refill in full next time.
