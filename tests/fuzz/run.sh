@@ -15,7 +15,9 @@ seeds=tests/fuzz/seeds
 model_seeds=tests/fuzz/seeds-model
 log="$build/fuzz.log"
 
-[ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DKORVO_FUZZ=ON >/dev/null
+werror=()
+[ "${CI:-}" = "true" ] && werror=(-DKORVO_WERROR=ON)
+[ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DKORVO_FUZZ=ON "${werror[@]}" >/dev/null
 cmake --build "$build" -j "$(nproc)" --target korvo-document-fuzzer korvo-model-fuzzer korvo-edit-fuzzer
 mkdir -p "$build/corpus/document" "$build/corpus/model" "$build/corpus/edit" "$build/crashes"
 rm -f "$build/crashes/"*
