@@ -7,25 +7,22 @@
 #include "platform/scintilla/SciDirectCalls.h"
 #include "vocabulary/SettingsValues.h"
 
-#include <QList>
-
 // The words that close a block after End count the same, in any letter case,
 // in each way Korvo indents: the parser re-indenting on load, the re-indent
 // command and the indentation of the line after Enter.
-using BlockEndsTest = ParsedDocumentsTest;
+class BlockEndsTest : public ParsedDocumentsTest {
+protected:
+    void expectIndented() const {
+        const int expected[] = {0, 4, 8, 12, 16, 8, 4, 0, 0, 4, 0, 0};
+        for (int line = 0; line < 12; ++line)
+            EXPECT_EQ(indentation(line), expected[line]) << "line " << line;
+    }
+};
 
 namespace {
 
 const QByteArray kBlocks = "Function F()\r\nIf a Then\r\nSelect a\r\nCase 1\r\nx = 1\r\nend select\r\nEND IF\r\n"
                            "end FUNCTION\r\nType T\r\nField f\r\neNd tYpE\r\ny = 1\r\n";
-const QList<int> kIndented = {0, 4, 8, 12, 16, 8, 4, 0, 0, 4, 0, 0};
-
-QList<int> indentations() {
-    QList<int> columns;
-    for (long line = 0; line + 1 < SciGetLineCount(); ++line)
-        columns.append(int(SciGetLineIndentation(line)));
-    return columns;
-}
 
 }
 
@@ -34,7 +31,7 @@ TEST_F(BlockEndsTest, TheParserReindentsByThem) {
     AutoIndentType = 2;
     AutoIndentOnLoad = 1;
     parse(kBlocks);
-    EXPECT_EQ(indentations(), kIndented);
+    expectIndented();
 }
 
 TEST_F(BlockEndsTest, TheReindentCommandReindentsByThem) {
@@ -43,7 +40,7 @@ TEST_F(BlockEndsTest, TheReindentCommandReindentsByThem) {
     SciLoadText(gSciWndData, kBlocks);
     SciSetSel(0, SciGetLength());
     AutoIndentSelection();
-    EXPECT_EQ(indentations(), kIndented);
+    expectIndented();
 }
 
 TEST_F(BlockEndsTest, TheNextLineIsIndentedByThem) {
