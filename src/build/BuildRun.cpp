@@ -44,6 +44,7 @@ BuildRun::BuildRun(frmDoc& doc) : QObject(&doc), doc_(doc) {
 void BuildRun::begin(const QString& source, const QString& executable) {
     source_ = source;
     executable_ = executable;
+    progress_ = 0;
 }
 
 void BuildRun::ShellClass_ConsoleOutput(const QString& Output) {
@@ -54,12 +55,15 @@ void BuildRun::ShellClass_ConsoleOutput(const QString& Output) {
         output.AddText(Output);
         return;
     }
-    const int v = CompilingProgress();
+    const int v = progress_;
     if (!isBanner(Output)) {
-        if (v > kLastErrorProgress)
+        if (v > kLastErrorProgress) {
             CloseCompiling();
-        else
-            SetCompilingProgress(v + kProgressStep);
+            progress_ = 0;
+        } else {
+            progress_ = v + kProgressStep;
+            SetCompilingProgress(progress_);
+        }
     }
     if (v >= 1 && v <= kLastErrorProgress && ReadCompilerErrorLine(Output)) {
         CloseCompiling();
@@ -76,6 +80,7 @@ void BuildRun::ShellClass_ConsoleError(const QString& Output) {
 
 void BuildRun::ShellClass_ProcessComplete(int exitCode) {
     CloseCompiling();
+    progress_ = 0;
     if (!executable_.isEmpty() && exitCode == 0 && QFileInfo(executable_).isFile()) {
         gLastCreatedExe = executable_;
         platform::SaveSetting(QStringLiteral("Options"), QStringLiteral("gLastCreatedExe"), gLastCreatedExe);
@@ -89,5 +94,6 @@ void BuildRun::ShellClass_Error(int ErrorNumber, const QString& ErrorMessage) {
     if (ErrorNumber == platform::StdShell::kAlreadyRunning || ErrorNumber == platform::StdShell::kNothingToTerminate)
         return;
     CloseCompiling();
+    progress_ = 0;
     OutputWindow().AddText(ErrorMessage);
 }

@@ -29,4 +29,8 @@ private:
     frmDoc& doc_;
     QString source_;
     QString executable_;
+    // How far the run has come, by the lines it printed: the compiler's
+    // error lines come only after its first step. The progress window
+    // shows it and may be closed by the user meanwhile.
+    int progress_ = 0;
 };

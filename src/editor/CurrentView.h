@@ -8,8 +8,9 @@
 class frmDoc;
 
 // The current view: the document every Scintilla wrapper addresses. Only
-// ActivateDocument (editor/ActiveDocument.h) and the scoped switch below
-// write them. Normally gSciWndData is gActiveDoc's view; the options and
+// ActivateDocument (editor/ActiveDocument.h) writes them for good; the
+// scoped switch below and the notification handler's switch to a
+// background document write them for a scope. Normally gSciWndData is gActiveDoc's view; the options and
 // style loops and Save As move gSciWndData alone for a scope. An active
 // document that closes leaves gSciWndData on its closed view, where every
 // call does nothing.

@@ -11,9 +11,9 @@ frmDoc::frmDoc(QWidget* parent)
     SciEdi_WndData = SciHandle(Sci);
     // The re-parse queue and the position history find their lines by
     // marker handle at every update.
-    Sci->trackMarkerLines(kRecordMarkers | 1u << MARKER_REPARSE | 1u << MARKER_POSITION);
+    Sci->trackMarkerLines(kRecordMarkers | unsigned(markerMask(MARKER_REPARSE) | markerMask(MARKER_POSITION)));
     // Nearly every line carries one of these: Scintilla would allocate a marker set for each.
-    Sci->keepMarkersItself(1u << MARKER_PARSED | 1u << MARKER_MAINPROGRAM);
+    Sci->keepMarkersItself(unsigned(markerMask(MARKER_PARSED) | markerMask(MARKER_MAINPROGRAM)));
     Sci->setGeometry(0, 0, 200, 200);
 }
 

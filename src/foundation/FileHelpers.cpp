@@ -59,11 +59,6 @@ QString GetExtension(const QString& path) {
     return dot < 0 ? QString() : path.mid(dot).toUpper();
 }
 
-QString StripExtension(const QString& path) {
-    const qsizetype dot = extensionDot(path);
-    return dot < 0 ? path : path.left(dot);
-}
-
 QString GetFileName(const QString& path) {
     return path.mid(lastSeparator(path) + 1);
 }
@@ -139,14 +134,6 @@ QString GetRelativePath(const QString& fromFolder, const QString& toPath) {
     for (qsizetype i = common; i < fromParts.size(); ++i)
         relative += QStringLiteral("../");
     return relative + toParts.mid(common).join(QLatin1Char('/'));
-}
-
-QString GetSystemDir() {
-#ifdef Q_OS_WIN
-    return QDir::fromNativeSeparators(qEnvironmentVariable("SystemRoot", QStringLiteral("C:\\Windows"))) + QStringLiteral("/System32");
-#else
-    return QStringLiteral("/usr/bin");
-#endif
 }
 
 QString BrowseForFolder(const QString& Title) {

@@ -14,9 +14,6 @@ QString FixDoubleBackslash(const QString& path);
 // (".BB"); "" when the file name has no ".". Points in folder names do not count.
 QString GetExtension(const QString& path);
 
-// The path without the file name's extension; the whole path when it has none.
-QString StripExtension(const QString& path);
-
 // The part after the last separator: "" for a path that ends in one, the
 // whole text when there is none.
 QString GetFileName(const QString& path);
@@ -48,9 +45,6 @@ QString GetShortPath(const QString& path);
 // file inside it, "../" for each level up; "" when the two share no root
 // (for example two drives).
 QString GetRelativePath(const QString& fromFolder, const QString& toPath);
-
-// The folder that holds the system's own programs, without a trailing separator.
-QString GetSystemDir();
 
 // The folder the user picks in the folder browser, or "" when cancelled.
 QString BrowseForFolder(const QString& Title);

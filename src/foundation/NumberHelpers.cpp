@@ -34,7 +34,3 @@ long LeadingNumber(const QString& text) {
     const double read = match.captured(0).trimmed().toDouble();
     return std::abs(read) < 2147483647.0 ? long(std::lround(read)) : 0;
 }
-
-int16_t HiWord(int32_t value) {
-    return static_cast<int16_t>(static_cast<uint32_t>(value) >> 16);
-}

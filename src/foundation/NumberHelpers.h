@@ -13,6 +13,3 @@ int32_t HexToLong(const QString& text);
 // whole number; 0 when it starts with none or the number does not fit in
 // 32 bits.
 long LeadingNumber(const QString& text);
-
-// The upper 16 bits of value.
-int16_t HiWord(int32_t value);

@@ -2,16 +2,8 @@
 
 #include <Qsci/qsciscintillabase.h>
 
-#include <QCursor>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
-
-namespace {
-QPoint cursorIn(const QWidget* window) {
-    const QPoint screen = QCursor::pos();
-    return window ? window->mapFromGlobal(screen) : screen;
-}
-}
 
 void AddWindowStyle(QWidget* window, int style) {
     auto* edit = qobject_cast<QLineEdit*>(window);
@@ -22,12 +14,4 @@ void AddWindowStyle(QWidget* window, int style) {
 void SendStyleNeeded(QsciScintillaBase* view) {
     if (view)
         emit view->SCN_STYLENEEDED(int(view->SendScintilla(QsciScintillaBase::SCI_GETLENGTH)));
-}
-
-int GetCursorX(const QWidget* window) {
-    return cursorIn(window).x();
-}
-
-int GetCursorY(const QWidget* window) {
-    return cursorIn(window).y();
 }

@@ -13,8 +13,3 @@ void AddWindowStyle(QWidget* window, int style);
 // Makes the view ask for styling now, exactly as Scintilla does when text
 // comes into view, so that its document restyles the visible lines.
 void SendStyleNeeded(QsciScintillaBase* view);
-
-// The mouse position in the window's coordinates, or on the screen when
-// window is null.
-int GetCursorX(const QWidget* window = nullptr);
-int GetCursorY(const QWidget* window = nullptr);

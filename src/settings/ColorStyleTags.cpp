@@ -72,13 +72,6 @@ std::span<const TextStyleTag> TextStyleTags() {
     return kTextStyleTags;
 }
 
-int SlotOfTextTag(const QString& tag) {
-    for (const TextStyleTag& known : kTextStyleTags)
-        if (sameTag(tag, known.tag))
-            return known.slot;
-    return 0;
-}
-
 std::span<const ColourTag> MarginColourTags() {
     return kMarginColourTags;
 }

@@ -19,9 +19,6 @@ struct TextStyleTag {
 // The 21 text-style labels, "Normal Text" first, "Matched Braces" last.
 std::span<const TextStyleTag> TextStyleTags();
 
-// The slot a text-style label's tag names; any other tag gives slot 0.
-int SlotOfTextTag(const QString& tag);
-
 enum class ColourTable { Fore, Back, Alt };
 
 // A colour box: one colour of one slot.

@@ -26,4 +26,5 @@ constexpr long markerMask(int marker) {
 
 // The markers that anchor declaration records: the view keeps their lines
 // itself, so that a record's line is known whatever the document's length.
-constexpr unsigned kRecordMarkers = 1u << MARKER_FUNCTION | 1u << MARKER_TYPE | 1u << MARKER_DECLARATION | 1u << MARKER_LOCAL;
+constexpr unsigned kRecordMarkers = unsigned(markerMask(MARKER_FUNCTION) | markerMask(MARKER_TYPE) |
+                                             markerMask(MARKER_DECLARATION) | markerMask(MARKER_LOCAL));

@@ -184,17 +184,28 @@ TEST_F(CompileTest, OnlyErrorLinesAfterProgressTakeTheErrorRoad) {
 TEST_F(CompileTest, ErrorPositionsBeyondTheDocumentAreClamped) {
     frmDoc* doc = openActive(QStringLiteral("f.bb"), "Print 1\nPrint 2");
     BuildRun::of(*doc).begin(doc->FullFilename, QString());
-    SetCompilingProgress(21);
+    emit doc->ShellClass->ConsoleOutput(QStringLiteral("Parsing..."));  // the run's first step
     emit doc->ShellClass->ConsoleOutput("\"f.bb\":40:99:40:99:Beyond");
     ASSERT_EQ(boxes.size(), 1);
     EXPECT_EQ(SciGetCurrentPos(), SciGetLength());
+}
+
+TEST_F(CompileTest, AnErrorLineCountsByTheRunsProgressNotByItsWindow) {
+    frmDoc* doc = openActive(QStringLiteral("f.bb"), "Print 1\nPrint 2");
+    ShowCompiling(QStringLiteral("Compiling program..."));
+    BuildRun::of(*doc).begin(doc->FullFilename, QString());
+    emit doc->ShellClass->ConsoleOutput(QStringLiteral("Parsing..."));
+    CloseCompiling();  // as the user's close does
+    emit doc->ShellClass->ConsoleOutput("\"f.bb\":2:1:2:1:Oops");
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(SciGetCurrentPos(), SciPositionFromLine(1));
 }
 
 TEST_F(CompileTest, AnErrorInAProjectFileThatIsNotOpenOpensIt) {
     writeAll(homeFile(QStringLiteral("other.bb")), "Print 1\nPrint 2\n");
     frmDoc* doc = openActive(QStringLiteral("main.bb"), "Print 3\n");
     BuildRun::of(*doc).begin(doc->FullFilename, QString());
-    SetCompilingProgress(21);
+    emit doc->ShellClass->ConsoleOutput(QStringLiteral("Parsing..."));  // the run's first step
     emit doc->ShellClass->ConsoleOutput("\"" + homeFile(QStringLiteral("other.bb")) + "\":2:3:2:3:Oops");
     ASSERT_EQ(boxes.size(), 1);
     EXPECT_EQ(gActiveDoc->FullFilename, homeFile(QStringLiteral("other.bb")));
@@ -276,7 +287,7 @@ TEST_F(CompileTest, AnUntitledDocumentCompilesFromTheTemporarySource) {
     EXPECT_TRUE(doc->NewFile);
 
     BuildRun::of(*doc);
-    SetCompilingProgress(21);
+    emit doc->ShellClass->ConsoleOutput(QStringLiteral("Parsing..."));  // the run's first step
     emit doc->ShellClass->ConsoleOutput("\"/elsewhere/a.bb\":1:1:1:1:Not ours");
     EXPECT_EQ(boxes.size(), 1);
     EXPECT_TRUE(OutputWindow().text().endsWith(QStringLiteral("\"/elsewhere/a.bb\":1:1:1:1:Not ours\n")));

@@ -6,6 +6,7 @@
 #include "language/keywords/KeywordFiles.h"
 
 #include "support/StandIn.h"
+#include "support/Corpus.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -46,8 +47,7 @@ const QString kSuccess = QStringLiteral("Keyword definitions for this compiler s
 
 TEST_F(KeywordRefreshTest, TheCompilersListingBecomesItsKeywordFile) {
     const QString corpus = QStringLiteral(KORVO_CORPUS_DIR "/keywords.txt");
-    if (!QFileInfo::exists(corpus))
-        GTEST_SKIP() << "no corpus";
+    KORVO_NEED_CORPUS(QFileInfo::exists(corpus), "no corpus");
     const ScopedVariable listing("BLITZCC_KEYWORDS", corpus.toUtf8());
     const ScopedVariable logged("BLITZCC_LOG", log().toUtf8());
     const ScopedVariable own("BLITZPATH", "Korvo's own");

@@ -10,6 +10,7 @@
 #include "shell/StatusObjects.h"
 #include "shell/frmMain.h"
 #include "vocabulary/Markers.h"
+#include "support/Corpus.h"
 
 #include <QAction>
 #include <QFile>
@@ -187,8 +188,7 @@ protected:
 
 TEST_F(EditingSessionDisplay, ARealGameEditedByHandListsWhatAFreshOpenOfTheSavedFileLists) {
     QFile game(QString::fromLatin1(kGame));
-    if (!game.open(QIODevice::ReadOnly))
-        GTEST_SKIP() << "no corpus game at " << kGame;
+    KORVO_NEED_CORPUS(game.open(QIODevice::ReadOnly), "no corpus game at " << kGame);
     openDocument(QStringLiteral("Main.bb"), game.readAll());
     // The game ends inside a function; it opens at its top, in the main program.
     EXPECT_TRUE(display::waitFor([] { return gStatusMain->text() == QLatin1String("*Main Program*"); }, 5000))

@@ -2,6 +2,7 @@
 #include "editor/EditorFixture.h"
 #include "editor/SciWrappers.h"
 #include "platform/scintilla/SciDirectCalls.h"
+#include "support/Corpus.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -180,8 +181,7 @@ TEST_F(SciWrappers, MarkerHandlesAreLookedUpInTheirOwnDocument) {
 
 TEST_F(SciWrappers, EverySampleProgramLoadsByteForByte) {
     const QDir corpus(QStringLiteral(KORVO_CORPUS_DIR "/samples"));
-    if (!corpus.exists())
-        GTEST_SKIP() << "no corpus";
+    KORVO_NEED_CORPUS(corpus.exists(), "no corpus");
     auto doc = openDocument(QByteArray());
     int files = 0;
     QDirIterator it(corpus.path(), {QStringLiteral("*.bb")}, QDir::Files, QDirIterator::Subdirectories);

@@ -1,4 +1,5 @@
 #include "explorer/HelpPages.h"
+#include "support/Corpus.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -43,8 +44,7 @@ TEST(HelpPages, FallsBackByTheNoHelpSetting) {
 }
 
 TEST(HelpPages, FindsCorpusPagesExactlyElseButForCase) {
-    if (!QFileInfo(kCorpusHelp).isDir())
-        GTEST_SKIP() << "no help tree in the corpus";
+    KORVO_NEED_CORPUS(QFileInfo(kCorpusHelp).isDir(), "no help tree in the corpus");
     const QString commands = kCorpusHelp + QStringLiteral("/commands/");
     EXPECT_EQ(KeywordHelpFile(kCorpusHelp, QStringLiteral("DrawImage")), commands + QStringLiteral("2d_commands/DrawImage.htm"));
     EXPECT_EQ(KeywordHelpFile(kCorpusHelp, QStringLiteral("MilliSecs")), commands + QStringLiteral("2d_commands/Millisecs.htm"));

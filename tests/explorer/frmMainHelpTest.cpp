@@ -9,6 +9,7 @@
 #include "support/LinkClick.h"
 #include "support/TestEnvironment.h"
 #include "vocabulary/SettingsValues.h"
+#include "support/Corpus.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -241,8 +242,7 @@ TEST_F(frmMainHelpTest, TheLayoutIsKeptWithoutTheAddressHistory) {
 // of command pages, clicked as a user does.
 TEST_F(frmMainHelpTest, OnARealHelpTreeLinksMoveTheAddressAndExamplesShowAsText) {
     const QString corpus = QDir::cleanPath(QStringLiteral(KORVO_CORPUS_DIR "/help"));
-    if (!QFileInfo(corpus).isDir())
-        GTEST_SKIP() << "no help tree in the corpus";
+    KORVO_NEED_CORPUS(QFileInfo(corpus).isDir(), "no help tree in the corpus");
     gActiveCompiler->HelpPath = corpus;
     const QString commands = corpus + QStringLiteral("/commands/3d_commands/");
 

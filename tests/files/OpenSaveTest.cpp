@@ -9,6 +9,7 @@
 #include "platform/scintilla/SciDirectCalls.h"
 #include "vocabulary/Markers.h"
 #include "vocabulary/SettingsValues.h"
+#include "support/Corpus.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -117,8 +118,7 @@ TEST_F(OpenSaveTest, LineEndsAreKeptByTheParameterBlock) {
 
 TEST_F(OpenSaveTest, EverySampleReSavedUnchangedKeepsItsLineEnds) {
     const QDir corpus(QStringLiteral(KORVO_CORPUS_DIR "/samples"));
-    if (!corpus.exists())
-        GTEST_SKIP() << "no corpus";
+    KORVO_NEED_CORPUS(corpus.exists(), "no corpus");
     int files = 0;
     QDirIterator it(corpus.path(), {QStringLiteral("*.bb")}, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {

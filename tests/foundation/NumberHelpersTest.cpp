@@ -19,9 +19,3 @@ TEST(NumberHelpers, HexToLongReadsSignedHexOrGivesZero) {
     EXPECT_EQ(HexToLong("-80000000"), INT32_MIN);
     EXPECT_EQ(HexToLong("100000000"), 0);
 }
-
-TEST(NumberHelpers, HiWordIsTheSignedUpperHalf) {
-    EXPECT_EQ(HiWord(0x00050003), 5);
-    EXPECT_EQ(HiWord(-1), -1);
-    EXPECT_EQ(HiWord(0x7FFF0000), 32767);
-}

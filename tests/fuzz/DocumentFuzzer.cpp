@@ -14,6 +14,7 @@
 #include "language/model/ModelDump.h"
 #include "language/parser/DocumentPasses.h"
 #include "platform/Prompt.h"
+#include "support/Recolouring.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

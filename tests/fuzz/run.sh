@@ -112,6 +112,6 @@ replay korvo-edit-fuzzer "$edit_seeds"
 fuzz korvo-document-fuzzer document "$seeds" "$document_runs" -max_len=8192 -dict=tests/fuzz/blitz.dict
 fuzz korvo-model-fuzzer model "$model_seeds" "$model_runs" -max_len=512
 fuzz korvo-edit-fuzzer edit "$edit_seeds" "$edit_runs" -max_len=1024 -len_control=0
-covers korvo-document-fuzzer "$seeds" OpenFile ParseFile DumpModel ReColorFile UnParseFile
+covers korvo-document-fuzzer "$seeds" OpenFile ParseFile DumpModel ReColorLine UnParseFile
 covers korvo-model-fuzzer "$model_seeds" OpenFile Parseline UnparseLine DumpModel
 covers korvo-edit-fuzzer "$edit_seeds" OpenFile Parseline DumpModel

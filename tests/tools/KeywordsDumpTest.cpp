@@ -1,3 +1,5 @@
+#include "support/Corpus.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
@@ -6,8 +8,7 @@
 
 TEST(KeywordsDump, ShowsWhatTheTablesHold) {
     const QString corpus = QStringLiteral(KORVO_CORPUS_DIR "/keywords.txt");
-    if (!QFile::exists(corpus))
-        GTEST_SKIP() << "no corpus";
+    KORVO_NEED_CORPUS(QFile::exists(corpus), "no corpus");
     QProcess dump;
     dump.start(QCoreApplication::applicationDirPath() + QStringLiteral("/korvo-dump"),
                {QStringLiteral("--keywords"), corpus, QStringLiteral("mid"), QStringLiteral("Nothing")});

@@ -9,6 +9,7 @@
 #include "language/colour/ColouredLine.h"
 #include "language/colour/ColouringFlags.h"
 #include "language/colour/ExpressionColouring.h"
+#include "language/colour/NameContexts.h"
 #include "language/colour/NameLookup.h"
 #include "vocabulary/StyleNumbers.h"
 #include "language/colour/StyleRun.h"
@@ -137,10 +138,9 @@ void CaretLinePass::keyword(const ClsBBFunkcija& keyword) {
         FixTokenCase(keyword.Ime, i_, l_.lineBase);
     styleToken(STYLE_Keyword);
     const QString& word = keyword.Ime;
-    if (word == QLatin1String("New") || word == QLatin1String("Each") || word == QLatin1String("Last") ||
-        word == QLatin1String("First")) {
+    if (TypeFollows(word)) {
         declaredContext(ActiveCodeModel()->Types, STYLE_Type, AutocompleteType);
-    } else if (word == QLatin1String("Goto") || word == QLatin1String("Gosub") || word == QLatin1String("Restore")) {
+    } else if (LabelFollows(word)) {
         declaredContext(ActiveCodeModel()->Labels, STYLE_Label, AutocompleteLabel);
     } else if (word == QLatin1String("Object") && TokenKindAt(i_ + 1) == '.') {
         objectContext();

@@ -9,6 +9,7 @@
 #include "language/colour/ColouredLine.h"
 #include "language/colour/ColouringFlags.h"
 #include "language/colour/ExpressionColouring.h"
+#include "language/colour/NameContexts.h"
 #include "language/colour/NameLookup.h"
 #include "vocabulary/StyleNumbers.h"
 #include "language/colour/StyleRun.h"
@@ -128,10 +129,9 @@ void LightPass::keywordContext(const ClsBBFunkcija& keyword) {
             enterType();
         else if (word == QLatin1String("Field"))
             fieldList();
-        else if (word == QLatin1String("New") || word == QLatin1String("Each") || word == QLatin1String("Last") ||
-                 word == QLatin1String("First"))
+        else if (TypeFollows(word))
             declaredNext(project.Types, STYLE_Type);
-        else if (word == QLatin1String("Goto") || word == QLatin1String("Gosub") || word == QLatin1String("Restore"))
+        else if (LabelFollows(word))
             declaredNext(project.Labels, STYLE_Label);
         return;
     }

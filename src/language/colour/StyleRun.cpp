@@ -28,8 +28,3 @@ void StyleRun(long position, long length, int style) {
     SciStartStyling(first, 255);
     SciSetStyling(end - first, style);
 }
-
-void StyleWholeDocument(int style) {
-    SciStartStyling(0, 255);
-    SciSetStyling(SciGetLength(), style);
-}

@@ -4,6 +4,3 @@
 // as far as they lie on position's line and inside the document: Scintilla
 // aborts the process on a run that passes the end of the document.
 void StyleRun(long position, long length, int style);
-
-// Gives the whole document of the current view one style.
-void StyleWholeDocument(int style);

@@ -5,6 +5,7 @@
 #include "editor/WaitCursor.h"
 #include "foundation/errors/ErrorLog.h"
 #include "language/keywords/ActiveKeywords.h"
+#include "language/keywords/BlockEnds.h"
 #include "language/lexer/Lexer.h"
 #include "language/parser/FoldIndent.h"
 #include "language/parser/NextIndent.h"
@@ -31,17 +32,12 @@ int countKeyword(BlockCounts& counts, const ClsBBFunkcija& keyword, int i, int c
         gIndentLevel = 1;
     if (keyword.Ime != QLatin1String("End"))
         return i;
-    const QString block = gTokens[i + 1].Text().toUpper();
-    if (block == QLatin1String("FUNCTION")) {
-        gIndentLevel = 1;
-        ++counts.closers;
-    } else if (block == QLatin1String("TYPE") || block == QLatin1String("IF")) {
-        ++counts.closers;
-    } else if (block == QLatin1String("SELECT")) {
-        counts.closers += 2;
-    } else {
+    const BlockEnd* end = FindBlockEnd(gTokens[i + 1].Text());
+    if (!end)
         return i;
-    }
+    if (end->block == EndedBlock::Function)
+        gIndentLevel = 1;
+    counts.closers += end->closers;
     return i + 1;
 }
 

@@ -37,9 +37,9 @@ void InitScintillaAndCharTables() {
     markAll(gIsSuffixChar, "\\%.$#");
     markAll(gIsDelimiter, "\\%][)(#,:");
 
-    gSuffixTip['%'] = 1;
-    gSuffixTip['#'] = 2;
-    gSuffixTip['$'] = 3;
+    gSuffixTip[int('%')] = 1;
+    gSuffixTip[int('#')] = 2;
+    gSuffixTip[int('$')] = 3;
 
     const char* const suffixes[] = {"", "%", "#", "$", "?", ".", "??"};
     for (int tip = 0; tip < 7; ++tip)

@@ -116,16 +116,6 @@ void UnParseFile() {
     }
 }
 
-void ReColorFile() {
-    WaitCursorScope waiting;
-    OwnEdits ownEdits;
-    const long last = lastLine();
-    for (long line = 0; line <= last; ++line)
-        ReColorLine(static_cast<int>(line));
-    if (gActiveDoc)
-        gActiveDoc->m_oSubclass->RestyleOnNextRequest();
-}
-
 void ColorFileLight() {
     gCurrentFunction.clear();
     const long last = lastLine();

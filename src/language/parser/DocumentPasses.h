@@ -20,8 +20,6 @@ void ColorFileLight();
 // References, as colouring every line with the light pass would, but
 // without styling or respelling anything.
 void CollectReferencesInFile();
-// Restyles the keywords of every line after the keyword table changed.
-void ReColorFile();
 
 // Records of gActiveProject declared in the document named OldName (exactly)
 // take NewName; the code explorer's lists refill in full next time.

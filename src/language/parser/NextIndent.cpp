@@ -3,6 +3,7 @@
 #include "editor/SciWrappers.h"
 #include "foundation/errors/ErrorLog.h"
 #include "language/keywords/ActiveKeywords.h"
+#include "language/keywords/BlockEnds.h"
 #include "language/lexer/Lexer.h"
 #include "language/parser/FoldIndent.h"
 #include "vocabulary/Markers.h"
@@ -17,8 +18,8 @@ namespace {
 void countEndStatement(BlockCounts& counts, int& i) {
     if (gLightTokens[i + 1].Kind == tkIdent) {
         ++i;
-        if (gLightTokens[i].Text() == QLatin1String("Select"))
-            ++counts.closers;
+        if (const BlockEnd* end = FindBlockEnd(gLightTokens[i].Text()))
+            counts.closers += end->closers - 1;
     }
     counts.closeOne();
 }

@@ -9,6 +9,7 @@
 #include "language/model/DeclarationKinds.h"
 #include "foundation/errors/ErrorLog.h"
 #include "language/keywords/ActiveKeywords.h"
+#include "language/keywords/BlockEnds.h"
 #include "language/colour/ExpressionColouring.h"
 #include "language/lexer/CharTables.h"
 #include "language/colour/ColouringFlags.h"
@@ -200,9 +201,9 @@ private:
     bool statement(const QString& word);
     bool functionStatement();
     void endStatement();
-    void endFunction();
-    void endType();
-    void endOther(const QString& word, int closers);
+    void endFunction(const BlockEnd& end);
+    void endType(const BlockEnd& end);
+    void endOther(const BlockEnd& end);
     void typeStatement();
     bool declarationList(const DeclarationKind& kind);
     void readTypeAndSize(TypedRecord& record, const DeclarationKind& kind);
@@ -449,27 +450,26 @@ bool LineParse::functionStatement() {
 }
 
 void LineParse::endStatement() {
-    const QString& next = gTokens[i_ + 1].Text();
-    auto is = [&](const char* word) { return next.compare(QLatin1String(word), Qt::CaseInsensitive) == 0; };
-    if (is("FUNCTION"))
-        endFunction();
-    else if (is("TYPE"))
-        endType();
-    else if (is("IF"))
-        endOther(QStringLiteral("If"), 1);
-    else if (is("SELECT"))
-        endOther(QStringLiteral("Select"), 2);
+    const BlockEnd* end = FindBlockEnd(gTokens[i_ + 1].Text());
+    if (!end)
+        return;
+    if (end->block == EndedBlock::Function)
+        endFunction(*end);
+    else if (end->block == EndedBlock::Type)
+        endType(*end);
+    else
+        endOther(*end);
 }
 
-void LineParse::endOther(const QString& word, int closers) {
+void LineParse::endOther(const BlockEnd& end) {
     ++i_;
-    correctCase(i_, word);
+    correctCase(i_, QLatin1String(end.word));
     style(gTokens[i_].StartPos, gTokens[i_].EndPos - gTokens[i_].StartPos, STYLE_Keyword);
-    counts_.closers += closers;
+    counts_.closers += end.closers;
 }
 
-void LineParse::endFunction() {
-    endOther(QStringLiteral("Function"), 1);
+void LineParse::endFunction(const BlockEnd& end) {
+    endOther(end);
     --counts_.foldDelta;
     gIndentLevel = 1;
     // Asked before the line carries its own boundary markers, which would
@@ -490,8 +490,8 @@ void LineParse::endFunction() {
     counts_.functionBoundary = true;
 }
 
-void LineParse::endType() {
-    endOther(QStringLiteral("Type"), 1);
+void LineParse::endType(const BlockEnd& end) {
+    endOther(end);
     --counts_.foldDelta;
     if (recomputeType())
         gCurrentType = CurrentType(line_);

@@ -48,6 +48,8 @@ public:
     DocumentWindow* previous(const DocumentWindow& window) const;
 
     void activate(DocumentWindow& window);
+    // The area's own visibility stays the widget's.
+    using QWidget::setVisible;
     // Hiding asks the handler first; returns whether the window is now hidden.
     bool setVisible(DocumentWindow& window, bool visible);
     void setCaption(DocumentWindow& window, const QString& caption);

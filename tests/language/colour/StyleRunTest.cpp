@@ -7,7 +7,8 @@ using StyleRunTest = EditorTest;
 
 TEST_F(StyleRunTest, StaysOnItsLineAndInsideTheDocument) {
     auto doc = openDocument("ab\r\ncd\r\nef");
-    StyleWholeDocument(0);
+    SciStartStyling(0, 255);
+    SciSetStyling(SciGetLength(), 0);
 
     StyleRun(1, 10, 5);  // past its line end
     EXPECT_EQ(SciGetStyleAt(1), 5);

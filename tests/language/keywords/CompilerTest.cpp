@@ -4,6 +4,7 @@
 #include "platform/KorvoError.h"
 
 #include "support/TestEnvironment.h"
+#include "support/Corpus.h"
 
 #include <QDir>
 #include <QFile>
@@ -114,8 +115,7 @@ TEST_F(CompilerKeywords, ABadLineOrAMissingBlockKeywordEndsTheLoadInTheErrorLog)
 
 TEST_F(CompilerKeywords, LoadsTheCompilersOwnListing) {
     const QString corpus = QStringLiteral(KORVO_CORPUS_DIR "/keywords.txt");
-    if (!QFile::exists(corpus))
-        GTEST_SKIP() << "no corpus";
+    KORVO_NEED_CORPUS(QFile::exists(corpus), "no corpus");
     ASSERT_TRUE(QFile::copy(corpus, KeywordFilePath(compiler.Name)));
     ASSERT_TRUE(compiler.SetDefaultKeywords());
     EXPECT_TRUE(compiler.KeywordsLoaded);

@@ -9,6 +9,7 @@
 #include "platform/AnsiText.h"
 #include "vocabulary/Markers.h"
 #include "vocabulary/SettingsValues.h"
+#include "support/Corpus.h"
 
 #include <QCoreApplication>
 #include <QDirIterator>
@@ -57,8 +58,7 @@ QByteArray styledText() {
 class CorpusParseTest : public ParsedDocumentsTest {
 protected:
     void SetUp() override {
-        if (!QFile::exists(kSamples) || !QFile::exists(kKeywords))
-            GTEST_SKIP() << "no corpus";
+        KORVO_NEED_CORPUS(QFile::exists(kSamples) && QFile::exists(kKeywords), "no corpus");
         ParsedDocumentsTest::SetUp();
         useKeywordFile(kKeywords);
     }

@@ -5,6 +5,7 @@
 #include "language/parser/DocumentPasses.h"
 #include "language/parser/NextIndent.h"
 #include "platform/scintilla/SciDirectCalls.h"
+#include "support/Recolouring.h"
 #include "vocabulary/SettingsValues.h"
 #include "vocabulary/StyleNumbers.h"
 

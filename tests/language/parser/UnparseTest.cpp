@@ -10,6 +10,7 @@
 #include "language/parser/ParseState.h"
 #include "language/parser/Unparse.h"
 #include "support/FakeHost.h"
+#include "support/Recolouring.h"
 #include "vocabulary/Markers.h"
 
 #include <QGuiApplication>
