@@ -107,7 +107,10 @@ void SciView::trackMarkerLines(unsigned numbers) {
 }
 
 bool SciView::trackedMarkersOn(long line, std::vector<int>& handles) const {
-    if (!indexHolds())
+    bool tracksAny = false;
+    for (int number = 0; number < 32; ++number)
+        tracksAny = tracksAny || markers_.tracks(number);
+    if (!tracksAny || !indexHolds())
         return false;
     markers_.handlesOn(line, handles);
     return true;
