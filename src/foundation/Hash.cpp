@@ -53,6 +53,7 @@ void clsHash::SetSize(int HashSize, int ListSize, int ChunkSize) {
     freeHead_ = 0;
     chains_.clear();
     slots_.clear();
+    byMarker_.clear();
 }
 
 // Most functions declare no locals and most tables stay empty: the buckets
@@ -73,22 +74,48 @@ int clsHash::bucketOf(int hash) const {
 }
 
 template <typename Matches>
-int clsHash::findSlot(int bucket, const QString& upperKey, Matches matches, int* previous, bool latest) const {
+int clsHash::findSlot(int bucket, const QString& upperKey, Matches matches, bool latest) const {
     if (chains_.empty())
         return 0;
     const size_t keyHash = KeyHash(upperKey);
-    int before = 0;
     int found = 0;
     for (int slot = chains_[static_cast<size_t>(bucket)].head; slot; slot = slots_[static_cast<size_t>(slot)].next) {
         const Slot& s = slots_[static_cast<size_t>(slot)];
-        if (s.keyHash == keyHash && s.key == upperKey && matches(s.record.get())) {
-            if (previous)
-                *previous = before;
-            found = slot;
-            if (!latest)
-                break;
+        if (s.keyHash == keyHash && s.key == upperKey) {
+            ++examined_;
+            if (matches(s.record.get())) {
+                found = slot;
+                if (!latest)
+                    break;
+            }
         }
-        before = slot;
+    }
+    return found;
+}
+
+// A view that cannot name the markers of a line leaves the walk over every
+// record of the name to decide.
+template <typename Matches>
+int clsHash::findOnLine(const QString& upperKey, int line, const SciHandle& SciWndData, Matches matches) const {
+    std::vector<int> handles;
+    if (line < 0 || !SciTrackedMarkersOn(SciWndData, line, handles)) {
+        return findSlot(bucketOf(HashCode(upperKey)), upperKey, [&](const CodeRecord* record) {
+            return record && record->SciWndData == SciWndData && markerLine(*record) == line && matches(*record);
+        }, true);
+    }
+    const size_t keyHash = KeyHash(upperKey);
+    int found = 0;
+    for (const int handle : handles) {
+        const auto anchored = byMarker_.find(MarkerKey{SciWndData.id(), handle});
+        if (anchored == byMarker_.end())
+            continue;
+        for (const int slot : anchored->second) {
+            const Slot& s = slots_[static_cast<size_t>(slot)];
+            ++examined_;
+            if (s.keyHash == keyHash && s.key == upperKey && matches(*s.record)
+                && (!found || s.order > slots_[static_cast<size_t>(found)].order))
+                found = slot;
+        }
     }
     return found;
 }
@@ -102,14 +129,31 @@ void clsHash::grow(int added) {
     freeHead_ = first;
 }
 
-void clsHash::unlink(int bucket, int slot, int previous) {
+void clsHash::forgetMarker(int slot) {
+    const CodeRecordPtr& record = slots_[static_cast<size_t>(slot)].record;
+    if (!record)
+        return;
+    const auto anchored = byMarker_.find(MarkerKey{record->SciWndData.id(), record->Handle});
+    if (anchored == byMarker_.end())
+        return;
+    std::erase(anchored->second, slot);
+    if (anchored->second.empty())
+        byMarker_.erase(anchored);
+}
+
+void clsHash::unlink(int bucket, int slot) {
+    forgetMarker(slot);
     Slot& s = slots_[static_cast<size_t>(slot)];
-    if (previous)
-        slots_[static_cast<size_t>(previous)].next = s.next;
+    Chain& chain = chains_[static_cast<size_t>(bucket)];
+    if (s.previous)
+        slots_[static_cast<size_t>(s.previous)].next = s.next;
     else
-        chains_[static_cast<size_t>(bucket)].head = s.next;
-    if (chains_[static_cast<size_t>(bucket)].tail == slot)
-        chains_[static_cast<size_t>(bucket)].tail = previous;
+        chain.head = s.next;
+    if (s.next)
+        slots_[static_cast<size_t>(s.next)].previous = s.previous;
+    else
+        chain.tail = s.previous;
+    s.previous = 0;
     s.key.clear();
     s.record.reset();
     s.next = freeHead_;
@@ -159,10 +203,14 @@ void clsHash::Add(const QString& key, CodeRecordPtr record) {
     s.key = UpperKey(key);
     s.keyHash = KeyHash(s.key);
     s.record = std::move(record);
+    s.order = ++added_;
     ++count_;
+    if (s.record)
+        byMarker_[MarkerKey{s.record->SciWndData.id(), s.record->Handle}].push_back(slot);
 
     const size_t bucket = static_cast<size_t>(bucketOf(HashCode(s.key)));
     Chain& chain = chains_[bucket];
+    s.previous = chain.tail;
     if (chain.tail)
         slots_[static_cast<size_t>(chain.tail)].next = slot;
     else
@@ -177,10 +225,7 @@ CodeRecordPtr clsHash::ItemHash(const QString& key) const {
 }
 
 CodeRecordPtr clsHash::ItemHandle(const QString& key, int line, const SciHandle& SciWndData) const {
-    const QString upper = UpperKey(key);
-    const int slot = findSlot(bucketOf(HashCode(upper)), upper, [&](const CodeRecord* record) {
-        return record && record->SciWndData == SciWndData && markerLine(*record) == line;
-    }, nullptr, true);
+    const int slot = findOnLine(UpperKey(key), line, SciWndData, [](const CodeRecord&) { return true; });
     return slot ? slots_[static_cast<size_t>(slot)].record : CodeRecordPtr();
 }
 
@@ -189,14 +234,11 @@ bool clsHash::Remove(const QString& key, int line, const SciHandle& SciWndData, 
         if (key.isEmpty())
             return false;
         const QString upper = UpperKey(key);
-        const int bucket = bucketOf(HashCode(upper));
-        int previous = 0;
-        const int slot = findSlot(bucket, upper, [&](const CodeRecord* record) {
-            return record && (!passedOver || record->Handle != passedOver) && record->SciWndData == SciWndData
-                && markerLine(*record) == line;
-        }, &previous, true);
+        const int slot = findOnLine(upper, line, SciWndData, [&](const CodeRecord& record) {
+            return !passedOver || record.Handle != passedOver;
+        });
         if (slot)
-            unlink(bucket, slot, previous);
+            unlink(bucketOf(HashCode(upper)), slot);
         return slot != 0;
     } catch (...) {
         SetErrorLog(QStringLiteral("Remove"), kClassName);
@@ -210,13 +252,12 @@ void clsHash::RemovePoHandle(const QString& key, int Handle) {
     try {
         const QString upper = UpperKey(key);
         const int bucket = bucketOf(HashCode(upper));
-        int previous = 0;
         const int slot = findSlot(bucket, upper, [&](const CodeRecord* record) {
             return record && record->Handle == Handle;
-        }, &previous);
+        });
         if (!slot)
             RaiseError(ErrInvalidProcedureCall, QStringLiteral("No such element"), kClassName);
-        unlink(bucket, slot, previous);
+        unlink(bucket, slot);
     } catch (...) {
         SetErrorLog(QStringLiteral("RemovePoHandle"), kClassName);
     }
@@ -224,14 +265,11 @@ void clsHash::RemovePoHandle(const QString& key, int Handle) {
 
 void clsHash::RemoveFromView(const SciHandle& SciWndData) {
     for (size_t bucket = 0; bucket < chains_.size(); ++bucket) {
-        int previous = 0;
         for (int slot = chains_[bucket].head; slot;) {
             const int next = slots_[static_cast<size_t>(slot)].next;
             const CodeRecordPtr& record = slots_[static_cast<size_t>(slot)].record;
             if (record && record->SciWndData == SciWndData)
-                unlink(int(bucket), slot, previous);
-            else
-                previous = slot;
+                unlink(int(bucket), slot);
             slot = next;
         }
     }

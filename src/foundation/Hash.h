@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
+#include <unordered_map>
 #include <vector>
 
 // Bucket code of an upper-cased name: the sum of its first (length mod 22)
@@ -68,20 +70,41 @@ public:
     QStringList Keys() const;
     QList<CodeRecordPtr> Items() const;
 
+    // Records every table has compared with a looked-up name and position,
+    // so that a test can see how the work grows with the records of a name.
+    static std::uint64_t RecordsExamined() { return examined_; }
+
 private:
     struct Slot {
         QString key;
         size_t keyHash = 0;  // of the whole key: a chain walk compares texts only when it matches
         CodeRecordPtr record;
+        std::uint64_t order = 0;  // of addition, over the whole table
         int next = 0;
+        int previous = 0;
+    };
+
+    // A document's marker handle: the records anchored to one marker.
+    struct MarkerKey {
+        long view = 0;
+        int handle = 0;
+        bool operator==(const MarkerKey&) const = default;
+    };
+    struct MarkerKeyHash {
+        size_t operator()(const MarkerKey& k) const { return std::hash<long>()(k.view * 1000003L ^ k.handle); }
     };
 
     void allocate();
     int bucketOf(int hash) const;
     template <typename Matches>
-    int findSlot(int bucket, const QString& upperKey, Matches matches, int* previous = nullptr, bool latest = false) const;
+    int findSlot(int bucket, const QString& upperKey, Matches matches, bool latest = false) const;
+    // The record of that name added last among those whose marker is on
+    // line in that document, found through the markers of the line.
+    template <typename Matches>
+    int findOnLine(const QString& upperKey, int line, const SciHandle& SciWndData, Matches matches) const;
     void grow(int added);
-    void unlink(int bucket, int slot, int previous);
+    void unlink(int bucket, int slot);
+    void forgetMarker(int slot);
 
     // A bucket's chain of slots; its last slot is kept so that adding does not walk it.
     struct Chain {
@@ -95,6 +118,12 @@ private:
     int chunkSize_ = 256;
     int count_ = 0;
     int freeHead_ = 0;
+    std::uint64_t added_ = 0;
+    // Many records may share a name (a header repeated on every line): a
+    // lookup by line asks the document for the line's markers instead of
+    // asking every record of the name for its line.
+    std::unordered_map<MarkerKey, std::vector<int>, MarkerKeyHash> byMarker_;
+    static inline std::uint64_t examined_ = 0;
 };
 
 // A table sized for the few names of one function's locals or one type's fields.

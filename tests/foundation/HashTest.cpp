@@ -18,7 +18,9 @@ CodeRecordPtr record(const QString& name, int handle = 0, SciView* view = nullpt
 
 // A document of a few lines with the declaration marker on one of them.
 struct Document {
-    Document() {
+    explicit Document(bool trackLines = false) {
+        if (trackLines)
+            view.trackMarkerLines(1u << 8);
         view.send(QsciScintillaBase::SCI_APPENDTEXT, 15, reinterpret_cast<sptr_t>("one\r\ntwo\r\nsix\r\n"));
     }
     int mark(int line) { return static_cast<int>(view.send(QsciScintillaBase::SCI_MARKERADD, static_cast<uptr_t>(line), 8)); }
@@ -178,4 +180,67 @@ TEST_F(Hash, AddingAfterTheLastOfAChainWasRemovedAppendsToWhatIsLeft) {
     for (const CodeRecordPtr& r : table.Items())
         handles << r->Handle;
     EXPECT_EQ(handles, QList<int>({3, 4}));
+}
+
+// A view that tracks its marker lines is asked for the markers of the line;
+// one that does not leaves every record of the name to be asked. Both pick alike.
+TEST_F(Hash, OfRecordsOfANameOnOneLineTheLastAddedIsFoundAndRemoved) {
+    for (const bool tracked : {false, true}) {
+        SCOPED_TRACE(tracked ? "tracked" : "untracked");
+        Document doc(tracked);
+        const SciHandle docH(&doc.view);
+        const int left = doc.mark(1);
+        const int right = doc.mark(1);
+        const int below = doc.mark(2);
+        clsHash table;
+        const CodeRecordPtr parameter = record("F", left, &doc.view);
+        const CodeRecordPtr later = record("f", right, &doc.view);
+        const CodeRecordPtr first = record("F", left, &doc.view);
+        table.Add("F", first);
+        table.Add("f", later);
+        table.Add("F", parameter);
+        table.Add("F", record("F", below, &doc.view));
+        table.Add("G", record("G", right, &doc.view));
+
+        EXPECT_EQ(table.ItemHandle("f", 1, docH), parameter);
+        EXPECT_TRUE(table.Remove("F", 1, docH, left));
+        EXPECT_EQ(table.ItemHandle("f", 1, docH), parameter);
+        EXPECT_TRUE(table.Remove("F", 1, docH));
+        EXPECT_EQ(table.ItemHandle("f", 1, docH), first);
+        EXPECT_TRUE(table.Remove("F", 1, docH));
+        EXPECT_FALSE(table.Remove("F", 1, docH));
+        EXPECT_EQ(table.ItemHandle("F", 1, docH), nullptr);
+        EXPECT_EQ(table.ItemHandle("G", 1, docH)->Ime, "G");
+        EXPECT_EQ(table.ItemHandle("F", -1, docH), nullptr);
+
+        // The marker moves with the text, and so does what the line finds.
+        doc.view.send(QsciScintillaBase::SCI_INSERTTEXT, 0, reinterpret_cast<sptr_t>("new\r\n"));
+        EXPECT_EQ(table.ItemHandle("F", 2, docH), nullptr);
+        EXPECT_EQ(table.ItemHandle("F", 3, docH)->Handle, below);
+        EXPECT_EQ(table.Keys(), QStringList({"F", "G"}));
+        EXPECT_EQ(errorLogSize(), 0);
+    }
+}
+
+// Thousands of lines declaring one name: finding the record of each line
+// looks at a few records, not at every record of the name.
+TEST_F(Hash, LookingUpEachLineOfOneNameGrowsLinearly) {
+    const auto examined = [](int lines) {
+        Document doc(true);
+        const QByteArray text = QByteArray("F\r\n").repeated(lines);
+        doc.view.send(QsciScintillaBase::SCI_APPENDTEXT, static_cast<uptr_t>(text.size()), reinterpret_cast<sptr_t>(text.constData()));
+        clsHash table;
+        for (int line = 0; line < lines; ++line)
+            table.Add("F", record("F", doc.mark(line), &doc.view));
+        const SciHandle docH(&doc.view);
+        const std::uint64_t before = clsHash::RecordsExamined();
+        for (int line = 0; line < lines; ++line)
+            EXPECT_TRUE(table.ItemHandle("F", line, docH));
+        for (int line = lines - 1; line >= 0; --line)
+            EXPECT_TRUE(table.Remove("F", line, docH));
+        EXPECT_EQ(table.Count(), 0);
+        return clsHash::RecordsExamined() - before;
+    };
+    const std::uint64_t small = examined(300);
+    EXPECT_LE(examined(3000), small * 15);
 }

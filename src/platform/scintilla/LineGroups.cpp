@@ -98,6 +98,11 @@ LineGroups::Group* LineGroups::lowerBound(long line) const {
     return found;
 }
 
+const LineGroups::Group* LineGroups::find(long line) const {
+    const Group* group = lowerBound(line);
+    return group && lineOf(group) == line ? group : nullptr;
+}
+
 LineGroups::Group* LineGroups::obtain(long line) {
     Group* next = lowerBound(line);
     if (next && lineOf(next) == line)

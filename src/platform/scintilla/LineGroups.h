@@ -38,6 +38,8 @@ public:
     long lineOf(const Group* group) const;
     // The group on that line, created when there is none.
     Group* obtain(long line);
+    // The group on that line, or null.
+    const Group* find(long line) const;
     // Drops a group (its markers with it).
     void erase(Group* group);
     // Every group on line `from` or below moves down by `count` lines.

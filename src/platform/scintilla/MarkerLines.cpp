@@ -88,6 +88,12 @@ void MarkerLines::linesDeleted(long line, long count) {
             lines_.set(marker.handle, joined);
 }
 
+void MarkerLines::handlesOn(long line, std::vector<int>& handles) const {
+    if (const LineGroups::Group* group = groups_.find(line))
+        for (const LineGroups::Marker& marker : group->markers)
+            handles.push_back(marker.handle);
+}
+
 long MarkerLines::lineOf(int handle) const {
     const LineGroups::Group* group = lines_.find(handle);
     return group ? groups_.lineOf(group) : -1;

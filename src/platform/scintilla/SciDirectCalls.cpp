@@ -51,6 +51,11 @@ long SciMarkerLineFromHandle(const SciHandle& view, long markerHandle) {
     return view.isAlive() ? SciDirect(view, S::SCI_MARKERLINEFROMHANDLE, static_cast<uptr_t>(markerHandle)) : -1;
 }
 
+bool SciTrackedMarkersOn(const SciHandle& view, long line, std::vector<int>& handles) {
+    SciView* sci = view.isAlive() ? view.view() : nullptr;
+    return sci && sci->trackedMarkersOn(line, handles);
+}
+
 void SciMarkerDeleteHandle(const SciHandle& view, long markerHandle) {
     SciDirect(view, S::SCI_MARKERDELETEHANDLE, static_cast<uptr_t>(markerHandle));
 }

@@ -23,4 +23,7 @@ QByteArray SciGetStyledText(const SciHandle& view, long first, long end);
 // The line of the marker in that view; -1 when the view holds no such marker
 // or is gone.
 long SciMarkerLineFromHandle(const SciHandle& view, long markerHandle);
+// Appends the handles of the line-tracked markers on that line; false when
+// the view is gone or cannot vouch for the lines of its markers.
+bool SciTrackedMarkersOn(const SciHandle& view, long line, std::vector<int>& handles);
 void SciMarkerDeleteHandle(const SciHandle& view, long markerHandle);

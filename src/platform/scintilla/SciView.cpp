@@ -118,6 +118,16 @@ void SciView::trackMarkerLines(unsigned numbers) {
     reportedLines_ = SendScintilla(SCI_GETLINECOUNT);
 }
 
+bool SciView::trackedMarkersOn(long line, std::vector<int>& handles) const {
+    bool tracksAny = false;
+    for (int number = 0; number < 32; ++number)
+        tracksAny = tracksAny || markers_.tracks(number);
+    if (!tracksAny || !indexHolds())
+        return false;
+    markers_.handlesOn(line, handles);
+    return true;
+}
+
 sptr_t SciView::send(unsigned int message, uptr_t wParam, sptr_t lParam) const {
     // QScintilla leaves this message to the platform and ignores it, so a
     // view asked to take the keyboard focus would never get it.

@@ -35,6 +35,9 @@ public:
     // that add or remove lines; should the line count ever differ from what
     // was reported, the view asks Scintilla again from then on.
     void trackMarkerLines(unsigned numbers);
+    // Appends the handles of the tracked markers on that line; false, adding
+    // none, while the view cannot vouch for its lines.
+    bool trackedMarkersOn(long line, std::vector<int>& handles) const;
     // From now on the view keeps the markers of these numbers (a bit per
     // number) itself, as a count per line, rather than in Scintilla, which
     // allocates for every line that gets one: for markers that no handle

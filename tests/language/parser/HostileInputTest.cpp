@@ -6,6 +6,8 @@
 #include "language/lexer/Lexer.h"
 #include "language/model/DeclarationRecords.h"
 #include "language/parser/FoldIndent.h"
+#include "language/colour/Colouring.h"
+#include "language/parser/ParseState.h"
 
 // Inputs that once brought the whole-document parse down, each named after
 // the input; and the other shapes of text a user's file may take.
@@ -66,4 +68,25 @@ TEST_F(HostileInputTest, UnbalancedBlocksKeepFoldLevelsInRange) {
     EXPECT_EQ(project().Funkcii.Count(), 201);  // the main program too
     for (int line : {0, 4094, 9999, 10199})
         EXPECT_EQ(foldLevel(line) & ~(kFoldHeaderFlag | kFoldNumberMask), 0) << line;
+}
+
+// Every line a header of one name with no end: each line's scope is found
+// among the records of that line, not among all of that name.
+TEST_F(HostileInputTest, UnclosedHeadersOfOneNameOnEveryLineGrowLinearly) {
+    for (const QByteArray& header : {QByteArray("Function F(a)\r\n"), QByteArray("Type T\r\n")}) {
+        SCOPED_TRACE(header.constData());
+        const auto examined = [&](int lines) {
+            const std::uint64_t before = clsHash::RecordsExamined();
+            parse(header.repeated(lines), QStringLiteral("headers%1.bb").arg(lines));
+            gCurrentFunction.clear();
+            gCurrentType.clear();
+            for (int line = 0; line < lines; ++line)
+                ColorLineLight(line, true);
+            while (!docs.empty())
+                docs.pop_back();
+            return clsHash::RecordsExamined() - before;
+        };
+        const std::uint64_t small = examined(200);
+        EXPECT_LE(examined(2000), small * 15);
+    }
 }
