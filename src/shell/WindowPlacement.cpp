@@ -32,7 +32,8 @@ protected:
         auto* window = static_cast<QWidget*>(watched);
         if (!window->isVisible() || window->windowState() != Qt::WindowNoState || margins(*window).isNull() || placing_)
             return false;
-        if (placements_ >= kMostPlacements || (placements_ > 0 && frameOf(*window) == frame_)) {
+        if (placements_ >= kMostPlacements ||
+            (placements_ > 0 && (frameOf(*window) == frame_ || margins(*window) == placedWith_))) {
             window->removeEventFilter(this);
             deleteLater();
             return false;
@@ -47,6 +48,7 @@ protected:
         placing_ = false;
         ++placements_;
         const QMargins frame = margins(window);
+        placedWith_ = frame;
         window.move(frame_.topLeft());
         window.resize(qMax(1, frame_.width() - frame.left() - frame.right()), qMax(1, frame_.height() - frame.top() - frame.bottom()));
     }
@@ -62,6 +64,8 @@ private:
     static constexpr int kMostPlacements = 3;
     QRect frame_;
     int placements_ = 0;
+    // The borders the last placement allowed for: placed again only when they change.
+    QMargins placedWith_;
     bool placing_ = false;
 };
 
