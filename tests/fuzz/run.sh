@@ -23,7 +23,7 @@ log="$build/fuzz.log"
 
 # Inputs per target in the fixed run: about a minute each on an idle machine.
 fixed_seed=49
-document_runs=40000
+document_runs=20000
 model_runs=30000
 edit_runs=1500
 
