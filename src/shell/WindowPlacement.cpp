@@ -32,8 +32,11 @@ protected:
         auto* window = static_cast<QWidget*>(watched);
         if (!window->isVisible() || window->windowState() != Qt::WindowNoState || margins(*window).isNull() || placing_)
             return false;
-        if (placements_ >= kMostPlacements ||
-            (placements_ > 0 && (frameOf(*window) == frame_ || margins(*window) == placedWith_))) {
+        // After the first placement only the window manager's moves, as its borders come in, place it again:
+        // a resize then comes from a layout or the user.
+        if (placements_ > 0 && type == QEvent::Resize)
+            return false;
+        if (placements_ >= kMostPlacements || (placements_ > 0 && frameOf(*window) == frame_)) {
             window->removeEventFilter(this);
             deleteLater();
             return false;
@@ -48,7 +51,6 @@ protected:
         placing_ = false;
         ++placements_;
         const QMargins frame = margins(window);
-        placedWith_ = frame;
         window.move(frame_.topLeft());
         window.resize(qMax(1, frame_.width() - frame.left() - frame.right()), qMax(1, frame_.height() - frame.top() - frame.bottom()));
     }
@@ -64,8 +66,6 @@ private:
     static constexpr int kMostPlacements = 3;
     QRect frame_;
     int placements_ = 0;
-    // The borders the last placement allowed for: placed again only when they change.
-    QMargins placedWith_;
     bool placing_ = false;
 };
 
