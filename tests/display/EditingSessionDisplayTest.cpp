@@ -1,5 +1,5 @@
 #include "display/DisplayInput.h"
-#include "display/KorvoWindowFixture.h"
+#include "display/EditedWindowFixture.h"
 
 #include "editor/ActiveDocument.h"
 #include "editor/frmDoc.h"
@@ -38,23 +38,8 @@ int fromEnvironment(const char* name, int fallback) {
     return value.isEmpty() ? fallback : value.toInt();
 }
 
-class EditingSessionDisplay : public KorvoWindowTest {
+class EditingSessionDisplay : public EditedWindowTest {
 protected:
-    void beforeStart() override {
-        QFile::remove(homeFile(QStringLiteral("conf/Blitz.lng")));
-        QFile::copy(QStringLiteral(KORVO_CORPUS_DIR "/keywords.txt"), homeFile(QStringLiteral("conf/Blitz.lng")));
-    }
-
-    static long send(unsigned message, unsigned long wParam = 0, long lParam = 0) {
-        return long(gActiveDoc->Sci->send(message, wParam, lParam));
-    }
-
-    // The caret has left the edited line and no line waits to be parsed.
-    static bool settled() {
-        return gActiveDoc && gActiveDoc->m_oSubclass->UnparsedLine < 0 &&
-               send(QsciScintillaBase::SCI_MARKERNEXT, 0, markerMask(MARKER_REPARSE)) < 0;
-    }
-
     void act(std::mt19937& random) {
         static const char* const words[] = {"End Type", "Function f(a)", "Global g", "Local x = 1", "Type T",
                                             "Field a", "End Function", "Print x", "If a Then", "End If"};

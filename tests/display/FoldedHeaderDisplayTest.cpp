@@ -1,5 +1,5 @@
 #include "display/DisplayInput.h"
-#include "display/KorvoWindowFixture.h"
+#include "display/EditedWindowFixture.h"
 
 #include "editor/ActiveDocument.h"
 #include "editor/frmDoc.h"
@@ -51,22 +51,8 @@ const HeaderEdit kEdits[] = {
     {"moved down", {"alt+Down"}},
 };
 
-class FoldedHeaderDisplay : public KorvoWindowTest {
+class FoldedHeaderDisplay : public EditedWindowTest {
 protected:
-    void beforeStart() override {
-        QFile::remove(homeFile(QStringLiteral("conf/Blitz.lng")));
-        QFile::copy(QStringLiteral(KORVO_CORPUS_DIR "/keywords.txt"), homeFile(QStringLiteral("conf/Blitz.lng")));
-    }
-
-    static long send(unsigned message, unsigned long wParam = 0, long lParam = 0) {
-        return long(gActiveDoc->Sci->send(message, wParam, lParam));
-    }
-
-    static bool settled() {
-        return gActiveDoc && gActiveDoc->m_oSubclass->UnparsedLine < 0 &&
-               send(S::SCI_MARKERNEXT, 0, markerMask(MARKER_REPARSE)) < 0;
-    }
-
     // Each line's fold level and whether it opens a fold.
     static std::string folds() {
         std::string text;
