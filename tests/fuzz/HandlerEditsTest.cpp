@@ -325,3 +325,15 @@ TEST_F(HandlerEditsTest, TheInputsTheFuzzTargetFoundNamesRespelledOnTheirDeclari
             EditScenarioFromBytes(reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())));
     }
 }
+
+// Backspace on a line hidden in a folded function joins a folded block's
+// header to the line above; the caret's line shows the function's block first.
+TEST_F(HandlerEditsTest, AHiddenFoldedHeaderJoinedToTheLineAboveIt) {
+    expectFreshModel({"Function a()\r\n;[Block\r\nLocal a\r\n;[End\r\nFunction x()\r\n\r\n;~Korvo Editor Parameters:\r\n;~F#1",
+                      {{Edit::Enter, 0, 255}, {Edit::Fold, 1}, {Edit::Backspace, 2, 0}, {Edit::Leave}, {Edit::Undo}}});
+    QFile file(QStringLiteral(KORVO_SOURCE_DIR "/tests/fuzz/edit-seeds/a-hidden-folded-header-joined-to-the-line-above"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    expectFreshModel(
+        EditScenarioFromBytes(reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())));
+}

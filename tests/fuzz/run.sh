@@ -25,7 +25,7 @@ log="$build/fuzz.log"
 fixed_seed=49
 document_runs=20000
 model_runs=30000
-edit_runs=800
+edit_runs=1500
 
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DKORVO_FUZZ=ON >/dev/null
 cmake --build "$build" -j "$(nproc)" --target korvo-document-fuzzer korvo-model-fuzzer korvo-edit-fuzzer

@@ -74,10 +74,17 @@ void openFoldsAboutToGo(QsciScintillaBase& view, long first, long last) {
     if (ask(view, S::SCI_GETALLLINESVISIBLE))
         return;
     // From the top, so that an outer fold opens before the headers it hid
-    // are looked at; a header still hidden lies inside a fold that stays.
+    // are looked at. A header still hidden lies inside a fold that stays, but
+    // its line may be shown before the text goes (the caret's line is), and
+    // the line it is joined to would take over its hidden block: it is marked
+    // open, and what it hid shows with the fold around it.
     for (long line = first; line <= last; ++line) {
-        if (!visible(view, line) || !isCollapsedHeader(view, line))
+        if (!isCollapsedHeader(view, line))
             continue;
+        if (!visible(view, line)) {
+            ask(view, S::SCI_SETFOLDEXPANDED, line, 1);
+            continue;
+        }
         ask(view, S::SCI_FOLDLINE, line, S::SC_FOLDACTION_EXPAND);
         // Opening shows the block the levels tell of; what was hidden past it is held by nothing.
         const long blockEnd = ask(view, S::SCI_GETLASTCHILD, line, -1);
