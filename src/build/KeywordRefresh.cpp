@@ -10,6 +10,7 @@
 #include "foundation/errors/ErrorLog.h"
 #include "foundation/errors/LogNewError.h"
 #include "foundation/errors/WriteFailure.h"
+#include "language/editing/NotificationHandler.h"
 #include "language/keywords/Compiler.h"
 #include "language/parser/DocumentPasses.h"
 #include "platform/AnsiText.h"

@@ -18,8 +18,6 @@ void ActivateDocument(frmDoc* doc) {
         gSciWndData = doc->SciEdi_WndData;
         gActiveProject = gProjects.Item(doc->PrjFullPath);
         gUndoGroupOpen = false;
-        doc->m_oSubclass->RestyleOnNextRequest();
-        doc->m_oSubclass->mJustActivated = true;
     } else {
         gSciWndData = SciHandle();
         gActiveProject.reset();

@@ -6,7 +6,7 @@
 #include "platform/Host.h"
 
 frmDoc::frmDoc(QWidget* parent)
-    : QWidget(parent), Sci(new SciView(this)), m_oSubclass(std::make_unique<cSubclass>()),
+    : QWidget(parent), Sci(new SciView(this)), m_oSubclass(NewNotificationHandler()),
       ShellClass(std::make_unique<platform::StdShell>()) {
     SciEdi_WndData = SciHandle(Sci);
     // The re-parse queue and the position history find their lines by
@@ -47,9 +47,7 @@ void frmDoc::Initialise(const QString& name) {
 }
 
 void frmDoc::SubClass() {
-    m_oSubclass->SubClass(Sci);
-    m_oSubclass->mSciWndData = SciEdi_WndData;
-    m_oSubclass->mFrmDoc = this;
+    AttachNotificationHandler(*this);
 }
 
 void frmDoc::Redraw() {

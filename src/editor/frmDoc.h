@@ -1,7 +1,7 @@
 #pragma once
 
 #include "foundation/CodeRecord.h"
-#include "foundation/Subclass.h"
+#include "editor/NotificationHandlerHooks.h"
 #include "platform/scintilla/SciView.h"
 #include "platform/FileStamp.h"
 #include "platform/StdShell.h"
@@ -53,7 +53,7 @@ public:
     // The file as Korvo last read or wrote it, so that a save can tell
     // whether another program changed it meanwhile.
     platform::FileStamp DiskStamp;
-    std::unique_ptr<cSubclass> m_oSubclass;
+    NotificationHandlerPtr m_oSubclass;
     // Runs this document's builds; its child dies with the document.
     std::unique_ptr<platform::StdShell> ShellClass;
 

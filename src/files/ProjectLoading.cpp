@@ -9,7 +9,7 @@
 #include "files/ProjectFile.h"
 #include "files/ProjectTreeHook.h"
 #include "files/RecentFilesProjects.h"
-#include "foundation/Subclass.h"
+#include "language/editing/NotificationHandler.h"
 #include "foundation/errors/ErrorLog.h"
 #include "platform/Host.h"
 #include "platform/Prompt.h"

@@ -14,36 +14,18 @@ QByteArray copyText(const char* text, long length) {
 }
 }
 
-void ParseQueue::add(int markerHandle) {
-    if (members_.contains(markerHandle))
-        return;
-    members_.insert(markerHandle);
-    order_.append(markerHandle);
-}
-
-void ParseQueue::remove(int markerHandle) {
-    if (members_.remove(markerHandle))
-        order_.removeOne(markerHandle);
-}
-
-void ParseQueue::clear() {
-    order_.clear();
-    members_.clear();
-}
-
-cSubclass::~cSubclass() {
-    mFrmDoc = nullptr;
+cViewSubclass::~cViewSubclass() {
     UnSubClass();
 }
 
-cSubclass* cSubclass::SubclassFromView(const SciView* view) {
+cViewSubclass* cViewSubclass::FromView(const SciView* view) {
     if (!view)
         return nullptr;
-    return qobject_cast<cSubclass*>(view->property(kSubclassProperty).value<QObject*>());
+    return qobject_cast<cViewSubclass*>(view->property(kSubclassProperty).value<QObject*>());
 }
 
-void cSubclass::SubClass(SciView* view) {
-    if (!view || SubclassFromView(view))
+void cViewSubclass::SubClass(SciView* view) {
+    if (!view || FromView(view))
         return;
     view->setProperty(kSubclassProperty, QVariant::fromValue(static_cast<QObject*>(this)));
     routeNotifications(view);
@@ -51,7 +33,7 @@ void cSubclass::SubClass(SciView* view) {
     mHwnd = view;
 }
 
-void cSubclass::UnSubClass() {
+void cViewSubclass::UnSubClass() {
     if (!mHwnd)
         return;
     QObject::disconnect(mHwnd, nullptr, this, nullptr);
@@ -60,7 +42,7 @@ void cSubclass::UnSubClass() {
     mHwnd = nullptr;
 }
 
-bool cSubclass::eventFilter(QObject*, QEvent* event) {
+bool cViewSubclass::eventFilter(QObject*, QEvent* event) {
     if (event->type() == QEvent::KeyPress)
         mKeyText = static_cast<QKeyEvent*>(event)->text().toLatin1();
     else if (event->type() == QEvent::KeyRelease)
@@ -69,7 +51,7 @@ bool cSubclass::eventFilter(QObject*, QEvent* event) {
 }
 
 // Only the notifications the handler acts on are wired.
-void cSubclass::routeNotifications(SciView* view) {
+void cViewSubclass::routeNotifications(SciView* view) {
     using Base = QsciScintillaBase;
     auto route = [this](SciNotification scn) {
         platform::NotificationScope handling;

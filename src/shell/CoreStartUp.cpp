@@ -12,7 +12,7 @@
 #include "editor/EditorSetup.h"
 #include "editor/PositionHistory.h"
 #include "explorer/frmList.h"
-#include "foundation/Subclass.h"
+#include "language/editing/NotificationHandler.h"
 #include "explorer/frmReferences.h"
 #include "files/FileCommands.h"
 #include "language/LanguageCommands.h"

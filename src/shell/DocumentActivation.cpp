@@ -16,6 +16,7 @@
 #include "foundation/errors/ErrorLog.h"
 #include "language/complete/CallTips.h"
 #include "language/complete/QuickHelp.h"
+#include "language/editing/NotificationHandler.h"
 #include "language/model/ScopeQueries.h"
 #include "language/parser/DocumentPasses.h"
 #include "language/parser/ParseState.h"

@@ -9,7 +9,7 @@
 #include "files/frmNewProject.h"
 #include "files/projects/frmProjectEx.h"
 #include "foundation/MessageHelpers.h"
-#include "foundation/Subclass.h"
+#include "language/editing/NotificationHandler.h"
 #include "platform/CommandProcedures.h"
 #include "platform/CtrlKeyState.h"
 #include "shell/CompilerCommands.h"

@@ -3,7 +3,7 @@
 #include "editor/Navigation.h"
 #include "editor/CurrentView.h"
 #include "editor/frmDoc.h"
-#include "foundation/Subclass.h"
+#include "language/editing/NotificationHandler.h"
 #include "foundation/errors/ErrorLog.h"
 #include "language/colour/ColouringFlags.h"
 #include "platform/dock/DockLayer.h"

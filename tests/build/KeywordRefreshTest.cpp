@@ -3,6 +3,7 @@
 #include "build/KeywordRefresh.h"
 #include "build/ShellAndWait.h"
 #include "editor/EditorFixture.h"
+#include "language/editing/NotificationHandler.h"
 #include "language/keywords/KeywordFiles.h"
 
 #include "support/StandIn.h"

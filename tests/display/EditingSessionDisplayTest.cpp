@@ -5,7 +5,7 @@
 #include "editor/frmDoc.h"
 #include "explorer/ExplorerListKinds.h"
 #include "files/Project.h"
-#include "foundation/Subclass.h"
+#include "language/editing/NotificationHandler.h"
 #include "language/model/ModelDump.h"
 #include "shell/StatusObjects.h"
 #include "shell/frmMain.h"

@@ -3,7 +3,7 @@
 
 #include "editor/ActiveDocument.h"
 #include "editor/frmDoc.h"
-#include "foundation/Subclass.h"
+#include "language/editing/NotificationHandler.h"
 #include "vocabulary/Markers.h"
 
 #include <QApplication>

@@ -2,6 +2,7 @@
 #include "editor/EditorFixture.h"
 #include "editor/EditorSetup.h"
 #include "files/Project.h"
+#include "language/editing/NotificationHandler.h"
 #include "language/parser/ParseState.h"
 
 #include <QList>

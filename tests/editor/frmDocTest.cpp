@@ -1,6 +1,7 @@
 #include "editor/CurrentView.h"
 #include "editor/EditorFixture.h"
 #include "editor/SciWrappers.h"
+#include "language/editing/NotificationHandler.h"
 #include "support/FakeHost.h"
 #include "support/StandIn.h"
 

@@ -11,7 +11,7 @@
 
 namespace {
 // Records what reaches the handler instead of handling it.
-class RecordingSubclass : public cSubclass {
+class RecordingSubclass : public cViewSubclass {
 public:
     void WindowProc(const SciNotification& scn) override { received.append(scn); }
 
@@ -102,19 +102,19 @@ TEST(Subclass, AViewIsSubclassedOnceAndUnhookedCleanly) {
     first->SubClass(&view);
     second.SubClass(&view);
     first->SubClass(&view);
-    EXPECT_EQ(cSubclass::SubclassFromView(&view), first.get());
+    EXPECT_EQ(cViewSubclass::FromView(&view), first.get());
     insert(view, "x");
     const int perInsert = first->count(SCN_MODIFIED);
     EXPECT_GE(perInsert, 1);
     EXPECT_EQ(second.count(SCN_MODIFIED), 0);
 
     first.reset();
-    EXPECT_EQ(cSubclass::SubclassFromView(&view), nullptr);
+    EXPECT_EQ(cViewSubclass::FromView(&view), nullptr);
     EXPECT_FALSE(view.property("nvAdvSubcls").isValid());
     insert(view, "y");
 
     second.SubClass(&view);
-    EXPECT_EQ(cSubclass::SubclassFromView(&view), &second);
+    EXPECT_EQ(cViewSubclass::FromView(&view), &second);
     insert(view, "z");
     EXPECT_EQ(second.count(SCN_MODIFIED), perInsert);
 
@@ -123,21 +123,4 @@ TEST(Subclass, AViewIsSubclassedOnceAndUnhookedCleanly) {
     orphan.SubClass(gone.get());
     gone.reset();
     orphan.UnSubClass();
-}
-
-TEST(Subclass, TheParseQueueHoldsEachLineOnceInOrder) {
-    ParseQueue queue;
-    EXPECT_TRUE(queue.isEmpty());
-    queue.add(7);
-    queue.add(3);
-    queue.add(7);
-    queue.add(9);
-    EXPECT_EQ(queue.keys(), (QList<int>{7, 3, 9}));
-    EXPECT_TRUE(queue.contains(3));
-    queue.remove(3);
-    queue.remove(42);
-    EXPECT_EQ(queue.keys(), (QList<int>{7, 9}));
-    EXPECT_FALSE(queue.contains(3));
-    queue.clear();
-    EXPECT_EQ(queue.count(), 0);
 }

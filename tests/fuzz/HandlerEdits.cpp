@@ -9,6 +9,7 @@
 #include "editor/SciWrappers.h"
 #include "files/Project.h"
 #include "fuzz/BlitzLines.h"
+#include "language/editing/NotificationHandler.h"
 #include "language/keywords/Compiler.h"
 #include "language/keywords/KeywordFiles.h"
 #include "language/model/ModelDump.h"

@@ -4,6 +4,7 @@
 
 #include "editor/CurrentView.h"
 #include "editor/SciWrappers.h"
+#include "language/editing/NotificationHandler.h"
 #include "platform/scintilla/SciDirectCalls.h"
 #include "editor/ActiveDocument.h"
 #include "files/Project.h"

@@ -3,7 +3,7 @@
 #include "editor/CurrentView.h"
 #include "editor/SciWrappers.h"
 #include "editor/frmDoc.h"
-#include "foundation/Subclass.h"
+#include "language/editing/NotificationHandler.h"
 #include "language/colour/Colouring.h"
 #include "language/parser/OwnEdits.h"
 

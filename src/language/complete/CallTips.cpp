@@ -7,6 +7,7 @@
 #include "language/complete/CallTipText.h"
 #include "language/complete/QuickHelp.h"
 #include "language/complete/ScopeDisplay.h"
+#include "language/editing/NotificationHandler.h"
 #include "language/keywords/ActiveKeywords.h"
 #include "language/lexer/Lexer.h"
 #include "language/model/CodeModel.h"

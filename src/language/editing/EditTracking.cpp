@@ -1,4 +1,4 @@
-#include "foundation/Subclass.h"
+#include "language/editing/NotificationHandler.h"
 
 #include "editor/CurrentView.h"
 #include "editor/EditorSetup.h"
@@ -147,7 +147,7 @@ void cSubclass::beforeDeletion(long startLine, long endLine, const SciNotificati
 void cSubclass::beforeInsertion(long startLine, long endLine, const SciNotification& scn) {
     if (!mLastOperationUndoRedo) {
         // A typed character is known from its key; what else arrives in one piece is no typing.
-        const int typed = scn.length == 1 && mKeyText.size() == 1 ? static_cast<unsigned char>(mKeyText[0]) : -1;
+        const int typed = scn.length == 1 && pressedKeyText().size() == 1 ? static_cast<unsigned char>(pressedKeyText()[0]) : -1;
         if (scn.length == 1 && typed == ' ') {
             if (!mLastTypedBlank)
                 cutUndoHistory();

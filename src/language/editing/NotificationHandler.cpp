@@ -1,4 +1,4 @@
-#include "foundation/Subclass.h"
+#include "language/editing/NotificationHandler.h"
 
 #include "editor/ActiveDocument.h"
 #include "editor/Bookmarks.h"
@@ -76,6 +76,37 @@ QString signedNumber(long number) {
     return (number < 0 ? QString() : QStringLiteral(" ")) + QString::number(number);
 }
 
+}
+
+NotificationHandlerPtr NewNotificationHandler() {
+    return NotificationHandlerPtr(new cSubclass, [](cSubclass* handler) { delete handler; });
+}
+
+void AttachNotificationHandler(frmDoc& doc) {
+    doc.m_oSubclass->SubClass(doc.Sci);
+    doc.m_oSubclass->mSciWndData = doc.SciEdi_WndData;
+    doc.m_oSubclass->mFrmDoc = &doc;
+}
+
+cSubclass::cSubclass() {
+    connect(&activeDocumentNotifier(), &ActiveDocumentNotifier::activeDocumentChanged, this, &cSubclass::activated);
+}
+
+cSubclass::~cSubclass() {
+    mFrmDoc = nullptr;
+    UnSubClass();
+}
+
+cSubclass* cSubclass::SubclassFromView(const SciView* view) {
+    return qobject_cast<cSubclass*>(FromView(view));
+}
+
+// The activated document restyles what it shows and settles its view at its next paint.
+void cSubclass::activated(frmDoc* doc) {
+    if (!doc || doc != mFrmDoc)
+        return;
+    RestyleOnNextRequest();
+    mJustActivated = true;
 }
 
 void cSubclass::WindowProc(const SciNotification& scn) {

@@ -7,6 +7,7 @@
 #include "editor/TargetRange.h"
 #include "editor/frmDoc.h"
 #include "foundation/errors/ErrorLog.h"
+#include "language/editing/NotificationHandler.h"
 #include "language/lexer/CharTables.h"
 #include "language/parser/OwnEdits.h"
 #include "language/parser/Parser.h"

@@ -5,6 +5,7 @@
 #include "editor/SciWrappers.h"
 #include "foundation/errors/ErrorLog.h"
 #include "foundation/errors/LogNewError.h"
+#include "language/editing/NotificationHandler.h"
 #include "language/model/CodeModel.h"
 #include "language/model/DeclarationRecords.h"
 #include "language/parser/LineStatements.h"

@@ -1,5 +1,6 @@
 #include "language/parser/DocumentPasses.h"
 
+#include "language/editing/NotificationHandler.h"
 #include "language/parser/FoldIndent.h"
 
 #include "editor/ActiveDocument.h"

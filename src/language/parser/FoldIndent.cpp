@@ -5,6 +5,7 @@
 #include "editor/frmDoc.h"
 #include "editor/SciWrappers.h"
 #include "foundation/errors/ErrorLog.h"
+#include "language/editing/NotificationHandler.h"
 #include "language/lexer/Lexer.h"
 #include "language/parser/NextIndent.h"
 #include "language/parser/Parser.h"

@@ -1,6 +1,7 @@
 #include "language/parser/Parser.h"
 
 #include "editor/CurrentView.h"
+#include "language/editing/NotificationHandler.h"
 #include "vocabulary/Markers.h"
 #include "platform/scintilla/SciDirectCalls.h"
 #include "editor/SciWrappers.h"

@@ -1,6 +1,7 @@
 #include "language/parser/Unparse.h"
 
 #include "editor/CurrentView.h"
+#include "language/editing/NotificationHandler.h"
 #include "platform/scintilla/SciDirectCalls.h"
 #include "editor/SciWrappers.h"
 #include "editor/frmDoc.h"

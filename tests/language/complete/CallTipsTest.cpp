@@ -3,6 +3,7 @@
 #include "editor/SciWrappers.h"
 #include "language/complete/CallTips.h"
 #include "language/complete/QuickHelp.h"
+#include "language/editing/NotificationHandler.h"
 #include "language/keywords/KeywordFiles.h"
 
 namespace {

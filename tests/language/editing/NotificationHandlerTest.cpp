@@ -4,6 +4,7 @@
 #include "editor/EditorSetup.h"
 #include "editor/SciWrappers.h"
 #include "foundation/WindowHelpers.h"
+#include "language/editing/NotificationHandler.h"
 #include "language/editing/TypingAids.h"
 #include "language/model/DeclarationRecords.h"
 #include "language/model/ModelDump.h"

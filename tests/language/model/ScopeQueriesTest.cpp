@@ -3,6 +3,7 @@
 #include "editor/EditorFixture.h"
 #include "editor/SciWrappers.h"
 #include "files/Project.h"
+#include "language/editing/NotificationHandler.h"
 #include "language/keywords/Compiler.h"
 #include "language/keywords/KeywordFiles.h"
 #include "language/model/DeclarationRecords.h"

@@ -4,6 +4,7 @@
 #include "editor/CurrentView.h"
 #include "editor/SciWrappers.h"
 #include "files/Project.h"
+#include "language/editing/NotificationHandler.h"
 #include "language/keywords/KeywordFiles.h"
 #include "language/lexer/InitScintillaAndCharTables.h"
 #include "language/model/DeclarationRecords.h"
