@@ -3,6 +3,8 @@
 // Every `#include "folder/..."` under SRC_DIR must name its own folder or a
 // folder that the layer table of ARCHITECTURE_MD lists above its own. Prints
 // each include that breaks the rule as FILE:LINE and exits 1 when there is one.
+#include "LayerTable.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -13,28 +15,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-// The rows of the first table after "## Layers": `folder/` in the first
-// column, lowest layer first.
-std::map<std::string, int> readLayers(const fs::path& architecture) {
-    std::ifstream in(architecture);
-    const std::regex row(R"(^\|\s*`([A-Za-z0-9_]+)/`\s*\|)");
-    std::map<std::string, int> layers;
-    bool inSection = false;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.rfind("## ", 0) == 0) {
-            if (inSection)
-                break;
-            inSection = line == "## Layers";
-            continue;
-        }
-        std::smatch match;
-        if (inSection && std::regex_search(line, match, row))
-            layers.emplace(match[1].str(), static_cast<int>(layers.size()));
-    }
-    return layers;
-}
 
 bool isSource(const fs::path& path) {
     const std::string extension = path.extension().string();
