@@ -32,8 +32,14 @@ public:
             OpenHelpWindow();
         frmMainHelp& help = LoadHelpForm();
         help.AddNewHelpTab();
-        if (frmBrowser* tab = help.ActiveTab())
+        frmBrowser* tab = help.ActiveTab();
+        if (tab)
             tab->Browser->navigate(path);
+        // The page opens where the user looks: the help window comes to the
+        // front with the keys on the page.
+        platform::host().activateDocumentWindow(kHelpWindowKey);
+        if (tab)
+            tab->Browser->focusPage();
         return true;
     }
 };

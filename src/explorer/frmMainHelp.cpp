@@ -162,8 +162,9 @@ void frmMainHelp::UpdateHelpCommandUI() {
         const frmBrowser* tab = activeTab_;
         enable("Back", tab && tab->CanBack);
         enable("Forward", tab && tab->CanForward);
-        for (const char* key : {"Close", "Close All", "Refresh", "Stop"})
+        for (const char* key : {"Close", "Close All", "Refresh"})
             enable(key, tab != nullptr);
+        enable("Stop", tab && tab->Browser->readyState() == browser::ReadyLoading);
         if (combo)
             combo->setText(tab ? tab->Browser->locationURL() : QString());
         if (!tab)
@@ -176,8 +177,12 @@ void frmMainHelp::UpdateHelpCommandUI() {
 }
 
 void frmMainHelp::ShowProgress(const frmBrowser& tab) {
-    if (&tab == activeTab_)
-        setProgress(tab.ProgressBarValue, tab.ProgressBarMax);
+    if (&tab != activeTab_)
+        return;
+    setProgress(tab.ProgressBarValue, tab.ProgressBarMax);
+    // Stop is there while the page still loads, as in a browser.
+    if (dock::Command* stop = DSHelp->findCommand(QStringLiteral("Stop")))
+        stop->setEnabled(tab.Browser->readyState() == browser::ReadyLoading);
 }
 
 void frmMainHelp::setProgress(int value, int maximum) {

@@ -119,15 +119,9 @@ void frmMain::ShortcutTakenTwice(dock::Command& kept, dock::Command& dropped, co
                        QStringLiteral("ApplyLayout"), QStringLiteral("frmMain"));
 }
 
-// Customising shows the editor's popup as an entry of the main menu, so that
-// it can be customised too; the end takes it out again, every copy of it.
-void frmMain::CustomizationBegin() {
-    try {
-        DS->bar(QStringLiteral("MainMenu")).addControl(QStringLiteral("PopupMenu1"));
-    } catch (...) {
-    }
-}
-
+// The Customize UI dialog lists the editor's popup with the other commands,
+// so customising never shows it as an entry of the main menu; the end takes
+// out any copy a layout still holds.
 void frmMain::CustomizationEnd() {
     try {
         dock::CommandBar& menu = DS->bar(QStringLiteral("MainMenu"));

@@ -13,6 +13,8 @@
 
 #include <QApplication>
 
+#include <optional>
+
 namespace {
 
 // Keeps the main window still while its layout is exchanged; drawing comes
@@ -22,10 +24,16 @@ public:
     FrozenMainWindow(frmMain& main, bool stopRedraw) : main_(main), stopRedraw_(stopRedraw) {
         if (stopRedraw_)
             main_.DS->setRedraw(false);
+        locked_.emplace(&main_);
     }
     ~FrozenMainWindow() {
         if (stopRedraw_)
             main_.DS->setRedraw(true);
+        locked_.reset();
+        // What the closed menu or message uncovered while the window was
+        // frozen shows only once the window is drawn again: now, not at its
+        // next change.
+        main_.repaint();
     }
     FrozenMainWindow(const FrozenMainWindow&) = delete;
     FrozenMainWindow& operator=(const FrozenMainWindow&) = delete;
@@ -33,7 +41,7 @@ public:
 private:
     frmMain& main_;
     bool stopRedraw_;
-    platform::ScopedWindowUpdateLock locked_{&main_};
+    std::optional<platform::ScopedWindowUpdateLock> locked_;
 };
 
 // The quick-help line lives in a status pane that a layout load rebuilds.

@@ -62,7 +62,6 @@ public:
     void DocumentWindowDblClick(dock::DocumentWindow& window, dock::HitArea area, bool& cancel) override;
     void DockWindowShown(dock::DockWindow& window) override;
     void DockWindowHidden(dock::DockWindow& window) override;
-    void CustomizationBegin() override;
     void CustomizationEnd() override;
 
 protected:

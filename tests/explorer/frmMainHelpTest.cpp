@@ -89,7 +89,9 @@ TEST_F(frmMainHelpTest, KeywordHelpOpensTheWordsPageInATabTitledByIt) {
     EXPECT_EQ(browser().locationURL(), help + QStringLiteral("/commands/2d_commands/DrawImage.htm"));
     EXPECT_EQ(caption(), QStringLiteral("DrawImage"));
     EXPECT_EQ(command("cboAddress").text(), browser().locationURL());
-    EXPECT_EQ(form->ProgressValue(), 100);
+    // Loaded: no progress to show and nothing to stop.
+    EXPECT_EQ(form->ProgressValue(), 0);
+    EXPECT_FALSE(command("Stop").enabled());
 
     ASSERT_TRUE(form->ShowBrowserHelp(QStringLiteral("MILLISECS")));
     EXPECT_EQ(browser().locationURL(), help + QStringLiteral("/commands/3d_commands/Millisecs.htm"));

@@ -33,6 +33,11 @@ void FrameView::showPage(const QString& address, const PageSource& page) {
         scrollToAnchor(fragment);
 }
 
+void FrameView::scrollTo(const QString& address) {
+    address_ = address;
+    scrollToAnchor(fragmentOf(address));
+}
+
 std::pair<QString, QString> FrameView::linkOf(const QUrl& url) const {
     const QString text = url.toString();
     const QLatin1String scheme(kTargetedLinkScheme);

@@ -21,6 +21,8 @@ public:
     // Shows a page that is no frameset; the fragment of the address, if
     // any, is scrolled to.
     void showPage(const QString& address, const PageSource& page);
+    // The same page at another fragment of it, scrolled to.
+    void scrollTo(const QString& address);
 
 signals:
     // href as written in the page, resolved against it; target "" for none.

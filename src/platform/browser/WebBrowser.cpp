@@ -38,6 +38,14 @@ FrameView* WebBrowser::frameView(const QString& name) const {
     return nullptr;
 }
 
+void WebBrowser::focusPage() {
+    for (const QPointer<FrameView>& view : views_)
+        if (view) {
+            view->setFocus();
+            return;
+        }
+}
+
 void WebBrowser::navigate(const QString& address) {
     const QString target = normalizedAddress(address);
     if (target.isEmpty() || !allowed(target))
@@ -79,7 +87,13 @@ void WebBrowser::finishLoad(const QStringList& loaded) {
     announceCommandState();
     for (const QString& address : loaded)
         emit navigateComplete(address);
-    emit progressChange(100, 100);
+    endLoad();
+}
+
+void WebBrowser::endLoad() {
+    readyState_ = ReadyComplete;
+    // As a browser does once a page is in: no load is under way.
+    emit progressChange(0, 0);
 }
 
 QStringList WebBrowser::topAndFrames() const {
@@ -117,10 +131,11 @@ QWidget* WebBrowser::buildFrameset(const FrameNode& node, const QString& topPath
             splitter->addWidget(buildFrameset(child, topPath, frameAddresses, splitter));
             continue;
         }
+        // Frames are known by their place in the page, named or not.
+        const qsizetype place = views_.size();
         QString address = resolveLink(topPath, child.src);
-        for (const auto& [name, stored] : frameAddresses)
-            if (name == child.name && !child.name.isEmpty())
-                address = stored;
+        if (place < frameAddresses.size() && frameAddresses[place].first == child.name)
+            address = frameAddresses[place].second;
         FrameView* view = newView(child.name, splitter);
         if (!child.scrolls) {
             view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -139,22 +154,28 @@ void WebBrowser::followLink(FrameView& from, const QString& address, const QStri
         allowed(address);
         return;
     }
-    if (withoutFragment(address) == withoutFragment(from.address()) && !fragmentOf(address).isEmpty()) {
-        from.scrollToAnchor(fragmentOf(address));
-        return;
-    }
     if (target.compare(QLatin1String("_blank"), Qt::CaseInsensitive) == 0) {
         emit newWindow(address);
         return;
     }
+    const bool toTop = target.compare(QLatin1String("_top"), Qt::CaseInsensitive) == 0;
+    FrameView* view = target.isEmpty() || toTop ? nullptr : frameView(target);
+    if (!view && !toTop)
+        view = &from;
+    if (view && withoutFragment(address) == withoutFragment(view->address()) && !fragmentOf(address).isEmpty()) {
+        // A jump inside the page is a step of the history too.
+        view->scrollTo(address);
+        if (view == content_)
+            top_ = address;
+        record();
+        announceCommandState();
+        return;
+    }
     // A link on a page without frames loads a new top page, whatever its target.
-    if (&from == content_ || target.compare(QLatin1String("_top"), Qt::CaseInsensitive) == 0) {
+    if (toTop || &from == content_) {
         navigate(address);
         return;
     }
-    FrameView* view = target.isEmpty() ? nullptr : frameView(target);
-    if (!view)
-        view = &from;
     if (!allowed(address))
         return;
     startLoad();
@@ -185,9 +206,10 @@ void WebBrowser::goTo(int index) {
         return;
     }
     QList<QPair<FrameView*, QString>> changed;
-    for (const auto& [name, address] : entry.frames) {
-        FrameView* view = frameView(name);
-        if (!view || view->address() == address)
+    for (qsizetype place = 0; place < entry.frames.size() && place < views_.size(); ++place) {
+        FrameView* view = views_[place];
+        const auto& [name, address] = entry.frames[place];
+        if (!view || view->frameName() != name || view->address() == address)
             continue;
         if (!allowed(address))
             return;
@@ -208,8 +230,7 @@ void WebBrowser::refresh() {
         return;
     startLoad();
     showTop(top_, frames());
-    readyState_ = ReadyComplete;
-    emit progressChange(100, 100);
+    endLoad();
 }
 
 void WebBrowser::record() {

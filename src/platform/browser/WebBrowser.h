@@ -9,9 +9,10 @@
 
 // Korvo's stand-in for the desktop's web browser control: local HTML in
 // rich-text views, framesets as splitters of views, one back and forward
-// list of its own (an entry is the top page with each frame's page), and
-// the control's events. Loads are synchronous: navigate returns with the
-// page shown and the ready state complete. Desktop addresses (http, https,
+// list of its own (an entry is the top page with each frame's page, jumps
+// inside a page included), and the control's events. Loads are
+// synchronous: navigate returns with the page shown, the ready state
+// complete and the progress cleared (0 of 0). Desktop addresses (http, https,
 // mailto) go to the desktop through the shell-open seam and load nothing.
 namespace browser {
 
@@ -45,6 +46,8 @@ public:
     // The frames of the page shown, in document order, with their pages.
     QList<QPair<QString, QString>> frames() const;
     FrameView* frameView(const QString& name) const;
+    // Gives the keyboard focus to the page shown (its first frame).
+    void focusPage();
 
 signals:
     // Before an address loads (a frame's address for a frame); cancel stops it.
@@ -68,6 +71,7 @@ private:
     void startLoad();
     // History first, so that the complete events see its new state.
     void finishLoad(const QStringList& loaded);
+    void endLoad();
     QStringList topAndFrames() const;
     void showTop(const QString& address, const QList<QPair<QString, QString>>& frameAddresses);
     QWidget* buildFrameset(const FrameNode& node, const QString& topPath,

@@ -52,7 +52,7 @@ protected:
 TEST_F(WebBrowserTest, NavigatesWithItsEventsAndKeepsItsOwnHistory) {
     EXPECT_EQ(view.readyState(), browser::ReadyUninitialized);
     view.navigate(QStringLiteral("file://") + path("a.htm"));
-    EXPECT_EQ(events, (QStringList{"before a.htm", "progress 0/100", "complete a.htm", "progress 100/100"}));
+    EXPECT_EQ(events, (QStringList{"before a.htm", "progress 0/100", "complete a.htm", "progress 0/0"}));
     EXPECT_EQ(view.locationURL(), path("a.htm"));
     EXPECT_EQ(view.locationName(), QStringLiteral("Page A"));
     EXPECT_EQ(view.readyState(), browser::ReadyComplete);
@@ -61,7 +61,7 @@ TEST_F(WebBrowserTest, NavigatesWithItsEventsAndKeepsItsOwnHistory) {
     view.navigate(path("b.htm"));
     view.navigate(path("refused.htm"));
     view.navigate(QStringLiteral("mailto:someone@example.com"));
-    EXPECT_EQ(events, (QStringList{"before b.htm", "progress 0/100", "complete b.htm back", "progress 100/100", "before refused.htm",
+    EXPECT_EQ(events, (QStringList{"before b.htm", "progress 0/100", "complete b.htm back", "progress 0/0", "before refused.htm",
                                    "before mailto:someone@example.com", "desktop mailto:someone@example.com"}));
     EXPECT_EQ(view.locationName(), QStringLiteral("b.htm"));
     EXPECT_TRUE(view.frames().isEmpty());
@@ -78,7 +78,7 @@ TEST_F(WebBrowserTest, NavigatesWithItsEventsAndKeepsItsOwnHistory) {
     events.clear();
     view.refresh();
     EXPECT_EQ(view.locationName(), QStringLiteral("New B"));
-    EXPECT_EQ(events, (QStringList{"progress 0/100", "progress 100/100"}));
+    EXPECT_EQ(events, (QStringList{"progress 0/100", "progress 0/0"}));
     EXPECT_TRUE(view.canGoBack());
 }
 
@@ -101,7 +101,7 @@ TEST_F(WebBrowserTest, AClickedLinkOnAPageWithoutFramesLoadsANewPageThatBackLeav
     EXPECT_EQ(view.locationURL(), path("a.htm"));
     EXPECT_EQ(view.locationName(), QStringLiteral("Page A"));
     EXPECT_TRUE(view.frames().isEmpty());
-    EXPECT_EQ(events, (QStringList{"before a.htm", "progress 0/100", "complete a.htm back", "progress 100/100"}));
+    EXPECT_EQ(events, (QStringList{"before a.htm", "progress 0/100", "complete a.htm back", "progress 0/0"}));
 
     ASSERT_TRUE(clickLink(*view.frameView(QString()), QStringLiteral("b")));
     EXPECT_EQ(view.locationURL(), path("b.htm"));
@@ -109,6 +109,39 @@ TEST_F(WebBrowserTest, AClickedLinkOnAPageWithoutFramesLoadsANewPageThatBackLeav
     view.goBack();
     EXPECT_EQ(view.locationURL(), path("c.htm"));
     EXPECT_FALSE(view.canGoBack());
+}
+
+TEST_F(WebBrowserTest, BackGoesThroughEachFramesPagesAndJumpsNamedOrNot) {
+    write("set.htm", "<frameset cols=\"30%,*\"><frame src=a.htm><frame name=main src=c.htm></frameset>");
+    write("c.htm", "<a href=#end>end</a><p>c</p><a name=end>the end</a>");
+    write("d.htm", "<p>d</p>");
+    view.navigate(path("set.htm"));
+    const auto framePages = [this] {
+        QStringList pages;
+        for (const auto& [name, address] : view.frames())
+            pages.append(name + QLatin1Char('=') + this->name(address));
+        return pages.join(QLatin1Char(' '));
+    };
+    ASSERT_EQ(framePages(), QStringLiteral("=a.htm main=c.htm"));
+    browser::FrameView* unnamed = view.frameView(QString());
+    ASSERT_TRUE(clickLink(*unnamed, QStringLiteral("b")));
+    ASSERT_TRUE(clickLink(*view.frameView(QStringLiteral("main")), QStringLiteral("end")));
+    EXPECT_EQ(framePages(), QStringLiteral("=b.htm main=c.htm#end"));
+    view.navigate(path("d.htm"));
+
+    QStringList steps;
+    while (view.canGoBack()) {
+        view.goBack();
+        steps.append(view.frames().isEmpty() ? name(view.locationURL()) : framePages());
+    }
+    EXPECT_EQ(steps, (QStringList{"=b.htm main=c.htm#end", "=b.htm main=c.htm", "=a.htm main=c.htm"}));
+
+    // A jump on a page without frames is a step too.
+    view.navigate(path("c.htm"));
+    ASSERT_TRUE(clickLink(*view.frameView(QString()), QStringLiteral("end")));
+    EXPECT_EQ(view.locationURL(), path("c.htm") + QStringLiteral("#end"));
+    view.goBack();
+    EXPECT_EQ(view.locationURL(), path("c.htm"));
 }
 
 TEST_F(WebBrowserTest, APageThatIsNoHtmlShowsItsTextLineByLineInAFixedFace) {
