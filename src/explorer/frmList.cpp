@@ -175,6 +175,9 @@ QWidget* frmList::splitterPage(const QString& name, CodeListView* first, CodeLis
 }
 
 void frmList::Form_Unload() {
+    if (unloaded_)
+        return;
+    unloaded_ = true;
     if (const CodeListView* shown = list(LastConstruct)) {
         platform::SaveSetting(QStringLiteral("UiSettings"), QStringLiteral("CodeExCol1"), QString::number(shown->columnWidthTwips(0)));
         const int fileColumn = ShowOnlyFile ? ColWidth2 : shown->columnWidthTwips(1);

@@ -23,8 +23,11 @@ class frmList : public QWidget {
     Q_OBJECT
 public:
     explicit frmList(QWidget* parent = nullptr);
-    // Saves the column widths.
+    // Saves the column widths, unless unloaded before.
     ~frmList() override;
+    // Saves the column widths, once: the main window's shutdown does it
+    // among its own settings, else the destructor does.
+    void Form_Unload();
 
     // The form that exists, or null.
     static frmList* Instance();
@@ -79,7 +82,6 @@ protected:
 
 private:
     void Form_Load();
-    void Form_Unload();
     QWidget* splitterPage(const QString& name, CodeListView* first, CodeListView* second, int position, float ratio);
     CodeListView* addList(const QString& name, const QStringList& headers, const QString& picture);
     void refreshList(const ExplorerListKind& kind, ClsProject& project);
@@ -96,4 +98,5 @@ private:
     QHash<QString, CodeListView*> lists_;
     CodeListView* lvLocals_ = nullptr;
     CodeListView* lvFields_ = nullptr;
+    bool unloaded_ = false;
 };

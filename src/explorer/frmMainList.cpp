@@ -45,6 +45,10 @@ frmMainList::~frmMainList() {
     DSList->setEvents(nullptr);
 }
 
+void frmMainList::Form_Unload() {
+    list_->Form_Unload();
+}
+
 void frmMainList::Form_Load() {
     DSList->documents().add(QString(), list_, QString());
     // One window only: its tab would only take room.

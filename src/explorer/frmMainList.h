@@ -31,6 +31,8 @@ public:
     void DSList_CommandClick(dock::Command& command);
     // Opens the file that the selected include names.
     void OpenInclude();
+    // Saves what the lists keep (their column widths).
+    void Form_Unload();
 
     QString LastConstruct() const override;
     void SetLastConstruct(const QString& list) override;

@@ -185,14 +185,6 @@ void SaveSetting(const QString& section, const QString& key, const QString& valu
     changed(store);
 }
 
-void SaveSettingNow(const QString& section, const QString& key, const QString& value) {
-    SaveSetting(section, key, value);
-    if (openBatch().depth > 0) {
-        save(openBatch().store);
-        openBatch().changed = false;
-    }
-}
-
 void DeleteSetting(const QString& section) {
     Store local;
     Store& store = currentStore(local);

@@ -29,9 +29,6 @@ public:
 
 QString GetSetting(const QString& section, const QString& key, const QString& defaultValue = QString());
 void SaveSetting(const QString& section, const QString& key, const QString& value);
-// Written to the file at once, also inside a batch (with what the batch has
-// changed so far): for a value that another process is waiting to read.
-void SaveSettingNow(const QString& section, const QString& key, const QString& value);
 void DeleteSetting(const QString& section);
 void DeleteSetting(const QString& section, const QString& key);
 SettingPairs GetAllSettings(const QString& section);

@@ -27,3 +27,11 @@ QWidget* CreateFileExplorerForm(QWidget* parent) {
 QWidget* CreateCodeExplorerForm(QWidget* parent) {
     return new frmMainList(parent);
 }
+
+void UnloadFileExplorerForm(QWidget* form) {
+    static_cast<frmExplorer*>(form)->Form_Unload();
+}
+
+void UnloadCodeExplorerForm(QWidget* form) {
+    static_cast<frmMainList*>(form)->Form_Unload();
+}

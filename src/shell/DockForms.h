@@ -6,6 +6,9 @@
 struct DockFormSlot {
     const char* key;
     QWidget* (*create)(QWidget* parent);
+    // Saves what the form keeps in the settings as the main window shuts
+    // down; null for a form that keeps nothing there.
+    void (*unload)(QWidget* form);
 };
 
 QWidget* CreateProjectsForm(QWidget* parent);
@@ -13,11 +16,13 @@ QWidget* CreateSnippetsForm(QWidget* parent);
 QWidget* CreateFileExplorerForm(QWidget* parent);
 QWidget* CreateOutputForm(QWidget* parent);
 QWidget* CreateCodeExplorerForm(QWidget* parent);
+void UnloadFileExplorerForm(QWidget* form);
+void UnloadCodeExplorerForm(QWidget* form);
 
 inline constexpr DockFormSlot kDockFormSlots[] = {
-    {"Projects", CreateProjectsForm},
-    {"FileExplorer", CreateFileExplorerForm},
-    {"Output", CreateOutputForm},
-    {"Snippets", CreateSnippetsForm},
-    {"CodeExplorer", CreateCodeExplorerForm},
+    {"Projects", CreateProjectsForm, nullptr},
+    {"FileExplorer", CreateFileExplorerForm, UnloadFileExplorerForm},
+    {"Output", CreateOutputForm, nullptr},
+    {"Snippets", CreateSnippetsForm, nullptr},
+    {"CodeExplorer", CreateCodeExplorerForm, UnloadCodeExplorerForm},
 };

@@ -93,12 +93,12 @@ void RemoveStaleInstanceSockets() {
 }
 
 void ClaimInstanceHandle() {
-    platform::SaveSettingNow(kSection, kKey, QString::number(QCoreApplication::applicationPid()));
+    platform::SaveSetting(kSection, kKey, QString::number(QCoreApplication::applicationPid()));
 }
 
 void ReleaseInstanceHandle() {
     if (storedHandle() == QCoreApplication::applicationPid())
-        platform::SaveSettingNow(kSection, kKey, QStringLiteral("0"));
+        platform::SaveSetting(kSection, kKey, QStringLiteral("0"));
 }
 
 InstanceLock::InstanceLock() {
@@ -175,19 +175,28 @@ bool HandOffOrTakeOver(const QString& message, InstanceLock& lock) {
 
 InstanceReceiver::InstanceReceiver(frmMain& window) : QObject(&window), window_(window) {
     RemoveStaleInstanceSockets();
-    const QString name = InstanceServerName(QCoreApplication::applicationPid());
-    if (!name.isEmpty()) {
-        QLocalServer::removeServer(name);
-        server_.setSocketOptions(QLocalServer::UserAccessOption);
-        server_.listen(name);
-    }
+    server_.setSocketOptions(QLocalServer::UserAccessOption);
     connect(&server_, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = server_.nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
             connect(socket, &QLocalSocket::readyRead, this, [this, socket] { serve(socket); });
         }
     });
+    claim();
+}
+
+void InstanceReceiver::claim() {
+    const QString name = InstanceServerName(QCoreApplication::applicationPid());
+    if (!name.isEmpty() && !server_.isListening()) {
+        QLocalServer::removeServer(name);
+        server_.listen(name);
+    }
     ClaimInstanceHandle();
+}
+
+void InstanceReceiver::release() {
+    server_.close();
+    ReleaseInstanceHandle();
 }
 
 // Serves every whole message that has come, one after the other, each

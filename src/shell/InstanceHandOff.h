@@ -16,7 +16,9 @@ class frmMain;
 // the settings file's path and that id, in a folder only the user can enter;
 // the sender hands over only to a listener running as the same user. A message is a 32-bit big-endian
 // length and that many UTF-8 bytes; the answer, one byte, comes once the
-// receiver has handled it.
+// receiver has handled it. The handle reaches the settings file with the
+// one write of the start-up and leaves it with the one of the shutdown; a
+// second start goes on reading meanwhile, as long as the lock's holder runs.
 
 // Sent when the second start has no arguments: bring the window forward.
 inline constexpr char kActivateMessage[] = "Aktiviraj";
@@ -70,7 +72,15 @@ bool HandOffOrTakeOver(const QString& message, InstanceLock& lock);
 class InstanceReceiver : public QObject {
     Q_OBJECT
 public:
+    // Claims at once.
     explicit InstanceReceiver(frmMain& window);
+
+    // Listens and claims Instance/Handle.
+    void claim();
+    // Stops listening and releases Instance/Handle. A second start that
+    // still reads this instance's handle (the settings file takes it at the
+    // end of the shutdown) finds nobody listening and waits for the lock.
+    void release();
 
 private:
     void serve(class QLocalSocket* socket);

@@ -84,7 +84,7 @@ frmMain::~frmMain() {
 
 void frmMain::Form_Load() {
     try {
-        new InstanceReceiver(*this);
+        receiver_ = new InstanceReceiver(*this);
         const QString section = LayoutSectionName(0);
         // The docks' sizes are restored for the size and state the window comes up in.
         ApplyPlacement(*this, ReadStartPlacement(section, screenTwips(*this)));
@@ -203,26 +203,32 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 bool frmMain::Form_QueryUnload() {
+    // The settings are written once, at the end, whatever the forms save as they unload.
     const platform::SettingsBatch oneWrite;
     const platform::CodeExplorerRefillBatch refillOnce;
+    const auto cancelled = [this] {
+        if (receiver_)
+            receiver_->claim();
+        return true;
+    };
     try {
-        ReleaseInstanceHandle();
+        if (receiver_)
+            receiver_->release();
         frmFind::Unload();
         SaveWorkSpace(FixDoubleBackslash(platform::programSubfolder(QStringLiteral("conf/LastWorkspace.kws"))));
-        if (!SaveChangedProjects()) {
-            ClaimInstanceHandle();
-            return true;
-        }
+        if (!SaveChangedProjects())
+            return cancelled();
         for (const QPointer<dock::DocumentWindow>& window : DS->documents().guardedWindows()) {
             if (!window || window->nonDocument() || window->key() == kHelpWindowKey)
                 continue;
             DS->documents().setVisible(*window, false);
-            if (window && window->visible()) {
-                ClaimInstanceHandle();
-                return true;
-            }
+            if (window && window->visible())
+                return cancelled();
         }
         UnloadHelpForm();
+        for (qsizetype i = 0; i < dockForms_.size(); ++i)
+            if (dockForms_[i] && kDockFormSlots[i].unload)
+                kDockFormSlots[i].unload(dockForms_[i]);
         for (dock::DockWindow* window : DS->dockWindows())
             window->setForm(nullptr);
         SaveRecentFilesProjects();

@@ -9,6 +9,7 @@
 #include <QPointer>
 
 class frmDoc;
+class InstanceReceiver;
 
 // Korvo's one main window: its docking layer DS holds every command, bar,
 // pane, dock panel and document tab, and its events come here. The load,
@@ -78,6 +79,7 @@ private:
 
     QList<QPointer<QWidget>> dockForms_;
     MainWindowHost host_;
+    InstanceReceiver* receiver_ = nullptr;
 };
 
 // The main window while it exists.

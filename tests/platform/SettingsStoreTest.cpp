@@ -100,12 +100,3 @@ TEST_F(SettingsStoreTest, ABatchWritesTheFileOnceWhenItCloses) {
     SaveSetting("Options", "After", "x");
     EXPECT_TRUE(readAll(settingsFilePath()).contains("After=x"));
 }
-
-TEST_F(SettingsStoreTest, AValueAnotherProcessWaitsForIsWrittenAtOnceInsideABatch) {
-    SettingsBatch batch;
-    SaveSetting("Options", "Pending", "1");
-    SaveSettingNow("Instance", "Handle", "4242");
-    const QByteArray written = readAll(settingsFilePath());
-    EXPECT_TRUE(written.contains("Handle=4242"));
-    EXPECT_TRUE(written.contains("Pending=1"));
-}

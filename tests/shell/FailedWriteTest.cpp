@@ -2,11 +2,16 @@
 
 #include "aids/HotCodeStore.h"
 #include "aids/HotCodesFile.h"
+#include "aids/SnippetFiles.h"
+#include "aids/frmSnipEdit.h"
+#include "build/ActiveCompiler.h"
 #include "build/CompilerList.h"
 #include "build/CompilerListFile.h"
 #include "build/ExternalTool.h"
 #include "build/ExternalTools.h"
 #include "build/ExternalToolsFile.h"
+#include "build/FrmUserlibs.h"
+#include "build/KeywordRefresh.h"
 #include "editor/ActiveDocument.h"
 #include "editor/SciWrappers.h"
 #include "files/Project.h"
@@ -14,16 +19,24 @@
 #include "files/SaveDocuments.h"
 #include "files/Workspaces.h"
 #include "foundation/errors/ErrorLogFile.h"
+#include "language/keywords/KeywordFiles.h"
 #include "platform/SettingsStore.h"
 #include "settings/StyleFile.h"
 #include "settings/StyleStore.h"
 #include "vocabulary/ColorStyle.h"
 #include "shell/HtmlExport.h"
+#include "shell/LayoutCommands.h"
+#include "shell/LayoutSlots.h"
+#include "shell/frmMain.h"
+#include "support/StandIn.h"
 #include "vocabulary/SettingsValues.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 
 #include <csignal>
@@ -54,6 +67,9 @@ struct Writer {
     bool tellsReason = true; // the message names the reason, not only the file
     bool tellsUser = true;   // the error log is the one file that tells no one
     qsizetype newSize = 2 * kContent + 64 * 1024;  // at most
+    // Runs a program first, which inherits a size limit: one below newSize
+    // would cut what the program prints before Korvo writes anything.
+    bool runsAProgram = false;
 };
 
 void PrintTo(const Writer& writer, std::ostream* out) {
@@ -65,6 +81,11 @@ QByteArray big(char c) {
     for (int i = 0; bytes.size() < kContent; ++i)
         bytes += QByteArray(70, char(c + i % 20)) + "\r\n";
     return bytes;
+}
+
+// What the stand-in compiler prints as its keyword listing.
+QByteArray keywordListing() {
+    return keywordFileText({QStringLiteral("Print")}, 2 * kContent);
 }
 
 QString bigText(char c) {
@@ -93,6 +114,12 @@ public:
         QDir().mkpath(homeFile(QStringLiteral("w")));
     }
     void TearDown() override {
+        delete SnippetEditor();
+        form.reset();
+        if (main) {
+            main.reset();
+            platform::setHost(&host);
+        }
         DocumentFilesTest::TearDown();
         for (const QString& folder : mounted_)
             ::umount2(QFile::encodeName(folder).constData(), MNT_DETACH);
@@ -109,6 +136,18 @@ public:
     }
 
     frmDoc* document = nullptr;
+    std::unique_ptr<frmMain> main;
+    std::unique_ptr<QWidget> form;
+    std::unique_ptr<StandInInstallation> installation;
+
+    // The main window loaded as at start, without the help window.
+    void loadMainWindow() {
+        GetOptions();
+        GetEditOptions();
+        gOpenBrowserAtStartup = 0;
+        main = std::make_unique<frmMain>();
+        main->Form_Load();
+    }
 
     // Fills every mounted folder to its last byte.
     void fillDisks() {
@@ -123,8 +162,8 @@ public:
         }
     }
 
-    // What the child saw: the prompts' titles and texts, and whether the
-    // document stayed changed.
+    // What the child saw: the titles and texts of the prompts that tell of
+    // trouble, and whether the document stayed changed.
     QString runInChild(const Writer& writer) {
         int report[2];
         EXPECT_EQ(::pipe(report), 0);
@@ -139,7 +178,8 @@ public:
             writer.write(*this);
             QString seen = document && document->Dirty() ? QStringLiteral("changed\n") : QStringLiteral("saved\n");
             for (const platform::PromptRequest& prompt : prompts)
-                if (prompt.icon == platform::vbCritical || prompt.kind == platform::PromptKind::ModalForm)
+                if (prompt.icon == platform::vbCritical || prompt.icon == platform::vbExclamation ||
+                    prompt.kind == platform::PromptKind::ModalForm)
                     seen += prompt.title + QLatin1Char('|') + QString(prompt.text).replace(QLatin1Char('\n'), QLatin1Char(' ')) +
                             QLatin1Char('\n');
             const QByteArray bytes = seen.toUtf8();
@@ -253,6 +293,53 @@ const std::vector<Writer>& writers() {
          },
          [](FailedWriteTest&) { SaveStyleTo(StylePath(QStringLiteral("Big")), QStringLiteral("big")); }, false, true, true,
          FormatStyle(gColorStyle, QStringLiteral("big")).size()},
+        {"Layout",
+         [](FailedWriteTest& t) {
+             t.loadMainWindow();
+             QDir().mkpath(QFileInfo(LayoutFilePath(1)).path());
+             writeAll(LayoutFilePath(1), big('g'));
+             return LayoutFilePath(1);
+         },
+         [](FailedWriteTest&) { SaveAsLayout(1); }},
+        {"Snippet",
+         [](FailedWriteTest&) {
+             const QString path = SnippetFile(QStringLiteral("Snippets"), QStringLiteral("big"));
+             QDir().mkpath(SnippetsFolder());
+             writeAll(path, big('n'));
+             frmSnipEdit* editor = ShowSnippetEditor();
+             editor->StartEdit(QStringLiteral("Snippets"), QStringLiteral("big"));
+             editor->rtfCode->setPlainText(bigText('m'));
+             return path;
+         },
+         [](FailedWriteTest&) { SnippetEditor()->cmdSave_Click(); }},
+        {"KeywordFile",
+         [](FailedWriteTest& t) {
+             t.installation = std::make_unique<StandInInstallation>();
+             writeAll(t.installation->path() + QStringLiteral("/listing.txt"), keywordListing());
+             QDir().mkpath(QFileInfo(KeywordFilePath(QStringLiteral("Blitz"))).path());
+             writeAll(KeywordFilePath(QStringLiteral("Blitz")), big('k'));
+             return KeywordFilePath(QStringLiteral("Blitz"));
+         },
+         [](FailedWriteTest& t) {
+             qputenv("BLITZCC_KEYWORDS", QFile::encodeName(t.installation->path() + QStringLiteral("/listing.txt")));
+             RefreshDefinitions(QStringLiteral("Blitz"), t.installation->path());
+         },
+         false, true, true, keywordListing().size(), true},
+        {"UserLibrary",
+         [](FailedWriteTest& t) {
+             const CompilerPtr blitz = gCompilers.Item(QStringLiteral("Blitz"));
+             blitz->Path = t.homeFile(QStringLiteral("blitz"));
+             gActiveCompiler = blitz;
+             QDir().mkpath(blitz->Path + QStringLiteral("/userlibs"));
+             const QString path = blitz->Path + QStringLiteral("/userlibs/big.decls");
+             writeAll(path, big('u'));
+             t.form = std::make_unique<FrmUserlibs>();
+             t.form->show();
+             QCoreApplication::processEvents();
+             t.form->findChild<QPlainTextEdit*>(QStringLiteral("Rtb"))->setPlainText(bigText('v'));
+             return path;
+         },
+         [](FailedWriteTest& t) { t.form->findChild<QPushButton*>(QStringLiteral("cmdSave"))->click(); }},
         {"HtmlExport",
          [](FailedWriteTest& t) {
              writeAll(t.homeFile(QStringLiteral("w/a.html")), big('x'));
@@ -286,6 +373,8 @@ QStringList entriesOf(const QString& path) {
 // bytes, no temporary file and a message; what it takes is written whole.
 TEST_P(FailedWriteTest, ARefusedWriteKeepsTheOldBytesAndSaysSo) {
     const Writer& writer = std::get<0>(GetParam());
+    if (writer.runsAProgram && limit() != kFullDisk && limit() < writer.newSize)
+        GTEST_SKIP() << writer.name << " runs a program first, whose output the size limit would cut";
     const QString target = writer.prepare(*this);
     const QByteArray before = hashOf(target);
     fillDisks();

@@ -1,3 +1,4 @@
+#include "editor/frmDoc.h"
 #include "files/CommandLineFiles.h"
 #include "platform/SettingsStore.h"
 #include "shell/InstanceHandOff.h"
@@ -51,6 +52,26 @@ TEST_F(MainWindowTest, AHandOffThatNobodyTakesFallsBackToAFullStart) {
     // A handle left behind by an instance that is gone.
     platform::SaveSetting(QStringLiteral("Instance"), QStringLiteral("Handle"), QStringLiteral("999999999"));
     EXPECT_FALSE(HandOff(QStringLiteral("a.bb"), 3, 1));
+}
+
+// The handle reaches the settings file only with the shutdown's one write:
+// from the shutdown's start on, nobody listens, so a second start that still
+// reads this instance's id waits for the lock instead of handing its files
+// to a window that is going. An exit that was cancelled listens again.
+TEST_F(MainWindowTest, AClosingInstanceTakesNoHandOffAndACancelledOneTakesThemAgain) {
+    writeAll(homeFile(QStringLiteral("a.bb")), "Print 1\r\n");
+    const QString self = QString::number(QCoreApplication::applicationPid());
+    openFiles({QStringLiteral("b.bb")});
+    qobject_cast<frmDoc*>(main->DS->documents().find(homeFile(QStringLiteral("b.bb")))->form())->setDirty(true);
+    scriptButton(platform::vbCancel);
+    EXPECT_FALSE(main->close());
+    EXPECT_TRUE(handOffServed(homeFile(QStringLiteral("a.bb"))));
+    EXPECT_TRUE(main->DS->documents().find(homeFile(QStringLiteral("a.bb"))));
+
+    scriptButton(platform::vbNo);
+    EXPECT_TRUE(main->close());
+    platform::SaveSetting(QStringLiteral("Instance"), QStringLiteral("Handle"), self);
+    EXPECT_FALSE(handOffServed(homeFile(QStringLiteral("a.bb"))));
 }
 
 TEST_F(MainWindowTest, TheHandOffSocketLivesInAFolderOnlyTheUserCanEnter) {

@@ -24,8 +24,11 @@ class frmExplorer : public QWidget {
     Q_OBJECT
 public:
     explicit frmExplorer(QWidget* parent = nullptr);
-    // Saves the favourites and the panel's settings.
+    // Saves the favourites and the panel's settings, unless unloaded before.
     ~frmExplorer() override;
+    // Saves the favourites and the panel's settings, once: the main window's
+    // shutdown does it among its own settings, else the destructor does.
+    void Form_Unload();
 
     void PrepareExplorerUI();
     // Lists the current folder through the filter.
@@ -61,7 +64,6 @@ private:
     QWidget* buildFileFavoritesTab();
     void Form_Load();
     void Form_Paint();
-    void Form_Unload();
     void cboFiletypes_Click(int index);
     void Dir1_Change();
     void Drive1_Change(int index);
