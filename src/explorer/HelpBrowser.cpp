@@ -3,7 +3,7 @@
 #include "explorer/ExplorerServices.h"
 #include "explorer/frmBrowser.h"
 #include "explorer/frmMainHelp.h"
-#include "files/explorer/ExplorerOpen.h"
+#include "files/fileexplorer/ExplorerOpen.h"
 #include "platform/Host.h"
 #include "platform/browser/WebBrowser.h"
 #include "vocabulary/WindowKeys.h"

@@ -3,7 +3,7 @@
 #include "aids/frmSnippets.h"
 #include "build/frmOutput.h"
 #include "explorer/frmMainList.h"
-#include "files/explorer/frmExplorer.h"
+#include "files/fileexplorer/frmExplorer.h"
 #include "files/projects/frmProjectEx.h"
 
 QWidget* CreateProjectsForm(QWidget* parent) {

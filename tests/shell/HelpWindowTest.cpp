@@ -7,7 +7,7 @@
 #include "explorer/HelpBrowser.h"
 #include "explorer/frmBrowser.h"
 #include "explorer/frmMainHelp.h"
-#include "files/explorer/ExplorerOpen.h"
+#include "files/fileexplorer/ExplorerOpen.h"
 #include "platform/browser/WebBrowser.h"
 #include "platform/dock/DockLayer.h"
 #include "platform/dock/LayoutFile.h"

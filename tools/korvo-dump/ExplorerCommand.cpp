@@ -2,10 +2,10 @@
 #include "DumpCommand.h"
 #include "../support/HeadlessKorvo.h"
 
-#include "files/explorer/ExplorerListView.h"
-#include "files/explorer/FileListRows.h"
-#include "files/explorer/FileTypeFilter.h"
-#include "files/explorer/ListViewSort.h"
+#include "files/fileexplorer/ExplorerListView.h"
+#include "files/fileexplorer/FileListRows.h"
+#include "files/fileexplorer/FileTypeFilter.h"
+#include "files/fileexplorer/ListViewSort.h"
 
 #include <QFileInfo>
 

@@ -1,7 +1,7 @@
-#include "files/explorer/FileListRows.h"
+#include "files/fileexplorer/FileListRows.h"
 
-#include "files/explorer/ExplorerListView.h"
-#include "files/explorer/FolderListing.h"
+#include "files/fileexplorer/ExplorerListView.h"
+#include "files/fileexplorer/FolderListing.h"
 
 void SetUpFileListColumns(ExplorerListView* list, int nameWidthTwips) {
     list->setColumns({{"Name", nameWidthTwips, false, "STRING"}, {"Size", 1000, true, "NUMBER"}, {"Date", 1800, false, "DATE"}});

@@ -1,4 +1,4 @@
-#include "files/explorer/ListViewSort.h"
+#include "files/fileexplorer/ListViewSort.h"
 
 #include "platform/WindowUpdateLock.h"
 

@@ -1,11 +1,11 @@
 // The file explorer's favourite files and folders.
-#include "files/explorer/frmExplorer.h"
+#include "files/fileexplorer/frmExplorer.h"
 
-#include "files/explorer/ExplorerIcons.h"
-#include "files/explorer/ExplorerListView.h"
-#include "files/explorer/ExplorerOpen.h"
-#include "files/explorer/FolderList.h"
-#include "files/explorer/FolderListing.h"
+#include "files/fileexplorer/ExplorerIcons.h"
+#include "files/fileexplorer/ExplorerListView.h"
+#include "files/fileexplorer/ExplorerOpen.h"
+#include "files/fileexplorer/FolderList.h"
+#include "files/fileexplorer/FolderListing.h"
 #include "foundation/FileHelpers.h"
 #include "foundation/FolderIcons.h"
 #include "foundation/Twips.h"

@@ -1,4 +1,4 @@
-#include "files/explorer/FolderList.h"
+#include "files/fileexplorer/FolderList.h"
 
 #include "platform/KorvoError.h"
 

@@ -1,6 +1,6 @@
-#include "files/explorer/ExplorerIcons.h"
+#include "files/fileexplorer/ExplorerIcons.h"
 
-#include "files/explorer/FolderListing.h"
+#include "files/fileexplorer/FolderListing.h"
 #include "foundation/FileIcons.h"
 
 int FileIconIndex(const QString& folder, const QString& name, ImageList& images) {

@@ -1,7 +1,7 @@
-#include "files/explorer/ExplorerFileActions.h"
+#include "files/fileexplorer/ExplorerFileActions.h"
 
 #include "files/DiskFiles.h"
-#include "files/explorer/ListViewSort.h"
+#include "files/fileexplorer/ListViewSort.h"
 #include "foundation/ShellExecute.h"
 #include "platform/Prompt.h"
 

@@ -1,9 +1,9 @@
 // The file explorer's tab switching, folder check and refresh checks.
-#include "files/explorer/frmExplorer.h"
+#include "files/fileexplorer/frmExplorer.h"
 
-#include "files/explorer/ExplorerListView.h"
-#include "files/explorer/FolderList.h"
-#include "files/explorer/FolderListing.h"
+#include "files/fileexplorer/ExplorerListView.h"
+#include "files/fileexplorer/FolderList.h"
+#include "files/fileexplorer/FolderListing.h"
 #include "foundation/FileHelpers.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "files/explorer/FolderListing.h"
+#include "files/fileexplorer/FolderListing.h"
 
-#include "files/explorer/ListViewSort.h"
+#include "files/fileexplorer/ListViewSort.h"
 
 #include <QDateTime>
 #include <QDir>

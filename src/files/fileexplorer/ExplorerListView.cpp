@@ -1,6 +1,6 @@
-#include "files/explorer/ExplorerListView.h"
+#include "files/fileexplorer/ExplorerListView.h"
 
-#include "files/explorer/ListViewSort.h"
+#include "files/fileexplorer/ListViewSort.h"
 #include "foundation/controls/ColumnTwips.h"
 #include "foundation/controls/SortArrows.h"
 

@@ -1,6 +1,6 @@
-#include "files/explorer/ExplorerIcons.h"
-#include "files/explorer/FileTypeFilter.h"
-#include "files/explorer/FolderListing.h"
+#include "files/fileexplorer/ExplorerIcons.h"
+#include "files/fileexplorer/FileTypeFilter.h"
+#include "files/fileexplorer/FolderListing.h"
 #include "foundation/FileIcons.h"
 #include "support/TestEnvironment.h"
 

@@ -1,11 +1,11 @@
 // The context menu of the file explorer's four lists: the favourites item,
 // then Korvo's own file commands.
-#include "files/explorer/frmExplorer.h"
+#include "files/fileexplorer/frmExplorer.h"
 
-#include "files/explorer/ExplorerFileActions.h"
-#include "files/explorer/ExplorerListView.h"
-#include "files/explorer/ExplorerOpen.h"
-#include "files/explorer/FolderList.h"
+#include "files/fileexplorer/ExplorerFileActions.h"
+#include "files/fileexplorer/ExplorerListView.h"
+#include "files/fileexplorer/ExplorerOpen.h"
+#include "files/fileexplorer/FolderList.h"
 #include "foundation/FileHelpers.h"
 #include "foundation/errors/ErrorLog.h"
 #include "platform/Prompt.h"

@@ -1,4 +1,4 @@
-#include "files/explorer/ExplorerOpen.h"
+#include "files/fileexplorer/ExplorerOpen.h"
 
 #include "files/OpenDocuments.h"
 #include "vocabulary/SettingsValues.h"
