@@ -5,6 +5,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 namespace {
 
 const QByteArray kGame = "[Korvo Project file]\r\n<Settings>\r\n Version=\"1\"\r\n Expanded=\"True\"\r\n Icon=\"\"\r\n"
@@ -159,6 +161,34 @@ TEST_F(ProjectFileTest, MembersWithTheSameFileNameAreNamedAndNeverDroppedBySavin
     const QByteArray saved = readAll(gameFile());
     for (const QByteArray& line : lines)
         EXPECT_TRUE(saved.contains(line)) << line.toStdString();
+}
+
+TEST_F(ProjectFileTest, NestedCategoriesReadInWorkThatGrowsWithTheirNumber) {
+    // Categories each inside the last, as written or in reverse.
+    const auto examined = [&](int depth, bool reversed) {
+        QByteArrayList categories;
+        QByteArray path;
+        for (int i = 0; i < depth; ++i) {
+            path += "\\c" + QByteArray::number(i);
+            categories.append(" AbsPath=\"" + path + "\" Expanded=\"True\"\r\n");
+        }
+        if (reversed)
+            std::reverse(categories.begin(), categories.end());
+        QByteArray bytes = kGame.left(kGame.indexOf("<Folders>\r\n") + 11) + categories.join();
+        bytes += kGame.mid(kGame.indexOf("</Folders>"));
+        writeAll(gameFile(), bytes);
+        const std::uint64_t before = CollectionTools<FolderPtr>::EntriesExamined();
+        ClsProject project;
+        EXPECT_TRUE(BuildProjectFromFile(gameFile(), project));
+        EXPECT_EQ(project.Folders.Count(), depth);
+        const FolderPtr deepest = project.Folders.Item(depth);
+        EXPECT_TRUE(deepest && deepest->AbsPath == QString::fromLatin1(path));
+        return CollectionTools<FolderPtr>::EntriesExamined() - before;
+    };
+    for (const bool reversed : {false, true}) {
+        const std::uint64_t small = examined(100, reversed);
+        EXPECT_LE(examined(1000, reversed), small * 20) << reversed;
+    }
 }
 
 TEST_F(ProjectFileTest, InvalidFilesReadAsFalse) {
