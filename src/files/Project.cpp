@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 CodeModel* ActiveCodeModel() {
     return gActiveProject ? &gActiveProject->Model : nullptr;
 }
@@ -50,6 +52,22 @@ void DodajFileSorted(const FilePtr& file, ClsProject& project) {
     } catch (...) {
         SetErrorLog(QStringLiteral("DodajFileSorted"), QStringLiteral("Mod_File"));
     }
+}
+
+QList<FilePtr> MembersInFileOrder(const ClsProject& project) {
+    QList<FilePtr> unheld = project.UnheldFiles;
+    std::stable_sort(unheld.begin(), unheld.end(),
+                     [](const FilePtr& a, const FilePtr& b) { return compareUpperCased(a->Name, b->Name) < 0; });
+    QList<FilePtr> members;
+    auto next = unheld.cbegin();
+    for (const FilePtr& member : project.Files.NewEnum()) {
+        for (; next != unheld.cend() && compareUpperCased((*next)->Name, member->Name) < 0; ++next)
+            members.append(*next);
+        members.append(member);
+    }
+    for (; next != unheld.cend(); ++next)
+        members.append(*next);
+    return members;
 }
 
 bool RenameMember(ClsProject& project, const QString& oldName, const QString& newAbsPath) {

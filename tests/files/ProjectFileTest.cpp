@@ -132,7 +132,7 @@ TEST_F(ProjectFileTest, ManyMissingMembersAreAnnouncedInOneMessage) {
     EXPECT_FALSE(prompts[0].text.contains("m10.bb"));
 }
 
-TEST_F(ProjectFileTest, MembersWithTheSameFileNameAreNamedAndNeverDroppedBySaving) {
+TEST_F(ProjectFileTest, MembersWithTheSameFileNameAreNamedAndSavedInTheOrderRead) {
     QDir().mkpath(homeFile("game/x"));
     QDir().mkpath(homeFile("game/y"));
     for (const char* name : {"game/x/a.bb", "game/y/a.bb", "game/b.bb", "game/B.bb"})
@@ -158,9 +158,19 @@ TEST_F(ProjectFileTest, MembersWithTheSameFileNameAreNamedAndNeverDroppedBySavin
     EXPECT_FALSE(prompts[0].text.contains(homeFile("game/x/a.bb")));
 
     ASSERT_TRUE(SaveProject(project));
-    const QByteArray saved = readAll(gameFile());
-    for (const QByteArray& line : lines)
-        EXPECT_TRUE(saved.contains(line)) << line.toStdString();
+    EXPECT_EQ(readAll(gameFile()), bytes);
+
+    // Without categories or a section for them, and with the names read out of order.
+    QByteArray unsorted = bytes;
+    unsorted.replace(kGame.mid(kGame.indexOf("<Folders>"), kGame.indexOf("<Files>") - kGame.indexOf("<Folders>")), "");
+    unsorted.replace(lines[0], "");
+    unsorted.replace("</Files>", lines[0] + "</Files>");
+    QByteArray sorted = unsorted;
+    sorted.replace(lines[0], "");
+    sorted.replace(lines[1], lines[1] + lines[0]);
+    ASSERT_FALSE(sorted.contains("<Folders>"));
+    EXPECT_EQ(readAndSave(unsorted), sorted);
+    EXPECT_EQ(readAndSave(sorted), sorted);
 }
 
 TEST_F(ProjectFileTest, NestedCategoriesReadInWorkThatGrowsWithTheirNumber) {
