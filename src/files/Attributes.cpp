@@ -12,20 +12,17 @@ const QChar kQuote(u'"');
 // the closing quote. Nothing when the value never closes.
 std::optional<QString> readQuoted(const QString& line, qsizetype& at) {
     QString value;
-    while (at < line.size()) {
-        const QChar c = line[at++];
-        if (c != kQuote) {
-            value += c;
-            continue;
-        }
-        if (at < line.size() && line[at] == kQuote) {
-            value += kQuote;
-            ++at;
-            continue;
-        }
-        return value;
+    for (;;) {
+        const qsizetype quote = line.indexOf(kQuote, at);
+        if (quote < 0)
+            return std::nullopt;
+        value += QStringView(line).mid(at, quote - at);
+        at = quote + 1;
+        if (at >= line.size() || line[at] != kQuote)
+            return value;
+        value += kQuote;
+        ++at;
     }
-    return std::nullopt;
 }
 
 }

@@ -8,35 +8,66 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 CodeModel* ActiveCodeModel() {
     return gActiveProject ? &gActiveProject->Model : nullptr;
 }
 
 namespace {
 
+// Orders as an ordinal comparison of the upper-cased texts does, without
+// upper-casing the ASCII part they begin with.
+int compareUpperCased(const QString& a, const QString& b) {
+    const qsizetype common = qMin(a.size(), b.size());
+    for (qsizetype i = 0; i < common; ++i) {
+        const char16_t x = a[i].unicode();
+        const char16_t y = b[i].unicode();
+        if (x >= 0x80 || y >= 0x80)
+            return QString::compare(a.mid(i).toUpper(), b.mid(i).toUpper(), Qt::CaseSensitive);
+        const char16_t upperX = (x >= u'a' && x <= u'z') ? char16_t(x - 32) : x;
+        const char16_t upperY = (y >= u'a' && y <= u'z') ? char16_t(y - 32) : y;
+        if (upperX != upperY)
+            return upperX < upperY ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
 // Adds before the first member whose upper-cased sort text follows the
-// new one's, else at the end.
+// new one's, else at the end; the members are in that order already.
 template <typename T, typename SortText>
 void insertSorted(CollectionTools<std::shared_ptr<T>>& members, const std::shared_ptr<T>& record, const QString& key,
                   SortText sortText) {
-    const QString mine = sortText(*record).toUpper();
-    const QList<std::shared_ptr<T>> all = members.NewEnum();
-    for (int i = 0; i < all.size(); ++i)
-        if (QString::compare(sortText(*all[i]).toUpper(), mine, Qt::CaseSensitive) > 0) {
-            members.Add(record, key, CollectionIndex(i + 1));
-            return;
-        }
-    members.Add(record, key);
+    const QString& mine = sortText(*record);
+    members.AddInOrder(record, key, [&](const std::shared_ptr<T>& member) {
+        return compareUpperCased(sortText(*member), mine) > 0;
+    });
 }
 
 }
 
 void DodajFileSorted(const FilePtr& file, ClsProject& project) {
     try {
-        insertSorted(project.Files, file, file->Name, [](const clsFile& f) { return f.Name; });
+        insertSorted(project.Files, file, file->Name, [](const clsFile& f) -> const QString& { return f.Name; });
     } catch (...) {
         SetErrorLog(QStringLiteral("DodajFileSorted"), QStringLiteral("Mod_File"));
     }
+}
+
+QList<FilePtr> MembersInFileOrder(const ClsProject& project) {
+    QList<FilePtr> unheld = project.UnheldFiles;
+    std::stable_sort(unheld.begin(), unheld.end(),
+                     [](const FilePtr& a, const FilePtr& b) { return compareUpperCased(a->Name, b->Name) < 0; });
+    QList<FilePtr> members;
+    auto next = unheld.cbegin();
+    for (const FilePtr& member : project.Files.NewEnum()) {
+        for (; next != unheld.cend() && compareUpperCased((*next)->Name, member->Name) < 0; ++next)
+            members.append(*next);
+        members.append(member);
+    }
+    for (; next != unheld.cend(); ++next)
+        members.append(*next);
+    return members;
 }
 
 bool RenameMember(ClsProject& project, const QString& oldName, const QString& newAbsPath) {
@@ -55,7 +86,7 @@ bool RenameMember(ClsProject& project, const QString& oldName, const QString& ne
 
 void DodajFolderSorted(const FolderPtr& folder, ClsProject& project) {
     try {
-        insertSorted(project.Folders, folder, folder->FullPath, [](const clsFolder& f) { return f.FullPath; });
+        insertSorted(project.Folders, folder, folder->FullPath, [](const clsFolder& f) -> const QString& { return f.FullPath; });
     } catch (...) {
         SetErrorLog(QStringLiteral("DodajFolderSorted"), QStringLiteral("Mod_File"));
     }

@@ -53,6 +53,10 @@ public:
     // that an earlier member has: named when loading, not opened, and
     // written back as they were read, so that no save drops them.
     QList<FilePtr> UnheldFiles;
+    // Whether the project file had these sections: one that stays empty is
+    // written only where the file had it (a new project writes both).
+    bool FoldersSection = true;
+    bool FilesSection = true;
     QString MainFile;     // Name of the member that is compiled
     QString Icon;
     CollectionTools<FolderPtr> Folders;  // sorted by upper-cased FullPath
@@ -65,6 +69,10 @@ using ProjectPtr = std::shared_ptr<ClsProject>;
 // Inserts a member at its place in name order (upper-cased, ordinal); a name
 // already there in any letter case is refused (Files.LastError is set).
 void DodajFileSorted(const FilePtr& file, ClsProject& project);
+// The members as the project file lists them: Files, each of UnheldFiles
+// after the members whose names sort before or with its own, in the order
+// they were read.
+QList<FilePtr> MembersInFileOrder(const ClsProject& project);
 // Gives the member named oldName a new AbsPath ("\" separators, relative to
 // the project folder) and the name its last part holds, at its place in name
 // order; the main file follows it and the project is marked for saving. False

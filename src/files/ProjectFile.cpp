@@ -124,18 +124,23 @@ bool readFiles(const QStringList& section, ClsProject& project) {
 bool readSections(const QStringList& lines, ClsProject& project) {
     if (lines.isEmpty() || lines.first() != kHeader)
         return false;
+    project.FoldersSection = false;
+    project.FilesSection = false;
     for (qsizetype at = 1; at < lines.size(); ++at) {
         const QString line = lines[at];
         using Reader = bool (*)(const QStringList&, ClsProject&);
         Reader reader = nullptr;
-        if (line == QLatin1String("<Settings>"))
+        if (line == QLatin1String("<Settings>")) {
             reader = readSettings;
-        else if (line == QLatin1String("<Folders>"))
+        } else if (line == QLatin1String("<Folders>")) {
             reader = readFolders;
-        else if (line == QLatin1String("<Files>"))
+            project.FoldersSection = true;
+        } else if (line == QLatin1String("<Files>")) {
             reader = readFiles;
-        else
+            project.FilesSection = true;
+        } else {
             continue;
+        }
         const std::optional<QStringList> section = SectionLines(lines, at);
         if (!section || !reader(*section, project))
             return false;
@@ -162,23 +167,27 @@ QStringList ProjectFileLines(const ClsProject& project) {
                       FormatAttribute(QStringLiteral("MainFile"), project.MainFile),
                       FormatAttribute(QStringLiteral("Compiler"), project.Compiler),
                       FormatAttribute(QStringLiteral("CommandLine"), project.CommandLine),
-                      QStringLiteral("</Settings>"),
-                      QStringLiteral("<Folders>")};
-    for (const FolderPtr& folder : project.Folders.NewEnum())
-        lines.append(FormatAttribute(QStringLiteral("AbsPath"), folder->AbsPath) +
-                     FormatAttribute(QStringLiteral("Expanded"), folder->Expanded));
-    lines.append(QStringLiteral("</Folders>"));
-    lines.append(QStringLiteral("<Files>"));
-    QList<FilePtr> members = project.Files.NewEnum();
-    members += project.UnheldFiles;
-    for (const FilePtr& file : members)
-        lines.append(FormatAttribute(QStringLiteral("AbsPath"), file->AbsPath) +
-                     FormatAttribute(QStringLiteral("PrjFolder"), file->PrjFolder) +
-                     FormatAttribute(QStringLiteral("Line"), file->Line) +
-                     FormatAttribute(QStringLiteral("Column"), file->Column) +
-                     FormatAttribute(QStringLiteral("Tip"), file->Tip) +
-                     FormatAttribute(QStringLiteral("Visible"), file->Visible));
-    lines.append(QStringLiteral("</Files>"));
+                      QStringLiteral("</Settings>")};
+    const QList<FolderPtr> folders = project.Folders.NewEnum();
+    if (!folders.isEmpty() || project.FoldersSection) {
+        lines.append(QStringLiteral("<Folders>"));
+        for (const FolderPtr& folder : folders)
+            lines.append(FormatAttribute(QStringLiteral("AbsPath"), folder->AbsPath) +
+                         FormatAttribute(QStringLiteral("Expanded"), folder->Expanded));
+        lines.append(QStringLiteral("</Folders>"));
+    }
+    const QList<FilePtr> members = MembersInFileOrder(project);
+    if (!members.isEmpty() || project.FilesSection) {
+        lines.append(QStringLiteral("<Files>"));
+        for (const FilePtr& file : members)
+            lines.append(FormatAttribute(QStringLiteral("AbsPath"), file->AbsPath) +
+                         FormatAttribute(QStringLiteral("PrjFolder"), file->PrjFolder) +
+                         FormatAttribute(QStringLiteral("Line"), file->Line) +
+                         FormatAttribute(QStringLiteral("Column"), file->Column) +
+                         FormatAttribute(QStringLiteral("Tip"), file->Tip) +
+                         FormatAttribute(QStringLiteral("Visible"), file->Visible));
+        lines.append(QStringLiteral("</Files>"));
+    }
     return lines;
 }
 

@@ -5,6 +5,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 namespace {
 
 const QByteArray kGame = "[Korvo Project file]\r\n<Settings>\r\n Version=\"1\"\r\n Expanded=\"True\"\r\n Icon=\"\"\r\n"
@@ -130,7 +132,7 @@ TEST_F(ProjectFileTest, ManyMissingMembersAreAnnouncedInOneMessage) {
     EXPECT_FALSE(prompts[0].text.contains("m10.bb"));
 }
 
-TEST_F(ProjectFileTest, MembersWithTheSameFileNameAreNamedAndNeverDroppedBySaving) {
+TEST_F(ProjectFileTest, MembersWithTheSameFileNameAreNamedAndSavedInTheOrderRead) {
     QDir().mkpath(homeFile("game/x"));
     QDir().mkpath(homeFile("game/y"));
     for (const char* name : {"game/x/a.bb", "game/y/a.bb", "game/b.bb", "game/B.bb"})
@@ -156,9 +158,47 @@ TEST_F(ProjectFileTest, MembersWithTheSameFileNameAreNamedAndNeverDroppedBySavin
     EXPECT_FALSE(prompts[0].text.contains(homeFile("game/x/a.bb")));
 
     ASSERT_TRUE(SaveProject(project));
-    const QByteArray saved = readAll(gameFile());
-    for (const QByteArray& line : lines)
-        EXPECT_TRUE(saved.contains(line)) << line.toStdString();
+    EXPECT_EQ(readAll(gameFile()), bytes);
+
+    // Without categories or a section for them, and with the names read out of order.
+    QByteArray unsorted = bytes;
+    unsorted.replace(kGame.mid(kGame.indexOf("<Folders>"), kGame.indexOf("<Files>") - kGame.indexOf("<Folders>")), "");
+    unsorted.replace(lines[0], "");
+    unsorted.replace("</Files>", lines[0] + "</Files>");
+    QByteArray sorted = unsorted;
+    sorted.replace(lines[0], "");
+    sorted.replace(lines[1], lines[1] + lines[0]);
+    ASSERT_FALSE(sorted.contains("<Folders>"));
+    EXPECT_EQ(readAndSave(unsorted), sorted);
+    EXPECT_EQ(readAndSave(sorted), sorted);
+}
+
+TEST_F(ProjectFileTest, NestedCategoriesReadInWorkThatGrowsWithTheirNumber) {
+    // Categories each inside the last, as written or in reverse.
+    const auto examined = [&](int depth, bool reversed) {
+        QByteArrayList categories;
+        QByteArray path;
+        for (int i = 0; i < depth; ++i) {
+            path += "\\c" + QByteArray::number(i);
+            categories.append(" AbsPath=\"" + path + "\" Expanded=\"True\"\r\n");
+        }
+        if (reversed)
+            std::reverse(categories.begin(), categories.end());
+        QByteArray bytes = kGame.left(kGame.indexOf("<Folders>\r\n") + 11) + categories.join();
+        bytes += kGame.mid(kGame.indexOf("</Folders>"));
+        writeAll(gameFile(), bytes);
+        const std::uint64_t before = CollectionTools<FolderPtr>::EntriesExamined();
+        ClsProject project;
+        EXPECT_TRUE(BuildProjectFromFile(gameFile(), project));
+        EXPECT_EQ(project.Folders.Count(), depth);
+        const FolderPtr deepest = project.Folders.Item(depth);
+        EXPECT_TRUE(deepest && deepest->AbsPath == QString::fromLatin1(path));
+        return CollectionTools<FolderPtr>::EntriesExamined() - before;
+    };
+    for (const bool reversed : {false, true}) {
+        const std::uint64_t small = examined(100, reversed);
+        EXPECT_LE(examined(1000, reversed), small * 20) << reversed;
+    }
 }
 
 TEST_F(ProjectFileTest, InvalidFilesReadAsFalse) {

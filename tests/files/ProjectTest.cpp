@@ -2,6 +2,8 @@
 
 #include "support/TestEnvironment.h"
 
+#include <algorithm>
+
 namespace {
 
 class ProjectTest : public KorvoTest {};
@@ -28,6 +30,16 @@ TEST_F(ProjectTest, MembersAndCategoriesStayInUpperCaseOrder) {
         DodajFileSorted(file(QString::fromLatin1(name)), project);
     EXPECT_EQ(names(project), (QStringList{"A.bb", "b.bb", "c.bb"}));
     EXPECT_EQ(project.Files.LastError, ErrKeyAlreadyAssociated);
+
+    ClsProject accented;
+    QStringList expected{QStringLiteral("\u00e9a.bb"), QStringLiteral("Eb.bb"), QStringLiteral("z.bb"), QStringLiteral("\u0131c.bb"), QStringLiteral("ia.bb"), QStringLiteral("stra\u00dfe.bb"),
+                         QStringLiteral("STRASSF.bb")};
+    for (const QString& name : expected)
+        DodajFileSorted(file(name), accented);
+    std::stable_sort(expected.begin(), expected.end(), [](const QString& a, const QString& b) {
+        return QString::compare(a.toUpper(), b.toUpper(), Qt::CaseSensitive) < 0;
+    });
+    EXPECT_EQ(names(accented), expected);
 
     for (const char* path : {"\\z", "\\a\\b", "\\a"}) {
         auto folder = std::make_shared<clsFolder>();

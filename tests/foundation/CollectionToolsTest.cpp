@@ -27,6 +27,20 @@ TEST(CollectionTools, KeysCompareWithoutCaseAndFailuresSetLastError) {
     EXPECT_EQ(c.LastError, 0);
 }
 
+TEST(CollectionTools, KeysMatchWhereACaseInsensitiveComparisonDoes) {
+    const QString keys[] = {QStringLiteral("\u00c4rger"), QStringLiteral("\u00e4RGER"), QStringLiteral("Stra\u00dfe"),
+                            QStringLiteral("STRASSE"), QStringLiteral("\U00010400"), QStringLiteral("\U00010428"),
+                            QStringLiteral("\u0130d"), QStringLiteral("id"), QStringLiteral("\u017Fa"),
+                            QStringLiteral("SA")};
+    for (const QString& held : keys) {
+        CollectionTools<QString> c;
+        c.Add(held, held);
+        for (const QString& asked : keys)
+            EXPECT_EQ(c.Exist_Key(asked), held.compare(asked, Qt::CaseInsensitive) == 0)
+                << held.toStdString() << " " << asked.toStdString();
+    }
+}
+
 TEST(CollectionTools, PositionsStayContiguousAndInsertionsFollowBeforeAndAfter) {
     CollectionTools<QString> c;
     c.Add("b", "B");

@@ -48,7 +48,9 @@ int dumpStyles(const QStringList& arguments) {
         std::fprintf(stderr, "korvo-dump --styles: no position %s\n", caret.toUtf8().constData());
         return 2;
     }
-    SciGotoPos(caretPosition);
+    // Moving the caret lays out the line it lands on; loading left it at the top.
+    if (SciGetCurrentPos() != caretPosition)
+        SciGotoPos(caretPosition);
     // As a whole-document loop colours: in order from the top.
     gCurrentFunction.clear();
     gCurrentType.clear();

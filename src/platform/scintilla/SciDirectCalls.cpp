@@ -14,11 +14,11 @@ struct SciTextRangeRecord {
 }
 
 void SciLoadText(const SciHandle& view, const QByteArray& text) {
-    // SCI_SETTEXT would stop at the first NUL byte.
+    // SCI_SETTEXT would stop at the first NUL byte. Appending leaves the
+    // caret at the top: moving it would lay out the line it passes, however
+    // long, before the text has its styles.
     SciDirect(view, S::SCI_CLEARALL);
-    SciDirect(view, S::SCI_ADDTEXT, static_cast<uptr_t>(text.size()), reinterpret_cast<sptr_t>(text.constData()));
-    // Adding leaves the caret at the end; a loaded text starts at its top.
-    SciDirect(view, S::SCI_GOTOPOS, 0);
+    SciDirect(view, S::SCI_APPENDTEXT, static_cast<uptr_t>(text.size()), reinterpret_cast<sptr_t>(text.constData()));
 }
 
 QByteArray SciGetAllText(const SciHandle& view) {

@@ -71,6 +71,10 @@ SciView::SciView(QWidget* parent) : QsciScintillaBase(parent), viewId_(nextViewI
     // per character with CRLF lines, and this must hold before any text loads.
     send(SCI_SETCODEPAGE, 0);
     send(SCI_SETEOLMODE, SC_EOL_CRLF);
+    // Each shown line keeps its layout: with the component's default one
+    // layout is shared by every line, and a paint of a very long line beside
+    // any other measures the long one again.
+    send(SCI_SETLAYOUTCACHE, SC_CACHE_PAGE);
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
             [this](int position, int modificationType, const char*, int length, int linesAdded) {
                 if (modificationType & SC_MOD_BEFOREDELETE)
