@@ -269,6 +269,17 @@ void UnparseLines(long First, long Last, bool ParsedOnly) {
     }
 }
 
+void UnparseWholeText() {
+    CodeModel* model = ActiveCodeModel();
+    if (!gActiveDoc || !model)
+        return;
+    gActiveDoc->m_oSubclass->RestyleOnNextRequest();
+    ForgetDeclarationsOf(*model, gSciWndData);
+    gActiveDoc->tmpFields.clear();
+    gCurrentFunction.clear();
+    gCurrentType.clear();
+}
+
 void UnparseLineText(int Line, const QByteArray& Text) {
     UnparseLine(Line, false, Text);
 }
