@@ -12,8 +12,10 @@ frmDoc::frmDoc(QWidget* parent)
     // The re-parse queue and the position history find their lines by
     // marker handle at every update.
     Sci->trackMarkerLines(kRecordMarkers | unsigned(markerMask(MARKER_REPARSE) | markerMask(MARKER_POSITION)));
-    // Nearly every line carries one of these: Scintilla would allocate a marker set for each.
-    Sci->keepMarkersItself(unsigned(markerMask(MARKER_PARSED) | markerMask(MARKER_MAINPROGRAM)));
+    // Nearly every line carries one of these, and no margin draws them:
+    // Scintilla would allocate a marker set for each line and a node for each marker.
+    Sci->keepMarkersItself(unsigned(markerMask(MARKER_PARSED) | markerMask(MARKER_MAINPROGRAM) | markerMask(MARKER_FOLDSTART)
+                                    | markerMask(MARKER_FOLDEND) | markerMask(MARKER_BLOCK)));
     Sci->setGeometry(0, 0, 200, 200);
 }
 

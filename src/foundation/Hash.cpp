@@ -5,6 +5,8 @@
 #include "foundation/errors/ErrorLog.h"
 #include "platform/KorvoError.h"
 
+#include <algorithm>
+
 CodeRecordPtr gFoundItem;
 
 int HashCode(const QString& Key) {
@@ -38,13 +40,22 @@ clsHash::clsHash(int HashSize, int ListSize, int ChunkSize) {
     SetSize(HashSize, ListSize, ChunkSize);
 }
 
+// Every function and type has one, most with a handful of names: the slots
+// start few and grow a few at a time, and the buckets are few. The records
+// are listed in the order of 64 buckets all the same.
 std::shared_ptr<clsHash> NewScopeTable() {
-    return std::allocate_shared<clsHash>(PoolAllocator<clsHash>(), 64, 16, 16);
+    return std::allocate_shared<clsHash>(PoolAllocator<clsHash>(), 16, 2, 4, 64);
+}
+
+clsHash::clsHash(int HashSize, int ListSize, int ChunkSize, int ListedBuckets) : clsHash(HashSize, ListSize, ChunkSize) {
+    listedBuckets_ = ListedBuckets == hashSize_ ? 0 : ListedBuckets;
 }
 
 void clsHash::SetSize(int HashSize, int ListSize, int ChunkSize) {
-    if (HashSize >= 1)
+    if (HashSize >= 1) {
         hashSize_ = HashSize;
+        listedBuckets_ = 0;
+    }
     if (ListSize >= 1)
         listSize_ = ListSize;
     if (ChunkSize >= 1)
@@ -106,10 +117,9 @@ int clsHash::findOnLine(const QString& upperKey, int line, const SciHandle& SciW
     const size_t keyHash = KeyHash(upperKey);
     int found = 0;
     for (const int handle : handles) {
-        const auto anchored = byMarker_.find(MarkerKey{SciWndData.id(), handle});
-        if (anchored == byMarker_.end())
-            continue;
-        for (const int slot : anchored->second) {
+        const auto [first, last] = byMarker_.equal_range(MarkerKey{SciWndData.id(), handle});
+        for (auto anchored = first; anchored != last; ++anchored) {
+            const int slot = anchored->second;
             const Slot& s = slots_[static_cast<size_t>(slot)];
             ++examined_;
             if (s.keyHash == keyHash && s.key == upperKey && matches(*s.record)
@@ -133,12 +143,13 @@ void clsHash::forgetMarker(int slot) {
     const CodeRecordPtr& record = slots_[static_cast<size_t>(slot)].record;
     if (!record)
         return;
-    const auto anchored = byMarker_.find(MarkerKey{record->SciWndData.id(), record->Handle});
-    if (anchored == byMarker_.end())
-        return;
-    std::erase(anchored->second, slot);
-    if (anchored->second.empty())
-        byMarker_.erase(anchored);
+    const auto [first, last] = byMarker_.equal_range(MarkerKey{record->SciWndData.id(), record->Handle});
+    for (auto anchored = first; anchored != last; ++anchored) {
+        if (anchored->second == slot) {
+            byMarker_.erase(anchored);
+            return;
+        }
+    }
 }
 
 void clsHash::unlink(int bucket, int slot) {
@@ -206,7 +217,7 @@ void clsHash::Add(const QString& key, CodeRecordPtr record) {
     s.order = ++added_;
     ++count_;
     if (s.record)
-        byMarker_[MarkerKey{s.record->SciWndData.id(), s.record->Handle}].push_back(slot);
+        byMarker_.emplace(MarkerKey{s.record->SciWndData.id(), s.record->Handle}, slot);
 
     const size_t bucket = static_cast<size_t>(bucketOf(HashCode(s.key)));
     Chain& chain = chains_[bucket];
@@ -276,23 +287,44 @@ void clsHash::RemoveFromView(const SciHandle& SciWndData) {
 }
 
 void clsHash::RemoveAll() {
-    SetSize(hashSize_, listSize_, chunkSize_);
+    SetSize(0, 0, 0);
+}
+
+// A bucket's chain holds its records in the order they were added, so a
+// table of fewer buckets lists as one of more by sorting on that order.
+std::vector<int> clsHash::listedSlots() const {
+    std::vector<int> listed;
+    listed.reserve(static_cast<size_t>(count_));
+    for (const Chain& chain : chains_)
+        for (int slot = chain.head; slot; slot = slots_[static_cast<size_t>(slot)].next)
+            listed.push_back(slot);
+    if (!listedBuckets_)
+        return listed;
+    const auto listedBucket = [this](int slot) {
+        const int bucket = HashCode(slots_[static_cast<size_t>(slot)].key) % listedBuckets_;
+        return bucket < 0 ? bucket + listedBuckets_ : bucket;
+    };
+    std::sort(listed.begin(), listed.end(), [&](int a, int b) {
+        const int bucketA = listedBucket(a);
+        const int bucketB = listedBucket(b);
+        return bucketA != bucketB ? bucketA < bucketB
+                                  : slots_[static_cast<size_t>(a)].order < slots_[static_cast<size_t>(b)].order;
+    });
+    return listed;
 }
 
 QStringList clsHash::Keys() const {
     QStringList keys;
     keys.reserve(count_);
-    for (const Chain& chain : chains_)
-        for (int slot = chain.head; slot; slot = slots_[static_cast<size_t>(slot)].next)
-            keys.append(slots_[static_cast<size_t>(slot)].key);
+    for (const int slot : listedSlots())
+        keys.append(slots_[static_cast<size_t>(slot)].key);
     return keys;
 }
 
 QList<CodeRecordPtr> clsHash::Items() const {
     QList<CodeRecordPtr> items;
     items.reserve(count_);
-    for (const Chain& chain : chains_)
-        for (int slot = chain.head; slot; slot = slots_[static_cast<size_t>(slot)].next)
-            items.append(slots_[static_cast<size_t>(slot)].record);
+    for (const int slot : listedSlots())
+        items.append(slots_[static_cast<size_t>(slot)].record);
     return items;
 }

@@ -28,12 +28,15 @@ class clsHash {
 public:
     clsHash();
     clsHash(int HashSize, int ListSize, int ChunkSize);
+    // Lists its records as a table of ListedBuckets buckets would, while
+    // keeping only HashSize of them.
+    clsHash(int HashSize, int ListSize, int ChunkSize, int ListedBuckets);
 
     // Keys always compare without case.
     bool IgnoreCase() const { return true; }
 
     // Drops every record and rebuilds the table; a size below 1 keeps the
-    // current value.
+    // current value. A new HashSize is also the number the table lists by.
     void SetSize(int HashSize, int ListSize, int ChunkSize);
 
     // hash is HashCode of the upper-cased key (or HashCodeNoCase of the key).
@@ -96,6 +99,8 @@ private:
 
     void allocate();
     int bucketOf(int hash) const;
+    // The occupied slots in listing order.
+    std::vector<int> listedSlots() const;
     template <typename Matches>
     int findSlot(int bucket, const QString& upperKey, Matches matches, bool latest = false) const;
     // The record of that name added last among those whose marker is on
@@ -114,6 +119,7 @@ private:
     std::vector<Chain, PoolAllocator<Chain>> chains_;
     std::vector<Slot, PoolAllocator<Slot>> slots_;
     int hashSize_ = 2048;
+    int listedBuckets_ = 0;  // 0: as many as it keeps
     int listSize_ = 256;
     int chunkSize_ = 256;
     int count_ = 0;
@@ -122,7 +128,7 @@ private:
     // Many records may share a name (a header repeated on every line): a
     // lookup by line asks the document for the line's markers instead of
     // asking every record of the name for its line.
-    std::unordered_map<MarkerKey, std::vector<int>, MarkerKeyHash> byMarker_;
+    std::unordered_multimap<MarkerKey, int, MarkerKeyHash> byMarker_;
     static inline std::uint64_t examined_ = 0;
 };
 

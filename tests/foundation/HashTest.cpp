@@ -92,6 +92,29 @@ TEST_F(Hash, GrowsBeyondItsSlotsAndReusesFreedOnes) {
     EXPECT_EQ(table.Keys(), QStringList({"A", "Q", "B"}));
 }
 
+// A scope table keeps fewer buckets than it lists by: names that share one
+// of its buckets still come in the order of 64 buckets, added, removed and
+// added again, and each is still found.
+TEST_F(Hash, AScopeTableListsAsATableOf64Buckets) {
+    const std::shared_ptr<clsHash> scope = NewScopeTable();
+    clsHash listed(64, 4, 4);
+    for (clsHash* table : {scope.get(), &listed}) {
+        for (const char* name : {"Q", "B", "a", "q", "A"})
+            table->Add(name, record(name, 1));
+        table->RemovePoHandle("b", 1);
+        table->Add("b", record("b", 2));
+        table->RemovePoHandle("Q", 1);
+    }
+    EXPECT_EQ(scope->Keys(), QStringList({"A", "A", "B", "Q"}));
+    EXPECT_EQ(scope->Keys(), listed.Keys());
+    QStringList names;
+    for (const CodeRecordPtr& r : scope->Items())
+        names.append(r->Ime);
+    EXPECT_EQ(names, QStringList({"a", "A", "b", "q"}));
+    EXPECT_EQ(scope->ItemHash("B")->Handle, 2);
+    EXPECT_EQ(scope->Count(), 4);
+}
+
 TEST_F(Hash, RefusesAnEmptyKeyAndReportsAMissingRecord) {
     clsHash table;
     table.Add("x", record("x", 4));

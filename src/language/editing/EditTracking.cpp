@@ -101,11 +101,34 @@ void cSubclass::modified(const SciNotification& scn) {
 void cSubclass::beforeDeletion(long startLine, long endLine, const SciNotification& scn) {
     if (endLine - startLine > kManyLines)
         beginWaitForManyLines();
-    // Deleting the whole text takes every marker with it: the line under edit gives its declarations back first.
-    if (UnparsedLine >= 0 && scn.position == 0 && scn.length == long(SciGetLength())) {
-        releaseUnparsedLine(UnparsedLine);
+    // Deleting the whole text takes every marker with it, and every record of the document goes at once.
+    if (scn.position == 0 && scn.length == long(SciGetLength())) {
         UnparsedLine = -1;
+        const bool queued = startLine < endLine || hasMarker(0, MARKER_PARSED);
+        UnparseWholeText();
+        if (queued) {
+            queueLine(0);
+            mRecolorCaretLine = true;
+        }
+    } else {
+        beforeDeletionOfLines(startLine, endLine);
     }
+    if (scn.modificationType & S::SC_PERFORMED_USER) {
+        gRecordPositionPending = true;
+        // A line break deleted before an indented line: the blanks that come up after the caret go at the next update.
+        if (scn.length == 2 && endLine == startLine + 1 && SciGetLineIndentation(endLine) > 1) {
+            mJoinTrimPending = true;
+            if (!gUndoGroupOpen) {
+                SciBeginUndoAction();
+                gUndoGroupOpen = true;
+            }
+        }
+    }
+    if (!SciGetLineVisible(startLine))
+        SciEnsureVisible(startLine);
+}
+
+void cSubclass::beforeDeletionOfLines(long startLine, long endLine) {
     if (UnparsedLine >= 0 && UnparsedLine != startLine) {
         releaseUnparsedLine(UnparsedLine);
         if (UnparsedLine < startLine || UnparsedLine > endLine)
@@ -129,19 +152,6 @@ void cSubclass::beforeDeletion(long startLine, long endLine, const SciNotificati
             SciMarkerDelete(i, MARKER_REPARSE);
     }
     UnparseLines(startLine + 1, endLine, true);
-    if (scn.modificationType & S::SC_PERFORMED_USER) {
-        gRecordPositionPending = true;
-        // A line break deleted before an indented line: the blanks that come up after the caret go at the next update.
-        if (scn.length == 2 && endLine == startLine + 1 && SciGetLineIndentation(endLine) > 1) {
-            mJoinTrimPending = true;
-            if (!gUndoGroupOpen) {
-                SciBeginUndoAction();
-                gUndoGroupOpen = true;
-            }
-        }
-    }
-    if (!SciGetLineVisible(startLine))
-        SciEnsureVisible(startLine);
 }
 
 void cSubclass::beforeInsertion(long startLine, long endLine, const SciNotification& scn) {

@@ -62,6 +62,8 @@ private:
     void charAdded(int ch);
     void modified(const SciNotification& scn);
     void beforeDeletion(long startLine, long endLine, const SciNotification& scn);
+    // The code model's side of a deletion of part of the text.
+    void beforeDeletionOfLines(long startLine, long endLine);
     void beforeInsertion(long startLine, long endLine, const SciNotification& scn);
     void afterInsertion();
     void updateUI();

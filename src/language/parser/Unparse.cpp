@@ -26,8 +26,12 @@ namespace {
 
 const QString kModule = QStringLiteral("Mod_Parse");
 
-// Every instance of the marker on the line.
-void deleteMarkers(int line, int marker) {
+// Every instance of the marker on the line; held is what the line carried
+// when its unparse began (an unparse adds no marker to its line), so that a
+// marker the line never had costs no message.
+void deleteMarkers(int line, int marker, long held) {
+    if (!(held & markerMask(marker)))
+        return;
     while (SciMarkerGet(line) & markerMask(marker))
         SciMarkerDelete(line, marker);
 }
@@ -88,8 +92,9 @@ void LineUnparse::run(const std::optional<QByteArray>& text) {
         count = Tokenize(ReadLineBytes(line_));
     }
 
+    const long held = SciMarkerGet(line_);
     for (int marker : {MARKER_MAINPROGRAM, MARKER_FOLDSTART, MARKER_FOLDEND, MARKER_BLOCK, MARKER_BREAKPOINT})
-        deleteMarkers(line_, marker);
+        deleteMarkers(line_, marker, held);
     // What the line declares is undone first, then its scope boundaries from
     // the last to the first, the inverse of the order in which the parser met them.
     LineStatements statements = ReadLineStatements(count, project_);
@@ -114,17 +119,17 @@ void LineUnparse::run(const std::optional<QByteArray>& text) {
         }
     }
 
-    deleteMarkers(line_, MARKER_PARSED);
-    deleteMarkers(line_, MARKER_DECLARATION);
+    deleteMarkers(line_, MARKER_PARSED, held);
+    deleteMarkers(line_, MARKER_DECLARATION, held);
     const auto met = [this](auto predicate) {
         return std::any_of(boundaries_.begin(), boundaries_.end(), predicate);
     };
     if (met([](const BoundaryStatement& b) { return b.kind == Boundary::Type || b.kind == Boundary::EndType; }))
-        deleteMarkers(line_, MARKER_TYPE);
+        deleteMarkers(line_, MARKER_TYPE, held);
     if (std::any_of(declarations_.begin(), declarations_.end(), [](const LineDeclaration& d) { return d.kind == DeclarationKindId::Local; }))
-        deleteMarkers(line_, MARKER_LOCAL);
+        deleteMarkers(line_, MARKER_LOCAL, held);
     if (met([](const BoundaryStatement& b) { return b.kind == Boundary::Function || b.kind == Boundary::EndFunction; }))
-        deleteMarkers(line_, MARKER_FUNCTION);
+        deleteMarkers(line_, MARKER_FUNCTION, held);
 }
 
 template <typename Record>
@@ -268,6 +273,17 @@ void UnparseLines(long First, long Last, bool ParsedOnly) {
             SetErrorLog(QStringLiteral("UnparseLine"), kModule);
         }
     }
+}
+
+void UnparseWholeText() {
+    CodeModel* model = ActiveCodeModel();
+    if (!gActiveDoc || !model)
+        return;
+    gActiveDoc->m_oSubclass->RestyleOnNextRequest();
+    ForgetDeclarationsOf(*model, gSciWndData);
+    gActiveDoc->tmpFields.clear();
+    gCurrentFunction.clear();
+    gCurrentType.clear();
 }
 
 void UnparseLineText(int Line, const QByteArray& Text) {

@@ -18,3 +18,7 @@ void UnparseLineText(int Line, const QByteArray& Text);
 // First and carried down, so the pass costs the same at any line.
 // ParsedOnly: lines without the parsed-line marker are left alone.
 void UnparseLines(long First, long Last, bool ParsedOnly);
+
+// Takes every record of the current document out of the model at once, as
+// its whole text is about to go: the text takes every marker with it.
+void UnparseWholeText();
