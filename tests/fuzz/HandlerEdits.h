@@ -47,6 +47,8 @@ struct EditStep {
 struct EditScenario {
     QByteArray document;  // CRLF lines, perhaps with an editor block that folds some
     std::vector<EditStep> steps;
+    // Compares the parser's markers and the fold level of every line too.
+    bool lineStates = false;
 };
 
 // A scenario drawn from fuzzer bytes.

@@ -169,8 +169,14 @@ void ApplyFoldLevel(int Line, bool InFilePass, const BlockCounts& counts) {
             --gFoldLevel;
     }
 
-    if (recomputed && (static_cast<int>(SciGetFoldLevel(Line + 1)) & kFoldNumberMask) != gFoldLevel
-        && (SciMarkerGet(Line + 1) & kParsedMask))
+    // The lines below take the new level, and the main program's marker
+    // when a header above them came or went: an End Function line's level
+    // is the same with its function as without it.
+    const long below = SciMarkerGet(Line + 1);
+    const bool belowMarkedMain = below & kMainProgramMask;
+    if (recomputed && (below & kParsedMask) &&
+        ((static_cast<int>(SciGetFoldLevel(Line + 1)) & kFoldNumberMask) != gFoldLevel ||
+         belowMarkedMain != InMainProgram()))
         CheckFold(Line, gFoldLevel);
 }
 
