@@ -261,6 +261,8 @@ void LineParse::run() {
         lineBase_ = static_cast<int>(SciPositionFromLine(line_)) - 1;
         readLine();
         ParserStyles().beginLine(lineBase_ + 1, length_, gParsingFile && inFilePass_ && !ReindentsLines());
+        // The blanks between tokens may still carry what the line was, a comment's style.
+        ParserStyles().plainLine();
         if (!inFilePass_ || gCurrentFunction.isEmpty())
             gCurrentFunction = CurrentFunction(line_ - 1);
         // A pass starting here must not take the Type where the last parse ended: it is looked up when needed.
