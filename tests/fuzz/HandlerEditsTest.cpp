@@ -109,12 +109,13 @@ TEST_F(HandlerEditsTest, AConstantNamedFunctionPastedThenALetterDeleted) {
     expectFreshModel({"\r\n\r\n", {{Edit::Paste, 1, 0, "\r\n\r\nConst Function\tP\r\n"}, {Edit::Delete, 3, 8}}});
 }
 
+// The empty line left is parsed, markers and all, as a fresh open parses it.
 TEST_F(HandlerEditsTest, TheWholeTextDeletedThenTypedOrUndone) {
-    expectFreshModel({"local p", {{Edit::CutLine, 0}, {Edit::Undo}}});
-    expectFreshModel({"local p\r\n", {{Edit::Backspace, 1, 0}, {Edit::CutLine, 0}, {Edit::Undo}}});
-    expectFreshModel({"\r\n", {{Edit::Backspace, 1, 0}, {Edit::Type, 0, 0, "Function T"}}});
-    expectFreshModel({"\r\n", {{Edit::Type, 0, 0, "Function b"}, {Edit::CutLine, 0}, {Edit::Cut, 0, 0, {}, 32}, {Edit::Undo}}});
-    EditScenario erased{"Global g", {{Edit::Type, 0, 255, "x"}}};
+    expectFreshModel({"local p", {{Edit::CutLine, 0}, {Edit::Undo}}, true});
+    expectFreshModel({"local p\r\n", {{Edit::Backspace, 1, 0}, {Edit::CutLine, 0}, {Edit::Undo}}, true});
+    expectFreshModel({"\r\n", {{Edit::Backspace, 1, 0}, {Edit::Type, 0, 0, "Function T"}}, true});
+    expectFreshModel({"\r\n", {{Edit::Type, 0, 0, "Function b"}, {Edit::CutLine, 0}, {Edit::Cut, 0, 0, {}, 32}, {Edit::Undo}}, true});
+    EditScenario erased{"Global g", {{Edit::Type, 0, 255, "x"}}, true};
     erased.steps.insert(erased.steps.end(), 9, {Edit::Backspace, 0, 255});
     erased.steps.push_back({Edit::Type, 0, 0, "Local h"});
     expectFreshModel(erased);

@@ -260,6 +260,9 @@ void cSubclass::updateUI() {
         queueLine(UnparsedLine);
         UnparsedLine = -1;
     }
+    // Deleting the whole text took every marker with it: the empty line is parsed as a fresh open parses it.
+    if (SciGetLength() == 0 && UnparsedLine < 0 && !hasMarker(0, MARKER_PARSED))
+        queueLine(0);
     if (!ParseNeeded.isEmpty()) {
         drainParseQueue(true);
         mFrmDoc->Redraw();
