@@ -270,6 +270,7 @@ QByteArray errorLog() {
 EditScenario EditScenarioFromBytes(const std::uint8_t* data, std::size_t size) {
     ByteReader bytes(data, size);
     EditScenario scenario;
+    scenario.lineStates = false;
     const unsigned lines = bytes.below(10) + 1;
     for (unsigned n = lines; n; --n)
         scenario.document += BlitzLine(bytes) + "\r\n";
