@@ -281,6 +281,9 @@ void LineParse::run() {
         ParserStyles().endLine();
         if (pendingMarkers_)
             SciDirect(gSciWndData, QsciScintillaBase::SCI_MARKERADDSET, static_cast<uptr_t>(line_), pendingMarkers_);
+        // A line joined to this one may have brought the main program's marker onto a function's line.
+        if (!(pendingMarkers_ & markerMask(MARKER_MAINPROGRAM)) && (SciMarkerGet(line_) & markerMask(MARKER_MAINPROGRAM)))
+            SciMarkerDelete(line_, MARKER_MAINPROGRAM);
         ApplyFoldLevel(line_, inFilePass_, counts_);
     } catch (...) {
         SetErrorLog(QStringLiteral("Parseline"), kModule);
