@@ -268,8 +268,7 @@ TEST_F(HandlerEditsTest, AFoldedHeaderOnTheLastBlockDeletedCutJoinedOrMoved) {
             {document, {{Edit::Command, 1, 0, "Delete", wholeLine(document, 1)}, {Edit::Leave}, {Edit::Undo}}},
             {document, {{Edit::Backspace, 1, 0}, {Edit::Leave}, {Edit::Undo}}},
             {document, {{Edit::Delete, 0, 255}, {Edit::Leave}, {Edit::Undo}}},
-            // A folded header moved up over the main program leaves that program's marker on the body it hid.
-            {document, {{Edit::Command, 1, 0, "Move Current Line Up"}, {Edit::Leave}, {Edit::Undo}, {Edit::Leave}}, false},
+            {document, {{Edit::Command, 1, 0, "Move Current Line Up"}, {Edit::Leave}, {Edit::Undo}, {Edit::Leave}}},
             {document, {{Edit::Command, 1, 0, "Move Current Line Down"}, {Edit::Leave}, {Edit::Undo}, {Edit::Leave}}},
         };
         for (const EditScenario& scenario : scenarios)

@@ -168,8 +168,18 @@ void ApplyFoldLevel(int Line, bool InFilePass, const BlockCounts& counts) {
         SciSetFoldLevel(Line, kFoldBase + 1);
         gFoldLevel = kFoldBase;
     } else {
-        if (!(gEveryLineShown && InFilePass) && !SciGetLineVisible(Line + 1))
+        if (!(gEveryLineShown && InFilePass) && !SciGetLineVisible(Line + 1)) {
+            // The lines shown are styled at once, and their colouring walks the scope anew.
+            const QString function = gCurrentFunction;
+            const QString type = gCurrentType;
+            const std::shared_ptr<clsHash> locals = gCurrentLocals;
+            const std::shared_ptr<clsHash> fields = gCurrentFields;
             SciEnsureVisible(Line + 1);
+            gCurrentFunction = function;
+            gCurrentType = type;
+            gCurrentLocals = locals;
+            gCurrentFields = fields;
+        }
         SciSetFoldLevel(Line, gFoldLevel);
         if (counts.foldDelta < 0 && gFoldLevel > foldFloor())
             --gFoldLevel;
