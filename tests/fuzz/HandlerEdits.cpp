@@ -17,6 +17,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/scintilla/SciDirectCalls.h"
 #include "shell/CoreStartUp.h"
+#include "vocabulary/Markers.h"
 
 #include <QApplication>
 #include <QDir>
@@ -230,6 +231,36 @@ std::string unheldHiddenLine() {
     return {};
 }
 
+// The markers a parse gives each line and its fold level, one line a row:
+// what the margins show and what folding and the scope queries read.
+QStringList lineStates() {
+    constexpr long kParserMarkers = markerMask(MARKER_FUNCTION) | markerMask(MARKER_TYPE) | markerMask(MARKER_PARSED) |
+                                    markerMask(MARKER_FOLDSTART) | markerMask(MARKER_FOLDEND) |
+                                    markerMask(MARKER_MAINPROGRAM) | markerMask(MARKER_BLOCK) |
+                                    markerMask(MARKER_BREAKPOINT);
+    QStringList states;
+    const long lines = long(SciGetLineCount());
+    for (long line = 0; line < lines; ++line) {
+        states += QStringLiteral("line %1 markers=%2 level=%3")
+                      .arg(line)
+                      .arg(long(SciMarkerGet(line)) & kParserMarkers, 0, 16)
+                      .arg(long(SciGetFoldLevel(line)) & (kFoldNumberMask | kFoldHeaderFlag), 0, 16);
+    }
+    return states;
+}
+
+// The rows of the edited view that a fresh parse makes otherwise, each beside the fresh one.
+std::string differingLines(const QStringList& edited, const QStringList& fresh) {
+    std::string text;
+    for (qsizetype row = 0; row < std::max(edited.size(), fresh.size()); ++row) {
+        const QString mine = row < edited.size() ? edited[row] : QString();
+        const QString theirs = row < fresh.size() ? fresh[row] : QString();
+        if (mine != theirs)
+            text += mine.toStdString() + "   fresh: " + theirs.toStdString() + "\n";
+    }
+    return text;
+}
+
 QByteArray errorLog() {
     QFile file(platform::programFolder() + QStringLiteral("/error.log"));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -240,6 +271,7 @@ QByteArray errorLog() {
 EditScenario EditScenarioFromBytes(const std::uint8_t* data, std::size_t size) {
     ByteReader bytes(data, size);
     EditScenario scenario;
+    scenario.lineStates = false;
     const unsigned lines = bytes.below(10) + 1;
     for (unsigned n = lines; n; --n)
         scenario.document += BlitzLine(bytes) + "\r\n";
@@ -310,11 +342,14 @@ std::string HandlerEdits::run(const EditScenario& scenario) {
 
         const QByteArray text = SciGetAllText(gSciWndData);
         const QStringList model = DumpModel(gActiveProject->Model, edited, ModelDumpDetail::Full);
-        QStringList fresh;
+        const QStringList states = lineStates();
+        QStringList fresh, freshStates;
         {
             OpenedDocument parsed = OpenSourceText(folder_ + QStringLiteral("/fresh/") + kName, text);
-            if (parsed)
+            if (parsed) {
                 fresh = DumpModel(gActiveProject->Model, *parsed, ModelDumpDetail::Full);
+                freshStates = lineStates();
+            }
         }
         ActivateDocument(&edited);
         const QByteArray log = errorLog();
@@ -322,11 +357,11 @@ std::string HandlerEdits::run(const EditScenario& scenario) {
         QStringList sortedModel = model, sortedFresh = fresh;
         sortedModel.sort();
         sortedFresh.sort();
-        if (sortedModel != sortedFresh || log != logBefore) {
+        if (sortedModel != sortedFresh || (scenario.lineStates && states != freshStates) || log != logBefore) {
             difference = describe(scenario) + "after step " + std::to_string(s) + ", the text " + quoted(text) +
                          "\nmodel:\n" + model.join('\n').toStdString() + "\nfresh parse:\n" +
-                         fresh.join('\n').toStdString() + "\nreported:\n" + log.mid(logBefore.size()).toStdString() +
-                         "\n";
+                         fresh.join('\n').toStdString() + "\nlines:\n" + differingLines(states, freshStates) +
+                         "reported:\n" + log.mid(logBefore.size()).toStdString() + "\n";
         }
     }
     doc.reset();

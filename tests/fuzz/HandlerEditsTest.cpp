@@ -109,6 +109,7 @@ TEST_F(HandlerEditsTest, AConstantNamedFunctionPastedThenALetterDeleted) {
     expectFreshModel({"\r\n\r\n", {{Edit::Paste, 1, 0, "\r\n\r\nConst Function\tP\r\n"}, {Edit::Delete, 3, 8}}});
 }
 
+// The empty line left is parsed, markers and all, as a fresh open parses it.
 TEST_F(HandlerEditsTest, TheWholeTextDeletedThenTypedOrUndone) {
     expectFreshModel({"local p", {{Edit::CutLine, 0}, {Edit::Undo}}});
     expectFreshModel({"local p\r\n", {{Edit::Backspace, 1, 0}, {Edit::CutLine, 0}, {Edit::Undo}}});
@@ -297,8 +298,9 @@ TEST_F(HandlerEditsTest, TheSeedsOfTheFuzzTarget) {
         QFile file(seeds.filePath(name));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
         const QByteArray bytes = file.readAll();
-        const EditScenario scenario =
+        EditScenario scenario =
             EditScenarioFromBytes(reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size()));
+        scenario.lineStates = true;
         EXPECT_GE(scenario.steps.size(), 7u) << name.toStdString();
         expectFreshModel(scenario);
     }
@@ -321,8 +323,67 @@ TEST_F(HandlerEditsTest, TheInputsTheFuzzTargetFoundNamesRespelledOnTheirDeclari
         QFile file(QStringLiteral(KORVO_SOURCE_DIR "/tests/fuzz/edit-seeds/") + QLatin1String(name));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
         const QByteArray bytes = file.readAll();
-        expectFreshModel(
-            EditScenarioFromBytes(reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())));
+        EditScenario scenario =
+            EditScenarioFromBytes(reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size()));
+        scenario.lineStates = true;
+        expectFreshModel(scenario);
+    }
+}
+
+// Lines commented and uncommented, or moved and the move undone, about
+// two functions: the markers and fold levels are a fresh parse's too, so
+// that no End Function line keeps the main program's marker.
+namespace {
+
+const QByteArray kTwoFunctions = "Global g\r\nFunction F(a)\r\n    Local b\r\n    b = a\r\nEnd Function\r\n"
+                                 "x = 1\r\nFunction G()\r\nEnd Function\r\nPrint x\r\n";
+constexpr int kTwoFunctionsLines = 9;
+
+// From the start of line `first` to the end of line `last`, or past its line end.
+int selectedLines(int first, int last, bool withLineEnd) {
+    int length = 0;
+    for (int line = first; line <= last; ++line)
+        length += wholeLine(kTwoFunctions, line);
+    return withLineEnd ? length : length - 2;
+}
+
+}
+
+TEST_F(HandlerEditsTest, EveryRunOfLinesCommentedThenUncommented) {
+    for (int first = 0; first < kTwoFunctionsLines; ++first) {
+        for (int last = first; last < kTwoFunctionsLines; ++last) {
+            for (const bool withLineEnd : {false, true}) {
+                const int selected = selectedLines(first, last, withLineEnd);
+                EditScenario together{kTwoFunctions,
+                                      {{Edit::Command, first, 0, "Comment Selection", selected},
+                                       {Edit::Command, first, 0, "UnComment Selection", selected},
+                                       {Edit::Leave},
+                                       {Edit::Undo},
+                                       {Edit::Leave},
+                                       {Edit::Undo},
+                                       {Edit::Leave}}};
+                expectFreshModel(together);
+                EditScenario apart{kTwoFunctions,
+                                   {{Edit::Command, first, 0, "Comment Selection", selected},
+                                    {Edit::Leave},
+                                    {Edit::Command, first, 0, "UnComment Selection", selected},
+                                    {Edit::Leave}}};
+                expectFreshModel(apart);
+            }
+        }
+    }
+}
+
+TEST_F(HandlerEditsTest, EachLineMovedUpOrDownThenTheMoveUndone) {
+    for (int line = 0; line < kTwoFunctionsLines; ++line) {
+        for (const char* move : {"Move Current Line Up", "Move Current Line Down"}) {
+            expectFreshModel({kTwoFunctions, {{Edit::Command, line, 0, move}, {Edit::Undo}, {Edit::Leave}}});
+            expectFreshModel({kTwoFunctions, {{Edit::Command, line, 0, move}, {Edit::Leave}, {Edit::Undo}, {Edit::Leave}}});
+            expectFreshModel({kTwoFunctions,
+                              {{Edit::Command, line, 0, move}, {Edit::Command, line, 0, move}, {Edit::Undo},
+                               {Edit::Undo}, {Edit::Redo}},
+                              });
+        }
     }
 }
 

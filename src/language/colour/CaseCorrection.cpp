@@ -5,6 +5,7 @@
 #include "language/colour/ColouringFlags.h"
 #include "language/lexer/Lexer.h"
 #include "language/parser/Respelling.h"
+#include "platform/scintilla/PaintGuard.h"
 #include "vocabulary/SettingsValues.h"
 
 void FixTokenCase(const QString& Text, int i, int LineBase) {
@@ -16,6 +17,11 @@ void FixTokenCase(const QString& Text, int i, int LineBase) {
         return;
     // Only a respelling of the same length: no position on the line moves.
     if (Text.size() != token.EndPos - token.StartPos || OpenUndoGroups() > 0)
+        return;
+    // A notification outside a paint comes from inside an edit of the
+    // component, whose own undo group may be open: switching undo collection
+    // would drop it, and its end would abort. The next paint respells the word.
+    if (platform::paintWouldReenter() && !platform::insidePaint())
         return;
     SciSetUndoCollection(false);
     SciSetTargetStart(LineBase + token.StartPos);

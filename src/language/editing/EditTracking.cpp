@@ -21,6 +21,10 @@
 #include "vocabulary/Markers.h"
 #include "vocabulary/SettingsValues.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 // The code model kept in step with the text: a parsed line about to change
 // is taken under edit and parsed again once the caret leaves it; changes
 // over several lines queue each line touched, and the queue is parsed at
@@ -223,7 +227,15 @@ void cSubclass::afterInsertion() {
 }
 
 void cSubclass::drainParseQueue(bool sequential) {
-    mParseKeys = ParseNeeded.keys();
+    // Top down, as a fresh parse goes: a header parsed after the lines below
+    // it would leave them in the scope they were parsed in.
+    std::vector<std::pair<long, int>> queued;
+    for (const int handle : ParseNeeded.keys())
+        queued.emplace_back(SciMarkerLineFromHandle(handle), handle);
+    std::stable_sort(queued.begin(), queued.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    mParseKeys.clear();
+    for (const auto& entry : queued)
+        mParseKeys.append(entry.second);
     long prev = -100;
     for (qsizetype j = 0; j < mParseKeys.size(); ++j) {
         const long line = SciMarkerLineFromHandle(mParseKeys[j]);
@@ -234,7 +246,10 @@ void cSubclass::drainParseQueue(bool sequential) {
             continue;
         }
         const bool inFilePass = sequential && line == prev + 1;
-        if (inFilePass && j == mParseKeys.size() - 1)
+        // The last line of a run recomputes its level, so that a change carries down the lines after the run.
+        const bool endsRun =
+            j == mParseKeys.size() - 1 || SciMarkerLineFromHandle(mParseKeys[j + 1]) != line + 1;
+        if (inFilePass && endsRun)
             gFoldLevel = 0;
         Parseline(int(line), inFilePass);
         prev = line;
@@ -270,6 +285,9 @@ void cSubclass::updateUI() {
         queueLine(UnparsedLine);
         UnparsedLine = -1;
     }
+    // Deleting the whole text took every marker with it: the empty line is parsed as a fresh open parses it.
+    if (SciGetLength() == 0 && UnparsedLine < 0 && !hasMarker(0, MARKER_PARSED))
+        queueLine(0);
     if (!ParseNeeded.isEmpty()) {
         drainParseQueue(true);
         mFrmDoc->Redraw();

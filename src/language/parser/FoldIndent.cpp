@@ -92,15 +92,15 @@ void CheckFold(int Line, int Level) {
             // Each line's level is set once: a header that lost its flag on
             // the way would show the lines it holds collapsed.
             const long markers = SciMarkerGet(i);
+            const bool opens = markers & kFoldStartMask;
+            const bool closes = markers & kFoldEndMask;
             int lineLevel = level;
-            if (markers & kFoldStartMask) {
+            // A block opened and closed on one line ("Type T : End Type") leaves the level as it was.
+            if (opens && !closes) {
                 lineLevel = level | kFoldHeaderFlag;
                 ++level;
-            }
-            if (markers & kFoldEndMask) {
-                lineLevel = level;
-                if (level > floor)
-                    --level;
+            } else if (closes && !opens && level > floor) {
+                --level;
             }
             SciSetFoldLevel(i, lineLevel);
             markMainProgram(i, markers, outside);
@@ -147,10 +147,16 @@ void ApplyFoldLevel(int Line, bool InFilePass, const BlockCounts& counts) {
     if (!InFilePass || gFoldLevel == 0) {
         recomputed = true;
         const long above = SciMarkerGet(Line - 1);
-        const int level = static_cast<int>(SciGetFoldLevel(Line - 1)) & kFoldNumberMask;
-        gFoldLevel = (above & kFoldStartMask) ? std::min(level + 1, kFoldNumberMask) : level;
-        if ((above & kFoldEndMask) && gFoldLevel > foldFloor())
-            gFoldLevel = level - 1;
+        const int aboveLevel = static_cast<int>(SciGetFoldLevel(Line - 1));
+        const int level = aboveLevel & kFoldNumberMask;
+        if ((above & kFoldStartMask) && (above & kFoldEndMask) && !(above & kFunctionMask)) {
+            // A block opened and closed on the line above: its header flag tells whether one stays open.
+            gFoldLevel = (aboveLevel & kFoldHeaderFlag) ? std::min(level + 1, kFoldNumberMask) : level;
+        } else {
+            gFoldLevel = (above & kFoldStartMask) ? std::min(level + 1, kFoldNumberMask) : level;
+            if ((above & kFoldEndMask) && gFoldLevel > foldFloor())
+                gFoldLevel = level - 1;
+        }
     }
 
     if (counts.foldDelta > 0) {
@@ -163,15 +169,31 @@ void ApplyFoldLevel(int Line, bool InFilePass, const BlockCounts& counts) {
         SciSetFoldLevel(Line, kFoldBase + 1);
         gFoldLevel = kFoldBase;
     } else {
-        if (!(gEveryLineShown && InFilePass) && !SciGetLineVisible(Line + 1))
+        if (!(gEveryLineShown && InFilePass) && !SciGetLineVisible(Line + 1)) {
+            // The lines shown are styled at once, and their colouring walks the scope anew.
+            const QString function = gCurrentFunction;
+            const QString type = gCurrentType;
+            const std::shared_ptr<clsHash> locals = gCurrentLocals;
+            const std::shared_ptr<clsHash> fields = gCurrentFields;
             SciEnsureVisible(Line + 1);
+            gCurrentFunction = function;
+            gCurrentType = type;
+            gCurrentLocals = locals;
+            gCurrentFields = fields;
+        }
         SciSetFoldLevel(Line, gFoldLevel);
         if (counts.foldDelta < 0 && gFoldLevel > foldFloor())
             --gFoldLevel;
     }
 
-    if (recomputed && (static_cast<int>(SciGetFoldLevel(Line + 1)) & kFoldNumberMask) != gFoldLevel
-        && (SciMarkerGet(Line + 1) & kParsedMask))
+    // The lines below take the new level, and the main program's marker
+    // when a header above them came or went: an End Function line's level
+    // is the same with its function as without it.
+    const long below = SciMarkerGet(Line + 1);
+    const bool belowMarkedMain = below & kMainProgramMask;
+    if (recomputed && (below & kParsedMask) &&
+        ((static_cast<int>(SciGetFoldLevel(Line + 1)) & kFoldNumberMask) != gFoldLevel ||
+         belowMarkedMain != InMainProgram()))
         CheckFold(Line, gFoldLevel);
 }
 

@@ -112,6 +112,13 @@ void ParsedStyles::set(int Position, int Length, int style) {
     }
 }
 
+void ParsedStyles::plainLine() {
+    // A whole-document pass that writes the view plain has done so already.
+    if (plainFrom_ >= 0 && plainFrom_ <= lineStart_)
+        return;
+    set(lineStart_, lineEnd_ - lineStart_, 0);
+}
+
 void ParsedStyles::flush() {
     if (pendingFirst_ < pendingEnd_ && holds(pendingFirst_, pendingEnd_)) {
         // What lies between the last run written and this one is plain:

@@ -25,6 +25,9 @@ public:
     void startPlainDocument();
     // Length characters from Position, as far as they lie on the line.
     void set(int Position, int Length, int style);
+    // The whole line plain (style 0) before its tokens are styled, as a
+    // fresh parse leaves what no token covers.
+    void plainLine();
     void flush();
     // Writes back, unless the next line may follow in the same run.
     void endLine();

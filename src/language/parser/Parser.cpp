@@ -262,6 +262,8 @@ void LineParse::run() {
         lineBase_ = static_cast<int>(SciPositionFromLine(line_)) - 1;
         readLine();
         ParserStyles().beginLine(lineBase_ + 1, length_, gParsingFile && inFilePass_ && !ReindentsLines());
+        // The blanks between tokens may still carry what the line was, a comment's style.
+        ParserStyles().plainLine();
         if (!inFilePass_ || gCurrentFunction.isEmpty())
             gCurrentFunction = CurrentFunction(line_ - 1);
         // A pass starting here must not take the Type where the last parse ended: it is looked up when needed.
@@ -280,6 +282,9 @@ void LineParse::run() {
         ParserStyles().endLine();
         if (pendingMarkers_)
             SciDirect(gSciWndData, QsciScintillaBase::SCI_MARKERADDSET, static_cast<uptr_t>(line_), pendingMarkers_);
+        // A line joined to this one may have brought the main program's marker onto a function's line.
+        if (!(pendingMarkers_ & markerMask(MARKER_MAINPROGRAM)) && (SciMarkerGet(line_) & markerMask(MARKER_MAINPROGRAM)))
+            SciMarkerDelete(line_, MARKER_MAINPROGRAM);
         ApplyFoldLevel(line_, inFilePass_, counts_);
     } catch (...) {
         SetErrorLog(QStringLiteral("Parseline"), kModule);

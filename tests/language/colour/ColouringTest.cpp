@@ -1,5 +1,8 @@
 #include "editor/SciWrappers.h"
 #include "editor/UndoGroups.h"
+#include "editor/CurrentView.h"
+#include "platform/scintilla/PaintGuard.h"
+#include "platform/scintilla/SciDirectCalls.h"
 #include "language/colour/ColouringFlags.h"
 #include "language/colour/Colouring.h"
 #include "vocabulary/StyleNumbers.h"
@@ -50,6 +53,22 @@ TEST_F(Colouring, CaseCorrectionWaitsForOpenUndoGroups) {
     EXPECT_EQ(lineText(1), QByteArray("MyVar = 1\r\n"));
     SciUndo();
     EXPECT_EQ(lineText(1), QByteArray("MyVar = 1\r\n")) << "the respelling is no undo step";
+}
+
+// Lines the component shows or styles in the middle of an edit of its own are
+// coloured inside that edit's undo group, which a respelling must leave open.
+TEST_F(Colouring, CaseCorrectionWaitsOutEditsOfTheComponentItself) {
+    parse("Global MyVar\r\nmyvar = 1\r\n");
+    SciGotoPos(0);
+    SciDirect(gSciWndData, QsciScintillaBase::SCI_BEGINUNDOACTION);
+    {
+        platform::NotificationScope notified;
+        ColorLineLight(1, false);
+    }
+    EXPECT_EQ(lineText(1), QByteArray("myvar = 1\r\n"));
+    SciDirect(gSciWndData, QsciScintillaBase::SCI_ENDUNDOACTION);
+    ColorLineLight(1, false);
+    EXPECT_EQ(lineText(1), QByteArray("MyVar = 1\r\n"));
 }
 
 TEST_F(Colouring, TheCaretLineTakesItsOwnScopeForIndexesAndLists) {

@@ -15,13 +15,13 @@ namespace {
 
 class EditingOnShownViews : public ParsedDocumentsTest {
 protected:
-    frmDoc& open(const QByteArray& text) {
-        frmDoc& doc = parse(text);
+    frmDoc& open(const QByteArray& text, const QString& name = QStringLiteral("test.bb")) {
+        frmDoc& doc = parse(text, name);
         SciEmptyUndoBuffer();
         SciSetSavePoint();
         doc.setDirty(false);
         doc.SubClass();
-        doc.m_strDocumentWindowID = QStringLiteral("test.bb");
+        doc.m_strDocumentWindowID = name;
         host.windows.append({doc.m_strDocumentWindowID, &doc, doc.Filename()});
         doc.resize(640, 480);
         doc.show();
@@ -85,4 +85,32 @@ TEST_F(EditingOnShownViews, IndentingACleanDocumentMarksItChanged) {
     IndentSelectedLines();
     EXPECT_TRUE(doc.Dirty());
     EXPECT_EQ(host.documentWindowCaption(QStringLiteral("test.bb")), "test.bb*");
+}
+
+// Uncommented lines are styled as a fresh open styles their text: the
+// blanks between their tokens are plain, not the comment they were.
+TEST_F(EditingOnShownViews, UncommentedLinesTakeTheStylesOfAFreshOpen) {
+    const QByteArray commented = ";Print 1 + 2 ,  3\r\n;x = \"a b\"  : y = 4\r\n;If x Then  Print  y\r\n\r\n" + assignments(20);
+    frmDoc& doc = open(commented);
+    SciSetSel(0, SciPositionFromLine(3));
+    UncommentSelectedLines();
+    SciGotoPos(SciPositionFromLine(3));
+    // The lines are parsed at the update of the first paint, the names restyled at the paint that asks for.
+    doc.Sci->viewport()->repaint();
+    doc.Sci->viewport()->repaint();
+    const QByteArray text = documentText();
+    ASSERT_FALSE(text.contains(';')) << text.toStdString();
+    const auto styles = [] {
+        QList<int> cells;
+        for (long position = 0; position < SciPositionFromLine(3); ++position)
+            cells.append(int(SciGetStyleAt(position)));
+        return cells;
+    };
+    const QList<int> edited = styles();
+
+    frmDoc& fresh = open(text, QStringLiteral("fresh.bb"));
+    SciGotoPos(SciPositionFromLine(3));
+    fresh.Sci->viewport()->repaint();
+    fresh.Sci->viewport()->repaint();
+    EXPECT_EQ(edited, styles());
 }
