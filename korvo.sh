@@ -36,7 +36,7 @@ werror=()
 cmake --build build -j "$(nproc)"
 
 if [ "${1:-}" = "test" ]; then
-  [ -f build-sanitize/CMakeCache.txt ] || cmake -S . -B build-sanitize -DKORVO_SANITIZE=ON >/dev/null
+  [ -f build-sanitize/CMakeCache.txt ] || cmake -S . -B build-sanitize -DKORVO_SANITIZE=ON "${werror[@]}" >/dev/null
   cmake --build build-sanitize -j "$(nproc)"
   tests/fuzz/run.sh
   (cd build-sanitize && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")

@@ -73,7 +73,7 @@ TEST_F(SnippetsPanelDisplay, ADroppedSnippetKeepsItsIndentationTheEditorTakesThe
     ASSERT_TRUE(display::drag(*tree(), rowOf(QStringLiteral("Loops/indented")), *editorViewport()));
     EXPECT_TRUE(display::waitFor([this] { return editorText() == "For i = 1 To 10\r\n\tPrint i\r\nNext\r\n"; })) << editorText().toStdString();
     EXPECT_TRUE(panel->rtfPreview->toPlainText().startsWith(QLatin1String("For i"))) << panel->rtfPreview->toPlainText().toStdString();
-    EXPECT_TRUE(display::waitFor([this] { return QApplication::focusWidget() == gActiveDoc->Sci; }))
+    EXPECT_TRUE(display::waitFor([] { return QApplication::focusWidget() == gActiveDoc->Sci; }))
         << "the keys went to " << (QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className() : "nothing");
     shot();
     display::keyChord(QStringLiteral("ctrl+End"));

@@ -27,7 +27,10 @@ document_runs=20000
 model_runs=30000
 edit_runs=1500
 
-[ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DKORVO_FUZZ=ON >/dev/null
+# Under CI a warning fails the build.
+werror=()
+[ "${CI:-}" = "true" ] && werror=(-DKORVO_WERROR=ON)
+[ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DKORVO_FUZZ=ON "${werror[@]}" >/dev/null
 cmake --build "$build" -j "$(nproc)" --target korvo-document-fuzzer korvo-model-fuzzer korvo-edit-fuzzer
 mkdir -p "$build/crashes"
 rm -f "$build/crashes/"*
