@@ -1,3 +1,4 @@
+#include "LineStates.h"
 #include "display/DisplayInput.h"
 #include "display/EditedWindowFixture.h"
 
@@ -9,7 +10,6 @@
 #include "language/model/ModelDump.h"
 #include "shell/StatusObjects.h"
 #include "shell/frmMain.h"
-#include "vocabulary/Markers.h"
 #include "support/Corpus.h"
 
 #include <QAction>
@@ -127,35 +127,6 @@ protected:
             display::drag(view, from, view, to);
     }
 
-    // The markers the parser gives each line and its fold level, one line a row.
-    static QStringList lineStates() {
-        constexpr long kParserMarkers = markerMask(MARKER_FUNCTION) | markerMask(MARKER_TYPE) |
-                                        markerMask(MARKER_PARSED) | markerMask(MARKER_FOLDSTART) |
-                                        markerMask(MARKER_FOLDEND) | markerMask(MARKER_MAINPROGRAM) |
-                                        markerMask(MARKER_BLOCK) | markerMask(MARKER_BREAKPOINT);
-        QStringList rows;
-        const long lines = send(QsciScintillaBase::SCI_GETLINECOUNT);
-        for (long line = 0; line < lines; ++line) {
-            rows += QStringLiteral("line %1 markers=%2 level=%3")
-                        .arg(line)
-                        .arg(send(QsciScintillaBase::SCI_MARKERGET, line) & kParserMarkers, 0, 16)
-                        .arg(send(QsciScintillaBase::SCI_GETFOLDLEVEL, line) & 0x2FFF, 0, 16);
-        }
-        return rows;
-    }
-
-    // The rows that differ, each beside the fresh one.
-    static std::string differingRows(const QStringList& edited, const QStringList& fresh) {
-        std::string text;
-        for (qsizetype row = 0; row < std::max(edited.size(), fresh.size()); ++row) {
-            const QString mine = row < edited.size() ? edited[row] : QString();
-            const QString theirs = row < fresh.size() ? fresh[row] : QString();
-            if (mine != theirs)
-                text += mine.toStdString() + "   fresh: " + theirs.toStdString() + "\n";
-        }
-        return text;
-    }
-
     bool traced = false;
 
     // The code model of the active document, in an order edits cannot change.
@@ -233,7 +204,7 @@ TEST_F(EditingSessionDisplay, ARealGameEditedByHandListsWhatAFreshOpenOfTheSaved
     ASSERT_TRUE(display::waitFor(settled));
     shot(QStringLiteral("edited"));
     const std::string editedModel = model();
-    const QStringList editedLines = lineStates();
+    const QStringList editedLines = LineStates();
     const QStringList editedLists = explorerLists();
     display::keyChord(QStringLiteral("ctrl+s"));
     ASSERT_TRUE(display::waitFor([] { return !gActiveDoc->Sci->send(QsciScintillaBase::SCI_GETMODIFY); }));
@@ -242,7 +213,7 @@ TEST_F(EditingSessionDisplay, ARealGameEditedByHandListsWhatAFreshOpenOfTheSaved
     main->Text1_Change(homeFile(QStringLiteral("Main.bb")));
     ASSERT_TRUE(gActiveDoc);
     EXPECT_EQ(editedModel, model());
-    EXPECT_EQ(differingRows(editedLines, lineStates()), "");
+    EXPECT_EQ(DifferingLineStates(editedLines, LineStates()), "");
     EXPECT_EQ(editedLists.join(QLatin1Char('\n')).toStdString(), explorerLists().join(QLatin1Char('\n')).toStdString());
     // A long session may leave few declarations standing.
     if (!traced) {

@@ -1,5 +1,6 @@
 #include "fuzz/HandlerEdits.h"
 
+#include "LineStates.h"
 #include "OpenedDocument.h"
 #include "aids/SearchEngine.h"
 #include "editor/ActiveDocument.h"
@@ -17,7 +18,6 @@
 #include "platform/ProgramFolder.h"
 #include "platform/scintilla/SciDirectCalls.h"
 #include "shell/CoreStartUp.h"
-#include "vocabulary/Markers.h"
 
 #include <QApplication>
 #include <QDir>
@@ -231,36 +231,6 @@ std::string unheldHiddenLine() {
     return {};
 }
 
-// The markers a parse gives each line and its fold level, one line a row:
-// what the margins show and what folding and the scope queries read.
-QStringList lineStates() {
-    constexpr long kParserMarkers = markerMask(MARKER_FUNCTION) | markerMask(MARKER_TYPE) | markerMask(MARKER_PARSED) |
-                                    markerMask(MARKER_FOLDSTART) | markerMask(MARKER_FOLDEND) |
-                                    markerMask(MARKER_MAINPROGRAM) | markerMask(MARKER_BLOCK) |
-                                    markerMask(MARKER_BREAKPOINT);
-    QStringList states;
-    const long lines = long(SciGetLineCount());
-    for (long line = 0; line < lines; ++line) {
-        states += QStringLiteral("line %1 markers=%2 level=%3")
-                      .arg(line)
-                      .arg(long(SciMarkerGet(line)) & kParserMarkers, 0, 16)
-                      .arg(long(SciGetFoldLevel(line)) & (kFoldNumberMask | kFoldHeaderFlag), 0, 16);
-    }
-    return states;
-}
-
-// The rows of the edited view that a fresh parse makes otherwise, each beside the fresh one.
-std::string differingLines(const QStringList& edited, const QStringList& fresh) {
-    std::string text;
-    for (qsizetype row = 0; row < std::max(edited.size(), fresh.size()); ++row) {
-        const QString mine = row < edited.size() ? edited[row] : QString();
-        const QString theirs = row < fresh.size() ? fresh[row] : QString();
-        if (mine != theirs)
-            text += mine.toStdString() + "   fresh: " + theirs.toStdString() + "\n";
-    }
-    return text;
-}
-
 QByteArray errorLog() {
     QFile file(platform::programFolder() + QStringLiteral("/error.log"));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -342,13 +312,13 @@ std::string HandlerEdits::run(const EditScenario& scenario) {
 
         const QByteArray text = SciGetAllText(gSciWndData);
         const QStringList model = DumpModel(gActiveProject->Model, edited, ModelDumpDetail::Full);
-        const QStringList states = lineStates();
+        const QStringList states = LineStates();
         QStringList fresh, freshStates;
         {
             OpenedDocument parsed = OpenSourceText(folder_ + QStringLiteral("/fresh/") + kName, text);
             if (parsed) {
                 fresh = DumpModel(gActiveProject->Model, *parsed, ModelDumpDetail::Full);
-                freshStates = lineStates();
+                freshStates = LineStates();
             }
         }
         ActivateDocument(&edited);
@@ -360,7 +330,7 @@ std::string HandlerEdits::run(const EditScenario& scenario) {
         if (sortedModel != sortedFresh || (scenario.lineStates && states != freshStates) || log != logBefore) {
             difference = describe(scenario) + "after step " + std::to_string(s) + ", the text " + quoted(text) +
                          "\nmodel:\n" + model.join('\n').toStdString() + "\nfresh parse:\n" +
-                         fresh.join('\n').toStdString() + "\nlines:\n" + differingLines(states, freshStates) +
+                         fresh.join('\n').toStdString() + "\nlines:\n" + DifferingLineStates(states, freshStates) +
                          "reported:\n" + log.mid(logBefore.size()).toStdString() + "\n";
         }
     }
