@@ -410,3 +410,12 @@ TEST_F(HandlerEditsTest, LinesPastedAfterAFoldedHeaderAtTheSavePoint) {
     expectFreshModel(
         EditScenarioFromBytes(reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())));
 }
+
+// A line that opens a function and closes it too is no line of the main
+// program, whatever closing line is typed above it.
+TEST_F(HandlerEditsTest, AnEndFunctionTypedAboveAFunctionClosedOnItsOwnLine) {
+    expectFreshModel({"\r\nFunction a()End Function\r\nPrint 1\r\n", {{Edit::Type, 0, 0, "End Function"}, {Edit::Leave}}});
+    expectFreshModel({"\r\nFunction a()End Function : Function b()\r\nPrint 1\r\n",
+                      {{Edit::Type, 0, 0, "End Function"}, {Edit::Leave}, {Edit::Undo}, {Edit::Leave}}});
+    expectFreshModel({"\r\nEnd Function : Type T\r\nEnd Type\r\n", {{Edit::Type, 0, 0, "End Function"}, {Edit::Leave}}});
+}

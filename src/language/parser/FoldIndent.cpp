@@ -7,6 +7,7 @@
 #include "foundation/errors/ErrorLog.h"
 #include "language/editing/NotificationHandler.h"
 #include "language/lexer/Lexer.h"
+#include "language/parser/LineStatements.h"
 #include "language/parser/NextIndent.h"
 #include "language/parser/Parser.h"
 #include "language/parser/ParseState.h"
@@ -70,6 +71,13 @@ void countOpeners(BlockCounts& counts, const ClsBBFunkcija& keyword) {
     }
 }
 
+// A line that opens a function is in no main program, though it may close a function too.
+bool opensFunction(long line) {
+    const std::vector<BoundaryStatement> boundaries = BoundariesOfText(SciGetLineText(line));
+    return std::any_of(boundaries.begin(), boundaries.end(),
+                       [](const BoundaryStatement& b) { return b.kind == Boundary::Function; });
+}
+
 void markMainProgram(long line, long markers, bool outside) {
     const bool marked = markers & kMainProgramMask;
     if (outside && !marked)
@@ -107,7 +115,7 @@ void CheckFold(int Line, int Level) {
         }
         const long markers = SciMarkerGet(next);
         if (markers & kFoldEndMask)
-            markMainProgram(next, markers, outside);
+            markMainProgram(next, markers, outside && !opensFunction(next));
     } catch (...) {
         SetErrorLog(QStringLiteral("CheckFold"), QStringLiteral("Mod_Folding"));
     }
