@@ -419,3 +419,10 @@ TEST_F(HandlerEditsTest, AnEndFunctionTypedAboveAFunctionClosedOnItsOwnLine) {
                       {{Edit::Type, 0, 0, "End Function"}, {Edit::Leave}, {Edit::Undo}, {Edit::Leave}}});
     expectFreshModel({"\r\nEnd Function : Type T\r\nEnd Type\r\n", {{Edit::Type, 0, 0, "End Function"}, {Edit::Leave}}});
 }
+
+// The line below a function's line that opens a Type and closes the function
+// takes the Type's level, as a fresh parse gives it, never one under the base.
+TEST_F(HandlerEditsTest, ALineBelowAFunctionThatClosesOnItsLineLeavingATypeOpen) {
+    expectFreshModel({"Function keep%(a, b$) Type T : End Function\r\n", {{Edit::Enter, 0, 255}, {Edit::Leave}}});
+    expectFreshModel({"Function a() : End Function\r\nPrint 1\r\n", {{Edit::Type, 1, 0, "x"}, {Edit::Leave}}});
+}

@@ -157,9 +157,13 @@ void ApplyFoldLevel(int Line, bool InFilePass, const BlockCounts& counts) {
         const long above = SciMarkerGet(Line - 1);
         const int aboveLevel = static_cast<int>(SciGetFoldLevel(Line - 1));
         const int level = aboveLevel & kFoldNumberMask;
-        if ((above & kFoldStartMask) && (above & kFoldEndMask) && !(above & kFunctionMask)) {
+        if ((above & kFoldStartMask) && (above & kFoldEndMask)) {
             // A block opened and closed on the line above: its header flag tells whether one stays open.
-            gFoldLevel = (aboveLevel & kFoldHeaderFlag) ? std::min(level + 1, kFoldNumberMask) : level;
+            // A function's line that leaves none open goes back to the main program's level.
+            if (aboveLevel & kFoldHeaderFlag)
+                gFoldLevel = std::min(level + 1, kFoldNumberMask);
+            else
+                gFoldLevel = (above & kFunctionMask) ? kFoldBase : level;
         } else {
             gFoldLevel = (above & kFoldStartMask) ? std::min(level + 1, kFoldNumberMask) : level;
             if ((above & kFoldEndMask) && gFoldLevel > foldFloor())
