@@ -2,8 +2,9 @@
 # tests/fuzz/run.sh            builds the fuzz targets (clang, libFuzzer, AddressSanitizer and
 #                              UndefinedBehaviorSanitizer) in build-fuzz/, replays every seed of
 #                              each, then fuzzes each for a fixed number of inputs from a fixed
-#                              seed, starting from the committed seeds alone: one commit gives
-#                              one answer on any machine at any load. The test command runs this.
+#                              seed, starting from the committed seeds alone, so that neither the
+#                              clock, the load nor an earlier run sets how much is tried. The
+#                              test command runs this.
 # tests/fuzz/run.sh SECONDS    the same replay, then fuzzes each target for SECONDS from a random
 #                              seed, into corpus folders under build-fuzz/corpus/ that grow from
 #                              run to run.

@@ -34,6 +34,13 @@ namespace {
 constexpr int kMarkerMargin = 1;
 constexpr int kFoldMargin = 2;
 
+// The focus moves without any edit, and the document tells of its save point
+// while text goes in, before the view has placed the new lines: neither ends
+// a pending insertion.
+bool endsPendingInsertion(int code) {
+    return code != SCN_FOCUSIN && code != SCN_FOCUSOUT && code != SCN_SAVEPOINTLEFT && code != SCN_SAVEPOINTREACHED;
+}
+
 class DocumentSwitch {
 public:
     DocumentSwitch(frmDoc* doc, const SciHandle& view)
@@ -126,7 +133,7 @@ void cSubclass::WindowProc(const SciNotification& scn) {
     try {
         if (!IsEditorActive())
             return;
-        if (mPendingInsertion && scn.code != SCN_FOCUSIN && scn.code != SCN_FOCUSOUT)
+        if (mPendingInsertion && endsPendingInsertion(scn.code))
             afterInsertion();
         handleNotification(scn);
     } catch (...) {
