@@ -6,6 +6,18 @@
 
 #include <gtest/gtest.h>
 
+namespace {
+
+// A property of a window as xprop prints it.
+QByteArray windowProperty(const QString& window, const char* name) {
+    QProcess xprop;
+    xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), window, QLatin1String(name)});
+    xprop.waitForFinished(30000);
+    return xprop.readAllStandardOutput();
+}
+
+}
+
 KorvoProcess::KorvoProcess(const QString& workingFolder, const QStringList& arguments) {
     process_.setWorkingDirectory(workingFolder);
     process_.setProcessChannelMode(QProcess::SeparateChannels);
@@ -29,11 +41,8 @@ bool KorvoProcess::waitForMainWindow() {
         const QStringList windows = display::xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
                                                       QStringLiteral("--pid"), pid}).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         for (const QString& window : windows) {
-            QProcess xprop;
-            xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), window, QStringLiteral("_NET_WM_WINDOW_TYPE")});
-            xprop.waitForFinished(30000);
             // Qt names the splash a normal window too, after its own type.
-            const QByteArray types = xprop.readAllStandardOutput();
+            const QByteArray types = windowProperty(window, "_NET_WM_WINDOW_TYPE");
             if (types.contains("_NET_WM_WINDOW_TYPE_NORMAL") && !types.contains("_NET_WM_WINDOW_TYPE_SPLASH")) {
                 window_ = window;
                 return true;
@@ -45,21 +54,33 @@ bool KorvoProcess::waitForMainWindow() {
 }
 
 QRect KorvoProcess::clientGeometry() const {
+    // xwininfo's position is the client's own on the screen; xdotool's counts a reparented window's offset twice.
+    QProcess xwininfo;
+    xwininfo.start(QStringLiteral("xwininfo"), {QStringLiteral("-id"), window_});
+    xwininfo.waitForFinished(30000);
     QRect geometry;
-    const QStringList lines = display::xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window_}).split(QLatin1Char('\n'));
-    for (const QString& line : lines) {
-        const QString name = line.section(QLatin1Char('='), 0, 0);
-        const int value = line.section(QLatin1Char('='), 1).toInt();
-        if (name == QLatin1String("X"))
+    for (const QString& line : QString::fromLatin1(xwininfo.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+        const QString name = line.section(QLatin1Char(':'), 0, 0).trimmed();
+        const int value = line.section(QLatin1Char(':'), 1).trimmed().toInt();
+        if (name == QLatin1String("Absolute upper-left X"))
             geometry.moveLeft(value);
-        else if (name == QLatin1String("Y"))
+        else if (name == QLatin1String("Absolute upper-left Y"))
             geometry.moveTop(value);
-        else if (name == QLatin1String("WIDTH"))
+        else if (name == QLatin1String("Width"))
             geometry.setWidth(value);
-        else if (name == QLatin1String("HEIGHT"))
+        else if (name == QLatin1String("Height"))
             geometry.setHeight(value);
     }
     return geometry;
+}
+
+QRect KorvoProcess::frameGeometry() const {
+    // "_NET_FRAME_EXTENTS(CARDINAL) = left, right, top, bottom"; none before the window manager framed the window.
+    const QList<QByteArray> extents = windowProperty(window_, "_NET_FRAME_EXTENTS").split('=').value(1).split(',');
+    if (extents.size() != 4)
+        return {};
+    return clientGeometry().marginsAdded(
+        QMargins(extents[0].trimmed().toInt(), extents[2].trimmed().toInt(), extents[1].trimmed().toInt(), extents[3].trimmed().toInt()));
 }
 
 bool KorvoProcess::closeAndWait() {

@@ -18,6 +18,8 @@ public:
     bool waitForMainWindow();
     // The main window's client area as the X server has it.
     QRect clientGeometry() const;
+    // The window manager's frame around it; empty while it has none.
+    QRect frameGeometry() const;
     // Closes the main window with the window manager's Close (Alt+F4) and
     // waits for the process to end; true when it ended normally with 0.
     bool closeAndWait();

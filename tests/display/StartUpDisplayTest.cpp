@@ -58,6 +58,10 @@ TEST_F(StartUpDisplay, ANormalWindowKeepsItsPlaceAndSizeOverThreeStarts) {
     for (int start = 1; start <= 3; ++start) {
         KorvoProcess korvo(work());
         ASSERT_TRUE(korvo.waitForMainWindow()) << korvo.report().toStdString();
+        // The window manager frames and places a mapped window a little later.
+        EXPECT_TRUE(display::waitFor([&korvo] { return korvo.frameGeometry() == QRect(100, 80, 900, 700); }))
+            << "start " << start << ": " << korvo.frameGeometry().x() << "," << korvo.frameGeometry().y() << " "
+            << korvo.frameGeometry().width() << "x" << korvo.frameGeometry().height();
         clients.append(korvo.clientGeometry());
         ASSERT_TRUE(korvo.closeAndWait()) << korvo.report().toStdString();
         EXPECT_EQ(stored("MainWidth"), 13500) << "after start " << start;
@@ -137,17 +141,21 @@ protected:
 
 }
 
-TEST_F(MaximisedCyclesDisplay, ThreeMaximisedStartsExitsAndRestoresKeepTheNormalFrame) {
+TEST_F(MaximisedCyclesDisplay, FiveMaximisedStartsExitsAndRestoresKeepTheNormalFrame) {
     const QRect normal(100, 80, 1100, 750);
     ASSERT_TRUE(display::waitFor([this, normal] { return main->frameGeometry() == normal; })) << text(main->frameGeometry()).toStdString();
-    for (int cycle = 1; cycle <= 3; ++cycle) {
+    const auto expectStoredFrame = [](int cycle) {
+        const QString section = LayoutSectionName(0);
+        for (const auto& [key, value] : {std::pair{"MainLeft", 1500}, {"MainTop", 1200}, {"MainWidth", 16500}, {"MainHeight", 11250}})
+            EXPECT_EQ(platform::GetSetting(section, QLatin1String(key)).toInt(), value) << key << ", cycle " << cycle;
+    };
+    for (int cycle = 1; cycle <= 5; ++cycle) {
         doubleClickTitleBar();
         ASSERT_TRUE(display::waitFor([this] { return main->isMaximized(); })) << "cycle " << cycle;
         restart();
         ASSERT_TRUE(main);
         ASSERT_TRUE(display::waitFor([this] { return main->isMaximized(); })) << "cycle " << cycle;
-        EXPECT_EQ(platform::GetSetting(LayoutSectionName(0), QStringLiteral("MainWidth")).toInt(), 16500) << "cycle " << cycle;
-        EXPECT_EQ(platform::GetSetting(LayoutSectionName(0), QStringLiteral("MainTop")).toInt(), 1200) << "cycle " << cycle;
+        expectStoredFrame(cycle);
         doubleClickTitleBar();
         EXPECT_TRUE(display::waitFor([this, normal] { return !main->isMaximized() && main->frameGeometry() == normal; }))
             << "cycle " << cycle << ": " << text(main->frameGeometry()).toStdString();
@@ -155,9 +163,21 @@ TEST_F(MaximisedCyclesDisplay, ThreeMaximisedStartsExitsAndRestoresKeepTheNormal
         // An exit in the normal state stores the frame as it is.
         restart();
         ASSERT_TRUE(main);
-        EXPECT_EQ(platform::GetSetting(LayoutSectionName(0), QStringLiteral("MainWidth")).toInt(), 16500) << "cycle " << cycle;
-        EXPECT_EQ(platform::GetSetting(LayoutSectionName(0), QStringLiteral("MainHeight")).toInt(), 11250) << "cycle " << cycle;
+        expectStoredFrame(cycle);
         EXPECT_TRUE(display::waitFor([this, normal] { return main->frameGeometry() == normal; }))
             << "cycle " << cycle << ": " << text(main->frameGeometry()).toStdString();
     }
+    // Five maximised sessions in a row, then the first restore.
+    doubleClickTitleBar();
+    ASSERT_TRUE(display::waitFor([this] { return main->isMaximized(); }));
+    for (int start = 1; start <= 5; ++start) {
+        restart();
+        ASSERT_TRUE(main);
+        ASSERT_TRUE(display::waitFor([this] { return main->isMaximized(); })) << "start " << start;
+    }
+    expectStoredFrame(6);
+    doubleClickTitleBar();
+    EXPECT_TRUE(display::waitFor([this, normal] { return !main->isMaximized() && main->frameGeometry() == normal; }))
+        << text(main->frameGeometry()).toStdString();
+    shot(QStringLiteral("after-five-in-a-row"));
 }
