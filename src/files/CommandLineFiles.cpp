@@ -40,7 +40,9 @@ public:
             resolved_.append(candidate_);
             return;
         }
-        const QString path = candidate_.isEmpty() ? QString() : CanonicalPath(base_.absoluteFilePath(candidate_));
+        // Links are kept as named: what a name opens as is judged on the name
+        // the user gave, and OpenFile finds the file it names.
+        const QString path = candidate_.isEmpty() ? QString() : QDir::cleanPath(base_.absoluteFilePath(candidate_));
         if (PathExists(path))
             resolved_.append(path);
         else

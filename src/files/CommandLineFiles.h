@@ -11,9 +11,9 @@
 // with blanks may come unquoted.
 
 // The pieces resolved against the folder relative paths were given in:
-// each switch as given, each existing path in its canonical form; pieces
-// that never name anything are dropped. Work and memory grow linearly with
-// the pieces.
+// each switch as given, each existing path absolute with "." and ".."
+// resolved but its links kept as named; pieces that never name anything
+// are dropped. Work and memory grow linearly with the pieces.
 QStringList ResolveCommandLine(const QStringList& pieces, const QDir& base);
 // The program's arguments as text. Paths are UTF-8 bytes to Qt, so an
 // argument whose bytes are no UTF-8 names no file Korvo can open: it is

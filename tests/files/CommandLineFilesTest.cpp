@@ -120,3 +120,16 @@ TEST(CommandLineArguments, ANameThatIsNoUtf8IsNamedByItsBytes) {
     EXPECT_EQ(unreadable, (QStringList{"\\xFF\\xFE.bb", "a\\x5Cb\\x80 c.kpf"}));
     EXPECT_TRUE(UnreadableNamesMessage(unreadable).endsWith("opened:\r\n\\xFF\\xFE.bb\r\na\\x5Cb\\x80 c.kpf"));
 }
+
+// What a name opens as is judged on the name given, not on its link's target.
+TEST_F(CommandLineFilesTest, ALinkNamedForKorvoIsJudgedByItsOwnName) {
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), homeFile("x.kpf")));
+    ASSERT_TRUE(QFile::link(homeFile("My Work"), homeFile("x.bb")));
+    EXPECT_EQ(ResolveCommandLine({"x.kpf", "x.bb"}, QDir(home())), (QStringList{homeFile("x.kpf"), homeFile("x.bb")}));
+
+    OpenFilesFromCommand(homeFile("x.kpf") + " " + homeFile("x.bb"));
+    ASSERT_EQ(prompts.size(), 2);
+    EXPECT_EQ(prompts[0].text, "Could not load file:\r\nNot a regular file: /dev/zero");
+    EXPECT_EQ(prompts[1].text, "Could not load file:\r\nNot a regular file: " + homeFile("My Work"));
+    EXPECT_TRUE(host.windows.isEmpty());
+}

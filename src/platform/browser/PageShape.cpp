@@ -28,6 +28,7 @@ bool isNameChar(QChar c) {
 
 QString pageShapeFault(const QString& html) {
     int depth = 0;
+    int tableDepth = 0;
     int images = 0;
     int bodyStyleElements = 0;
     bool inBody = false;
@@ -65,6 +66,12 @@ QString pageShapeFault(const QString& html) {
             return QStringLiteral("more than %1 style sheets in its body").arg(kMaxBodyStyleElements);
         if (selfClosing || nestsNothing(name))
             continue;
+        if (name.compare(QLatin1String("table"), Qt::CaseInsensitive) == 0) {
+            if (closing)
+                tableDepth = std::max(0, tableDepth - 1);
+            else if (++tableDepth > kMaxTableNesting)
+                return QStringLiteral("tables nested more than %1 deep").arg(kMaxTableNesting);
+        }
         if (closing)
             depth = std::max(0, depth - 1);
         else if (++depth > kMaxNesting)

@@ -2,7 +2,9 @@
 #include "platform/browser/PageShape.h"
 #include "platform/browser/PageSource.h"
 #include "platform/browser/WebBrowser.h"
+#include "support/Corpus.h"
 
+#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextDocument>
@@ -138,7 +140,7 @@ TEST_F(HostilePagesTest, PagesWhoseCostOutgrowsTheirSizeAreRefusedWithALine) {
         {"styles in the body", "<style>p{}</style>", "", browser::kMaxBodyStyleElements / 8},
         {"missing images", "<img src=\"x.png\">", "", browser::kMaxImages / 8},
         {"nested divisions", "<div>", "</div>", browser::kMaxNesting / 8},
-        {"nested tables", "<table><tr><td>", "</td></tr></table>", browser::kMaxNesting / 8},
+        {"nested tables", "<table><tr><td>", "</td></tr></table>", browser::kMaxTableNesting},
         {"nested inline elements", "<b><font color=red>", "</font></b>", browser::kMaxNesting / 8},
     };
     for (const Shape& shape : shapes) {
@@ -158,8 +160,22 @@ TEST_F(HostilePagesTest, PagesWhoseCostOutgrowsTheirSizeAreRefusedWithALine) {
         }
     }
     // Comments, tags that hold nothing and ends that pages leave out do not count as nesting.
-    const QString flat = QStringLiteral("<!-- <div><div> -->") + QStringLiteral("<p>a<br><li>b<td>c<img src=x.png><div/>").repeated(900);
+    const QString flat = QStringLiteral("<!-- <div><div> -->") +
+                         QStringLiteral("<p>a<br><li>b<td>c<img src=x.png><div/><table><tr><td>d</table>").repeated(900);
     EXPECT_TRUE(browser::pageShapeFault(flat).isEmpty());
+}
+
+// The bounds leave every page of a real help tree shown.
+TEST(PageShape, EveryPageOfARealHelpTreeIsWithinTheBounds) {
+    const QString help = QStringLiteral(KORVO_CORPUS_DIR "/help");
+    KORVO_NEED_CORPUS(QFileInfo(help).isDir(), "no help tree in the corpus");
+    int pages = 0;
+    for (QDirIterator it(help, {QStringLiteral("*.htm"), QStringLiteral("*.html")}, QDir::Files, QDirIterator::Subdirectories);
+         it.hasNext(); ++pages) {
+        const QString page = it.next();
+        EXPECT_FALSE(browser::loadPage(page).html.contains(QStringLiteral("Page not shown"))) << page.toStdString();
+    }
+    EXPECT_GT(pages, 500);
 }
 
 }
