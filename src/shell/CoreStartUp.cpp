@@ -15,6 +15,7 @@
 #include "language/editing/NotificationHandler.h"
 #include "explorer/frmReferences.h"
 #include "files/FileCommands.h"
+#include "files/OpenDocuments.h"
 #include "language/LanguageCommands.h"
 #include "language/complete/QuickHelp.h"
 #include "language/lexer/InitScintillaAndCharTables.h"
@@ -79,4 +80,5 @@ void ResetSession() {
     frmList::ForgetFills();
     ClearCodeBrowser();
     quickHelp().clear();
+    gNewFileCounter = 0;
 }
