@@ -79,6 +79,11 @@ QByteArray SciGetLineText(long line) {
     return text;
 }
 
+void SciMarkerDeleteEvery(long line, int marker) {
+    while (SciMarkerGet(line) >> marker & 1)
+        SciMarkerDelete(line, marker);
+}
+
 int SciGetCharAt(sptr_t position) {
     return static_cast<unsigned char>(Message{S::SCI_GETCHARAT}(position));
 }

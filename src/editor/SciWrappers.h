@@ -51,6 +51,9 @@ long SciGetLine(long line, unsigned char* buffer, long capacity);
 QByteArray SciGetLineText(long line);
 // The byte at the position, 0 to 255.
 int SciGetCharAt(sptr_t position);
+// Deletes each of the line's markers of that number: a line holds as many as
+// were added to it and as came to it from lines joined to it.
+void SciMarkerDeleteEvery(long line, int marker);
 // Fills lpstrText with exactly the bytes of the range, which is first kept
 // within the document.
 void SciGetTextRange(TextRange& range);

@@ -426,3 +426,14 @@ TEST_F(HandlerEditsTest, ALineBelowAFunctionThatClosesOnItsLineLeavingATypeOpen)
     expectFreshModel({"Function keep%(a, b$) Type T : End Function\r\n", {{Edit::Enter, 0, 255}, {Edit::Leave}}});
     expectFreshModel({"Function a() : End Function\r\nPrint 1\r\n", {{Edit::Type, 1, 0, "x"}, {Edit::Leave}}});
 }
+
+// A closing line typed while its function stood, then the header broken and
+// made again: the folding marks the closing line as the main program's
+// before its parse does, and the header's return takes that mark away whole.
+TEST_F(HandlerEditsTest, AHeaderBrokenAndMadeAgainAboveAClosingLineJustTyped) {
+    expectFreshModel({"Function a%(a, b$)\r\nPrint 1\r\n",
+                      {{Edit::Type, 12, 0, "End Function"}, {Edit::Delete, 0, 7}, {Edit::Type, 0, 0, "Function a()"}}});
+    expectFreshModel({"Function a%(a, b$)\r\nPrint 1\r\n",
+                      {{Edit::Type, 12, 0, "End Function"}, {Edit::Delete, 0, 7}, {Edit::Leave}, {Edit::Undo}, {Edit::Redo},
+                       {Edit::Type, 0, 0, "Function a()"}, {Edit::Leave}, {Edit::Undo}}});
+}

@@ -83,7 +83,7 @@ void markMainProgram(long line, long markers, bool outside) {
     if (outside && !marked)
         SciMarkerAdd(line, MARKER_MAINPROGRAM);
     else if (!outside && marked)
-        SciMarkerDelete(line, MARKER_MAINPROGRAM);
+        SciMarkerDeleteEvery(line, MARKER_MAINPROGRAM);
 }
 
 }

@@ -30,10 +30,8 @@ const QString kModule = QStringLiteral("Mod_Parse");
 // when its unparse began (an unparse adds no marker to its line), so that a
 // marker the line never had costs no message.
 void deleteMarkers(int line, int marker, long held) {
-    if (!(held & markerMask(marker)))
-        return;
-    while (SciMarkerGet(line) & markerMask(marker))
-        SciMarkerDelete(line, marker);
+    if (held & markerMask(marker))
+        SciMarkerDeleteEvery(line, marker);
 }
 
 // In a pass over a range of lines from its top, every line stands in the
