@@ -404,11 +404,6 @@ TEST_F(HandlerEditsTest, AHiddenFoldedHeaderJoinedToTheLineAboveIt) {
 TEST_F(HandlerEditsTest, LinesPastedAfterAFoldedHeaderAtTheSavePoint) {
     expectFreshModel({"Type T\r\nEnd Type\r\n\r\n;~Korvo Editor Parameters:\r\n;~F#0",
                       {{Edit::Paste, 0, 255, "\r\nFunction a()\r\n"}, {Edit::Undo}, {Edit::Redo}}});
-    QFile file(QStringLiteral(KORVO_SOURCE_DIR "/tests/fuzz/edit-seeds/lines-pasted-after-a-folded-header"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
-    expectFreshModel(
-        EditScenarioFromBytes(reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())));
 }
 
 // A line that opens a function and closes it too is no line of the main
