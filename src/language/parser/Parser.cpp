@@ -280,13 +280,10 @@ void LineParse::run() {
     walkTokens();
     try {
         ParserStyles().endLine();
-        // The main program's marker is one a line has or has not: the folding may have put it there already,
-        // and a line joined to this one may have brought it onto a function's line.
-        const long mainProgram = markerMask(MARKER_MAINPROGRAM);
-        const long held = SciMarkerGet(line_);
-        if (const long adding = pendingMarkers_ & ~(held & mainProgram))
-            SciDirect(gSciWndData, QsciScintillaBase::SCI_MARKERADDSET, static_cast<uptr_t>(line_), adding);
-        if (!(pendingMarkers_ & mainProgram) && (held & mainProgram))
+        if (pendingMarkers_)
+            SciDirect(gSciWndData, QsciScintillaBase::SCI_MARKERADDSET, static_cast<uptr_t>(line_), pendingMarkers_);
+        // A line joined to this one may have brought the main program's marker onto a function's line.
+        if (!(pendingMarkers_ & markerMask(MARKER_MAINPROGRAM)) && (SciMarkerGet(line_) & markerMask(MARKER_MAINPROGRAM)))
             SciMarkerDeleteEvery(line_, MARKER_MAINPROGRAM);
         ApplyFoldLevel(line_, inFilePass_, counts_);
     } catch (...) {
