@@ -5,17 +5,20 @@
 // there; last, what Replace All, its Undo and Mark All cost per match.
 // Opening the file (OpenFile) is timed beside the lexer too, and typing
 // beside the bare component with its lexer. --ranges times the unparses of
-// many lines on generated programs of three sizes.
+// many lines on generated programs of three sizes; --long-line the showing
+// of a file of one line of 1 MB and of 10 MB.
 //
 //   korvo-bench FILE.bb --lng KEYWORDS [--rounds N]
 //   korvo-bench --generate LINES [--out FILE.bb] --lng KEYWORDS [--rounds N]
 //   korvo-bench --explorer [LINES] [--lng KEYWORDS]
 //   korvo-bench --ranges --lng KEYWORDS
+//   korvo-bench --long-line --lng KEYWORDS
 
 #include "ExplorerBench.h"
 #include "FindReplaceBench.h"
 #include "GeneratedProgram.h"
 #include "LineReparse.h"
+#include "LongLine.h"
 #include "MemoryPerLine.h"
 #include "ScreenColouring.h"
 #include "Typing.h"
@@ -128,7 +131,8 @@ int usage() {
                  "usage: korvo-bench FILE.bb --lng KEYWORDS [--rounds N]\n"
                  "       korvo-bench --generate LINES [--out FILE.bb] --lng KEYWORDS [--rounds N]\n"
                  "       korvo-bench --explorer [LINES] [--lng KEYWORDS]\n"
-                 "       korvo-bench --ranges --lng KEYWORDS\n");
+                 "       korvo-bench --ranges --lng KEYWORDS\n"
+                 "       korvo-bench --long-line --lng KEYWORDS\n");
     return 2;
 }
 
@@ -163,6 +167,16 @@ int main(int argc, char* argv[]) {
         if (!useKeywords(compiler, listing))
             return 1;
         PrintRangeUnparseTimes(korvo.home.path());
+        return 0;
+    }
+    if (args.removeAll(QStringLiteral("--long-line")) > 0) {
+        if (listing.isEmpty() || !args.isEmpty())
+            return usage();
+        const ScratchKorvo korvo;
+        ClsCompiler compiler;
+        if (!useKeywords(compiler, listing))
+            return 1;
+        PrintLongLineTimes(korvo.home.path());
         return 0;
     }
     const QString generate = option(QStringLiteral("--generate"));

@@ -146,6 +146,21 @@ sptr_t SciView::send(unsigned int message, uptr_t wParam, sptr_t lParam) const {
         return const_cast<SciView*>(this)->sendTracked(message, wParam, lParam);
     if (message == SCI_SETFOLDLEVEL)
         return const_cast<SciView*>(this)->setFoldLevel(static_cast<long>(wParam), lParam);
+    if (message == SCI_SETSELBACK || message == SCI_SETSELFORE)
+        return const_cast<SciView*>(this)->setSelectionColour(message, wParam, lParam);
+    return SendScintilla(message, wParam, lParam);
+}
+
+// Any colour message makes the component lay out every shown line again at
+// the next paint, all of a line however long (seconds for a line of
+// megabytes). The selection's colour is sent at every change of focus, the
+// first time the colour the view already has.
+long SciView::setSelectionColour(unsigned int message, unsigned long wParam, long lParam) {
+    std::optional<SentColour>& sent = message == SCI_SETSELBACK ? selectionBack_ : selectionFore_;
+    const SentColour colour{wParam, lParam};
+    if (sent == colour)
+        return 0;
+    sent = colour;
     return SendScintilla(message, wParam, lParam);
 }
 

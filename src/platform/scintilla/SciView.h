@@ -63,6 +63,7 @@ private:
     long deleteMarkerHandle(long handle);
     void changed(int position, int modificationType, int linesAdded);
     long setFoldLevel(long line, long level);
+    long setSelectionColour(unsigned int message, unsigned long wParam, long lParam);
     void linesAboutToGo(long position, long length);
     void linesChanged(long position, bool deletion, long linesAdded);
     void settleChange();
@@ -76,6 +77,13 @@ private:
         long linesBefore;
     };
 
+    // A selection colour as sent: whether it is used, and the colour.
+    struct SentColour {
+        unsigned long use;
+        long colour;
+        bool operator==(const SentColour&) const = default;
+    };
+
     long viewId_;
     MarkerLines markers_;
     unsigned keptNumbers_ = 0;
@@ -87,6 +95,8 @@ private:
     std::vector<bool> trackedHandles_;
     std::optional<PendingChange> pending_;
     long reportedLines_ = 1;
+    std::optional<SentColour> selectionBack_;
+    std::optional<SentColour> selectionFore_;
     mutable bool stale_ = false;
 };
 

@@ -2,6 +2,7 @@
 #include "platform/scintilla/SciView.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
@@ -40,6 +41,7 @@ protected:
         });
         view->resize(400, 300);
         view->show();
+        view->viewport()->installEventFilter(&paintCounter);
         settle();
     }
     void settle() {
@@ -68,10 +70,21 @@ protected:
     }
 
     std::unique_ptr<SciView> view;
+    int paints = 0;
     int firstLineStyle = 0;
     sptr_t styledTo = 0;
     bool restyleFirstLine = false;
     bool repaintInsideStyling = false;
+
+private:
+    struct PaintCounter : QObject {
+        explicit PaintCounter(int& count) : count(count) {}
+        bool eventFilter(QObject*, QEvent* event) override {
+            count += event->type() == QEvent::Paint;
+            return false;
+        }
+        int& count;
+    } paintCounter{paints};
 };
 
 }
@@ -107,4 +120,28 @@ TEST_F(SciViewPaintTest, APartialPaintAsksForTheStylingOfTheLinesItDrawsOnly) {
     view->send(S::SCI_STARTSTYLING, 0, 0x1f);
     view->viewport()->repaint();
     EXPECT_GT(styledTo, view->send(S::SCI_POSITIONFROMLINE, 15));
+}
+
+// A colour message has the component lay out every shown line again, all of
+// a line however long. The selection's colour, sent at every change of
+// focus, reaches it only when it changes.
+TEST_F(SciViewPaintTest, ASelectionColourReachesTheComponentOnlyWhenItChanges) {
+    constexpr sptr_t red = 0x0000FF;
+    view->send(S::SCI_SETCARETPERIOD, 0);
+    view->send(S::SCI_SETSEL, 0, 8);
+    view->send(S::SCI_SETSELBACK, 1, red);
+    settle();
+    ASSERT_TRUE(firstLineShowsRed());
+    const int before = paints;
+    view->send(S::SCI_SETSELBACK, 1, red);
+    settle();
+    EXPECT_EQ(paints, before);
+
+    view->send(S::SCI_SETSELBACK, 1, 0x00FF00);
+    settle();
+    EXPECT_GT(paints, before);
+    EXPECT_FALSE(firstLineShowsRed());
+    view->send(S::SCI_SETSELBACK, 1, red);
+    settle();
+    EXPECT_TRUE(firstLineShowsRed());
 }
