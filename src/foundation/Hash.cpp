@@ -41,10 +41,10 @@ clsHash::clsHash(int HashSize, int ListSize, int ChunkSize) {
 }
 
 // Every function and type has one, most with a handful of names: the slots
-// start few and grow a few at a time, and the buckets are few. The records
-// are listed in the order of 64 buckets all the same.
+// start with one and grow as the vector does, and the buckets are few. The
+// records are listed in the order of 64 buckets all the same.
 std::shared_ptr<clsHash> NewScopeTable() {
-    return std::allocate_shared<clsHash>(PoolAllocator<clsHash>(), 16, 2, 4, 64);
+    return std::allocate_shared<clsHash>(PoolAllocator<clsHash>(), 16, 1, 1, 64);
 }
 
 clsHash::clsHash(int HashSize, int ListSize, int ChunkSize, int ListedBuckets) : clsHash(HashSize, ListSize, ChunkSize) {
@@ -64,13 +64,15 @@ void clsHash::SetSize(int HashSize, int ListSize, int ChunkSize) {
     freeHead_ = 0;
     chains_.clear();
     slots_.clear();
-    byMarker_.clear();
+    byMarker_.reset();
 }
 
-// Most functions declare no locals and most tables stay empty: the buckets
+// Most functions declare no locals and most tables stay empty: the chain
 // and slots are allocated with the first record, not with the table.
 void clsHash::allocate() {
-    chains_.assign(static_cast<size_t>(hashSize_), Chain{});
+    chains_.assign(1, Chain{});
+    if (hashSize_ == 1)
+        byMarker_ = std::make_unique<std::unordered_multimap<MarkerKey, int, MarkerKeyHash>>();
     slots_.reserve(static_cast<size_t>(listSize_) + 1);
     slots_.resize(1);
     grow(listSize_);
@@ -109,15 +111,15 @@ int clsHash::findSlot(int bucket, const QString& upperKey, Matches matches, bool
 template <typename Matches>
 int clsHash::findOnLine(const QString& upperKey, int line, const SciHandle& SciWndData, Matches matches) const {
     std::vector<int> handles;
-    if (line < 0 || !SciTrackedMarkersOn(SciWndData, line, handles)) {
-        return findSlot(bucketOf(HashCode(upperKey)), upperKey, [&](const CodeRecord* record) {
+    if (line < 0 || !byMarker_ || !SciTrackedMarkersOn(SciWndData, line, handles)) {
+        return findSlot(chainOf(HashCode(upperKey)), upperKey, [&](const CodeRecord* record) {
             return record && record->SciWndData == SciWndData && markerLine(*record) == line && matches(*record);
         }, true);
     }
     const size_t keyHash = KeyHash(upperKey);
     int found = 0;
     for (const int handle : handles) {
-        const auto [first, last] = byMarker_.equal_range(MarkerKey{SciWndData.id(), handle});
+        const auto [first, last] = byMarker_->equal_range(MarkerKey{SciWndData.id(), handle});
         for (auto anchored = first; anchored != last; ++anchored) {
             const int slot = anchored->second;
             const Slot& s = slots_[static_cast<size_t>(slot)];
@@ -141,12 +143,12 @@ void clsHash::grow(int added) {
 
 void clsHash::forgetMarker(int slot) {
     const CodeRecordPtr& record = slots_[static_cast<size_t>(slot)].record;
-    if (!record)
+    if (!record || !byMarker_)
         return;
-    const auto [first, last] = byMarker_.equal_range(MarkerKey{record->SciWndData.id(), record->Handle});
+    const auto [first, last] = byMarker_->equal_range(MarkerKey{record->SciWndData.id(), record->Handle});
     for (auto anchored = first; anchored != last; ++anchored) {
         if (anchored->second == slot) {
-            byMarker_.erase(anchored);
+            byMarker_->erase(anchored);
             return;
         }
     }
@@ -177,7 +179,7 @@ bool clsHash::Exists(const QString& key, int hash) {
 }
 
 bool clsHash::ExistsU(const QString& upperKey, int hash) {
-    const int slot = findSlot(bucketOf(hash), upperKey, anyRecord);
+    const int slot = findSlot(chainOf(hash), upperKey, anyRecord);
     if (slot)
         gFoundItem = slots_[static_cast<size_t>(slot)].record;
     return slot != 0;
@@ -190,12 +192,12 @@ bool clsHash::ExistsHash(const QString& key) {
 
 bool clsHash::ExistsOnlyHash(const QString& key) const {
     const QString upper = UpperKey(key);
-    return findSlot(bucketOf(HashCode(upper)), upper, anyRecord) != 0;
+    return findSlot(chainOf(HashCode(upper)), upper, anyRecord) != 0;
 }
 
 bool clsHash::ExistsCodeExplorer(const QString& key, int Handle, const SciHandle& SciWndData) const {
     const QString upper = UpperKey(key);
-    return findSlot(bucketOf(HashCode(upper)), upper, [&](const CodeRecord* record) {
+    return findSlot(chainOf(HashCode(upper)), upper, [&](const CodeRecord* record) {
         return record && record->Handle == Handle && record->SciWndData == SciWndData;
     }) != 0;
 }
@@ -216,11 +218,17 @@ void clsHash::Add(const QString& key, CodeRecordPtr record) {
     s.record = std::move(record);
     s.order = ++added_;
     ++count_;
-    if (s.record)
-        byMarker_.emplace(MarkerKey{s.record->SciWndData.id(), s.record->Handle}, slot);
+    if (s.record && byMarker_)
+        byMarker_->emplace(MarkerKey{s.record->SciWndData.id(), s.record->Handle}, slot);
+    link(static_cast<size_t>(chainOf(HashCode(s.key))), slot);
+    if (!spread() && count_ > kCompactRecords)
+        spreadOut();
+}
 
-    const size_t bucket = static_cast<size_t>(bucketOf(HashCode(s.key)));
-    Chain& chain = chains_[bucket];
+void clsHash::link(size_t chainIndex, int slot) {
+    Slot& s = slots_[static_cast<size_t>(slot)];
+    Chain& chain = chains_[chainIndex];
+    s.next = 0;
     s.previous = chain.tail;
     if (chain.tail)
         slots_[static_cast<size_t>(chain.tail)].next = slot;
@@ -229,9 +237,24 @@ void clsHash::Add(const QString& key, CodeRecordPtr record) {
     chain.tail = slot;
 }
 
+void clsHash::spreadOut() {
+    std::vector<int> added;
+    added.reserve(static_cast<size_t>(count_));
+    for (int slot = chains_.front().head; slot; slot = slots_[static_cast<size_t>(slot)].next)
+        added.push_back(slot);
+    chains_.assign(static_cast<size_t>(hashSize_), Chain{});
+    byMarker_ = std::make_unique<std::unordered_multimap<MarkerKey, int, MarkerKeyHash>>();
+    for (const int slot : added) {
+        const Slot& s = slots_[static_cast<size_t>(slot)];
+        if (s.record)
+            byMarker_->emplace(MarkerKey{s.record->SciWndData.id(), s.record->Handle}, slot);
+        link(static_cast<size_t>(bucketOf(HashCode(s.key))), slot);
+    }
+}
+
 CodeRecordPtr clsHash::ItemHash(const QString& key) const {
     const QString upper = UpperKey(key);
-    const int slot = findSlot(bucketOf(HashCode(upper)), upper, anyRecord);
+    const int slot = findSlot(chainOf(HashCode(upper)), upper, anyRecord);
     return slot ? slots_[static_cast<size_t>(slot)].record : CodeRecordPtr();
 }
 
@@ -249,7 +272,7 @@ bool clsHash::Remove(const QString& key, int line, const SciHandle& SciWndData, 
             return !passedOver || record.Handle != passedOver;
         });
         if (slot)
-            unlink(bucketOf(HashCode(upper)), slot);
+            unlink(chainOf(HashCode(upper)), slot);
         return slot != 0;
     } catch (...) {
         SetErrorLog(QStringLiteral("Remove"), kClassName);
@@ -262,7 +285,7 @@ void clsHash::RemovePoHandle(const QString& key, int Handle) {
         return;
     try {
         const QString upper = UpperKey(key);
-        const int bucket = bucketOf(HashCode(upper));
+        const int bucket = chainOf(HashCode(upper));
         const int slot = findSlot(bucket, upper, [&](const CodeRecord* record) {
             return record && record->Handle == Handle;
         });
@@ -298,11 +321,13 @@ std::vector<int> clsHash::listedSlots() const {
     for (const Chain& chain : chains_)
         for (int slot = chain.head; slot; slot = slots_[static_cast<size_t>(slot)].next)
             listed.push_back(slot);
-    if (!listedBuckets_)
+    // A compact table lists as its buckets would.
+    const int buckets = listedBuckets_ ? listedBuckets_ : spread() ? 0 : hashSize_;
+    if (!buckets)
         return listed;
-    const auto listedBucket = [this](int slot) {
-        const int bucket = HashCode(slots_[static_cast<size_t>(slot)].key) % listedBuckets_;
-        return bucket < 0 ? bucket + listedBuckets_ : bucket;
+    const auto listedBucket = [this, buckets](int slot) {
+        const int bucket = HashCode(slots_[static_cast<size_t>(slot)].key) % buckets;
+        return bucket < 0 ? bucket + buckets : bucket;
     };
     std::sort(listed.begin(), listed.end(), [&](int a, int b) {
         const int bucketA = listedBucket(a);

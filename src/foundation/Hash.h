@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -23,7 +24,10 @@ extern CodeRecordPtr gFoundItem;
 // and one name may hold several records (one per declaring line), kept in
 // the order they were added. Slots are preallocated and reused through a
 // free list, so adding and removing while the user types rarely allocates.
-// An empty table holds no storage.
+// An empty table holds no storage. Most tables (a function's locals, a
+// type's fields) hold a handful of records: up to kCompactRecords they sit in
+// one chain with no marker index, and only a table that grows past that
+// spreads them over its buckets.
 class clsHash {
 public:
     clsHash();
@@ -97,8 +101,17 @@ private:
         size_t operator()(const MarkerKey& k) const { return std::hash<long>()(k.view * 1000003L ^ k.handle); }
     };
 
+    static constexpr int kCompactRecords = 8;
+
     void allocate();
     int bucketOf(int hash) const;
+    bool spread() const { return chains_.size() == static_cast<size_t>(hashSize_); }
+    // The chain a key of that hash is in.
+    int chainOf(int hash) const { return spread() ? bucketOf(hash) : 0; }
+    // Moves the records of the one chain into their buckets, in the order they were added, and indexes their markers.
+    void spreadOut();
+    // Appends the slot to the chain.
+    void link(size_t chainIndex, int slot);
     // The occupied slots in listing order.
     std::vector<int> listedSlots() const;
     template <typename Matches>
@@ -128,7 +141,8 @@ private:
     // Many records may share a name (a header repeated on every line): a
     // lookup by line asks the document for the line's markers instead of
     // asking every record of the name for its line.
-    std::unordered_multimap<MarkerKey, int, MarkerKeyHash> byMarker_;
+    // Only a spread table keeps one.
+    std::unique_ptr<std::unordered_multimap<MarkerKey, int, MarkerKeyHash>> byMarker_;
     static inline std::uint64_t examined_ = 0;
 };
 
