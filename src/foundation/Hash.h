@@ -83,12 +83,19 @@ public:
 
 private:
     struct Slot {
+        // An ASCII key is kept as given (mostly the record's own name,
+        // shared rather than copied) and upper-cased as it is compared;
+        // any other key is kept upper-cased.
         QString key;
-        size_t keyHash = 0;  // of the whole key: a chain walk compares texts only when it matches
+        size_t keyHash = 0;  // of the upper-cased key: a chain walk compares texts only when it matches
         CodeRecordPtr record;
-        std::uint64_t order = 0;  // of addition, over the whole table
+        std::uint64_t order : 63 = 0;  // of addition, over the whole table
+        std::uint64_t asGiven : 1 = 0;
         int next = 0;
         int previous = 0;
+
+        bool keyIs(const QString& upperKey) const;
+        QString upperKey() const;
     };
 
     // A document's marker handle: the records anchored to one marker.
@@ -104,6 +111,9 @@ private:
     static constexpr int kCompactRecords = 8;
 
     void allocate();
+    // Slots are numbered from 1: 0 ends a chain and the free list.
+    Slot& slotAt(int slot) { return slots_[static_cast<size_t>(slot - 1)]; }
+    const Slot& slotAt(int slot) const { return slots_[static_cast<size_t>(slot - 1)]; }
     int bucketOf(int hash) const;
     bool spread() const { return chains_.size() == static_cast<size_t>(hashSize_); }
     // The chain a key of that hash is in.
