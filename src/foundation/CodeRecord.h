@@ -14,10 +14,10 @@ struct CodeRecord {
     virtual ~CodeRecord() = default;
 
     QString Ime;
-    int Handle = 0;
     QString File;
     SciHandle SciWndData;
     QStringList References;
+    int Handle = 0;
     // A local or field declared after a boundary of its scope kind (a
     // Function or End Function, a Type or End Type) on its own line: a scope
     // that ends at that line's first boundary does not hold it.

@@ -32,6 +32,25 @@ bool anyRecord(const CodeRecord*) {
 
 }
 
+bool clsHash::Slot::keyIs(const QString& upper) const {
+    if (!asGiven)
+        return key == upper;
+    if (key.size() != upper.size())
+        return false;
+    const QChar* given = key.constData();
+    const QChar* wanted = upper.constData();
+    for (qsizetype i = 0; i < key.size(); ++i) {
+        const char16_t c = given[i].unicode();
+        if ((c >= 'a' && c <= 'z' ? c - 32 : c) != wanted[i].unicode())
+            return false;
+    }
+    return true;
+}
+
+QString clsHash::Slot::upperKey() const {
+    return asGiven ? UpperKey(key) : key;
+}
+
 clsHash::clsHash() {
     SetSize(hashSize_, listSize_, chunkSize_);
 }
@@ -41,10 +60,10 @@ clsHash::clsHash(int HashSize, int ListSize, int ChunkSize) {
 }
 
 // Every function and type has one, most with a handful of names: the slots
-// start few and grow a few at a time, and the buckets are few. The records
-// are listed in the order of 64 buckets all the same.
+// start with one and grow as the vector does, and the buckets are few. The
+// records are listed in the order of 64 buckets all the same.
 std::shared_ptr<clsHash> NewScopeTable() {
-    return std::allocate_shared<clsHash>(PoolAllocator<clsHash>(), 16, 2, 4, 64);
+    return std::allocate_shared<clsHash>(PoolAllocator<clsHash>(), 16, 1, 1, 64);
 }
 
 clsHash::clsHash(int HashSize, int ListSize, int ChunkSize, int ListedBuckets) : clsHash(HashSize, ListSize, ChunkSize) {
@@ -64,15 +83,16 @@ void clsHash::SetSize(int HashSize, int ListSize, int ChunkSize) {
     freeHead_ = 0;
     chains_.clear();
     slots_.clear();
-    byMarker_.clear();
+    byMarker_.reset();
 }
 
-// Most functions declare no locals and most tables stay empty: the buckets
+// Most functions declare no locals and most tables stay empty: the chain
 // and slots are allocated with the first record, not with the table.
 void clsHash::allocate() {
-    chains_.assign(static_cast<size_t>(hashSize_), Chain{});
-    slots_.reserve(static_cast<size_t>(listSize_) + 1);
-    slots_.resize(1);
+    chains_.assign(1, Chain{});
+    if (hashSize_ == 1)
+        byMarker_ = std::make_unique<std::unordered_multimap<MarkerKey, int, MarkerKeyHash>>();
+    slots_.reserve(static_cast<size_t>(listSize_));
     grow(listSize_);
 }
 
@@ -90,9 +110,9 @@ int clsHash::findSlot(int bucket, const QString& upperKey, Matches matches, bool
         return 0;
     const size_t keyHash = KeyHash(upperKey);
     int found = 0;
-    for (int slot = chains_[static_cast<size_t>(bucket)].head; slot; slot = slots_[static_cast<size_t>(slot)].next) {
-        const Slot& s = slots_[static_cast<size_t>(slot)];
-        if (s.keyHash == keyHash && s.key == upperKey) {
+    for (int slot = chains_[static_cast<size_t>(bucket)].head; slot; slot = slotAt(slot).next) {
+        const Slot& s = slotAt(slot);
+        if (s.keyHash == keyHash && s.keyIs(upperKey)) {
             ++examined_;
             if (matches(s.record.get())) {
                 found = slot;
@@ -109,21 +129,21 @@ int clsHash::findSlot(int bucket, const QString& upperKey, Matches matches, bool
 template <typename Matches>
 int clsHash::findOnLine(const QString& upperKey, int line, const SciHandle& SciWndData, Matches matches) const {
     std::vector<int> handles;
-    if (line < 0 || !SciTrackedMarkersOn(SciWndData, line, handles)) {
-        return findSlot(bucketOf(HashCode(upperKey)), upperKey, [&](const CodeRecord* record) {
+    if (line < 0 || !byMarker_ || !SciTrackedMarkersOn(SciWndData, line, handles)) {
+        return findSlot(chainOf(HashCode(upperKey)), upperKey, [&](const CodeRecord* record) {
             return record && record->SciWndData == SciWndData && markerLine(*record) == line && matches(*record);
         }, true);
     }
     const size_t keyHash = KeyHash(upperKey);
     int found = 0;
     for (const int handle : handles) {
-        const auto [first, last] = byMarker_.equal_range(MarkerKey{SciWndData.id(), handle});
+        const auto [first, last] = byMarker_->equal_range(MarkerKey{SciWndData.id(), handle});
         for (auto anchored = first; anchored != last; ++anchored) {
             const int slot = anchored->second;
-            const Slot& s = slots_[static_cast<size_t>(slot)];
+            const Slot& s = slotAt(slot);
             ++examined_;
-            if (s.keyHash == keyHash && s.key == upperKey && matches(*s.record)
-                && (!found || s.order > slots_[static_cast<size_t>(found)].order))
+            if (s.keyHash == keyHash && s.keyIs(upperKey) && matches(*s.record)
+                && (!found || s.order > slotAt(found).order))
                 found = slot;
         }
     }
@@ -131,22 +151,26 @@ int clsHash::findOnLine(const QString& upperKey, int line, const SciHandle& SciW
 }
 
 void clsHash::grow(int added) {
-    const int first = static_cast<int>(slots_.size());
-    slots_.resize(slots_.size() + static_cast<size_t>(added));
+    // A quarter more at a time keeps the unused slots of a large table few.
+    const size_t needed = slots_.size() + static_cast<size_t>(added);
+    if (needed > slots_.capacity())
+        slots_.reserve(std::max(needed, slots_.size() + slots_.size() / 4));
+    const int first = static_cast<int>(slots_.size()) + 1;
+    slots_.resize(needed);
     for (int slot = first; slot < first + added - 1; ++slot)
-        slots_[static_cast<size_t>(slot)].next = slot + 1;
+        slotAt(slot).next = slot + 1;
     slots_.back().next = freeHead_;
     freeHead_ = first;
 }
 
 void clsHash::forgetMarker(int slot) {
-    const CodeRecordPtr& record = slots_[static_cast<size_t>(slot)].record;
-    if (!record)
+    const CodeRecordPtr& record = slotAt(slot).record;
+    if (!record || !byMarker_)
         return;
-    const auto [first, last] = byMarker_.equal_range(MarkerKey{record->SciWndData.id(), record->Handle});
+    const auto [first, last] = byMarker_->equal_range(MarkerKey{record->SciWndData.id(), record->Handle});
     for (auto anchored = first; anchored != last; ++anchored) {
         if (anchored->second == slot) {
-            byMarker_.erase(anchored);
+            byMarker_->erase(anchored);
             return;
         }
     }
@@ -154,14 +178,14 @@ void clsHash::forgetMarker(int slot) {
 
 void clsHash::unlink(int bucket, int slot) {
     forgetMarker(slot);
-    Slot& s = slots_[static_cast<size_t>(slot)];
+    Slot& s = slotAt(slot);
     Chain& chain = chains_[static_cast<size_t>(bucket)];
     if (s.previous)
-        slots_[static_cast<size_t>(s.previous)].next = s.next;
+        slotAt(s.previous).next = s.next;
     else
         chain.head = s.next;
     if (s.next)
-        slots_[static_cast<size_t>(s.next)].previous = s.previous;
+        slotAt(s.next).previous = s.previous;
     else
         chain.tail = s.previous;
     s.previous = 0;
@@ -177,9 +201,9 @@ bool clsHash::Exists(const QString& key, int hash) {
 }
 
 bool clsHash::ExistsU(const QString& upperKey, int hash) {
-    const int slot = findSlot(bucketOf(hash), upperKey, anyRecord);
+    const int slot = findSlot(chainOf(hash), upperKey, anyRecord);
     if (slot)
-        gFoundItem = slots_[static_cast<size_t>(slot)].record;
+        gFoundItem = slotAt(slot).record;
     return slot != 0;
 }
 
@@ -190,12 +214,12 @@ bool clsHash::ExistsHash(const QString& key) {
 
 bool clsHash::ExistsOnlyHash(const QString& key) const {
     const QString upper = UpperKey(key);
-    return findSlot(bucketOf(HashCode(upper)), upper, anyRecord) != 0;
+    return findSlot(chainOf(HashCode(upper)), upper, anyRecord) != 0;
 }
 
 bool clsHash::ExistsCodeExplorer(const QString& key, int Handle, const SciHandle& SciWndData) const {
     const QString upper = UpperKey(key);
-    return findSlot(bucketOf(HashCode(upper)), upper, [&](const CodeRecord* record) {
+    return findSlot(chainOf(HashCode(upper)), upper, [&](const CodeRecord* record) {
         return record && record->Handle == Handle && record->SciWndData == SciWndData;
     }) != 0;
 }
@@ -208,36 +232,60 @@ void clsHash::Add(const QString& key, CodeRecordPtr record) {
     if (!freeHead_)
         grow(chunkSize_);
     const int slot = freeHead_;
-    Slot& s = slots_[static_cast<size_t>(slot)];
+    Slot& s = slotAt(slot);
     freeHead_ = s.next;
     s.next = 0;
-    s.key = UpperKey(key);
-    s.keyHash = KeyHash(s.key);
+    const bool ascii = std::all_of(key.cbegin(), key.cend(), [](QChar c) { return c.unicode() < 128; });
+    const QString upper = UpperKey(key);
+    s.key = ascii ? key : upper;
+    s.asGiven = ascii;
+    s.keyHash = KeyHash(upper);
     s.record = std::move(record);
     s.order = ++added_;
     ++count_;
-    if (s.record)
-        byMarker_.emplace(MarkerKey{s.record->SciWndData.id(), s.record->Handle}, slot);
+    if (s.record && byMarker_)
+        byMarker_->emplace(MarkerKey{s.record->SciWndData.id(), s.record->Handle}, slot);
+    link(static_cast<size_t>(chainOf(HashCode(upper))), slot);
+    if (!spread() && count_ > kCompactRecords)
+        spreadOut();
+}
 
-    const size_t bucket = static_cast<size_t>(bucketOf(HashCode(s.key)));
-    Chain& chain = chains_[bucket];
+void clsHash::link(size_t chainIndex, int slot) {
+    Slot& s = slotAt(slot);
+    Chain& chain = chains_[chainIndex];
+    s.next = 0;
     s.previous = chain.tail;
     if (chain.tail)
-        slots_[static_cast<size_t>(chain.tail)].next = slot;
+        slotAt(chain.tail).next = slot;
     else
         chain.head = slot;
     chain.tail = slot;
 }
 
+void clsHash::spreadOut() {
+    std::vector<int> added;
+    added.reserve(static_cast<size_t>(count_));
+    for (int slot = chains_.front().head; slot; slot = slotAt(slot).next)
+        added.push_back(slot);
+    chains_.assign(static_cast<size_t>(hashSize_), Chain{});
+    byMarker_ = std::make_unique<std::unordered_multimap<MarkerKey, int, MarkerKeyHash>>();
+    for (const int slot : added) {
+        const Slot& s = slotAt(slot);
+        if (s.record)
+            byMarker_->emplace(MarkerKey{s.record->SciWndData.id(), s.record->Handle}, slot);
+        link(static_cast<size_t>(bucketOf(HashCode(s.upperKey()))), slot);
+    }
+}
+
 CodeRecordPtr clsHash::ItemHash(const QString& key) const {
     const QString upper = UpperKey(key);
-    const int slot = findSlot(bucketOf(HashCode(upper)), upper, anyRecord);
-    return slot ? slots_[static_cast<size_t>(slot)].record : CodeRecordPtr();
+    const int slot = findSlot(chainOf(HashCode(upper)), upper, anyRecord);
+    return slot ? slotAt(slot).record : CodeRecordPtr();
 }
 
 CodeRecordPtr clsHash::ItemHandle(const QString& key, int line, const SciHandle& SciWndData) const {
     const int slot = findOnLine(UpperKey(key), line, SciWndData, [](const CodeRecord&) { return true; });
-    return slot ? slots_[static_cast<size_t>(slot)].record : CodeRecordPtr();
+    return slot ? slotAt(slot).record : CodeRecordPtr();
 }
 
 bool clsHash::Remove(const QString& key, int line, const SciHandle& SciWndData, int passedOver) {
@@ -249,7 +297,7 @@ bool clsHash::Remove(const QString& key, int line, const SciHandle& SciWndData, 
             return !passedOver || record.Handle != passedOver;
         });
         if (slot)
-            unlink(bucketOf(HashCode(upper)), slot);
+            unlink(chainOf(HashCode(upper)), slot);
         return slot != 0;
     } catch (...) {
         SetErrorLog(QStringLiteral("Remove"), kClassName);
@@ -262,7 +310,7 @@ void clsHash::RemovePoHandle(const QString& key, int Handle) {
         return;
     try {
         const QString upper = UpperKey(key);
-        const int bucket = bucketOf(HashCode(upper));
+        const int bucket = chainOf(HashCode(upper));
         const int slot = findSlot(bucket, upper, [&](const CodeRecord* record) {
             return record && record->Handle == Handle;
         });
@@ -277,8 +325,8 @@ void clsHash::RemovePoHandle(const QString& key, int Handle) {
 void clsHash::RemoveFromView(const SciHandle& SciWndData) {
     for (size_t bucket = 0; bucket < chains_.size(); ++bucket) {
         for (int slot = chains_[bucket].head; slot;) {
-            const int next = slots_[static_cast<size_t>(slot)].next;
-            const CodeRecordPtr& record = slots_[static_cast<size_t>(slot)].record;
+            const int next = slotAt(slot).next;
+            const CodeRecordPtr& record = slotAt(slot).record;
             if (record && record->SciWndData == SciWndData)
                 unlink(int(bucket), slot);
             slot = next;
@@ -296,19 +344,21 @@ std::vector<int> clsHash::listedSlots() const {
     std::vector<int> listed;
     listed.reserve(static_cast<size_t>(count_));
     for (const Chain& chain : chains_)
-        for (int slot = chain.head; slot; slot = slots_[static_cast<size_t>(slot)].next)
+        for (int slot = chain.head; slot; slot = slotAt(slot).next)
             listed.push_back(slot);
-    if (!listedBuckets_)
+    // A compact table lists as its buckets would.
+    const int buckets = listedBuckets_ ? listedBuckets_ : spread() ? 0 : hashSize_;
+    if (!buckets)
         return listed;
-    const auto listedBucket = [this](int slot) {
-        const int bucket = HashCode(slots_[static_cast<size_t>(slot)].key) % listedBuckets_;
-        return bucket < 0 ? bucket + listedBuckets_ : bucket;
+    const auto listedBucket = [this, buckets](int slot) {
+        const int bucket = HashCode(slotAt(slot).upperKey()) % buckets;
+        return bucket < 0 ? bucket + buckets : bucket;
     };
     std::sort(listed.begin(), listed.end(), [&](int a, int b) {
         const int bucketA = listedBucket(a);
         const int bucketB = listedBucket(b);
         return bucketA != bucketB ? bucketA < bucketB
-                                  : slots_[static_cast<size_t>(a)].order < slots_[static_cast<size_t>(b)].order;
+                                  : slotAt(a).order < slotAt(b).order;
     });
     return listed;
 }
@@ -317,7 +367,7 @@ QStringList clsHash::Keys() const {
     QStringList keys;
     keys.reserve(count_);
     for (const int slot : listedSlots())
-        keys.append(slots_[static_cast<size_t>(slot)].key);
+        keys.append(slotAt(slot).upperKey());
     return keys;
 }
 
@@ -325,6 +375,6 @@ QList<CodeRecordPtr> clsHash::Items() const {
     QList<CodeRecordPtr> items;
     items.reserve(count_);
     for (const int slot : listedSlots())
-        items.append(slots_[static_cast<size_t>(slot)].record);
+        items.append(slotAt(slot).record);
     return items;
 }

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -23,7 +24,10 @@ extern CodeRecordPtr gFoundItem;
 // and one name may hold several records (one per declaring line), kept in
 // the order they were added. Slots are preallocated and reused through a
 // free list, so adding and removing while the user types rarely allocates.
-// An empty table holds no storage.
+// An empty table holds no storage. Most tables (a function's locals, a
+// type's fields) hold a handful of records: up to kCompactRecords they sit in
+// one chain with no marker index, and only a table that grows past that
+// spreads them over its buckets.
 class clsHash {
 public:
     clsHash();
@@ -79,12 +83,19 @@ public:
 
 private:
     struct Slot {
+        // An ASCII key is kept as given (mostly the record's own name,
+        // shared rather than copied) and upper-cased as it is compared;
+        // any other key is kept upper-cased.
         QString key;
-        size_t keyHash = 0;  // of the whole key: a chain walk compares texts only when it matches
+        size_t keyHash = 0;  // of the upper-cased key: a chain walk compares texts only when it matches
         CodeRecordPtr record;
-        std::uint64_t order = 0;  // of addition, over the whole table
+        std::uint64_t order : 63 = 0;  // of addition, over the whole table
+        std::uint64_t asGiven : 1 = 0;
         int next = 0;
         int previous = 0;
+
+        bool keyIs(const QString& upperKey) const;
+        QString upperKey() const;
     };
 
     // A document's marker handle: the records anchored to one marker.
@@ -97,8 +108,20 @@ private:
         size_t operator()(const MarkerKey& k) const { return std::hash<long>()(k.view * 1000003L ^ k.handle); }
     };
 
+    static constexpr int kCompactRecords = 8;
+
     void allocate();
+    // Slots are numbered from 1: 0 ends a chain and the free list.
+    Slot& slotAt(int slot) { return slots_[static_cast<size_t>(slot - 1)]; }
+    const Slot& slotAt(int slot) const { return slots_[static_cast<size_t>(slot - 1)]; }
     int bucketOf(int hash) const;
+    bool spread() const { return chains_.size() == static_cast<size_t>(hashSize_); }
+    // The chain a key of that hash is in.
+    int chainOf(int hash) const { return spread() ? bucketOf(hash) : 0; }
+    // Moves the records of the one chain into their buckets, in the order they were added, and indexes their markers.
+    void spreadOut();
+    // Appends the slot to the chain.
+    void link(size_t chainIndex, int slot);
     // The occupied slots in listing order.
     std::vector<int> listedSlots() const;
     template <typename Matches>
@@ -128,7 +151,8 @@ private:
     // Many records may share a name (a header repeated on every line): a
     // lookup by line asks the document for the line's markers instead of
     // asking every record of the name for its line.
-    std::unordered_multimap<MarkerKey, int, MarkerKeyHash> byMarker_;
+    // Only a spread table keeps one.
+    std::unique_ptr<std::unordered_multimap<MarkerKey, int, MarkerKeyHash>> byMarker_;
     static inline std::uint64_t examined_ = 0;
 };
 

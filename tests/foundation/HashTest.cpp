@@ -4,7 +4,9 @@
 #include "platform/KorvoError.h"
 #include "support/TestEnvironment.h"
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -266,4 +268,39 @@ TEST_F(Hash, LookingUpEachLineOfOneNameGrowsLinearly) {
     };
     const std::uint64_t small = examined(300);
     EXPECT_LE(examined(3000), small * 15);
+}
+
+// A table keeps its first few records in one chain and spreads them over its
+// buckets as it grows: before and after, it lists in bucket order, finds each
+// name whatever its case (ASCII or not) and finds the record of a line.
+TEST_F(Hash, ListsAndFindsAlikeBeforeAndAfterItSpreads) {
+    Document doc(true);
+    const QByteArray text = QByteArray("x\r\n").repeated(20);
+    doc.view.send(QsciScintillaBase::SCI_APPENDTEXT, static_cast<uptr_t>(text.size()), reinterpret_cast<sptr_t>(text.constData()));
+    const SciHandle docH(&doc.view);
+    clsHash table(8, 2, 2);
+    QList<QPair<int, QString>> added;  // bucket and upper-cased key
+    std::vector<int> handles;
+    for (int n = 0; n < 20; ++n) {
+        const QString name = n % 5 == 4 ? QStringLiteral("\u00e4pfel%1").arg(n % 3) : QStringLiteral("name%1").arg(n % 7);
+        handles.push_back(doc.mark(n));
+        table.Add(name, record(name, handles.back(), &doc.view));
+        const QString upper = name.toUpper();
+        added.append({HashCode(upper) % 8, upper});
+        QList<QPair<int, QString>> inBuckets = added;
+        std::stable_sort(inBuckets.begin(), inBuckets.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+        QStringList keys;
+        for (const auto& entry : inBuckets)
+            keys.append(entry.second);
+        ASSERT_EQ(table.Keys(), keys) << n;
+        for (int line = 0; line <= n; ++line) {
+            const CodeRecordPtr found = table.ItemHandle(added[line].second.toLower(), line, docH);
+            ASSERT_TRUE(found) << n << " " << line;
+            EXPECT_EQ(found->Handle, handles[static_cast<size_t>(line)]) << n << " " << line;
+        }
+    }
+    EXPECT_TRUE(table.Remove(QStringLiteral("NAME0"), 0, docH));
+    EXPECT_EQ(table.ItemHandle(QStringLiteral("name0"), 0, docH), nullptr);
+    EXPECT_TRUE(table.ItemHash(QStringLiteral("\u00c4PFEL1")));
+    EXPECT_EQ(table.Count(), 19);
 }

@@ -6,6 +6,7 @@
 #include "language/colour/ExpressionColouring.h"
 #include "language/colour/StyleRun.h"
 #include "language/lexer/Lexer.h"
+#include "platform/BlockPool.h"
 #include "vocabulary/StyleNumbers.h"
 
 namespace {
@@ -49,7 +50,8 @@ void skipBracket(int& i, int TokenCount, unsigned char closing) {
 }
 
 void addParameter(ClsFunkcija& Func, int& i, int TokenCount, int LineBase, const QString& Text) {
-    auto local = std::make_shared<ClsLocalVar>();
+    // From the pool, as every other record.
+    auto local = std::allocate_shared<ClsLocalVar>(PoolAllocator<ClsLocalVar>());
     ++i;
     local->Ime = gTokens[i].Text();
     local->Handle = Func.Handle;  // parameters are anchored to the Function line

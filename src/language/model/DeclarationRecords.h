@@ -21,10 +21,11 @@ enum TipCode : unsigned char {
 // What the declarations that carry a type have in common, so that the
 // colourisers can follow a name's suffix, custom type and index whatever
 // kind of declaration it is.
+// The small fields first: they fill the record's padding.
 struct TypedRecord : CodeRecord {
     unsigned char Tip = TipNone;
-    QString Tajp;        // custom type name when Tip is TipCustom
     bool IsBBArray = false;  // declared with a [size]
+    QString Tajp;        // custom type name when Tip is TipCustom
     QString ArraySize;   // the size brackets as written
 };
 

@@ -162,7 +162,7 @@ LineGroups::Group* LineGroups::removeLines(long line, long count) {
         root_ = above;
         target = obtain(line);
         for (Group* g : groups) {
-            target->markers.insert(target->markers.end(), g->markers.begin(), g->markers.end());
+            target->markers.append(g->markers.begin(), g->markers.end());
             g->left = g->right = nullptr;
             delete g;
         }

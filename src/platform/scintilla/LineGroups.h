@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/BlockPool.h"
+#include "platform/scintilla/MarkerList.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -11,14 +14,15 @@
 // line above costs that much for each group merged.
 class LineGroups {
 public:
-    struct Marker {
-        int handle;
-        int number;
-    };
+    using Marker = LineMarker;
 
+    // One for each line with a marker: small, and from the block pool.
     struct Group {
         // In the order Scintilla deletes them by number: the last is deleted first.
-        std::vector<Marker> markers;
+        MarkerList markers;
+
+        static void* operator new(std::size_t bytes) { return blockpool::take(bytes); }
+        static void operator delete(void* group, std::size_t bytes) noexcept { blockpool::give(group, bytes); }
 
     private:
         friend class LineGroups;

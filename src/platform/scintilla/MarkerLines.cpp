@@ -8,7 +8,7 @@ void MarkerLines::added(int handle, int number, long line) {
     lines_.set(handle, group);
 }
 
-void MarkerLines::drop(LineGroups::Group* group, std::vector<LineGroups::Marker>::iterator marker) {
+void MarkerLines::drop(LineGroups::Group* group, LineGroups::Marker* marker) {
     lines_.erase(marker->handle);
     group->markers.erase(marker);
     if (group->markers.empty())
@@ -65,7 +65,7 @@ void MarkerLines::deletedEverywhere(int number) {
         return;
     std::vector<LineGroups::Group*> emptied;
     groups_.forEach([&](LineGroups::Group& group) {
-        std::erase_if(group.markers, [&](const LineGroups::Marker& m) {
+        group.markers.removeIf([&](const LineGroups::Marker& m) {
             if (m.number != number)
                 return false;
             lines_.erase(m.handle);

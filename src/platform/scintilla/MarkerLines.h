@@ -39,7 +39,7 @@ public:
     void handlesOn(long line, std::vector<int>& handles) const;
 
 private:
-    void drop(LineGroups::Group* group, std::vector<LineGroups::Marker>::iterator marker);
+    void drop(LineGroups::Group* group, LineGroups::Marker* marker);
 
     unsigned tracked_ = 0;
     LineGroups groups_;
