@@ -328,3 +328,18 @@ QList<CodeRecordPtr> clsHash::Items() const {
         items.append(slots_[static_cast<size_t>(slot)].record);
     return items;
 }
+
+// A table that lists in the order of its own buckets is walked as it stands.
+bool clsHash::ForEachItem(const std::function<bool(const CodeRecordPtr&)>& visit) const {
+    if (listedBuckets_) {
+        for (const int slot : listedSlots())
+            if (!visit(slots_[static_cast<size_t>(slot)].record))
+                return false;
+        return true;
+    }
+    for (const Chain& chain : chains_)
+        for (int slot = chain.head; slot; slot = slots_[static_cast<size_t>(slot)].next)
+            if (!visit(slots_[static_cast<size_t>(slot)].record))
+                return false;
+    return true;
+}
