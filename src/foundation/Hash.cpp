@@ -378,3 +378,18 @@ QList<CodeRecordPtr> clsHash::Items() const {
         items.append(slotAt(slot).record);
     return items;
 }
+
+// A spread table that lists in the order of its own buckets is walked as it stands.
+bool clsHash::ForEachItem(const std::function<bool(const CodeRecordPtr&)>& visit) const {
+    if (listedBuckets_ || !spread()) {
+        for (const int slot : listedSlots())
+            if (!visit(slotAt(slot).record))
+                return false;
+        return true;
+    }
+    for (const Chain& chain : chains_)
+        for (int slot = chain.head; slot; slot = slotAt(slot).next)
+            if (!visit(slotAt(slot).record))
+                return false;
+    return true;
+}

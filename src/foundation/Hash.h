@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <unordered_map>
 #include <vector>
@@ -76,6 +77,9 @@ public:
     // In bucket order, then in order of addition within a bucket.
     QStringList Keys() const;
     QList<CodeRecordPtr> Items() const;
+    // Hands each record to visit in the order Items lists them, without
+    // copying the list, until visit returns false; false then.
+    bool ForEachItem(const std::function<bool(const CodeRecordPtr&)>& visit) const;
 
     // Records every table has compared with a looked-up name and position,
     // so that a test can see how the work grows with the records of a name.

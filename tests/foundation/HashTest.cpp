@@ -117,6 +117,25 @@ TEST_F(Hash, AScopeTableListsAsATableOf64Buckets) {
     EXPECT_EQ(scope->Count(), 4);
 }
 
+// Completion walks a table in place: in the order Items lists it, as far as it is asked to go.
+TEST_F(Hash, EachItemIsVisitedInTheOrderItemsListsThemUntilTheVisitStops) {
+    const std::shared_ptr<clsHash> scope = NewScopeTable();
+    clsHash plain;
+    for (clsHash* table : {scope.get(), &plain}) {
+        for (const char* name : {"scoreB", "Lives", "SCOREa", "score", "sc", "xscore", "ScoreA"})
+            table->Add(name, record(name, 1));
+        QList<CodeRecordPtr> visited;
+        EXPECT_TRUE(table->ForEachItem([&](const CodeRecordPtr& r) {
+            visited.append(r);
+            return true;
+        }));
+        EXPECT_EQ(visited, table->Items());
+        int left = 3;
+        EXPECT_FALSE(table->ForEachItem([&](const CodeRecordPtr&) { return --left > 0; }));
+        EXPECT_EQ(left, 0);
+    }
+}
+
 TEST_F(Hash, RefusesAnEmptyKeyAndReportsAMissingRecord) {
     clsHash table;
     table.Add("x", record("x", 4));

@@ -28,6 +28,14 @@ QStringList& lastList() {
 }
 
 bool matches(const QString& name, const QString& typed) {
+    // Most names differ from the typed word in their first letter, told without comparing the rest.
+    if (!name.isEmpty() && !typed.isEmpty()) {
+        const QChar first = name.front();
+        const QChar typedFirst = typed.front();
+        if (first != typedFirst && !first.isSurrogate() && !typedFirst.isSurrogate() &&
+            first.toCaseFolded() != typedFirst.toCaseFolded())
+            return false;
+    }
     return name.startsWith(typed, Qt::CaseInsensitive);
 }
 
@@ -54,10 +62,12 @@ void show(const CompletionList& list, long lengthEntered, const QString& stops) 
         SciAutoCComplete();
 }
 
-void addMatching(CompletionList& list, const QList<CodeRecordPtr>& records, const QString& typed) {
-    for (const CodeRecordPtr& record : records)
+void addMatching(CompletionList& list, const clsHash& table, const QString& typed) {
+    table.ForEachItem([&](const CodeRecordPtr& record) {
         if (matches(record->Ime, typed))
             list.add(record->Ime);
+        return true;
+    });
 }
 
 // The names of the keyword-and-variable list, as far as they go.
@@ -74,17 +84,13 @@ public:
         list_.add(name);
         return true;
     }
-    bool addRecords(const QList<CodeRecordPtr>& records) {
-        for (const CodeRecordPtr& record : records)
-            if (!add(record->Ime))
-                return false;
-        return true;
+    // A key walks the tables in place: they are as long as the program.
+    bool addRecords(const clsHash& table) {
+        return table.ForEachItem([this](const CodeRecordPtr& record) { return add(record->Ime); });
     }
-    bool addArrays(const QList<CodeRecordPtr>& records) {
-        for (const CodeRecordPtr& record : records)
-            if (!list_.containsNoCase(record->Ime) && !add(record->Ime))
-                return false;
-        return true;
+    bool addArrays(const clsHash& table) {
+        return table.ForEachItem(
+            [this](const CodeRecordPtr& record) { return list_.containsNoCase(record->Ime) || add(record->Ime); });
     }
     const CompletionList& list() const { return list_; }
 
@@ -101,16 +107,16 @@ bool collectNames(NameCollector& names, const QString& word) {
             if (!names.add(keyword->Ime))
                 return false;
     if (ACIncVars) {
-        if (!names.addRecords(project.Globals.Items()))
+        if (!names.addRecords(project.Globals))
             return false;
         if (gCurrentFunction.isEmpty())
             gCurrentFunction = CurrentFunction(static_cast<int>(SciLineFromPosition(SciGetCurrentPos())));
-        if (!names.addRecords(CurrentLocalsTable().Items()) || !names.addArrays(project.Arrays.Items()))
+        if (!names.addRecords(CurrentLocalsTable()) || !names.addArrays(project.Arrays))
             return false;
     }
-    if (ACIncFunctions && !names.addRecords(project.Funkcii.Items()))
+    if (ACIncFunctions && !names.addRecords(project.Funkcii))
         return false;
-    return !ACIncConstants || names.addRecords(project.Constants.Items());
+    return !ACIncConstants || names.addRecords(project.Constants);
 }
 
 void completeFrom(const clsHash& table, const char* procedure) {
@@ -119,7 +125,7 @@ void completeFrom(const clsHash& table, const char* procedure) {
         if (!gAutoCForced && !ACTypesLabelsEnable)
             return;
         CompletionList list;
-        addMatching(list, table.Items(), word);
+        addMatching(list, table, word);
         show(list, word.size(), ACStopChars);
     } catch (...) {
         SetErrorLog(QLatin1String(procedure), kModule);
@@ -165,7 +171,7 @@ void AutocompleteBackSlash(const ClsType& Type, const QString& Typed) {
         if (!gAutoCForced && !ACTypesLabelsEnable)
             return;
         CompletionList list;
-        addMatching(list, Type.Fields->Items(), Typed);
+        addMatching(list, *Type.Fields, Typed);
         if (SciAutoCActive())
             SciAutoCCancel();
         // A field name ends at a blank; the other lists keep the configured stops.

@@ -5,6 +5,7 @@
 #include "platform/dock/ToolBarOverflow.h"
 
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <memory>
 
 namespace dock {
 namespace {
@@ -253,14 +255,39 @@ QWidget* BarWidgets::paneWidget(Command& command, QWidget* parent) {
     }
     pane->setObjectName(command.key());
     const bool textOnly = command.kind() == CommandKind::Pane;
-    auto update = [pane, show, textOnly, &command] {
+    // The advance of the widest line of text the pane was sized for, and the pane's size and font then.
+    struct Sized {
+        qreal advance = -1;
+        QSize size;
+        QFont font;
+    };
+    auto sized = std::make_shared<Sized>();
+    auto update = [pane, show, textOnly, &command, sized] {
         show();
         if (command.width() > 0 && !command.stretch()) {
             if (textOnly) {
                 // As wide as its widest text so far, and of a fixed size, a pane never asks the window for a
-                // new layout when its text changes (the caret's pane changes with every key).
-                pane->setFixedSize(std::max({pixelsWide(pane, command.width()), pane->sizeHint().width(), pane->minimumWidth()}),
-                                   pane->sizeHint().height());
+                // new layout when its text changes (the caret's pane changes with every key). A line of text
+                // no wider than one the pane was sized for keeps the size without being laid out again.
+                const QString& text = command.text();
+                const bool oneLine = !text.contains(QLatin1Char('\n'));
+                const qreal advance = oneLine ? QFontMetricsF(pane->fontMetrics()).horizontalAdvance(text) : 0;
+                const bool fits = oneLine && advance <= sized->advance && pane->font() == sized->font &&
+                                  pane->minimumSize() == sized->size && pane->maximumSize() == sized->size &&
+                                  sized->size.width() >= pixelsWide(pane, command.width());
+                if (!fits) {
+                    const QSize hint = pane->sizeHint();
+                    pane->setFixedSize(std::max({pixelsWide(pane, command.width()), hint.width(), pane->minimumWidth()}),
+                                       hint.height());
+                    // Trailing blanks count in the advance but not in the width the text is given.
+                    const bool measured = oneLine && !text.isEmpty() && !text.back().isSpace();
+                    if (pane->font() != sized->font)
+                        sized->advance = -1;
+                    if (measured)
+                        sized->advance = std::max(sized->advance, advance);
+                    sized->size = pane->minimumSize();
+                    sized->font = pane->font();
+                }
             } else {
                 pane->setFixedWidth(pixelsWide(pane, command.width()));
             }
