@@ -13,7 +13,10 @@ struct PreparedName {
     QString upper;
     int hash = 0;
 };
-PreparedName PrepareName(const QString& text);
+// Its storage is reused for every name, not made anew: the result holds
+// until the next call, so the name is looked up before any colouring that
+// may prepare another.
+const PreparedName& PrepareName(const QString& text);
 
 KeywordPtr FindKeyword(const PreparedName& name);
 // True when the active code model's functions hold the name; gFoundItem is the record.
