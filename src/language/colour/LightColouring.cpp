@@ -145,7 +145,7 @@ void LightPass::keywordContext(const ClsBBFunkcija& keyword) {
 
 // The next word, when the table holds it, in its declared spelling and the style.
 void LightPass::declaredNext(clsHash& table, int styleNumber) {
-    if (!nextIsIdentifier() || !table.ExistsHash(nextText()))
+    if (!nextIsIdentifier() || !ExistsName(table, nextText()))
         return;
     ++i_;
     if (gTokens[i_].Text() != gFoundItem->Ime)
@@ -195,7 +195,7 @@ void LightPass::fieldList() {
         return;
     }
     while (nextIsIdentifier()) {
-        if (!gCurrentFields->ExistsHash(nextText()))
+        if (!ExistsName(*gCurrentFields, nextText()))
             return;
         ++i_;
         ColorVar(gFoundItem, i_, l_.count + 1, l_.lineBase, STYLE_Type);

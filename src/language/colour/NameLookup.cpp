@@ -17,8 +17,9 @@
 
 #include <algorithm>
 
-const PreparedName& PrepareName(const QString& text) {
-    static PreparedName name;
+namespace {
+
+void prepareInto(PreparedName& name, const QString& text) {
     const qsizetype size = text.size();
     const QChar* from = text.constData();
     if (std::any_of(from, from + size, [](QChar c) { return c.unicode() >= 128; })) {
@@ -33,7 +34,21 @@ const PreparedName& PrepareName(const QString& text) {
         }
     }
     name.hash = HashCode(name.upper);
+}
+
+}
+
+const PreparedName& PrepareName(const QString& text) {
+    static PreparedName name;
+    prepareInto(name, text);
     return name;
+}
+
+bool ExistsName(clsHash& table, const QString& name) {
+    // Storage of its own: a name prepared for the tables stays as it is.
+    static PreparedName prepared;
+    prepareInto(prepared, name);
+    return table.ExistsU(prepared.upper, prepared.hash);
 }
 
 KeywordPtr FindKeyword(const PreparedName& name) {

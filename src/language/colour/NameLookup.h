@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/CodeRecord.h"
+#include "foundation/Hash.h"
 #include "language/keywords/KeywordRecord.h"
 
 #include <QString>
@@ -17,6 +18,9 @@ struct PreparedName {
 // until the next call, so the name is looked up before any colouring that
 // may prepare another.
 const PreparedName& PrepareName(const QString& text);
+
+// As table.ExistsHash(name), without making the upper case anew.
+bool ExistsName(clsHash& table, const QString& name);
 
 KeywordPtr FindKeyword(const PreparedName& name);
 // True when the active code model's functions hold the name; gFoundItem is the record.
