@@ -21,6 +21,7 @@ void lightPass(long first) {
     gCurrentType.clear();
     for (long line = first; line < first + kScreenLines; ++line)
         ColorLineLight(static_cast<int>(line), true);
+    EndLightColouringWalk();
 }
 
 void fullPass(long first) {

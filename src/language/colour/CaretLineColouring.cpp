@@ -29,7 +29,7 @@ namespace {
 // consumed tokens leaves i on the last of them.
 class CaretLinePass {
 public:
-    CaretLinePass(int line, QString& text) : l_(line, text), caret_(SciGetCurrentPos()) {}
+    explicit CaretLinePass(int line) : l_(line), caret_(SciGetCurrentPos()) {}
 
     void run();
 
@@ -114,7 +114,7 @@ void CaretLinePass::token() {
 }
 
 void CaretLinePass::identifier() {
-    const PreparedName name = PrepareName(gTokens[i_].Text());
+    const PreparedName& name = PrepareName(gTokens[i_].Text());
     if (FindFunction(name)) {
         if (!declares_ && gTokens[i_].Text() != gFoundItem->Ime)
             FixTokenCase(gFoundItem->Ime, i_, l_.lineBase);
@@ -216,11 +216,6 @@ void CaretLinePass::dot() {
         AutocompleteType();
 }
 
-QString& caretLineText() {
-    static QString text;
-    return text;
-}
-
 }
 
 void ColorCurrentLine(int Line, bool Sequential) {
@@ -228,13 +223,14 @@ void ColorCurrentLine(int Line, bool Sequential) {
         SetStopErrorLog(12923);
     if (!ActiveCodeModel())
         return;
+    EndLightColouringWalk();
     gColoringCaretLine = true;
     gInDeclaration = false;
     gAutoCShown = false;
     try {
         OwnEdits ownEdits;
         EmptyBracketStack();
-        CaretLinePass(Line, caretLineText()).run();
+        CaretLinePass(Line).run();
         StyleUnclosedBrackets();
     } catch (...) {
         SetErrorLog(QStringLiteral("ColorCurrentLine"), QStringLiteral("Mod_Parse"));

@@ -3,7 +3,9 @@
 #include "editor/SciWrappers.h"
 #include "editor/UndoGroups.h"
 #include "language/colour/ColouringFlags.h"
+#include "language/colour/LineStyles.h"
 #include "language/lexer/Lexer.h"
+#include "language/parser/OwnEdits.h"
 #include "language/parser/Respelling.h"
 #include "platform/scintilla/PaintGuard.h"
 #include "vocabulary/SettingsValues.h"
@@ -23,6 +25,8 @@ void FixTokenCase(const QString& Text, int i, int LineBase) {
     // would drop it, and its end would abort. The next paint respells the word.
     if (platform::paintWouldReenter() && !platform::insidePaint())
         return;
+    LightLineStyles().textWillChange();
+    const OwnEdits ownEdits;
     SciSetUndoCollection(false);
     SciSetTargetStart(LineBase + token.StartPos);
     SciSetTargetEnd(LineBase + token.EndPos);

@@ -4,8 +4,13 @@
 #include "language/lexer/Lexer.h"
 #include "language/lexer/LineReading.h"
 
-ColouredLine::ColouredLine(int Line, QString& Text) : line(Line), length(0) {
-    ReadLineIntoBuffer(Line, Text, length);
+ColouredLine::ColouredLine(int Line) : line(Line) {
+    const long start = SciPositionFromLine(Line);
+    length = ReadLineBytes(Line, start);
+    // Every line but the last ends in a line end; a line too long to be
+    // read whole is asked about.
+    const unsigned char last = length > 0 && length <= kMaxLineLength ? gLineBufferPtr[length - 1] : 0;
+    isLastLine = length > kMaxLineLength ? Line + 1 >= SciGetLineCount() : last != '\n' && last != '\r';
     count = Tokenize(length);
-    lineBase = static_cast<int>(SciPositionFromLine(Line)) - 1;
+    lineBase = static_cast<int>(start) - 1;
 }

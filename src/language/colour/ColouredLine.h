@@ -1,15 +1,14 @@
 #pragma once
 
-#include <QString>
-
 // The frame every colouring pass shares: the line read into the tokenizer
 // and cut into gTokens.
 struct ColouredLine {
-    // Reads line Line of the current view into Text.
-    ColouredLine(int Line, QString& Text);
+    // Reads line Line of the current view.
+    explicit ColouredLine(int Line);
 
     int line;
     int length;     // characters, line end included
     int lineBase;   // the line's start position - 1: token i starts at lineBase + StartPos
     int count;      // tokens
+    bool isLastLine;  // no line end follows: the document's last line
 };

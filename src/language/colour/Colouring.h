@@ -13,13 +13,14 @@
 // lists that typing calls for. Always called with Sequential False.
 void ColorCurrentLine(int Line, bool Sequential);
 // Names, suffixes, brackets and label definitions; what the line parser
-// styled otherwise stays.
+// styled otherwise stays. The styles of Sequential lines may wait to be
+// written with the lines that follow, up to the document's last line.
 void ColorLineLight(int Line, bool Sequential);
+// Writes the styles that wait: a walk of Sequential lines that stops before
+// the document's last line ends with it.
+void EndLightColouringWalk();
 // For the line whose edit is pending, Text being its text before the edit:
 // keeps the scope in step and styles nothing.
 void ColorUnparsedLineLight(int Line, bool Sequential, const QByteArray& Text);
 // Restyles the line's keywords after the keyword table changed.
 void ReColorLine(int Line);
-
-// The text of the line the light pass or ReColorLine read last.
-extern QString gLineText;

@@ -5,6 +5,7 @@
 #include "language/keywords/ActiveKeywords.h"
 #include "language/lexer/CharTables.h"
 #include "language/lexer/Lexer.h"
+#include "language/colour/LineStyles.h"
 #include "language/parser/Respelling.h"
 #include "vocabulary/StyleNumbers.h"
 #include "language/colour/StyleRun.h"
@@ -103,6 +104,7 @@ void SkipExprToComma(int& i, int Limit) {
 void ReplaceToken(const QString& Text, int i, int LineBase) {
     const TokenRecord& token = gTokens[i];
     const int length = token.EndPos - token.StartPos;
+    LightLineStyles().textWillChange();
     ReplaceRange(LineBase + token.StartPos, Text, length);
     if (Text.size() == length)
         FollowRespelling(int(SciLineFromPosition(LineBase + token.StartPos)), token.StartPos, Text);

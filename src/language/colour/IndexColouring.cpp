@@ -28,7 +28,7 @@ void colourKeyword(const ClsBBFunkcija& keyword, int i, int LineBase) {
 
 void colourIdentifier(int& i, int N, int LineBase) {
     const TokenRecord& token = gTokens[i];
-    const PreparedName name = PrepareName(token.Text());
+    const PreparedName& name = PrepareName(token.Text());
     if (FindFunction(name)) {
         ColourDeclaredName(gFoundItem, STYLE_Function, i, N, LineBase);
         return;

@@ -11,9 +11,11 @@
 #include "language/parser/OwnEdits.h"
 
 void ReColorLine(int Line) {
+    // The styles are read: those that wait are written first.
+    EndLightColouringWalk();
     try {
         OwnEdits ownEdits;
-        const ColouredLine l(Line, gLineText);
+        const ColouredLine l(Line);
         for (int i = 1; i <= l.count; ++i) {
             const TokenRecord& t = gTokens[i];
             if (t.Kind != tkIdent || SciGetStyleAt(l.lineBase + t.StartPos) == STYLE_Keyword)

@@ -9,6 +9,7 @@
 #include "language/colour/ColouredLine.h"
 #include "language/colour/ColouringFlags.h"
 #include "language/colour/ExpressionColouring.h"
+#include "language/colour/LineStyles.h"
 #include "language/colour/NameContexts.h"
 #include "language/colour/NameLookup.h"
 #include "vocabulary/StyleNumbers.h"
@@ -18,11 +19,8 @@
 #include "language/lexer/Lexer.h"
 #include "language/model/DeclarationRecords.h"
 #include "language/model/ScopeQueries.h"
-#include "language/parser/OwnEdits.h"
 #include "language/parser/ParseState.h"
 #include "vocabulary/SettingsValues.h"
-
-QString gLineText;
 
 namespace {
 
@@ -30,9 +28,12 @@ namespace {
 // consumed tokens leaves i on the last of them.
 class LightPass {
 public:
-    LightPass(int line, bool sequential) : l_(line, gLineText), sequential_(sequential) {}
+    LightPass(int line, bool sequential) : l_(line), sequential_(sequential) {}
 
     void run();
+    long lineStart() const { return l_.lineBase + 1; }
+    long lineLength() const { return l_.length; }
+    bool isLastLine() const { return l_.isLastLine; }
 
 private:
     void identifier();
@@ -73,7 +74,7 @@ void LightPass::run() {
 }
 
 void LightPass::identifier() {
-    const PreparedName name = PrepareName(gTokens[i_].Text());
+    const PreparedName& name = PrepareName(gTokens[i_].Text());
     if (FindFunction(name)) {
         ColourDeclaredName(gFoundItem, STYLE_Function, i_, l_.count, l_.lineBase);
         return;
@@ -144,7 +145,7 @@ void LightPass::keywordContext(const ClsBBFunkcija& keyword) {
 
 // The next word, when the table holds it, in its declared spelling and the style.
 void LightPass::declaredNext(clsHash& table, int styleNumber) {
-    if (!nextIsIdentifier() || !table.ExistsHash(nextText()))
+    if (!nextIsIdentifier() || !ExistsName(table, nextText()))
         return;
     ++i_;
     if (gTokens[i_].Text() != gFoundItem->Ime)
@@ -194,7 +195,7 @@ void LightPass::fieldList() {
         return;
     }
     while (nextIsIdentifier()) {
-        if (!gCurrentFields->ExistsHash(nextText()))
+        if (!ExistsName(*gCurrentFields, nextText()))
             return;
         ++i_;
         ColorVar(gFoundItem, i_, l_.count + 1, l_.lineBase, STYLE_Type);
@@ -209,12 +210,22 @@ void LightPass::fieldList() {
 void ColorLineLight(int Line, bool Sequential) {
     if (!ActiveCodeModel())
         return;
+    // The pass itself changes no text but to respell, which silences the
+    // view for itself, as the writing of the gathered styles does.
+    LineStyles& styles = LightLineStyles();
     try {
-        OwnEdits ownEdits;
         EmptyBracketStack();
-        LightPass(Line, Sequential).run();
+        LightPass pass(Line, Sequential);
+        styles.beginLine(pass.lineStart(), pass.lineLength());
+        pass.run();
         StyleUnclosedBrackets();
+        styles.endLine(Sequential && !pass.isLastLine());
     } catch (...) {
+        styles.textWillChange();
         SetErrorLog(QStringLiteral("ColorLineLight"), QStringLiteral("Mod_Parse"));
     }
+}
+
+void EndLightColouringWalk() {
+    LightLineStyles().endLine(false);
 }

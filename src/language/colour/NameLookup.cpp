@@ -15,10 +15,40 @@
 #include "language/lexer/Lexer.h"
 #include "language/parser/Parser.h"
 
-PreparedName PrepareName(const QString& text) {
-    PreparedName name{text.toUpper(), 0};
+#include <algorithm>
+
+namespace {
+
+void prepareInto(PreparedName& name, const QString& text) {
+    const qsizetype size = text.size();
+    const QChar* from = text.constData();
+    if (std::any_of(from, from + size, [](QChar c) { return c.unicode() >= 128; })) {
+        name.upper = text.toUpper();
+    } else {
+        // Names are nearly always ASCII: upper-cased in place, without Unicode case tables.
+        name.upper.resize(size);
+        QChar* to = name.upper.data();
+        for (qsizetype k = 0; k < size; ++k) {
+            const char16_t c = from[k].unicode();
+            to[k] = QChar(c >= 'a' && c <= 'z' ? c - 32 : c);
+        }
+    }
     name.hash = HashCode(name.upper);
+}
+
+}
+
+const PreparedName& PrepareName(const QString& text) {
+    static PreparedName name;
+    prepareInto(name, text);
     return name;
+}
+
+bool ExistsName(clsHash& table, const QString& name) {
+    // Storage of its own: a name prepared for the tables stays as it is.
+    static PreparedName prepared;
+    prepareInto(prepared, name);
+    return table.ExistsU(prepared.upper, prepared.hash);
 }
 
 KeywordPtr FindKeyword(const PreparedName& name) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/CodeRecord.h"
+#include "foundation/Hash.h"
 #include "language/keywords/KeywordRecord.h"
 
 #include <QString>
@@ -13,7 +14,13 @@ struct PreparedName {
     QString upper;
     int hash = 0;
 };
-PreparedName PrepareName(const QString& text);
+// Its storage is reused for every name, not made anew: the result holds
+// until the next call, so the name is looked up before any colouring that
+// may prepare another.
+const PreparedName& PrepareName(const QString& text);
+
+// As table.ExistsHash(name), without making the upper case anew.
+bool ExistsName(clsHash& table, const QString& name);
 
 KeywordPtr FindKeyword(const PreparedName& name);
 // True when the active code model's functions hold the name; gFoundItem is the record.

@@ -2,6 +2,7 @@
 
 #include "editor/SciWrappers.h"
 #include "language/colour/ColouringFlags.h"
+#include "language/colour/LineStyles.h"
 #include "language/lexer/Lexer.h"
 #include "language/parser/ParsedStyles.h"
 
@@ -15,6 +16,13 @@ void StyleRun(long position, long length, int style) {
         ParserStyles().set(int(position), int(std::min(length, long(kMaxLineLength) + 2)), style);
         return;
     }
+    LineStyles& gathered = LightLineStyles();
+    if (gathered.takes(position)) {
+        gathered.set(position, length, style);
+        return;
+    }
+    // Gathered runs are older than this one.
+    gathered.flush();
     const long documentEnd = SciGetLength();
     const long first = std::max(position, 0L);
     if (first >= documentEnd)

@@ -6,6 +6,7 @@
 #include "language/colour/BracketStack.h"
 #include "language/colour/CaseCorrection.h"
 #include "language/colour/ExpressionColouring.h"
+#include "language/colour/NameLookup.h"
 #include "language/colour/StyleRun.h"
 #include "language/complete/Autocomplete.h"
 #include "language/complete/CompletionFlags.h"
@@ -29,7 +30,7 @@ void respell(const QString& spelling, int i, int LineBase) {
 }
 
 std::shared_ptr<ClsType> knownType(const QString& name) {
-    return ActiveCodeModel()->Types.ExistsHash(name) ? std::dynamic_pointer_cast<ClsType>(gFoundItem) : nullptr;
+    return ExistsName(ActiveCodeModel()->Types, name) ? std::dynamic_pointer_cast<ClsType>(gFoundItem) : nullptr;
 }
 
 // One use of a name, walked from the name to the end of its chain.
@@ -159,7 +160,7 @@ NameUse::Step NameUse::field() {
         return Step::Done;
     }
     const TokenRecord& name = gTokens[i_];
-    if (!type->Fields->ExistsHash(name.Text())) {
+    if (!ExistsName(*type->Fields, name.Text())) {
         if (caret() == lineBase_ + name.EndPos && gCharAdded)
             AutocompleteBackSlash(*type, name.Text());
         --i_;

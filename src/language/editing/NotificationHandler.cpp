@@ -210,6 +210,7 @@ void cSubclass::styleNeeded() {
                 mOldStartLine = kRestyleAll;
             prev = line;
         }
+        EndLightColouringWalk();
     }
     if (gConstructsChanged) {
         gConstructsChanged = false;

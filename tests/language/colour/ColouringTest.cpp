@@ -38,6 +38,35 @@ TEST_F(Colouring, LightPassesCollectEveryUseOfAName) {
               QStringList({"test.bb!7", "test.bb!10", "test.bb!23", "test.bb!30"}));
 }
 
+// The styles of lines coloured in order reach the view by the document's last
+// line, or when the walk says it ends; what no run covers keeps its style,
+// and a respelling on the way moves no style.
+TEST_F(Colouring, LightStylesOfAWalkReachTheViewWhereverItEnds) {
+    parse("Global MyVar\r\nMyVar = 1\r\nmyvar = 2\r\nMyVar = 3\r\nx = MyVar");
+    const auto walk = [&](int lines) {
+        SciStartStyling(0, 255);
+        SciSetStyling(SciGetLength(), 7);
+        SciGotoPos(0);
+        gCurrentFunction.clear();
+        gCurrentType.clear();
+        for (int line = 0; line < lines; ++line)
+            ColorLineLight(line, true);
+    };
+    walk(4);
+    EndLightColouringWalk();
+    for (int line = 1; line <= 3; ++line) {
+        EXPECT_EQ(styleAt(positionOf(line, 0)), STYLE_GlobalVar) << line;
+        EXPECT_EQ(styleAt(positionOf(line, 4)), STYLE_GlobalVar) << line;
+        EXPECT_EQ(styleAt(positionOf(line, 6)), 7) << line;
+    }
+    EXPECT_EQ(lineText(2), QByteArray("MyVar = 2\r\n"));
+    EXPECT_EQ(styleAt(positionOf(4, 4)), 7) << "a line the walk did not reach";
+
+    walk(5);
+    EXPECT_EQ(styleAt(positionOf(4, 4)), STYLE_GlobalVar);
+    EXPECT_EQ(styleAt(positionOf(4, 2)), 7);
+}
+
 TEST_F(Colouring, CaseCorrectionWaitsForOpenUndoGroups) {
     parse("Global MyVar\r\nmyvar = 1\r\n");
     SciEmptyUndoBuffer();
