@@ -20,7 +20,8 @@ void SendKeyAndPaint(SciView& view, int key, const QString& text) {
     QApplication::sendEvent(&view, &press);
     QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
     QApplication::sendEvent(&view, &release);
-    view.viewport()->repaint();
+    // As the window does: what the key left dirty is painted, and no more.
+    QApplication::sendPostedEvents(view.window(), QEvent::UpdateRequest);
 }
 
 int KeyOf(char c) {

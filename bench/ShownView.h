@@ -9,7 +9,7 @@ class SciView;
 // it; false when it never became exposed.
 bool ShowForTyping(QWidget& window);
 
-// One key pressed and released on the view, and the paint that follows it.
+// One key pressed and released on the view, and the paint of what it left dirty.
 void SendKeyAndPaint(SciView& view, int key, const QString& text);
 
 // The Qt key that types the character c.
