@@ -110,6 +110,7 @@ void SciView::paintEvent(QPaintEvent* event) {
 
 void SciView::keepMarkersItself(unsigned numbers) {
     keptNumbers_ = numbers;
+    ++textChanges_;  // what happened while nothing was kept went unseen
     for (LineCounts& counts : kept_)
         counts.clear();
     askedEvents_ = SendScintilla(SCI_GETMODEVENTMASK);
@@ -324,6 +325,8 @@ long SciView::deleteMarkerHandle(long handle) {
 }
 
 void SciView::changed(int position, int modificationType, int linesAdded) {
+    if (modificationType & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE | SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT))
+        ++textChanges_;
     if (modificationType & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE)) {
         settleChange();
         pending_ = PendingChange{position, bool(modificationType & SC_MOD_BEFOREDELETE), long(SendScintilla(SCI_GETLINECOUNT))};

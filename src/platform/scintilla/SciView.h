@@ -46,6 +46,10 @@ public:
     // Scintilla's do. For that the view announces every insertion and
     // deletion to itself, whatever modification events it was asked for.
     void keepMarkersItself(unsigned numbers);
+    // How many insertions and deletions the view has seen, so that a copy of
+    // its text can tell it is still current; -1 while the view cannot tell,
+    // as it sees them only while it keeps markers itself.
+    long textChanges() const { return keptNumbers_ ? textChanges_ : -1; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -87,6 +91,7 @@ private:
     std::vector<bool> trackedHandles_;
     std::optional<PendingChange> pending_;
     long reportedLines_ = 1;
+    long textChanges_ = 0;
     mutable bool stale_ = false;
 };
 
