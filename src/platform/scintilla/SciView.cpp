@@ -152,6 +152,10 @@ sptr_t SciView::send(unsigned int message, uptr_t wParam, sptr_t lParam) const {
 
 long SciView::setFoldLevel(long line, long level) {
     const long before = SendScintilla(SCI_GETFOLDLEVEL, static_cast<unsigned long>(line));
+    // Setting the level a line has already changes nothing: a parse sets
+    // every line's, most often to what it was.
+    if (before == level)
+        return before;
     const long result = SendScintilla(SCI_SETFOLDLEVEL, static_cast<unsigned long>(line), level);
     if (SendScintilla(SCI_GETFOLDLEVEL, static_cast<unsigned long>(line)) != before)
         hiddenlines::foldLevelChanged(*this, line);
