@@ -102,16 +102,19 @@ private:
         if (start < textStart_ || start > textEnd)
             return -1;
         const bool toTheEnd = textEnd == textLength_;
-        const char* const first = text_.data();
-        for (long at = start - textStart_; at < textEnd - textStart_; ++at) {
-            if (first[at] == '\n')
-                return textStart_ + at + 1;
-            if (first[at] == '\r') {
-                if (at + 1 < textEnd - textStart_)
-                    return textStart_ + at + 1 + (first[at + 1] == '\n' ? 1 : 0);
-                return toTheEnd ? textEnd : -1;
-            }
+        const char* const from = text_.data() + (start - textStart_);
+        const char* const end = text_.data() + text_.size();
+        const char* lf = static_cast<const char*>(std::memchr(from, '\n', static_cast<size_t>(end - from)));
+        const char* const limit = lf ? lf : end;
+        const char* cr = static_cast<const char*>(std::memchr(from, '\r', static_cast<size_t>(limit - from)));
+        const auto position = [&](const char* p) { return textStart_ + static_cast<long>(p - text_.data()); };
+        if (cr) {
+            if (cr + 1 < end)
+                return position(cr + 1) + (cr[1] == '\n' ? 1 : 0);
+            return toTheEnd ? textEnd : -1;
         }
+        if (lf)
+            return position(lf + 1);
         return toTheEnd ? textEnd : -1;
     }
 
