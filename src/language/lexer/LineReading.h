@@ -8,6 +8,11 @@
 // caller knows it.
 int ReadLineBytes(long line);
 int ReadLineBytes(long line, long start);
+// The same for lines read one after the other, as a pass from the top
+// reads them; Start receives the line's first position. The text ahead is
+// copied from the view in stretches, so that a line of a view whose text
+// stays as it was costs no message of its own.
+int ReadNextLineBytes(long line, long& Start);
 
 // The same, and the line as characters into Text, whose storage is reused;
 // Length receives the number of characters.

@@ -200,10 +200,13 @@ void ApplyFoldLevel(int Line, bool InFilePass, const BlockCounts& counts) {
 
     // The lines below take the new level, and the main program's marker
     // when a header above them came or went: an End Function line's level
-    // is the same with its function as without it.
+    // is the same with its function as without it. A level carried from the
+    // line above leaves them as they are.
+    if (!recomputed)
+        return;
     const long below = SciMarkerGet(Line + 1);
     const bool belowMarkedMain = below & kMainProgramMask;
-    if (recomputed && (below & kParsedMask) &&
+    if ((below & kParsedMask) &&
         ((static_cast<int>(SciGetFoldLevel(Line + 1)) & kFoldNumberMask) != gFoldLevel ||
          belowMarkedMain != InMainProgram()))
         CheckFold(Line, gFoldLevel);

@@ -77,9 +77,15 @@ bool wholeDocumentPass() {
 // The keyword tables cannot change while a document is parsed from the
 // top: what each word turned out to be is remembered from line 0 on, keyed
 // by the word's bytes on the line (the lookup ignores case, and a byte
-// stands for one character, so the bytes decide the answer).
+// stands for one character, so the bytes decide the answer), and with it
+// whether the word is spelled as the table spells the keyword already.
 class KeywordMemo {
 public:
+    struct Word {
+        KeywordPtr keyword;
+        bool spelledAsListed = false;
+    };
+
     // The storage stays from one document to the next: a whole-document
     // pass allocates nothing for the memo once it has grown, and only the
     // slots taken are emptied.
@@ -94,7 +100,7 @@ public:
     }
 
     // Valid until the next call.
-    const KeywordPtr& keywordOfToken(int i) {
+    const Word& keywordOfToken(int i) {
         const TokenRecord& t = gTokens[i];
         const char* word = reinterpret_cast<const char*>(gLineBuffer + t.StartPos);
         const auto length = static_cast<std::uint32_t>(std::max(t.EndPos - t.StartPos, 0));
@@ -106,8 +112,10 @@ public:
             return keywordOf(slots_[at]);
         KeywordPtr keyword = KeywordOfToken(i);
         const bool isKeyword = bool(keyword);
-        if (isKeyword)
-            keywords_.push_back(std::move(keyword));
+        if (isKeyword) {
+            const bool spelled = t.Text() == keyword->Ime;
+            keywords_.push_back(Word{std::move(keyword), spelled});
+        }
         const Slot added{hash, length, static_cast<std::uint32_t>(words_.size()),
                          isKeyword ? static_cast<std::uint32_t>(keywords_.size()) : 0};
         slots_[at] = added;
@@ -131,8 +139,8 @@ private:
         std::uint32_t keyword = 0;  // 1 + its index in keywords_, 0 for a word that is none
     };
 
-    const KeywordPtr& keywordOf(const Slot& slot) const {
-        static const KeywordPtr none;
+    const Word& keywordOf(const Slot& slot) const {
+        static const Word none;
         return slot.keyword ? keywords_[slot.keyword - 1] : none;
     }
 
@@ -170,7 +178,7 @@ private:
     std::vector<Slot> slots_;
     std::vector<std::uint32_t> taken_;
     std::string words_;
-    std::vector<KeywordPtr> keywords_;
+    std::vector<Word> keywords_;
 };
 
 // The line being parsed as characters, made when a step needs more than
@@ -259,7 +267,6 @@ void LineParse::run() {
         addMarkerLater(MARKER_PARSED);
         if (wholeDocumentPass() && (line_ == 0 || !inFilePass_))
             memo().startDocument();
-        lineBase_ = static_cast<int>(SciPositionFromLine(line_)) - 1;
         readLine();
         ParserStyles().beginLine(lineBase_ + 1, length_, gParsingFile && inFilePass_ && !ReindentsLines());
         // The blanks between tokens may still carry what the line was, a comment's style.
@@ -297,7 +304,14 @@ void LineParse::run() {
 }
 
 void LineParse::readLine() {
-    length_ = ReadLineBytes(line_, lineBase_ + 1);
+    long start = 0;
+    if (wholeDocumentPass() && inFilePass_) {
+        length_ = ReadNextLineBytes(line_, start);
+    } else {
+        start = SciPositionFromLine(line_);
+        length_ = ReadLineBytes(line_, start);
+    }
+    lineBase_ = static_cast<int>(start) - 1;
     count_ = Tokenize(length_);
     // The buffer holds an overlong line cut at its capacity: so does the parse.
     length_ = std::min(length_, kMaxLineLength);
@@ -372,15 +386,17 @@ bool LineParse::keyword() {
     // Copies of the keyword's pointer are shared counts, paid for with
     // atomic steps: the memo's is only read, and gKeywordItem changes when
     // another keyword comes.
-    KeywordPtr looked;
-    const KeywordPtr& found = wholeDocumentPass() ? memo().keywordOfToken(i_) : (looked = KeywordOfToken(i_));
-    if (!found)
+    KeywordMemo::Word looked;
+    const KeywordMemo::Word& found = wholeDocumentPass() ? memo().keywordOfToken(i_) : (looked.keyword = KeywordOfToken(i_), looked);
+    if (!found.keyword)
         return true;
-    if (gKeywordItem != found)
-        gKeywordItem = found;
+    if (gKeywordItem != found.keyword)
+        gKeywordItem = found.keyword;
     const ClsBBFunkcija& keyword = *gKeywordItem;
-    correctCase(i_, keyword.Ime);
-    const QString& word = gTokens[i_].Text();
+    // A word spelled as listed needs neither its correction nor its characters.
+    if (!found.spelledAsListed)
+        correctCase(i_, keyword.Ime);
+    const QString& word = found.spelledAsListed ? keyword.Ime : gTokens[i_].Text();
     if (keyword.IsStartScope && gCaptureKeyword)
         gCapturedKeyword = word;
     CountKeyword(counts_, keyword, i_, count_);

@@ -110,6 +110,7 @@ void SciView::paintEvent(QPaintEvent* event) {
 
 void SciView::keepMarkersItself(unsigned numbers) {
     keptNumbers_ = numbers;
+    ++textChanges_;  // what happened while nothing was kept went unseen
     for (LineCounts& counts : kept_)
         counts.clear();
     askedEvents_ = SendScintilla(SCI_GETMODEVENTMASK);
@@ -166,6 +167,10 @@ long SciView::setSelectionColour(unsigned int message, unsigned long wParam, lon
 
 long SciView::setFoldLevel(long line, long level) {
     const long before = SendScintilla(SCI_GETFOLDLEVEL, static_cast<unsigned long>(line));
+    // Setting the level a line has already changes nothing: a parse sets
+    // every line's, most often to what it was.
+    if (before == level)
+        return before;
     const long result = SendScintilla(SCI_SETFOLDLEVEL, static_cast<unsigned long>(line), level);
     if (SendScintilla(SCI_GETFOLDLEVEL, static_cast<unsigned long>(line)) != before)
         hiddenlines::foldLevelChanged(*this, line);
@@ -339,6 +344,8 @@ long SciView::deleteMarkerHandle(long handle) {
 }
 
 void SciView::changed(int position, int modificationType, int linesAdded) {
+    if (modificationType & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE | SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT))
+        ++textChanges_;
     if (modificationType & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE)) {
         settleChange();
         pending_ = PendingChange{position, bool(modificationType & SC_MOD_BEFOREDELETE), long(SendScintilla(SCI_GETLINECOUNT))};

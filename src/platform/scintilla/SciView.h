@@ -46,6 +46,10 @@ public:
     // Scintilla's do. For that the view announces every insertion and
     // deletion to itself, whatever modification events it was asked for.
     void keepMarkersItself(unsigned numbers);
+    // How many insertions and deletions the view has seen, so that a copy of
+    // its text can tell it is still current; -1 while the view cannot tell,
+    // as it sees them only while it keeps markers itself.
+    long textChanges() const { return keptNumbers_ ? textChanges_ : -1; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -97,6 +101,7 @@ private:
     long reportedLines_ = 1;
     std::optional<SentColour> selectionBack_;
     std::optional<SentColour> selectionFore_;
+    long textChanges_ = 0;
     mutable bool stale_ = false;
 };
 
