@@ -31,7 +31,8 @@ namespace {
 // The text of a view from one of its line starts on, copied at once, and
 // the line expected next in it. The copy holds while the view has seen no
 // insertion or deletion since it was made; a stretch that proves too short
-// for a line is made again, twice as long, and one made after a change
+// for a line is made again, twice as long, one that ends between lines is
+// made again from there at a steady length, and one made after a change
 // starts short, as a change comes again soon where lines are being edited.
 class TextAhead {
 public:
@@ -44,14 +45,22 @@ public:
             return -1;
         if (!(view->viewId() == viewId_ && changes == changes_ && line == nextLine_)) {
             size_ = kShortest;
+            // A copy grown for a line of megabytes is not kept for the next document.
+            if (text_.capacity() > 2 * kSteady)
+                std::string().swap(text_);
             nextStart_ = SciPositionFromLine(line);
             if (nextStart_ < 0 || !copyFrom(*view, nextStart_))
                 return -1;
         }
         start = nextStart_;
         long end = endOfLine(start);
-        while (end < 0 && size_ < kLongest) {
-            size_ *= 2;
+        while (end < 0) {
+            if (start != textStart_)
+                size_ = std::max(size_, kSteady);
+            else if (size_ < kLongest)
+                size_ *= 2;
+            else
+                break;
             if (!copyFrom(*view, start))
                 return -1;
             end = endOfLine(start);
@@ -69,6 +78,7 @@ public:
 
 private:
     static constexpr long kShortest = 512;
+    static constexpr long kSteady = 1L << 16;
     static constexpr long kLongest = 1L << 20;
 
     // Scintilla's Sci_TextRange, as this build of the component lays it out.
