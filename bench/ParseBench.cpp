@@ -136,6 +136,18 @@ int usage() {
     return 2;
 }
 
+// A mode that takes nothing but the keyword listing and writes its files in a scratch home.
+int runOnGeneratedFiles(const QStringList& args, const QString& listing, void (*print)(const QString& folder)) {
+    if (listing.isEmpty() || !args.isEmpty())
+        return usage();
+    const ScratchKorvo korvo;
+    ClsCompiler compiler;
+    if (!useKeywords(compiler, listing))
+        return 1;
+    print(korvo.home.path());
+    return 0;
+}
+
 }
 
 int main(int argc, char* argv[]) {
@@ -159,26 +171,10 @@ int main(int argc, char* argv[]) {
         const ScratchKorvo korvo;
         return RunExplorerBench(lines, listing);
     }
-    if (args.removeAll(QStringLiteral("--ranges")) > 0) {
-        if (listing.isEmpty() || !args.isEmpty())
-            return usage();
-        const ScratchKorvo korvo;
-        ClsCompiler compiler;
-        if (!useKeywords(compiler, listing))
-            return 1;
-        PrintRangeUnparseTimes(korvo.home.path());
-        return 0;
-    }
-    if (args.removeAll(QStringLiteral("--long-line")) > 0) {
-        if (listing.isEmpty() || !args.isEmpty())
-            return usage();
-        const ScratchKorvo korvo;
-        ClsCompiler compiler;
-        if (!useKeywords(compiler, listing))
-            return 1;
-        PrintLongLineTimes(korvo.home.path());
-        return 0;
-    }
+    if (args.removeAll(QStringLiteral("--ranges")) > 0)
+        return runOnGeneratedFiles(args, listing, PrintRangeUnparseTimes);
+    if (args.removeAll(QStringLiteral("--long-line")) > 0)
+        return runOnGeneratedFiles(args, listing, PrintLongLineTimes);
     const QString generate = option(QStringLiteral("--generate"));
     QString path = option(QStringLiteral("--out"));
     const QString roundsOption = option(QStringLiteral("--rounds"));

@@ -2,6 +2,7 @@
 
 #include "editor/CurrentView.h"
 #include "language/parser/OwnEdits.h"
+#include "platform/scintilla/SciDirectCalls.h"
 
 #include <algorithm>
 #include <cstring>
@@ -12,13 +13,6 @@ using S = QsciScintillaBase;
 
 // How much text a stretch covers at most before it is written.
 constexpr long kStretch = 65536;
-
-// Scintilla's Sci_TextRange, as this build of the component lays it out.
-struct StyledRange {
-    long cpMin;
-    long cpMax;
-    char* lpstrText;
-};
 
 }
 
@@ -92,9 +86,7 @@ void LineStyles::write() {
         const unsigned char* given = given_.data() + offset;
         if (std::find(given, given + count, 0) != given + count) {
             // Between the runs the view's styles stay as they are.
-            cells_.resize(2 * count + 2);
-            StyledRange range{first, end, cells_.data()};
-            SciDirect(gSciWndData, S::SCI_GETSTYLEDTEXT, 0, reinterpret_cast<sptr_t>(&range));
+            SciReadStyledCells(gSciWndData, first, end, cells_);
             for (size_t k = 0; k < count; ++k)
                 if (!given[k])
                     styles[k] = static_cast<unsigned char>(cells_[2 * k + 1]);

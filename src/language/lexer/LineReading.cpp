@@ -4,6 +4,7 @@
 #include "editor/SciWrappers.h"
 #include "language/lexer/Lexer.h"
 #include "platform/AnsiText.h"
+#include "platform/scintilla/SciDirectCalls.h"
 
 #include <algorithm>
 #include <cstring>
@@ -81,23 +82,13 @@ private:
     static constexpr long kSteady = 1L << 16;
     static constexpr long kLongest = 1L << 20;
 
-    // Scintilla's Sci_TextRange, as this build of the component lays it out.
-    struct TextRange {
-        long cpMin;
-        long cpMax;
-        char* lpstrText;
-    };
-
     bool copyFrom(SciView& view, long from) {
         const SciHandle handle(&view);
         textLength_ = SciDirect(handle, QsciScintillaBase::SCI_GETLENGTH);
         if (from > textLength_)
             return false;
         const long end = std::min(textLength_, from + size_);
-        text_.resize(static_cast<size_t>(end - from + 1));
-        TextRange range{from, end, text_.data()};
-        SciDirect(handle, QsciScintillaBase::SCI_GETTEXTRANGE, 0, reinterpret_cast<sptr_t>(&range));
-        text_.pop_back();
+        SciReadTextRange(handle, from, end, text_);
         textStart_ = from;
         viewId_ = view.viewId();
         changes_ = view.textChanges();

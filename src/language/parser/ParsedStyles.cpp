@@ -2,6 +2,7 @@
 
 #include "editor/CurrentView.h"
 #include "editor/SciWrappers.h"
+#include "platform/scintilla/SciDirectCalls.h"
 
 #include <algorithm>
 
@@ -11,13 +12,6 @@ using S = QsciScintillaBase;
 
 // How far ahead a whole-document pass copies the view's styles.
 constexpr int kStretch = 16384;
-
-// Scintilla's Sci_TextRange, as this build of the component lays it out.
-struct StyledRange {
-    long cpMin;
-    long cpMax;
-    char* lpstrText;
-};
 
 }
 
@@ -81,9 +75,7 @@ void ParsedStyles::load(int first, int end) {
     if (first >= end)
         return;
     const auto count = static_cast<size_t>(end - first);
-    cells_.resize(2 * count + 2);
-    StyledRange range{first, end, cells_.data()};
-    SciDirect(view_, S::SCI_GETSTYLEDTEXT, 0, reinterpret_cast<sptr_t>(&range));
+    SciReadStyledCells(view_, first, end, cells_);
     for (size_t k = 0; k < count; ++k)
         window_[static_cast<size_t>(first - windowStart_) + k] = cells_[2 * k + 1];
 }

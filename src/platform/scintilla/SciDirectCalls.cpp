@@ -11,6 +11,12 @@ struct SciTextRangeRecord {
     long cpMax;
     char* lpstrText;
 };
+
+// The component writes the range into the buffer, with its terminating NULs.
+void copyRange(const SciHandle& view, unsigned int message, long first, long end, char* into) {
+    SciTextRangeRecord record{first, end, into};
+    SciDirect(view, message, 0, reinterpret_cast<sptr_t>(&record));
+}
 }
 
 void SciLoadText(const SciHandle& view, const QByteArray& text) {
@@ -30,10 +36,15 @@ QByteArray SciGetTextRange(const SciHandle& view, long first, long end) {
     first = std::clamp(first, 0L, length);
     end = end < 0 ? length : std::clamp(end, first, length);
     QByteArray text(end - first + 1, '\0');
-    SciTextRangeRecord record{first, end, text.data()};
-    SciDirect(view, S::SCI_GETTEXTRANGE, 0, reinterpret_cast<sptr_t>(&record));
+    copyRange(view, S::SCI_GETTEXTRANGE, first, end, text.data());
     text.chop(1);
     return text;
+}
+
+void SciReadTextRange(const SciHandle& view, long first, long end, std::string& text) {
+    text.resize(static_cast<size_t>(end - first + 1));
+    copyRange(view, S::SCI_GETTEXTRANGE, first, end, text.data());
+    text.pop_back();
 }
 
 QByteArray SciGetStyledText(const SciHandle& view, long first, long end) {
@@ -41,10 +52,15 @@ QByteArray SciGetStyledText(const SciHandle& view, long first, long end) {
     first = std::clamp(first, 0L, length);
     end = end < 0 ? length : std::clamp(end, first, length);
     QByteArray cells(2 * (end - first) + 2, '\0');
-    SciTextRangeRecord record{first, end, cells.data()};
-    SciDirect(view, S::SCI_GETSTYLEDTEXT, 0, reinterpret_cast<sptr_t>(&record));
+    copyRange(view, S::SCI_GETSTYLEDTEXT, first, end, cells.data());
     cells.chop(2);
     return cells;
+}
+
+void SciReadStyledCells(const SciHandle& view, long first, long end, std::vector<char>& cells) {
+    cells.resize(static_cast<size_t>(2 * (end - first) + 2));
+    copyRange(view, S::SCI_GETSTYLEDTEXT, first, end, cells.data());
+    cells.resize(cells.size() - 2);
 }
 
 long SciMarkerLineFromHandle(const SciHandle& view, long markerHandle) {

@@ -4,6 +4,9 @@
 
 #include <QByteArray>
 
+#include <string>
+#include <vector>
+
 // Calls on an explicit view rather than the current one: loading and reading
 // a document's whole text, and the marker lookups of records that remember
 // their declaring document. Through the handle of a closed view they do
@@ -19,6 +22,10 @@ QByteArray SciGetTextRange(const SciHandle& view, long first, long end);
 // The same range read once with its styles: each position as its byte
 // followed by its style byte.
 QByteArray SciGetStyledText(const SciHandle& view, long first, long end);
+// The same two readings into storage the caller reuses from pass to pass,
+// for a range that lies within the text.
+void SciReadTextRange(const SciHandle& view, long first, long end, std::string& text);
+void SciReadStyledCells(const SciHandle& view, long first, long end, std::vector<char>& cells);
 
 // The line of the marker in that view; -1 when the view holds no such marker
 // or is gone.
