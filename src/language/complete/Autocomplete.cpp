@@ -27,6 +27,27 @@ QStringList& lastList() {
     return list;
 }
 
+// What the component's list shows now, to tell a key that leaves it as it is.
+struct ShownList {
+    const SciView* view = nullptr;
+    QStringList names;
+    long wordStart = -1;
+    QString stops;
+};
+
+ShownList& shownList() {
+    static ShownList shown;
+    return shown;
+}
+
+// Showing the list again builds the component's list window anew; a key that
+// keeps the same names for the same word needs none of it.
+bool alreadyShown(long wordStart, const QString& stops) {
+    const ShownList& shown = shownList();
+    return !gAutoCForced && SciAutoCActive() && shown.view == gSciWndData.view() && shown.wordStart == wordStart &&
+           shown.stops == stops && shown.names == lastList();
+}
+
 bool matches(const QString& name, const QString& typed) {
     // Most names differ from the typed word in their first letter, told without comparing the rest.
     if (!name.isEmpty() && !typed.isEmpty()) {
@@ -54,10 +75,12 @@ void show(const CompletionList& list, long lengthEntered, const QString& stops) 
     if (list.isEmpty())
         return;
     lastList() = list.sorted();
-    if (!caretOnScreen())
+    const long wordStart = SciGetCurrentPos() - lengthEntered;
+    if (alreadyShown(wordStart, stops) || !caretOnScreen())
         return;
     SciAutoCStops(stops);
     SciAutoCShow(lengthEntered, lastList().join(QLatin1Char(' ')));
+    shownList() = {gSciWndData.view(), lastList(), wordStart, stops};
     if (list.size() == 1 && gAutoCForced && ACcompleteOnlyOne && gAutoCCommand)
         SciAutoCComplete();
 }

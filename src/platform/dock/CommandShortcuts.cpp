@@ -18,8 +18,14 @@ CommandShortcuts::~CommandShortcuts() {
 }
 
 void CommandShortcuts::sync(Command& command) {
+    const Synced wanted{&command, command.shortcuts(), command.autoRepeat()};
+    const auto synced = synced_.constFind(&command);
+    if (synced != synced_.cend() && synced->command == &command && synced->texts == wanted.texts &&
+        synced->autoRepeat == wanted.autoRepeat)
+        return;
     drop(command);
-    const QStringList texts = command.shortcuts();
+    synced_.insert(&command, wanted);
+    const QStringList& texts = wanted.texts;
     QPointer<Command> guard(&command);
     for (qsizetype i = 0; i < texts.size(); ++i) {
         const QKeySequence keys(texts[i]);
@@ -37,6 +43,7 @@ void CommandShortcuts::sync(Command& command) {
 }
 
 void CommandShortcuts::drop(const Command& command) {
+    synced_.remove(&command);
     for (const QPointer<QShortcut>& shortcut : shortcuts_.take(&command))
         delete shortcut.data();
     forgetKeys(command);

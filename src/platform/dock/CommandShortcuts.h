@@ -25,7 +25,8 @@ public:
     explicit CommandShortcuts(DockLayer& layer);
     ~CommandShortcuts() override;
 
-    // Follows the command's shortcuts and auto-repeat flag.
+    // Follows the command's shortcuts and auto-repeat flag; a change of
+    // anything else about the command leaves its shortcuts as they are.
     void sync(Command& command);
     void drop(const Command& command);
     // Whether the host has already let this key of the command pass; asking
@@ -40,8 +41,15 @@ private:
     // Whether the widget lies in the window of a layer inside this one's that keeps the key.
     bool keptByInnerWindow(const QWidget& widget, const QKeySequence& keys) const;
 
+    struct Synced {
+        QPointer<Command> command;  // null once that command is gone, whatever now lives at its address
+        QStringList texts;
+        bool autoRepeat = false;
+    };
+
     DockLayer& layer_;
     QHash<const Command*, QList<QPointer<QShortcut>>> shortcuts_;
+    QHash<const Command*, Synced> synced_;
     QHash<int, QPointer<Command>> commandsByKey_;  // QKeyCombination::toCombined
     QPointer<Command> passed_;
 };

@@ -129,6 +129,10 @@ TEST_F(CommandWidgets, EveryShortcutOfACommandRunsItAndOnlyTheFirstRepeats) {
     for (QShortcut* shortcut : shortcuts)
         emit shortcut->activated();
     EXPECT_EQ(events.seen, (QStringList{"shortcut New Line Return", "click New Line=", "shortcut New Line Enter", "click New Line="}));
+    // A change of anything but the keys keeps the shortcuts there are.
+    const QPointer<QShortcut> kept(shortcuts.front());
+    newLine.setCaption(QStringLiteral("Line Break"));
+    EXPECT_TRUE(kept);
 
     // The host decides whether the focused widget keeps a command's key.
     auto* edit = new QLineEdit(&window);
@@ -140,6 +144,10 @@ TEST_F(CommandWidgets, EveryShortcutOfACommandRunsItAndOnlyTheFirstRepeats) {
     }
     newLine.setShortcut(QString());
     EXPECT_EQ(newLine.shortcuts(), QStringList{"Enter"});
+    shortcuts = window.findChildren<QShortcut*>();
+    shortcuts.removeIf([](const QShortcut* s) { return s->key() != QKeySequence(Qt::Key_Return) && s->key() != QKeySequence(Qt::Key_Enter); });
+    ASSERT_EQ(shortcuts.size(), 1);
+    EXPECT_EQ(shortcuts.front()->key(), QKeySequence(Qt::Key_Enter));
 }
 
 TEST_F(CommandWidgets, PanesFollowTheirCommandsAndHostedWidgetsSurviveRebuilds) {
