@@ -56,7 +56,8 @@ TEST_F(CompletionListDisplay, TypingANameNarrowsItsListAndADoubleClickCompletesI
 
     // The view has painted the key, and so has completed after it, once its caret pane moved on.
     display::typeText(QStringLiteral("r"));
-    ASSERT_TRUE(display::waitFor([] { return platform::host().statusPaneText(QStringLiteral("Position")) .endsWith(QStringLiteral("C: 5")); }))
+    ASSERT_TRUE(display::waitFor(
+        [] { return platform::host().statusPaneText(QStringLiteral("Position")).endsWith(QStringLiteral("C: 5")); }))
         << platform::host().statusPaneText(QStringLiteral("Position")).toStdString();
     EXPECT_EQ(shownList(), list.data());
 
@@ -78,6 +79,6 @@ TEST_F(CompletionListDisplay, TypingANameNarrowsItsListAndADoubleClickCompletesI
         const QRgb shown = QGuiApplication::primaryScreen()->grabWindow(0, highlighted.x(), highlighted.y(), 1, 1).toImage().pixel(0, 0);
         return std::abs(qRed(shown) - qRed(highlight)) + std::abs(qGreen(shown) - qGreen(highlight)) +
                    std::abs(qBlue(shown) - qBlue(highlight)) > 60;
-    }, 5000));
+    }));
     shot(QStringLiteral("completed"));
 }
