@@ -170,7 +170,7 @@ NameUse::Step NameUse::field() {
         --i_;
         return Step::Finish;
     }
-    TypedRecord* fieldRecord = dynamic_cast<TypedRecord*>(gFoundItem.get());
+    TypedRecord* fieldRecord = gFoundItem ? gFoundItem->AsTyped() : nullptr;
     if (!fieldRecord)
         return Step::Finish;
     respell(fieldRecord->Ime, i_, lineBase_);
@@ -185,7 +185,7 @@ NameUse::Step NameUse::field() {
 
 void colourUse(CodeRecord* Record, int& i, int N, int LineBase, int Style, bool dimArray, const char* procedure) {
     try {
-        auto* record = dynamic_cast<TypedRecord*>(Record);
+        TypedRecord* record = Record ? Record->AsTyped() : nullptr;
         if (!record) {
             StyleRun(LineBase + gTokens[i].StartPos, gTokens[i].EndPos - gTokens[i].StartPos, Style);
             return;
