@@ -10,8 +10,13 @@
 // What every declaration record of the code model has: its name, the marker
 // that anchors it to its declaring line, and the document that line is in.
 // The kinds of record add their own fields.
+struct TypedRecord;
+
 struct CodeRecord {
     virtual ~CodeRecord() = default;
+    // The record as one of a typed kind, or null: every coloured use of a
+    // name asks, and a dynamic_cast costs more than the rest of the question.
+    virtual TypedRecord* AsTyped() { return nullptr; }
 
     QString Ime;
     QString File;

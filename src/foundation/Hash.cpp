@@ -105,10 +105,9 @@ int clsHash::bucketOf(int hash) const {
 }
 
 template <typename Matches>
-int clsHash::findSlot(int bucket, const QString& upperKey, Matches matches, bool latest) const {
+int clsHash::findSlot(int bucket, const QString& upperKey, size_t keyHash, Matches matches, bool latest) const {
     if (chains_.empty())
         return 0;
-    const size_t keyHash = KeyHash(upperKey);
     int found = 0;
     for (int slot = chains_[static_cast<size_t>(bucket)].head; slot; slot = slotAt(slot).next) {
         const Slot& s = slotAt(slot);
@@ -130,7 +129,7 @@ template <typename Matches>
 int clsHash::findOnLine(const QString& upperKey, int line, const SciHandle& SciWndData, Matches matches) const {
     std::vector<int> handles;
     if (line < 0 || !byMarker_ || !SciTrackedMarkersOn(SciWndData, line, handles)) {
-        return findSlot(chainOf(HashCode(upperKey)), upperKey, [&](const CodeRecord* record) {
+        return findSlot(chainOf(HashCode(upperKey)), upperKey, KeyHash(upperKey), [&](const CodeRecord* record) {
             return record && record->SciWndData == SciWndData && markerLine(*record) == line && matches(*record);
         }, true);
     }
@@ -201,7 +200,11 @@ bool clsHash::Exists(const QString& key, int hash) {
 }
 
 bool clsHash::ExistsU(const QString& upperKey, int hash) {
-    const int slot = findSlot(chainOf(hash), upperKey, anyRecord);
+    return ExistsU(upperKey, hash, KeyHash(upperKey));
+}
+
+bool clsHash::ExistsU(const QString& upperKey, int hash, size_t keyHash) {
+    const int slot = findSlot(chainOf(hash), upperKey, keyHash, anyRecord);
     if (slot)
         gFoundItem = slotAt(slot).record;
     return slot != 0;
@@ -214,12 +217,12 @@ bool clsHash::ExistsHash(const QString& key) {
 
 bool clsHash::ExistsOnlyHash(const QString& key) const {
     const QString upper = UpperKey(key);
-    return findSlot(chainOf(HashCode(upper)), upper, anyRecord) != 0;
+    return findSlot(chainOf(HashCode(upper)), upper, KeyHash(upper), anyRecord) != 0;
 }
 
 bool clsHash::ExistsCodeExplorer(const QString& key, int Handle, const SciHandle& SciWndData) const {
     const QString upper = UpperKey(key);
-    return findSlot(chainOf(HashCode(upper)), upper, [&](const CodeRecord* record) {
+    return findSlot(chainOf(HashCode(upper)), upper, KeyHash(upper), [&](const CodeRecord* record) {
         return record && record->Handle == Handle && record->SciWndData == SciWndData;
     }) != 0;
 }
@@ -279,7 +282,7 @@ void clsHash::spreadOut() {
 
 CodeRecordPtr clsHash::ItemHash(const QString& key) const {
     const QString upper = UpperKey(key);
-    const int slot = findSlot(chainOf(HashCode(upper)), upper, anyRecord);
+    const int slot = findSlot(chainOf(HashCode(upper)), upper, KeyHash(upper), anyRecord);
     return slot ? slotAt(slot).record : CodeRecordPtr();
 }
 
@@ -311,7 +314,7 @@ void clsHash::RemovePoHandle(const QString& key, int Handle) {
     try {
         const QString upper = UpperKey(key);
         const int bucket = chainOf(HashCode(upper));
-        const int slot = findSlot(bucket, upper, [&](const CodeRecord* record) {
+        const int slot = findSlot(bucket, upper, KeyHash(upper), [&](const CodeRecord* record) {
             return record && record->Handle == Handle;
         });
         if (!slot)

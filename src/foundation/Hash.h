@@ -47,6 +47,8 @@ public:
     // hash is HashCode of the upper-cased key (or HashCodeNoCase of the key).
     bool Exists(const QString& key, int hash);
     bool ExistsU(const QString& upperKey, int hash);
+    // keyHash is KeyHash of the upper-cased key, for a name tried in several tables.
+    bool ExistsU(const QString& upperKey, int hash, size_t keyHash);
     bool ExistsHash(const QString& key);
     // As ExistsHash, leaving gFoundItem alone.
     bool ExistsOnlyHash(const QString& key) const;
@@ -129,7 +131,7 @@ private:
     // The occupied slots in listing order.
     std::vector<int> listedSlots() const;
     template <typename Matches>
-    int findSlot(int bucket, const QString& upperKey, Matches matches, bool latest = false) const;
+    int findSlot(int bucket, const QString& upperKey, size_t keyHash, Matches matches, bool latest = false) const;
     // The record of that name added last among those whose marker is on
     // line in that document, found through the markers of the line.
     template <typename Matches>

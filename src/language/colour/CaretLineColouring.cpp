@@ -121,7 +121,7 @@ void CaretLinePass::identifier() {
         styleToken(STYLE_Function);
         return;
     }
-    if (const KeywordPtr found = FindKeyword(name)) {
+    if (const ClsBBFunkcija* found = FindKeyword(name)) {
         keyword(*found);
         return;
     }

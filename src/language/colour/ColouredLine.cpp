@@ -4,9 +4,14 @@
 #include "language/lexer/Lexer.h"
 #include "language/lexer/LineReading.h"
 
-ColouredLine::ColouredLine(int Line) : line(Line) {
-    const long start = SciPositionFromLine(Line);
-    length = ReadLineBytes(Line, start);
+ColouredLine::ColouredLine(int Line, bool InOrder) : line(Line) {
+    long start = 0;
+    if (InOrder) {
+        length = ReadNextLineBytes(Line, start);
+    } else {
+        start = SciPositionFromLine(Line);
+        length = ReadLineBytes(Line, start);
+    }
     // Every line but the last ends in a line end; a line too long to be
     // read whole is asked about.
     const unsigned char last = length > 0 && length <= kMaxLineLength ? gLineBufferPtr[length - 1] : 0;

@@ -33,7 +33,7 @@ void colourIdentifier(int& i, int N, int LineBase) {
         ColourDeclaredName(gFoundItem, STYLE_Function, i, N, LineBase);
         return;
     }
-    if (const KeywordPtr keyword = FindKeyword(name)) {
+    if (const ClsBBFunkcija* keyword = FindKeyword(name)) {
         colourKeyword(*keyword, i, LineBase);
         return;
     }

@@ -20,7 +20,7 @@ void ReColorLine(int Line) {
             const TokenRecord& t = gTokens[i];
             if (t.Kind != tkIdent || SciGetStyleAt(l.lineBase + t.StartPos) == STYLE_Keyword)
                 continue;
-            const KeywordPtr keyword = FindKeyword(PrepareName(t.Text()));
+            const ClsBBFunkcija* keyword = FindKeyword(PrepareName(t.Text()));
             if (!keyword)
                 continue;
             if (t.Text() != keyword->Ime && t.Text().size() == keyword->Ime.size())

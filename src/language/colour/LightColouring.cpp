@@ -28,7 +28,7 @@ namespace {
 // consumed tokens leaves i on the last of them.
 class LightPass {
 public:
-    LightPass(int line, bool sequential) : l_(line), sequential_(sequential) {}
+    LightPass(int line, bool sequential) : l_(line, sequential), sequential_(sequential) {}
 
     void run();
     long lineStart() const { return l_.lineBase + 1; }
@@ -79,7 +79,7 @@ void LightPass::identifier() {
         ColourDeclaredName(gFoundItem, STYLE_Function, i_, l_.count, l_.lineBase);
         return;
     }
-    if (const KeywordPtr keyword = FindKeyword(name)) {
+    if (const ClsBBFunkcija* keyword = FindKeyword(name)) {
         if (missesBrackets(*keyword)) {
             styleToken(gStrictModeStyle);
             return;
@@ -156,7 +156,9 @@ void LightPass::declaredNext(clsHash& table, int styleNumber) {
 // The name itself is coloured as the next token.
 void LightPass::enterFunction() {
     CodeModel& project = *ActiveCodeModel();
-    if (!project.Funkcii.ExistsOnlyHash(nextText())) {
+    // The record of the line is one of that name: only without it need the name be looked for.
+    const CodeRecordPtr record = project.Funkcii.ItemHandle(nextText(), l_.line, gSciWndData);
+    if (!record && !project.Funkcii.ExistsOnlyHash(nextText())) {
         // Only at the line's start is the word surely a header to the parser; further on an
         // initialiser or a declared name may hold it.
         if (i_ == 1)
@@ -164,7 +166,7 @@ void LightPass::enterFunction() {
         return;
     }
     gCurrentFunction = nextText();
-    if (auto function = std::dynamic_pointer_cast<ClsFunkcija>(project.Funkcii.ItemHandle(nextText(), l_.line, gSciWndData)))
+    if (const auto* function = dynamic_cast<const ClsFunkcija*>(record.get()))
         gCurrentLocals = function->Locals;
 }
 
@@ -174,7 +176,8 @@ void LightPass::enterType() {
         return;
     ++i_;
     gCurrentType = gTokens[i_].Text();
-    if (auto type = std::dynamic_pointer_cast<ClsType>(project.Types.ItemHandle(gCurrentType, l_.line, gSciWndData)))
+    const CodeRecordPtr record = project.Types.ItemHandle(gCurrentType, l_.line, gSciWndData);
+    if (const auto* type = dynamic_cast<const ClsType*>(record.get()))
         gCurrentFields = type->Fields;
 }
 

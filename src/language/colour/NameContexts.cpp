@@ -2,23 +2,26 @@
 
 #include <QLatin1String>
 
-#include <initializer_list>
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
-bool isOneOf(const QString& keyword, std::initializer_list<const char*> words) {
-    for (const char* word : words)
-        if (keyword == QLatin1String(word))
-            return true;
-    return false;
+// The words' lengths are taken once: keywords are asked about on every line.
+template <size_t N>
+bool isOneOf(const QString& keyword, const QLatin1String (&words)[N]) {
+    return std::any_of(std::begin(words), std::end(words), [&](QLatin1String word) { return keyword == word; });
 }
 
 }
 
 bool TypeFollows(const QString& keyword) {
-    return isOneOf(keyword, {"New", "Each", "Last", "First"});
+    static const QLatin1String words[] = {QLatin1String("New"), QLatin1String("Each"), QLatin1String("Last"),
+                                          QLatin1String("First")};
+    return isOneOf(keyword, words);
 }
 
 bool LabelFollows(const QString& keyword) {
-    return isOneOf(keyword, {"Goto", "Gosub", "Restore"});
+    static const QLatin1String words[] = {QLatin1String("Goto"), QLatin1String("Gosub"), QLatin1String("Restore")};
+    return isOneOf(keyword, words);
 }

@@ -4,6 +4,7 @@
 #include "editor/frmDoc.h"
 #include "language/model/CodeModel.h"
 #include "foundation/Hash.h"
+#include "foundation/UpperKey.h"
 #include "language/colour/CaseCorrection.h"
 #include "language/colour/ExpressionColouring.h"
 #include "language/colour/ColouringFlags.h"
@@ -24,16 +25,28 @@ void prepareInto(PreparedName& name, const QString& text) {
     const QChar* from = text.constData();
     if (std::any_of(from, from + size, [](QChar c) { return c.unicode() >= 128; })) {
         name.upper = text.toUpper();
-    } else {
-        // Names are nearly always ASCII: upper-cased in place, without Unicode case tables.
-        name.upper.resize(size);
-        QChar* to = name.upper.data();
-        for (qsizetype k = 0; k < size; ++k) {
-            const char16_t c = from[k].unicode();
-            to[k] = QChar(c >= 'a' && c <= 'z' ? c - 32 : c);
-        }
+        name.hash = HashCode(name.upper);
+        name.keyHash = KeyHash(name.upper);
+        return;
     }
-    name.hash = HashCode(name.upper);
+    // Names are nearly always ASCII: upper-cased in place, without Unicode
+    // case tables, and both hashes taken in the same pass (as HashCode and
+    // KeyHash take them).
+    name.upper.resize(size);
+    QChar* to = name.upper.data();
+    const qsizetype summed = size % 22;
+    int sum = 0;
+    size_t keyHash = 14695981039346656037ull;
+    for (qsizetype k = 0; k < size; ++k) {
+        const char16_t c = from[k].unicode();
+        const char16_t upper = c >= 'a' && c <= 'z' ? c - 32 : c;
+        to[k] = QChar(upper);
+        if (k < summed)
+            sum += upper;
+        keyHash = (keyHash ^ upper) * 1099511628211ull;
+    }
+    name.hash = sum;
+    name.keyHash = keyHash;
 }
 
 }
@@ -48,29 +61,29 @@ bool ExistsName(clsHash& table, const QString& name) {
     // Storage of its own: a name prepared for the tables stays as it is.
     static PreparedName prepared;
     prepareInto(prepared, name);
-    return table.ExistsU(prepared.upper, prepared.hash);
+    return table.ExistsU(prepared.upper, prepared.hash, prepared.keyHash);
 }
 
-KeywordPtr FindKeyword(const PreparedName& name) {
-    return gKeywords.FindU(name.upper);
+const ClsBBFunkcija* FindKeyword(const PreparedName& name) {
+    return name.upper.isEmpty() ? nullptr : gKeywords(name.upper.at(0).unicode()).Find(name.upper, name.keyHash);
 }
 
 bool FindFunction(const PreparedName& name) {
-    return ActiveCodeModel()->Funkcii.ExistsU(name.upper, name.hash);
+    return ActiveCodeModel()->Funkcii.ExistsU(name.upper, name.hash, name.keyHash);
 }
 
 int FindVariable(const PreparedName& name, ScopeOrder order) {
     CodeModel& project = *ActiveCodeModel();
-    const bool local = order == ScopeOrder::LocalsFirst && CurrentLocalsTable().ExistsU(name.upper, name.hash);
+    const bool local = order == ScopeOrder::LocalsFirst && CurrentLocalsTable().ExistsU(name.upper, name.hash, name.keyHash);
     if (local)
         return STYLE_LocalVar;
-    if (project.Globals.ExistsU(name.upper, name.hash))
+    if (project.Globals.ExistsU(name.upper, name.hash, name.keyHash))
         return STYLE_GlobalVar;
-    if (order == ScopeOrder::GlobalsFirst && CurrentLocalsTable().ExistsU(name.upper, name.hash))
+    if (order == ScopeOrder::GlobalsFirst && CurrentLocalsTable().ExistsU(name.upper, name.hash, name.keyHash))
         return STYLE_LocalVar;
-    if (project.Arrays.ExistsU(name.upper, name.hash))
+    if (project.Arrays.ExistsU(name.upper, name.hash, name.keyHash))
         return STYLE_ArrayVar;
-    if (project.Constants.ExistsU(name.upper, name.hash))
+    if (project.Constants.ExistsU(name.upper, name.hash, name.keyHash))
         return STYLE_Constant;
     return -1;
 }

@@ -12,7 +12,8 @@
 // An identifier upper-cased and hashed once, for every table it is tried in.
 struct PreparedName {
     QString upper;
-    int hash = 0;
+    int hash = 0;         // HashCode: the bucket
+    size_t keyHash = 0;   // KeyHash: what a chain walk compares
 };
 // Its storage is reused for every name, not made anew: the result holds
 // until the next call, so the name is looked up before any colouring that
@@ -22,7 +23,8 @@ const PreparedName& PrepareName(const QString& text);
 // As table.ExistsHash(name), without making the upper case anew.
 bool ExistsName(clsHash& table, const QString& name);
 
-KeywordPtr FindKeyword(const PreparedName& name);
+// The keyword table keeps the keyword: no hold of it is taken.
+const ClsBBFunkcija* FindKeyword(const PreparedName& name);
 // True when the active code model's functions hold the name; gFoundItem is the record.
 bool FindFunction(const PreparedName& name);
 

@@ -29,15 +29,19 @@ void respell(const QString& spelling, int i, int LineBase) {
         FixTokenCase(spelling, i, LineBase);
 }
 
-std::shared_ptr<ClsType> knownType(const QString& name) {
-    return ExistsName(ActiveCodeModel()->Types, name) ? std::dynamic_pointer_cast<ClsType>(gFoundItem) : nullptr;
+// The tables keep their records while a line is coloured (respelling
+// changes no table), so a use of a name holds no share of them.
+const ClsType* knownType(const QString& name) {
+    return ExistsName(ActiveCodeModel()->Types, name) ? dynamic_cast<const ClsType*>(gFoundItem.get()) : nullptr;
 }
+
+void colourUse(CodeRecord* Record, int& i, int N, int LineBase, int Style, bool dimArray, const char* procedure);
 
 // One use of a name, walked from the name to the end of its chain.
 class NameUse {
 public:
-    NameUse(std::shared_ptr<TypedRecord> record, int& i, int N, int LineBase, int Style, bool dimArray)
-        : record_(std::move(record)), i_(i), n_(N), lineBase_(LineBase), style_(Style), dimArray_(dimArray),
+    NameUse(TypedRecord* record, int& i, int N, int LineBase, int Style, bool dimArray)
+        : record_(record), i_(i), n_(N), lineBase_(LineBase), style_(Style), dimArray_(dimArray),
           runStart_(gTokens[i].StartPos) {}
 
     void colour();
@@ -53,7 +57,7 @@ private:
     void styleRun();
     long caret() const { return SciGetCurrentPos(); }
 
-    std::shared_ptr<TypedRecord> record_;
+    TypedRecord* record_;
     int& i_;
     const int n_;
     const int lineBase_;
@@ -98,7 +102,7 @@ NameUse::Step NameUse::typePart() {
             AutocompleteType();
         return Step::Finish;
     }
-    const auto type = knownType(record_->Tajp);
+    const ClsType* type = knownType(record_->Tajp);
     if (type && type->Ime != record_->Tajp)
         record_->Tajp = type->Ime;
     if (gTokens[i_ + 1].Text().compare(record_->Tajp, Qt::CaseInsensitive) != 0) {
@@ -146,12 +150,12 @@ NameUse::Step NameUse::field() {
     ++i_;
     if (TokenKindAt(i_ + 1) != tkIdent) {
         if (caret() == lineBase_ + gTokens[i_].StartPos + 1 && gCharAdded)
-            if (const auto type = knownType(record_->Tajp))
+            if (const ClsType* type = knownType(record_->Tajp))
                 AutocompleteBackSlash(*type, QString());
         return Step::Finish;
     }
     ++i_;
-    const auto type = knownType(record_->Tajp);
+    const ClsType* type = knownType(record_->Tajp);
     if (!type) {
         // The caller meets the "\" as a stray suffix.
         i_ -= 2;
@@ -166,27 +170,27 @@ NameUse::Step NameUse::field() {
         --i_;
         return Step::Finish;
     }
-    const auto fieldRecord = std::dynamic_pointer_cast<TypedRecord>(gFoundItem);
+    TypedRecord* fieldRecord = gFoundItem ? gFoundItem->AsTyped() : nullptr;
     if (!fieldRecord)
         return Step::Finish;
     respell(fieldRecord->Ime, i_, lineBase_);
     if (dimArray_ && TokenKindAt(i_ + 1) == '[') {
         StyleRun(lineBase_ + runStart_, name.StartPos - runStart_, style_);
-        ColorVar(fieldRecord, i_, n_, lineBase_, style_);
+        colourUse(fieldRecord, i_, n_, lineBase_, style_, false, "ColorVar");
         return Step::Done;
     }
     record_ = fieldRecord;
     return gIsNameFollower[TokenKindAt(i_ + 1)] ? Step::Follow : Step::Finish;
 }
 
-void colourUse(const CodeRecordPtr& Record, int& i, int N, int LineBase, int Style, bool dimArray, const char* procedure) {
+void colourUse(CodeRecord* Record, int& i, int N, int LineBase, int Style, bool dimArray, const char* procedure) {
     try {
-        auto record = std::dynamic_pointer_cast<TypedRecord>(Record);
+        TypedRecord* record = Record ? Record->AsTyped() : nullptr;
         if (!record) {
             StyleRun(LineBase + gTokens[i].StartPos, gTokens[i].EndPos - gTokens[i].StartPos, Style);
             return;
         }
-        NameUse(std::move(record), i, N, LineBase, Style, dimArray).colour();
+        NameUse(record, i, N, LineBase, Style, dimArray).colour();
     } catch (...) {
         SetErrorLog(QLatin1String(procedure), kModule);
     }
@@ -195,11 +199,11 @@ void colourUse(const CodeRecordPtr& Record, int& i, int N, int LineBase, int Sty
 }
 
 void ColorVar(const CodeRecordPtr& Record, int& i, int N, int LineBase, int Style) {
-    colourUse(Record, i, N, LineBase, Style, false, "ColorVar");
+    colourUse(Record.get(), i, N, LineBase, Style, false, "ColorVar");
 }
 
 void ColorArrayVar(const CodeRecordPtr& Record, int& i, int N, int LineBase, int Style) {
-    colourUse(Record, i, N, LineBase, Style, true, "ColorArrayVar");
+    colourUse(Record.get(), i, N, LineBase, Style, true, "ColorArrayVar");
 }
 
 void ColorBadVar(int& i, int N, int LineBase, int Style) {

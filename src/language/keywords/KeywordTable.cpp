@@ -24,6 +24,11 @@ KeywordPtr KeywordTable::ItemU(const QString& upperKey) const {
     return found == byKey_.end() ? nullptr : found->second;
 }
 
+const ClsBBFunkcija* KeywordTable::Find(const QString& upperKey, size_t keyHash) const {
+    const auto found = byKey_.find(HashedWord{upperKey, keyHash});
+    return found == byKey_.end() ? nullptr : found->second.get();
+}
+
 size_t KeywordTable::WordHash::operator()(const QString& word) const noexcept {
     return KeyHash(word);
 }

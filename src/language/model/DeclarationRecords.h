@@ -23,6 +23,8 @@ enum TipCode : unsigned char {
 // kind of declaration it is.
 // The small fields first: they fill the record's padding.
 struct TypedRecord : CodeRecord {
+    TypedRecord* AsTyped() override { return this; }
+
     unsigned char Tip = TipNone;
     bool IsBBArray = false;  // declared with a [size]
     QString Tajp;        // custom type name when Tip is TipCustom
