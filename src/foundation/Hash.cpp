@@ -6,6 +6,7 @@
 #include "platform/KorvoError.h"
 
 #include <algorithm>
+#include <bit>
 
 CodeRecordPtr gFoundItem;
 
@@ -84,6 +85,8 @@ void clsHash::SetSize(int HashSize, int ListSize, int ChunkSize) {
     chains_.clear();
     slots_.clear();
     byMarker_.reset();
+    firstOfName_.clear();
+    names_ = 0;
 }
 
 // Most functions declare no locals and most tables stay empty: the chain
@@ -175,7 +178,85 @@ void clsHash::forgetMarker(int slot) {
     }
 }
 
+int clsHash::firstSlot(int chain, const QString& upperKey, size_t keyHash) const {
+    if (!spread())
+        return findSlot(chain, upperKey, keyHash, anyRecord);
+    const int slot = firstOfName_[namePlace(upperKey, keyHash)];
+    // A caller's own bucket code may send the name to a chain it is not in.
+    if (!slot || bucketOf(HashCode(upperKey)) != chain)
+        return 0;
+    ++examined_;
+    return slot;
+}
+
+size_t clsHash::namePlace(const QString& upperKey, size_t keyHash) const {
+    const size_t mask = firstOfName_.size() - 1;
+    for (size_t place = keyHash & mask;; place = (place + 1) & mask) {
+        const int slot = firstOfName_[place];
+        if (!slot)
+            return place;
+        const Slot& s = slotAt(slot);
+        if (s.keyHash == keyHash && s.keyIs(upperKey))
+            return place;
+    }
+}
+
+void clsHash::indexName(int slot) {
+    if ((names_ + 1) * 2 > firstOfName_.size()) {
+        indexNames(firstOfName_.size() * 2);
+        return;
+    }
+    const Slot& s = slotAt(slot);
+    int& first = firstOfName_[namePlace(s.upperKey(), s.keyHash)];
+    if (!first) {
+        first = slot;
+        ++names_;
+    }
+}
+
+void clsHash::indexNames(size_t places) {
+    firstOfName_.assign(std::max<size_t>(places, 16), 0);
+    names_ = 0;
+    for (const Chain& chain : chains_)
+        for (int slot = chain.head; slot; slot = slotAt(slot).next) {
+            const Slot& s = slotAt(slot);
+            int& first = firstOfName_[namePlace(s.upperKey(), s.keyHash)];
+            if (!first) {
+                first = slot;
+                ++names_;
+            }
+        }
+}
+
+void clsHash::forgetName(int slot) {
+    const Slot& s = slotAt(slot);
+    const QString upper = s.upperKey();
+    size_t hole = namePlace(upper, s.keyHash);
+    if (firstOfName_[hole] != slot)
+        return;
+    for (int next = s.next; next; next = slotAt(next).next) {
+        const Slot& later = slotAt(next);
+        if (later.keyHash == s.keyHash && later.keyIs(upper)) {
+            firstOfName_[hole] = next;
+            return;
+        }
+    }
+    // Linear probing: names placed past the hole that may sit nearer their own place move back into it.
+    const size_t mask = firstOfName_.size() - 1;
+    for (size_t place = (hole + 1) & mask; firstOfName_[place]; place = (place + 1) & mask) {
+        const size_t home = slotAt(firstOfName_[place]).keyHash & mask;
+        if (((place - home) & mask) >= ((place - hole) & mask)) {
+            firstOfName_[hole] = firstOfName_[place];
+            hole = place;
+        }
+    }
+    firstOfName_[hole] = 0;
+    --names_;
+}
+
 void clsHash::unlink(int bucket, int slot) {
+    if (spread())
+        forgetName(slot);
     forgetMarker(slot);
     Slot& s = slotAt(slot);
     Chain& chain = chains_[static_cast<size_t>(bucket)];
@@ -204,7 +285,7 @@ bool clsHash::ExistsU(const QString& upperKey, int hash) {
 }
 
 bool clsHash::ExistsU(const QString& upperKey, int hash, size_t keyHash) {
-    const int slot = findSlot(chainOf(hash), upperKey, keyHash, anyRecord);
+    const int slot = firstSlot(chainOf(hash), upperKey, keyHash);
     if (slot)
         gFoundItem = slotAt(slot).record;
     return slot != 0;
@@ -217,7 +298,7 @@ bool clsHash::ExistsHash(const QString& key) {
 
 bool clsHash::ExistsOnlyHash(const QString& key) const {
     const QString upper = UpperKey(key);
-    return findSlot(chainOf(HashCode(upper)), upper, KeyHash(upper), anyRecord) != 0;
+    return firstSlot(chainOf(HashCode(upper)), upper, KeyHash(upper)) != 0;
 }
 
 bool clsHash::ExistsCodeExplorer(const QString& key, int Handle, const SciHandle& SciWndData) const {
@@ -249,7 +330,9 @@ void clsHash::Add(const QString& key, CodeRecordPtr record) {
     if (s.record && byMarker_)
         byMarker_->emplace(MarkerKey{s.record->SciWndData.id(), s.record->Handle}, slot);
     link(static_cast<size_t>(chainOf(HashCode(upper))), slot);
-    if (!spread() && count_ > kCompactRecords)
+    if (spread())
+        indexName(slot);
+    else if (count_ > kCompactRecords)
         spreadOut();
 }
 
@@ -278,11 +361,12 @@ void clsHash::spreadOut() {
             byMarker_->emplace(MarkerKey{s.record->SciWndData.id(), s.record->Handle}, slot);
         link(static_cast<size_t>(bucketOf(HashCode(s.upperKey()))), slot);
     }
+    indexNames(std::bit_ceil(static_cast<size_t>(count_) * 2));
 }
 
 CodeRecordPtr clsHash::ItemHash(const QString& key) const {
     const QString upper = UpperKey(key);
-    const int slot = findSlot(chainOf(HashCode(upper)), upper, KeyHash(upper), anyRecord);
+    const int slot = firstSlot(chainOf(HashCode(upper)), upper, KeyHash(upper));
     return slot ? slotAt(slot).record : CodeRecordPtr();
 }
 

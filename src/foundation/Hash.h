@@ -138,6 +138,14 @@ private:
     int findOnLine(const QString& upperKey, int line, const SciHandle& SciWndData, Matches matches) const;
     void grow(int added);
     void unlink(int bucket, int slot);
+    // The first slot of the name in that chain, as a walk down it finds it.
+    int firstSlot(int chain, const QString& upperKey, size_t keyHash) const;
+    // The place of the name in firstOfName_, or the empty place it would take.
+    size_t namePlace(const QString& upperKey, size_t keyHash) const;
+    void indexName(int slot);
+    // Before the slot leaves its chain: the next slot of its name there takes its place.
+    void forgetName(int slot);
+    void indexNames(size_t places);
     void forgetMarker(int slot);
 
     // A bucket's chain of slots; its last slot is kept so that adding does not walk it.
@@ -159,6 +167,11 @@ private:
     // asking every record of the name for its line.
     // Only a spread table keeps one.
     std::unique_ptr<std::unordered_multimap<MarkerKey, int, MarkerKeyHash>> byMarker_;
+    // A spread table's first slot of each name, by the name's KeyHash, 0 for
+    // an empty place: the bucket code sums characters, so names that differ
+    // by a digit share a few long chains, and a lookup would walk them.
+    std::vector<int, PoolAllocator<int>> firstOfName_;
+    size_t names_ = 0;
     static inline std::uint64_t examined_ = 0;
 };
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <random>
 #include <vector>
 
 namespace {
@@ -322,4 +323,41 @@ TEST_F(Hash, ListsAndFindsAlikeBeforeAndAfterItSpreads) {
     EXPECT_EQ(table.ItemHandle(QStringLiteral("name0"), 0, docH), nullptr);
     EXPECT_TRUE(table.ItemHash(QStringLiteral("\u00c4PFEL1")));
     EXPECT_EQ(table.Count(), 19);
+}
+
+// Whatever was added and removed before, a lookup by name finds the first
+// record of that name still there, as a walk down its bucket's chain would.
+TEST_F(Hash, ALookupFindsTheFirstRecordOfANameLeftAfterAddsAndRemovals) {
+    std::mt19937 random(7);
+    QStringList names;
+    for (int n = 0; n < 150; ++n)
+        names.append(n % 10 == 9 ? QStringLiteral("\u00e4pfel%1").arg(n) : QStringLiteral("Ship%1").arg(n));
+    struct Added {
+        QString upper;
+        int handle;
+    };
+    for (clsHash* table : {new clsHash(8, 2, 2), new clsHash()}) {
+        std::unique_ptr<clsHash> owned(table);
+        std::vector<Added> live;  // in the order added
+        int handle = 0;
+        for (int step = 0; step < 3000; ++step) {
+            if (live.empty() || random() % 3) {
+                QString name = names[int(random() % unsigned(names.size()))];
+                if (random() % 2)
+                    name = name.toUpper();
+                table->Add(name, record(name, ++handle));
+                live.push_back({name.toUpper(), handle});
+            } else {
+                const size_t gone = random() % live.size();
+                table->RemovePoHandle(live[gone].upper.toLower(), live[gone].handle);
+                live.erase(live.begin() + std::ptrdiff_t(gone));
+            }
+            const QString& probe = names[int(random() % unsigned(names.size()))];
+            const auto first = std::find_if(live.begin(), live.end(), [&](const Added& a) { return a.upper == probe.toUpper(); });
+            const CodeRecordPtr found = table->ItemHash(probe);
+            ASSERT_EQ(found ? found->Handle : 0, first == live.end() ? 0 : first->handle) << step;
+            ASSERT_EQ(table->ExistsOnlyHash(probe), first != live.end()) << step;
+        }
+        EXPECT_EQ(table->Count(), int(live.size()));
+    }
 }
