@@ -18,15 +18,6 @@ void LineGroups::clear() {
     root_ = nullptr;
 }
 
-std::uint64_t LineGroups::priorityOf(const Group* g) {
-    // The finaliser of splitmix64: neighbouring blocks of the pool get
-    // unrelated priorities.
-    auto z = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(g));
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-}
-
 void LineGroups::update(Group* g) {
     g->sum = static_cast<std::int32_t>(sumOf(g->left) + g->gap + sumOf(g->right));
     if (g->left)

@@ -64,8 +64,14 @@ public:
 
 private:
     static long sumOf(const Group* g) { return g ? g->sum : 0; }
-    // Pseudo-random and fixed for the group's life.
-    static std::uint64_t priorityOf(const Group* g);
+    // Pseudo-random and fixed for the group's life: one round of a
+    // multiplicative mix, so that neighbouring blocks of the pool get
+    // unrelated priorities. Asked at every step of a merge, so kept cheap.
+    static std::uint64_t priorityOf(const Group* g) {
+        auto z = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(g));
+        z = (z ^ (z >> 29)) * 0xBF58476D1CE4E5B9ull;
+        return z ^ (z >> 32);
+    }
     static void update(Group* g);
     static Group* merge(Group* a, Group* b);
     // Groups above line x go to a, the rest to b; base is the line the
