@@ -11,6 +11,6 @@ QString ExplorerText(const CodeRecord& record, ExplorerTextRule rule) {
         return typed->Ime + (typed->Tip <= TipDoubleQuestion ? gTipSuffix[typed->Tip] : QString());
     QString text = DeclarationDisplayName(*typed);
     if (rule == ExplorerTextRule::NameTypeAndSize && typed->IsBBArray)
-        text += typed->ArraySize;
+        text += typed->ArraySize();
     return text;
 }

@@ -5,8 +5,8 @@
 namespace {
 
 void addIfUnused(QList<UnusedDeclaration>& unused, const CodeRecord& record, const char* kind, const char* picture) {
-    if (record.References.size() == 1)
-        unused.append({record.Ime, QString::fromLatin1(kind), QString::fromLatin1(picture), record.File, record.References.first()});
+    if (record.References().size() == 1)
+        unused.append({record.Ime, QString::fromLatin1(kind), QString::fromLatin1(picture), record.File, record.References().first()});
 }
 
 }
@@ -29,7 +29,7 @@ QList<UnusedDeclaration> ListUnused(const CodeModel& model) {
 }
 
 void ClearReferences(const CodeModel& model) {
-    ForEachRecord(model, [](CodeRecord& record) { record.References.clear(); });
+    ForEachRecord(model, [](CodeRecord& record) { record.ClearReferences(); });
 }
 
 ReferencePlace ParseReference(const QString& entry) {

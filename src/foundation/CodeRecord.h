@@ -21,12 +21,25 @@ struct CodeRecord {
     QString Ime;
     QString File;
     SciHandle SciWndData;
-    QStringList References;
+
+private:
+    // Before the small fields, so that they and those of the kinds of
+    // record share the padding at the end.
+    std::unique_ptr<QStringList> references_;
+
+public:
     int Handle = 0;
     // A local or field declared after a boundary of its scope kind (a
     // Function or End Function, a Type or End Type) on its own line: a scope
     // that ends at that line's first boundary does not hold it.
     bool AfterBoundary = false;
+
+    // The places ("file!position") a review of the declarations found the
+    // record used. Only a review collects them, so a record holds no list
+    // until it gets one.
+    const QStringList& References() const;
+    void AddReference(const QString& place);
+    void ClearReferences() { references_.reset(); }
 };
 
 using CodeRecordPtr = std::shared_ptr<CodeRecord>;

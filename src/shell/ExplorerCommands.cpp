@@ -126,7 +126,7 @@ void ListUnusedVars() {
             const QString activeKey = gActiveDoc ? gActiveDoc->FullFilename : QString();
             platform::ScopedWindowUpdateLock frozen(MainWindow());
             // References left by an interrupted review would count as uses.
-            ForEachRecord(project->Model, [](CodeRecord& record) { record.References.clear(); });
+            ForEachRecord(project->Model, [](CodeRecord& record) { record.ClearReferences(); });
             for (const auto& [key, doc] : openDocumentsOf(*project))
                 if (doc)
                     collectReferences(key, *doc);

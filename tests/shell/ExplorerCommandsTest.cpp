@@ -173,7 +173,7 @@ class ReviewTest : public ParsedDocumentsTest {
 protected:
     QStringList referencesOf(const QString& global) const {
         const CodeRecordPtr record = project().Globals.ItemHash(global);
-        return record ? record->References : QStringList{QStringLiteral("no record")};
+        return record ? record->References() : QStringList{QStringLiteral("no record")};
     }
 };
 
@@ -188,7 +188,7 @@ TEST_F(ReviewTest, EveryOpenDocumentOfTheProjectIsRecolouredWhileReferencesAreCo
     // Opening a file gave it its window; the second one came in by hand.
     host.windows.insert(1, {second.FullFilename, &second, second.Filename()});
     makeCurrent(first);
-    project().Globals.ItemHash(QStringLiteral("unused"))->References = {QStringLiteral("stale!1")};
+    project().Globals.ItemHash(QStringLiteral("unused"))->AddReference(QStringLiteral("stale!1"));
 
     ListUnusedVars();
 

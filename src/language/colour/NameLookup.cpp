@@ -90,7 +90,7 @@ int FindVariable(const PreparedName& name, ScopeOrder order) {
 
 void AddReference(CodeRecord& record, long position) {
     if (gCollectReferences && gActiveDoc)
-        record.References.append(gActiveDoc->Filename() + QLatin1Char('!') + QString::number(position));
+        record.AddReference(gActiveDoc->Filename() + QLatin1Char('!') + QString::number(position));
 }
 
 void ColourDeclaredName(const CodeRecordPtr& record, int style, int& i, int N, int LineBase, bool Respell) {

@@ -67,7 +67,7 @@ void addParameter(ClsFunkcija& Func, int& i, int TokenCount, int LineBase, const
     if (hasBrackets) {
         const int open = gTokens[bracketIndex].StartPos;
         local->IsBBArray = true;
-        local->ArraySize = Text.mid(open - 1, gTokens[i - 1].StartPos - open + 1);
+        local->SetArraySize(Text.mid(open - 1, gTokens[i - 1].StartPos - open + 1));
     }
     Func.Locals->Add(local->Ime, local);
     ++Func.VlezNum;

@@ -28,7 +28,14 @@ struct TypedRecord : CodeRecord {
     unsigned char Tip = TipNone;
     bool IsBBArray = false;  // declared with a [size]
     QString Tajp;        // custom type name when Tip is TipCustom
-    QString ArraySize;   // the size brackets as written
+
+    // The size brackets as written; empty for a name declared without.
+    // Few declarations have them, so the text is held apart.
+    const QString& ArraySize() const;
+    void SetArraySize(const QString& brackets);
+
+private:
+    std::unique_ptr<QString> arraySize_;
 };
 
 struct ClsFunkcija : TypedRecord {

@@ -50,7 +50,7 @@ private:
     QString describe(const CodeRecord& record) const {
         QString text;
         if (const auto* typed = dynamic_cast<const TypedRecord*>(&record)) {
-            text = DeclarationDisplayName(*typed) + typed->ArraySize;
+            text = DeclarationDisplayName(*typed) + typed->ArraySize();
             if (full_ && typed->IsBBArray)
                 text += QStringLiteral(" array");
             if (const auto* function = dynamic_cast<const ClsFunkcija*>(typed)) {

@@ -584,7 +584,7 @@ void LineParse::readTypeAndSize(TypedRecord& record, const DeclarationKind& kind
     if (record.Tip == TipCustom)
         record.Tajp = typeName;
     if (hasBrackets) {
-        record.ArraySize = textFromTo(gTokens[bracketIndex].StartPos, tokenEnd(gTokens[i_ - 1]));
+        record.SetArraySize(textFromTo(gTokens[bracketIndex].StartPos, tokenEnd(gTokens[i_ - 1])));
         record.IsBBArray = !array;
     }
 }

@@ -76,8 +76,11 @@ private:
         if (typed->Tip == TipCustom && TokenKindAt(name + 1) == '.' && gTokens[name + 2].StartPos == startPos_)
             typed->Tajp = spelling_;
         const int open = afterSuffix(name);
-        if (!typed->ArraySize.isEmpty() && (TokenKindAt(open) == '[' || TokenKindAt(open) == '('))
-            patch(typed->ArraySize, gTokens[open].StartPos);
+        if (!typed->ArraySize().isEmpty() && (TokenKindAt(open) == '[' || TokenKindAt(open) == '(')) {
+            QString brackets = typed->ArraySize();
+            patch(brackets, gTokens[open].StartPos);
+            typed->SetArraySize(brackets);
+        }
     }
 
     CodeRecordPtr recordOf(const LineDeclaration& declaration) const {

@@ -61,9 +61,11 @@ void LineCounts::insertEmpty(long at, long count) {
     if (count <= 0)
         return;
     if (gapLength_ < count) {
-        // Grown with the gap at the end, where the vector grows.
+        // Grown with the gap at the end, where the vector grows. Reserved
+        // to the byte: resize alone would double the vector's capacity.
         moveGap(size());
-        const long grown = std::max<long>(count, static_cast<long>(cells_.size()) / 2 + 64);
+        const long grown = std::max<long>(count, static_cast<long>(cells_.size()) / 4 + 64);
+        cells_.reserve(cells_.size() + static_cast<size_t>(grown));
         cells_.resize(cells_.size() + static_cast<size_t>(grown));
         gapLength_ += grown;
     }

@@ -19,7 +19,7 @@ void LineGroups::clear() {
 }
 
 void LineGroups::update(Group* g) {
-    g->sum = sumOf(g->left) + g->gap + sumOf(g->right);
+    g->sum = static_cast<std::int32_t>(sumOf(g->left) + g->gap + sumOf(g->right));
     if (g->left)
         g->left->parent = g;
     if (g->right)
@@ -33,7 +33,7 @@ LineGroups::Group* LineGroups::merge(Group* a, Group* b) {
             only->parent = nullptr;
         return only;
     }
-    if (a->priority > b->priority) {
+    if (priorityOf(a) > priorityOf(b)) {
         a->right = merge(a->right, b);
         update(a);
         a->parent = nullptr;
@@ -69,9 +69,9 @@ LineGroups::Group* LineGroups::leftmost(Group* g) {
 }
 
 void LineGroups::addToGap(Group* g, long delta) {
-    g->gap += delta;
+    g->gap = static_cast<std::int32_t>(g->gap + delta);
     for (Group* n = g; n; n = n->parent)
-        n->sum += delta;
+        n->sum = static_cast<std::int32_t>(n->sum + delta);
 }
 
 long LineGroups::lineOf(const Group* g) const {
@@ -112,11 +112,7 @@ LineGroups::Group* LineGroups::obtain(long line) {
     if (next)
         split(root_, line, 0, above, below);
     auto* group = new Group;
-    seed_ ^= seed_ << 13;
-    seed_ ^= seed_ >> 17;
-    seed_ ^= seed_ << 5;
-    group->priority = seed_;
-    group->gap = line - sumOf(above);
+    group->gap = static_cast<std::int32_t>(line - sumOf(above));
     group->sum = group->gap;
     if (below)
         addToGap(leftmost(below), -group->gap);

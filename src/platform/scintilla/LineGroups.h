@@ -17,6 +17,9 @@ public:
     using Marker = LineMarker;
 
     // One for each line with a marker: small, and from the block pool.
+    // Scintilla numbers lines with an int, so the gaps fit 32 bits; a
+    // group's place in the tree's heap order comes from its address rather
+    // than from a field, which keeps it at three pool grains.
     struct Group {
         // In the order Scintilla deletes them by number: the last is deleted first.
         MarkerList markers;
@@ -26,9 +29,8 @@ public:
 
     private:
         friend class LineGroups;
-        long gap = 0;  // line minus the line of the group above (or minus 0)
-        long sum = 0;  // the gaps of this subtree
-        std::uint32_t priority = 0;
+        std::int32_t gap = 0;  // line minus the line of the group above (or minus 0)
+        std::int32_t sum = 0;  // the gaps of this subtree
         Group* left = nullptr;
         Group* right = nullptr;
         Group* parent = nullptr;
@@ -62,6 +64,14 @@ public:
 
 private:
     static long sumOf(const Group* g) { return g ? g->sum : 0; }
+    // Pseudo-random and fixed for the group's life: one round of a
+    // multiplicative mix, so that neighbouring blocks of the pool get
+    // unrelated priorities. Asked at every step of a merge, so kept cheap.
+    static std::uint64_t priorityOf(const Group* g) {
+        auto z = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(g));
+        z = (z ^ (z >> 29)) * 0xBF58476D1CE4E5B9ull;
+        return z ^ (z >> 32);
+    }
     static void update(Group* g);
     static Group* merge(Group* a, Group* b);
     // Groups above line x go to a, the rest to b; base is the line the
@@ -83,5 +93,4 @@ private:
     }
 
     Group* root_ = nullptr;
-    std::uint32_t seed_ = 0x9E3779B9u;
 };

@@ -34,7 +34,7 @@ TEST_F(Colouring, LightPassesCollectEveryUseOfAName) {
     parse("Global g\r\ng = 1\r\nPrint g\r\nx = g\r\n");
     gCollectReferences = true;
     colourAllLight();
-    EXPECT_EQ(recordIn<CodeRecord>(project().Globals, "g")->References,
+    EXPECT_EQ(recordIn<CodeRecord>(project().Globals, "g")->References(),
               QStringList({"test.bb!7", "test.bb!10", "test.bb!23", "test.bb!30"}));
 }
 

@@ -74,7 +74,7 @@ TEST_F(DeclarationParsing, ParametersBecomeLocalsOnTheFunctionsMarker) {
     EXPECT_EQ(y->Tajp, "Vec");
     EXPECT_EQ(z->Tip, TipString);
     EXPECT_TRUE(z->IsBBArray);
-    EXPECT_EQ(z->ArraySize, "[4]");
+    EXPECT_EQ(z->ArraySize(), "[4]");
     for (const auto& parameter : {x, y, z}) {
         EXPECT_EQ(parameter->Handle, function.Handle);
         EXPECT_EQ(parameter->File, "test.bb");

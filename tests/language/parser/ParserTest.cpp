@@ -38,7 +38,7 @@ TEST_F(ParserTest, RecordsFunctionsParametersLocalsAndGlobals) {
     auto h = recordIn<ClsGlobalVar>(project().Globals, "h");
     auto c = recordIn<ClsGlobalVar>(project().Globals, "c");
     ASSERT_TRUE(g && h && c);
-    EXPECT_EQ(h->ArraySize, "[10]");
+    EXPECT_EQ(h->ArraySize(), "[10]");
     EXPECT_TRUE(h->IsBBArray);
     EXPECT_EQ(c->Tip, TipCustom);
     EXPECT_EQ(c->Tajp, "Point");
@@ -77,7 +77,7 @@ TEST_F(ParserTest, RecordsTheOtherDeclarations) {
     auto m = recordIn<ClsArrayVar>(project().Arrays, "m");
     ASSERT_TRUE(m);
     EXPECT_EQ(m->Tip, TipFloat);
-    EXPECT_EQ(m->ArraySize, "(10, 20)");
+    EXPECT_EQ(m->ArraySize(), "(10, 20)");
     EXPECT_FALSE(m->IsBBArray);
 
     auto point = recordIn<ClsType>(project().Types, "Point");
@@ -85,7 +85,7 @@ TEST_F(ParserTest, RecordsTheOtherDeclarations) {
     EXPECT_EQ(point->Fields->Count(), 3);
     auto tags = recordIn<ClsField>(*point->Fields, "tags");
     ASSERT_TRUE(tags);
-    EXPECT_EQ(tags->ArraySize, "[4]");
+    EXPECT_EQ(tags->ArraySize(), "[4]");
     EXPECT_EQ(styleAt(SciPositionFromLine(5) + 5), STYLE_Type);
     ASSERT_EQ(docs.back()->tmpFields.size(), 1);
     EXPECT_EQ(docs.back()->tmpFields.first()->Ime, "z");
@@ -108,7 +108,7 @@ TEST_F(ParserTest, WritesKeywordsAndBlockCommentsInTheTablesSpelling) {
     EXPECT_EQ(f->Help, "s$[4], n = True");
     const auto s = recordIn<ClsLocalVar>(*f->Locals, "s");
     ASSERT_TRUE(s);
-    EXPECT_EQ(s->ArraySize, "[4]");
+    EXPECT_EQ(s->ArraySize(), "[4]");
     EXPECT_TRUE(hasMarker(2, MARKER_BLOCK) && hasMarker(2, MARKER_FOLDSTART));
     EXPECT_TRUE(hasMarker(4, MARKER_BLOCK) && hasMarker(4, MARKER_FOLDEND));
     EXPECT_EQ(styleAt(SciPositionFromLine(2) + 3), STYLE_Block);
