@@ -63,7 +63,8 @@ QByteArray GetFileParameters(const ClsProject* project, const QByteArray& lineEn
 void CheckFileParameters() {
     IgnoreModifications ignoring;
     try {
-        const std::optional<EditorParametersBlock> block = FindEditorParameters(SciGetAllText(gSciWndData));
+        // Looked for in place: opening a file would otherwise copy all of it to find its last lines.
+        const std::optional<EditorParametersBlock> block = FindEditorParameters(SciPeekAllText(gSciWndData));
         if (!block)
             return;
         const long lineCount = long(SciGetLineCount());
@@ -94,5 +95,5 @@ void CheckFileParameters() {
 }
 
 QString CheckFileCompilerUsed() {
-    return CompilerLineName(SciGetAllText(gSciWndData)).value_or(DefaultCompilerName());
+    return CompilerLineName(SciPeekAllText(gSciWndData)).value_or(DefaultCompilerName());
 }

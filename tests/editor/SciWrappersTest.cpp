@@ -96,6 +96,22 @@ TEST_F(SciWrappers, TextRangesStayWithinTheDocument) {
     EXPECT_EQ(gTextRange.lpstrText, QByteArray("z\r\n"));
 }
 
+// Read in place, the text must still come whole when an edit has left the
+// component's gap inside it.
+TEST_F(SciWrappers, TextReadInPlaceIsTheWholeTextAfterAnEditInsideIt) {
+    auto doc = openDocument(bytesOf("Global a\x00z\r\nLocal b\r\n"));
+    SciSetTargetStart(3);
+    SciSetTargetEnd(3);
+    SciReplaceTarget(-1, QByteArray("xx"));
+    const QByteArray copied = SciGetAllText(doc->SciEdi_WndData);
+    EXPECT_EQ(QByteArray(SciPeekAllText(doc->SciEdi_WndData)), copied);
+    EXPECT_EQ(copied.size(), 23);
+
+    const SciHandle closed = doc->SciEdi_WndData;
+    doc.reset();
+    EXPECT_TRUE(SciPeekAllText(closed).isEmpty());
+}
+
 TEST_F(SciWrappers, TargetTextIsNeverReadPastItsEnd) {
     auto doc = openDocument("Local x = 1");
     SciSetTargetStart(6);

@@ -31,6 +31,14 @@ QByteArray SciGetAllText(const SciHandle& view) {
     return SciGetTextRange(view, 0, -1);
 }
 
+QByteArray SciPeekAllText(const SciHandle& view) {
+    const long length = SciDirect(view, S::SCI_GETLENGTH);
+    const auto* text = reinterpret_cast<const char*>(SciDirect(view, S::SCI_GETCHARACTERPOINTER));
+    if (!text || length <= 0)
+        return QByteArray();
+    return QByteArray::fromRawData(text, length);
+}
+
 QByteArray SciGetTextRange(const SciHandle& view, long first, long end) {
     const long length = SciDirect(view, S::SCI_GETLENGTH);
     first = std::clamp(first, 0L, length);

@@ -16,6 +16,10 @@
 void SciLoadText(const SciHandle& view, const QByteArray& text);
 // The whole text, byte for byte.
 QByteArray SciGetAllText(const SciHandle& view);
+// The same text read in place rather than copied: valid only until the
+// text next changes, and empty for a closed view. The component first moves
+// its gap to the end of the text, where loading a file leaves it.
+QByteArray SciPeekAllText(const SciHandle& view);
 // The bytes from first to end (exclusive), the range kept within the text;
 // an end of -1 stands for the end of the text.
 QByteArray SciGetTextRange(const SciHandle& view, long first, long end);
