@@ -206,6 +206,10 @@ void clsHash::indexName(int slot) {
         indexNames(firstOfName_.size() * 2);
         return;
     }
+    placeName(slot);
+}
+
+void clsHash::placeName(int slot) {
     const Slot& s = slotAt(slot);
     int& first = firstOfName_[namePlace(s.upperKey(), s.keyHash)];
     if (!first) {
@@ -218,14 +222,8 @@ void clsHash::indexNames(size_t places) {
     firstOfName_.assign(std::max<size_t>(places, 16), 0);
     names_ = 0;
     for (const Chain& chain : chains_)
-        for (int slot = chain.head; slot; slot = slotAt(slot).next) {
-            const Slot& s = slotAt(slot);
-            int& first = firstOfName_[namePlace(s.upperKey(), s.keyHash)];
-            if (!first) {
-                first = slot;
-                ++names_;
-            }
-        }
+        for (int slot = chain.head; slot; slot = slotAt(slot).next)
+            placeName(slot);
 }
 
 void clsHash::forgetName(int slot) {

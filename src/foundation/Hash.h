@@ -143,6 +143,8 @@ private:
     // The place of the name in firstOfName_, or the empty place it would take.
     size_t namePlace(const QString& upperKey, size_t keyHash) const;
     void indexName(int slot);
+    // Indexes the slot unless an earlier one of its name is.
+    void placeName(int slot);
     // Before the slot leaves its chain: the next slot of its name there takes its place.
     void forgetName(int slot);
     void indexNames(size_t places);

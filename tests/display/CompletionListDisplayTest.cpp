@@ -5,7 +5,8 @@
 #include "editor/frmDoc.h"
 #include "platform/Host.h"
 
-#include <QApplication>
+#include "support/CompletionListWindow.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
@@ -24,20 +25,7 @@ namespace {
 
 class CompletionListDisplay : public KorvoWindowTest {
 protected:
-    // The component's list window when exactly one shows names; the windows
-    // of lists it replaced stay behind, emptied.
-    static QListWidget* shownList() {
-        QListWidget* shown = nullptr;
-        for (QWidget* widget : QApplication::allWidgets())
-            if (auto* list = qobject_cast<QListWidget*>(widget); list && list->isVisible() && list->count() > 0) {
-                if (shown)
-                    return nullptr;
-                shown = list;
-            }
-        return shown;
-    }
-
-    static bool listOf(int names) { return shownList() && shownList()->count() == names; }
+    static bool listOf(int names) { return ShownCompletionList() && ShownCompletionList()->count() == names; }
 };
 
 }
@@ -50,7 +38,7 @@ TEST_F(CompletionListDisplay, TypingANameNarrowsItsListAndADoubleClickCompletesI
 
     display::typeText(QStringLiteral("sco"));
     ASSERT_TRUE(display::waitFor([] { return listOf(3); }));
-    QPointer<QListWidget> list = shownList();
+    QPointer<QListWidget> list = ShownCompletionList();
     ASSERT_TRUE(display::expectWidgetAt(*list->viewport(), display::screenPoint(*list->viewport())));
     shot(QStringLiteral("three-names"));
 
@@ -59,11 +47,11 @@ TEST_F(CompletionListDisplay, TypingANameNarrowsItsListAndADoubleClickCompletesI
     ASSERT_TRUE(display::waitFor(
         [] { return platform::host().statusPaneText(QStringLiteral("Position")).endsWith(QStringLiteral("C: 5")); }))
         << platform::host().statusPaneText(QStringLiteral("Position")).toStdString();
-    EXPECT_EQ(shownList(), list.data());
+    EXPECT_EQ(ShownCompletionList(), list.data());
 
     display::typeText(QStringLiteral("e"));
     ASSERT_TRUE(display::waitFor([] { return listOf(2); }));
-    list = shownList();
+    list = ShownCompletionList();
     const QList<QListWidgetItem*> scores = list->findItems(QStringLiteral("scores"), Qt::MatchExactly);
     ASSERT_EQ(scores.size(), 1);
     const QPoint atScores = list->visualItemRect(scores.front()).center();
@@ -73,7 +61,7 @@ TEST_F(CompletionListDisplay, TypingANameNarrowsItsListAndADoubleClickCompletesI
     ASSERT_TRUE(display::doubleClick(*list->viewport(), atScores));
     ASSERT_TRUE(display::waitFor([this] { return editorText().endsWith("\r\nscores"); })) << editorText().toStdString();
     EXPECT_TRUE(display::waitFor([] { return !gActiveDoc->Sci->send(QsciScintillaBase::SCI_AUTOCACTIVE); }));
-    EXPECT_TRUE(display::waitFor([] { return !shownList(); }));
+    EXPECT_TRUE(display::waitFor([] { return !ShownCompletionList(); }));
     // Where the list was, the screen shows the editor again.
     EXPECT_TRUE(display::waitFor([&] {
         const QRgb shown = QGuiApplication::primaryScreen()->grabWindow(0, highlighted.x(), highlighted.y(), 1, 1).toImage().pixel(0, 0);

@@ -25,28 +25,17 @@ void prepareInto(PreparedName& name, const QString& text) {
     const QChar* from = text.constData();
     if (std::any_of(from, from + size, [](QChar c) { return c.unicode() >= 128; })) {
         name.upper = text.toUpper();
-        name.hash = HashCode(name.upper);
-        name.keyHash = KeyHash(name.upper);
-        return;
+    } else {
+        // Names are nearly always ASCII: upper-cased in place, without Unicode case tables.
+        name.upper.resize(size);
+        QChar* to = name.upper.data();
+        for (qsizetype k = 0; k < size; ++k) {
+            const char16_t c = from[k].unicode();
+            to[k] = QChar(c >= 'a' && c <= 'z' ? c - 32 : c);
+        }
     }
-    // Names are nearly always ASCII: upper-cased in place, without Unicode
-    // case tables, and both hashes taken in the same pass (as HashCode and
-    // KeyHash take them).
-    name.upper.resize(size);
-    QChar* to = name.upper.data();
-    const qsizetype summed = size % 22;
-    int sum = 0;
-    size_t keyHash = 14695981039346656037ull;
-    for (qsizetype k = 0; k < size; ++k) {
-        const char16_t c = from[k].unicode();
-        const char16_t upper = c >= 'a' && c <= 'z' ? c - 32 : c;
-        to[k] = QChar(upper);
-        if (k < summed)
-            sum += upper;
-        keyHash = (keyHash ^ upper) * 1099511628211ull;
-    }
-    name.hash = sum;
-    name.keyHash = keyHash;
+    name.hash = HashCode(name.upper);
+    name.keyHash = KeyHash(name.upper);
 }
 
 }

@@ -4,7 +4,8 @@
 #include "language/complete/CompletionFlags.h"
 #include "language/parser/ParsedDocuments.h"
 
-#include <QApplication>
+#include "support/CompletionListWindow.h"
+
 #include <QListWidget>
 
 class AutocompleteTest : public ParsedDocumentsTest {
@@ -22,19 +23,6 @@ protected:
         gAutoCShown = false;
         ColorCurrentLine(static_cast<int>(SciLineFromPosition(SciGetCurrentPos())), false);
     }
-
-    // The component's list window, when exactly one shows names; it leaves
-    // the windows of lists it replaced behind, emptied.
-    static QListWidget* shownList() {
-        QListWidget* shown = nullptr;
-        for (QWidget* widget : QApplication::allWidgets())
-            if (auto* list = qobject_cast<QListWidget*>(widget); list && list->isVisible() && list->count() > 0) {
-                if (shown)
-                    return nullptr;
-                shown = list;
-            }
-        return shown;
-    }
 };
 
 TEST_F(AutocompleteTest, AKeyThatKeepsTheSameNamesKeepsTheListItShows) {
@@ -43,21 +31,21 @@ TEST_F(AutocompleteTest, AKeyThatKeepsTheSameNamesKeepsTheListItShows) {
     doc.show();
     SciGotoPos(SciPositionFromLine(4));
     typeAtCaret("sc");
-    QListWidget* list = shownList();
+    QListWidget* list = ShownCompletionList();
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->count(), 3);
     list->setProperty("seen", true);
 
     typeAtCaret("o");
     ASSERT_TRUE(SciAutoCActive());
-    ASSERT_EQ(shownList(), list);
+    ASSERT_EQ(ShownCompletionList(), list);
     EXPECT_TRUE(list->property("seen").toBool());
     EXPECT_EQ(LastCompletionList(), QStringList({"scorer", "scores", "scorpion"}));
 
     // A name that no longer fits takes a list of its own.
     typeAtCaret("re");
     ASSERT_TRUE(SciAutoCActive());
-    ASSERT_NE(shownList(), nullptr);
-    EXPECT_EQ(shownList()->count(), 2);
+    ASSERT_NE(ShownCompletionList(), nullptr);
+    EXPECT_EQ(ShownCompletionList()->count(), 2);
     EXPECT_EQ(LastCompletionList(), QStringList({"scorer", "scores"}));
 }
