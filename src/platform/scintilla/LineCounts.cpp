@@ -99,16 +99,62 @@ void LineCounts::linesDeleted(long line, long count) {
     erase(line + 1, removed);
 }
 
+namespace {
+
+// A word at a time: the nearest counted line is often thousands of lines
+// away (a caret deep in a long main program looking for its function).
+const std::uint8_t* firstNonZero(const std::uint8_t* from, const std::uint8_t* end) {
+    for (std::uint64_t word; end - from >= 8; from += 8) {
+        std::memcpy(&word, from, sizeof word);
+        if (word)
+            break;
+    }
+    for (; from < end; ++from)
+        if (*from)
+            return from;
+    return nullptr;
+}
+
+const std::uint8_t* lastNonZero(const std::uint8_t* begin, const std::uint8_t* end) {
+    for (std::uint64_t word; end - begin >= 8; end -= 8) {
+        std::memcpy(&word, end - 8, sizeof word);
+        if (word)
+            break;
+    }
+    while (end > begin)
+        if (*--end)
+            return end;
+    return nullptr;
+}
+
+}
+
 long LineCounts::next(long from) const {
-    for (long line = std::max(from, 0L); line < size(); ++line)
-        if (cell(line))
-            return line;
+    from = std::max(from, 0L);
+    if (from >= size())
+        return -1;
+    const std::uint8_t* data = cells_.data();
+    if (from < gapStart_) {
+        if (const std::uint8_t* found = firstNonZero(data + from, data + gapStart_))
+            return found - data;
+        from = gapStart_;
+    }
+    if (const std::uint8_t* found = firstNonZero(data + from + gapLength_, data + cells_.size()))
+        return found - data - gapLength_;
     return -1;
 }
 
 long LineCounts::previous(long from) const {
-    for (long line = std::min(from, size() - 1); line >= 0; --line)
-        if (cell(line))
-            return line;
+    from = std::min(from, size() - 1);
+    if (from < 0)
+        return -1;
+    const std::uint8_t* data = cells_.data();
+    if (from >= gapStart_) {
+        if (const std::uint8_t* found = lastNonZero(data + gapStart_ + gapLength_, data + from + gapLength_ + 1))
+            return found - data - gapLength_;
+        from = gapStart_ - 1;
+    }
+    if (const std::uint8_t* found = lastNonZero(data, data + from + 1))
+        return found - data;
     return -1;
 }

@@ -12,6 +12,14 @@
 #include <functional>
 
 namespace {
+// Qt's raster engine hands a patterned fill of more rows than this to its
+// thread pool, which costs ten times the fill itself; Scintilla fills the
+// fold margin with its pattern from the top of the view to the bottom, so a
+// paint of the whole view paints the margins in bands below it.
+constexpr int kThreadedFillRows = 96;
+constexpr int kMarginBandRows = 95;
+constexpr int kLastMargin = 4;
+
 // Calls visit with each marker number whose bit is set in the mask.
 template <typename Visit>
 void forEachNumber(unsigned mask, Visit visit) {
@@ -105,7 +113,29 @@ void SciView::paintEvent(QPaintEvent* event) {
         return;
     }
     platform::PaintScope painting;
-    QsciScintillaBase::paintEvent(event);
+    const QRect area = event->rect();
+    const int marginsRight = marginsWidth();
+    if (area.height() < kThreadedFillRows || area.left() >= marginsRight) {
+        QsciScintillaBase::paintEvent(event);
+        return;
+    }
+    // The text first: the styling and notifications of a paint come with it,
+    // and they change nothing outside what it paints.
+    if (area.right() >= marginsRight) {
+        QPaintEvent text(area.adjusted(marginsRight - area.left(), 0, 0, 0));
+        QsciScintillaBase::paintEvent(&text);
+    }
+    for (int top = area.top(); top <= area.bottom(); top += kMarginBandRows) {
+        QPaintEvent band(QRect(area.left(), top, marginsRight - area.left(), std::min(kMarginBandRows, area.bottom() - top + 1)));
+        QsciScintillaBase::paintEvent(&band);
+    }
+}
+
+int SciView::marginsWidth() const {
+    int width = 0;
+    for (int margin = 0; margin <= kLastMargin; ++margin)
+        width += static_cast<int>(SendScintilla(SCI_GETMARGINWIDTHN, static_cast<unsigned long>(margin)));
+    return width;
 }
 
 void SciView::keepMarkersItself(unsigned numbers) {
@@ -288,7 +318,9 @@ long SciView::sendKept(unsigned int message, unsigned long wParam, long lParam) 
     case SCI_MARKERNEXT:
     case SCI_MARKERPREVIOUS: {
         const bool forward = message == SCI_MARKERNEXT;
-        long found = SendScintilla(message, wParam, lParam & ~keptMask);
+        // Scintilla walks every line to the end with a mask of nothing.
+        const long asked = lParam & ~keptMask;
+        long found = asked ? SendScintilla(message, wParam, asked) : -1;
         forEachNumber(static_cast<unsigned>(lParam & keptMask), [&](int n) {
             const LineCounts& counts = kept_[static_cast<size_t>(n)];
             const long own = forward ? counts.next(line) : counts.previous(line);

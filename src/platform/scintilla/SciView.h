@@ -57,6 +57,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    int marginsWidth() const;
     long sendTracked(unsigned int message, unsigned long wParam, long lParam);
     long sendKept(unsigned int message, unsigned long wParam, long lParam);
     bool validLine(long line) const;

@@ -145,3 +145,35 @@ TEST_F(SciViewPaintTest, ASelectionColourReachesTheComponentOnlyWhenItChanges) {
     settle();
     EXPECT_TRUE(firstLineShowsRed());
 }
+
+// A paint of the whole view draws its margins in bands; what it shows is what
+// paints of one line at a time show.
+TEST_F(SciViewPaintTest, AWholeViewPaintShowsWhatLineByLinePaintsShow) {
+    view->send(S::SCI_SETMARGINTYPEN, 0, S::SC_MARGIN_NUMBER);
+    view->send(S::SCI_SETMARGINWIDTHN, 0, 40);
+    view->send(S::SCI_SETMARGINWIDTHN, 1, 12);
+    view->send(S::SCI_SETMARGINTYPEN, 2, S::SC_MARGIN_SYMBOL);
+    view->send(S::SCI_SETMARGINMASKN, 2, static_cast<sptr_t>(S::SC_MASK_FOLDERS));
+    view->send(S::SCI_SETMARGINWIDTHN, 2, 16);
+    view->send(S::SCI_MARKERDEFINE, S::SC_MARKNUM_FOLDEROPEN, S::SC_MARK_BOXMINUS);
+    view->send(S::SCI_MARKERDEFINE, S::SC_MARKNUM_FOLDERSUB, S::SC_MARK_VLINE);
+    view->send(S::SCI_MARKERDEFINE, S::SC_MARKNUM_FOLDERTAIL, S::SC_MARK_LCORNER);
+    view->send(S::SCI_MARKERADD, 3, 1);
+    for (int line = 0; line < 60; ++line) {
+        const int level = line % 10 == 0 ? S::SC_FOLDLEVELBASE | S::SC_FOLDLEVELHEADERFLAG : S::SC_FOLDLEVELBASE + 1;
+        view->send(S::SCI_SETFOLDLEVEL, static_cast<uptr_t>(line), level);
+    }
+    settle();
+    auto shown = [&] { return view->screen()->grabWindow(view->winId()).toImage(); };
+    view->viewport()->repaint();
+    const QImage whole = shown();
+    view->viewport()->update();
+    settle();
+    const int height = int(view->send(S::SCI_TEXTHEIGHT, 0));
+    ASSERT_GT(view->viewport()->height(), 2 * 96);
+    for (int top = 0; top < view->viewport()->height(); top += height) {
+        view->send(S::SCI_STARTSTYLING, 0, 0x1f);
+        view->viewport()->repaint(0, top, view->viewport()->width(), height);
+    }
+    EXPECT_EQ(shown(), whole);
+}
