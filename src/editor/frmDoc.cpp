@@ -12,6 +12,8 @@ frmDoc::frmDoc(QWidget* parent)
     // The re-parse queue and the position history find their lines by
     // marker handle at every update.
     Sci->trackMarkerLines(kRecordMarkers | unsigned(markerMask(MARKER_REPARSE) | markerMask(MARKER_POSITION)));
+    // At every caret move the scope of the caret line is looked for upwards.
+    Sci->searchMarkerLines(unsigned(markerMask(MARKER_FUNCTION) | markerMask(MARKER_TYPE)));
     // Nearly every line carries one of these, and no margin draws them:
     // Scintilla would allocate a marker set for each line and a node for each marker.
     Sci->keepMarkersItself(unsigned(markerMask(MARKER_PARSED) | markerMask(MARKER_MAINPROGRAM) | markerMask(MARKER_FOLDSTART)

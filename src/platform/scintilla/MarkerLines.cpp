@@ -98,3 +98,12 @@ long MarkerLines::lineOf(int handle) const {
     const LineGroups::Group* group = lines_.find(handle);
     return group ? groups_.lineOf(group) : -1;
 }
+
+int MarkerLines::numberOf(int handle) const {
+    const LineGroups::Group* group = lines_.find(handle);
+    if (!group)
+        return -1;
+    const auto& markers = group->markers;
+    const auto marker = std::find_if(markers.begin(), markers.end(), [handle](const auto& m) { return m.handle == handle; });
+    return marker != markers.end() ? marker->number : -1;
+}

@@ -35,6 +35,7 @@ public:
     bool knows(int handle) const { return lines_.find(handle) != nullptr; }
     // -1 for a handle it does not know.
     long lineOf(int handle) const;
+    int numberOf(int handle) const;
     // Appends the handles of the markers on that line.
     void handlesOn(long line, std::vector<int>& handles) const;
 

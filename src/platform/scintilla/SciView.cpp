@@ -150,6 +150,7 @@ void SciView::keepMarkersItself(unsigned numbers) {
 
 void SciView::trackMarkerLines(unsigned numbers) {
     markers_.track(numbers);
+    trackedNumbers_ = numbers;
     reportedLines_ = SendScintilla(SCI_GETLINECOUNT);
 }
 
@@ -221,8 +222,12 @@ long SciView::sendTracked(unsigned int message, unsigned long wParam, long lPara
     const long line = static_cast<long>(wParam);
     const int number = static_cast<int>(lParam);
     switch (message) {
-    case SCI_MARKERADD:
-        return markerAdded(SendScintilla(message, wParam, lParam), number, line);
+    case SCI_MARKERADD: {
+        const long handle = SendScintilla(message, wParam, lParam);
+        if (handle >= 0)
+            searched_.added(number, line);
+        return markerAdded(handle, number, line);
+    }
     case SCI_MARKERADDSET: {
         // Handles of the tracked numbers must be known, so they go one by one.
         long untracked = lParam;
@@ -236,9 +241,11 @@ long SciView::sendTracked(unsigned int message, unsigned long wParam, long lPara
     }
     case SCI_MARKERDELETE:
         markers_.deletedOnLine(line, number);
+        searched_.deletedOnLine(line, number);
         break;
     case SCI_MARKERDELETEALL:
         markers_.deletedEverywhere(static_cast<int>(wParam));
+        searched_.deletedEverywhere(static_cast<int>(wParam));
         if (static_cast<int>(wParam) == -1) {
             stale_ = false;
             reportedLines_ = SendScintilla(SCI_GETLINECOUNT);
@@ -318,16 +325,15 @@ long SciView::sendKept(unsigned int message, unsigned long wParam, long lParam) 
     case SCI_MARKERNEXT:
     case SCI_MARKERPREVIOUS: {
         const bool forward = message == SCI_MARKERNEXT;
-        // Scintilla walks every line to the end with a mask of nothing.
-        const long asked = lParam & ~keptMask;
-        long found = asked ? SendScintilla(message, wParam, asked) : -1;
+        auto nearer = [forward](long found, long own) {
+            if (found < 0 || own < 0)
+                return std::max(found, own);
+            return forward ? std::min(found, own) : std::max(found, own);
+        };
+        long found = markerSearch(message, line, lParam & ~keptMask);
         forEachNumber(static_cast<unsigned>(lParam & keptMask), [&](int n) {
             const LineCounts& counts = kept_[static_cast<size_t>(n)];
-            const long own = forward ? counts.next(line) : counts.previous(line);
-            if (found < 0 || own < 0)
-                found = std::max(found, own);
-            else
-                found = forward ? std::min(found, own) : std::max(found, own);
+            found = nearer(found, forward ? counts.next(line) : counts.previous(line));
         });
         return found;
     }
@@ -335,6 +341,22 @@ long SciView::sendKept(unsigned int message, unsigned long wParam, long lParam) 
     if (isMarkerMessage(message))
         return sendTracked(message, wParam, lParam);
     return SendScintilla(message, wParam, lParam);
+}
+
+// Scintilla walks its lines one at a time, to the end with a mask of nothing.
+long SciView::markerSearch(unsigned int message, long line, long mask) {
+    const bool forward = message == SCI_MARKERNEXT;
+    const unsigned own = indexHolds() ? searched_.answers(static_cast<unsigned>(mask)) : 0u;
+    const long asked = mask & ~static_cast<long>(own);
+    long found = asked ? SendScintilla(message, static_cast<unsigned long>(line), asked) : -1;
+    if (own) {
+        const long mine = forward ? searched_.next(line, own) : searched_.previous(line, own);
+        if (found < 0 || mine < 0)
+            found = std::max(found, mine);
+        else
+            found = forward ? std::min(found, mine) : std::max(found, mine);
+    }
+    return found;
 }
 
 long SciView::markerAdded(long handle, int number, long line) {
@@ -366,9 +388,10 @@ long SciView::markerLine(long handle) const {
 // when it is the first of its number that Scintilla would delete there.
 long SciView::deleteMarkerHandle(long handle) {
     const long line = markerLine(handle);
-    if (line >= 0 && indexHolds() && markers_.knows(static_cast<int>(handle))) {
-        const int number = markers_.deletedFirst(static_cast<int>(handle));
-        if (number >= 0)
+    const int number = markers_.numberOf(static_cast<int>(handle));
+    if (line >= 0 && number >= 0 && indexHolds()) {
+        searched_.deletedOnLine(line, number);
+        if (markers_.deletedFirst(static_cast<int>(handle)) >= 0)
             return SendScintilla(SCI_MARKERDELETE, static_cast<unsigned long>(line), number);
     }
     markers_.deletedHandle(static_cast<int>(handle));
@@ -409,6 +432,7 @@ void SciView::linesChanged(long position, bool deletion, long linesAdded) {
     // Scintilla starts its line data afresh when the whole text goes.
     if (deletion && SendScintilla(SCI_GETLENGTH) == 0) {
         markers_.deletedEverywhere(-1);
+        searched_.deletedEverywhere(-1);
         forEachKept([](LineCounts& counts) { counts.clear(); });
         return;
     }
@@ -418,9 +442,11 @@ void SciView::linesChanged(long position, bool deletion, long linesAdded) {
     if (linesAdded > 0) {
         const bool atLineStart = SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line)) == position;
         markers_.linesInserted(line, atLineStart, linesAdded);
+        searched_.linesInserted(line, atLineStart, linesAdded);
         forEachKept([&](LineCounts& counts) { counts.linesInserted(line, atLineStart, linesAdded); });
     } else {
         markers_.linesDeleted(line, -linesAdded);
+        searched_.linesDeleted(line, -linesAdded);
         forEachKept([&](LineCounts& counts) { counts.linesDeleted(line, -linesAdded); });
     }
 }

@@ -6,6 +6,7 @@
 
 #include "platform/scintilla/LineCounts.h"
 #include "platform/scintilla/MarkerLines.h"
+#include "platform/scintilla/MarkerSearch.h"
 
 #include <QPointer>
 
@@ -35,6 +36,10 @@ public:
     // that add or remove lines; should the line count ever differ from what
     // was reported, the view asks Scintilla again from then on.
     void trackMarkerLines(unsigned numbers);
+    // Of the tracked numbers, those whose next and previous lines the view
+    // finds itself rather than have Scintilla walk its lines one at a time
+    // (while its index holds).
+    void searchMarkerLines(unsigned numbers) { searched_.search(numbers & trackedNumbers_); }
     // Appends the handles of the tracked markers on that line; false, adding
     // none, while the view cannot vouch for its lines.
     bool trackedMarkersOn(long line, std::vector<int>& handles) const;
@@ -66,6 +71,7 @@ private:
     long markerAdded(long handle, int number, long line);
     long markerLine(long handle) const;
     long deleteMarkerHandle(long handle);
+    long markerSearch(unsigned int message, long line, long mask);
     void changed(int position, int modificationType, int linesAdded);
     long setFoldLevel(long line, long level);
     long setSelectionColour(unsigned int message, unsigned long wParam, long lParam);
@@ -91,6 +97,8 @@ private:
 
     long viewId_;
     MarkerLines markers_;
+    unsigned trackedNumbers_ = 0;
+    MarkerSearch searched_;
     unsigned keptNumbers_ = 0;
     std::array<LineCounts, 32> kept_;
     // The modification events asked for; with a kept marker the component also announces changes.

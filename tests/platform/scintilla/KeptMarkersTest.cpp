@@ -5,6 +5,8 @@
 #include <QByteArray>
 
 #include <random>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -16,7 +18,12 @@ constexpr unsigned kKept = 1u << 3 | 1u << 21;
 // view that leaves every marker to Scintilla: their answers must agree.
 class TwinViews {
 public:
-    TwinViews() { kept.keepMarkersItself(kKept); }
+    // Marker 8 stays with Scintilla; the view finds its lines itself.
+    TwinViews() {
+        kept.keepMarkersItself(kKept);
+        kept.trackMarkerLines(1u << 8);
+        kept.searchMarkerLines(1u << 8);
+    }
 
     long both(unsigned message, unsigned long wParam = 0, long lParam = 0) {
         plain.send(message, wParam, lParam);
@@ -33,7 +40,7 @@ public:
             ASSERT_EQ(kept.send(S::SCI_MARKERGET, static_cast<unsigned long>(line)),
                       plain.send(S::SCI_MARKERGET, static_cast<unsigned long>(line)))
                 << "line " << line;
-            for (long mask : {1L << 3, 1L << 21, (1L << 3) | (1L << 8)}) {
+            for (long mask : {1L << 3, 1L << 21, 1L << 8, (1L << 3) | (1L << 8), (1L << 8) | (1L << 9)}) {
                 for (unsigned message : {S::SCI_MARKERNEXT, S::SCI_MARKERPREVIOUS})
                     ASSERT_EQ(kept.send(message, static_cast<unsigned long>(line), mask),
                               plain.send(message, static_cast<unsigned long>(line), mask))
@@ -90,13 +97,27 @@ TEST(KeptMarkers, AgreeWithScintillaThroughRandomEdits) {
     const int numbers[] = {3, 21, 8};
     for (int round = 0; round < 30; ++round) {
         TwinViews twins;
+        std::vector<std::pair<long, long>> handles;
         twins.both(S::SCI_SETMODEVENTMASK, static_cast<unsigned long>(masks[round % 3]));
         twins.insert(0, "one\r\ntwo\r\nthree\r\nfour\r\n");
         for (int step = 0; step < 120; ++step) {
             const long lines = twins.lines();
-            switch (pick(9)) {
-            case 0:
-                twins.both(S::SCI_MARKERADD, static_cast<unsigned long>(pick(lines + 1)), numbers[pick(3)]);
+            switch (pick(10)) {
+            case 0: {
+                const auto line = static_cast<unsigned long>(pick(lines + 1));
+                const int number = numbers[pick(3)];
+                const long plainHandle = twins.plain.send(S::SCI_MARKERADD, line, number);
+                const long keptHandle = twins.kept.send(S::SCI_MARKERADD, line, number);
+                if (number == 8 && plainHandle >= 0)
+                    handles.emplace_back(plainHandle, keptHandle);
+                break;
+            }
+            case 9:
+                if (!handles.empty()) {
+                    const auto [plainHandle, keptHandle] = handles[static_cast<size_t>(pick(long(handles.size())))];
+                    twins.plain.send(S::SCI_MARKERDELETEHANDLE, static_cast<unsigned long>(plainHandle));
+                    twins.kept.send(S::SCI_MARKERDELETEHANDLE, static_cast<unsigned long>(keptHandle));
+                }
                 break;
             case 1:
                 twins.both(S::SCI_MARKERADDSET, static_cast<unsigned long>(pick(lines)), (1L << 3) | (pick(2) << 21) | (pick(2) << 8));
