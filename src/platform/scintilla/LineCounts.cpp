@@ -38,6 +38,14 @@ bool LineCounts::remove(long line) {
     return true;
 }
 
+void LineCounts::set(long line, std::uint8_t value) {
+    if (line < 0 || (line >= size() && value == 0))
+        return;
+    if (line >= size())
+        insertEmpty(size(), line + 1 - size());
+    cell(line) = value;
+}
+
 void LineCounts::clearLine(long line) {
     if (line >= 0 && line < size())
         cell(line) = 0;
@@ -103,58 +111,64 @@ namespace {
 
 // A word at a time: the nearest counted line is often thousands of lines
 // away (a caret deep in a long main program looking for its function).
-const std::uint8_t* firstNonZero(const std::uint8_t* from, const std::uint8_t* end) {
+std::uint64_t inEveryByte(std::uint8_t bits) {
+    return bits * 0x0101010101010101ull;
+}
+
+const std::uint8_t* firstWith(std::uint8_t bits, const std::uint8_t* from, const std::uint8_t* end) {
+    const std::uint64_t wordBits = inEveryByte(bits);
     for (std::uint64_t word; end - from >= 8; from += 8) {
         std::memcpy(&word, from, sizeof word);
-        if (word)
+        if (word & wordBits)
             break;
     }
     for (; from < end; ++from)
-        if (*from)
+        if (*from & bits)
             return from;
     return nullptr;
 }
 
-const std::uint8_t* lastNonZero(const std::uint8_t* begin, const std::uint8_t* end) {
+const std::uint8_t* lastWith(std::uint8_t bits, const std::uint8_t* begin, const std::uint8_t* end) {
+    const std::uint64_t wordBits = inEveryByte(bits);
     for (std::uint64_t word; end - begin >= 8; end -= 8) {
         std::memcpy(&word, end - 8, sizeof word);
-        if (word)
+        if (word & wordBits)
             break;
     }
     while (end > begin)
-        if (*--end)
+        if (*--end & bits)
             return end;
     return nullptr;
 }
 
 }
 
-long LineCounts::next(long from) const {
+long LineCounts::next(long from, std::uint8_t bits) const {
     from = std::max(from, 0L);
     if (from >= size())
         return -1;
     const std::uint8_t* data = cells_.data();
     if (from < gapStart_) {
-        if (const std::uint8_t* found = firstNonZero(data + from, data + gapStart_))
+        if (const std::uint8_t* found = firstWith(bits, data + from, data + gapStart_))
             return found - data;
         from = gapStart_;
     }
-    if (const std::uint8_t* found = firstNonZero(data + from + gapLength_, data + cells_.size()))
+    if (const std::uint8_t* found = firstWith(bits, data + from + gapLength_, data + cells_.size()))
         return found - data - gapLength_;
     return -1;
 }
 
-long LineCounts::previous(long from) const {
+long LineCounts::previous(long from, std::uint8_t bits) const {
     from = std::min(from, size() - 1);
     if (from < 0)
         return -1;
     const std::uint8_t* data = cells_.data();
     if (from >= gapStart_) {
-        if (const std::uint8_t* found = lastNonZero(data + gapStart_ + gapLength_, data + from + gapLength_ + 1))
+        if (const std::uint8_t* found = lastWith(bits, data + gapStart_ + gapLength_, data + from + gapLength_ + 1))
             return found - data - gapLength_;
         from = gapStart_ - 1;
     }
-    if (const std::uint8_t* found = lastNonZero(data, data + from + 1))
+    if (const std::uint8_t* found = lastWith(bits, data, data + from + 1))
         return found - data;
     return -1;
 }

@@ -17,6 +17,8 @@ public:
     // One less, never below 0; false when the line held none.
     bool remove(long line);
     void clearLine(long line);
+    // For counts that share a line's byte, each in bits of its own.
+    void set(long line, std::uint8_t value);
     void clear();
 
     // count lines of no count inserted at line end of `line`, or before it
@@ -25,9 +27,10 @@ public:
     // Lines line + 1 to line + count join `line`.
     void linesDeleted(long line, long count);
 
-    // The first line at or after `from` (at or before it) with a count; -1 when none.
-    long next(long from) const;
-    long previous(long from) const;
+    // The first line at or after `from` (at or before it) with a count in
+    // those bits; -1 when none.
+    long next(long from, std::uint8_t bits = 0xFF) const;
+    long previous(long from, std::uint8_t bits = 0xFF) const;
 
 private:
     long size() const { return static_cast<long>(cells_.size()) - gapLength_; }

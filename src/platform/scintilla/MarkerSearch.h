@@ -2,15 +2,17 @@
 
 #include "platform/scintilla/LineCounts.h"
 
-#include <array>
+#include <cstdint>
 
-// The lines of a view's markers of some numbers, which Scintilla holds too,
-// kept as a count per line so that a search for the next or previous of them
-// need not walk Scintilla's lines one at a time. A number whose count on a
-// line outgrew what a count holds is no longer answered for.
+// The lines of a view's markers of up to two numbers, which Scintilla holds
+// too, kept as a count per line so that a search for the next or previous of
+// them need not walk Scintilla's lines one at a time. Both counts share a
+// line's byte; a number whose count on a line outgrew its half is no longer
+// answered for.
 class MarkerSearch {
 public:
-    void search(unsigned numbers) { numbers_ = numbers; }
+    // The two lowest numbers of the mask.
+    void search(unsigned numbers);
     // The numbers of the mask it answers for.
     unsigned answers(unsigned mask) const { return mask & numbers_ & ~lost_; }
 
@@ -19,20 +21,21 @@ public:
     void deletedOnLine(long line, int number);
     // -1 deletes every marker.
     void deletedEverywhere(int number);
-    void linesInserted(long line, bool atLineStart, long count);
+    void linesInserted(long line, bool atLineStart, long count) { lines_.linesInserted(line, atLineStart, count); }
     void linesDeleted(long line, long count);
 
     // The nearest line at or after (at or before) `from` with a marker of the
-    // mask's numbers, as Scintilla answers; -1 when none.
-    long next(long from, unsigned mask) const;
-    long previous(long from, unsigned mask) const;
+    // numbers of the mask it answers for; -1 when none.
+    long next(long from, unsigned mask) const { return lines_.next(from, bitsOf(answers(mask))); }
+    long previous(long from, unsigned mask) const { return lines_.previous(from, bitsOf(answers(mask))); }
 
 private:
-    bool searches(int number) const { return number >= 0 && number < 32 && (numbers_ >> number & 1u); }
-    template <typename Visit>
-    void forEachSearched(Visit visit);
+    // The half of a line's byte that counts that number; 0 for one not searched.
+    std::uint8_t bitsOf(unsigned mask) const;
+    int halfOf(int number) const;
 
     unsigned numbers_ = 0;
     unsigned lost_ = 0;
-    std::array<LineCounts, 32> lines_;
+    int numberOfHalf_[2] = {-1, -1};
+    LineCounts lines_;
 };

@@ -18,11 +18,11 @@ constexpr unsigned kKept = 1u << 3 | 1u << 21;
 // view that leaves every marker to Scintilla: their answers must agree.
 class TwinViews {
 public:
-    // Marker 8 stays with Scintilla; the view finds its lines itself.
+    // Markers 8 and 9 stay with Scintilla; the view finds their lines itself.
     TwinViews() {
         kept.keepMarkersItself(kKept);
-        kept.trackMarkerLines(1u << 8);
-        kept.searchMarkerLines(1u << 8);
+        kept.trackMarkerLines(1u << 8 | 1u << 9);
+        kept.searchMarkerLines(1u << 8 | 1u << 9);
     }
 
     long both(unsigned message, unsigned long wParam = 0, long lParam = 0) {
@@ -40,7 +40,7 @@ public:
             ASSERT_EQ(kept.send(S::SCI_MARKERGET, static_cast<unsigned long>(line)),
                       plain.send(S::SCI_MARKERGET, static_cast<unsigned long>(line)))
                 << "line " << line;
-            for (long mask : {1L << 3, 1L << 21, 1L << 8, (1L << 3) | (1L << 8), (1L << 8) | (1L << 9)}) {
+            for (long mask : {1L << 3, 1L << 21, 1L << 8, 1L << 9, (1L << 3) | (1L << 8), (1L << 8) | (1L << 9)}) {
                 for (unsigned message : {S::SCI_MARKERNEXT, S::SCI_MARKERPREVIOUS})
                     ASSERT_EQ(kept.send(message, static_cast<unsigned long>(line), mask),
                               plain.send(message, static_cast<unsigned long>(line), mask))
@@ -53,6 +53,25 @@ public:
     SciView plain;
 };
 
+}
+
+// More markers of a number on one line than the view counts, added there or
+// joined from a deleted line.
+TEST(KeptMarkers, ALineWithManyMarkersOfANumberIsFoundTillItsLastGoes) {
+    for (const bool joined : {false, true}) {
+        TwinViews twins;
+        twins.insert(0, "a\r\nb\r\nc\r\nd\r\n");
+        for (int i = 0; i < 20; ++i)
+            twins.both(S::SCI_MARKERADD, joined && i % 2 ? 2 : 1, 8);
+        twins.both(S::SCI_MARKERADD, 3, 9);
+        if (joined)
+            twins.both(S::SCI_DELETERANGE, static_cast<unsigned long>(twins.both(S::SCI_GETLINEENDPOSITION, 1)), 2);
+        twins.expectSameMarkers();
+        for (int i = 0; i < 20; ++i) {
+            twins.both(S::SCI_MARKERDELETE, 1, 8);
+            twins.expectSameMarkers();
+        }
+    }
 }
 
 // Lines inserted at a line start take its markers down, markers of deleted
@@ -94,7 +113,7 @@ TEST(KeptMarkers, AgreeWithScintillaThroughRandomEdits) {
     auto pick = [&](long below) { return below <= 0 ? 0L : static_cast<long>(random() % static_cast<unsigned>(below)); };
     static const char* const kPieces[] = {"\r\n", "x", "\r", "\n", "ab\r\ncd\r\n", "\r\n\r\n", "q\n\r"};
     const long masks[] = {S::SC_MODEVENTMASKALL, S::SC_MOD_BEFOREINSERT | S::SC_MOD_BEFOREDELETE, 0};
-    const int numbers[] = {3, 21, 8};
+    const int numbers[] = {3, 21, 8, 9};
     for (int round = 0; round < 30; ++round) {
         TwinViews twins;
         std::vector<std::pair<long, long>> handles;
@@ -105,10 +124,10 @@ TEST(KeptMarkers, AgreeWithScintillaThroughRandomEdits) {
             switch (pick(10)) {
             case 0: {
                 const auto line = static_cast<unsigned long>(pick(lines + 1));
-                const int number = numbers[pick(3)];
+                const int number = numbers[pick(4)];
                 const long plainHandle = twins.plain.send(S::SCI_MARKERADD, line, number);
                 const long keptHandle = twins.kept.send(S::SCI_MARKERADD, line, number);
-                if (number == 8 && plainHandle >= 0)
+                if ((number == 8 || number == 9) && plainHandle >= 0)
                     handles.emplace_back(plainHandle, keptHandle);
                 break;
             }
@@ -120,13 +139,13 @@ TEST(KeptMarkers, AgreeWithScintillaThroughRandomEdits) {
                 }
                 break;
             case 1:
-                twins.both(S::SCI_MARKERADDSET, static_cast<unsigned long>(pick(lines)), (1L << 3) | (pick(2) << 21) | (pick(2) << 8));
+                twins.both(S::SCI_MARKERADDSET, static_cast<unsigned long>(pick(lines)), (1L << 3) | (pick(2) << 21) | (pick(2) << 8) | (pick(2) << 9));
                 break;
             case 2:
-                twins.both(S::SCI_MARKERDELETE, static_cast<unsigned long>(pick(lines)), pick(4) ? numbers[pick(3)] : -1);
+                twins.both(S::SCI_MARKERDELETE, static_cast<unsigned long>(pick(lines)), pick(5) ? numbers[pick(4)] : -1);
                 break;
             case 3:
-                twins.both(S::SCI_MARKERDELETEALL, static_cast<unsigned long>(pick(3) ? numbers[pick(3)] : -1));
+                twins.both(S::SCI_MARKERDELETEALL, static_cast<unsigned long>(pick(4) ? numbers[pick(4)] : -1));
                 break;
             case 4:
             case 5:
