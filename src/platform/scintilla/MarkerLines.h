@@ -14,6 +14,7 @@ class MarkerLines {
 public:
     void track(unsigned numbers) { tracked_ = numbers; }
     bool tracks(int number) const { return number >= 0 && number < 32 && (tracked_ >> number & 1u); }
+    unsigned tracked() const { return tracked_; }
 
     void added(int handle, int number, long line);
     // One marker of that number leaves the line, the one Scintilla deletes

@@ -12,13 +12,20 @@
 #include <functional>
 
 namespace {
-// Qt's raster engine hands a patterned fill of more rows than this to its
+// Qt's raster engine hands a patterned fill of this many rows or more to its
 // thread pool, which costs ten times the fill itself; Scintilla fills the
 // fold margin with its pattern from the top of the view to the bottom, so a
 // paint of the whole view paints the margins in bands below it.
 constexpr int kThreadedFillRows = 96;
-constexpr int kMarginBandRows = 95;
+constexpr int kMarginBandRows = kThreadedFillRows - 1;
 constexpr int kLastMargin = 4;
+
+// Of two marker lines found searching one way, the nearer; -1 for none.
+long nearerLine(bool forward, long found, long other) {
+    if (found < 0 || other < 0)
+        return std::max(found, other);
+    return forward ? std::min(found, other) : std::max(found, other);
+}
 
 // Calls visit with each marker number whose bit is set in the mask.
 template <typename Visit>
@@ -114,8 +121,8 @@ void SciView::paintEvent(QPaintEvent* event) {
     }
     platform::PaintScope painting;
     const QRect area = event->rect();
-    const int marginsRight = marginsWidth();
-    if (area.height() < kThreadedFillRows || area.left() >= marginsRight) {
+    const int marginsRight = area.height() < kThreadedFillRows ? 0 : marginsWidth();
+    if (area.left() >= marginsRight) {
         QsciScintillaBase::paintEvent(event);
         return;
     }
@@ -150,15 +157,11 @@ void SciView::keepMarkersItself(unsigned numbers) {
 
 void SciView::trackMarkerLines(unsigned numbers) {
     markers_.track(numbers);
-    trackedNumbers_ = numbers;
     reportedLines_ = SendScintilla(SCI_GETLINECOUNT);
 }
 
 bool SciView::trackedMarkersOn(long line, std::vector<int>& handles) const {
-    bool tracksAny = false;
-    for (int number = 0; number < 32; ++number)
-        tracksAny = tracksAny || markers_.tracks(number);
-    if (!tracksAny || !indexHolds())
+    if (!markers_.tracked() || !indexHolds())
         return false;
     markers_.handlesOn(line, handles);
     return true;
@@ -325,15 +328,10 @@ long SciView::sendKept(unsigned int message, unsigned long wParam, long lParam) 
     case SCI_MARKERNEXT:
     case SCI_MARKERPREVIOUS: {
         const bool forward = message == SCI_MARKERNEXT;
-        auto nearer = [forward](long found, long own) {
-            if (found < 0 || own < 0)
-                return std::max(found, own);
-            return forward ? std::min(found, own) : std::max(found, own);
-        };
         long found = markerSearch(message, line, lParam & ~keptMask);
         forEachNumber(static_cast<unsigned>(lParam & keptMask), [&](int n) {
             const LineCounts& counts = kept_[static_cast<size_t>(n)];
-            found = nearer(found, forward ? counts.next(line) : counts.previous(line));
+            found = nearerLine(forward, found, forward ? counts.next(line) : counts.previous(line));
         });
         return found;
     }
@@ -348,15 +346,10 @@ long SciView::markerSearch(unsigned int message, long line, long mask) {
     const bool forward = message == SCI_MARKERNEXT;
     const unsigned own = indexHolds() ? searched_.answers(static_cast<unsigned>(mask)) : 0u;
     const long asked = mask & ~static_cast<long>(own);
-    long found = asked ? SendScintilla(message, static_cast<unsigned long>(line), asked) : -1;
-    if (own) {
-        const long mine = forward ? searched_.next(line, own) : searched_.previous(line, own);
-        if (found < 0 || mine < 0)
-            found = std::max(found, mine);
-        else
-            found = forward ? std::min(found, mine) : std::max(found, mine);
-    }
-    return found;
+    const long found = asked ? SendScintilla(message, static_cast<unsigned long>(line), asked) : -1;
+    if (!own)
+        return found;
+    return nearerLine(forward, found, forward ? searched_.next(line, own) : searched_.previous(line, own));
 }
 
 long SciView::markerAdded(long handle, int number, long line) {

@@ -39,7 +39,7 @@ public:
     // Of the tracked numbers, those whose next and previous lines the view
     // finds itself rather than have Scintilla walk its lines one at a time
     // (while its index holds).
-    void searchMarkerLines(unsigned numbers) { searched_.search(numbers & trackedNumbers_); }
+    void searchMarkerLines(unsigned numbers) { searched_.search(numbers & markers_.tracked()); }
     // Appends the handles of the tracked markers on that line; false, adding
     // none, while the view cannot vouch for its lines.
     bool trackedMarkersOn(long line, std::vector<int>& handles) const;
@@ -97,7 +97,6 @@ private:
 
     long viewId_;
     MarkerLines markers_;
-    unsigned trackedNumbers_ = 0;
     MarkerSearch searched_;
     unsigned keptNumbers_ = 0;
     std::array<LineCounts, 32> kept_;
