@@ -110,8 +110,12 @@ private:
         int handle = 0;
         bool operator==(const MarkerKey&) const = default;
     };
+    // A document numbers its handles upwards, so consecutive handles take
+    // consecutive buckets and an insert seldom walks a chain of older ones.
     struct MarkerKeyHash {
-        size_t operator()(const MarkerKey& k) const { return std::hash<long>()(k.view * 1000003L ^ k.handle); }
+        size_t operator()(const MarkerKey& k) const {
+            return static_cast<size_t>(k.view) * 1000003u + static_cast<size_t>(static_cast<unsigned>(k.handle));
+        }
     };
 
     static constexpr int kCompactRecords = 8;
