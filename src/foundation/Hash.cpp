@@ -181,11 +181,18 @@ void clsHash::forgetMarker(int slot) {
 int clsHash::firstSlot(int chain, const QString& upperKey, size_t keyHash) const {
     if (!spread())
         return findSlot(chain, upperKey, keyHash, anyRecord);
-    const int slot = firstOfName_[namePlace(upperKey, keyHash)];
     // A caller's own bucket code may send the name to a chain it is not in.
-    if (!slot || bucketOf(HashCode(upperKey)) != chain)
+    if (bucketOf(HashCode(upperKey)) != chain)
         return 0;
-    ++examined_;
+    return ownSlot(upperKey, keyHash);
+}
+
+int clsHash::ownSlot(const QString& upperKey, size_t keyHash) const {
+    if (!spread())
+        return findSlot(0, upperKey, keyHash, anyRecord);
+    const int slot = firstOfName_[namePlace(upperKey, keyHash)];
+    if (slot)
+        ++examined_;
     return slot;
 }
 
@@ -279,11 +286,14 @@ bool clsHash::Exists(const QString& key, int hash) {
 }
 
 bool clsHash::ExistsU(const QString& upperKey, int hash) {
-    return ExistsU(upperKey, hash, KeyHash(upperKey));
+    const int slot = firstSlot(chainOf(hash), upperKey, KeyHash(upperKey));
+    if (slot)
+        gFoundItem = slotAt(slot).record;
+    return slot != 0;
 }
 
-bool clsHash::ExistsU(const QString& upperKey, int hash, size_t keyHash) {
-    const int slot = firstSlot(chainOf(hash), upperKey, keyHash);
+bool clsHash::ExistsUpper(const QString& upperKey, size_t keyHash) {
+    const int slot = ownSlot(upperKey, keyHash);
     if (slot)
         gFoundItem = slotAt(slot).record;
     return slot != 0;

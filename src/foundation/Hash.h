@@ -47,8 +47,9 @@ public:
     // hash is HashCode of the upper-cased key (or HashCodeNoCase of the key).
     bool Exists(const QString& key, int hash);
     bool ExistsU(const QString& upperKey, int hash);
-    // keyHash is KeyHash of the upper-cased key, for a name tried in several tables.
-    bool ExistsU(const QString& upperKey, int hash, size_t keyHash);
+    // The same in the key's own bucket, keyHash being KeyHash of the
+    // upper-cased key: for a name tried in several tables.
+    bool ExistsUpper(const QString& upperKey, size_t keyHash);
     bool ExistsHash(const QString& key);
     // As ExistsHash, leaving gFoundItem alone.
     bool ExistsOnlyHash(const QString& key) const;
@@ -144,6 +145,8 @@ private:
     void unlink(int bucket, int slot);
     // The first slot of the name in that chain, as a walk down it finds it.
     int firstSlot(int chain, const QString& upperKey, size_t keyHash) const;
+    // The same in the chain of the name's own bucket code.
+    int ownSlot(const QString& upperKey, size_t keyHash) const;
     // The place of the name in firstOfName_, or the empty place it would take.
     size_t namePlace(const QString& upperKey, size_t keyHash) const;
     void indexName(int slot);

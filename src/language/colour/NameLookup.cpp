@@ -34,7 +34,6 @@ void prepareInto(PreparedName& name, const QString& text) {
             to[k] = QChar(c >= 'a' && c <= 'z' ? c - 32 : c);
         }
     }
-    name.hash = HashCode(name.upper);
     name.keyHash = KeyHash(name.upper);
 }
 
@@ -50,7 +49,7 @@ bool ExistsName(clsHash& table, const QString& name) {
     // Storage of its own: a name prepared for the tables stays as it is.
     static PreparedName prepared;
     prepareInto(prepared, name);
-    return table.ExistsU(prepared.upper, prepared.hash, prepared.keyHash);
+    return table.ExistsUpper(prepared.upper, prepared.keyHash);
 }
 
 const ClsBBFunkcija* FindKeyword(const PreparedName& name) {
@@ -58,21 +57,21 @@ const ClsBBFunkcija* FindKeyword(const PreparedName& name) {
 }
 
 bool FindFunction(const PreparedName& name) {
-    return ActiveCodeModel()->Funkcii.ExistsU(name.upper, name.hash, name.keyHash);
+    return ActiveCodeModel()->Funkcii.ExistsUpper(name.upper, name.keyHash);
 }
 
 int FindVariable(const PreparedName& name, ScopeOrder order) {
     CodeModel& project = *ActiveCodeModel();
-    const bool local = order == ScopeOrder::LocalsFirst && CurrentLocalsTable().ExistsU(name.upper, name.hash, name.keyHash);
+    const bool local = order == ScopeOrder::LocalsFirst && CurrentLocalsTable().ExistsUpper(name.upper, name.keyHash);
     if (local)
         return STYLE_LocalVar;
-    if (project.Globals.ExistsU(name.upper, name.hash, name.keyHash))
+    if (project.Globals.ExistsUpper(name.upper, name.keyHash))
         return STYLE_GlobalVar;
-    if (order == ScopeOrder::GlobalsFirst && CurrentLocalsTable().ExistsU(name.upper, name.hash, name.keyHash))
+    if (order == ScopeOrder::GlobalsFirst && CurrentLocalsTable().ExistsUpper(name.upper, name.keyHash))
         return STYLE_LocalVar;
-    if (project.Arrays.ExistsU(name.upper, name.hash, name.keyHash))
+    if (project.Arrays.ExistsUpper(name.upper, name.keyHash))
         return STYLE_ArrayVar;
-    if (project.Constants.ExistsU(name.upper, name.hash, name.keyHash))
+    if (project.Constants.ExistsUpper(name.upper, name.keyHash))
         return STYLE_Constant;
     return -1;
 }

@@ -12,7 +12,6 @@
 // An identifier upper-cased and hashed once, for every table it is tried in.
 struct PreparedName {
     QString upper;
-    int hash = 0;         // HashCode: the bucket
     size_t keyHash = 0;   // KeyHash: what a chain walk compares
 };
 // Its storage is reused for every name, not made anew: the result holds

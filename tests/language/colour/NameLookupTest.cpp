@@ -13,7 +13,6 @@ TEST(NameLookupTest, PreparedNameHashesAsTheTablesDo) {
     for (const QString& text : names) {
         const PreparedName& name = PrepareName(text);
         EXPECT_EQ(name.upper, text.toUpper()) << text.toStdString();
-        EXPECT_EQ(name.hash, HashCode(text.toUpper())) << text.toStdString();
         EXPECT_EQ(name.keyHash, KeyHash(text.toUpper())) << text.toStdString();
     }
 }

@@ -4,6 +4,8 @@
 
 #include <QByteArray>
 
+#include <algorithm>
+#include <numeric>
 #include <random>
 #include <vector>
 
@@ -36,6 +38,27 @@ public:
             ASSERT_EQ(view.send(S::SCI_MARKERLINEFROMHANDLE, static_cast<unsigned long>(handle)),
                       view.SendScintilla(S::SCI_MARKERLINEFROMHANDLE, static_cast<unsigned long>(handle)))
                 << "handle " << handle;
+    }
+
+    // Every line from the top, as a pass asks, then lines at random: the
+    // handles the view finds on a line are those Scintilla has there.
+    void expectSameHandlesOnLines(std::mt19937& random) const {
+        std::vector<long> asked(static_cast<size_t>(lines()));
+        std::iota(asked.begin(), asked.end(), 0L);
+        for (int k = 0; k < 8; ++k)
+            asked.push_back(static_cast<long>(random() % static_cast<unsigned>(lines())));
+        for (const long line : asked) {
+            std::vector<int> found;
+            if (!view.trackedMarkersOn(line, found))
+                continue;
+            for (const int handle : found)
+                ASSERT_EQ(view.SendScintilla(S::SCI_MARKERLINEFROMHANDLE, static_cast<unsigned long>(handle)), line);
+            for (const long handle : handles) {
+                if (view.SendScintilla(S::SCI_MARKERLINEFROMHANDLE, static_cast<unsigned long>(handle)) == line) {
+                    ASSERT_NE(std::find(found.begin(), found.end(), handle), found.end()) << "handle " << handle << " line " << line;
+                }
+            }
+        }
     }
 
     SciView view;
@@ -120,6 +143,7 @@ TEST(MarkerLines, AgreeWithScintillaThroughRandomEdits) {
                 break;
             }
             doc.expectSameLines();
+            doc.expectSameHandlesOnLines(random);
             if (testing::Test::HasFatalFailure())
                 return;
         }
