@@ -179,10 +179,8 @@ void clsHash::forgetMarker(int slot) {
 }
 
 int clsHash::firstSlot(int chain, const QString& upperKey, size_t keyHash) const {
-    if (!spread())
-        return findSlot(chain, upperKey, keyHash, anyRecord);
     // A caller's own bucket code may send the name to a chain it is not in.
-    if (bucketOf(HashCode(upperKey)) != chain)
+    if (spread() && bucketOf(HashCode(upperKey)) != chain)
         return 0;
     return ownSlot(upperKey, keyHash);
 }
@@ -286,14 +284,14 @@ bool clsHash::Exists(const QString& key, int hash) {
 }
 
 bool clsHash::ExistsU(const QString& upperKey, int hash) {
-    const int slot = firstSlot(chainOf(hash), upperKey, KeyHash(upperKey));
-    if (slot)
-        gFoundItem = slotAt(slot).record;
-    return slot != 0;
+    return foundIn(firstSlot(chainOf(hash), upperKey, KeyHash(upperKey)));
 }
 
 bool clsHash::ExistsUpper(const QString& upperKey, size_t keyHash) {
-    const int slot = ownSlot(upperKey, keyHash);
+    return foundIn(ownSlot(upperKey, keyHash));
+}
+
+bool clsHash::foundIn(int slot) const {
     if (slot)
         gFoundItem = slotAt(slot).record;
     return slot != 0;

@@ -147,6 +147,8 @@ private:
     int firstSlot(int chain, const QString& upperKey, size_t keyHash) const;
     // The same in the chain of the name's own bucket code.
     int ownSlot(const QString& upperKey, size_t keyHash) const;
+    // Sets gFoundItem to the slot's record when there is one.
+    bool foundIn(int slot) const;
     // The place of the name in firstOfName_, or the empty place it would take.
     size_t namePlace(const QString& upperKey, size_t keyHash) const;
     void indexName(int slot);
