@@ -432,3 +432,9 @@ TEST_F(HandlerEditsTest, AHeaderBrokenAndMadeAgainAboveAClosingLineJustTyped) {
                       {{Edit::Type, 12, 0, "End Function"}, {Edit::Delete, 0, 7}, {Edit::Leave}, {Edit::Undo}, {Edit::Redo},
                        {Edit::Type, 0, 0, "Function a()"}, {Edit::Leave}, {Edit::Undo}}});
 }
+
+// The function END makes the recolouring respell the keyword End after it;
+// the line must still be read as ending a Type when it is next edited.
+TEST_F(HandlerEditsTest, AGlobalAfterAnEndTypeRespelledAsAFunctionOfThatName) {
+    expectFreshModel({"x\r\nEnd Type Global b\r\nFunction END\r\n", {{Edit::Type, 1, 255, "x"}, {Edit::Leave}}});
+}

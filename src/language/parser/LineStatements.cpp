@@ -1,5 +1,6 @@
 #include "language/parser/LineStatements.h"
 
+#include "language/keywords/BlockEnds.h"
 #include "language/lexer/Lexer.h"
 #include "language/lexer/SavedTokenizerState.h"
 #include "language/model/CodeModel.h"
@@ -56,9 +57,14 @@ LineStatements StatementWalk::run() {
 }
 
 bool StatementWalk::keyword() {
-    if (i_ == count_ || !KeywordOfToken(i_))
+    if (i_ == count_)
         return true;
-    const QString& word = gTokens[i_].Text();
+    const KeywordPtr keyword = KeywordOfToken(i_);
+    if (!keyword)
+        return true;
+    // The parser reads a keyword in its listed spelling, whatever the line's
+    // spelling: a later recolouring may have respelled it after a function of that name.
+    const QString& word = keyword->Ime;
     const TokenRecord& next = gTokens[i_ + 1];
     if (next.Kind == tkIdent)
         return statement(word);
@@ -116,11 +122,13 @@ void StatementWalk::skipFunctionHeader() {
 }
 
 void StatementWalk::endStatement() {
-    const TokenRecord& next = gTokens[i_ + 1];
-    if (next.Text() == QLatin1String("Function")) {
+    const BlockEnd* end = FindBlockEnd(gTokens[i_ + 1].Text());
+    if (!end)
+        return;
+    if (end->block == EndedBlock::Function) {
         ++i_;
         found_.boundaries.push_back({Boundary::EndFunction, QString()});
-    } else if (next.Text() == QLatin1String("Type")) {
+    } else if (end->block == EndedBlock::Type) {
         ++i_;
         found_.boundaries.push_back({Boundary::EndType, QString()});
     }
