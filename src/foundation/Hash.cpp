@@ -52,6 +52,36 @@ QString clsHash::Slot::upperKey() const {
     return asGiven ? UpperKey(key) : key;
 }
 
+namespace {
+
+// A key as given is ASCII and an upper-cased one has no a to z left: mapping
+// a to z reads either in upper case.
+char16_t upperAscii(QChar c) {
+    const char16_t u = c.unicode();
+    return u >= 'a' && u <= 'z' ? char16_t(u - 32) : u;
+}
+
+}
+
+bool clsHash::Slot::sameKey(const Slot& other) const {
+    if (keyHash != other.keyHash || key.size() != other.key.size())
+        return false;
+    const QChar* mine = key.constData();
+    const QChar* theirs = other.key.constData();
+    for (qsizetype i = 0; i < key.size(); ++i)
+        if (upperAscii(mine[i]) != upperAscii(theirs[i]))
+            return false;
+    return true;
+}
+
+int clsHash::Slot::bucketCode() const {
+    const qsizetype counted = key.size() % 22;
+    int sum = 0;
+    for (qsizetype i = 0; i < counted; ++i)
+        sum += static_cast<short>(upperAscii(key[i]));
+    return sum;
+}
+
 clsHash::clsHash() {
     SetSize(hashSize_, listSize_, chunkSize_);
 }
@@ -194,29 +224,32 @@ int clsHash::ownSlot(const QString& upperKey, size_t keyHash) const {
     return slot;
 }
 
-size_t clsHash::namePlace(const QString& upperKey, size_t keyHash) const {
+template <typename Named>
+size_t clsHash::placeOf(size_t keyHash, Named named) const {
     const size_t mask = firstOfName_.size() - 1;
     for (size_t place = keyHash & mask;; place = (place + 1) & mask) {
         const int slot = firstOfName_[place];
-        if (!slot)
-            return place;
-        const Slot& s = slotAt(slot);
-        if (s.keyHash == keyHash && s.keyIs(upperKey))
+        if (!slot || named(slotAt(slot)))
             return place;
     }
 }
 
+size_t clsHash::namePlace(const QString& upperKey, size_t keyHash) const {
+    return placeOf(keyHash, [&](const Slot& s) { return s.keyHash == keyHash && s.keyIs(upperKey); });
+}
+
+size_t clsHash::namePlace(const Slot& named) const {
+    return placeOf(named.keyHash, [&](const Slot& s) { return s.sameKey(named); });
+}
+
 void clsHash::indexName(int slot) {
-    if ((names_ + 1) * 2 > firstOfName_.size()) {
-        indexNames(firstOfName_.size() * 2);
-        return;
-    }
+    if ((names_ + 1) * 2 > firstOfName_.size())
+        widenNameIndex();
     placeName(slot);
 }
 
 void clsHash::placeName(int slot) {
-    const Slot& s = slotAt(slot);
-    int& first = firstOfName_[namePlace(s.upperKey(), s.keyHash)];
+    int& first = firstOfName_[namePlace(slotAt(slot))];
     if (!first) {
         first = slot;
         ++names_;
@@ -231,15 +264,30 @@ void clsHash::indexNames(size_t places) {
             placeName(slot);
 }
 
+// The names indexed are all different: each takes the first empty place
+// from its own, and no key is compared.
+void clsHash::widenNameIndex() {
+    std::vector<int, PoolAllocator<int>> narrow(firstOfName_.size() * 2, 0);
+    narrow.swap(firstOfName_);
+    const size_t mask = firstOfName_.size() - 1;
+    for (const int slot : narrow) {
+        if (!slot)
+            continue;
+        size_t place = slotAt(slot).keyHash & mask;
+        while (firstOfName_[place])
+            place = (place + 1) & mask;
+        firstOfName_[place] = slot;
+    }
+}
+
 void clsHash::forgetName(int slot) {
     const Slot& s = slotAt(slot);
-    const QString upper = s.upperKey();
-    size_t hole = namePlace(upper, s.keyHash);
+    size_t hole = namePlace(s);
     if (firstOfName_[hole] != slot)
         return;
     for (int next = s.next; next; next = slotAt(next).next) {
         const Slot& later = slotAt(next);
-        if (later.keyHash == s.keyHash && later.keyIs(upper)) {
+        if (later.sameKey(s)) {
             firstOfName_[hole] = next;
             return;
         }
@@ -365,7 +413,7 @@ void clsHash::spreadOut() {
         const Slot& s = slotAt(slot);
         if (s.record)
             byMarker_->emplace(MarkerKey{s.record->SciWndData.id(), s.record->Handle}, slot);
-        link(static_cast<size_t>(bucketOf(HashCode(s.upperKey()))), slot);
+        link(static_cast<size_t>(bucketOf(s.bucketCode())), slot);
     }
     indexNames(std::bit_ceil(static_cast<size_t>(count_) * 2));
 }
@@ -444,7 +492,7 @@ std::vector<int> clsHash::listedSlots() const {
     if (!buckets)
         return listed;
     const auto listedBucket = [this, buckets](int slot) {
-        const int bucket = HashCode(slotAt(slot).upperKey()) % buckets;
+        const int bucket = slotAt(slot).bucketCode() % buckets;
         return bucket < 0 ? bucket + buckets : bucket;
     };
     std::sort(listed.begin(), listed.end(), [&](int a, int b) {

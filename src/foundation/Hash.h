@@ -102,6 +102,10 @@ private:
         int previous = 0;
 
         bool keyIs(const QString& upperKey) const;
+        // The same name, in any case, without upper-casing either.
+        bool sameKey(const Slot& other) const;
+        // HashCode of the upper-cased key.
+        int bucketCode() const;
         QString upperKey() const;
     };
 
@@ -151,12 +155,17 @@ private:
     bool foundIn(int slot) const;
     // The place of the name in firstOfName_, or the empty place it would take.
     size_t namePlace(const QString& upperKey, size_t keyHash) const;
+    size_t namePlace(const Slot& named) const;
+    template <typename Named>
+    size_t placeOf(size_t keyHash, Named named) const;
     void indexName(int slot);
     // Indexes the slot unless an earlier one of its name is.
     void placeName(int slot);
     // Before the slot leaves its chain: the next slot of its name there takes its place.
     void forgetName(int slot);
     void indexNames(size_t places);
+    // Twice the places, for the same names.
+    void widenNameIndex();
     void forgetMarker(int slot);
 
     // A bucket's chain of slots; its last slot is kept so that adding does not walk it.
