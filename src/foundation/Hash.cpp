@@ -40,11 +40,9 @@ bool clsHash::Slot::keyIs(const QString& upper) const {
         return false;
     const QChar* given = key.constData();
     const QChar* wanted = upper.constData();
-    for (qsizetype i = 0; i < key.size(); ++i) {
-        const char16_t c = given[i].unicode();
-        if ((c >= 'a' && c <= 'z' ? c - 32 : c) != wanted[i].unicode())
+    for (qsizetype i = 0; i < key.size(); ++i)
+        if (AsciiUpper(given[i].unicode()) != wanted[i].unicode())
             return false;
-    }
     return true;
 }
 
@@ -52,24 +50,15 @@ QString clsHash::Slot::upperKey() const {
     return asGiven ? UpperKey(key) : key;
 }
 
-namespace {
-
 // A key as given is ASCII and an upper-cased one has no a to z left: mapping
 // a to z reads either in upper case.
-char16_t upperAscii(QChar c) {
-    const char16_t u = c.unicode();
-    return u >= 'a' && u <= 'z' ? char16_t(u - 32) : u;
-}
-
-}
-
 bool clsHash::Slot::sameKey(const Slot& other) const {
     if (keyHash != other.keyHash || key.size() != other.key.size())
         return false;
     const QChar* mine = key.constData();
     const QChar* theirs = other.key.constData();
     for (qsizetype i = 0; i < key.size(); ++i)
-        if (upperAscii(mine[i]) != upperAscii(theirs[i]))
+        if (AsciiUpper(mine[i].unicode()) != AsciiUpper(theirs[i].unicode()))
             return false;
     return true;
 }
@@ -78,7 +67,7 @@ int clsHash::Slot::bucketCode() const {
     const qsizetype counted = key.size() % 22;
     int sum = 0;
     for (qsizetype i = 0; i < counted; ++i)
-        sum += static_cast<short>(upperAscii(key[i]));
+        sum += static_cast<short>(AsciiUpper(key[i].unicode()));
     return sum;
 }
 

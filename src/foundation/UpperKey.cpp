@@ -16,7 +16,7 @@ QString UpperKey(const QString& key) {
     QChar* to = upper.data();
     for (qsizetype i = 0; i < size; ++i) {
         const char16_t c = from[i].unicode();
-        to[i] = QChar(c >= 'a' && c <= 'z' ? c - 32 : c);
+        to[i] = QChar(AsciiUpper(c));
     }
     return upper;
 }

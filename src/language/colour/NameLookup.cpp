@@ -29,10 +29,8 @@ void prepareInto(PreparedName& name, const QString& text) {
         // Names are nearly always ASCII: upper-cased in place, without Unicode case tables.
         name.upper.resize(size);
         QChar* to = name.upper.data();
-        for (qsizetype k = 0; k < size; ++k) {
-            const char16_t c = from[k].unicode();
-            to[k] = QChar(c >= 'a' && c <= 'z' ? c - 32 : c);
-        }
+        for (qsizetype k = 0; k < size; ++k)
+            to[k] = QChar(AsciiUpper(from[k].unicode()));
     }
     name.keyHash = KeyHash(name.upper);
 }
